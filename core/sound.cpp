@@ -1,0 +1,29 @@
+#include "core/sound.h"
+
+namespace verminadia {
+
+void Sound::play(Player p) {
+    PlayerState& s = players_[static_cast<std::size_t>(p)];
+    s.playing = true;
+    s.atStart = false;
+    out_->play(p);
+}
+
+void Sound::stop(Player p) {
+    players_[static_cast<std::size_t>(p)].playing = false;
+    out_->stop(p);
+}
+
+void Sound::seekToStart(Player p) {
+    PlayerState& s = players_[static_cast<std::size_t>(p)];
+    s.playing = false;
+    s.atStart = true;
+    out_->seekToStart(p);
+}
+
+void Sound::beep() {
+    ++beeps_;
+    out_->beep();
+}
+
+}  // namespace verminadia

@@ -1,0 +1,109 @@
+// The opening: starting values, the maker's name, the title spelled out to gunshots, the
+// applause and the "スタート" prompt, then the prologue and the hero choice.
+
+#include <string_view>
+
+#include "core/game.h"
+#include "core/handlers.h"
+#include "core/town_bar_texts.h"
+#include "core/utf8.h"
+
+namespace verminadia {
+
+void FormCreate(Game& g) {
+    GameState& s = g.state;
+    s.TitleTick = 0;
+    s.Exp = 0;
+    s.Gold = 50;
+    s.TownMusicTick = 0;
+    s.AmateurBouts = 0;
+    s.WeaponId = 0;
+    s.Level = 1;
+    showMoney(g);
+    s.LightBouts = 0;
+    s.FlyBouts = 0;
+    showLevel(g);
+    s.ChallengerWins = 0;
+    s.WeaponAttack = 0;
+    s.ArmorDefense = 0;
+    s.Item2Count = 0;
+    s.Item3Count = 0;
+    s.TitleIndex = 0;
+    s.MerchantItem1Name = "ワルサーP38";
+    s.MerchantItem2Name = "セクシーランジェリー";
+    s.TearName = "ドラゴンの涙";
+    s.EndingTick = 0;
+    s.ChallengerBout = 10;
+}
+
+namespace {
+
+constexpr std::string_view kTitle = "ヴェルミナーディア外伝";
+
+// One row of the opening: its actions run at every tick from `from` to `to`, in table order.
+struct TitleStep {
+    int from, to;
+    void (*act)(Game&);
+};
+
+// clang-format off
+constexpr TitleStep kTitleSteps[] = {
+    {5, 15, [](Game& g) { g.sound.restart(Player::MediaPlayer1); }},
+    {2, 2, [](Game& g) {
+        g.form.show(W::Label1);
+        g.form.setCaption(W::Label1, "            GLIMMERSTOVE");
+    }},
+    {4, 4, [](Game& g) {
+        g.form.setWindowColor(kBlack);
+        g.form.setFontSizePt(W::Label1, 20);
+        g.form.setTop(W::Label1, 128);
+    }},
+    {5, 5, [](Game& g) { g.form.setFontColor(W::Label1, kRed); }},
+    {5, 15, [](Game& g) {
+        g.form.setCaption(W::Label1, std::string(utf8Prefix(kTitle, static_cast<std::size_t>(g.state.TitleTick - 4))));
+    }},
+    {16, 16, [](Game& g) {
+        g.sound.restart(Player::MediaPlayer2);
+        g.form.show(W::Label2);
+    }},
+    {18, 18, [](Game& g) {
+        g.form.show(W::Label3);
+        g.form.disable(Timer::Timer1);
+    }},
+    {19, 19, [](Game& g) {
+        g.form.setFontColor(W::Label2, kRed);
+        g.form.setCaption(W::Label2, "このゲームはフィクションです。");
+    }},
+    {21, 21, [](Game& g) { g.form.setCaption(W::Label2, ""); }},
+    {22, 22, [](Game& g) {
+        g.form.setFontColor(W::Label2, kWhite);
+        g.form.setCaption(W::Label2, "　　今からおよそ600年前");
+    }},
+    {24, 24, [](Game& g) { g.form.setCaption(W::Label2, "      7月10日、嵐の夜"); }},
+    {26, 26, [](Game& g) { g.form.setCaption(W::Label2, "ドラゴン城で闘技大会が行われた。"); }},
+    {28, 28, [](Game& g) { g.form.hide(W::Label2); }},
+    {29, 29, [](Game& g) {
+        g.form.show(W::Panel1);
+        g.form.disable(Timer::Timer1);
+    }},
+};
+// clang-format on
+
+}  // namespace
+
+void Timer1Timer(Game& g) {
+    const int tick = ++g.state.TitleTick;
+    for (const TitleStep& step : kTitleSteps) {
+        if (tick >= step.from && tick <= step.to) step.act(g);
+    }
+}
+
+void Label3Click(Game& g) {
+    g.form.enable(Timer::Timer1);
+    g.sound.stopAndRewind(Player::MediaPlayer1);
+    g.sound.stopAndRewind(Player::MediaPlayer2);
+    g.form.hide(W::Label1, W::Label3);
+    g.form.setCaption(W::Label2, "");
+}
+
+}  // namespace verminadia

@@ -1,0 +1,38 @@
+#pragma once
+// The headless driver: plays the game from a script of clicks, ticks and queued draws and prints
+// what a player would see as JSON. The language is described in the README.
+
+#include <iosfwd>
+#include <string>
+
+#include "core/game.h"
+
+namespace verminadia {
+
+class Script {
+public:
+    Script();
+
+    // Runs every line; returns the exit status: 0, or 2 after the first bad line (reported on err).
+    int run(std::istream& in, std::ostream& out, std::ostream& err);
+
+    const Game& game() const { return game_; }
+
+    // The whole state as one line of JSON.
+    std::string dump() const;
+
+private:
+    // Returns an empty text on success, else the reason the line is bad.
+    std::string execute(const std::string& line, std::ostream& out);
+
+    std::string widgetJson(W w) const;
+    std::string timerJson(Timer t) const;
+    std::string playerJson(Player p) const;
+    std::string stateJson() const;
+
+    SilentOutput silence_;
+    ClockRandom random_;
+    Game game_;
+};
+
+}  // namespace verminadia

@@ -1,0 +1,51 @@
+#pragma once
+// The real window, built from the widget table and kept in step with the game's model: clicks
+// and timer ticks go in as handler calls, and after each one the model is mirrored into the
+// widgets.
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "core/game.h"
+
+namespace verminadia::ui {
+
+class GameWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit GameWindow(Game& game, QWidget* parent = nullptr);
+
+    QWidget* widget(W w) const { return widgets_[index(w)]; }
+    // A player's click on a widget, as the window delivers it.
+    void clickWidget(W w);
+    // Brings every widget, colour and timer in line with the model.
+    void sync();
+
+signals:
+    // The game closed its window.
+    void gameClosed();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+
+private:
+    void build();
+    void applyWidget(W w, const WidgetState& now);
+    void onTick(Timer t);
+
+    Game& game_;
+    std::array<QWidget*, kWidgetCount> widgets_{};
+    std::array<std::optional<WidgetState>, kWidgetCount> applied_{};
+    std::array<QTimer*, kTimerCount> timers_{};
+    std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
+    std::uint64_t appliedRevision_ = ~std::uint64_t{0};
+};
+
+// The window's font at a pixel height: "ＭＳ Ｐゴシック" where it is installed, otherwise the
+// metric-compatible IPA P Gothic.
+QFont gameFont(int px, bool bold);
+
+}  // namespace verminadia::ui
