@@ -1,14 +1,13 @@
 // ヴェルミナーディア外伝: the game in its window.
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/game.h"
+#include "ui/app_style.h"
 #include "ui/game_window.h"
 #include "ui/sound_output.h"
-#include "ui/widget_views.h"
 
 namespace {
 
@@ -37,11 +36,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(onQtMessage);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("verminadia"));
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) QApplication::setStyle(style);
-    QPalette pal = QApplication::palette();
-    pal.setColor(QPalette::Button, verminadia::ui::toQColor(verminadia::kButtonFace));
-    pal.setColor(QPalette::Window, verminadia::ui::toQColor(verminadia::kButtonFace));
-    QApplication::setPalette(pal);
+    verminadia::ui::applyClassicLook();
 
     verminadia::ui::SystemSound sound;
     verminadia::ClockRandom random;

@@ -91,9 +91,17 @@ void LabelView::setTopEdge(int top) {
 }
 
 void LabelView::fit() {
+    // Measuring text wakes the font machinery; a label that nobody can see yet is measured when
+    // it is first shown, which keeps the empty first frame as quick as an empty window's.
+    if (!isVisible()) {
+        move(def_.left, top_);
+        return;
+    }
     const QFontMetrics m(font());
     setGeometry(def_.left, top_, m.horizontalAdvance(text_), m.height());
 }
+
+void LabelView::showEvent(QShowEvent*) { fit(); }
 
 void LabelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -124,7 +132,13 @@ QPixmap loadPicture(const WidgetDef& def) {
 }
 
 PictureView::PictureView(const WidgetDef& def, QWidget* parent)
-    : QWidget(parent), pixmap_(loadPicture(def)), stretch_(def.stretch) {}
+    : QWidget(parent), def_(def), stretch_(def.stretch) {}
+
+const QPixmap& PictureView::pixmap() const {
+    // Most pictures wait hidden for their scene: decode each the first time it is needed.
+    if (pixmap_.isNull()) pixmap_ = loadPicture(def_);
+    return pixmap_;
+}
 
 void PictureView::setStretch(bool stretch) {
     if (stretch == stretch_) return;
@@ -136,9 +150,9 @@ void PictureView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (stretch_) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.drawPixmap(rect(), pixmap_);
+        p.drawPixmap(rect(), pixmap());
     } else {
-        p.drawPixmap(0, 0, pixmap_);
+        p.drawPixmap(0, 0, pixmap());
     }
 }
 

@@ -40,6 +40,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void showEvent(QShowEvent*) override;
 
 private:
     void fit();
@@ -57,13 +58,14 @@ public:
     PictureView(const WidgetDef& def, QWidget* parent);
     void setStretch(bool stretch);
     bool stretch() const { return stretch_; }
-    const QPixmap& pixmap() const { return pixmap_; }
+    const QPixmap& pixmap() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QPixmap pixmap_;
+    const WidgetDef& def_;
+    mutable QPixmap pixmap_;
     bool stretch_;
 };
 

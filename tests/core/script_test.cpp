@@ -1,0 +1,105 @@
+// The script driver's language: what it accepts, what it prints and how it refuses bad lines.
+
+#include <gtest/gtest.h>
+
+#include "support/play.h"
+
+namespace verminadia {
+namespace {
+
+using testing::play;
+
+TEST(Script, SkipsBlankLinesAndCommentsAndPrintsFieldsWidgetsTimersAndPlayers) {
+    auto p = play(
+        "# a comment\n"
+        "\n"
+        "   \n"
+        "print Gold\n"
+        "print TearName\n"
+        "print Label3\n"
+        "print Timer1\n"
+        "print MediaPlayer4\n"
+        "print Image27\n"
+        "print Panel13\n");
+    EXPECT_EQ(p.status, 0);
+    EXPECT_EQ(p.out,
+              "50\n"
+              "\"ドラゴンの涙\"\n"
+              "{\"kind\":\"label\",\"visible\":false,\"showing\":false,\"caption\":\"スタート\","
+              "\"font_color\":\"#00FFFF\",\"font_size\":12,\"top\":264}\n"
+              "{\"enabled\":true,\"interval\":1500}\n"
+              "{\"file\":\"yado Lvup.mid\",\"playing\":false,\"at_start\":true}\n"
+              "{\"kind\":\"picture\",\"visible\":false,\"showing\":false,\"stretch\":false}\n"
+              "{\"kind\":\"panel\",\"visible\":false,\"showing\":false,\"color\":\"#D4D0C8\"}\n");
+}
+
+TEST(Script, SetTakesAJsonStringOrTheRestOfTheLine) {
+    auto p = play(
+        "set HeroName \"サスライの剣士\"\n"
+        "set WeaponName 木の枝　　　　\n"
+        "set PendingLine3 \"  \\\"quoted\\\" \\u3000\"\n"
+        "set Gold -7\n"
+        "print PendingLine3\n");
+    EXPECT_EQ(p.status, 0) << p.err;
+    EXPECT_EQ(p.state().HeroName, "サスライの剣士");
+    EXPECT_EQ(p.state().WeaponName, "木の枝　　　　");
+    EXPECT_EQ(p.state().PendingLine3, "  \"quoted\" 　");
+    EXPECT_EQ(p.state().Gold, -7);
+    EXPECT_EQ(p.out, "\"  \\\"quoted\\\" 　\"\n");
+}
+
+TEST(Script, TicksAnEnabledTimerNTimesAndIgnoresClicksOnHiddenWidgets) {
+    auto p = play("tick Timer1 3\ntick Timer2 5\nclick Label4\nclick Button1");
+    EXPECT_EQ(p.status, 0);
+    EXPECT_EQ(p.state().TitleTick, 3);
+    EXPECT_EQ(p.out, "ignored: Label4 is hidden\nignored: Button1 is hidden\n");
+}
+
+TEST(Script, DumpHoldsEveryPartOfTheGame) {
+    auto p = play("dump");
+    const std::string& d = p.out;
+    for (const char* key : {"{\"state\":{\"TitleTick\":0,", "\"ChallengerBout\":10,\"Skill1Name\":\"\"",
+                            "\"window\":{\"open\":true,\"color\":\"#FFFFFF\"}", "\"widgets\":{\"Label1\":",
+                            "\"Label2\":{\"kind\":\"label\",\"visible\":false,\"showing\":false,\"caption\":"
+                            "\"～ルーメンティアの灯～\",\"font_color\":\"#FFFF00\",\"font_size\":15,\"top\":160}",
+                            "\"timers\":{\"Timer1\":{\"enabled\":true,\"interval\":1500}",
+                            "\"Timer4\":{\"enabled\":false,\"interval\":500}",
+                            "\"players\":{\"MediaPlayer1\":{\"file\":\"gun.mid\"",
+                            "\"MediaPlayer22\":{\"file\":\"んーりろ.wav\",\"playing\":false,\"at_start\":true}},"
+                            "\"beeps\":0}\n"}) {
+        EXPECT_NE(d.find(key), std::string::npos) << key;
+    }
+}
+
+TEST(Script, ABadLineStopsTheRunWithItsNumberAndStatusTwo) {
+    struct Case {
+        const char* script;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"dump\nfly away", "line 2: unknown command 'fly'"},
+        {"click Label99", "line 1: unknown widget 'Label99'"},
+        {"tick Timer9", "line 1: unknown timer 'Timer9'"},
+        {"tick Timer1 many", "line 1: bad tick count 'many'"},
+        {"set Gold lots", "line 1: bad whole number 'lots' for Gold"},
+        {"set Gold 99999999999", "line 1: bad whole number '99999999999' for Gold"},
+        {"set Nobody 3", "line 1: unknown field 'Nobody'"},
+        {"set HeroName \"open", "line 1: bad JSON string for HeroName"},
+        {"draw 1 -2", "line 1: bad draw value '-2'"},
+        {"draw", "line 1: draw takes one or more values"},
+        {"seed x", "line 1: seed takes one whole number"},
+        {"print Nothing", "line 1: unknown name 'Nothing'"},
+        {"# fine\n\nclick", "line 3: click takes one widget name"},
+    };
+    for (const Case& c : cases) {
+        auto p = play(c.script);
+        EXPECT_EQ(p.status, 2) << c.script;
+        EXPECT_EQ(p.err, std::string(c.message) + "\n") << c.script;
+    }
+    // Nothing after the bad line runs.
+    auto p = play("set Gold 7\nbogus\nset Gold 9");
+    EXPECT_EQ(p.state().Gold, 7);
+}
+
+}  // namespace
+}  // namespace verminadia

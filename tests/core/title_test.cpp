@@ -1,0 +1,126 @@
+// The opening as a player sees it, tick by tick.
+
+#include <gtest/gtest.h>
+
+#include "support/play.h"
+
+namespace verminadia {
+namespace {
+
+using testing::play;
+
+TEST(FormCreate, SetsTheStartingValuesAndTheTownBarCaptions) {
+    auto p = play("");
+    const GameState& s = p.state();
+    EXPECT_EQ(s.Gold, 50);
+    EXPECT_EQ(s.Level, 1);
+    EXPECT_EQ(s.ChallengerBout, 10);  // 0 would mean the first challenger
+    EXPECT_EQ(s.TitleTick, 0);
+    EXPECT_EQ(s.TearCount, 0);
+    EXPECT_EQ(s.HeroId, 0);
+    EXPECT_EQ(s.MerchantItem1Name, "ワルサーP38");
+    EXPECT_EQ(s.MerchantItem2Name, "セクシーランジェリー");
+    EXPECT_EQ(s.TearName, "ドラゴンの涙");
+    EXPECT_TRUE(s.HeroName.empty());
+    EXPECT_EQ(p.form().caption(W::Label12), "所持金　50");
+    EXPECT_EQ(p.form().caption(W::Label9), "LV   1");
+    // The player first sees an empty white window with the title timer running.
+    EXPECT_EQ(p.form().windowColor(), kWhite);
+    for (const WidgetDef& d : kWidgets) {
+        if (d.parent == W::Form1) {
+            EXPECT_FALSE(p.form().showing(d.id)) << d.name;
+        }
+    }
+    EXPECT_TRUE(p.form().enabled(Timer::Timer1));
+}
+
+TEST(Title, MakerThenBlackScreenThenTheTitleLetterByLetterToGunshots) {
+    auto p = play("tick Timer1 1");
+    EXPECT_FALSE(p.form().visible(W::Label1));  // tick 1 does nothing
+
+    p.then("tick Timer1");
+    EXPECT_TRUE(p.form().visible(W::Label1));
+    EXPECT_EQ(p.form().caption(W::Label1), "            GLIMMERSTOVE");
+
+    p.then("tick Timer1 2");  // tick 4: black, bigger, higher, but still the maker's name
+    EXPECT_EQ(p.form().windowColor(), kBlack);
+    EXPECT_EQ(p.form().state(W::Label1).fontPx, 27);
+    EXPECT_EQ(p.form().state(W::Label1).top, 128);
+    EXPECT_EQ(p.form().caption(W::Label1), "            GLIMMERSTOVE");
+    EXPECT_EQ(p.form().state(W::Label1).fontColor, kWindowText);
+    EXPECT_FALSE(p.sound().state(Player::MediaPlayer1).playing);
+
+    const char* grown[] = {"ヴ", "ヴェ", "ヴェル", "ヴェルミ", "ヴェルミナ", "ヴェルミナー", "ヴェルミナーデ",
+                           "ヴェルミナーディ", "ヴェルミナーディア", "ヴェルミナーディア外", "ヴェルミナーディア外伝"};
+    for (const char* caption : grown) {
+        p.then("tick Timer1");
+        EXPECT_EQ(p.form().caption(W::Label1), caption) << "tick " << p.state().TitleTick;
+        EXPECT_EQ(p.form().state(W::Label1).fontColor, kRed);
+        EXPECT_TRUE(p.sound().state(Player::MediaPlayer1).playing);
+    }
+    EXPECT_EQ(p.state().TitleTick, 15);
+}
+
+TEST(Title, ApplauseSubtitleAndThePromptThenWaitsForTheClick) {
+    auto p = play("tick Timer1 16");
+    EXPECT_TRUE(p.sound().state(Player::MediaPlayer2).playing);
+    EXPECT_TRUE(p.form().showing(W::Label2));
+    EXPECT_EQ(p.form().caption(W::Label2), "～ルーメンティアの灯～");
+    EXPECT_EQ(p.form().state(W::Label2).fontColor, kYellow);
+
+    p.then("tick Timer1 2");
+    EXPECT_TRUE(p.form().showing(W::Label3));
+    EXPECT_FALSE(p.form().enabled(Timer::Timer1));
+
+    p.then("tick Timer1 50");  // no time-out: a disabled timer does not tick
+    EXPECT_EQ(p.state().TitleTick, 18);
+    EXPECT_FALSE(p.form().showing(W::Panel1));
+}
+
+TEST(Title, StartClickRunsThePrologueAndShowsTheHeroChoiceElevenTicksLater) {
+    auto p = play("tick Timer1 18\nclick Label3");
+    EXPECT_TRUE(p.form().enabled(Timer::Timer1));
+    for (Player shot : {Player::MediaPlayer1, Player::MediaPlayer2}) {
+        EXPECT_FALSE(p.sound().state(shot).playing);
+        EXPECT_TRUE(p.sound().state(shot).atStart);
+    }
+    EXPECT_FALSE(p.form().visible(W::Label1));
+    EXPECT_FALSE(p.form().visible(W::Label3));
+    EXPECT_TRUE(p.form().visible(W::Label2));
+    EXPECT_EQ(p.form().caption(W::Label2), "");
+
+    struct Line {
+        int ticks;
+        const char* caption;
+        Rgb color;
+    };
+    const Line prologue[] = {
+        {1, "このゲームはフィクションです。", kRed},  // tick 19
+        {2, "", kRed},                              // 21
+        {1, "　　今からおよそ600年前", kWhite},      // 22
+        {2, "      7月10日、嵐の夜", kWhite},       // 24
+        {2, "ドラゴン城で闘技大会が行われた。", kWhite},  // 26
+    };
+    for (const Line& l : prologue) {
+        p.then("tick Timer1 " + std::to_string(l.ticks));
+        EXPECT_EQ(p.form().caption(W::Label2), l.caption) << "tick " << p.state().TitleTick;
+        EXPECT_EQ(p.form().state(W::Label2).fontColor, l.color);
+    }
+    p.then("tick Timer1 2");
+    EXPECT_FALSE(p.form().visible(W::Label2));
+    EXPECT_FALSE(p.form().showing(W::Panel1));
+    p.then("tick Timer1");
+    EXPECT_EQ(p.state().TitleTick, 29);
+    EXPECT_TRUE(p.form().showing(W::Panel1));
+    EXPECT_TRUE(p.form().showing(W::Label4));
+    EXPECT_FALSE(p.form().enabled(Timer::Timer1));
+    EXPECT_EQ(p.out, "");
+
+    // The prompt is gone for good.
+    p.then("click Label3");
+    EXPECT_EQ(p.out, "ignored: Label3 is hidden\n");
+    EXPECT_FALSE(p.form().enabled(Timer::Timer1));
+}
+
+}  // namespace
+}  // namespace verminadia
