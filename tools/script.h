@@ -17,6 +17,7 @@ public:
     int run(std::istream& in, std::ostream& out, std::ostream& err);
 
     const Game& game() const { return game_; }
+    Game& game() { return game_; }
 
     // The whole state as one line of JSON.
     std::string dump() const;

@@ -11,13 +11,23 @@
 
 namespace {
 
-// Without a display Qt gives up with a fatal message and an abort; say it plainly and exit instead.
+// Without a display Qt gives up with several lines and an abort. While the application starts,
+// keep its complaints; if it gives up, say the first of them in one line and exit.
+bool starting = true;
+QString firstComplaint;
+
 void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& msg) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "verminadia: cannot open the window: %s\n", qPrintable(msg.section('\n', 0, 0)));
+        const QString why = firstComplaint.isEmpty() ? msg.section('\n', 0, 0) : firstComplaint;
+        std::fprintf(stderr, "verminadia: cannot open the window: %s\n", qPrintable(why));
         std::_Exit(1);
     }
-    if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(msg));
+    if (type == QtDebugMsg) return;
+    if (starting) {
+        if (firstComplaint.isEmpty()) firstComplaint = msg.section('\n', 0, 0);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(msg));
 }
 
 bool haveDisplay() {
@@ -35,6 +45,7 @@ int main(int argc, char** argv) {
     }
     qInstallMessageHandler(onQtMessage);
     QApplication app(argc, argv);
+    starting = false;
     QApplication::setApplicationName(QStringLiteral("verminadia"));
     verminadia::ui::applyClassicLook();
 
@@ -45,5 +56,6 @@ int main(int argc, char** argv) {
     verminadia::startGame(game);
     window.sync();
     window.show();
+    sound.start();  // the stream and the SoundFont load beside the first frame, not before it
     return QApplication::exec();
 }

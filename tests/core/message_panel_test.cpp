@@ -11,7 +11,7 @@ using testing::play;
 
 TEST(MessagePanel, AClickOnTheLinesOrThePanelWithNothingPendingChangesNothing) {
     auto p = play("set TalkState 0");
-    Game& g = const_cast<Game&>(p.script->game());
+    Game& g = p.game();
     g.form.show(W::Panel5);
     g.form.setCaption(W::Label31, "一行目");
     const auto before = p.script->dump();
@@ -22,7 +22,7 @@ TEST(MessagePanel, AClickOnTheLinesOrThePanelWithNothingPendingChangesNothing) {
 
 TEST(MessagePanel, ACodeWithoutAStepDoesNothing) {
     auto p = play("");
-    Game& g = const_cast<Game&>(p.script->game());
+    Game& g = p.game();
     g.form.show(W::Panel5);
     for (int code : {3, 7, 49, 51, -1}) {
         g.state.TalkState = code;

@@ -18,6 +18,8 @@ struct Played {
     const GameState& state() const { return script->game().state; }
     const Form& form() const { return script->game().form; }
     const Sound& sound() const { return script->game().sound; }
+    // For setting a scene up directly, where no click leads there yet.
+    Game& game() { return script->game(); }
     // Runs more lines on the same game.
     Played& then(std::string_view lines);
 };

@@ -1,0 +1,105 @@
+// The ending, from the click on the king's last words to the window closing by itself.
+
+#include <gtest/gtest.h>
+
+#include "support/play.h"
+
+namespace verminadia {
+namespace {
+
+using testing::play;
+
+constexpr Player kTownThemes[] = {Player::MediaPlayer3, Player::MediaPlayer7, Player::MediaPlayer8,
+                                  Player::MediaPlayer9};
+constexpr W kPortraits[] = {W::Image53, W::Image54, W::Image55, W::Image56};
+
+// The king has granted the final title: his room is up, the town theme has been playing.
+testing::Played kingsLastWords() {
+    auto p = play(testing::kToHeroChoice);
+    Game& g = p.game();
+    g.form.hide(W::Panel1);
+    g.form.show(W::Panel2, W::Image3, W::Panel5);
+    g.form.enable(Timer::Timer2);
+    g.sound.play(Player::MediaPlayer8);
+    g.state.TalkState = 50;
+    return p;
+}
+
+int portraitsShowing(const testing::Played& p) {
+    int n = 0;
+    for (W w : kPortraits) n += p.form().showing(w) ? 1 : 0;
+    return n;
+}
+
+TEST(Ending, TheStartClickClearsTheScreenAndSilencesTheTownForGood) {
+    auto p = kingsLastWords();
+    p.then("click Label33");
+    EXPECT_FALSE(p.form().showing(W::Image3));
+    EXPECT_FALSE(p.form().showing(W::Panel5));
+    EXPECT_FALSE(p.form().showing(W::Panel2));
+    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    for (Player theme : kTownThemes) EXPECT_FALSE(p.sound().state(theme).playing);
+    EXPECT_TRUE(p.form().enabled(Timer::Timer5));
+    EXPECT_EQ(p.state().TalkState, 50);
+    // Until the first tick Label2 still tells the prologue's last line.
+    EXPECT_TRUE(p.form().showing(W::Label2));
+    EXPECT_EQ(p.form().caption(W::Label2), "ドラゴン城で闘技大会が行われた。");
+}
+
+TEST(Ending, TheStoryShowsExactlyOnePortraitFromTickFiveToThirtySix) {
+    auto p = kingsLastWords();
+    p.then("click Panel5\ntick Timer5");
+    EXPECT_TRUE(p.sound().state(Player::MediaPlayer13).playing);
+    EXPECT_EQ(p.form().caption(W::Label2), " 　　長い戦いは終わった。");
+    for (int tick = 2; tick <= 40; ++tick) {
+        p.then("tick Timer5");
+        EXPECT_EQ(portraitsShowing(p), tick >= 5 && tick <= 36 ? 1 : 0) << "tick " << tick;
+        if (tick >= 5 && tick <= 36) {
+            // Eight seconds each: the swordsman, the teacher, the old man, then トルバさん.
+            EXPECT_TRUE(p.form().showing(kPortraits[(tick - 5) / 8])) << "tick " << tick;
+        }
+        for (Player theme : kTownThemes) EXPECT_FALSE(p.sound().state(theme).playing) << "tick " << tick;
+    }
+    EXPECT_EQ(p.form().caption(W::Label2), "トルバさんは．．．．．．．．");
+}
+
+TEST(Ending, TickThirtySevenHandsTheStoryOverToTheCredits) {
+    auto p = kingsLastWords();
+    p.then("click Panel5\ntick Timer5 36");
+    EXPECT_TRUE(p.sound().state(Player::MediaPlayer13).playing);
+    EXPECT_FALSE(p.form().showing(W::Label1));
+    p.then("tick Timer5");
+    EXPECT_FALSE(p.sound().state(Player::MediaPlayer13).playing);
+    EXPECT_TRUE(p.sound().state(Player::MediaPlayer14).playing);
+    EXPECT_FALSE(p.form().showing(W::Label2));
+    EXPECT_TRUE(p.form().showing(W::Label1));
+    EXPECT_EQ(p.form().caption(W::Label1), "");
+    EXPECT_EQ(p.form().state(W::Label1).fontPx, 16);
+    EXPECT_EQ(p.form().state(W::Label1).top, 145);
+    EXPECT_EQ(p.form().state(W::Label1).fontColor, kRed);  // as the title left it
+}
+
+TEST(Ending, TheCreditsRollAndTheWindowClosesAtTick147WithoutInput) {
+    auto p = kingsLastWords();
+    p.then("click Panel5\ntick Timer5 39");
+    EXPECT_EQ(p.form().caption(W::Label1), "                CAST          ");
+    p.then("tick Timer5 10");  // 49: the first of three identical ZEKU lines
+    const std::string zeku = p.form().caption(W::Label1);
+    EXPECT_EQ(zeku, "　　 　　　　　 ZEKU         ");
+    p.then("tick Timer5 30");  // 79
+    EXPECT_EQ(p.form().caption(W::Label1), zeku);
+    p.then("tick Timer5 61");  // 140
+    EXPECT_EQ(p.form().caption(W::Label1), " 　　         ＥＮＤ         ");
+    p.then("tick Timer5 6");
+    EXPECT_TRUE(p.form().open());
+    p.then("tick Timer5");
+    EXPECT_EQ(p.state().EndingTick, 147);
+    EXPECT_FALSE(p.form().open());
+    for (const TimerDef& t : kTimers) EXPECT_FALSE(p.form().enabled(t.id)) << t.name;
+    p.then("tick Timer5 5\nclick Label1");
+    EXPECT_EQ(p.state().EndingTick, 147);
+    EXPECT_EQ(p.out, "ignored: window closed\n");
+}
+
+}  // namespace
+}  // namespace verminadia
