@@ -12,12 +12,12 @@ run: build
 	cd $(BUILD) && ./verminadia
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVERMINADIA_SANITIZE=ON
 	cmake --build build-sanitize -j$(JOBS)
-	cd build-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(JOBS)
 

@@ -14,4 +14,47 @@ void Label3Click(Game& g);
 // The message panel and its three lines.
 void Panel5Click(Game& g);
 
+// Town.
+void Label4Click(Game& g);
+void Label5Click(Game& g);
+void Label7Click(Game& g);
+void Label6Click(Game& g);
+void Button1Click(Game& g);
+void Button2Click(Game& g);
+void Timer2Timer(Game& g);
+void Button3Click(Game& g);
+void Button4Click(Game& g);
+void Label34Click(Game& g);
+void Label35Click(Game& g);
+void Label36Click(Game& g);
+void Label37Click(Game& g);
+void Label38Click(Game& g);
+void Label39Click(Game& g);
+void Label40Click(Game& g);
+void Label67Click(Game& g);
+void Label41Click(Game& g);
+void Label42Click(Game& g);
+void Label43Click(Game& g);
+void Button5Click(Game& g);
+void Button7Click(Game& g);
+void Button8Click(Game& g);
+
+// Arena.
+void Button6Click(Game& g);
+void Button15Click(Game& g);
+void Button9Click(Game& g);
+void Button10Click(Game& g);
+void Button11Click(Game& g);
+void Button12Click(Game& g);
+void Button16Click(Game& g);
+void Button13Click(Game& g);
+void Button14Click(Game& g);
+void Timer3Timer(Game& g);
+void Label45Click(Game& g);
+void Label65Click(Game& g);
+void Label66Click(Game& g);
+
+// Ending.
+void Timer5Timer(Game& g);
+
 }  // namespace verminadia

@@ -3,6 +3,9 @@
 
 #include "core/game.h"
 #include "core/handlers.h"
+#include "arena/outcome.h"
+#include "ending/ending.h"
+#include "town/king.h"
 
 namespace verminadia {
 
@@ -16,13 +19,13 @@ struct PanelStep {
 // Compared in this order. Every code a step sets lies earlier in the list (or has no step),
 // so one click never performs two steps.
 constexpr PanelStep kPanelSteps[] = {
-    {50, nullptr},  // start of the ending
-    {20, nullptr},  // a lost fight: back to town with half the money
-    {11, nullptr},  // the fight's messages are over: back to the weight classes
-    {12, nullptr},  // level-up
-    {10, nullptr},  // the experience, and the test for a level-up
-    {1, nullptr},   // close the king's room
-    {2, nullptr},   // the opponent's turn, or the victory
+    {50, startEnding},  // start of the ending
+    {20, defeatAftermathStep},  // a lost fight: back to town with half the money
+    {11, backToClassesStep},  // the fight's messages are over: back to the weight classes
+    {12, levelUpStep},  // level-up
+    {10, experienceStep},  // the experience, and the test for a level-up
+    {1, closeKingsRoom},  // close the king's room
+    {2, opponentTurnOrVictoryStep},  // the opponent's turn, or the victory
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -20,11 +21,16 @@ bool drawnBeneath(Kind k) { return k == Kind::Label || k == Kind::Picture; }
 }  // namespace
 
 QFont gameFont(int px, bool bold) {
+    // IPA P Gothic draws kana and digits wider than MS P Gothic, for which the window was laid
+    // out; narrowed a little it keeps the store's price lines inside their panel.
+    static const bool haveMsPGothic = QFontDatabase::hasFamily(QStringLiteral("ＭＳ Ｐゴシック")) ||
+                                      QFontDatabase::hasFamily(QStringLiteral("MS PGothic"));
     QFont f;
     f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
                    QStringLiteral("IPA Pゴシック"), QStringLiteral("IPAGothic")});
     f.setPixelSize(px);
     f.setBold(bold);
+    if (!haveMsPGothic) f.setStretch(90);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }

@@ -9,7 +9,7 @@ fi
 
 work=$(mktemp -d)
 cd "$work"
-"$game" 2>"$work/stderr" &
+env -u QT_QPA_PLATFORM "$game" 2>"$work/stderr" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 

@@ -1,0 +1,24 @@
+#pragma once
+// The champions and the challenger series: who is due, and the pictures their announcements
+// reveal.
+
+#include <string_view>
+
+#include "core/widgets.h"
+
+namespace verminadia {
+
+struct GameState;
+
+struct Challenger {
+    int wins;    // ChallengerWins when this challenger is due
+    int heroId;  // -1: the same for every hero
+    std::string_view name;
+    int hp, power, defense, kind, exp;
+    W picture;
+};
+
+// The challenger the heavy class sends next; nullptr once the series is over.
+const Challenger* dueChallenger(const GameState& s);
+
+}  // namespace verminadia

@@ -1,0 +1,143 @@
+// Whole careers through the driver: from the first amateur bout, through the six champions
+// with a visit to the king after each, to the six challengers of the heavy class, for each of
+// the four heroes and their own line-up of challengers.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <ostream>
+#include <string>
+
+#include "in_arena.h"
+
+namespace verminadia {
+namespace {
+
+using arena_testing::attack;
+using arena_testing::bout;
+using arena_testing::expectCleanRun;
+using arena_testing::kClick;
+using arena_testing::kHeroLabels;
+using arena_testing::next;
+using arena_testing::opponentPicturesShowing;
+using testing::Played;
+
+// Skills and items belong to other screens; a strong hero keeps a career to a few turns a bout
+// and still meets every opponent, including the ones whose defense is 100.
+constexpr const char* kStrongHero = "set Attack 150\nset MaxHp 999\nset Hp 999\n";
+
+// Fights the bout on screen to the end and clicks back to the class choice.
+void winTheBout(Played& p) {
+    for (int turn = 0; turn < 40; ++turn) {
+        p.then(attack(2) + next(1));
+        if (p.state().TalkState == 10) break;
+        ASSERT_EQ(p.state().TalkState, 0) << p.state().EnemyName << ": the hero must survive";
+    }
+    ASSERT_EQ(p.state().TalkState, 10);
+    p.then(next(1));
+    if (p.state().TalkState == 12) p.then(kClick);
+    p.then(kClick);
+    ASSERT_TRUE(p.form().showing(W::Panel8));
+}
+
+void visitTheKing(Played& p) { p.then("click Button15\nclick Button3\nclick Label32\nclick Button6\n"); }
+
+struct ChampionClass {
+    const char* button;
+    int slot;        // the draw that brings the champion
+    int threshold;   // the bout of the class from which it can come
+    const char* champion;
+};
+constexpr std::array kChampionClasses = {
+    ChampionClass{"Button9", 5, 9, "ズンダラデラックス"}, ChampionClass{"Button10", 4, 10, "ポロネ五段"},
+    ChampionClass{"Button11", 4, 10, "警察官ムッカ"},      ChampionClass{"Button12", 4, 10, "扇風機マン"},
+    ChampionClass{"Button16", 4, 10, "ロクロ首"},          ChampionClass{"Button13", 4, 7, "謎の男"},
+};
+
+struct Career {
+    int hero;
+    std::array<const char*, 6> titles;  // granted by the king after each champion
+    std::array<const char*, 3> lastChallengers;
+};
+
+// Names the hero in a failure, rather than dumping the table's bytes.
+void PrintTo(const Career& c, std::ostream* os) { *os << "hero " << c.hero; }
+
+class WholeCareer : public ::testing::TestWithParam<Career> {};
+
+TEST_P(WholeCareer, FromTheFirstAmateurBoutToTheSixthChallenger) {
+    const Career& c = GetParam();
+    Played p = testing::play(std::string(testing::kToHeroChoice) + "click " + kHeroLabels[c.hero] + "\n" +
+                             kStrongHero + "click Button6\n");
+
+    for (std::size_t k = 0; k < kChampionClasses.size(); ++k) {
+        const ChampionClass& cls = kChampionClasses[k];
+        SCOPED_TRACE(cls.champion);
+        // Ordinary bouts up to the threshold, all on a draw that is never the champion's slot.
+        for (int n = 1; n < cls.threshold; ++n) {
+            p.then(bout(cls.button, 0));
+            ASSERT_FALSE(p.form().showing(W::Label65));
+            ASSERT_EQ(opponentPicturesShowing(p.form()).size(), 1u);
+            winTheBout(p);
+        }
+        p.then(bout(cls.button, cls.slot));
+        ASSERT_EQ(p.state().EnemyName, cls.champion);
+        ASSERT_TRUE(p.form().showing(W::Label65));
+        p.then("click Label65\n");
+        ASSERT_EQ(p.state().ChampionBout, static_cast<int>(k) + 1);
+        winTheBout(p);
+        EXPECT_EQ(p.state().ChampionWins, static_cast<int>(k) + 1);
+
+        // The next class stays shut until the king grants the title.
+        if (k + 1 < kChampionClasses.size()) {
+            const std::string before = p.script->dump();
+            p.then(std::string("click ") + kChampionClasses[k + 1].button);
+            EXPECT_EQ(p.script->dump(), before);
+        }
+        visitTheKing(p);
+        EXPECT_EQ(p.state().TitleIndex, static_cast<int>(k) + 1);
+        EXPECT_EQ(p.state().TitleName, c.titles[k]);
+        EXPECT_EQ(p.form().caption(W::Label13), c.titles[k]);
+
+        if (k + 1 == 4) {
+            EXPECT_FALSE(p.form().visible(W::Label34)) << "the store's stock changed";
+            EXPECT_TRUE(p.form().visible(W::Label40));
+        }
+    }
+    EXPECT_EQ(p.form().visible(W::Button25), c.hero != 0) << "the casino";
+
+    const std::array<const char*, 6> challengers = {"遺跡の神", "光の王", "大魔王", c.lastChallengers[0],
+                                                    c.lastChallengers[1], c.lastChallengers[2]};
+    for (int k = 0; k < 6; ++k) {
+        SCOPED_TRACE(challengers[static_cast<std::size_t>(k)]);
+        p.then("click Button14");
+        ASSERT_EQ(p.state().EnemyName, challengers[static_cast<std::size_t>(k)]);
+        ASSERT_EQ(p.state().HeavyBouts, k + 1);
+        p.then("click Label66");
+        winTheBout(p);
+        EXPECT_EQ(p.state().ChallengerWins, k + 1);
+        EXPECT_EQ(p.state().ChampionWins, 6);
+    }
+
+    // The series is over: the heavy class is shut, and the king speaks his last.
+    const std::string before = p.script->dump();
+    p.then("click Button14");
+    EXPECT_EQ(p.script->dump(), before);
+    p.then("click Button15\nclick Button3");
+    EXPECT_EQ(p.state().TalkState, 50);
+    EXPECT_EQ(p.state().AmateurBouts, 9);
+    EXPECT_EQ(p.state().MiddleBouts, 7);
+    expectCleanRun(p);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryHero, WholeCareer,
+    ::testing::Values(
+        Career{0, {"街の力持ち", "街の有名人", "街の人気者", "街の代表", "国の象徴", "神様"}, {"サスライの剣士", "ミゼル先生", "嘆きの老人"}},
+        Career{1, {"エロじじい", "街の長", "老師", "物知り仙人", "無天老師", "伝説の老師"}, {"ミゼル先生", "サスライの剣士", "トルバさん"}},
+        Career{2, {"森の重役", "森の議長", "森のクマさん", "城の委員長", "国の知事", "総理大臣"}, {"トルバさん", "嘆きの老人", "サスライの剣士"}},
+        Career{3, {"城の門番", "城の剣士", "城の将軍", "特攻隊長", "王の右腕", "伝説の剣士"}, {"嘆きの老人", "トルバさん", "ミゼル先生"}}),
+    [](const ::testing::TestParamInfo<Career>& param) { return "Hero" + std::to_string(param.param.hero); });
+
+}  // namespace
+}  // namespace verminadia

@@ -1,0 +1,243 @@
+// The arena's class choice: which classes open, what a bout's set-up shows and plays, the
+// champion slots and their thresholds, and the battle theme's loop.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "in_arena.h"
+
+namespace verminadia {
+namespace {
+
+using arena_testing::bout;
+using arena_testing::expectCleanRun;
+using arena_testing::inArena;
+using arena_testing::opponentPicturesShowing;
+
+TEST(Arena, EnteringAndLeavingSwapsTheTownButtonsForTheClassChoice) {
+    auto p = inArena(0);
+    EXPECT_TRUE(p.form().showing(W::Panel8));
+    EXPECT_TRUE(p.form().showing(W::Button9));
+    EXPECT_FALSE(p.form().showing(W::Panel4));
+    EXPECT_FALSE(p.form().showing(W::Button1));
+    EXPECT_TRUE(p.form().showing(W::Panel2));
+    p.then("click Button15");
+    EXPECT_FALSE(p.form().showing(W::Panel8));
+    EXPECT_TRUE(p.form().showing(W::Panel4));
+    EXPECT_TRUE(p.form().showing(W::Button1));
+    expectCleanRun(p);
+}
+
+struct ClassCase {
+    const char* button;
+    int opensAt;
+};
+constexpr ClassCase kLockedClasses[] = {
+    {"Button10", 1}, {"Button11", 2}, {"Button12", 3}, {"Button16", 4}, {"Button13", 5}, {"Button14", 6},
+};
+
+TEST(Arena, AClassOpensAtItsTitleAndIgnoresItsButtonBefore) {
+    for (const ClassCase& c : kLockedClasses) {
+        SCOPED_TRACE(c.button);
+        auto p = inArena(0, "set TitleIndex " + std::to_string(c.opensAt - 1) + "\n");
+        const std::string before = p.script->dump();
+        p.then(std::string("click ") + c.button);
+        EXPECT_EQ(p.script->dump(), before) << "no counter, no music, no panel change";
+
+        p.then("set TitleIndex " + std::to_string(c.opensAt) + "\ndraw 0\nclick " + c.button);
+        EXPECT_FALSE(p.form().showing(W::Panel8));
+        EXPECT_TRUE(p.form().enabled(Timer::Timer3));
+    }
+}
+
+TEST(Arena, TheHeavyClassClosesForGoodAfterTheSixthChallenger) {
+    auto p = inArena(2, "set TitleIndex 6\nset ChallengerWins 6\n");
+    const std::string before = p.script->dump();
+    p.then("click Button14");
+    EXPECT_EQ(p.script->dump(), before);
+    p.then("set ChallengerWins 5\nclick Button14");
+    EXPECT_EQ(p.state().HeavyBouts, 1);
+    EXPECT_EQ(p.state().EnemyName, "サスライの剣士");
+}
+
+TEST(Arena, ABoutSilencesTheTownThemeAndStartsTheClassThemeOneTickLater) {
+    auto p = inArena(0, "tick Timer2 3\n");
+    ASSERT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    p.then(bout("Button9", 0));
+    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_EQ(p.state().TownMusicTick, 0);
+    EXPECT_FALSE(p.sound().state(Player::MediaPlayer3).playing);
+    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).atStart);
+    EXPECT_TRUE(p.form().enabled(Timer::Timer3));
+    EXPECT_FALSE(p.sound().state(Player::MediaPlayer10).playing);
+    p.then("tick Timer3");
+    EXPECT_TRUE(p.sound().state(Player::MediaPlayer10).playing);
+    expectCleanRun(p);
+}
+
+TEST(Arena, EachClassLoopsItsOwnThemeForItsOwnLength) {
+    struct Theme {
+        const char* button;
+        Player player;
+        int loop;
+    };
+    for (const Theme& t : {Theme{"Button10", Player::MediaPlayer10, 54}, Theme{"Button11", Player::MediaPlayer11, 52},
+                           Theme{"Button12", Player::MediaPlayer11, 52}, Theme{"Button16", Player::MediaPlayer5, 75},
+                           Theme{"Button13", Player::MediaPlayer5, 75}, Theme{"Button14", Player::MediaPlayer12, 64}}) {
+        SCOPED_TRACE(t.button);
+        auto p = inArena(0, "set TitleIndex 6\n");
+        p.then(bout(t.button, 0) + "tick Timer3 " + std::to_string(t.loop - 1));
+        EXPECT_TRUE(p.sound().state(t.player).playing);
+        p.then("tick Timer3");
+        EXPECT_FALSE(p.sound().state(t.player).playing);
+        EXPECT_TRUE(p.sound().state(t.player).atStart);
+        EXPECT_EQ(p.state().BattleMusicTick, 0);
+        p.then("tick Timer3");
+        EXPECT_TRUE(p.sound().state(t.player).playing);
+        for (Player other : {Player::MediaPlayer10, Player::MediaPlayer11, Player::MediaPlayer5, Player::MediaPlayer12}) {
+            if (other != t.player) {
+                EXPECT_FALSE(p.sound().state(other).playing);
+            }
+        }
+    }
+}
+
+TEST(Arena, TheOpeningLinesCountTheBoutsOfTheClass) {
+    auto q = inArena(0, "set AmateurBouts 2\n");
+    q.then(bout("Button9", 3));
+    const Form& f = q.form();
+    EXPECT_EQ(f.caption(W::Label31), "アマチュア級第3回戦");
+    EXPECT_EQ(f.caption(W::Label32), "対戦相手は浮遊顔です！！");
+    EXPECT_EQ(f.caption(W::Label33), "戦闘開始！！！");
+    EXPECT_EQ(q.state().Roll, 3);
+    EXPECT_EQ(q.state().TalkState, 0);
+    EXPECT_EQ(q.state().ChallengerBout, 10);
+    EXPECT_EQ(q.state().ChampionBout, 0);
+    EXPECT_TRUE(f.showing(W::Panel5));
+    EXPECT_TRUE(f.showing(W::Panel9));
+    EXPECT_TRUE(f.showing(W::Image9));
+
+    auto h = inArena(0, "set TitleIndex 6\nset HeavyBouts 11\n");
+    h.then("click Button14");
+    EXPECT_EQ(h.form().caption(W::Label31), "ヘビー級第12回戦");
+    EXPECT_EQ(h.form().caption(W::Label32), "対戦相手は遺跡の神です！！");
+}
+
+// Each class's champion slot: the last bout that still brings the ordinary opponent, then the
+// first that brings the champion, with the champion due.
+struct Slot {
+    const char* button;
+    const char* counter;
+    int draw;
+    int due;  // ChampionWins
+    int firstChampionBout;
+    const char* before;
+    const char* champion;
+    int power;
+};
+constexpr Slot kSlots[] = {
+    {"Button9", "AmateurBouts", 5, 0, 9, "黄魔人", "ズンダラデラックス", 3},
+    {"Button10", "LightBouts", 4, 1, 10, "チッポ君", "ポロネ五段", 3},
+    {"Button11", "FlyBouts", 4, 2, 10, "ヘビ魔人", "警察官ムッカ", 4},
+    {"Button12", "BantamBouts", 4, 3, 10, "ズンダラレッド", "扇風機マン", 5},
+    {"Button16", "FeatherBouts", 4, 4, 10, "多忙な商人", "ロクロ首", 6},
+    {"Button13", "MiddleBouts", 4, 5, 7, "ズンダラホワイト", "謎の男", 7},
+};
+
+TEST(Arena, TheChampionComesFromItsThresholdBoutOnTheSlotsDraw) {
+    for (const Slot& s : kSlots) {
+        SCOPED_TRACE(s.button);
+        const std::string setup = "set TitleIndex " + std::to_string(s.due) + "\nset ChampionWins " +
+                                  std::to_string(s.due) + "\nset " + s.counter + " ";
+        auto early = inArena(0, setup + std::to_string(s.firstChampionBout - 2) + "\n");
+        early.then(bout(s.button, s.draw));
+        EXPECT_EQ(early.state().EnemyName, s.before);
+        EXPECT_FALSE(early.form().showing(W::Label65));
+        EXPECT_TRUE(early.form().showing(W::Panel9));
+        EXPECT_EQ(opponentPicturesShowing(early.form()).size(), 1u);
+
+        auto due = inArena(0, setup + std::to_string(s.firstChampionBout - 1) + "\n");
+        due.then(bout(s.button, s.draw));
+        EXPECT_EQ(due.state().EnemyName, s.champion);
+        EXPECT_EQ(due.state().EnemyPower, s.power);
+        EXPECT_TRUE(due.form().showing(W::Label65));
+        EXPECT_FALSE(due.form().showing(W::Panel5));
+        EXPECT_FALSE(due.form().showing(W::Panel9));
+        EXPECT_TRUE(opponentPicturesShowing(due.form()).empty()) << "the champion waits behind its caption";
+        EXPECT_EQ(due.form().caption(W::Label32), std::string("対戦相手は") + s.champion + "です！！");
+        EXPECT_EQ(due.state().ChampionBout, 0) << "numbered only when the caption is clicked";
+
+        // Another draw in the same bout brings an ordinary opponent.
+        auto other = inArena(0, setup + std::to_string(s.firstChampionBout - 1) + "\n");
+        other.then(bout(s.button, 0));
+        EXPECT_FALSE(other.form().showing(W::Label65));
+        expectCleanRun(due);
+    }
+}
+
+TEST(Arena, ASlotWhoseChampionIsNotDueBringsTheLateOrdinaryOpponent) {
+    // The light champion already beaten: its slot brings "チッポ君" with the later experience.
+    auto light = inArena(0, "set TitleIndex 2\nset ChampionWins 2\nset LightBouts 20\n");
+    light.then(bout("Button10", 4));
+    EXPECT_EQ(light.state().EnemyName, "チッポ君");
+    EXPECT_EQ(light.state().EnemyHp, 32);
+    EXPECT_EQ(light.state().EnemyExp, 5);
+    EXPECT_FALSE(light.form().showing(W::Label65));
+
+    // Not yet due either: the amateur champion is the only one that can come with none beaten.
+    auto early = inArena(0, "set TitleIndex 6\nset ChampionWins 0\nset FeatherBouts 30\n");
+    early.then(bout("Button16", 4));
+    EXPECT_EQ(early.state().EnemyName, "赤字の商人");
+    EXPECT_EQ(early.state().EnemyExp, 11);
+
+    // Once a champion has fallen, amateur draw 5 brings the weaker "黄色魔人" for good.
+    auto amateur = inArena(0, "set ChampionWins 1\nset AmateurBouts 8\n");
+    amateur.then(bout("Button9", 5));
+    EXPECT_EQ(amateur.state().EnemyName, "黄色魔人");
+    EXPECT_EQ(amateur.state().EnemyPower, 1);
+    EXPECT_TRUE(amateur.form().showing(W::Image37));
+    expectCleanRun(amateur);
+}
+
+TEST(Arena, TheOldManMeetsOnlyPowerOneAmateursButTheChampionKeepsItsThree) {
+    for (int hero : {0, 1}) {
+        SCOPED_TRACE(hero);
+        auto p = inArena(hero);
+        p.then(bout("Button9", 1));  // "ズンダラ", power 2
+        EXPECT_EQ(p.state().EnemyName, "ズンダラ");
+        EXPECT_EQ(p.state().EnemyPower, hero == 1 ? 1 : 2);
+
+        auto champ = inArena(hero, "set AmateurBouts 8\n");
+        champ.then(bout("Button9", 5));
+        EXPECT_EQ(champ.state().EnemyPower, 3);
+
+        // The rule is the amateur class's only.
+        auto light = inArena(hero, "set TitleIndex 1\n");
+        light.then(bout("Button10", 0));
+        EXPECT_EQ(light.state().EnemyPower, 2);
+    }
+}
+
+TEST(Arena, TheHeavyClassSendsTheNextChallengerBehindItsCaption) {
+    auto p = inArena(3, "set TitleIndex 6\nset ChallengerWins 2\nset ChampionBout 6\n");
+    p.then("click Button14");
+    const GameState& s = p.state();
+    EXPECT_EQ(s.EnemyName, "大魔王");
+    EXPECT_EQ(s.EnemyPower, 8);
+    EXPECT_EQ(s.EnemyHp, 250);
+    EXPECT_EQ(s.ChallengerBout, 2);
+    EXPECT_EQ(s.ChampionBout, 0);
+    EXPECT_TRUE(p.form().showing(W::Panel5));
+    EXPECT_FALSE(p.form().showing(W::Panel9));
+    EXPECT_TRUE(p.form().showing(W::Label66));
+    EXPECT_TRUE(opponentPicturesShowing(p.form()).empty());
+    // The panel is up but nothing is pending.
+    const std::string before = p.script->dump();
+    p.then("click Label33");
+    EXPECT_EQ(p.script->dump(), before);
+    expectCleanRun(p);
+}
+
+}  // namespace
+}  // namespace verminadia

@@ -1,0 +1,70 @@
+#pragma once
+// Getting a hero to the arena, and the clicks of a fight with their draws queued, so that a
+// test reads like the player's own moves.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/game.h"
+#include "support/play.h"
+
+namespace verminadia::arena_testing {
+
+// The name labels of the choice panel, by hero.
+inline constexpr const char* kHeroLabels[] = {"Label4", "Label5", "Label7", "Label6"};
+
+// A fresh game with the hero chosen, `setup` played in town, and the class choice on screen.
+inline testing::Played inArena(int hero, std::string_view setup = "") {
+    return testing::play(std::string(testing::kToHeroChoice) + "click " + kHeroLabels[hero] + "\n" +
+                         std::string(setup) + "click Button6\n");
+}
+
+inline std::string draws(std::initializer_list<int> values) {
+    std::string s = "draw";
+    for (int v : values) s += " " + std::to_string(v);
+    return s + "\n";
+}
+
+// A class button with the opponent draw queued.
+inline std::string bout(std::string_view button, int draw) {
+    return draws({draw}) + "click " + std::string(button) + "\n";
+}
+// "攻撃" with its draw.
+inline std::string attack(int draw) { return draws({draw}) + "click Label45\n"; }
+// The click on the panel after the hero's action: the opponent's draw, or the victory's.
+inline std::string next(int draw) { return draws({draw}) + "click Label32\n"; }
+// The click on the panel that takes no draw (level-up, back to the classes, back to town).
+inline constexpr std::string_view kClick = "click Label32\n";
+
+// Every opponent's picture, the champions' and challengers' included.
+inline std::vector<W> opponentPictures() {
+    std::vector<W> out;
+    for (const WidgetDef& d : kWidgets) {
+        if (d.kind != Kind::Picture || d.parent != W::Form1) continue;
+        const int n = std::stoi(std::string(d.name.substr(5)));
+        if ((n >= 6 && n <= 29) || (n >= 36 && n <= 51) || (n >= 57 && n <= 64)) out.push_back(d.id);
+    }
+    return out;
+}
+
+inline std::vector<W> opponentPicturesShowing(const Form& f) {
+    std::vector<W> out;
+    for (W w : opponentPictures()) {
+        if (f.showing(w)) out.push_back(w);
+    }
+    return out;
+}
+
+// A script line that went wrong (a queued draw too large for its draw, a hidden widget) would
+// quietly change what a test sees; every helper user checks this.
+inline void expectCleanRun(const testing::Played& p) {
+    EXPECT_EQ(p.err, "");
+    EXPECT_EQ(p.out.find("ignored"), std::string::npos) << p.out;
+}
+
+inline Game& game(testing::Played& p) { return const_cast<Game&>(p.script->game()); }
+
+}  // namespace verminadia::arena_testing

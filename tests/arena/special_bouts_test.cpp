@@ -1,0 +1,122 @@
+// Champion and challenger bouts: the announcement that waits for a click, the picture it
+// reveals, and exactly one opponent on screen however the bouts follow one another.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "in_arena.h"
+
+namespace verminadia {
+namespace {
+
+using arena_testing::attack;
+using arena_testing::bout;
+using arena_testing::expectCleanRun;
+using arena_testing::inArena;
+using arena_testing::kClick;
+using arena_testing::next;
+using arena_testing::opponentPicturesShowing;
+
+TEST(ChampionBout, TheCaptionClickRevealsTheChampionAndOpensTheFight) {
+    struct Case {
+        const char* setup;
+        const char* button;
+        W picture;
+    };
+    for (const Case& c : {Case{"set AmateurBouts 8\n", "Button9", W::Image29},
+                          Case{"set ChampionWins 1\nset LightBouts 9\n", "Button10", W::Image41},
+                          Case{"set ChampionWins 2\nset FlyBouts 9\n", "Button11", W::Image44},
+                          Case{"set ChampionWins 3\nset BantamBouts 9\n", "Button12", W::Image15},
+                          Case{"set ChampionWins 4\nset FeatherBouts 9\n", "Button16", W::Image47},
+                          Case{"set ChampionWins 5\nset MiddleBouts 6\n", "Button13", W::Image25}}) {
+        SCOPED_TRACE(c.button);
+        auto p = inArena(0, std::string("set TitleIndex 5\n") + c.setup);
+        p.then(bout(c.button, c.button == std::string("Button9") ? 5 : 4) + "tick Timer3\n");
+        EXPECT_TRUE(p.form().enabled(Timer::Timer3)) << "the theme starts behind the caption";
+        const int hp = p.state().EnemyHp;
+        p.then("click Label65");
+        const Form& f = p.form();
+        EXPECT_EQ(p.state().ChampionBout, p.state().ChampionWins + 1);
+        EXPECT_EQ(opponentPicturesShowing(f), std::vector<W>{c.picture});
+        EXPECT_FALSE(f.showing(W::Label65));
+        EXPECT_TRUE(f.showing(W::Panel5));
+        EXPECT_TRUE(f.showing(W::Panel9));
+        EXPECT_EQ(p.state().TalkState, 0);
+        EXPECT_EQ(p.state().EnemyHp, hp);
+        EXPECT_EQ(f.caption(W::Label33), "戦闘開始！！！");
+        expectCleanRun(p);
+    }
+}
+
+// The heavy class's line-up: the same three first, then the other three heroes by HeroId.
+TEST(ChallengerBout, TheCaptionClickRevealsTheChallengerOfThisHero) {
+    struct Case {
+        int hero, wins;
+        const char* name;
+        int hp, defense;
+        W picture;
+    };
+    for (const Case& c : {Case{2, 0, "遺跡の神", 170, 15, W::Image24}, Case{2, 1, "光の王", 80, 100, W::Image22},
+                          Case{2, 2, "大魔王", 250, 3, W::Image26}, Case{0, 4, "ミゼル先生", 200, 9, W::Image48},
+                          Case{3, 5, "ミゼル先生", 900, 8, W::Image48}, Case{1, 3, "ミゼル先生", 360, 4, W::Image48},
+                          Case{1, 5, "トルバさん", 700, 6, W::Image51}, Case{0, 5, "嘆きの老人", 800, 6, W::Image49},
+                          Case{2, 5, "サスライの剣士", 900, 6, W::Image50}}) {
+        SCOPED_TRACE(::testing::Message() << c.hero << " " << c.wins);
+        auto p = inArena(c.hero, "set TitleIndex 6\nset ChallengerWins " + std::to_string(c.wins) + "\n");
+        p.then("click Button14");
+        EXPECT_EQ(p.state().EnemyName, c.name);
+        EXPECT_EQ(p.state().EnemyHp, c.hp);
+        EXPECT_EQ(p.state().EnemyDefense, c.defense);
+        EXPECT_EQ(p.state().ChallengerBout, c.wins);
+        p.then("click Label66");
+        EXPECT_EQ(opponentPicturesShowing(p.form()), std::vector<W>{c.picture});
+        EXPECT_FALSE(p.form().showing(W::Label66));
+        EXPECT_TRUE(p.form().showing(W::Panel9));
+        EXPECT_TRUE(p.form().showing(W::Panel5));
+        expectCleanRun(p);
+    }
+}
+
+TEST(ChallengerBout, ALostChallengerBoutBringsTheSameChallengerBack) {
+    auto p = inArena(0, "set TitleIndex 6\nset ChallengerWins 1\nset Hp 1\n");
+    p.then("click Button14\nclick Label66\n" + attack(0) + next(0) + std::string(kClick));
+    EXPECT_EQ(p.state().TalkState, 20);  // the aftermath leaves the code as it was
+    EXPECT_EQ(p.state().ChallengerWins, 1);
+    p.then("click Button6\nclick Button14");
+    EXPECT_EQ(p.state().EnemyName, "光の王");
+    expectCleanRun(p);
+}
+
+// Bouts that share a picture, follow a champion, a defeat or a challenger: always exactly one.
+TEST(Pictures, ExactlyOneOpponentPictureIsShownDuringEveryBout) {
+    auto p = inArena(0, "set TitleIndex 6\nset Attack 500\nset AmateurBouts 8\n");
+    auto fightShowsOne = [&](const std::string& setUp) {
+        p.then(setUp);
+        EXPECT_EQ(opponentPicturesShowing(p.form()).size(), 1u) << p.state().EnemyName;
+        p.then(attack(0) + next(0) + next(0));
+        if (p.state().TalkState == 12) p.then(kClick);
+        p.then(kClick);
+        EXPECT_TRUE(opponentPicturesShowing(p.form()).empty());
+    };
+    fightShowsOne(bout("Button9", 1));                         // ズンダラ, Image7
+    fightShowsOne(bout("Button9", 4));                         // the other ズンダラ, Image7 again
+    fightShowsOne(bout("Button9", 5) + "click Label65\n");     // the amateur champion
+    fightShowsOne(bout("Button9", 5));                         // 黄色魔人 now
+    fightShowsOne(bout("Button10", 3));                        // 兵隊, Image16
+    fightShowsOne(bout("Button12", 1));                        // 魔界の戦士, Image16 again
+    fightShowsOne(bout("Button16", 3));                        // 指揮官, Image16 again
+    fightShowsOne(bout("Button13", 2));                        // 究極の魔法使い, Image22
+    fightShowsOne("set ChallengerWins 1\nclick Button14\nclick Label66\n");  // 光の王, Image22 again
+
+    // A defeat clears the picture as well.
+    p.then("set Attack 0\nset Hp 1\n" + bout("Button9", 0) + attack(0) + next(2));
+    ASSERT_EQ(p.state().TalkState, 20);
+    EXPECT_EQ(opponentPicturesShowing(p.form()).size(), 1u);
+    p.then(kClick);
+    EXPECT_TRUE(opponentPicturesShowing(p.form()).empty());
+    expectCleanRun(p);
+}
+
+}  // namespace
+}  // namespace verminadia

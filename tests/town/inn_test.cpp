@@ -1,0 +1,144 @@
+// The inn: each hero's greeting at the night's price, a stay at exactly the price, the refusal
+// one 円 short, and the inn tune in place of the town theme.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "in_town.h"
+
+namespace verminadia {
+namespace {
+
+using town_testing::game;
+using town_testing::inTown;
+
+constexpr const char* kThanks = "　「ありがとさん。またおいでね。」";
+constexpr const char* kShortOfMoney = "　「お金が足りないねぇ。残念だけどまた今度ね。」";
+
+TEST(Inn, EachHeroIsGreetedInTheirOwnWordsWithTheNightsPrice) {
+    struct Greeting {
+        const char* line2;
+        const char* cheap;
+        const char* dear;
+    };
+    constexpr Greeting kGreetings[] = {
+        {"　「あら、トルバさん。私に会いに来てくれたの？うれしいわ。", "特別に一泊25円にサービスしてあげるわ。」",
+         "特別に一泊40円にサービスしてあげるわ。」"},
+        {"　「あら、どうしたの？そんなに嘆いて。宿に泊まって気分転", "換でもしたらどう？一泊25円よ。」",
+         "換でもしたらどう？一泊40円よ。」"},
+        {"　「あら、先生。大会に出るの？教師をしながらアルバイトで", "森の管理なんて大変ね。一泊25円だから休んでいってね。」",
+         "森の管理なんて大変ね。一泊40円だから休んでいってね。」"},
+        {"　「あら、お兄さん。そんなにさすらってばかりじゃダメよ。", "たまには宿にでも泊まったら？一泊25円よ。」",
+         "たまには宿にでも泊まったら？一泊40円よ。」"},
+    };
+    for (int hero = 0; hero < 4; ++hero) {
+        SCOPED_TRACE(hero);
+        auto p = inTown(hero);
+        p.then("set TitleIndex 2\nclick Button5");
+        EXPECT_EQ(p.form().caption(W::Label31), "おフク");
+        EXPECT_EQ(p.form().caption(W::Label32), kGreetings[hero].line2);
+        EXPECT_EQ(p.form().caption(W::Label33), kGreetings[hero].cheap);
+        p.then("click Button8\nset TitleIndex 3\nclick Button5");
+        EXPECT_EQ(p.form().caption(W::Label32), kGreetings[hero].line2);
+        EXPECT_EQ(p.form().caption(W::Label33), kGreetings[hero].dear);
+    }
+}
+
+TEST(Inn, EnteringOpensTheInnInPlaceOfTheTownButtons) {
+    auto p = inTown(0);
+    p.then("set TalkState 1\nclick Button5");
+    const Form& f = p.form();
+    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_TRUE(f.showing(W::Panel7));
+    EXPECT_TRUE(f.showing(W::Image5));
+    EXPECT_TRUE(f.showing(W::Panel5));
+    EXPECT_FALSE(f.showing(W::Panel4));
+    EXPECT_FALSE(f.showing(W::Button1));
+}
+
+TEST(Inn, TheNightCostsTwentyFiveUntilTheThirdTitleThenForty) {
+    struct Case {
+        int titleIndex, gold;
+        bool stays;
+    };
+    for (const Case c : {Case{0, 24, false}, Case{2, 24, false}, Case{2, 25, true}, Case{3, 39, false},
+                         Case{3, 40, true}, Case{6, 39, false}, Case{6, 41, true}}) {
+        SCOPED_TRACE(std::to_string(c.titleIndex) + " " + std::to_string(c.gold));
+        auto p = inTown(2);
+        p.then("set TitleIndex " + std::to_string(c.titleIndex) + "\nset Gold " + std::to_string(c.gold) +
+               "\nset Hp 1\nset Mp 0\nclick Button5\nclick Button7");
+        const int price = c.titleIndex < 3 ? 25 : 40;
+        EXPECT_EQ(p.state().Gold, c.stays ? c.gold - price : c.gold);
+        EXPECT_EQ(p.form().caption(W::Label32), c.stays ? kThanks : kShortOfMoney);
+        EXPECT_EQ(p.form().caption(W::Label33), "");
+        EXPECT_EQ(p.state().Hp, c.stays ? 20 : 1);
+        EXPECT_EQ(p.state().Mp, c.stays ? 7 : 0);
+    }
+}
+
+TEST(Inn, AStayRestoresEverythingAndRewritesTheTownBar) {
+    auto p = inTown(1);
+    p.then("set Hp 3\nset Mp 2\nset Gold 100\nclick Button5\nclick Button7");
+    EXPECT_EQ(p.form().caption(W::Label11), "HP　14/14");
+    EXPECT_EQ(p.form().caption(W::Label10), "MP　12/12");
+    EXPECT_EQ(p.form().caption(W::Label12), "所持金　75");
+    // Another night, full as the hero is, is charged all the same.
+    p.then("click Button7");
+    EXPECT_EQ(p.state().Gold, 50);
+    EXPECT_EQ(p.form().caption(W::Label12), "所持金　50");
+}
+
+TEST(Inn, ARefusalChangesNothingButTheLinesAndTheThemePlaysOn) {
+    auto p = inTown(3);
+    p.then("set Gold 24\nset Hp 5\ntick Timer2 10\nclick Button5");
+    Game& g = game(p);
+    const std::string before = p.script->dump();
+    const std::string line2 = p.form().caption(W::Label32), line3 = p.form().caption(W::Label33);
+    p.then("click Button7");
+    EXPECT_EQ(p.form().caption(W::Label32), kShortOfMoney);
+    g.form.setCaption(W::Label32, line2);
+    g.form.setCaption(W::Label33, line3);
+    EXPECT_EQ(p.script->dump(), before);
+    EXPECT_TRUE(p.sound().state(Player::MediaPlayer9).playing);
+}
+
+TEST(Inn, AStayPlaysTheInnTuneAndLeavingRestartsTheThemeFromItsBeginning) {
+    auto p = inTown(0);
+    p.then("tick Timer2 30\nclick Button5\nclick Button7");
+    const Sound& sound = p.sound();
+    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_EQ(p.state().TownMusicTick, 0);
+    for (Player theme : {Player::MediaPlayer3, Player::MediaPlayer7, Player::MediaPlayer8, Player::MediaPlayer9}) {
+        EXPECT_FALSE(sound.state(theme).playing) << def(theme).name;
+        EXPECT_TRUE(sound.state(theme).atStart) << def(theme).name;
+    }
+    EXPECT_TRUE(sound.state(Player::MediaPlayer4).playing);
+    p.then("tick Timer2 5");  // the timer is off while the hero sleeps
+    EXPECT_FALSE(sound.state(Player::MediaPlayer3).playing);
+
+    p.then("click Button8");
+    EXPECT_FALSE(sound.state(Player::MediaPlayer4).playing);
+    EXPECT_TRUE(sound.state(Player::MediaPlayer4).atStart);
+    EXPECT_TRUE(p.form().enabled(Timer::Timer2));
+    EXPECT_TRUE(p.form().showing(W::Panel4));
+    EXPECT_TRUE(p.form().showing(W::Button1));
+    EXPECT_FALSE(p.form().showing(W::Panel7));
+    EXPECT_FALSE(p.form().showing(W::Panel5));
+    EXPECT_FALSE(p.form().showing(W::Image5));
+    p.then("tick Timer2");
+    EXPECT_TRUE(sound.state(Player::MediaPlayer3).playing);
+    EXPECT_EQ(p.state().TownMusicTick, 1);
+}
+
+TEST(Inn, LeavingWithoutAStayLeavesTheThemeUninterrupted) {
+    auto p = inTown(2);
+    p.then("tick Timer2 40\nclick Button5\ntick Timer2 2\nclick Button8\ntick Timer2");
+    EXPECT_EQ(p.state().TownMusicTick, 43);
+    EXPECT_TRUE(p.sound().state(Player::MediaPlayer8).playing);
+    EXPECT_FALSE(p.sound().state(Player::MediaPlayer4).playing);
+    EXPECT_EQ(p.state().Gold, 50);
+}
+
+}  // namespace
+}  // namespace verminadia

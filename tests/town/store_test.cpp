@@ -1,0 +1,190 @@
+// The general store: the greeting, purchases at exactly the price, refusals one 円 short, the
+// holding limits of the counted goods and the two stages of the shelf.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "in_town.h"
+#include "town/store.h"
+
+namespace verminadia {
+namespace {
+
+using town_testing::game;
+using town_testing::inTown;
+
+constexpr const char* kThanks = "　「毎度あり。絶対、役に立つと思うぜ！」";
+constexpr const char* kShortOfMoney = "  「お金が足りないよ。出直して来な！」";
+
+struct Good {
+    const char* label;
+    W id;
+    int price;
+    bool secondStage;
+};
+
+constexpr Good kGoods[] = {
+    {"Label34", W::Label34, 100, false}, {"Label35", W::Label35, 200, false}, {"Label36", W::Label36, 500, true},
+    {"Label37", W::Label37, 1000, true}, {"Label38", W::Label38, 2500, true}, {"Label39", W::Label39, 100, false},
+    {"Label40", W::Label40, 500, true},  {"Label67", W::Label67, 300, false}, {"Label41", W::Label41, 15, false},
+    {"Label42", W::Label42, 100, false},
+};
+
+testing::Played inStore(int hero) {
+    auto p = inTown(hero);
+    p.then("click Button4");
+    return p;
+}
+
+TEST(Store, EnteringGreetsAndOpensTheShelfInPlaceOfTheTownButtons) {
+    auto p = inTown(0);
+    p.then("set TalkState 1\ntick Timer2 2\nclick Button4");
+    const Form& f = p.form();
+    EXPECT_EQ(f.caption(W::Label31), "雑貨屋");
+    EXPECT_EQ(f.caption(W::Label32), "　「いらっしゃい。大会に出るならなんか買った方がいいと");
+    EXPECT_EQ(f.caption(W::Label33), "思うぜ。いい品ばかりだからヨロシク！！」");
+    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().PendingLine2, kThanks);
+    EXPECT_EQ(p.state().PendingLine3, kShortOfMoney);
+    EXPECT_TRUE(f.showing(W::Panel6));
+    EXPECT_TRUE(f.showing(W::Image4));
+    EXPECT_TRUE(f.showing(W::Panel5));
+    EXPECT_FALSE(f.showing(W::Panel4));
+    EXPECT_FALSE(f.showing(W::Button1));
+    // The first stage of the shelf, and the town theme playing on.
+    for (W w : {W::Label41, W::Label42, W::Label34, W::Label35, W::Label39, W::Label67}) {
+        EXPECT_TRUE(f.showing(w)) << def(w).name;
+    }
+    for (W w : {W::Label36, W::Label37, W::Label38, W::Label40}) EXPECT_FALSE(f.showing(w)) << def(w).name;
+    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    // The greeting lines take clicks but nothing is pending.
+    const std::string before = p.script->dump();
+    p.then("click Label32\nclick Label33\nclick Panel5");
+    EXPECT_EQ(p.script->dump(), before);
+}
+
+TEST(Store, EveryGoodIsRefusedOneYenShortAndSoldAtExactlyItsPrice) {
+    for (const Good& good : kGoods) {
+        SCOPED_TRACE(good.label);
+        auto p = inStore(1);
+        Game& g = game(p);
+        if (good.secondStage) changeStoreStock(g);
+        g.state.Gold = good.price - 1;
+        const std::string before = p.script->dump();
+        const std::string line2 = p.form().caption(W::Label32), line3 = p.form().caption(W::Label33);
+        p.then(std::string("click ") + good.label);
+        EXPECT_EQ(p.form().caption(W::Label32), kShortOfMoney);
+        EXPECT_EQ(p.form().caption(W::Label33), "");
+        // Nothing but the two lines has changed.
+        g.form.setCaption(W::Label32, line2);
+        g.form.setCaption(W::Label33, line3);
+        EXPECT_EQ(p.script->dump(), before);
+
+        g.state.Gold = good.price;
+        p.then(std::string("click ") + good.label);
+        EXPECT_EQ(p.state().Gold, 0);
+        EXPECT_EQ(p.form().caption(W::Label12), "所持金　0");
+        EXPECT_EQ(p.form().caption(W::Label32), kThanks);
+        EXPECT_EQ(p.form().caption(W::Label33), "");
+        EXPECT_EQ(p.sound().beeps(), 1);
+        EXPECT_EQ(p.out, "");
+    }
+}
+
+TEST(Store, AWeaponIsEquippedAtOnceAndNeverOfferedAgain) {
+    auto p = inStore(3);
+    p.then("set Gold 300\nclick Label35");
+    EXPECT_EQ(p.state().WeaponAttack, 4);
+    EXPECT_EQ(p.state().WeaponId, 2);
+    EXPECT_EQ(p.state().WeaponName, "金のつるぎ 　   ");
+    EXPECT_FALSE(p.form().visible(W::Label35));
+    p.then("click Label35");
+    EXPECT_EQ(p.out, "ignored: Label35 is hidden\n");
+    // The cheaper weapon replaces the better one all the same.
+    p.then("click Label34");
+    EXPECT_EQ(p.state().WeaponAttack, 2);
+    EXPECT_EQ(p.state().WeaponId, 1);
+    EXPECT_EQ(p.state().WeaponName, "銀のつるぎ　　  ");
+    EXPECT_EQ(p.state().Gold, 0);
+}
+
+TEST(Store, TheLastArmourBoughtIsTheOneWornWhateverItsValue) {
+    auto p = inStore(0);
+    p.then("set Gold 400\nclick Label67\nclick Label39");
+    EXPECT_EQ(p.state().ArmorDefense, 2);
+    EXPECT_EQ(p.state().ArmorName, p.state().ShopArmor1Name);
+    EXPECT_EQ(p.state().ArmorName, "呪われた鎧　 　");
+    EXPECT_EQ(p.state().WeaponId, 0);
+    EXPECT_EQ(p.sound().beeps(), 2);
+}
+
+TEST(Store, TheFifthOfItemTwoEmptiesItsPlaceUntilOneIsUsed) {
+    auto p = inStore(2);
+    p.then("set Gold 1000");
+    for (int n = 1; n <= 5; ++n) {
+        EXPECT_TRUE(p.form().showing(W::Label41)) << n;
+        p.then("click Label41");
+        EXPECT_EQ(p.state().Item2Count, n);
+    }
+    EXPECT_FALSE(p.form().visible(W::Label41));
+    EXPECT_TRUE(p.form().visible(W::Label50));  // the fight's item panel
+    EXPECT_TRUE(p.form().visible(W::Label54));  // the status screen
+    EXPECT_EQ(p.state().Gold, 1000 - 5 * 15);
+    p.then("click Label41");
+    EXPECT_EQ(p.out, "ignored: Label41 is hidden\n");
+    EXPECT_EQ(p.state().Item2Count, 5);
+    // A fight uses one and puts the good back on the shelf: a sixth purchase, then gone again.
+    Game& g = game(p);
+    g.state.Item2Count = 4;
+    g.form.show(W::Label41);
+    p.then("click Label41");
+    EXPECT_EQ(p.state().Item2Count, 5);
+    EXPECT_FALSE(p.form().visible(W::Label41));
+}
+
+TEST(Store, TheThirdOfItemThreeEmptiesItsPlace) {
+    auto p = inStore(0);
+    p.then("set Gold 350\nclick Label42\nclick Label42");
+    EXPECT_TRUE(p.form().visible(W::Label42));
+    EXPECT_TRUE(p.form().visible(W::Label51));
+    EXPECT_TRUE(p.form().visible(W::Label55));
+    EXPECT_FALSE(p.form().visible(W::Label50));
+    p.then("click Label42\nclick Label42");
+    EXPECT_EQ(p.state().Item3Count, 3);
+    EXPECT_EQ(p.state().Gold, 50);
+    EXPECT_EQ(p.out, "ignored: Label42 is hidden\n");
+}
+
+TEST(Store, AfterTheFourthChampionTheShelfOffersTheStrongGoodsWhateverWasBought) {
+    auto p = inStore(1);
+    p.then("set Gold 100\nclick Label34\nclick Label43");
+    changeStoreStock(game(p));
+    p.then("click Button4");
+    const Form& f = p.form();
+    for (W w : {W::Label41, W::Label42, W::Label36, W::Label37, W::Label38, W::Label40}) {
+        EXPECT_TRUE(f.showing(w)) << def(w).name;
+    }
+    for (W w : {W::Label34, W::Label35, W::Label39, W::Label67}) EXPECT_FALSE(f.showing(w)) << def(w).name;
+    EXPECT_EQ(f.caption(W::Label36), "究極のムチ　　 　　500");
+    EXPECT_EQ(f.caption(W::Label37), "神を呼ぶ杖　 　　 1000");
+    EXPECT_EQ(f.caption(W::Label38), "ドラゴンの杖    　 2500");
+    EXPECT_EQ(f.caption(W::Label40), "ドラゴンの羽衣     500");
+}
+
+TEST(Store, LeavingBringsTheTownButtonsBack) {
+    auto p = inStore(0);
+    p.then("click Label43");
+    const Form& f = p.form();
+    EXPECT_TRUE(f.showing(W::Button1));
+    EXPECT_TRUE(f.showing(W::Panel4));
+    EXPECT_FALSE(f.showing(W::Panel5));
+    EXPECT_FALSE(f.showing(W::Panel6));
+    EXPECT_FALSE(f.showing(W::Image4));
+    p.then("click Label34");
+    EXPECT_EQ(p.out, "ignored: Label34 is hidden\n");
+    EXPECT_EQ(p.state().Gold, 50);
+}
+
+}  // namespace
+}  // namespace verminadia

@@ -1,0 +1,93 @@
+// The inn: HP and MP back in full for a night's price, with the inn tune in place of the town
+// theme until the hero leaves.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/game.h"
+#include "core/handlers.h"
+#include "core/town_bar_texts.h"
+#include "town/heroes.h"
+#include "town/town_music.h"
+
+namespace verminadia {
+
+namespace {
+
+constexpr std::string_view kInnkeeper = "おフク";
+constexpr std::string_view kThanks = "　「ありがとさん。またおいでね。」";
+constexpr std::string_view kShortOfMoney = "　「お金が足りないねぇ。残念だけどまた今度ね。」";
+
+// The price rises once, with the third title, and never comes down again.
+constexpr int kCheapPrice = 25;
+constexpr int kDearPrice = 40;
+constexpr int kDearFromTitle = 3;
+
+int price(const GameState& s) { return s.TitleIndex < kDearFromTitle ? kCheapPrice : kDearPrice; }
+
+// The innkeeper greets each hero in her own words; the second line names the price.
+struct Greeting {
+    std::string_view line2, line3Cheap, line3Dear;
+};
+
+// By HeroId.
+// clang-format off
+constexpr std::array<Greeting, kHeroCount> kGreetings = {
+    Greeting{"　「あら、トルバさん。私に会いに来てくれたの？うれしいわ。", "特別に一泊25円にサービスしてあげるわ。」", "特別に一泊40円にサービスしてあげるわ。」"},
+    Greeting{"　「あら、どうしたの？そんなに嘆いて。宿に泊まって気分転", "換でもしたらどう？一泊25円よ。」", "換でもしたらどう？一泊40円よ。」"},
+    Greeting{"　「あら、先生。大会に出るの？教師をしながらアルバイトで", "森の管理なんて大変ね。一泊25円だから休んでいってね。」", "森の管理なんて大変ね。一泊40円だから休んでいってね。」"},
+    Greeting{"　「あら、お兄さん。そんなにさすらってばかりじゃダメよ。", "たまには宿にでも泊まったら？一泊25円よ。」", "たまには宿にでも泊まったら？一泊40円よ。」"},
+};
+// clang-format on
+
+}  // namespace
+
+void Button5Click(Game& g) {
+    GameState& s = g.state;
+    g.form.hide(W::Panel4);
+    g.form.show(W::Panel7);
+    s.TalkState = 0;
+    g.form.show(W::Image5, W::Panel5);
+    g.form.hide(W::Button1);
+    g.form.setCaption(W::Label31, std::string(kInnkeeper));
+    if (s.HeroId >= 0 && s.HeroId < kHeroCount) {
+        const Greeting& greeting = kGreetings[static_cast<std::size_t>(s.HeroId)];
+        g.form.setCaption(W::Label32, std::string(greeting.line2));
+        g.form.setCaption(W::Label33, std::string(price(s) == kCheapPrice ? greeting.line3Cheap : greeting.line3Dear));
+    }
+}
+
+void Button7Click(Game& g) {
+    GameState& s = g.state;
+    s.TalkState = 0;
+    const int night = price(s);
+    // Short of money: told, and the town theme plays on.
+    if (s.Gold < night) {
+        g.form.setCaption(W::Label32, std::string(kShortOfMoney));
+        g.form.setCaption(W::Label33, "");
+        return;
+    }
+    stopTownMusic(g);
+    g.sound.play(Player::MediaPlayer4);
+    s.Gold -= night;
+    g.form.setCaption(W::Label32, std::string(kThanks));
+    g.form.setCaption(W::Label33, "");
+    s.Hp = s.MaxHp;
+    s.Mp = s.MaxMp;
+    showHp(g);
+    showMp(g);
+    showMoney(g);
+}
+
+// After a stay the town theme starts again from its beginning on the timer's first tick;
+// without one it was never interrupted.
+void Button8Click(Game& g) {
+    g.sound.stopAndRewind(Player::MediaPlayer4);
+    g.form.enable(Timer::Timer2);
+    g.form.show(W::Button1);
+    g.form.hide(W::Panel5, W::Panel7, W::Image5);
+    g.form.show(W::Panel4);
+}
+
+}  // namespace verminadia

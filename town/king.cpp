@@ -1,0 +1,74 @@
+// The king's room. The king speaks by the champions beaten and grants the matching title at
+// every visit, so a visit after a defeat gives back the title the defeat took away.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/game.h"
+#include "core/handlers.h"
+#include "town/king.h"
+
+namespace verminadia {
+
+namespace {
+
+struct Speech {
+    std::string_view line2, line3;
+    std::string GameState::*title;  // the title granted, nullptr for none
+};
+
+// By ChampionWins, 0 to 6; title n goes with n champions beaten.
+// clang-format off
+constexpr std::array kSpeeches = {
+    Speech{"　「私が今回の大会の開催者じゃ。勝ち残った者には名誉の", "ある称号を与えよう。少しでも勝ったらまた来なさい。」", nullptr},
+    Speech{"　「お主はもうただの人ではない。新しい称号を与えよう。", "もっと強くなったらまた来なさい。」", &GameState::Title1Name},
+    Speech{"　「なかなか勝ち進んでるようじゃのう。新しい称号を与え", "よう。もっと強くなったらまた来なさい。」", &GameState::Title2Name},
+    Speech{"　「ここまで勝つとはお主ただ者ではないな。この調子でど", "んどん頑張りなさい。」", &GameState::Title3Name},
+    Speech{"　「あっぱれ、あっぱれ。愉快じゃのう。我が国にこんな強", "い者がいたとは。お主の事を気に入ったわい。」", &GameState::Title4Name},
+    Speech{"　「ほっほっほっ、見事じゃ。一つ上の位にしてやろう。ド", "ラゴンマスターになる日も近いぞ。頑張れ」", &GameState::Title5Name},
+    Speech{"　「ほんと、お前は強いなぁ―。私の変わりに国王にでもな", "らないか？？」", &GameState::Title6Name},
+};
+// The whole challenger series beaten: the legendary title is spoken, and the ending follows.
+constexpr Speech kFinalSpeech{"　「よくぞ闘技会で優勝した。お主に伝説の称号、ドラゴン", "マスターをやろう！！」", nullptr};
+// clang-format on
+
+constexpr int kChallengers = 6;
+constexpr int kEndingStep = 50;
+constexpr int kCloseStep = 1;
+
+}  // namespace
+
+void Button3Click(Game& g) {
+    GameState& s = g.state;
+    g.form.hide(W::Panel4);
+    s.TalkState = kCloseStep;
+    g.form.show(W::Image3, W::Panel5);
+    g.form.hide(W::Button1);
+    g.form.setCaption(W::Label31, "ドラゴン王");
+    if (s.ChampionWins >= 0 && s.ChampionWins < static_cast<int>(kSpeeches.size())) {
+        const Speech& speech = kSpeeches[static_cast<std::size_t>(s.ChampionWins)];
+        g.form.setCaption(W::Label32, std::string(speech.line2));
+        g.form.setCaption(W::Label33, std::string(speech.line3));
+        if (speech.title != nullptr) {
+            s.TitleName = s.*speech.title;
+            s.TitleIndex = s.ChampionWins;
+            g.form.setCaption(W::Label13, s.TitleName);
+        }
+    }
+    if (s.ChallengerWins == kChallengers) {
+        g.form.setCaption(W::Label32, std::string(kFinalSpeech.line2));
+        g.form.setCaption(W::Label33, std::string(kFinalSpeech.line3));
+        s.TalkState = kEndingStep;
+        g.form.hide(W::Button1, W::Panel4);
+    }
+}
+
+void closeKingsRoom(Game& g) {
+    g.form.show(W::Button1);
+    g.form.hide(W::Panel5);
+    g.form.hide(W::Image3);
+    g.form.show(W::Panel4);
+}
+
+}  // namespace verminadia

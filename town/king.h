@@ -1,0 +1,11 @@
+#pragma once
+// The king's room: the speeches by champions beaten, and the rank titles.
+
+namespace verminadia {
+
+struct Game;
+
+// The message panel's step for TalkState 1: the king has spoken, the room closes.
+void closeKingsRoom(Game& g);
+
+}  // namespace verminadia
