@@ -1,0 +1,36 @@
+// verminadia-shot SCRIPT OUT.png: plays a script as verminadia-script does, then draws the real
+// window as the game left it into a picture, without a display. For looking at a screen quickly.
+
+#include <QApplication>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+#include "tools/script.h"
+#include "ui/app_style.h"
+#include "ui/game_window.h"
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: verminadia-shot SCRIPT OUT.png\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    verminadia::ui::applyClassicLook();
+
+    std::ifstream in(argv[1]);
+    if (!in) {
+        std::fprintf(stderr, "verminadia-shot: cannot read %s\n", argv[1]);
+        return 2;
+    }
+    verminadia::Script script;
+    if (const int status = script.run(in, std::cout, std::cerr); status != 0) return status;
+    verminadia::ui::GameWindow window(script.game());
+    window.show();
+    if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "verminadia-shot: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
