@@ -66,7 +66,9 @@ TEST_F(Window, IsAFixedWindowWithEveryWidgetNamedAndPlacedAsTheTableSays) {
 }
 
 TEST_F(Window, LabelsAndPicturesLieBeneathPanelsButtonsAndEditBoxesInTableOrder) {
-    for (QWidget* parent : window.findChildren<QWidget*>() << &window) {
+    QList<QWidget*> parents = window.findChildren<QWidget*>();
+    parents << &window;
+    for (QWidget* parent : parents) {
         int lastRank = -1;
         for (QObject* child : parent->children()) {
             W id;
