@@ -57,4 +57,12 @@ void Label66Click(Game& g);
 // Ending.
 void Timer5Timer(Game& g);
 
+// Casino.
+void Button25Click(Game& g);
+void Button21Click(Game& g);
+void Button22Click(Game& g);
+void Button23Click(Game& g);
+void Button24Click(Game& g);
+void Timer4Timer(Game& g);
+
 }  // namespace verminadia

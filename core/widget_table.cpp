@@ -157,7 +157,7 @@ const std::array<WidgetDef, kWidgetCount> kWidgets = {
     button(W::Button4, "Button4", W::Panel4, 16, 56, 81, 17, "雑貨屋", kWindowFont, true, Button4Click),
     button(W::Button5, "Button5", W::Panel4, 104, 32, 81, 17, "宿屋", kWindowFont, true, Button5Click),
     button(W::Button6, "Button6", W::Panel4, 104, 56, 81, 17, "闘技場", kWindowFont, true, Button6Click),
-    button(W::Button25, "Button25", W::Panel4, 192, 32, 73, 17, "カジノ", kWindowFont, false, nullptr),
+    button(W::Button25, "Button25", W::Panel4, 192, 32, 73, 17, "カジノ", kWindowFont, false, Button25Click),
     panel(W::Panel5, "Panel5", 72, 256, 441, 89, kBlack, Bevel::Lowered, Panel5Click),
     label(W::Label31, "Label31", W::Panel5, 16, 8, 69, 15, "", Font{15, kWhite, true}, true, Panel5Click),
     label(W::Label32, "Label32", W::Panel5, 16, 32, 21, 15, "", Font{15, kWhite, true}, true, Panel5Click),
@@ -216,17 +216,17 @@ const std::array<WidgetDef, kWidgetCount> kWidgets = {
     label(W::Label70, "Label70", W::Panel13, 80, 32, 60, 16, "", Font{16, kWindowText, true}, true, nullptr),
     label(W::Label71, "Label71", W::Panel13, 72, 56, 60, 16, "", Font{16, kWindowText, true}, true, nullptr),
     edit(W::Edit5, "Edit5", W::Panel13, 8, 8, 150, 20, "トルバさんのじゃんけんカジノ", kWindowFont, true, nullptr),
-    button(W::Button21, "Button21", W::Panel13, 8, 32, 49, 25, "グー", Font{12, kRed, true}, true, nullptr),
-    button(W::Button22, "Button22", W::Panel13, 8, 56, 49, 25, "チョキ", Font{12, kBlue, true}, true, nullptr),
-    button(W::Button23, "Button23", W::Panel13, 8, 80, 49, 25, "パー", Font{12, kGreen, true}, true, nullptr),
-    button(W::Button24, "Button24", W::Panel13, 80, 80, 89, 25, "カジノから出る", kWindowFont, true, nullptr),
+    button(W::Button21, "Button21", W::Panel13, 8, 32, 49, 25, "グー", Font{12, kRed, true}, true, Button21Click),
+    button(W::Button22, "Button22", W::Panel13, 8, 56, 49, 25, "チョキ", Font{12, kBlue, true}, true, Button22Click),
+    button(W::Button23, "Button23", W::Panel13, 8, 80, 49, 25, "パー", Font{12, kGreen, true}, true, Button23Click),
+    button(W::Button24, "Button24", W::Panel13, 80, 80, 89, 25, "カジノから出る", kWindowFont, true, Button24Click),
 };
 
 const std::array<TimerDef, kTimerCount> kTimers = {
     TimerDef{Timer::Timer1, "Timer1", 1500, true, Timer1Timer},
     TimerDef{Timer::Timer2, "Timer2", 1000, false, Timer2Timer},
     TimerDef{Timer::Timer3, "Timer3", 1000, false, Timer3Timer},
-    TimerDef{Timer::Timer4, "Timer4", 500, false, nullptr},
+    TimerDef{Timer::Timer4, "Timer4", 500, false, Timer4Timer},
     TimerDef{Timer::Timer5, "Timer5", 1000, false, Timer5Timer},
 };
 

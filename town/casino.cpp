@@ -1,0 +1,115 @@
+// The casino: トルバさん stakes all of the hero's money on one throw of rock-paper-scissors.
+// The owner's draw alone decides the throw, and a tie counts as his win.
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "core/game.h"
+#include "core/handlers.h"
+#include "core/town_bar_texts.h"
+
+namespace verminadia {
+
+namespace {
+
+constexpr std::string_view kOwner = "トルバさん";
+constexpr std::string_view kGreeting2 = "　「私がオーナーのトルバです。私とジャンケンをしてあなた";
+constexpr std::string_view kGreeting3 = "が勝てば金が２倍、私が勝てば金が半分になります。」";
+
+constexpr std::string_view kYouLose = "あなたの負け";
+constexpr std::string_view kYouWin = "あなたの勝ち";
+
+// What a throw does, by Roll: 0 a tie, 1 the owner's hand loses, 2 it wins.
+struct Outcome {
+    std::string_view result, words;
+    bool heroWins;
+};
+constexpr std::array kOutcomes = {
+    Outcome{kYouLose, "　「アイコの場合は俺の勝ちだ。悪いな、金はもらうぜ。」", false},
+    Outcome{kYouWin, "　「俺の負けだ。金は持って行け。」", true},
+    Outcome{kYouLose, "　「俺の勝ちだ。金はもらうぞ。またいつでも勝負しに来な。」", false},
+};
+
+enum Hand { Rock, Scissors, Paper };
+constexpr std::array<std::string_view, 3> kHandNames = {"グー", "チョキ", "パー"};
+// The owner's hand by Roll, one row per hero's hand: rock, scissors, paper.
+using OwnersHands = std::array<Hand, kOutcomes.size()>;
+constexpr std::array<OwnersHands, 3> kOwnersHands = {
+    OwnersHands{Rock, Scissors, Paper},
+    OwnersHands{Scissors, Paper, Rock},
+    OwnersHands{Paper, Rock, Scissors},
+};
+
+// The panel's flashing colours, by CasinoTick.
+constexpr std::array<Rgb, 3> kFlashColours = {kRed, kWhite, kYellow};
+
+// Doubling stops at the largest sum a purse can hold rather than wrapping round to a debt.
+int doubled(int gold) {
+    const std::int64_t twice = std::int64_t{gold} * 2;
+    return static_cast<int>(std::clamp<std::int64_t>(twice, std::numeric_limits<int>::min(),
+                                                      std::numeric_limits<int>::max()));
+}
+
+void throwHand(Game& g, Hand hand) {
+    GameState& s = g.state;
+    const int roll = g.draw(static_cast<int>(kOutcomes.size()));
+    g.sound.beep();
+    const Outcome& outcome = kOutcomes[static_cast<std::size_t>(roll)];
+    const Hand owners = kOwnersHands[static_cast<std::size_t>(hand)][static_cast<std::size_t>(roll)];
+    g.form.setCaption(W::Label71, std::string(outcome.result));
+    g.form.setCaption(W::Label32, std::string(outcome.words));
+    g.form.setCaption(W::Label33, "");
+    g.form.setCaption(W::Label70, std::string(kHandNames[static_cast<std::size_t>(owners)]));
+    s.Gold = outcome.heroWins ? doubled(s.Gold) : s.Gold / 2;
+    showMoney(g);
+}
+
+}  // namespace
+
+// The owner's own tune replaces the town theme; it plays once and is not looped.
+void Button25Click(Game& g) {
+    GameState& s = g.state;
+    s.TalkState = 0;
+    g.form.hide(W::Panel4, W::Button1);
+    g.form.show(W::Panel13);
+    g.form.enable(Timer::Timer4);
+    g.form.disable(Timer::Timer2);
+    s.TownMusicTick = 0;
+    // Only heroes 1 to 3 get here, so their themes are the ones to silence; toruba.mid is his.
+    g.sound.stopAndRewind(Player::MediaPlayer7);
+    g.sound.stopAndRewind(Player::MediaPlayer8);
+    g.sound.stopAndRewind(Player::MediaPlayer9);
+    g.sound.play(Player::MediaPlayer3);
+    g.form.show(W::Image52, W::Panel5);
+    g.form.setCaption(W::Label70, "");
+    g.form.setCaption(W::Label71, "");
+    g.form.setCaption(W::Label31, std::string(kOwner));
+    g.form.setCaption(W::Label32, std::string(kGreeting2));
+    g.form.setCaption(W::Label33, std::string(kGreeting3));
+}
+
+void Button21Click(Game& g) { throwHand(g, Rock); }
+void Button22Click(Game& g) { throwHand(g, Scissors); }
+void Button23Click(Game& g) { throwHand(g, Paper); }
+
+// The town theme comes back from its beginning on Timer2's next tick.
+void Button24Click(Game& g) {
+    g.form.show(W::Panel4, W::Button1);
+    g.form.hide(W::Panel13);
+    g.form.disable(Timer::Timer4);
+    g.sound.stopAndRewind(Player::MediaPlayer3);
+    g.form.enable(Timer::Timer2);
+    g.form.hide(W::Image52, W::Panel5);
+}
+
+// The flashing is decoration, so it draws without the clock reseed and leaves Roll alone.
+void Timer4Timer(Game& g) {
+    g.state.CasinoTick = g.random->drawWithoutReseed(static_cast<int>(kFlashColours.size()));
+    g.form.setColor(W::Panel13, kFlashColours[static_cast<std::size_t>(g.state.CasinoTick)]);
+}
+
+}  // namespace verminadia
