@@ -6,7 +6,9 @@ packages=(
     build-essential cmake pkg-config libgtest-dev
     qt6-base-dev qt6-svg-dev libgl1-mesa-dev
     fonts-ipafont-gothic
-    abcmidi sox espeak-ng fluidsynth fluid-soundfont-gm
+    abcmidi sox espeak-ng fluidsynth fluid-soundfont-gm timgm6mb-soundfont
+    libfluidsynth-dev libsndfile1-dev pulseaudio pulseaudio-utils
+    clang libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
 )
 
