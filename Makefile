@@ -1,7 +1,7 @@
 # make run   : installs what is missing, builds, and starts the game
 # make test  : installs what is missing, builds, and runs every test
 # make sanitize : the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
-# make bench : start-up and idle figures of the real window
+# make bench : start-up and idle figures of the real window, the long monkey run
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -23,6 +23,7 @@ sanitize: deps
 
 bench: build
 	bash bench/startup.sh $(BUILD)
+	bash bench/monkey.sh $(BUILD)
 
 build: deps
 	cmake -S . -B $(BUILD)

@@ -1,0 +1,120 @@
+// The monkey: thousands of random clicks on whatever is showing and random ticks of whatever
+// timer runs, over many seeds. After every event the rules that hold the game together must
+// still hold. VERMINADIA_MONKEY_SEEDS and VERMINADIA_MONKEY_EVENTS make the run longer.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "core/game.h"
+
+namespace verminadia {
+namespace {
+
+int fromEnv(const char* name, int fallback) {
+    const char* v = std::getenv(name);
+    return v ? std::atoi(v) : fallback;
+}
+
+bool isOpponentPicture(W w) {
+    const std::size_t i = index(w);
+    return (i >= index(W::Image6) && i <= index(W::Image29)) || (i >= index(W::Image36) && i <= index(W::Image51)) ||
+           (i >= index(W::Image57) && i <= index(W::Image64));
+}
+
+// The numbers that only ever grow.
+struct Counters {
+    int level, exp, championWins, challengerWins, titleIndex, amateur, light, fly, bantam, feather, middle, heavy;
+    static Counters of(const GameState& s) {
+        return {s.Level,        s.Exp,          s.ChampionWins, s.ChallengerWins, s.TitleIndex,  s.AmateurBouts,
+                s.LightBouts,   s.FlyBouts,     s.BantamBouts,  s.FeatherBouts,   s.MiddleBouts, s.HeavyBouts};
+    }
+    bool noneFell(const Counters& before) const {
+        return level >= before.level && exp >= before.exp && championWins >= before.championWins &&
+               challengerWins >= before.challengerWins && titleIndex >= before.titleIndex && amateur >= before.amateur &&
+               light >= before.light && fly >= before.fly && bantam >= before.bantam && feather >= before.feather &&
+               middle >= before.middle && heavy >= before.heavy;
+    }
+};
+
+// Returns what is broken, or nothing.
+std::string brokenRule(const Game& g, const Counters& before) {
+    const GameState& s = g.state;
+    std::ostringstream why;
+    if (s.Mp < 0) why << "MP below 0 (" << s.Mp << "); ";
+    if (s.Mp > s.MaxMp) why << "MP above its maximum (" << s.Mp << "/" << s.MaxMp << "); ";
+    if (s.Hp > s.MaxHp) why << "HP above its maximum (" << s.Hp << "/" << s.MaxHp << "); ";
+    // HP may sit at 0 or below only between the blow and the click that ends the fight.
+    if (s.MaxHp > 0 && s.Hp < 1 && s.TalkState != 20) why << "HP " << s.Hp << " outside a lost fight; ";
+    if (s.Gold < 0) why << "money below 0 (" << s.Gold << "); ";
+    if (!Counters::of(s).noneFell(before)) why << "a counter fell; ";
+    int pictures = 0;
+    for (const WidgetDef& d : kWidgets) pictures += isOpponentPicture(d.id) && g.form.showing(d.id) ? 1 : 0;
+    if (pictures > 1) why << pictures << " opponent pictures showing; ";
+    return why.str();
+}
+
+TEST(Monkey, RandomClicksAndTicksNeverBreakTheRules) {
+    const int seeds = fromEnv("VERMINADIA_MONKEY_SEEDS", 100);
+    const int events = fromEnv("VERMINADIA_MONKEY_EVENTS", 5000);
+    long played = 0, clicks = 0, bouts = 0, levels = 0;
+    for (int seed = 1; seed <= seeds; ++seed) {
+        SilentOutput silence;
+        ClockRandom random([] { return std::uint64_t{0}; });
+        random.seed(static_cast<std::uint64_t>(seed));
+        Game g(silence, random);
+        startGame(g);
+        std::mt19937 monkey(static_cast<std::uint32_t>(seed * 7919));
+
+        for (int e = 0; e < events && g.form.open(); ++e) {
+            std::vector<W> showing;
+            for (const WidgetDef& d : kWidgets) {
+                if (d.click != nullptr && g.form.showing(d.id)) showing.push_back(d.id);
+            }
+            std::vector<Timer> running;
+            for (const TimerDef& t : kTimers) {
+                if (g.form.enabled(t.id)) running.push_back(t.id);
+            }
+            const Counters before = Counters::of(g.state);
+            std::string event;
+            const bool wantClick = !showing.empty() && (running.empty() || monkey() % 4 != 0);
+            if (wantClick) {
+                const W w = showing[monkey() % showing.size()];
+                event = "click " + std::string(def(w).name);
+                click(g, w);
+                ++clicks;
+            } else if (!running.empty()) {
+                const Timer t = running[monkey() % running.size()];
+                event = "tick " + std::string(def(t).name);
+                tick(g, t);
+            } else {
+                break;  // nothing left to do: a dead end would be a fault of its own
+            }
+            ++played;
+            const std::string broken = brokenRule(g, before);
+            ASSERT_TRUE(broken.empty()) << "seed " << seed << ", event " << e << " (" << event << "): " << broken;
+        }
+        bouts += g.state.AmateurBouts + g.state.LightBouts + g.state.FlyBouts;
+        levels += g.state.Level - 1;
+        EXPECT_TRUE(!g.form.open() || g.form.enabled(Timer::Timer1) || g.form.enabled(Timer::Timer2) ||
+                    g.form.enabled(Timer::Timer3) || g.form.enabled(Timer::Timer5) || [&] {
+                        for (const WidgetDef& d : kWidgets) {
+                            if (d.click != nullptr && g.form.showing(d.id)) return true;
+                        }
+                        return false;
+                    }())
+            << "seed " << seed << ": the game got stuck with nothing to click and no timer running";
+    }
+    EXPECT_GT(clicks, played / 2);
+    // The monkey must really get into the game, not only knock on the title.
+    EXPECT_GT(bouts, seeds);
+    std::printf("monkey: %ld events, %ld clicks, %ld bouts, %ld level-ups over %d seeds\n", played, clicks, bouts, levels,
+                seeds);
+}
+
+}  // namespace
+}  // namespace verminadia
