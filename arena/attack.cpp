@@ -98,7 +98,7 @@ void Label45Click(Game& g) {
     g.form.setCaption(W::Label31, s.HeroName + "の攻撃！！");
     if (const Text* line = attackLine(s, drawn)) g.form.setCaption(W::Label32, compose(s, *line));
     s.EnemyHp -= s.LastAmount;
-    g.form.setCaption(W::Label33, s.EnemyName + "に" + std::to_string(s.LastAmount) + "のダメージを与えた。");
+    g.form.setCaption(W::Label33, damageDealtLine(s));
 }
 
 }  // namespace verminadia

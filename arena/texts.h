@@ -47,4 +47,9 @@ inline std::string compose(const GameState& s, const Text& t) {
     return out;
 }
 
+// The line that tells a blow landed, for attacks and skills alike.
+inline std::string damageDealtLine(const GameState& s) {
+    return s.EnemyName + "に" + std::to_string(s.LastAmount) + "のダメージを与えた。";
+}
+
 }  // namespace verminadia

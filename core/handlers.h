@@ -53,6 +53,23 @@ void Timer3Timer(Game& g);
 void Label45Click(Game& g);
 void Label65Click(Game& g);
 void Label66Click(Game& g);
+void Label48Click(Game& g);
+void Button17Click(Game& g);
+void Button18Click(Game& g);
+void Button19Click(Game& g);
+void Button20Click(Game& g);
+void Label46Click(Game& g);
+void Label60Click(Game& g);
+void Label61Click(Game& g);
+void Label62Click(Game& g);
+void Label63Click(Game& g);
+void Label64Click(Game& g);
+void Label47Click(Game& g);
+void Label52Click(Game& g);
+void Label49Click(Game& g);
+void Label50Click(Game& g);
+void Label51Click(Game& g);
+void Label69Click(Game& g);
 
 // Ending.
 void Timer5Timer(Game& g);

@@ -11,6 +11,8 @@ std::string levelText(int level);          // "LV   " + level (three ordinary sp
 std::string hpText(int hp, int maxHp);     // "HP　" + hp + "/" + maxHp
 std::string mpText(int mp, int maxMp);     // "MP　" + mp + "/" + maxMp
 std::string moneyText(int gold);           // "所持金　" + gold
+// A counted good as the status screen and the item panel show it: name + "(" + count + ")".
+std::string countedText(const std::string& name, int count);
 
 // Rewrite one town-bar caption from the game state.
 void showLevel(Game& g);

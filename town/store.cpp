@@ -129,8 +129,12 @@ void Button4Click(Game& g) {
     g.form.setCaption(W::Label31, std::string(kShopName));
     g.form.setCaption(W::Label32, std::string(kGreeting2));
     g.form.setCaption(W::Label33, std::string(kGreeting3));
-    g.state.PendingLine2 = kThanks;
-    g.state.PendingLine3 = kShortOfMoney;
+    prepareSellerReplies(g.state);
+}
+
+void prepareSellerReplies(GameState& s) {
+    s.PendingLine2 = kThanks;
+    s.PendingLine3 = kShortOfMoney;
 }
 
 void Label34Click(Game& g) { buyEquipment(g, W::Label34); }

@@ -4,16 +4,11 @@
 
 #include "core/game.h"
 #include "core/handlers.h"
+#include "core/town_bar_texts.h"
 #include "town/heroes.h"
 #include "town/town_music.h"
 
 namespace verminadia {
-
-namespace {
-
-std::string counted(const std::string& name, int count) { return name + "(" + std::to_string(count) + ")"; }
-
-}  // namespace
 
 // The status screen covers the whole town bar; its captions are written afresh each time.
 void Button1Click(Game& g) {
@@ -37,9 +32,9 @@ void Button1Click(Game& g) {
     g.form.setCaption(W::Label29, "所持金　　　　" + std::to_string(s.Gold));
     // Item and skill lines are shown by whoever gives or takes them, never here.
     g.form.setCaption(W::Label53, s.Item1Name);
-    g.form.setCaption(W::Label54, counted(s.Item2Name, s.Item2Count));
-    g.form.setCaption(W::Label55, counted(s.Item3Name, s.Item3Count));
-    g.form.setCaption(W::Label68, counted(s.TearName, s.TearCount));
+    g.form.setCaption(W::Label54, countedText(s.Item2Name, s.Item2Count));
+    g.form.setCaption(W::Label55, countedText(s.Item3Name, s.Item3Count));
+    g.form.setCaption(W::Label68, countedText(s.TearName, s.TearCount));
     g.form.setCaption(W::Label56, s.Skill1Name + "(MP3)");
     g.form.setCaption(W::Label57, s.Skill2Name + "(MP4)");
     g.form.setCaption(W::Label58, s.Skill3Name + "(MP7)");
