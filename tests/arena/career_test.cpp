@@ -1,6 +1,7 @@
-// Whole careers through the driver: from the first amateur bout, through the six champions
-// with a visit to the king after each, to the six challengers of the heavy class, for each of
-// the four heroes and their own line-up of challengers.
+// Whole games through the driver: the title, the hero choice, the first amateur bout, the six
+// champions with a visit to the king after each, the six challengers of the heavy class, the
+// casino where the hero has it, the king's last words and the ending until the window closes,
+// for each of the four heroes and their own line-up of challengers.
 
 #include <gtest/gtest.h>
 
@@ -63,9 +64,9 @@ struct Career {
 // Names the hero in a failure, rather than dumping the table's bytes.
 void PrintTo(const Career& c, std::ostream* os) { *os << "hero " << c.hero; }
 
-class WholeCareer : public ::testing::TestWithParam<Career> {};
+class WholeGame : public ::testing::TestWithParam<Career> {};
 
-TEST_P(WholeCareer, FromTheFirstAmateurBoutToTheSixthChallenger) {
+TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
     const Career& c = GetParam();
     Played p = testing::play(std::string(testing::kToHeroChoice) + "click " + kHeroLabels[c.hero] + "\n" +
                              kStrongHero + "click Button6\n");
@@ -123,15 +124,32 @@ TEST_P(WholeCareer, FromTheFirstAmateurBoutToTheSixthChallenger) {
     const std::string before = p.script->dump();
     p.then("click Button14");
     EXPECT_EQ(p.script->dump(), before);
-    p.then("click Button15\nclick Button3");
-    EXPECT_EQ(p.state().TalkState, 50);
+    p.then("click Button15");
     EXPECT_EQ(p.state().AmateurBouts, 9);
     EXPECT_EQ(p.state().MiddleBouts, 7);
+
+    // A throw at the casino, for the heroes who have one: a draw of 1 loses the owner's hand.
+    if (c.hero != 0) {
+        const int gold = p.state().Gold;
+        p.then("click Button25\ndraw 1\nclick Button21\nclick Button24");
+        EXPECT_EQ(p.state().Gold, gold * 2);
+        EXPECT_TRUE(p.form().showing(W::Panel4));
+    }
+
+    // The king's last words, then the ending plays by itself and the window closes.
+    p.then("click Button3");
+    EXPECT_EQ(p.state().TalkState, 50);
+    p.then("click Label31\ntick Timer5 146");
+    EXPECT_TRUE(p.form().open());
+    p.then("tick Timer5\ndump");
+    EXPECT_NE(p.out.find("\"window\":{\"open\":false"), std::string::npos);
     expectCleanRun(p);
+    p.then("click Button3");
+    EXPECT_EQ(p.out.substr(p.out.find("\n") + 1), "ignored: window closed\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryHero, WholeCareer,
+    EveryHero, WholeGame,
     ::testing::Values(
         Career{0, {"街の力持ち", "街の有名人", "街の人気者", "街の代表", "国の象徴", "神様"}, {"サスライの剣士", "ミゼル先生", "嘆きの老人"}},
         Career{1, {"エロじじい", "街の長", "老師", "物知り仙人", "無天老師", "伝説の老師"}, {"ミゼル先生", "サスライの剣士", "トルバさん"}},
