@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -113,6 +115,24 @@ TEST_F(Window, AHiddenWidgetCannotBeClicked) {
     EXPECT_FALSE(game.form.enabled(Timer::Timer1) && game.state.TitleTick > 0);
     EXPECT_EQ(window.widget(W::Label1)->isVisible(), false);
     EXPECT_TRUE(game.form.enabled(Timer::Timer1));  // still the untouched title timer
+}
+
+TEST_F(Window, TheLastTickOfTheCreditsClosesTheRealWindowOnItsOwn) {
+    game.form.hide(W::Panel1);
+    game.state.EndingTick = 146;
+    game.form.enable(Timer::Timer5);
+    window.sync();
+    QEventLoop loop;
+    bool closed = false;
+    QObject::connect(&window, &GameWindow::gameClosed, &loop, [&] {
+        closed = true;
+        loop.quit();
+    });
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);  // the real Timer5 ticks after one second
+    loop.exec();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(game.form.open());
 }
 
 TEST(Pictures, EachHasItsBitmapSizeAndDifferentPicturesDiffer) {
