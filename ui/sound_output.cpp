@@ -1,9 +1,98 @@
 #include "ui/sound_output.h"
 
-#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ui/audio/clip.h"
+#include "ui/audio/midi.h"
+#include "ui/audio/sound_files.h"
+
+#ifndef VERMINADIA_DATA_DIR
+#define VERMINADIA_DATA_DIR ""
+#endif
 
 namespace verminadia::ui {
 
-void SystemSound::beep() { QApplication::beep(); }
+namespace {
+
+// The desktop's alert sound, from the freedesktop sound theme when it is installed.
+constexpr const char* kDesktopBell = "/usr/share/sounds/freedesktop/stereo/bell.oga";
+
+constexpr std::chrono::milliseconds kFirstFrame{300};
+
+bool endsWith(std::string_view s, std::string_view tail) {
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+}  // namespace
+
+SystemSound::SystemSound() = default;
+
+SystemSound::~SystemSound() {
+    {
+        std::lock_guard guard(closingLock_);
+        closing_ = true;
+    }
+    closingSignal_.notify_all();
+    if (loader_.joinable()) loader_.join();
+    stream_.reset();
+}
+
+void SystemSound::start() {
+    if (loader_.joinable()) return;
+    loader_ = std::thread([this] { load(); });
+}
+
+void SystemSound::load() {
+    {
+        // The first gunshot is seconds away; the first frame is not.
+        std::unique_lock guard(closingLock_);
+        if (closingSignal_.wait_for(guard, kFirstFrame, [this] { return closing_; })) return;
+    }
+    auto stream = std::make_unique<audio::OutputStream>(mixer_);
+    std::string error;
+    if (!stream->open(error)) {
+        std::fprintf(stderr, "verminadia: %s; the game runs silently\n", error.c_str());
+        return;
+    }
+    stream_ = std::move(stream);
+
+    for (const PlayerDef& d : kPlayers) {
+        const std::string name(d.file);
+        const std::string path = audio::findSoundFile(name, VERMINADIA_DATA_DIR);
+        std::vector<unsigned char> bytes;
+        if (path.empty()) {
+            std::fprintf(stderr, "verminadia: sound file \"%s\" not found; that player stays silent\n", name.c_str());
+            continue;
+        }
+        bool ok = audio::readFile(path, bytes, error);
+        if (ok && endsWith(name, ".mid")) {
+            ok = audio::checkMidi(bytes, error) && mixer_.setMidi(index(d.id), std::move(bytes));
+        } else if (ok) {
+            audio::Clip clip;
+            ok = audio::decodeWav(bytes, clip, error);
+            if (ok) mixer_.setClip(index(d.id), std::move(clip));
+        }
+        if (!ok)
+            std::fprintf(stderr, "verminadia: cannot play sound file \"%s\" (%s); that player stays silent\n",
+                         path.c_str(), error.c_str());
+    }
+
+    audio::Clip bell;
+    std::vector<unsigned char> bytes;
+    if (!(audio::readFile(kDesktopBell, bytes, error) && audio::decodeWav(bytes, bell, error)))
+        bell = audio::makeTone(880.0, 0.15);
+    mixer_.setBeep(std::move(bell));
+
+    const std::string font = audio::findSoundFont(audio::systemSoundFonts());
+    if (font.empty()) {
+        std::fprintf(stderr,
+                     "verminadia: no General MIDI SoundFont (install fluid-soundfont-gm); the MIDI players stay silent\n");
+    } else if (!mixer_.loadSoundFont(font, error)) {
+        std::fprintf(stderr, "verminadia: %s; the MIDI players stay silent\n", error.c_str());
+    }
+}
 
 }  // namespace verminadia::ui

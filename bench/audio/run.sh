@@ -1,0 +1,71 @@
+#!/bin/bash
+# Figures of the sound path, each against its reference measured in the same run:
+#  1. CPU while a town theme plays: the game's mixer and stream vs the fluidsynth command line
+#     playing the same file with the same SoundFont and the same period settings (target <= 1.3)
+#  2. from play() to the first sample of an effect (target <= 50 ms)
+#  3. start-up to the window on screen and resident memory with the sound loaded, vs an empty Qt
+#     window (targets <= 1.5 x and <= +80 MB)
+#  4. optionally, the loading fuzzers for FUZZ_SECONDS each
+# Runs its own PulseAudio with a null sink (no sound card needed).
+#   usage: bench/audio/run.sh BUILD_DIR [SECONDS]
+set -euo pipefail
+build=$(realpath "${1:-build}")
+seconds=${2:-15}
+here=$(cd "$(dirname "$0")" && pwd)
+cd "$build"
+make -s verminadia verminadia-audio-bench verminadia-empty-window verminadia_sounds >/dev/null
+
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/xdg HOME=$work
+mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; pulseaudio --kill 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+pulseaudio -D --exit-idle-time=-1 -n --load="module-null-sink sink_name=test" --load=module-native-protocol-unix
+for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl set-default-sink test
+
+font=""
+for f in /usr/share/sounds/sf2/FluidR3_GM.sf2 /usr/share/sounds/sf2/TimGM6mb.sf2 /usr/share/sounds/sf2/default-GM.sf2; do
+    [ -f "$f" ] && { font=$f; break; }
+done
+ticks=$(getconf CLK_TCK)
+cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# CPU seconds of a process over $seconds, after 2 s for loading.
+measure() {
+    "$@" >/dev/null 2>&1 &
+    local pid=$!
+    pids+=("$pid")
+    sleep 2
+    local a; a=$(cpu "$pid")
+    sleep "$seconds"
+    local b; b=$(cpu "$pid")
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    awk -v a="$a" -v b="$b" -v t="$ticks" 'BEGIN{printf "%.3f", (b-a)/t}'
+}
+
+tune=toruba.mid
+echo "== CPU while \"$tune\" plays, $seconds s, SoundFont $font"
+ref=$(measure fluidsynth -a pulseaudio -z 256 -c 4 -r 44100 -i -q -n "$font" "$tune")
+ours=$(measure ./verminadia-audio-bench play "$tune" $((seconds + 5)))
+echo "fluidsynth command line: ${ref} s CPU; the game's mixer: ${ours} s CPU; ratio $(awk -v a="$ours" -v b="$ref" 'BEGIN{printf "%.2f", a/b}') (target <= 1.3)"
+
+echo "== from play() to the first sample of \"ジュバ.wav\""
+./verminadia-audio-bench latency "ジュバ.wav" 40 &
+pids+=($!)
+sleep 3
+echo "the sound server's own figures for the stream:"
+pactl list sink-inputs | grep -E "Buffer Latency|Sink Latency" | sed 's/^[[:space:]]*/  /'
+wait "${pids[-1]}"
+
+echo "== start-up and memory under Xvfb"
+# xvfb-run -a can lose the race for a display number to another X server starting at once.
+for _ in 1 2 3; do
+    xvfb-run -a -n $((300 + RANDOM % 600)) -s "-screen 0 1024x768x24" bash "$here/startup.sh" "$build" "${RUNS:-7}" && break
+done
+
+if [ -n "${FUZZ_SECONDS:-}" ]; then
+    echo "== fuzzers, $FUZZ_SECONDS s each"
+    "$here/fuzz.sh" "$build/audio-fuzz" "$FUZZ_SECONDS"
+fi

@@ -1,0 +1,37 @@
+#!/bin/bash
+# Inside an X server: the time from launch until the window is on screen, and the resident
+# memory 12 s later (SoundFont and sound files loaded, the title's shots playing), for an empty
+# Qt window and for the game. Medians of RUNS launches.
+#   usage: startup.sh BUILD_DIR RUNS
+set -euo pipefail
+build=$1
+runs=$2
+cd "$build"
+# xvfb-run may hand over before its server accepts clients.
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+now() { date +%s%N; }
+
+# Prints "milliseconds-to-window resident-MB" for one launch of the program.
+launch() {
+    local t0; t0=$(now)
+    "$@" >/dev/null 2>"$build/startup.err" &
+    local pid=$!
+    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "$* did not start:" >&2; cat "$build/startup.err" >&2; exit 1; }
+        sleep 0.002
+    done
+    local t1; t1=$(now)
+    sleep 12
+    local rss; rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    echo "$(( (t1 - t0) / 1000000 )) $(( rss / 1024 ))"
+}
+
+for _ in $(seq "$runs"); do launch ./verminadia-empty-window; done > empty.txt
+for _ in $(seq "$runs"); do launch ./verminadia; done > game.txt
+e_ms=$(cut -d' ' -f1 empty.txt | median); e_mb=$(cut -d' ' -f2 empty.txt | median)
+g_ms=$(cut -d' ' -f1 game.txt | median); g_mb=$(cut -d' ' -f2 game.txt | median)
+rm -f empty.txt game.txt startup.err
+echo "launch to window on screen (median of $runs): empty ${e_ms} ms, game ${g_ms} ms, ratio $(awk -v a="$g_ms" -v b="$e_ms" 'BEGIN{printf "%.2f", a/b}') (target <= 1.5)"
+echo "resident memory: empty ${e_mb} MB, game with its sound ${g_mb} MB, +$((g_mb - e_mb)) MB (target <= +80 MB)"

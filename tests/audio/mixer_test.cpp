@@ -1,0 +1,333 @@
+// The mixer rendered without a device: what each player command does to the samples.
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ui/audio/clip.h"
+#include "ui/audio/midi.h"
+#include "ui/audio/mixer.h"
+#include "ui/audio/sound_files.h"
+
+namespace verminadia::audio {
+namespace {
+
+constexpr float kGain = 0.6f;  // the mixer's level for waveform clips
+
+// A clip whose every sample says where it is: frame i holds (i + 1) / 1e5 on the left and the
+// negative on the right, so any rendered sample names the frame it came from.
+Clip rampClip(std::size_t frames) {
+    Clip c;
+    for (std::size_t i = 0; i < frames; ++i) {
+        c.samples.push_back(static_cast<float>(i + 1) / 1e5f);
+        c.samples.push_back(-static_cast<float>(i + 1) / 1e5f);
+    }
+    return c;
+}
+
+struct Out {
+    std::vector<float> left, right;
+    float peak() const {
+        float m = 0;
+        for (float v : left) m = std::max(m, std::abs(v));
+        for (float v : right) m = std::max(m, std::abs(v));
+        return m;
+    }
+    double rms() const {
+        double s = 0;
+        for (float v : left) s += double(v) * v;
+        return left.empty() ? 0 : std::sqrt(s / static_cast<double>(left.size()));
+    }
+    // Which frame of rampClip() produced output frame i (0 for silence).
+    long frameAt(std::size_t i) const { return std::lround(left[i] / kGain * 1e5f) - 1; }
+};
+
+Out render(Mixer& m, int frames) {
+    Out o{std::vector<float>(static_cast<std::size_t>(frames)), std::vector<float>(static_cast<std::size_t>(frames))};
+    m.render(o.left.data(), o.right.data(), frames);
+    return o;
+}
+
+TEST(WavePlayer, PlaysItsSamplesInOrderAndReturnsAtOnce) {
+    Mixer m(2);
+    m.setClip(0, rampClip(1000));
+    EXPECT_EQ(render(m, 256).peak(), 0.0f) << "nothing plays before play";
+    m.play(0);
+    EXPECT_TRUE(m.playing(0));
+    Out o = render(m, 300);
+    for (std::size_t i = 0; i < 300; ++i) {
+        ASSERT_EQ(o.frameAt(i), static_cast<long>(i));
+        ASSERT_FLOAT_EQ(o.right[i], -o.left[i]);
+    }
+}
+
+TEST(WavePlayer, StopSilencesAndPlayContinuesWhereItStopped) {
+    Mixer m(1);
+    m.setClip(0, rampClip(1000));
+    m.play(0);
+    render(m, 200);
+    m.stop(0);
+    EXPECT_FALSE(m.playing(0));
+    EXPECT_EQ(render(m, 500).peak(), 0.0f);
+    m.play(0);
+    Out o = render(m, 10);
+    EXPECT_EQ(o.frameAt(0), 200);
+    EXPECT_EQ(o.frameAt(9), 209);
+}
+
+TEST(WavePlayer, SeekToStartLeavesItStoppedAtTheFirstSampleEvenWhilePlaying) {
+    Mixer m(1);
+    m.setClip(0, rampClip(1000));
+    m.play(0);
+    render(m, 300);
+    m.seekToStart(0);
+    EXPECT_FALSE(m.playing(0));
+    EXPECT_EQ(render(m, 100).peak(), 0.0f);
+    m.play(0);
+    EXPECT_EQ(render(m, 1).frameAt(0), 0);
+
+    // Rewinding a stopped player too, and the restart used by the title's shots.
+    m.stop(0);
+    m.seekToStart(0);
+    m.play(0);
+    EXPECT_EQ(render(m, 1).frameAt(0), 0);
+}
+
+TEST(WavePlayer, PlayAtTheEndStartsAgainFromTheBeginning) {
+    Mixer m(1);
+    m.setClip(0, rampClip(100));
+    m.play(0);
+    Out o = render(m, 150);
+    EXPECT_EQ(o.frameAt(99), 99);
+    EXPECT_EQ(o.left[100], 0.0f) << "silence after the end";
+    EXPECT_FALSE(m.playing(0));
+    m.play(0);
+    EXPECT_EQ(render(m, 1).frameAt(0), 0);
+}
+
+TEST(WavePlayer, TwoPlayersAndTheBeepAddUp) {
+    Mixer m(2);
+    m.setClip(0, rampClip(500));
+    m.setClip(1, rampClip(500));
+    m.setBeep(rampClip(500));
+    m.play(0);
+    render(m, 100);
+    m.play(1);
+    Out o = render(m, 10);
+    EXPECT_FLOAT_EQ(o.left[0], kGain * (101.0f + 1.0f) / 1e5f);
+    m.beep();
+    o = render(m, 1);
+    EXPECT_FLOAT_EQ(o.left[0], kGain * (111.0f + 11.0f + 1.0f) / 1e5f);
+}
+
+TEST(WavePlayer, PlayerWithoutSoundStaysSilentWhateverItIsTold) {
+    Mixer m(3);
+    m.setClip(1, rampClip(100));
+    m.play(0);
+    m.stop(2);
+    m.seekToStart(0);
+    m.play(7);  // not a player at all
+    EXPECT_EQ(render(m, 256).peak(), 0.0f);
+    EXPECT_FALSE(m.playing(0));
+}
+
+// --- Decoding ---
+
+std::vector<unsigned char> wavBytes(int rate, int channels, int format, const std::vector<float>& samples) {
+    std::string path = ::testing::TempDir() + "/verminadia_test.wav";
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = SF_FORMAT_WAV | format;
+    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+    EXPECT_NE(f, nullptr);
+    sf_writef_float(f, samples.data(), static_cast<sf_count_t>(samples.size()) / channels);
+    sf_close(f);
+    std::vector<unsigned char> bytes;
+    std::string error;
+    EXPECT_TRUE(readFile(path, bytes, error)) << error;
+    return bytes;
+}
+
+TEST(WavDecoding, MonoAtHalfRateBecomesStereoAtTheMixerRate) {
+    // The game's effects are 16-bit mono at 22050 Hz.
+    std::vector<float> mono(2205);
+    for (std::size_t i = 0; i < mono.size(); ++i) mono[i] = (i % 2 == 0) ? 0.5f : -0.25f;
+    Clip c;
+    std::string error;
+    ASSERT_TRUE(decodeWav(wavBytes(22050, 1, SF_FORMAT_PCM_16, mono), c, error)) << error;
+    EXPECT_EQ(c.frames(), 4410u);
+    EXPECT_NEAR(c.samples[0], 0.5f, 1e-4);
+    EXPECT_NEAR(c.samples[1], 0.5f, 1e-4);
+    EXPECT_NEAR(c.samples[2], 0.125f, 1e-3) << "halfway between two source samples";
+    EXPECT_NEAR(c.samples[4], -0.25f, 1e-4);
+}
+
+TEST(WavDecoding, DamagedFilesAreRefusedWithAReason) {
+    const auto good = wavBytes(44100, 2, SF_FORMAT_PCM_16, std::vector<float>(2000, 0.1f));
+    const std::vector<std::vector<unsigned char>> bad = {
+        {},
+        std::vector<unsigned char>(good.begin(), good.begin() + 30),  // header cut short
+        std::vector<unsigned char>(good.begin(), good.begin() + 44),  // header, no samples
+        std::vector<unsigned char>(5000, 0xA7),                       // noise
+    };
+    for (const auto& b : bad) {
+        Clip c;
+        std::string error;
+        EXPECT_FALSE(decodeWav(b, c, error)) << b.size() << " bytes";
+        EXPECT_FALSE(error.empty());
+    }
+    // Cut in the middle of its samples: libsndfile would play the first half.
+    Clip c;
+    std::string error;
+    EXPECT_FALSE(decodeWav(std::span(good).first(good.size() / 2), c, error));
+    EXPECT_EQ(error, "the file is cut short");
+}
+
+// --- MIDI ---
+
+// A standard MIDI file of one track: `program` on channel `channel`, one note held for `ticks`
+// at 480 ticks a beat, 120 beats a minute.
+std::vector<unsigned char> midiNote(int program, int channel, int key, int ticks) {
+    std::vector<unsigned char> track = {0x00, static_cast<unsigned char>(0xC0 | channel), static_cast<unsigned char>(program),
+                                        0x00, static_cast<unsigned char>(0x90 | channel), static_cast<unsigned char>(key), 100};
+    // Delta time as a variable-length quantity.
+    std::vector<unsigned char> vlq;
+    for (int v = ticks; ; v >>= 7) {
+        vlq.insert(vlq.begin(), static_cast<unsigned char>((v & 0x7F) | (vlq.empty() ? 0 : 0x80)));
+        if (v < 128) break;
+    }
+    track.insert(track.end(), vlq.begin(), vlq.end());
+    for (unsigned char b : {static_cast<unsigned char>(0x80 | channel), static_cast<unsigned char>(key), static_cast<unsigned char>(0), static_cast<unsigned char>(0),
+                            static_cast<unsigned char>(0xFF), static_cast<unsigned char>(0x2F), static_cast<unsigned char>(0)})
+        track.push_back(b);
+    std::vector<unsigned char> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k'};
+    const auto n = static_cast<std::uint32_t>(track.size());
+    for (int shift : {24, 16, 8, 0}) file.push_back(static_cast<unsigned char>(n >> shift));
+    file.insert(file.end(), track.begin(), track.end());
+    return file;
+}
+
+TEST(MidiChecking, PlayableFilesPassAndDamagedOnesAreRefused) {
+    std::string error;
+    const auto good = midiNote(19, 0, 60, 960);
+    EXPECT_TRUE(checkMidi(good, error)) << error;
+    const std::vector<std::vector<unsigned char>> bad = {
+        {},
+        std::vector<unsigned char>(good.begin(), good.begin() + 10),  // header cut short
+        std::vector<unsigned char>(good.begin(), good.begin() + 14),  // header without a track
+        std::vector<unsigned char>(good.begin(), good.end() - 6),     // track cut short
+        std::vector<unsigned char>(3000, 0x5A),
+    };
+    for (const auto& b : bad) EXPECT_FALSE(checkMidi(b, error)) << b.size() << " bytes";
+}
+
+class MidiPlayer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        font_ = findSoundFont(systemSoundFonts());
+        if (font_.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
+    }
+    // Seconds of sound, as its RMS.
+    static double listen(Mixer& m, double seconds) { return render(m, static_cast<int>(seconds * kRate)).rms(); }
+    std::string font_;
+};
+
+TEST_F(MidiPlayer, RendersSoundAndFallsSilentOnStopWithNoHangingNotes) {
+    Mixer m(2);
+    ASSERT_TRUE(m.setMidi(0, midiNote(19, 0, 60, 4800)));  // an organ held for five seconds
+    std::string error;
+    ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
+    m.play(0);
+    EXPECT_GT(listen(m, 0.5), 0.01);
+    m.stop(0);
+    listen(m, 1.2);  // the organ's release and the reverb die away
+    EXPECT_LT(listen(m, 0.2), 1e-4) << "the organ note would hang on";
+    EXPECT_FALSE(m.playing(0));
+}
+
+TEST_F(MidiPlayer, SeekToStartWhilePlayingStopsItAndPlayStartsAgain) {
+    Mixer m(1);
+    ASSERT_TRUE(m.setMidi(0, midiNote(19, 0, 60, 4800)));
+    std::string error;
+    ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
+    m.play(0);
+    listen(m, 0.3);
+    m.seekToStart(0);
+    EXPECT_FALSE(m.playing(0));
+    listen(m, 1.2);
+    EXPECT_LT(listen(m, 0.2), 1e-4);
+    m.play(0);
+    EXPECT_GT(listen(m, 0.3), 0.01);
+
+    // Stop and rewind, as a screen leaves its tune: the next play starts with the first note.
+    m.stop(0);
+    m.seekToStart(0);
+    m.stop(0);
+    listen(m, 1.2);
+    m.play(0);
+    EXPECT_GT(listen(m, 0.3), 0.01);
+}
+
+TEST_F(MidiPlayer, PlayAtTheEndPlaysTheTuneAgain) {
+    Mixer m(1);
+    ASSERT_TRUE(m.setMidi(0, midiNote(0, 0, 72, 240)));  // a quarter of a second of piano
+    std::string error;
+    ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
+    m.play(0);
+    listen(m, 2.0);
+    EXPECT_FALSE(m.playing(0));
+    EXPECT_LT(listen(m, 0.2), 1e-4);
+    m.play(0);
+    EXPECT_GT(listen(m, 0.2), 0.005);
+}
+
+TEST_F(MidiPlayer, PlayBeforeTheSoundFontIsInStartsOnceItArrives) {
+    Mixer m(1);
+    ASSERT_TRUE(m.setMidi(0, midiNote(19, 0, 60, 4800)));
+    m.play(0);
+    EXPECT_EQ(render(m, 1024).peak(), 0.0f);
+    std::string error;
+    ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
+    EXPECT_GT(listen(m, 0.3), 0.01);
+}
+
+TEST_F(MidiPlayer, EachTuneKeepsItsOwnChannelsAndDrumsStayDrums) {
+    // Two tunes on the same MIDI channel with different programs: a piano on channel 0 and
+    // a drum kit on channel 9 of the other player; each sounds in its own block of channels.
+    Mixer m(2);
+    ASSERT_TRUE(m.setMidi(0, midiNote(0, 0, 60, 4800)));
+    ASSERT_TRUE(m.setMidi(1, midiNote(0, 9, 38, 4800)));  // snare drum
+    std::string error;
+    ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
+    m.play(1);
+    const double drum = listen(m, 0.3);
+    EXPECT_GT(drum, 0.005);
+    m.play(0);
+    EXPECT_GT(listen(m, 0.3), 0.005);
+    EXPECT_TRUE(m.playing(0));
+    EXPECT_TRUE(m.playing(1));
+}
+
+TEST(SoundFiles, WorkingDirectoryFirstThenTheDataFolder) {
+    EXPECT_EQ(findSoundFile("no such file.mid", "/nonexistent"), "");
+    EXPECT_EQ(findSoundFile("no such file.mid", ""), "");
+    const std::string dir = ::testing::TempDir();
+    const std::string name = "verminadia_audio_test_約束.mid";
+    std::string error;
+    {
+        FILE* f = std::fopen((dir + "/" + name).c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fclose(f);
+    }
+    EXPECT_EQ(findSoundFile(name, dir), dir + "/" + name);
+    EXPECT_EQ(findSoundFont({"/nonexistent.sf2"}), "");
+}
+
+}  // namespace
+}  // namespace verminadia::audio

@@ -1,0 +1,66 @@
+#pragma once
+// One software mixer for all the game's players: waveform clips and MIDI sequences rendered by
+// one FluidSynth synthesiser, summed into one stereo stream. Each sequence is read by its own
+// FluidSynth player, clocked by a silent synthesiser of its own, and its channel messages go to
+// its own 16 channels of the shared one: a stop or a rewind then touches only its own notes.
+//
+// Threads: play/stop/seekToStart/beep come from the UI thread and only flip state under a
+// short lock; render() runs on the audio thread; the loading calls may run on a loader thread
+// and do their slow work (SoundFont, decoding) before taking the lock.
+
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "ui/audio/clip.h"
+
+
+namespace verminadia::audio {
+
+class Mixer {
+public:
+    explicit Mixer(std::size_t players);
+    ~Mixer();
+    Mixer(const Mixer&) = delete;
+    Mixer& operator=(const Mixer&) = delete;
+
+    // Loading. A player without a sound stays silent, whatever it is told.
+    void setClip(std::size_t player, Clip clip);
+    // `bytes` must have passed checkMidi(). Up to 16 MIDI players; each gets 16 channels of the
+    // one synthesiser, so their programs and controllers never meet.
+    bool setMidi(std::size_t player, std::vector<unsigned char> bytes);
+    // Builds the synthesiser; MIDI players told to play meanwhile start from their beginning.
+    bool loadSoundFont(const std::string& path, std::string& error);
+    void setBeep(Clip clip);
+
+    // Commands, as the game's players promise them.
+    void play(std::size_t player);         // from the position; at the end, from the start
+    void stop(std::size_t player);         // keeps the position
+    void seekToStart(std::size_t player);  // back to the start, stopped
+    void beep();
+
+    bool playing(std::size_t player) const;
+    bool hasSynth() const;
+
+    // Writes `frames` frames of the mix into the two channel buffers.
+    void render(float* left, float* right, int frames);
+
+private:
+    struct Slot;
+    struct Synth;
+    void renderBlock(float* left, float* right, int frames);
+    bool midiBusy() const;
+    void attachMidi(Slot& slot);
+    void releaseNotes(const Slot& slot);
+    void rewind(Slot& slot);
+
+    mutable std::mutex lock_;
+    std::vector<std::unique_ptr<Slot>> slots_;  // the players, then the beep
+    std::unique_ptr<Synth> synth_;
+    int midiBlocks_ = 0;
+    std::vector<float> scratch_;
+};
+
+}  // namespace verminadia::audio

@@ -1,0 +1,67 @@
+#include "ui/audio/output_stream.h"
+
+#include <fluidsynth.h>
+
+#include <fstream>
+#include <string_view>
+
+#include "ui/audio/midi.h"
+
+namespace verminadia::audio {
+
+namespace {
+
+constexpr int kPeriodSize = 256;  // 5.8 ms per period
+constexpr int kPeriods = 4;       // 23 ms ahead: well under a frame of the game's clicks
+
+bool haveSoundCard() {
+    std::ifstream cards("/proc/asound/cards");
+    std::string line;
+    return std::getline(cards, line) && line.find("no soundcards") == std::string::npos;
+}
+
+}  // namespace
+
+int OutputStream::renderPeriod(void* data, int len, int, float*[], int nout, float* out[]) {
+    if (nout < 2) return FLUID_FAILED;
+    auto* self = static_cast<OutputStream*>(data);
+    self->mixer_.render(out[0], out[1], len);
+    if (self->tap_) self->tap_(out[0], out[1], len);
+    return FLUID_OK;
+}
+
+OutputStream::~OutputStream() {
+    if (driver_) delete_fluid_audio_driver(static_cast<fluid_audio_driver_t*>(driver_));
+    if (settings_) delete_fluid_settings(static_cast<fluid_settings_t*>(settings_));
+}
+
+bool OutputStream::open(std::string& error) {
+    silenceFluidSynth();
+    auto* settings = new_fluid_settings();
+    settings_ = settings;
+    fluid_settings_setnum(settings, "synth.sample-rate", kRate);
+    fluid_settings_setint(settings, "audio.period-size", kPeriodSize);
+    fluid_settings_setint(settings, "audio.periods", kPeriods);
+    fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "game");
+    // JACK, FluidSynth's first choice, would try to start a server of its own; name ours.
+    for (const char* name : {"pulseaudio", "alsa"}) {
+        // Without a sound card ALSA's library would fill standard error with its complaints.
+        if (std::string_view(name) == "alsa" && !haveSoundCard()) continue;
+        if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
+        driver_ = new_fluid_audio_driver2(settings, renderPeriod, this);
+        if (driver_) break;
+    }
+    if (!driver_) {
+        error = "no audio device or sound server";
+        return false;
+    }
+    fluid_settings_getint(settings, "audio.period-size", &periodSize_);
+    fluid_settings_getint(settings, "audio.periods", &periods_);
+    return true;
+}
+
+double OutputStream::bufferSeconds() const {
+    return static_cast<double>(periodSize_) * periods_ / kRate;
+}
+
+}  // namespace verminadia::audio
