@@ -45,11 +45,24 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
     setFont(gameFont(kWindowFont.px, false));
     setFixedSize(521, 351);
     move(276, 201);
-    build();
+    buildTimers();
     sync();
 }
 
-void GameWindow::build() {
+void GameWindow::ensureBuilt() {
+    if (built_) return;
+    built_ = true;
+    buildWidgets();
+    appliedRevision_ = ~std::uint64_t{0};
+    sync();
+}
+
+QWidget* GameWindow::widget(W w) {
+    ensureBuilt();
+    return widgets_[index(w)];
+}
+
+void GameWindow::buildWidgets() {
     const ClickSink sink = [this](W w) { clickWidget(w); };
     for (const WidgetDef& d : kWidgets) {
         QWidget* parent = d.parent == W::Form1 ? static_cast<QWidget*>(this) : widgets_[index(d.parent)];
@@ -93,6 +106,9 @@ void GameWindow::build() {
             if (drawnBeneath(d.kind) == beneath) widgets_[index(d.id)]->raise();
         }
     }
+}
+
+void GameWindow::buildTimers() {
     for (const TimerDef& d : kTimers) {
         auto* t = new QTimer(this);
         t->setTimerType(Qt::PreciseTimer);
@@ -138,7 +154,7 @@ void GameWindow::applyWidget(W w, const WidgetState& now) {
 }
 
 void GameWindow::sync() {
-    if (game_.form.revision() != appliedRevision_) {
+    if (built_ && game_.form.revision() != appliedRevision_) {
         appliedRevision_ = game_.form.revision();
         for (const WidgetDef& d : kWidgets) applyWidget(d.id, game_.form.state(d.id));
         const QColor color = toQColor(game_.form.windowColor());
@@ -167,6 +183,9 @@ void GameWindow::sync() {
 void GameWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
+    // The first frame is the empty white window; its widgets are made right after it, long
+    // before the title shows anything.
+    if (!built_) QTimer::singleShot(0, this, &GameWindow::ensureBuilt);
 }
 
 void GameWindow::closeEvent(QCloseEvent* e) {

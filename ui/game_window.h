@@ -17,7 +17,10 @@ class GameWindow : public QWidget {
 public:
     explicit GameWindow(Game& game, QWidget* parent = nullptr);
 
-    QWidget* widget(W w) const { return widgets_[index(w)]; }
+    // The widget's view, made with the others when first needed.
+    QWidget* widget(W w);
+    // Makes every widget of the table now rather than after the first frame.
+    void ensureBuilt();
     // A player's click on a widget, as the window delivers it.
     void clickWidget(W w);
     // Brings every widget, colour and timer in line with the model.
@@ -32,7 +35,8 @@ protected:
     void closeEvent(QCloseEvent*) override;
 
 private:
-    void build();
+    void buildWidgets();
+    void buildTimers();
     void applyWidget(W w, const WidgetState& now);
     void onTick(Timer t);
 
@@ -42,6 +46,7 @@ private:
     std::array<QTimer*, kTimerCount> timers_{};
     std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
     std::uint64_t appliedRevision_ = ~std::uint64_t{0};
+    bool built_ = false;
 };
 
 // The window's font at a pixel height: "ＭＳ Ｐゴシック" where it is installed, otherwise the

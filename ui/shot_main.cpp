@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     verminadia::Script script;
     if (const int status = script.run(in, std::cout, std::cerr); status != 0) return status;
     verminadia::ui::GameWindow window(script.game());
+    window.ensureBuilt();
     window.show();
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "verminadia-shot: cannot write %s\n", argv[2]);

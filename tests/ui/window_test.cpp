@@ -29,7 +29,7 @@ struct Window : ::testing::Test {
 
     void SetUp() override {
         startGame(game);
-        window.sync();
+        window.ensureBuilt();
         window.show();
     }
     void ticks(Timer t, int n) {
