@@ -21,11 +21,10 @@ game=$(cat /tmp/verminadia-bench-game)
 echo "start-up to first frame (median of $runs): empty window ${empty} ms, game ${game} ms, ratio $(awk -v a="$game" -v b="$empty" 'BEGIN{printf "%.2f", a/b}') (target <= 1.5)"
 
 # Idle: let the title reach the prompt (18 ticks of 1.5 s), then count CPU time for $idle s.
-game_bin=$(realpath "$build/verminadia")
-work=$(mktemp -d)
-(cd "$work" && exec "$game_bin") &
+# In the build folder, as make run starts it, so that its sound files are there.
+(cd "$build" && exec ./verminadia) &
 pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $pid 2>/dev/null || true' EXIT
 sleep 28
 cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 before=$(cpu)
