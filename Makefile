@@ -1,7 +1,7 @@
 # make run   : installs what is missing, builds, and starts the game
 # make test  : installs what is missing, builds, and runs every test
 # make sanitize : the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
-# make bench : start-up and idle figures of the real window, the long monkey run
+# make bench : start-up and idle figures of the real window, the long monkey run, the sound figures
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -24,6 +24,7 @@ sanitize: deps
 bench: build
 	bash bench/startup.sh $(BUILD)
 	bash bench/monkey.sh $(BUILD)
+	bash bench/audio/run.sh $(BUILD)
 
 build: deps
 	cmake -S . -B $(BUILD)

@@ -79,15 +79,10 @@ void useGood(Game& g, const Good& good) {
 // The counts are those of the moment the panel opens; which entries show is the shops' doing.
 void Label47Click(Game& g) {
     for (const Good& good : kGoods) g.form.setCaption(good.entry, entryCaption(g.state, good));
-    g.form.hide(W::Panel9);
-    g.form.show(W::Panel10);
-    g.form.hide(W::Panel5);
+    openInPlaceOfMessages(g, W::Panel10);
 }
 
-void Label52Click(Game& g) {
-    g.form.hide(W::Panel10);
-    g.form.show(W::Panel9, W::Panel5);
-}
+void Label52Click(Game& g) { backToCommands(g, W::Panel10); }
 
 void Label49Click(Game& g) { useGood(g, kGoods[0]); }
 void Label50Click(Game& g) { useGood(g, kGoods[1]); }

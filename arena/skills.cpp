@@ -83,6 +83,17 @@ void useSkill(Game& g, const Skill& k) {
 
 }  // namespace
 
+void openInPlaceOfMessages(Game& g, W panel) {
+    g.form.hide(W::Panel9);
+    g.form.show(panel);
+    g.form.hide(W::Panel5);
+}
+
+void backToCommands(Game& g, W panel) {
+    g.form.hide(panel);
+    g.form.show(W::Panel9, W::Panel5);
+}
+
 void healUpToMax(GameState& s, int amount) {
     if (s.Hp + amount > s.MaxHp) s.Hp = s.MaxHp;
     if (s.Hp + amount <= s.MaxHp) s.Hp += amount;
@@ -91,15 +102,10 @@ void healUpToMax(GameState& s, int amount) {
 // The entries are written afresh on every opening; which of them show is the level-ups' doing.
 void Label46Click(Game& g) {
     for (const Skill& k : kSkills) g.form.setCaption(k.entry, g.state.*k.name + std::string(k.costText));
-    g.form.hide(W::Panel9);
-    g.form.show(W::Panel11);
-    g.form.hide(W::Panel5);
+    openInPlaceOfMessages(g, W::Panel11);
 }
 
-void Label60Click(Game& g) {
-    g.form.hide(W::Panel11);
-    g.form.show(W::Panel9, W::Panel5);
-}
+void Label60Click(Game& g) { backToCommands(g, W::Panel11); }
 
 void Label61Click(Game& g) { useSkill(g, kSkills[0]); }
 void Label62Click(Game& g) { useSkill(g, kSkills[1]); }

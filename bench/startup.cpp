@@ -1,6 +1,8 @@
 // Start-up benchmark: how long from the process's start until the first frame is painted,
 // for the game's window and for an empty Qt window of the same size, in the same program.
-// Usage: verminadia-bench-startup game|empty   (prints milliseconds)
+// Usage: verminadia-bench-startup game|empty [--stay]
+//   prints the milliseconds and quits; with --stay it prints nothing and keeps the window open,
+//   as the reference that bench/audio/startup.sh launches and measures from outside.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,8 +40,9 @@ double sinceProcessStart() {
 
 class FirstFrame : public QObject {
 public:
+    explicit FirstFrame(bool stay) : stay_(stay) {}
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint && !done_) {
+        if (e->type() == QEvent::Paint && !done_ && !stay_) {
             done_ = true;
             // Report once the paint has been handled and the frame flushed.
             QTimer::singleShot(0, [] {
@@ -51,6 +54,7 @@ public:
     }
 
 private:
+    bool stay_;
     bool done_ = false;
 };
 
@@ -58,8 +62,9 @@ private:
 
 int main(int argc, char** argv) {
     const bool game = argc > 1 && std::strcmp(argv[1], "game") == 0;
+    const bool stay = argc > 2 && std::strcmp(argv[2], "--stay") == 0;
     QApplication app(argc, argv);
-    FirstFrame probe;
+    FirstFrame probe(stay);
     verminadia::SilentOutput silence;
     verminadia::ClockRandom random;
     std::unique_ptr<verminadia::Game> g;
@@ -73,6 +78,7 @@ int main(int argc, char** argv) {
         window = std::move(w);
     } else {
         window = std::make_unique<QWidget>();
+        window->setWindowTitle(QStringLiteral("empty reference window"));
         window->setFixedSize(521, 351);
     }
     window->installEventFilter(&probe);

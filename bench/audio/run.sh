@@ -13,7 +13,7 @@ build=$(realpath "${1:-build}")
 seconds=${2:-15}
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$build"
-make -s verminadia verminadia-audio-bench verminadia-empty-window verminadia_sounds >/dev/null
+make -s verminadia verminadia-audio-bench verminadia-bench-startup verminadia_sounds >/dev/null
 
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work/xdg HOME=$work

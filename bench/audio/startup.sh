@@ -28,7 +28,7 @@ launch() {
     echo "$(( (t1 - t0) / 1000000 )) $(( rss / 1024 ))"
 }
 
-for _ in $(seq "$runs"); do launch ./verminadia-empty-window; done > empty.txt
+for _ in $(seq "$runs"); do launch ./verminadia-bench-startup empty --stay; done > empty.txt
 for _ in $(seq "$runs"); do launch ./verminadia; done > game.txt
 e_ms=$(cut -d' ' -f1 empty.txt | median); e_mb=$(cut -d' ' -f2 empty.txt | median)
 g_ms=$(cut -d' ' -f1 game.txt | median); g_mb=$(cut -d' ' -f2 game.txt | median)

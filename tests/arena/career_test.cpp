@@ -18,7 +18,6 @@ using arena_testing::attack;
 using arena_testing::bout;
 using arena_testing::expectCleanRun;
 using arena_testing::kClick;
-using arena_testing::kHeroLabels;
 using arena_testing::next;
 using arena_testing::opponentPicturesShowing;
 using testing::Played;
@@ -68,7 +67,7 @@ class WholeGame : public ::testing::TestWithParam<Career> {};
 
 TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
     const Career& c = GetParam();
-    Played p = testing::play(std::string(testing::kToHeroChoice) + "click " + kHeroLabels[c.hero] + "\n" +
+    Played p = testing::play(testing::heroChosen(c.hero) +
                              kStrongHero + "click Button6\n");
 
     for (std::size_t k = 0; k < kChampionClasses.size(); ++k) {

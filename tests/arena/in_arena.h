@@ -13,13 +13,11 @@
 
 namespace verminadia::arena_testing {
 
-// The name labels of the choice panel, by hero.
-inline constexpr const char* kHeroLabels[] = {"Label4", "Label5", "Label7", "Label6"};
+using testing::opponentPicturesShowing;
 
 // A fresh game with the hero chosen, `setup` played in town, and the class choice on screen.
 inline testing::Played inArena(int hero, std::string_view setup = "") {
-    return testing::play(std::string(testing::kToHeroChoice) + "click " + kHeroLabels[hero] + "\n" +
-                         std::string(setup) + "click Button6\n");
+    return testing::play(testing::heroChosen(hero) + std::string(setup) + "click Button6\n");
 }
 
 inline std::string draws(std::initializer_list<int> values) {
@@ -39,25 +37,6 @@ inline std::string next(int draw) { return draws({draw}) + "click Label32\n"; }
 // The click on the panel that takes no draw (level-up, back to the classes, back to town).
 inline constexpr std::string_view kClick = "click Label32\n";
 
-// Every opponent's picture, the champions' and challengers' included.
-inline std::vector<W> opponentPictures() {
-    std::vector<W> out;
-    for (const WidgetDef& d : kWidgets) {
-        if (d.kind != Kind::Picture || d.parent != W::Form1) continue;
-        const int n = std::stoi(std::string(d.name.substr(5)));
-        if ((n >= 6 && n <= 29) || (n >= 36 && n <= 51) || (n >= 57 && n <= 64)) out.push_back(d.id);
-    }
-    return out;
-}
-
-inline std::vector<W> opponentPicturesShowing(const Form& f) {
-    std::vector<W> out;
-    for (W w : opponentPictures()) {
-        if (f.showing(w)) out.push_back(w);
-    }
-    return out;
-}
-
 // A script line that went wrong (a queued draw too large for its draw, a hidden widget) would
 // quietly change what a test sees; every helper user checks this.
 inline void expectCleanRun(const testing::Played& p) {
@@ -65,6 +44,5 @@ inline void expectCleanRun(const testing::Played& p) {
     EXPECT_EQ(p.out.find("ignored"), std::string::npos) << p.out;
 }
 
-inline Game& game(testing::Played& p) { return const_cast<Game&>(p.script->game()); }
 
 }  // namespace verminadia::arena_testing

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game.h"
+#include "support/play.h"
 
 namespace verminadia {
 namespace {
@@ -18,12 +19,6 @@ namespace {
 int fromEnv(const char* name, int fallback) {
     const char* v = std::getenv(name);
     return v ? std::atoi(v) : fallback;
-}
-
-bool isOpponentPicture(W w) {
-    const std::size_t i = index(w);
-    return (i >= index(W::Image6) && i <= index(W::Image29)) || (i >= index(W::Image36) && i <= index(W::Image51)) ||
-           (i >= index(W::Image57) && i <= index(W::Image64));
 }
 
 // The numbers that only ever grow.
@@ -52,8 +47,7 @@ std::string brokenRule(const Game& g, const Counters& before) {
     if (s.MaxHp > 0 && s.Hp < 1 && s.TalkState != 20) why << "HP " << s.Hp << " outside a lost fight; ";
     if (s.Gold < 0) why << "money below 0 (" << s.Gold << "); ";
     if (!Counters::of(s).noneFell(before)) why << "a counter fell; ";
-    int pictures = 0;
-    for (const WidgetDef& d : kWidgets) pictures += isOpponentPicture(d.id) && g.form.showing(d.id) ? 1 : 0;
+    const std::size_t pictures = testing::opponentPicturesShowing(g.form).size();
     if (pictures > 1) why << pictures << " opponent pictures showing; ";
     return why.str();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/script.h"
 
@@ -29,5 +30,14 @@ Played play(std::string_view lines);
 // The script that takes a fresh game through the title and clicks "スタート": the hero choice
 // is on screen when it ends.
 extern const std::string_view kToHeroChoice;
+
+// The name labels of the choice panel, by hero: top to bottom, Label7 above Label6.
+inline constexpr const char* kHeroLabels[] = {"Label4", "Label5", "Label7", "Label6"};
+// The script to the hero choice, then the click on that hero: the town bar is on screen.
+std::string heroChosen(int hero);
+
+// Every opponent's picture, the champions' and challengers' included, and those on screen.
+const std::vector<W>& opponentPictures();
+std::vector<W> opponentPicturesShowing(const Form& f);
 
 }  // namespace verminadia::testing

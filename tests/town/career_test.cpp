@@ -9,12 +9,11 @@
 namespace verminadia {
 namespace {
 
-using town_testing::game;
 using town_testing::inTown;
 
 TEST(TownCareer, TheWandererEquipsSleepsAndRisesThroughTheTitles) {
     auto p = inTown(3);
-    Game& g = game(p);
+    Game& g = p.game();
     // First money from the amateur bouts: the cheap sword and a night at 25 円.
     p.then("set Gold 130\nclick Button4\nclick Label34\nclick Label43");
     p.then("set Hp 4\nclick Button5\nclick Button7\nclick Button8");

@@ -15,7 +15,6 @@
 namespace verminadia {
 namespace {
 
-using town_testing::game;
 using town_testing::inTown;
 
 constexpr const char* kOwner = "トルバさん";
@@ -31,7 +30,7 @@ constexpr const char* kOwnerWinsWords = "　「俺の勝ちだ。金はもらう
 // defeat leaves it.
 testing::Played withCasino(int hero) {
     auto p = inTown(hero);
-    game(p).form.show(W::Button25);
+    p.game().form.show(W::Button25);
     return p;
 }
 

@@ -10,7 +10,6 @@
 namespace verminadia {
 namespace {
 
-using town_testing::game;
 using town_testing::inTown;
 
 constexpr const char* kThanks = "　「ありがとさん。またおいでね。」";
@@ -92,7 +91,7 @@ TEST(Inn, AStayRestoresEverythingAndRewritesTheTownBar) {
 TEST(Inn, ARefusalChangesNothingButTheLinesAndTheThemePlaysOn) {
     auto p = inTown(3);
     p.then("set Gold 24\nset Hp 5\ntick Timer2 10\nclick Button5");
-    Game& g = game(p);
+    Game& g = p.game();
     const std::string before = p.script->dump();
     const std::string line2 = p.form().caption(W::Label32), line3 = p.form().caption(W::Label33);
     p.then("click Button7");

@@ -10,7 +10,6 @@
 namespace verminadia {
 namespace {
 
-using town_testing::game;
 using town_testing::inTown;
 
 constexpr const char* kOrganiser2 = "　「私が今回の大会の開催者じゃ。勝ち残った者には名誉の";
@@ -99,7 +98,7 @@ TEST(KingsRoom, AVisitAfterADefeatGivesTheTitleBack) {
     // A defeat shows title 0 in the hero summary; the king puts the earned title back.
     auto p = inTown(0);
     p.then("set ChampionWins 3\nclick Button3\nclick Panel5");
-    Game& g = game(p);
+    Game& g = p.game();
     g.state.TitleName = g.state.Title0Name;
     g.form.setCaption(W::Label13, g.state.TitleName);
     p.then("click Button3");
@@ -111,7 +110,7 @@ TEST(KingsRoom, AVisitAfterADefeatGivesTheTitleBack) {
 
 TEST(KingsRoom, ADefeatBeforeAnyChampionLeavesTheLowestTitle) {
     auto p = inTown(1);
-    Game& g = game(p);
+    Game& g = p.game();
     g.state.TitleName = g.state.Title0Name;
     g.form.setCaption(W::Label13, g.state.TitleName);
     p.then("click Button3");

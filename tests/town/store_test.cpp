@@ -11,7 +11,6 @@
 namespace verminadia {
 namespace {
 
-using town_testing::game;
 using town_testing::inTown;
 
 constexpr const char* kThanks = "　「毎度あり。絶対、役に立つと思うぜ！」";
@@ -68,7 +67,7 @@ TEST(Store, EveryGoodIsRefusedOneYenShortAndSoldAtExactlyItsPrice) {
     for (const Good& good : kGoods) {
         SCOPED_TRACE(good.label);
         auto p = inStore(1);
-        Game& g = game(p);
+        Game& g = p.game();
         if (good.secondStage) changeStoreStock(g);
         g.state.Gold = good.price - 1;
         const std::string before = p.script->dump();
@@ -135,7 +134,7 @@ TEST(Store, TheFifthOfItemTwoEmptiesItsPlaceUntilOneIsUsed) {
     EXPECT_EQ(p.out, "ignored: Label41 is hidden\n");
     EXPECT_EQ(p.state().Item2Count, 5);
     // A fight uses one and puts the good back on the shelf: a sixth purchase, then gone again.
-    Game& g = game(p);
+    Game& g = p.game();
     g.state.Item2Count = 4;
     g.form.show(W::Label41);
     p.then("click Label41");
@@ -159,7 +158,7 @@ TEST(Store, TheThirdOfItemThreeEmptiesItsPlace) {
 TEST(Store, AfterTheFourthChampionTheShelfOffersTheStrongGoodsWhateverWasBought) {
     auto p = inStore(1);
     p.then("set Gold 100\nclick Label34\nclick Label43");
-    changeStoreStock(game(p));
+    changeStoreStock(p.game());
     p.then("click Button4");
     const Form& f = p.form();
     for (W w : {W::Label41, W::Label42, W::Label36, W::Label37, W::Label38, W::Label40}) {

@@ -7,7 +7,6 @@
 namespace verminadia {
 namespace {
 
-using town_testing::game;
 using town_testing::inTown;
 
 TEST(StatusScreen, ShowsEveryValueOfAFreshHeroWithItsSpacing) {
@@ -136,7 +135,7 @@ TEST(TownMusic, EachHerosThemeIsCutAndRestartedAtItsOwnLoopLength) {
 
 TEST(TownMusic, ADisabledTimerDoesNotAdvanceTheLoop) {
     auto p = inTown(1);
-    game(p).form.disable(Timer::Timer2);
+    p.game().form.disable(Timer::Timer2);
     p.then("tick Timer2 10");
     EXPECT_EQ(p.state().TownMusicTick, 0);
     EXPECT_FALSE(p.sound().state(Player::MediaPlayer7).playing);
