@@ -5,8 +5,9 @@
 #include <string>
 
 #include "arena/texts.h"
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "arena/handlers.h"
 
 namespace verminadia {
 
@@ -89,7 +90,7 @@ const Text* attackLine(const GameState& s, int drawn) {
 void Label45Click(Game& g) {
     GameState& s = g.state;
     g.form.hide(W::Panel9);
-    s.TalkState = 2;
+    s.TalkState = talk::kOpponentTurn;
     g.form.setWindowColor(kBlack);
     g.sound.play(Player::MediaPlayer15);
     const int drawn = g.draw(kAttackDraw);

@@ -7,8 +7,10 @@
 #include <string_view>
 
 #include "arena/special_bouts.h"
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "town/town_music.h"
+#include "arena/handlers.h"
 
 namespace verminadia {
 
@@ -122,8 +124,6 @@ constexpr WeightClass kMiddleClass{5, &GameState::MiddleBouts, 6, 3, 6, 7, 5, "ã
 constexpr int kHeavyOpensAt = 6;
 constexpr int kHeavyTheme = 4;
 constexpr int kHeavyBasePower = 7;
-constexpr int kChallengers = 6;
-constexpr int kNotAChallenger = 10;
 
 struct BattleTheme {
     int number;
@@ -136,9 +136,6 @@ constexpr std::array kBattleThemes = {
     BattleTheme{3, Player::MediaPlayer5, 75},
     BattleTheme{4, Player::MediaPlayer12, 64},
 };
-
-constexpr std::array kTownThemes = {Player::MediaPlayer3, Player::MediaPlayer7, Player::MediaPlayer8,
-                                    Player::MediaPlayer9};
 
 bool matches(When when, int bouts, const WeightClass& c, int championWins) {
     const bool late = bouts >= c.threshold;
@@ -158,9 +155,7 @@ void startBattleMusic(Game& g, int theme) {
     g.state.BattleMusicTick = 0;
     g.state.BattleTheme = theme;
     g.form.enable(Timer::Timer3);
-    g.form.disable(Timer::Timer2);
-    g.state.TownMusicTick = 0;
-    for (Player p : kTownThemes) g.sound.stopAndRewind(p);
+    stopTownMusic(g);
 }
 
 void writeOpening(Game& g, std::string_view opening, int bouts) {
@@ -173,13 +168,13 @@ void setUpBout(Game& g, const WeightClass& c) {
     GameState& s = g.state;
     if (s.TitleIndex < c.opensAt) return;
     s.ChampionBout = 0;
-    s.ChallengerBout = kNotAChallenger;
+    s.ChallengerBout = kNoChallengerBout;
     startBattleMusic(g, c.theme);
     if (c.unstretch != W::Form1) g.form.setStretch(c.unstretch, false);
     g.form.show(W::Panel5);
     g.form.hide(W::Panel8);
     g.form.show(W::Panel9);
-    s.TalkState = 0;
+    s.TalkState = talk::kNothing;
     const int bouts = ++(s.*c.bouts);
     s.EnemyPower = c.basePower;
     const int drawn = g.draw(c.drawSize);
@@ -227,14 +222,14 @@ void Button13Click(Game& g) { setUpBout(g, kMiddleClass); }
 // The heavy class draws nothing: it always sends the next challenger.
 void Button14Click(Game& g) {
     GameState& s = g.state;
-    if (s.TitleIndex < kHeavyOpensAt || s.ChallengerWins >= kChallengers) return;
+    if (s.TitleIndex < kHeavyOpensAt || s.ChallengerWins >= kChallengerCount) return;
     const Challenger* c = dueChallenger(s);
     if (c == nullptr) return;  // a ChallengerWins no bout exists for
     s.ChampionBout = 0;
     startBattleMusic(g, kHeavyTheme);
     g.form.show(W::Panel5);
     g.form.hide(W::Panel8, W::Panel9);
-    s.TalkState = 0;
+    s.TalkState = talk::kNothing;
     const int bouts = ++s.HeavyBouts;
     s.EnemyPower = kHeavyBasePower;
     s.EnemyDefense = c->defense;

@@ -7,6 +7,7 @@
 
 #include "arena/outcome.h"
 #include "arena/texts.h"
+#include "core/career.h"
 #include "core/game.h"
 #include "core/town_bar_texts.h"
 
@@ -97,7 +98,7 @@ void opponentTurn(Game& g) {
     GameState& s = g.state;
     g.sound.play(Player::MediaPlayer17);
     g.form.show(W::Panel9);
-    s.TalkState = 0;
+    s.TalkState = talk::kNothing;
     const int drawn = g.draw(kOpponentDraw);
     s.LastAmount = 2 * s.EnemyPower + drawn - s.ArmorDefense - s.Defense / 4;
     if (s.LastAmount < 1) s.LastAmount = 0;

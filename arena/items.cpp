@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "arena/skills.h"
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "arena/handlers.h"
 #include "core/town_bar_texts.h"
 
 namespace verminadia {
@@ -59,7 +60,7 @@ std::string entryCaption(const GameState& s, const Good& good) {
 // Full HP or MP is no refusal either; the good is spent and the turn passes.
 void useGood(Game& g, const Good& good) {
     GameState& s = g.state;
-    s.TalkState = 2;
+    s.TalkState = talk::kOpponentTurn;
     g.sound.play(Player::MediaPlayer16);
     if (good.count != nullptr) --(s.*good.count);
     g.form.hide(W::Panel10);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "arena/outcome.h"
+#include "core/career.h"
 #include "core/game.h"
 #include "core/town_bar_texts.h"
 #include "town/store.h"
@@ -71,7 +72,6 @@ constexpr int kPrizePerPower = 7;
 constexpr int kFourthChampion = 4;
 constexpr int kSixthChampion = 6;
 constexpr int kTitleChampions = 6;
-constexpr int kChallengers = 6;
 
 void hideOpponentPictures(Game& g) {
     for (W w : kOpponentPictures) g.form.hide(w);
@@ -81,7 +81,7 @@ void hideOpponentPictures(Game& g) {
 
 void victory(Game& g) {
     GameState& s = g.state;
-    s.TalkState = 10;
+    s.TalkState = talk::kExperience;
     g.sound.stop(Player::MediaPlayer5);
     g.sound.stopAndRewind(Player::MediaPlayer10);
     g.sound.stopAndRewind(Player::MediaPlayer11);
@@ -105,7 +105,7 @@ void victory(Game& g) {
         // Hero 0 never gets the casino: it is his own.
         if (s.ChampionBout == kSixthChampion && s.HeroId >= 1 && s.HeroId <= 3) g.form.show(W::Button25);
     }
-    for (int k = kChallengers - 1; k >= 0; --k) {
+    for (int k = kChallengerCount - 1; k >= 0; --k) {
         if (s.ChallengerBout == k && s.ChallengerWins == k) s.ChallengerWins = k + 1;
     }
 }
@@ -123,13 +123,13 @@ void defeat(Game& g) {
     s.TitleName = s.Title0Name;
     g.form.setCaption(W::Label13, s.TitleName);
     g.form.hide(W::Panel9);
-    s.TalkState = 20;
+    s.TalkState = talk::kDefeatAftermath;
 }
 
 void experienceStep(Game& g) {
     GameState& s = g.state;
     g.sound.stopAndRewind(Player::MediaPlayer2);
-    s.TalkState = 11;
+    s.TalkState = talk::kBackToClasses;
     hideOpponentPictures(g);
     g.form.setCaption(W::Label31, std::to_string(s.EnemyExp) + "の経験値を手に入れた。");
     g.form.setCaption(W::Label32, "");
@@ -140,7 +140,7 @@ void experienceStep(Game& g) {
     // Only the current level's threshold counts: one victory, one level-up at most.
     const LevelStep* l = levelStep(s.Level);
     if (l != nullptr && s.Exp > l->threshold) {
-        s.TalkState = 12;
+        s.TalkState = talk::kLevelUp;
         if (l->skillEntry != W::Form1) g.form.show(l->skillEntry, l->statusLine);
     }
 }
@@ -151,7 +151,7 @@ void levelUpStep(Game& g) {
     g.form.setCaption(W::Label32, s.PendingLine2);
     const LevelStep* l = levelStep(s.Level);
     if (l != nullptr && l->skillEntry != W::Form1) g.form.setCaption(W::Label33, s.PendingLine3);
-    s.TalkState = 11;
+    s.TalkState = talk::kBackToClasses;
     ++s.Level;
     s.MaxHp += s.Roll + 3;
     s.MaxMp += s.Roll + 2;

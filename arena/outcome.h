@@ -1,17 +1,17 @@
 #pragma once
-// The fight's steps on the message panel, one per click, by TalkState: 2 the opponent's turn
-// or the victory, 10 the experience, 12 the level-up, 11 back to the weight classes, 20 back
-// to town after a defeat.
+// The fight's steps on the message panel, one per click, by TalkState: the opponent's turn or
+// the victory, the experience, the level-up, back to the weight classes, and back to town after
+// a defeat.
 
 namespace verminadia {
 
 struct Game;
 
-void opponentTurnOrVictoryStep(Game& g);  // TalkState 2
-void experienceStep(Game& g);             // TalkState 10
-void levelUpStep(Game& g);                // TalkState 12
-void backToClassesStep(Game& g);          // TalkState 11
-void defeatAftermathStep(Game& g);        // TalkState 20
+void opponentTurnOrVictoryStep(Game& g);  // talk::kOpponentTurn
+void experienceStep(Game& g);             // talk::kExperience
+void levelUpStep(Game& g);                // talk::kLevelUp
+void backToClassesStep(Game& g);          // talk::kBackToClasses
+void defeatAftermathStep(Game& g);        // talk::kDefeatAftermath
 
 // Within the state-2 click: the opponent is down, or the hero is.
 void victory(Game& g);

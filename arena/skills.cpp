@@ -9,8 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "arena/handlers.h"
 #include "core/town_bar_texts.h"
 
 namespace verminadia {
@@ -62,7 +63,7 @@ void useSkill(Game& g, const Skill& k) {
     }
     if (k.whiteWindow) g.form.setWindowColor(kWhite);
     g.draw(k.draw);
-    s.TalkState = 2;
+    s.TalkState = talk::kOpponentTurn;
     s.LastAmount = k.base + s.Roll;
     if (k.effect == Effect::Damage) {
         // No floor: the next click on the panel sees a zero or negative and declares the victory.

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "core/game.h"
-#include "core/handlers.h"
+#include "arena/handlers.h"
 
 namespace verminadia {
 

@@ -8,8 +8,9 @@
 #include <string_view>
 
 #include "arena/texts.h"
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "arena/handlers.h"
 #include "core/town_bar_texts.h"
 #include "town/store.h"
 
@@ -153,7 +154,7 @@ void buy(Game& g, const Offer& o) {
 void Label48Click(Game& g) {
     GameState& s = g.state;
     g.form.setCaption(W::Label31, s.EnemyName);
-    s.TalkState = 0;
+    s.TalkState = talk::kNothing;
     const int drawn = g.draw(kTalkDraw);
     const Answer* a = answerFor(s.EnemyKind, drawn);
     if (a == nullptr) return;

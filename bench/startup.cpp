@@ -13,7 +13,7 @@
 #include <ctime>
 #include <memory>
 
-#include "core/game.h"
+#include "game/events.h"
 #include "ui/app_style.h"
 #include "ui/game_window.h"
 

@@ -9,6 +9,11 @@
 
 namespace verminadia {
 
+struct Game;
+
+// A handler: one widget event, or one step of a screen.
+using Handler = void (*)(Game&);
+
 struct Game {
     Game(SoundOutput& out, Random& rng) : sound(out), random(&rng) {}
 
@@ -20,15 +25,5 @@ struct Game {
     // A draw of n, kept in Roll until the next one.
     int draw(int n) { return state.Roll = random->draw(n); }
 };
-
-// The window has been created: the starting values are set and the title begins.
-void startGame(Game& g);
-
-enum class ClickResult { Handled, Hidden, Closed };
-// A player's click: it reaches a widget only while the widget and every panel holding it are
-// shown and the window is open.
-ClickResult click(Game& g, W w);
-// One tick of a timer; a disabled timer does not tick.
-void tick(Game& g, Timer t);
 
 }  // namespace verminadia

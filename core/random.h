@@ -29,7 +29,6 @@ public:
 
     // The next draws give these values, in order; each must be below the draw's n.
     void queue(int value) { queued_.push_back(value); }
-    std::size_t queued() const { return queued_.size(); }
     // Seeds once and stops reseeding from the clock.
     void seed(std::uint64_t s);
 

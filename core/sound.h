@@ -52,7 +52,6 @@ public:
 
     const PlayerState& state(Player p) const { return players_[static_cast<std::size_t>(p)]; }
     int beeps() const { return beeps_; }
-    void setOutput(SoundOutput& out) { out_ = &out; }
 
 private:
     SoundOutput* out_;

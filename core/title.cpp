@@ -3,8 +3,9 @@
 
 #include <string_view>
 
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "core/title.h"
 #include "core/town_bar_texts.h"
 #include "core/utf8.h"
 
@@ -33,7 +34,7 @@ void FormCreate(Game& g) {
     s.MerchantItem2Name = "セクシーランジェリー";
     s.TearName = "ドラゴンの涙";
     s.EndingTick = 0;
-    s.ChallengerBout = 10;
+    s.ChallengerBout = kNoChallengerBout;
 }
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // The window Form1 and everything on it, as data: every widget with its place, size, caption,
-// font, colours, starting visibility, stretching and click handler, in drawing order; the five
-// timers; the 22 sound players. The real window is built from these tables by ui/, the script
-// driver plays against them directly.
+// font, colours, starting visibility and stretching, in drawing order; the five timers; the 22
+// sound players. The real window is built from these tables by ui/, the script driver plays
+// against them directly. Which handler a click or a tick runs is bound a layer up, in game/.
 
 #include <array>
 #include <cstddef>
@@ -10,9 +10,6 @@
 #include <string_view>
 
 namespace verminadia {
-
-struct Game;
-using Handler = void (*)(Game&);
 
 // Widgets, in drawing order: first the labels and pictures placed on the window (bottom first),
 // then the panels in stacking order, each followed by its children.
@@ -80,7 +77,6 @@ struct WidgetDef {
     std::string_view caption;
     Font font;
     bool visible;
-    Handler click;
     Rgb color = kButtonFace;  // panels
     Bevel bevel = Bevel::None;
     bool stretch = false;  // pictures
@@ -98,7 +94,6 @@ struct TimerDef {
     std::string_view name;
     int intervalMs;
     bool enabled;
-    Handler tick;
 };
 extern const std::array<TimerDef, kTimerCount> kTimers;
 inline const TimerDef& def(Timer t) { return kTimers[static_cast<std::size_t>(t)]; }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/game.h"
-#include "core/handlers.h"
+#include "town/heroes.h"
 
 namespace verminadia {
 
@@ -82,10 +82,10 @@ void storyToCredits(Game& g) {
 
 void startEnding(Game& g) {
     g.form.hide(W::Image3, W::Panel5, W::Panel2);
+    // Unlike stopTownMusic, nothing is rewound: the town theme is silenced for good, never
+    // to be looped again, so it is only stopped where it stands.
     g.form.disable(Timer::Timer2);
-    for (Player theme : {Player::MediaPlayer7, Player::MediaPlayer3, Player::MediaPlayer8, Player::MediaPlayer9}) {
-        g.sound.stop(theme);
-    }
+    for (const Hero& h : kHeroes) g.sound.stop(h.theme);
     g.form.enable(Timer::Timer5);
     g.form.show(W::Label2);
 }

@@ -8,4 +8,7 @@ struct Game;
 // summary leave, the town music stops for good, and Timer5 starts the ending.
 void startEnding(Game& g);
 
+// One step of the ending and the credits.
+void Timer5Timer(Game& g);
+
 }  // namespace verminadia

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "core/game.h"
+#include "game/events.h"
 
 namespace verminadia {
 

@@ -8,8 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "town/town_music.h"
+#include "town/handlers.h"
 #include "core/town_bar_texts.h"
 
 namespace verminadia {
@@ -73,16 +75,12 @@ void throwHand(Game& g, Hand hand) {
 // The owner's own tune replaces the town theme; it plays once and is not looped.
 void Button25Click(Game& g) {
     GameState& s = g.state;
-    s.TalkState = 0;
+    s.TalkState = talk::kNothing;
     g.form.hide(W::Panel4, W::Button1);
     g.form.show(W::Panel13);
     g.form.enable(Timer::Timer4);
-    g.form.disable(Timer::Timer2);
-    s.TownMusicTick = 0;
-    // Only heroes 1 to 3 get here, so their themes are the ones to silence; toruba.mid is his.
-    g.sound.stopAndRewind(Player::MediaPlayer7);
-    g.sound.stopAndRewind(Player::MediaPlayer8);
-    g.sound.stopAndRewind(Player::MediaPlayer9);
+    // toruba.mid is also the first hero's town theme, who never gets here: it is at its start.
+    stopTownMusic(g);
     g.sound.play(Player::MediaPlayer3);
     g.form.show(W::Image52, W::Panel5);
     g.form.setCaption(W::Label70, "");

@@ -2,7 +2,7 @@
 // the town bar. The panel is never shown again.
 
 #include "core/game.h"
-#include "core/handlers.h"
+#include "town/handlers.h"
 #include "core/town_bar_texts.h"
 #include "town/heroes.h"
 

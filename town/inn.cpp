@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "town/handlers.h"
 #include "core/town_bar_texts.h"
 #include "town/heroes.h"
 #include "town/town_music.h"
@@ -47,7 +48,7 @@ void Button5Click(Game& g) {
     GameState& s = g.state;
     g.form.hide(W::Panel4);
     g.form.show(W::Panel7);
-    s.TalkState = 0;
+    s.TalkState = talk::kNothing;
     g.form.show(W::Image5, W::Panel5);
     g.form.hide(W::Button1);
     g.form.setCaption(W::Label31, std::string(kInnkeeper));
@@ -60,7 +61,7 @@ void Button5Click(Game& g) {
 
 void Button7Click(Game& g) {
     GameState& s = g.state;
-    s.TalkState = 0;
+    s.TalkState = talk::kNothing;
     const int night = price(s);
     // Short of money: told, and the town theme plays on.
     if (s.Gold < night) {

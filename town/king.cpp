@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "town/handlers.h"
 #include "town/king.h"
 
 namespace verminadia {
@@ -33,16 +34,12 @@ constexpr std::array kSpeeches = {
 constexpr Speech kFinalSpeech{"　「よくぞ闘技会で優勝した。お主に伝説の称号、ドラゴン", "マスターをやろう！！」", nullptr};
 // clang-format on
 
-constexpr int kChallengers = 6;
-constexpr int kEndingStep = 50;
-constexpr int kCloseStep = 1;
-
 }  // namespace
 
 void Button3Click(Game& g) {
     GameState& s = g.state;
     g.form.hide(W::Panel4);
-    s.TalkState = kCloseStep;
+    s.TalkState = talk::kCloseKingsRoom;
     g.form.show(W::Image3, W::Panel5);
     g.form.hide(W::Button1);
     g.form.setCaption(W::Label31, "ドラゴン王");
@@ -56,10 +53,10 @@ void Button3Click(Game& g) {
             g.form.setCaption(W::Label13, s.TitleName);
         }
     }
-    if (s.ChallengerWins == kChallengers) {
+    if (s.ChallengerWins == kChallengerCount) {
         g.form.setCaption(W::Label32, std::string(kFinalSpeech.line2));
         g.form.setCaption(W::Label33, std::string(kFinalSpeech.line3));
-        s.TalkState = kEndingStep;
+        s.TalkState = talk::kEnding;
         g.form.hide(W::Button1, W::Panel4);
     }
 }

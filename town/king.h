@@ -5,7 +5,7 @@ namespace verminadia {
 
 struct Game;
 
-// The message panel's step for TalkState 1: the king has spoken, the room closes.
+// The message panel's step for talk::kCloseKingsRoom: the king has spoken, the room closes.
 void closeKingsRoom(Game& g);
 
 }  // namespace verminadia

@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/career.h"
 #include "core/game.h"
-#include "core/handlers.h"
+#include "town/handlers.h"
 #include "core/town_bar_texts.h"
 #include "town/store.h"
 
@@ -123,7 +124,7 @@ void Button4Click(Game& g) {
     for (const Counted& c : kCounted) g.form.setCaption(c.label, s.*c.name + std::string(c.priceText));
     g.form.hide(W::Panel4);
     g.form.show(W::Panel6);
-    g.state.TalkState = 0;
+    g.state.TalkState = talk::kNothing;
     g.form.show(W::Image4, W::Panel5);
     g.form.hide(W::Button1);
     g.form.setCaption(W::Label31, std::string(kShopName));

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/game.h"
-#include "core/handlers.h"
+#include "town/handlers.h"
 #include "core/town_bar_texts.h"
 #include "town/heroes.h"
 #include "town/town_music.h"

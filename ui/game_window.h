@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-#include "core/game.h"
+#include "game/events.h"
 
 namespace verminadia::ui {
 

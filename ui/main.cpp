@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/game.h"
+#include "game/events.h"
 #include "ui/app_style.h"
 #include "ui/game_window.h"
 #include "ui/sound_output.h"

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "game/events.h"
 #include "ui/game_window.h"
 
 namespace verminadia::ui {
@@ -55,13 +56,13 @@ void PanelView::paintEvent(QPaintEvent*) {
 }
 
 void PanelView::mouseReleaseEvent(QMouseEvent* e) {
-    if (def_.click != nullptr && releasedInside(this, e)) sink_(def_.id);
+    if (clickable(def_.id) && releasedInside(this, e)) sink_(def_.id);
 }
 
 LabelView::LabelView(const WidgetDef& def, ClickSink sink, QWidget* parent)
     : QWidget(parent), def_(def), sink_(std::move(sink)), color_(toQColor(def.font.color)), top_(def.top) {
     setFont(gameFont(def.font.px, def.font.bold));
-    if (def.click != nullptr) setCursor(Qt::PointingHandCursor);
+    if (clickable(def.id)) setCursor(Qt::PointingHandCursor);
     text_ = QString::fromUtf8(def.caption.data(), static_cast<qsizetype>(def.caption.size()));
     fit();
 }
@@ -112,7 +113,7 @@ void LabelView::paintEvent(QPaintEvent*) {
 }
 
 void LabelView::mouseReleaseEvent(QMouseEvent* e) {
-    if (def_.click != nullptr && releasedInside(this, e)) sink_(def_.id);
+    if (clickable(def_.id) && releasedInside(this, e)) sink_(def_.id);
 }
 
 QPixmap loadPicture(const WidgetDef& def) {

@@ -57,7 +57,6 @@ class PictureView : public QWidget {
 public:
     PictureView(const WidgetDef& def, QWidget* parent);
     void setStretch(bool stretch);
-    bool stretch() const { return stretch_; }
     const QPixmap& pixmap() const;
 
 protected:

@@ -20,7 +20,7 @@ using arena_testing::expectCleanRun;
 using arena_testing::kClick;
 using arena_testing::next;
 using arena_testing::opponentPicturesShowing;
-using testing::Played;
+using test::Played;
 
 // Skills and items belong to other screens; a strong hero keeps a career to a few turns a bout
 // and still meets every opponent, including the ones whose defense is 100.
@@ -67,7 +67,7 @@ class WholeGame : public ::testing::TestWithParam<Career> {};
 
 TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
     const Career& c = GetParam();
-    Played p = testing::play(testing::heroChosen(c.hero) +
+    Played p = test::play(test::heroChosen(c.hero) +
                              kStrongHero + "click Button6\n");
 
     for (std::size_t k = 0; k < kChampionClasses.size(); ++k) {

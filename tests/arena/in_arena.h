@@ -13,11 +13,11 @@
 
 namespace verminadia::arena_testing {
 
-using testing::opponentPicturesShowing;
+using test::opponentPicturesShowing;
 
 // A fresh game with the hero chosen, `setup` played in town, and the class choice on screen.
-inline testing::Played inArena(int hero, std::string_view setup = "") {
-    return testing::play(testing::heroChosen(hero) + std::string(setup) + "click Button6\n");
+inline test::Played inArena(int hero, std::string_view setup = "") {
+    return test::play(test::heroChosen(hero) + std::string(setup) + "click Button6\n");
 }
 
 inline std::string draws(std::initializer_list<int> values) {
@@ -39,7 +39,7 @@ inline constexpr std::string_view kClick = "click Label32\n";
 
 // A script line that went wrong (a queued draw too large for its draw, a hidden widget) would
 // quietly change what a test sees; every helper user checks this.
-inline void expectCleanRun(const testing::Played& p) {
+inline void expectCleanRun(const test::Played& p) {
     EXPECT_EQ(p.err, "");
     EXPECT_EQ(p.out.find("ignored"), std::string::npos) << p.out;
 }

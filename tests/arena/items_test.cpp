@@ -15,7 +15,7 @@ using arena_testing::bout;
 using arena_testing::expectCleanRun;
 using arena_testing::inArena;
 using arena_testing::next;
-using testing::Played;
+using test::Played;
 
 // In town: into the store, `n` of a counted good bought (Label41 or Label42), out again.
 std::string buy(const char* label, int n) {

@@ -19,7 +19,7 @@ using arena_testing::expectCleanRun;
 using arena_testing::inArena;
 using arena_testing::kClick;
 using arena_testing::next;
-using testing::Played;
+using test::Played;
 
 // The levels whose level-up teaches skill 1, 2, 3 and 4.
 constexpr std::array kTeachingLevels = {2, 5, 8, 11};
@@ -320,7 +320,7 @@ constexpr std::array kClasses = {
 // A whole career up to the second challenger with the hero's own attack, never raised: the
 // skills learned on the way, and nothing else, bring down "光の王" behind his defence of 100.
 TEST(SkillCareer, TheLordOfLightFallsToSkillsLearnedOnTheWay) {
-    Played p = testing::play(std::string(testing::kToHeroChoice) + "click Label6\nclick Button6\n");
+    Played p = test::play(std::string(test::kToHeroChoice) + "click Label6\nclick Button6\n");
     for (const Class& c : kClasses) {
         SCOPED_TRACE(c.button);
         for (int n = 1; n < c.threshold; ++n) {

@@ -22,7 +22,7 @@ using arena_testing::next;
 std::string talk(int draw) { return draws({draw}) + "click Label48\n"; }
 
 // The feather class opens at rank 4; its draw 4 is "多忙な商人" until the class champion is due.
-testing::Played atTheMerchant(int gold) {
+test::Played atTheMerchant(int gold) {
     auto p = inArena(0, "set TitleIndex 4\nset Gold " + std::to_string(gold) + "\n");
     p.then(bout("Button16", 4));
     return p;
@@ -169,7 +169,7 @@ TEST(Merchant, TalkingOpensTheShopWithTheGunOrTheLingerie) {
     EXPECT_TRUE(f.showing(W::Button20));
 
     // The replies are the store's own.
-    auto store = testing::play(std::string(testing::kToHeroChoice) + "click Label4\nclick Button4\n");
+    auto store = test::play(std::string(test::kToHeroChoice) + "click Label4\nclick Button4\n");
     EXPECT_EQ(p.state().PendingLine2, store.state().PendingLine2);
     EXPECT_EQ(p.state().PendingLine3, store.state().PendingLine3);
 

@@ -7,7 +7,7 @@
 namespace verminadia {
 namespace {
 
-using testing::play;
+using test::play;
 
 TEST(MessagePanel, AClickOnTheLinesOrThePanelWithNothingPendingChangesNothing) {
     auto p = play("set TalkState 0");

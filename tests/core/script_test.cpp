@@ -7,7 +7,7 @@
 namespace verminadia {
 namespace {
 
-using testing::play;
+using test::play;
 
 TEST(Script, SkipsBlankLinesAndCommentsAndPrintsFieldsWidgetsTimersAndPlayers) {
     auto p = play(

@@ -7,7 +7,7 @@
 namespace verminadia {
 namespace {
 
-using testing::play;
+using test::play;
 
 TEST(FormCreate, SetsTheStartingValuesAndTheTownBarCaptions) {
     auto p = play("");

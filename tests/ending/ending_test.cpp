@@ -7,15 +7,15 @@
 namespace verminadia {
 namespace {
 
-using testing::play;
+using test::play;
 
 constexpr Player kTownThemes[] = {Player::MediaPlayer3, Player::MediaPlayer7, Player::MediaPlayer8,
                                   Player::MediaPlayer9};
 constexpr W kPortraits[] = {W::Image53, W::Image54, W::Image55, W::Image56};
 
 // The king has granted the final title: his room is up, the town theme has been playing.
-testing::Played kingsLastWords() {
-    auto p = play(testing::kToHeroChoice);
+test::Played kingsLastWords() {
+    auto p = play(test::kToHeroChoice);
     Game& g = p.game();
     g.form.hide(W::Panel1);
     g.form.show(W::Panel2, W::Image3, W::Panel5);
@@ -25,7 +25,7 @@ testing::Played kingsLastWords() {
     return p;
 }
 
-int portraitsShowing(const testing::Played& p) {
+int portraitsShowing(const test::Played& p) {
     int n = 0;
     for (W w : kPortraits) n += p.form().showing(w) ? 1 : 0;
     return n;

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <vector>
 
-#include "core/game.h"
+#include "game/events.h"
 #include "support/play.h"
 
 namespace verminadia {
@@ -47,7 +47,7 @@ std::string brokenRule(const Game& g, const Counters& before) {
     if (s.MaxHp > 0 && s.Hp < 1 && s.TalkState != 20) why << "HP " << s.Hp << " outside a lost fight; ";
     if (s.Gold < 0) why << "money below 0 (" << s.Gold << "); ";
     if (!Counters::of(s).noneFell(before)) why << "a counter fell; ";
-    const std::size_t pictures = testing::opponentPicturesShowing(g.form).size();
+    const std::size_t pictures = test::opponentPicturesShowing(g.form).size();
     if (pictures > 1) why << pictures << " opponent pictures showing; ";
     return why.str();
 }
@@ -67,7 +67,7 @@ TEST(Monkey, RandomClicksAndTicksNeverBreakTheRules) {
         for (int e = 0; e < events && g.form.open(); ++e) {
             std::vector<W> showing;
             for (const WidgetDef& d : kWidgets) {
-                if (d.click != nullptr && g.form.showing(d.id)) showing.push_back(d.id);
+                if (clickable(d.id) && g.form.showing(d.id)) showing.push_back(d.id);
             }
             std::vector<Timer> running;
             for (const TimerDef& t : kTimers) {
@@ -97,7 +97,7 @@ TEST(Monkey, RandomClicksAndTicksNeverBreakTheRules) {
         EXPECT_TRUE(!g.form.open() || g.form.enabled(Timer::Timer1) || g.form.enabled(Timer::Timer2) ||
                     g.form.enabled(Timer::Timer3) || g.form.enabled(Timer::Timer5) || [&] {
                         for (const WidgetDef& d : kWidgets) {
-                            if (d.click != nullptr && g.form.showing(d.id)) return true;
+                            if (clickable(d.id) && g.form.showing(d.id)) return true;
                         }
                         return false;
                     }())

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-namespace verminadia::testing {
+namespace verminadia::test {
 
 Played& Played::then(std::string_view lines) {
     std::istringstream in{std::string(lines)};
@@ -50,4 +50,4 @@ std::vector<W> opponentPicturesShowing(const Form& f) {
     return out;
 }
 
-}  // namespace verminadia::testing
+}  // namespace verminadia::test

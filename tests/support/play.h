@@ -8,7 +8,7 @@
 
 #include "tools/script.h"
 
-namespace verminadia::testing {
+namespace verminadia::test {
 
 struct Played {
     std::unique_ptr<Script> script;
@@ -40,4 +40,4 @@ std::string heroChosen(int hero);
 const std::vector<W>& opponentPictures();
 std::vector<W> opponentPicturesShowing(const Form& f);
 
-}  // namespace verminadia::testing
+}  // namespace verminadia::test

@@ -9,7 +9,8 @@
 #include <set>
 #include <string>
 
-#include "core/handlers.h"
+#include "game/events.h"
+#include "town/handlers.h"
 #include "in_town.h"
 
 namespace verminadia {
@@ -28,13 +29,13 @@ constexpr const char* kOwnerWinsWords = "　「俺の勝ちだ。金はもらう
 
 // A hero of the given number in town with the casino open to him, as the sixth champion's
 // defeat leaves it.
-testing::Played withCasino(int hero) {
+test::Played withCasino(int hero) {
     auto p = inTown(hero);
     p.game().form.show(W::Button25);
     return p;
 }
 
-testing::Played inCasino(int hero, int gold) {
+test::Played inCasino(int hero, int gold) {
     auto p = withCasino(hero);
     p.then("set Gold " + std::to_string(gold) + "\nclick Button25");
     return p;

@@ -100,7 +100,7 @@ TEST(HeroChoice, IsMadeOnceTheOtherNamesVanishWithThePanel) {
 }
 
 TEST(HeroChoice, CannotBeMadeBeforeThePanelIsShown) {
-    auto p = testing::play("tick Timer1 18\nclick Label3\ntick Timer1 10\nclick Label4");
+    auto p = test::play("tick Timer1 18\nclick Label3\ntick Timer1 10\nclick Label4");
     EXPECT_EQ(p.out, "ignored: Label4 is hidden\n");
     EXPECT_TRUE(p.state().HeroName.empty());
     EXPECT_FALSE(p.form().enabled(Timer::Timer2));

@@ -9,6 +9,6 @@
 namespace verminadia::town_testing {
 
 // A fresh game with the given hero chosen and the town bar on screen.
-inline testing::Played inTown(int hero) { return testing::play(testing::heroChosen(hero)); }
+inline test::Played inTown(int hero) { return test::play(test::heroChosen(hero)); }
 
 }  // namespace verminadia::town_testing

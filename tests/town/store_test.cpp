@@ -30,7 +30,7 @@ constexpr Good kGoods[] = {
     {"Label42", W::Label42, 100, false},
 };
 
-testing::Played inStore(int hero) {
+test::Played inStore(int hero) {
     auto p = inTown(hero);
     p.then("click Button4");
     return p;

@@ -1,9 +1,10 @@
-// The message panel: every conversation and fight is told on its three lines, and each click on
-// it performs the one step that TalkState names.
+// The message panel's steps, by TalkState.
 
-#include "core/game.h"
-#include "core/handlers.h"
+#include "game/message_panel.h"
+
 #include "arena/outcome.h"
+#include "core/career.h"
+#include "core/game.h"
 #include "ending/ending.h"
 #include "town/king.h"
 
@@ -19,13 +20,13 @@ struct PanelStep {
 // Compared in this order. Every code a step sets lies earlier in the list (or has no step),
 // so one click never performs two steps.
 constexpr PanelStep kPanelSteps[] = {
-    {50, startEnding},  // start of the ending
-    {20, defeatAftermathStep},  // a lost fight: back to town with half the money
-    {11, backToClassesStep},  // the fight's messages are over: back to the weight classes
-    {12, levelUpStep},  // level-up
-    {10, experienceStep},  // the experience, and the test for a level-up
-    {1, closeKingsRoom},  // close the king's room
-    {2, opponentTurnOrVictoryStep},  // the opponent's turn, or the victory
+    {talk::kEnding, startEnding},
+    {talk::kDefeatAftermath, defeatAftermathStep},
+    {talk::kBackToClasses, backToClassesStep},
+    {talk::kLevelUp, levelUpStep},
+    {talk::kExperience, experienceStep},
+    {talk::kCloseKingsRoom, closeKingsRoom},
+    {talk::kOpponentTurn, opponentTurnOrVictoryStep},
 };
 
 }  // namespace

@@ -1,0 +1,11 @@
+#pragma once
+// The message panel: every conversation and fight is told on its three lines, and each click on
+// it (or on one of its lines) performs the one step that TalkState names.
+
+namespace verminadia {
+
+struct Game;
+
+void Panel5Click(Game& g);
+
+}  // namespace verminadia
