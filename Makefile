@@ -1,12 +1,17 @@
-# make run   : installs what is missing, builds, and starts the game
-# make test  : installs what is missing, builds, and runs every test
+# make run      : installs what is missing, builds, and starts the game
+# make test     : installs what is missing, builds, and runs every test
 # make sanitize : the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
-# make bench : start-up and idle figures of the real window, the long monkey run, the sound figures
+# make tsan     : the mixer's and the window's tests built with ThreadSanitizer
+# make lint     : clang-format and clang-tidy over our own code
+# make bench    : start-up and idle figures of the real window, the long monkey run, the sound figures
+# WERROR=ON turns our own warnings into errors (CI does).
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
+WERROR ?= OFF
+CONFIGURE = -DVERMINADIA_WERROR=$(WERROR)
 
-.PHONY: run test sanitize bench deps build clean
+.PHONY: run test sanitize tsan lint bench deps build clean
 
 run: build
 	cd $(BUILD) && ./verminadia
@@ -15,11 +20,25 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 sanitize: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVERMINADIA_SANITIZE=ON
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVERMINADIA_SANITIZE=ON $(CONFIGURE)
 	cmake --build build-sanitize -j$(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(JOBS)
+
+# The threaded parts: the mixer (rendered on one thread while another commands it) and the window.
+tsan: deps
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERMINADIA_TSAN=ON $(CONFIGURE)
+	cmake --build build-tsan -j$(JOBS) --target verminadia-audio-tests verminadia-ui-tests
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp" \
+		build-tsan/tests/audio/verminadia-audio-tests
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp" \
+		QT_QPA_PLATFORM=offscreen build-tsan/tests/ui/verminadia-ui-tests
+
+lint: build
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) \
+		'^$(CURDIR)/(core|town|arena|ending|game|tools|ui|tests|bench|art)/'
 
 bench: build
 	bash bench/startup.sh $(BUILD)
@@ -27,11 +46,11 @@ bench: build
 	bash bench/audio/run.sh $(BUILD)
 
 build: deps
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) $(CONFIGURE)
 	cmake --build $(BUILD) -j$(JOBS)
 
 deps:
 	@bash tools/install-deps.sh
 
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize build-tsan

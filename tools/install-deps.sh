@@ -8,7 +8,7 @@ packages=(
     fonts-ipafont-gothic
     abcmidi sox espeak-ng fluidsynth fluid-soundfont-gm timgm6mb-soundfont
     libfluidsynth-dev libsndfile1-dev pulseaudio pulseaudio-utils
-    clang libclang-rt-14-dev sound-theme-freedesktop
+    clang libclang-rt-14-dev clang-format clang-tidy sound-theme-freedesktop
     xvfb xauth xdotool x11-utils imagemagick
 )
 

@@ -144,7 +144,7 @@ TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
     EXPECT_NE(p.out.find("\"window\":{\"open\":false"), std::string::npos);
     expectCleanRun(p);
     p.then("click Button3");
-    EXPECT_EQ(p.out.substr(p.out.find("\n") + 1), "ignored: window closed\n");
+    EXPECT_EQ(p.out.substr(p.out.find('\n') + 1), "ignored: window closed\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -17,7 +17,7 @@ namespace verminadia {
 namespace {
 
 int fromEnv(const char* name, int fallback) {
-    const char* v = std::getenv(name);
+    const char* v = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): read before any thread starts
     return v ? std::atoi(v) : fallback;
 }
 
