@@ -21,6 +21,13 @@ void Sound::seekToStart(Player p) {
     out_->seekToStart(p);
 }
 
+void Sound::setOutput(SoundOutput& out) {
+    out_ = &out;
+    for (std::size_t i = 0; i < kPlayerCount; ++i) {
+        if (players_[i].playing) out_->play(static_cast<Player>(i));
+    }
+}
+
 void Sound::beep() {
     ++beeps_;
     out_->beep();

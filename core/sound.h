@@ -52,6 +52,9 @@ public:
 
     const PlayerState& state(Player p) const { return players_[static_cast<std::size_t>(p)]; }
     int beeps() const { return beeps_; }
+    // Hands the players to another output (a game replayed silently, now shown): those that are
+    // playing start there.
+    void setOutput(SoundOutput& out);
 
 private:
     SoundOutput* out_;

@@ -127,9 +127,10 @@ ClickResult click(Game& g, W w) {
     return ClickResult::Handled;
 }
 
-void tick(Game& g, Timer t) {
-    if (!g.form.open() || !g.form.enabled(t)) return;
+bool tick(Game& g, Timer t) {
+    if (!g.form.open() || !g.form.enabled(t)) return false;
     if (Handler h = kTickOf[static_cast<std::size_t>(t)]) h(g);
+    return true;
 }
 
 }  // namespace verminadia

@@ -13,8 +13,8 @@ enum class ClickResult { Handled, Hidden, Closed };
 // A player's click: it reaches a widget only while the widget and every panel holding it are
 // shown and the window is open.
 ClickResult click(Game& g, W w);
-// One tick of a timer; a disabled timer does not tick.
-void tick(Game& g, Timer t);
+// One tick of a timer; a disabled timer does not tick. True when it ticked.
+bool tick(Game& g, Timer t);
 
 // Whether a click on this widget does anything: the clickable labels, buttons and the message
 // panel with its lines.

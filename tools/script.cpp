@@ -67,9 +67,7 @@ Script::Script() : game_(silence_, random_) { startGame(game_); }
 int Script::run(std::istream& in, std::ostream& out, std::ostream& err) {
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
-        const std::string_view text = trim(line);
-        if (text.empty() || text.front() == '#') continue;
-        const std::string reason = execute(std::string(text), out);
+        const std::string reason = step(line, out);
         if (!reason.empty()) {
             out.flush();
             err << "line " << number << ": " << reason << '\n';
@@ -77,6 +75,12 @@ int Script::run(std::istream& in, std::ostream& out, std::ostream& err) {
         }
     }
     return 0;
+}
+
+std::string Script::step(std::string_view line, std::ostream& out) {
+    const std::string_view text = trim(line);
+    if (text.empty() || text.front() == '#') return {};
+    return execute(std::string(text), out);
 }
 
 std::string Script::execute(const std::string& line, std::ostream& out) {

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "game/events.h"
 
@@ -15,6 +16,8 @@ public:
 
     // Runs every line; returns the exit status: 0, or 2 after the first bad line (reported on err).
     int run(std::istream& in, std::ostream& out, std::ostream& err);
+    // Runs one line (blank lines and comments do nothing); returns the reason it is bad, or "".
+    std::string step(std::string_view line, std::ostream& out);
 
     const Game& game() const { return game_; }
     Game& game() { return game_; }

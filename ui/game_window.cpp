@@ -119,13 +119,20 @@ void GameWindow::buildTimers() {
     }
 }
 
+void GameWindow::setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked) {
+    clicked_ = std::move(clicked);
+    ticked_ = std::move(ticked);
+}
+
 void GameWindow::clickWidget(W w) {
-    click(game_, w);
+    if (watchOnly_) return;
+    if (click(game_, w) == ClickResult::Handled && clicked_) clicked_(w);
     sync();
 }
 
 void GameWindow::onTick(Timer t) {
-    tick(game_, t);
+    if (watchOnly_) return;
+    if (tick(game_, t) && ticked_) ticked_(t);
     sync();
 }
 
@@ -190,6 +197,7 @@ void GameWindow::paintEvent(QPaintEvent*) {
 
 void GameWindow::closeEvent(QCloseEvent* e) {
     // Closing the window by hand ends the game too: the timers stop and the players close.
+    endedByGame_ = !game_.form.open();
     if (game_.form.open()) game_.form.close();
     for (QTimer* t : timers_) t->stop();
     e->accept();

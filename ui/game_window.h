@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "game/events.h"
@@ -25,6 +26,14 @@ public:
     void clickWidget(W w);
     // Brings every widget, colour and timer in line with the model.
     void sync();
+
+    // Sees every click and tick that reached the game, just after it ran: the session record.
+    void setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked);
+    // While a record is replayed into the game, the window only shows it: its own timers and the
+    // player's clicks no longer reach the game.
+    void setWatchOnly(bool watchOnly) { watchOnly_ = watchOnly; }
+    // True once the game closed the window by itself, at the end of the credits.
+    bool endedByGame() const { return endedByGame_; }
 
 signals:
     // The game closed its window.
@@ -47,6 +56,10 @@ private:
     std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
     std::uint64_t appliedRevision_ = ~std::uint64_t{0};
     bool built_ = false;
+    bool watchOnly_ = false;
+    bool endedByGame_ = false;
+    std::function<void(W)> clicked_;
+    std::function<void(Timer)> ticked_;
 };
 
 // The window's font at a pixel height: "ＭＳ Ｐゴシック" where it is installed, otherwise the

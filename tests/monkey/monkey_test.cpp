@@ -65,28 +65,15 @@ TEST(Monkey, RandomClicksAndTicksNeverBreakTheRules) {
         std::mt19937 monkey(static_cast<std::uint32_t>(seed * 7919));
 
         for (int e = 0; e < events && g.form.open(); ++e) {
-            std::vector<W> showing;
-            for (const WidgetDef& d : kWidgets) {
-                if (clickable(d.id) && g.form.showing(d.id)) showing.push_back(d.id);
-            }
-            std::vector<Timer> running;
-            for (const TimerDef& t : kTimers) {
-                if (g.form.enabled(t.id)) running.push_back(t.id);
-            }
             const Counters before = Counters::of(g.state);
-            std::string event;
-            const bool wantClick = !showing.empty() && (running.empty() || monkey() % 4 != 0);
-            if (wantClick) {
-                const W w = showing[monkey() % showing.size()];
-                event = "click " + std::string(def(w).name);
-                click(g, w);
+            const auto next = test::monkeyEvent(g, monkey);
+            if (!next) break;  // nothing left to do: a dead end would be a fault of its own
+            const std::string event = next->line();
+            if (next->click) {
+                click(g, *next->click);
                 ++clicks;
-            } else if (!running.empty()) {
-                const Timer t = running[monkey() % running.size()];
-                event = "tick " + std::string(def(t).name);
-                tick(g, t);
             } else {
-                break;  // nothing left to do: a dead end would be a fault of its own
+                tick(g, next->tick);
             }
             ++played;
             const std::string broken = brokenRule(g, before);

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "game/events.h"
+
 namespace verminadia::test {
 
 Played& Played::then(std::string_view lines) {
@@ -48,6 +50,26 @@ std::vector<W> opponentPicturesShowing(const Form& f) {
         if (f.showing(w)) out.push_back(w);
     }
     return out;
+}
+
+std::string MonkeyEvent::line() const {
+    return click ? "click " + std::string(def(*click).name) : "tick " + std::string(def(tick).name);
+}
+
+std::optional<MonkeyEvent> monkeyEvent(const Game& g, std::mt19937& monkey) {
+    std::vector<W> showing;
+    for (const WidgetDef& d : kWidgets) {
+        if (clickable(d.id) && g.form.showing(d.id)) showing.push_back(d.id);
+    }
+    std::vector<Timer> running;
+    for (const TimerDef& t : kTimers) {
+        if (g.form.enabled(t.id)) running.push_back(t.id);
+    }
+    if (!showing.empty() && (running.empty() || monkey() % 4 != 0)) {
+        return MonkeyEvent{showing[monkey() % showing.size()]};
+    }
+    if (!running.empty()) return MonkeyEvent{std::nullopt, running[monkey() % running.size()]};
+    return std::nullopt;
 }
 
 }  // namespace verminadia::test

@@ -2,6 +2,8 @@
 // Plays a script in-process, the way verminadia-script does, and keeps the game for inspection.
 
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,5 +41,14 @@ std::string heroChosen(int hero);
 // Every opponent's picture, the champions' and challengers' included, and those on screen.
 const std::vector<W>& opponentPictures();
 std::vector<W> opponentPicturesShowing(const Form& f);
+
+// What a monkey does next: a click on a showing clickable widget (three times in four while a
+// timer runs) or a tick of a running timer; nothing when neither is left.
+struct MonkeyEvent {
+    std::optional<W> click;
+    Timer tick = Timer::Timer1;
+    std::string line() const;  // as the driver writes it
+};
+std::optional<MonkeyEvent> monkeyEvent(const Game& g, std::mt19937& monkey);
 
 }  // namespace verminadia::test

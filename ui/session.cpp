@@ -1,0 +1,128 @@
+#include "ui/session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <sstream>
+
+#include "ui/game_window.h"
+
+namespace verminadia::ui {
+
+namespace {
+
+std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+QString lastSessionPath() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    // The base directory specification: a relative path is invalid and is ignored.
+    if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + "/.local/state";
+    return state + "/verminadia/last-session.script";
+}
+
+bool replayQuietly(Script& script, const QString& path, QString& error, double* lastTime) {
+    std::ifstream in(localPath(path));
+    if (!in) {
+        error = QStringLiteral("cannot read %1").arg(path);
+        return false;
+    }
+    std::ostringstream ignored;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        double seconds;
+        if (lastTime != nullptr && recordTime(line, seconds)) *lastTime = seconds;
+        const std::string reason = script.step(line, ignored);
+        if (!reason.empty()) {
+            error = QStringLiteral("%1: line %2: %3").arg(path).arg(number).arg(QString::fromStdString(reason));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SessionLog::open(const QString& extraPath, const QString& previous, double startSeconds, QString& error) {
+    const QString last = lastSessionPath();
+    QDir().mkpath(QFileInfo(last).absolutePath());
+    std::string before;
+    if (!previous.isEmpty()) {
+        std::ifstream in(localPath(previous), std::ios::binary);
+        before.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    std::vector<std::ostream*> outs;
+    for (const QString& path : {last, extraPath}) {
+        if (path.isEmpty()) continue;
+        // The last session's record goes on where it stands; any other file starts with a copy.
+        const bool appending = !previous.isEmpty() && QFileInfo(path) == QFileInfo(previous);
+        auto file = std::make_unique<std::ofstream>(localPath(path), appending ? std::ios::app : std::ios::trunc);
+        if (!*file) {
+            error = QStringLiteral("cannot write the session record %1").arg(path);
+            return false;
+        }
+        if (!appending && !before.empty()) *file << before << std::flush;
+        outs.push_back(file.get());
+        files_.push_back(std::move(file));
+    }
+    recorder_ = std::make_unique<SessionRecorder>(draws_, outs);
+    if (previous.isEmpty()) recorder_->begin();
+    start_ = startSeconds;
+    clock_.start();
+    return true;
+}
+
+void SessionLog::finished() {
+    for (auto& f : files_) f->flush();
+    QFile::remove(lastSessionPath());
+}
+
+Replayer::Replayer(Script& script, GameWindow& window, double speed)
+    : script_(script), window_(window), speed_(speed) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &Replayer::next);
+}
+
+bool Replayer::load(const QString& path, QString& error) {
+    std::ifstream in(localPath(path));
+    if (!in) {
+        error = QStringLiteral("cannot read %1").arg(path);
+        return false;
+    }
+    double at = 0;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (recordTime(line, at)) continue;
+        lines_.push_back(Line{at, number, line});
+    }
+    return true;
+}
+
+void Replayer::start() {
+    clock_.start();
+    next();
+}
+
+void Replayer::next() {
+    const double now = static_cast<double>(clock_.elapsed()) / 1000.0 * speed_;
+    std::ostringstream ignored;
+    while (at_ < lines_.size() && lines_[at_].at <= now) {
+        const Line& l = lines_[at_++];
+        const std::string reason = script_.step(l.text, ignored);
+        if (!reason.empty()) {
+            window_.sync();
+            emit finished(QStringLiteral("line %1: %2").arg(l.number).arg(QString::fromStdString(reason)));
+            return;
+        }
+    }
+    window_.sync();
+    if (at_ == lines_.size()) {
+        emit finished(QString());
+        return;
+    }
+    const double wait = (lines_[at_].at - now) / speed_;
+    timer_.start(static_cast<int>(wait * 1000.0 + 0.5));
+}
+
+}  // namespace verminadia::ui

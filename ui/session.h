@@ -1,0 +1,84 @@
+#pragma once
+// The session record on disk, and the two ways a record comes back: continuing the last session
+// where it stood, and watching a record played in the window.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/record.h"
+#include "tools/script.h"
+
+namespace verminadia::ui {
+
+class GameWindow;
+
+// $XDG_STATE_HOME/verminadia/last-session.script (~/.local/state/verminadia/ by default).
+QString lastSessionPath();
+
+// Plays a record into the script's game at once, without sound. False with "line N: reason",
+// or why the file cannot be read. `lastTime` gets the record's last time marker.
+bool replayQuietly(Script& script, const QString& path, QString& error, double* lastTime = nullptr);
+
+// Writes the session's record as it is played: to the last session's record and, when the player
+// named one, to a file of their own.
+class SessionLog {
+public:
+    explicit SessionLog(Random& source) : draws_(source) {}
+
+    // `continued`: the record of a continued session, whose events so far are in `previous`
+    // and ended at `startSeconds`; the new events follow them. Otherwise a new record begins.
+    bool open(const QString& extraPath, const QString& previous, double startSeconds, QString& error);
+    // The draws of the game go through here, so that each event's are written with it.
+    Random& random() { return draws_; }
+    void clicked(W w) { recorder_->clicked(w, seconds()); }
+    void ticked(Timer t) { recorder_->ticked(t, seconds()); }
+    // The session reached the end of the credits: there is nothing left to continue.
+    void finished();
+
+private:
+    double seconds() const { return start_ + static_cast<double>(clock_.elapsed()) / 1000.0; }
+
+    DrawLog draws_;
+    std::vector<std::unique_ptr<std::ofstream>> files_;
+    std::unique_ptr<SessionRecorder> recorder_;
+    QElapsedTimer clock_;
+    double start_ = 0;
+};
+
+// Plays a record in the window at real speed, or `speed` times faster, one event at its time.
+class Replayer : public QObject {
+    Q_OBJECT
+public:
+    Replayer(Script& script, GameWindow& window, double speed);
+    // Reads the record; false with the reason.
+    bool load(const QString& path, QString& error);
+    void start();
+
+signals:
+    // The record has been played to its end, or stopped at a bad line (`error` says which).
+    void finished(const QString& error);
+
+private:
+    struct Line {
+        double at;
+        int number;
+        std::string text;
+    };
+    void next();
+
+    Script& script_;
+    GameWindow& window_;
+    double speed_;
+    std::vector<Line> lines_;
+    std::size_t at_ = 0;
+    QElapsedTimer clock_;
+    QTimer timer_;
+};
+
+}  // namespace verminadia::ui
