@@ -114,7 +114,7 @@ void GameWindow::buildTimers() {
         t->setTimerType(Qt::PreciseTimer);
         t->setInterval(d.intervalMs);
         const Timer id = d.id;
-        connect(t, &QTimer::timeout, this, [this, id] { onTick(id); });
+        connect(t, &QTimer::timeout, this, [this, id] { tickTimer(id); });
         timers_[static_cast<std::size_t>(d.id)] = t;
     }
 }
@@ -130,7 +130,7 @@ void GameWindow::clickWidget(W w) {
     sync();
 }
 
-void GameWindow::onTick(Timer t) {
+void GameWindow::tickTimer(Timer t) {
     if (watchOnly_) return;
     if (tick(game_, t) && ticked_) ticked_(t);
     sync();

@@ -24,6 +24,8 @@ public:
     void ensureBuilt();
     // A player's click on a widget, as the window delivers it.
     void clickWidget(W w);
+    // A tick of one of the window's timers, as it delivers it.
+    void tickTimer(Timer t);
     // Brings every widget, colour and timer in line with the model.
     void sync();
 
@@ -47,7 +49,6 @@ private:
     void buildWidgets();
     void buildTimers();
     void applyWidget(W w, const WidgetState& now);
-    void onTick(Timer t);
 
     Game& game_;
     std::array<QWidget*, kWidgetCount> widgets_{};

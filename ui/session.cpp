@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cstdio>
 #include <sstream>
 
 #include "ui/game_window.h"
@@ -43,6 +44,26 @@ bool replayQuietly(Script& script, const QString& path, QString& error, double* 
     return true;
 }
 
+std::unique_ptr<Script> continueLastSession(QString& previous, double& lastTime) {
+    previous.clear();
+    lastTime = 0;
+    const QString path = lastSessionPath();
+    auto script = std::make_unique<Script>();
+    if (!QFile::exists(path)) return script;
+    QString error;
+    if (!replayQuietly(*script, path, error, &lastTime)) {
+        std::fprintf(stderr, "verminadia: cannot continue, starting afresh: %s\n", qPrintable(error));
+        lastTime = 0;
+        return std::make_unique<Script>();
+    }
+    if (!script->game().form.open()) {  // that session saw the credits to their end
+        lastTime = 0;
+        return std::make_unique<Script>();
+    }
+    previous = path;
+    return script;
+}
+
 bool SessionLog::open(const QString& extraPath, const QString& previous, double startSeconds, QString& error) {
     const QString last = lastSessionPath();
     QDir().mkpath(QFileInfo(last).absolutePath());
@@ -72,9 +93,12 @@ bool SessionLog::open(const QString& extraPath, const QString& previous, double 
     return true;
 }
 
-void SessionLog::finished() {
-    for (auto& f : files_) f->flush();
-    QFile::remove(lastSessionPath());
+void SessionLog::attach(GameWindow& window) {
+    window.setObserver([this](W w) { recorder_->clicked(w, seconds()); },
+                       [this](Timer t) { recorder_->ticked(t, seconds()); });
+    QObject::connect(&window, &GameWindow::gameClosed, &window, [&window] {
+        if (window.endedByGame()) QFile::remove(lastSessionPath());
+    });
 }
 
 Replayer::Replayer(Script& script, GameWindow& window, double speed)

@@ -25,6 +25,12 @@ QString lastSessionPath();
 // or why the file cannot be read. `lastTime` gets the record's last time marker.
 bool replayQuietly(Script& script, const QString& path, QString& error, double* lastTime = nullptr);
 
+// The game a continued session starts from: the last session's record replayed into a fresh
+// game. A record that is missing, bad (said in one line on standard error) or that reached the end
+// of the credits gives a fresh game instead, with `previous` left empty; otherwise `previous` is
+// the record's path and `lastTime` its last time marker.
+std::unique_ptr<Script> continueLastSession(QString& previous, double& lastTime);
+
 // Writes the session's record as it is played: to the last session's record and, when the player
 // named one, to a file of their own.
 class SessionLog {
@@ -36,10 +42,9 @@ public:
     bool open(const QString& extraPath, const QString& previous, double startSeconds, QString& error);
     // The draws of the game go through here, so that each event's are written with it.
     Random& random() { return draws_; }
-    void clicked(W w) { recorder_->clicked(w, seconds()); }
-    void ticked(Timer t) { recorder_->ticked(t, seconds()); }
-    // The session reached the end of the credits: there is nothing left to continue.
-    void finished();
+    // Records what reaches the window's game from now on; when the game closes the window at
+    // the end of the credits, there is nothing left to continue and the last record goes.
+    void attach(GameWindow& window);
 
 private:
     double seconds() const { return start_ + static_cast<double>(clock_.elapsed()) / 1000.0; }

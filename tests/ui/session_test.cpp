@@ -1,0 +1,192 @@
+// The session record through the real window: what the player does is recorded, the driver
+// replays it to the same state, and a new window continues it showing the same screen.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+#include "support/play.h"
+#include "ui/game_window.h"
+#include "ui/session.h"
+#include "ui/widget_views.h"
+
+namespace verminadia::ui {
+namespace {
+
+// What a player sees of a widget: shown or not, and its text.
+QString seen(GameWindow& w, W id) {
+    QWidget* v = w.widget(id);
+    QString text;
+    if (auto* l = dynamic_cast<LabelView*>(v)) text = l->text();
+    else if (auto* b = dynamic_cast<QPushButton*>(v)) text = b->text();
+    else if (auto* e = dynamic_cast<QLineEdit*>(v)) text = e->text();
+    return QString("%1 %2 %3").arg(QString::fromUtf8(def(id).name.data(), static_cast<qsizetype>(def(id).name.size())))
+        .arg(v->isVisibleTo(&w) ? "shown" : "hidden")
+        .arg(text);
+}
+
+std::string fileText(const QString& path) {
+    std::ifstream in(QFile::encodeName(path).toStdString());
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Session : ::testing::Test {
+    QTemporaryDir state;
+    void SetUp() override {
+        ASSERT_TRUE(state.isValid());
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+        QDir().mkpath(state.path() + "/verminadia");
+    }
+
+    // The player on the real window: the title, スタート, a hero, the arena and a few blows.
+    static void playSome(GameWindow& window) {
+        for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Timer1);
+        const auto press = [&](W w) {
+            QWidget* v = window.widget(w);
+            if (v->isVisible()) QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, 2));
+        };
+        press(W::Label3);
+        for (int i = 0; i < 11; ++i) window.tickTimer(Timer::Timer1);
+        press(W::Label6);
+        for (int i = 0; i < 3; ++i) window.tickTimer(Timer::Timer2);
+        press(W::Button6);
+        press(W::Button9);
+        for (int blow = 0; blow < 4; ++blow) {
+            press(W::Label45);
+            press(W::Label32);
+            window.tickTimer(Timer::Timer3);
+        }
+    }
+};
+
+TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) {
+    Script played;
+    ClockRandom live;
+    SessionLog log(live);
+    QString error;
+    ASSERT_TRUE(log.open(QString(), QString(), 0, error)) << error.toStdString();
+    played.game().random = &log.random();
+    GameWindow window(played.game());
+    log.attach(window);
+    window.ensureBuilt();
+    window.show();
+    playSome(window);
+    ASSERT_GT(played.game().state.AmateurBouts, 0) << "the session never reached the arena";
+
+    const std::string record = fileText(lastSessionPath());
+    auto replayed = test::play(record);
+    ASSERT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.script->dump(), played.dump());
+
+    QString previous;
+    double lastTime = -1;
+    std::unique_ptr<Script> continued = continueLastSession(previous, lastTime);
+    EXPECT_EQ(previous, lastSessionPath());
+    EXPECT_GE(lastTime, 0);
+    EXPECT_EQ(continued->dump(), played.dump());
+    GameWindow again(continued->game());
+    again.ensureBuilt();
+    again.sync();
+    for (const WidgetDef& d : kWidgets) EXPECT_EQ(seen(again, d.id), seen(window, d.id));
+    EXPECT_EQ(again.palette().color(QPalette::Window), window.palette().color(QPalette::Window));
+}
+
+TEST_F(Session, AContinuedSessionGoesOnInTheSameRecord) {
+    {
+        Script played;
+        ClockRandom live;
+        SessionLog log(live);
+        QString error;
+        ASSERT_TRUE(log.open(QString(), QString(), 0, error));
+        played.game().random = &log.random();
+        GameWindow window(played.game());
+        log.attach(window);
+        window.ensureBuilt();
+        for (int i = 0; i < 10; ++i) window.tickTimer(Timer::Timer1);
+    }
+    QString previous;
+    double lastTime = 0;
+    std::unique_ptr<Script> continued = continueLastSession(previous, lastTime);
+    ASSERT_EQ(continued->game().state.TitleTick, 10);
+    const QString mine = state.path() + "/mine.script";
+    ClockRandom live;
+    SessionLog log(live);
+    QString error;
+    ASSERT_TRUE(log.open(mine, previous, lastTime, error)) << error.toStdString();
+    continued->game().random = &log.random();
+    GameWindow window(continued->game());
+    log.attach(window);
+    window.ensureBuilt();
+    for (int i = 0; i < 5; ++i) window.tickTimer(Timer::Timer1);
+    // Both the last session's record and the player's own file hold the whole session.
+    for (const QString& path : {lastSessionPath(), mine}) {
+        auto replayed = test::play(fileText(path));
+        EXPECT_EQ(replayed.status, 0) << replayed.err;
+        EXPECT_EQ(replayed.state().TitleTick, 15) << path.toStdString();
+    }
+}
+
+TEST_F(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
+    for (const char* bad : {"tick Timer1 3\nfrobnicate\n", "click Label99\n", "draw -1\n",
+                            "tick Timer1 18\ndraw 99\nclick Label3\ntick Timer1 11\nclick Label4\nclick Button6\nclick Button9\n"}) {
+        {
+            std::ofstream out(QFile::encodeName(lastSessionPath()).toStdString());
+            out << bad;
+        }
+        QString previous = "unset";
+        double lastTime = 0;
+        ::testing::internal::CaptureStderr();
+        std::unique_ptr<Script> fresh = continueLastSession(previous, lastTime);
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("line "), std::string::npos) << bad;
+        EXPECT_EQ(said.find('\n'), said.size() - 1) << "one line: " << said;
+        EXPECT_TRUE(previous.isEmpty());
+        EXPECT_EQ(fresh->dump(), Script().dump()) << bad;
+    }
+}
+
+TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
+    Script played;
+    ClockRandom live;
+    SessionLog log(live);
+    QString error;
+    ASSERT_TRUE(log.open(QString(), QString(), 0, error));
+    played.game().random = &log.random();
+    GameWindow window(played.game());
+    log.attach(window);
+    window.ensureBuilt();
+    window.show();
+    window.tickTimer(Timer::Timer1);
+    ASSERT_TRUE(QFile::exists(lastSessionPath()));
+    // A window closed by hand keeps the record to continue from.
+    window.close();
+    EXPECT_TRUE(QFile::exists(lastSessionPath()));
+
+    Script ending;
+    SessionLog log2(live);
+    ASSERT_TRUE(log2.open(QString(), QString(), 0, error));
+    GameWindow credits(ending.game());
+    log2.attach(credits);
+    credits.ensureBuilt();
+    credits.show();
+    ending.game().form.hide(W::Panel1);
+    ending.game().state.EndingTick = 146;
+    ending.game().form.enable(Timer::Timer5);
+    credits.sync();
+    credits.tickTimer(Timer::Timer5);
+    EXPECT_FALSE(ending.game().form.open());
+    EXPECT_FALSE(QFile::exists(lastSessionPath()));
+}
+
+}  // namespace
+}  // namespace verminadia::ui
