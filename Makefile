@@ -2,11 +2,14 @@
 # make test  : installs what is missing, builds, and runs every test
 # make sanitize : the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make bench : start-up and idle figures of the real window, the long monkey run, the sound figures
+# make install : builds, then installs under PREFIX (default /usr/local; sudo for a system folder)
+# make package : builds, then makes the Debian package verminadia_VERSION_ARCH.deb in the build folder
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: run test sanitize bench deps build clean
+.PHONY: run test sanitize bench install package deps build clean
 
 run: build
 	cd $(BUILD) && ./verminadia
@@ -25,6 +28,12 @@ bench: build
 	bash bench/startup.sh $(BUILD)
 	bash bench/monkey.sh $(BUILD)
 	bash bench/audio/run.sh $(BUILD)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 build: deps
 	cmake -S . -B $(BUILD)
