@@ -4,14 +4,17 @@
 # make tsan     : the mixer's and the window's tests built with ThreadSanitizer
 # make lint     : clang-format and clang-tidy over our own code
 # make bench    : start-up and idle figures of the real window, the long monkey run, the sound figures
+# make install  : builds, then installs under PREFIX (default /usr/local; sudo for a system folder)
+# make package  : builds, then makes the Debian package verminadia_VERSION_ARCH.deb in the build folder
 # WERROR=ON turns our own warnings into errors (CI does).
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 WERROR ?= OFF
 CONFIGURE = -DVERMINADIA_WERROR=$(WERROR)
 
-.PHONY: run test sanitize tsan lint bench deps build clean
+.PHONY: run test sanitize tsan lint bench install package deps build clean
 
 run: build
 	cd $(BUILD) && ./verminadia
@@ -44,6 +47,12 @@ bench: build
 	bash bench/startup.sh $(BUILD)
 	bash bench/monkey.sh $(BUILD)
 	bash bench/audio/run.sh $(BUILD)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 build: deps
 	cmake -S . -B $(BUILD) $(CONFIGURE)

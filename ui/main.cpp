@@ -1,11 +1,13 @@
 // ヴェルミナーディア外伝: the game in its window.
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
 #include "game/events.h"
 #include "ui/app_style.h"
+#include "ui/command_line.h"
 #include "ui/game_window.h"
 #include "ui/sound_output.h"
 
@@ -39,6 +41,7 @@ bool haveDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto line = verminadia::ui::parseCommandLine(argc, argv); line.exitStatus) return *line.exitStatus;
     if (!haveDisplay()) {
         std::fprintf(stderr, "verminadia: no display to open the window on (DISPLAY is not set)\n");
         return 1;
@@ -47,6 +50,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     starting = false;
     QApplication::setApplicationName(QStringLiteral("verminadia"));
+#ifdef VERMINADIA_APP_ID
+    // The menu entry and the icon the install puts in place; a game run from its build folder
+    // has no themed icon, and the window simply shows none.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VERMINADIA_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VERMINADIA_APP_ID)));
+#endif
     verminadia::ui::applyClassicLook();
 
     verminadia::ui::SystemSound sound;

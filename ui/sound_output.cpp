@@ -1,8 +1,11 @@
 #include "ui/sound_output.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "ui/audio/clip.h"
@@ -24,6 +27,30 @@ constexpr std::chrono::milliseconds kFirstFrame{300};
 
 bool endsWith(std::string_view s, std::string_view tail) {
     return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
+// Where the sound files are looked for after the working directory: share/verminadia beside the
+// program's own folder, so that an install to any prefix and a package unpacked anywhere find
+// theirs; then the data folder the build was configured for.
+std::vector<std::string> soundFolders() {
+    namespace fs = std::filesystem;
+    std::vector<std::string> folders;
+    std::error_code ec;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec) folders.push_back((program.parent_path() / ".." / "share" / "verminadia").lexically_normal().string());
+    const std::string configured = fs::path(VERMINADIA_DATA_DIR).lexically_normal().string();
+    if (!configured.empty() && std::find(folders.begin(), folders.end(), configured) == folders.end())
+        folders.push_back(configured);
+    return folders;
+}
+
+// For the line that says a file is missing: every place that was tried, in order.
+std::string placesTried(const std::vector<std::string>& folders) {
+    std::error_code ec;
+    const std::filesystem::path here = std::filesystem::current_path(ec);
+    std::string places = ec ? std::string("the working directory") : "the working directory " + here.string();
+    for (const auto& f : folders) places += ", " + f;
+    return places;
 }
 
 }  // namespace
@@ -59,12 +86,14 @@ void SystemSound::load() {
     }
     stream_ = std::move(stream);
 
+    const std::vector<std::string> folders = soundFolders();
     for (const PlayerDef& d : kPlayers) {
         const std::string name(d.file);
-        const std::string path = audio::findSoundFile(name, VERMINADIA_DATA_DIR);
+        const std::string path = audio::findSoundFile(name, folders);
         std::vector<unsigned char> bytes;
         if (path.empty()) {
-            std::fprintf(stderr, "verminadia: sound file \"%s\" not found; that player stays silent\n", name.c_str());
+            std::fprintf(stderr, "verminadia: sound file \"%s\" not found (looked in %s); that player stays silent\n",
+                         name.c_str(), placesTried(folders).c_str());
             continue;
         }
         bool ok = audio::readFile(path, bytes, error);

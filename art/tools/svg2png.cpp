@@ -1,8 +1,10 @@
 // verminadia-svg2png: renders one SVG picture to an opaque PNG at the SVG's own size.
 // The window shows its pictures as plain bitmaps, so the size is never scaled here:
 // the width and height attributes of the SVG are the bitmap's pixel size.
+// With --icon, a square SVG is rendered at SIZE x SIZE on a transparent background
+// instead: the desktop's icon sizes, drawn on whatever the menu's colour is.
 //
-// Usage: verminadia-svg2png INPUT.svg OUTPUT.png
+// Usage: verminadia-svg2png [--icon SIZE] INPUT.svg OUTPUT.png
 
 #include <QColor>
 #include <QFile>
@@ -55,8 +57,17 @@ QSize declaredSize(const QString& path)
 
 int main(int argc, char* argv[])
 {
+    int iconSize = 0;
+    if (argc == 5 && QLatin1String(argv[1]) == QLatin1String("--icon")) {
+        bool ok = false;
+        iconSize = QString::fromLocal8Bit(argv[2]).toInt(&ok);
+        if (!ok || iconSize < 1 || iconSize > 4096)
+            return fail(QStringLiteral("--icon %1: not a size in pixels").arg(QString::fromLocal8Bit(argv[2])));
+        argv += 2;
+        argc -= 2;
+    }
     if (argc != 3)
-        return fail(QStringLiteral("usage: verminadia-svg2png INPUT.svg OUTPUT.png"));
+        return fail(QStringLiteral("usage: verminadia-svg2png [--icon SIZE] INPUT.svg OUTPUT.png"));
 
     const QString input = QString::fromLocal8Bit(argv[1]);
     const QString output = QString::fromLocal8Bit(argv[2]);
@@ -75,14 +86,22 @@ int main(int argc, char* argv[])
                         .arg(size.width())
                         .arg(size.height()));
 
-    // The bitmaps are opaque: anything the drawing leaves uncovered is white.
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(Qt::white));
+    if (iconSize > 0 && size.width() != size.height())
+        return fail(QStringLiteral("%1: an icon must be square, not %2 x %3")
+                        .arg(input)
+                        .arg(size.width())
+                        .arg(size.height()));
+    const QSize target = iconSize > 0 ? QSize(iconSize, iconSize) : size;
+
+    // The window's bitmaps are opaque: anything the drawing leaves uncovered is white.
+    // An icon keeps its uncovered corners transparent.
+    QImage image(target, iconSize > 0 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.fill(iconSize > 0 ? QColor(Qt::transparent) : QColor(Qt::white));
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        renderer.render(&painter, QRectF(0, 0, size.width(), size.height()));
+        renderer.render(&painter, QRectF(0, 0, target.width(), target.height()));
     }
 
     if (!image.save(output, "PNG"))

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -314,18 +315,23 @@ TEST_F(MidiPlayer, EachTuneKeepsItsOwnChannelsAndDrumsStayDrums) {
     EXPECT_TRUE(m.playing(1));
 }
 
-TEST(SoundFiles, WorkingDirectoryFirstThenTheDataFolder) {
-    EXPECT_EQ(findSoundFile("no such file.mid", "/nonexistent"), "");
-    EXPECT_EQ(findSoundFile("no such file.mid", ""), "");
+TEST(SoundFiles, WorkingDirectoryFirstThenTheDataFolders) {
+    EXPECT_EQ(findSoundFile("no such file.mid", {"/nonexistent"}), "");
+    EXPECT_EQ(findSoundFile("no such file.mid", {}), "");
     const std::string dir = ::testing::TempDir();
+    const std::string beside = dir + "/verminadia_audio_test_beside";
     const std::string name = "verminadia_audio_test_約束.mid";
     std::string error;
-    {
-        FILE* f = std::fopen((dir + "/" + name).c_str(), "wb");
+    std::filesystem::create_directories(beside);
+    for (const std::string& folder : {dir, beside}) {
+        FILE* f = std::fopen((folder + "/" + name).c_str(), "wb");
         ASSERT_NE(f, nullptr);
         std::fclose(f);
     }
-    EXPECT_EQ(findSoundFile(name, dir), dir + "/" + name);
+    EXPECT_EQ(findSoundFile(name, {dir}), dir + "/" + name);
+    // The first folder that has it wins; one without it, or an empty one, is passed over.
+    EXPECT_EQ(findSoundFile(name, {"", "/nonexistent", beside, dir}), beside + "/" + name);
+    EXPECT_EQ(findSoundFile(name, {dir, beside}), dir + "/" + name);
     EXPECT_EQ(findSoundFont({"/nonexistent.sf2"}), "");
 }
 

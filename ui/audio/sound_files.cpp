@@ -20,10 +20,11 @@ bool isFile(const fs::path& p) {
 }
 }  // namespace
 
-std::string findSoundFile(std::string_view name, std::string_view dataDir) {
+std::string findSoundFile(std::string_view name, const std::vector<std::string>& folders) {
     if (isFile(utf8Path(name))) return std::string(name);
-    if (!dataDir.empty()) {
-        std::string installed = std::string(dataDir) + "/" + std::string(name);
+    for (const auto& folder : folders) {
+        if (folder.empty()) continue;
+        std::string installed = folder + "/" + std::string(name);
         if (isFile(utf8Path(installed))) return installed;
     }
     return {};

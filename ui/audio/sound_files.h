@@ -7,9 +7,9 @@
 
 namespace verminadia::audio {
 
-// The working directory first, as the game always did; then the installed data folder, so that
-// an installed game has sound wherever it is started. Empty when neither has the file.
-std::string findSoundFile(std::string_view name, std::string_view dataDir);
+// The working directory first, as the game always did; then each folder in order, so that an
+// installed or unpacked game has sound wherever it is started. Empty when none has the file.
+std::string findSoundFile(std::string_view name, const std::vector<std::string>& folders);
 
 // The first GM SoundFont that Debian's packages put in place, best first; empty if none.
 std::string findSoundFont(const std::vector<std::string>& candidates);

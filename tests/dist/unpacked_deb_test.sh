@@ -1,0 +1,71 @@
+#!/bin/bash
+# The .deb unpacked into a scratch folder, without installing it, and its game started from yet
+# another working directory under a virtual X server with a PulseAudio null sink: the window
+# bears the menu entry's Japanese name, every sound file is found beside the unpacked game, and
+# the title's gunshots are heard (which also proves the loader got past every file).
+# Exits 77 (skipped) only when a tool is missing or PulseAudio cannot start here.
+set -u
+out=$1
+configured=$2  # the data folder the build was configured for
+for tool in dpkg-deb xvfb-run xdotool pulseaudio parec pactl sox; do
+    command -v $tool >/dev/null || { echo "skip: $tool is not installed"; exit 77; }
+done
+# The whole check runs inside the virtual X server, so that the game is this script's own child.
+if [ "${VERMINADIA_INSIDE_XVFB:-}" != 1 ]; then
+    VERMINADIA_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+fail() { echo "FAIL: $*"; exit 1; }
+
+deb=$(ls "$out"/verminadia_*.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || fail "no package in $out"
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/xdg HOME=$work
+mkdir -p "$XDG_RUNTIME_DIR" "$work/elsewhere"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset PULSE_SERVER
+cleanup() {
+    [ -n "${rec:-}" ] && kill "$rec" 2>/dev/null
+    [ -n "${gamepid:-}" ] && kill -- -"$gamepid" 2>/dev/null
+    pulseaudio --kill 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb -x"
+game=$work/root/usr/games/verminadia
+[ -x "$game" ] || fail "no usr/games/verminadia in the package"
+entry=$(ls "$work"/root/usr/share/applications/*.desktop | head -n 1)
+name=$(sed -n 's/^Name\[ja\]=//p' "$entry")
+
+if ! pulseaudio -D --exit-idle-time=-1 -n --disallow-exit --log-target=stderr \
+        --load="module-null-sink sink_name=test" --load=module-native-protocol-unix 2>"$work/pa.log"; then
+    echo "skip: PulseAudio cannot start here"; cat "$work/pa.log"; exit 77
+fi
+for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl info >/dev/null 2>&1 || { echo "skip: PulseAudio did not answer"; exit 77; }
+pactl set-default-sink test
+
+parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/rec.raw" &
+rec=$!
+cd "$work/elsewhere"
+# In a process group of its own, so that it is stopped with everything it started.
+setsid env -u QT_QPA_PLATFORM "$game" >"$work/game.out" 2>"$work/game.err" &
+gamepid=$!
+id=$(timeout 20 xdotool search --sync --name "$name" | head -n 1)
+[ -n "$id" ] || { cat "$work/game.err"; fail "no window named '$name' (the menu entry's Name[ja])"; }
+# The title's shots sound from 7.5 s after the start, one each 1.5 s.
+sleep 10
+kill "$rec"; wait "$rec" 2>/dev/null; rec=
+kill -0 "$gamepid" 2>/dev/null || { cat "$work/game.err"; fail "the game ended early"; }
+kill -- -"$gamepid"; wait "$gamepid" 2>/dev/null; gamepid=
+
+echo "the unpacked game said:"; cat "$work/game.err"
+[ -f "$configured/gun.mid" ] &&
+    echo "note: $configured holds the sound files too; this run cannot tell them from the unpacked ones"
+grep -q 'sound file .* not found\|cannot play sound file' "$work/game.err" && fail "a sound file was not found or not played"
+grep -q 'SoundFont' "$work/game.err" && fail "no SoundFont: the check cannot tell that every file was loaded"
+rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/rec.raw" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
+echo "recorded RMS ${rms:-none}"
+awk -v r="${rms:-0}" 'BEGIN { exit !(r > 0.001) }' || fail "the title's gunshots were not heard"
+echo "the unpacked game found every sound file"

@@ -1,0 +1,79 @@
+#include "ui/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+
+#ifndef VERMINADIA_VERSION
+#define VERMINADIA_VERSION ""
+#endif
+
+namespace verminadia::ui {
+
+namespace {
+
+// The argument as the player typed it ("-x", "--bogus=1" gives "--bogus"), for the error line;
+// the parser itself only keeps the bare name.
+QString asTyped(const QStringList& arguments, const QString& name) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) break;
+        if (!a.startsWith(u'-')) continue;
+        const QString typed = a.section(u'=', 0, 0);
+        QString bare = typed;
+        while (bare.startsWith(u'-')) bare.remove(0, 1);
+        if (bare == name) return typed;
+    }
+    return name;
+}
+
+int refuse(const QString& what) {
+    std::fprintf(stderr, "verminadia: %s (see verminadia --help)\n", qPrintable(what));
+    return 2;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(int& argc, char** argv) {
+    // Only for the parser: the program name in the help and the arguments in the locale's
+    // encoding. It needs no display and is gone before the window's application is made.
+    QCoreApplication parsing(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("verminadia"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VERMINADIA_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("ヴェルミナーディア外伝: a small role-playing game in Japanese, played with the mouse.\n"
+                       "The files it reads and the environment it heeds: man 6 verminadia."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+
+    const QStringList arguments = QCoreApplication::arguments();
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        line.exitStatus = refuse(unknown.isEmpty()
+                                     ? parser.errorText()
+                                     : QStringLiteral("unknown option '%1'").arg(asTyped(arguments, unknown.first())));
+        return line;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        line.exitStatus = 0;
+    } else if (parser.isSet(version)) {
+        std::printf("verminadia %s\n", VERMINADIA_VERSION);
+        line.exitStatus = 0;
+    } else if (!parser.positionalArguments().isEmpty()) {
+        line.exitStatus =
+            refuse(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    }
+    return line;
+}
+
+}  // namespace verminadia::ui

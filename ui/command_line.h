@@ -1,0 +1,18 @@
+#pragma once
+// The game's command line: one parser for every option, read before the window exists so that
+// --help and --version answer without a display.
+
+#include <optional>
+
+namespace verminadia::ui {
+
+struct CommandLine {
+    // Set when the parser has already answered (help, version, a bad option): exit with it.
+    std::optional<int> exitStatus;
+};
+
+// Prints the help or the version on standard output, or one line naming a bad argument on
+// standard error (status 2). Started without options, the game runs as it always did.
+CommandLine parseCommandLine(int& argc, char** argv);
+
+}  // namespace verminadia::ui
