@@ -19,13 +19,16 @@ CONFIGURE = -DVERMINADIA_WERROR=$(WERROR)
 run: build
 	cd $(BUILD) && ./verminadia
 
+# The tests keep their settings and session records in the build folder, never in the home.
+test_home = XDG_STATE_HOME=$(abspath $(1))/test-home/state XDG_CONFIG_HOME=$(abspath $(1))/test-home/config
+
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && $(call test_home,$(BUILD)) ctest --output-on-failure -j$(JOBS)
 
 sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVERMINADIA_SANITIZE=ON $(CONFIGURE)
 	cmake --build build-sanitize -j$(JOBS)
-	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 \
+	cd build-sanitize && $(call test_home,build-sanitize) ASAN_OPTIONS=detect_leaks=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(JOBS)
 

@@ -51,8 +51,23 @@ CommandLine parseCommandLine(int& argc, char** argv) {
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
+    const QCommandLineOption continueLast(QStringLiteral("continue"),
+                                          QStringLiteral("Pick up the last session where it was left."));
+    const QCommandLineOption record(QStringLiteral("record"),
+                                    QStringLiteral("Also write this session's record to <file>."),
+                                    QStringLiteral("file"));
+    const QCommandLineOption replay(QStringLiteral("replay"),
+                                    QStringLiteral("Watch the session recorded in <file>; clicks are ignored."),
+                                    QStringLiteral("file"));
+    const QCommandLineOption speed(QStringLiteral("speed"),
+                                   QStringLiteral("With --replay: play <x> times faster (default 1)."),
+                                   QStringLiteral("x"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(continueLast);
+    parser.addOption(record);
+    parser.addOption(replay);
+    parser.addOption(speed);
 
     const QStringList arguments = QCoreApplication::arguments();
     CommandLine line;
@@ -72,6 +87,19 @@ CommandLine parseCommandLine(int& argc, char** argv) {
     } else if (!parser.positionalArguments().isEmpty()) {
         line.exitStatus =
             refuse(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    } else {
+        line.continueLast = parser.isSet(continueLast);
+        line.recordPath = parser.value(record);
+        line.replayPath = parser.value(replay);
+        bool number = true;
+        if (parser.isSet(speed)) line.speed = parser.value(speed).toDouble(&number);
+        if (!number || !(line.speed > 0 && line.speed <= 1000)) {
+            line.exitStatus = refuse(QStringLiteral("bad speed '%1': a number above 0, at most 1000").arg(parser.value(speed)));
+        } else if (parser.isSet(speed) && line.replayPath.isEmpty()) {
+            line.exitStatus = refuse(QStringLiteral("--speed goes with --replay"));
+        } else if (!line.replayPath.isEmpty() && (line.continueLast || !line.recordPath.isEmpty())) {
+            line.exitStatus = refuse(QStringLiteral("--replay only watches a record: not with --continue or --record"));
+        }
     }
     return line;
 }

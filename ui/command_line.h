@@ -2,6 +2,7 @@
 // The game's command line: one parser for every option, read before the window exists so that
 // --help and --version answer without a display.
 
+#include <QString>
 #include <optional>
 
 namespace verminadia::ui {
@@ -9,6 +10,13 @@ namespace verminadia::ui {
 struct CommandLine {
     // Set when the parser has already answered (help, version, a bad option): exit with it.
     std::optional<int> exitStatus;
+
+    // The session record: continue the last session, write the record to a file of one's own too,
+    // or watch a record played (`speed` times faster than it was played).
+    bool continueLast = false;
+    QString recordPath;
+    QString replayPath;
+    double speed = 1.0;
 };
 
 // Prints the help or the version on standard output, or one line naming a bad argument on

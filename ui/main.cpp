@@ -4,11 +4,13 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "game/events.h"
 #include "ui/app_style.h"
 #include "ui/command_line.h"
 #include "ui/game_window.h"
+#include "ui/session.h"
 #include "ui/sound_output.h"
 
 namespace {
@@ -41,7 +43,18 @@ bool haveDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const auto line = verminadia::ui::parseCommandLine(argc, argv); line.exitStatus) return *line.exitStatus;
+    using namespace verminadia;
+    const ui::CommandLine line = ui::parseCommandLine(argc, argv);
+    if (line.exitStatus) return *line.exitStatus;
+    // A record to watch is read whole before any window: a bad one ends the program here.
+    if (!line.replayPath.isEmpty()) {
+        Script check;
+        QString error;
+        if (!ui::replayQuietly(check, line.replayPath, error)) {
+            std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
     if (!haveDisplay()) {
         std::fprintf(stderr, "verminadia: no display to open the window on (DISPLAY is not set)\n");
         return 1;
@@ -56,15 +69,42 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(VERMINADIA_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VERMINADIA_APP_ID)));
 #endif
-    verminadia::ui::applyClassicLook();
+    ui::applyClassicLook();
 
-    verminadia::ui::SystemSound sound;
-    verminadia::ClockRandom random;
-    verminadia::Game game(sound, random);
-    verminadia::ui::GameWindow window(game);
-    verminadia::startGame(game);
+    ui::SystemSound sound;
+    // The game starts as the driver's does; a continued one has its last session replayed into it.
+    QString previous;
+    double lastTime = 0;
+    std::unique_ptr<Script> script =
+        line.continueLast ? ui::continueLastSession(previous, lastTime) : std::make_unique<Script>();
+    Game& game = script->game();
+    ui::GameWindow window(game);
+
+    ClockRandom random;
+    ui::SessionLog log(random);
+    std::unique_ptr<ui::Replayer> replayer;
+    if (!line.replayPath.isEmpty()) {
+        window.setWatchOnly(true);
+        replayer = std::make_unique<ui::Replayer>(*script, window, line.speed);
+        QString error;
+        if (!replayer->load(line.replayPath, error)) {
+            std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
+            return 2;
+        }
+    } else {
+        QString error;
+        if (!log.open(line.recordPath, previous, lastTime, error)) {
+            std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
+            return 2;
+        }
+        game.random = &log.random();
+        log.attach(window);
+    }
+
+    game.sound.setOutput(sound);  // what was playing when the session was left is heard again
     window.sync();
     window.show();
     sound.start();  // the stream and the SoundFont load beside the first frame, not before it
+    if (replayer) replayer->start();
     return QApplication::exec();
 }

@@ -65,36 +65,56 @@ std::unique_ptr<Script> continueLastSession(QString& previous, double& lastTime)
 }
 
 bool SessionLog::open(const QString& extraPath, const QString& previous, double startSeconds, QString& error) {
-    const QString last = lastSessionPath();
-    QDir().mkpath(QFileInfo(last).absolutePath());
-    std::string before;
-    if (!previous.isEmpty()) {
-        std::ifstream in(localPath(previous), std::ios::binary);
-        before.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    std::vector<std::ostream*> outs;
-    for (const QString& path : {last, extraPath}) {
-        if (path.isEmpty()) continue;
-        // The last session's record goes on where it stands; any other file starts with a copy.
-        const bool appending = !previous.isEmpty() && QFileInfo(path) == QFileInfo(previous);
-        auto file = std::make_unique<std::ofstream>(localPath(path), appending ? std::ios::app : std::ios::trunc);
-        if (!*file) {
-            error = QStringLiteral("cannot write the session record %1").arg(path);
-            return false;
-        }
-        if (!appending && !before.empty()) *file << before << std::flush;
-        outs.push_back(file.get());
-        files_.push_back(std::move(file));
-    }
-    recorder_ = std::make_unique<SessionRecorder>(draws_, outs);
-    if (previous.isEmpty()) recorder_->begin();
     start_ = startSeconds;
     clock_.start();
+    if (!extraPath.isEmpty()) {
+        // The file the player named is a promise: it must be writable before the game starts.
+        extra_ = std::make_unique<std::ofstream>(localPath(extraPath), std::ios::trunc);
+        if (!*extra_) {
+            error = QStringLiteral("cannot write the session record %1").arg(extraPath);
+            return false;
+        }
+        std::ifstream in(localPath(previous), std::ios::binary);
+        if (!previous.isEmpty()) *extra_ << in.rdbuf() << std::flush;
+    }
+    if (previous.isEmpty()) {
+        // A new session leaves the last one's record alone until the player's first click, so
+        // that it can still be continued from the title.
+        record({&title_});
+        recorder_->begin();
+    } else {
+        openLastRecord(true);
+    }
     return true;
 }
 
+void SessionLog::record(std::vector<std::ostream*> outs) {
+    if (extra_) outs.push_back(extra_.get());
+    recorder_ = std::make_unique<SessionRecorder>(draws_, std::move(outs));
+}
+
+void SessionLog::openLastRecord(bool continued) {
+    const QString path = lastSessionPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    last_ = std::make_unique<std::ofstream>(localPath(path), continued ? std::ios::app : std::ios::trunc);
+    if (!*last_) {
+        std::fprintf(stderr, "verminadia: cannot write the session record %s; this session cannot be continued\n",
+                     qPrintable(path));
+        last_.reset();
+        record({});
+        return;
+    }
+    *last_ << title_.str() << std::flush;
+    title_.str({});
+    record({last_.get()});
+}
+
 void SessionLog::attach(GameWindow& window) {
-    window.setObserver([this](W w) { recorder_->clicked(w, seconds()); },
+    window.setObserver(
+        [this](W w) {
+            if (!last_ && title_.tellp() > 0) openLastRecord(false);
+            recorder_->clicked(w, seconds());
+        },
                        [this](Timer t) { recorder_->ticked(t, seconds()); });
     QObject::connect(&window, &GameWindow::gameClosed, &window, [&window] {
         if (window.endedByGame()) QFile::remove(lastSessionPath());

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,10 @@ class SessionLog {
 public:
     explicit SessionLog(Random& source) : draws_(source) {}
 
-    // `continued`: the record of a continued session, whose events so far are in `previous`
-    // and ended at `startSeconds`; the new events follow them. Otherwise a new record begins.
+    // A continued session's events so far are in the record `previous` and ended at
+    // `startSeconds`: the new events follow them. Otherwise a new record begins. False with the
+    // reason when the player's own file cannot be written; the last session's record failing is
+    // only said on standard error.
     bool open(const QString& extraPath, const QString& previous, double startSeconds, QString& error);
     // The draws of the game go through here, so that each event's are written with it.
     Random& random() { return draws_; }
@@ -48,10 +51,14 @@ public:
 
 private:
     double seconds() const { return start_ + static_cast<double>(clock_.elapsed()) / 1000.0; }
+    void record(std::vector<std::ostream*> outs);  // to these and the player's own file
+    // Starts writing the last session's record: going on from where it stands, or anew.
+    void openLastRecord(bool continued);
 
     DrawLog draws_;
-    std::vector<std::unique_ptr<std::ofstream>> files_;
+    std::unique_ptr<std::ofstream> last_, extra_;
     std::unique_ptr<SessionRecorder> recorder_;
+    std::ostringstream title_;  // a new session's events before the player's first click
     QElapsedTimer clock_;
     double start_ = 0;
 };

@@ -112,12 +112,14 @@ TEST_F(Session, AContinuedSessionGoesOnInTheSameRecord) {
         GameWindow window(played.game());
         log.attach(window);
         window.ensureBuilt();
-        for (int i = 0; i < 10; ++i) window.tickTimer(Timer::Timer1);
+        for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Timer1);
+        window.clickWidget(W::Label3);
+        for (int i = 0; i < 2; ++i) window.tickTimer(Timer::Timer1);
     }
     QString previous;
     double lastTime = 0;
     std::unique_ptr<Script> continued = continueLastSession(previous, lastTime);
-    ASSERT_EQ(continued->game().state.TitleTick, 10);
+    ASSERT_EQ(continued->game().state.TitleTick, 20);
     const QString mine = state.path() + "/mine.script";
     ClockRandom live;
     SessionLog log(live);
@@ -132,7 +134,7 @@ TEST_F(Session, AContinuedSessionGoesOnInTheSameRecord) {
     for (const QString& path : {lastSessionPath(), mine}) {
         auto replayed = test::play(fileText(path));
         EXPECT_EQ(replayed.status, 0) << replayed.err;
-        EXPECT_EQ(replayed.state().TitleTick, 15) << path.toStdString();
+        EXPECT_EQ(replayed.state().TitleTick, 25) << path.toStdString();
     }
 }
 
@@ -155,6 +157,30 @@ TEST_F(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
     }
 }
 
+TEST_F(Session, UntilThePlayersFirstClickTheLastSessionCanStillBeContinued) {
+    const std::string last = "# verminadia session record\ntick Timer1 18\nclick Label3\n";
+    {
+        std::ofstream out(QFile::encodeName(lastSessionPath()).toStdString());
+        out << last;
+    }
+    Script played;
+    ClockRandom live;
+    SessionLog log(live);
+    QString error;
+    ASSERT_TRUE(log.open(QString(), QString(), 0, error));
+    GameWindow window(played.game());
+    log.attach(window);
+    window.ensureBuilt();
+    window.show();
+    for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Timer1);
+    EXPECT_EQ(fileText(lastSessionPath()), last);
+    window.clickWidget(W::Label3);
+    auto replayed = test::play(fileText(lastSessionPath()));
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.script->dump(), played.dump());
+    EXPECT_NE(fileText(lastSessionPath()), last);
+}
+
 TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     Script played;
     ClockRandom live;
@@ -166,7 +192,8 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     log.attach(window);
     window.ensureBuilt();
     window.show();
-    window.tickTimer(Timer::Timer1);
+    for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Timer1);
+    window.clickWidget(W::Label3);
     ASSERT_TRUE(QFile::exists(lastSessionPath()));
     // A window closed by hand keeps the record to continue from.
     window.close();
