@@ -14,13 +14,14 @@ namespace verminadia {
 
 namespace {
 
-struct ClickBinding {
-    W widget;
-    Handler click;
+template <typename Key>
+struct Binding {
+    Key key;
+    Handler handler;
 };
 
 // clang-format off
-constexpr ClickBinding kClicks[] = {
+constexpr Binding<W> kClicks[] = {
     // The title.
     {W::Label3, Label3Click},
     // The town.
@@ -89,12 +90,7 @@ constexpr ClickBinding kClicks[] = {
 };
 // clang-format on
 
-struct TickBinding {
-    Timer timer;
-    Handler tick;
-};
-
-constexpr TickBinding kTicks[] = {
+constexpr Binding<Timer> kTicks[] = {
     {Timer::Timer1, Timer1Timer},
     {Timer::Timer2, Timer2Timer},
     {Timer::Timer3, Timer3Timer},
@@ -103,16 +99,14 @@ constexpr TickBinding kTicks[] = {
 };
 
 // The bindings by widget and by timer; nullptr where a click or tick does nothing.
-constexpr auto kClickOf = [] {
-    std::array<Handler, kWidgetCount> table{};
-    for (const ClickBinding& b : kClicks) table[index(b.widget)] = b.click;
+template <std::size_t Count, typename Key, std::size_t N>
+constexpr std::array<Handler, Count> byKey(const Binding<Key> (&bindings)[N]) {
+    std::array<Handler, Count> table{};
+    for (const Binding<Key>& b : bindings) table[static_cast<std::size_t>(b.key)] = b.handler;
     return table;
-}();
-constexpr auto kTickOf = [] {
-    std::array<Handler, kTimerCount> table{};
-    for (const TickBinding& b : kTicks) table[static_cast<std::size_t>(b.timer)] = b.tick;
-    return table;
-}();
+}
+constexpr auto kClickOf = byKey<kWidgetCount>(kClicks);
+constexpr auto kTickOf = byKey<kTimerCount>(kTicks);
 
 }  // namespace
 

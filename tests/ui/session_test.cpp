@@ -40,6 +40,27 @@ std::string fileText(const QString& path) {
     return s.str();
 }
 
+// A game in the real window, recorded as the game records it.
+struct Recorded {
+    explicit Recorded(Script& s, const QString& extra = {}, const QString& previous = {}, double from = 0)
+        : script(s), log(live), window(s.game()) {
+        opened = log.open(extra, previous, from, error);
+        s.game().random = &log.random();
+        log.attach(window);
+        window.ensureBuilt();
+        window.show();
+    }
+    void ticks(Timer t, int n) {
+        for (int i = 0; i < n; ++i) window.tickTimer(t);
+    }
+    Script& script;
+    ClockRandom live;
+    SessionLog log;
+    GameWindow window;
+    QString error;
+    bool opened = false;
+};
+
 struct Session : ::testing::Test {
     QTemporaryDir state;
     void SetUp() override {
@@ -71,15 +92,9 @@ struct Session : ::testing::Test {
 
 TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) {
     Script played;
-    ClockRandom live;
-    SessionLog log(live);
-    QString error;
-    ASSERT_TRUE(log.open(QString(), QString(), 0, error)) << error.toStdString();
-    played.game().random = &log.random();
-    GameWindow window(played.game());
-    log.attach(window);
-    window.ensureBuilt();
-    window.show();
+    Recorded session(played);
+    ASSERT_TRUE(session.opened) << session.error.toStdString();
+    GameWindow& window = session.window;
     playSome(window);
     ASSERT_GT(played.game().state.AmateurBouts, 0) << "the session never reached the arena";
 
@@ -104,32 +119,19 @@ TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) 
 TEST_F(Session, AContinuedSessionGoesOnInTheSameRecord) {
     {
         Script played;
-        ClockRandom live;
-        SessionLog log(live);
-        QString error;
-        ASSERT_TRUE(log.open(QString(), QString(), 0, error));
-        played.game().random = &log.random();
-        GameWindow window(played.game());
-        log.attach(window);
-        window.ensureBuilt();
-        for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Timer1);
-        window.clickWidget(W::Label3);
-        for (int i = 0; i < 2; ++i) window.tickTimer(Timer::Timer1);
+        Recorded session(played);
+        session.ticks(Timer::Timer1, 18);
+        session.window.clickWidget(W::Label3);
+        session.ticks(Timer::Timer1, 2);
     }
     QString previous;
     double lastTime = 0;
     std::unique_ptr<Script> continued = continueLastSession(previous, lastTime);
     ASSERT_EQ(continued->game().state.TitleTick, 20);
     const QString mine = state.path() + "/mine.script";
-    ClockRandom live;
-    SessionLog log(live);
-    QString error;
-    ASSERT_TRUE(log.open(mine, previous, lastTime, error)) << error.toStdString();
-    continued->game().random = &log.random();
-    GameWindow window(continued->game());
-    log.attach(window);
-    window.ensureBuilt();
-    for (int i = 0; i < 5; ++i) window.tickTimer(Timer::Timer1);
+    Recorded session(*continued, mine, previous, lastTime);
+    ASSERT_TRUE(session.opened) << session.error.toStdString();
+    session.ticks(Timer::Timer1, 5);
     // Both the last session's record and the player's own file hold the whole session.
     for (const QString& path : {lastSessionPath(), mine}) {
         auto replayed = test::play(fileText(path));
@@ -164,17 +166,10 @@ TEST_F(Session, UntilThePlayersFirstClickTheLastSessionCanStillBeContinued) {
         out << last;
     }
     Script played;
-    ClockRandom live;
-    SessionLog log(live);
-    QString error;
-    ASSERT_TRUE(log.open(QString(), QString(), 0, error));
-    GameWindow window(played.game());
-    log.attach(window);
-    window.ensureBuilt();
-    window.show();
-    for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Timer1);
+    Recorded session(played);
+    session.ticks(Timer::Timer1, 18);
     EXPECT_EQ(fileText(lastSessionPath()), last);
-    window.clickWidget(W::Label3);
+    session.window.clickWidget(W::Label3);
     auto replayed = test::play(fileText(lastSessionPath()));
     EXPECT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_EQ(replayed.script->dump(), played.dump());
@@ -182,35 +177,23 @@ TEST_F(Session, UntilThePlayersFirstClickTheLastSessionCanStillBeContinued) {
 }
 
 TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
-    Script played;
-    ClockRandom live;
-    SessionLog log(live);
-    QString error;
-    ASSERT_TRUE(log.open(QString(), QString(), 0, error));
-    played.game().random = &log.random();
-    GameWindow window(played.game());
-    log.attach(window);
-    window.ensureBuilt();
-    window.show();
-    for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Timer1);
-    window.clickWidget(W::Label3);
-    ASSERT_TRUE(QFile::exists(lastSessionPath()));
-    // A window closed by hand keeps the record to continue from.
-    window.close();
-    EXPECT_TRUE(QFile::exists(lastSessionPath()));
-
+    {
+        Script played;
+        Recorded session(played);
+        session.ticks(Timer::Timer1, 18);
+        session.window.clickWidget(W::Label3);
+        ASSERT_TRUE(QFile::exists(lastSessionPath()));
+        // A window closed by hand keeps the record to continue from.
+        session.window.close();
+        EXPECT_TRUE(QFile::exists(lastSessionPath()));
+    }
     Script ending;
-    SessionLog log2(live);
-    ASSERT_TRUE(log2.open(QString(), QString(), 0, error));
-    GameWindow credits(ending.game());
-    log2.attach(credits);
-    credits.ensureBuilt();
-    credits.show();
+    Recorded credits(ending);
     ending.game().form.hide(W::Panel1);
     ending.game().state.EndingTick = 146;
     ending.game().form.enable(Timer::Timer5);
-    credits.sync();
-    credits.tickTimer(Timer::Timer5);
+    credits.window.sync();
+    credits.ticks(Timer::Timer5, 1);
     EXPECT_FALSE(ending.game().form.open());
     EXPECT_FALSE(QFile::exists(lastSessionPath()));
 }
