@@ -5,12 +5,11 @@
 #include <sys/types.h>
 
 #include <array>
-#include <cstdint>
-#include <cstring>
-
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define VERMINADIA_SANITIZED 1
@@ -24,7 +23,10 @@ namespace {
 // Static TLS of the executable: reading it never allocates, even in a thread's first call.
 thread_local int depth = 0;
 thread_local verminadia::test::BlockingCalls calls;
+}  // namespace
 
+#ifndef VERMINADIA_SANITIZED
+namespace {
 // Every counted call passes here: a debugger's breakpoint on it shows who made the call.
 [[gnu::noinline]] void counted(long& counter) {
     ++counter;
@@ -84,10 +86,7 @@ void freed(void* p) {
         }
     counted(calls.frees);
 }
-}  // namespace
 
-#ifndef VERMINADIA_SANITIZED
-namespace {
 using Fopen = FILE* (*)(const char*, const char*);
 using Fread = std::size_t (*)(void*, std::size_t, std::size_t, FILE*);
 using Read = ssize_t (*)(int, void*, std::size_t);

@@ -288,6 +288,9 @@ Out fluidSynthAlone(std::initializer_list<test::Note> notes, const std::string& 
     std::vector<float> left(static_cast<std::size_t>(leadIn + frames)), right(left.size());
     fluid_settings_t* settings = new_fluid_settings();
     fluid_settings_setnum(settings, "synth.sample-rate", kRate);
+    // As the mixer loads: the same samples, without FluidSynth's loading of all of them on
+    // OpenMP threads of its own.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     fluid_synth_t* synth = new_fluid_synth(settings);
     EXPECT_NE(fluid_synth_sfload(synth, font.c_str(), 1), FLUID_FAILED);
     for (int at = 0; at < leadIn + frames; at += 64) {
