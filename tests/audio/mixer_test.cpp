@@ -210,6 +210,20 @@ TEST(MidiChecking, PlayableFilesPassAndDamagedOnesAreRefused) {
     for (const auto& b : bad) EXPECT_FALSE(checkMidi(b, error)) << b.size() << " bytes";
 }
 
+TEST(FluidSynthLog, ErrorsReachStandardErrorOnceAndAFileCheckSaysWhy) {
+    routeFluidSynthLog();
+    ::testing::internal::CaptureStderr();
+    // A file cut short: FluidSynth's own reason ends the game's one line, and is not said twice.
+    const auto good = midiNote(19, 0, 60, 960);
+    std::string error;
+    EXPECT_FALSE(checkMidi(std::vector<unsigned char>(good.begin(), good.end() - 6), error));
+    EXPECT_NE(error.find("not a playable MIDI file: FluidSynth says \""), std::string::npos) << error;
+    // Anywhere else, an error is printed as FluidSynth says it, once however often; warnings are left out.
+    for (int i = 0; i < 3; ++i) fluid_log(FLUID_ERR, "the test's complaint number %d", 7);
+    fluid_log(FLUID_WARN, "a warning");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "verminadia: FluidSynth: the test's complaint number 7\n");
+}
+
 class MidiPlayer : public ::testing::Test {
 protected:
     void SetUp() override {
