@@ -6,7 +6,7 @@ namespace verminadia::audio {
 
 namespace {
 
-// A silent synthesiser whose samples are a player's clock; null with the reason.
+// A silent synthesiser whose samples are a player's clock; false with the reason.
 bool makeClock(fluid_settings_t*& settings, fluid_synth_t*& clock, std::string& error) {
     settings = new_fluid_settings();
     if (!settings) {
