@@ -59,10 +59,10 @@ SystemSound::SystemSound() = default;
 
 SystemSound::~SystemSound() {
     {
-        std::lock_guard guard(closingLock_);
+        std::lock_guard guard(stateLock_);
         closing_ = true;
     }
-    closingSignal_.notify_all();
+    stateSignal_.notify_all();
     if (loader_.joinable()) loader_.join();
     stream_.reset();
 }
@@ -72,19 +72,40 @@ void SystemSound::start() {
     loader_ = std::thread([this] { load(); });
 }
 
+bool SystemSound::waitUntilLoaded(std::chrono::milliseconds timeout) {
+    if (!loader_.joinable()) return false;
+    std::unique_lock guard(stateLock_);
+    return stateSignal_.wait_for(guard, timeout, [this] { return loaded_; }) && streamOpen_;
+}
+
 void SystemSound::load() {
+    struct Loaded {  // however the loading ends
+        SystemSound& self;
+        ~Loaded() {
+            {
+                std::lock_guard guard(self.stateLock_);
+                self.loaded_ = true;
+            }
+            self.stateSignal_.notify_all();
+        }
+    } loaded{*this};
     {
         // The first gunshot is seconds away; the first frame is not.
-        std::unique_lock guard(closingLock_);
-        if (closingSignal_.wait_for(guard, kFirstFrame, [this] { return closing_; })) return;
+        std::unique_lock guard(stateLock_);
+        if (stateSignal_.wait_for(guard, kFirstFrame, [this] { return closing_; })) return;
     }
     auto stream = std::make_unique<audio::OutputStream>(mixer_);
+    if (tap_) stream->setTap(tap_);
     std::string error;
     if (!stream->open(error)) {
         std::fprintf(stderr, "verminadia: %s; the game runs silently\n", error.c_str());
         return;
     }
     stream_ = std::move(stream);
+    {
+        std::lock_guard guard(stateLock_);
+        streamOpen_ = true;
+    }
 
     const std::vector<std::string> folders = soundFolders();
     for (const PlayerDef& d : kPlayers) {
@@ -98,7 +119,7 @@ void SystemSound::load() {
         }
         bool ok = audio::readFile(path, bytes, error);
         if (ok && endsWith(name, ".mid")) {
-            ok = audio::checkMidi(bytes, error) && mixer_.setMidi(index(d.id), std::move(bytes));
+            ok = audio::checkMidi(bytes, error) && mixer_.setMidi(index(d.id), std::move(bytes), error);
         } else if (ok) {
             audio::Clip clip;
             ok = audio::decodeWav(bytes, clip, error);

@@ -2,6 +2,7 @@
 // The players' commands as the desktop hears them: one software mixer behind the game's 22
 // players and its beep, fed to the sound server by one stream.
 
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -21,9 +22,16 @@ public:
     SystemSound& operator=(const SystemSound&) = delete;
 
     // Opens the stream and reads the sound files and the SoundFont on a thread of its own, a
-    // moment after the call so that the window's first frame has the machine to itself; players
-    // told to play meanwhile sound once their file is in.
+    // moment after the call so that the window's first frame has the machine to itself. A MIDI
+    // player told to play once its file is in but before the SoundFont starts from its beginning
+    // when the SoundFont is in; a player told to play before its own file is in stays silent.
     void start();
+    // Sees every period the stream sends, on the audio thread; for tests and measurements.
+    // Set before start().
+    void setTap(audio::OutputStream::Tap tap) { tap_ = std::move(tap); }
+    // Waits until the loading is over (not at all if start() was never called); true when the
+    // stream is open, that is when an audio thread runs.
+    bool waitUntilLoaded(std::chrono::milliseconds timeout);
 
     void play(Player p) override { mixer_.play(index(p)); }
     void stop(Player p) override { mixer_.stop(index(p)); }
@@ -36,10 +44,13 @@ private:
 
     audio::Mixer mixer_{kPlayerCount};
     std::unique_ptr<audio::OutputStream> stream_;  // stopped before the mixer goes
+    audio::OutputStream::Tap tap_;
     std::thread loader_;
-    std::mutex closingLock_;
-    std::condition_variable closingSignal_;
+    std::mutex stateLock_;
+    std::condition_variable stateSignal_;  // closing_ or loaded_ has changed
     bool closing_ = false;
+    bool loaded_ = false;
+    bool streamOpen_ = false;
 };
 
 }  // namespace verminadia::ui

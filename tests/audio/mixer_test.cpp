@@ -1,5 +1,6 @@
 // The mixer rendered without a device: what each player command does to the samples.
 
+#include <fluidsynth.h>
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "test_tunes.h"
 #include "ui/audio/clip.h"
 #include "ui/audio/midi.h"
 #include "ui/audio/mixer.h"
@@ -192,27 +194,8 @@ TEST(WavDecoding, DamagedFilesAreRefusedWithAReason) {
 
 // --- MIDI ---
 
-// A standard MIDI file of one track: `program` on channel `channel`, one note held for `ticks`
-// at 480 ticks a beat, 120 beats a minute.
-std::vector<unsigned char> midiNote(int program, int channel, int key, int ticks) {
-    std::vector<unsigned char> track = {0x00, static_cast<unsigned char>(0xC0 | channel), static_cast<unsigned char>(program),
-                                        0x00, static_cast<unsigned char>(0x90 | channel), static_cast<unsigned char>(key), 100};
-    // Delta time as a variable-length quantity.
-    std::vector<unsigned char> vlq;
-    for (int v = ticks; ; v >>= 7) {
-        vlq.insert(vlq.begin(), static_cast<unsigned char>((v & 0x7F) | (vlq.empty() ? 0 : 0x80)));
-        if (v < 128) break;
-    }
-    track.insert(track.end(), vlq.begin(), vlq.end());
-    for (unsigned char b : {static_cast<unsigned char>(0x80 | channel), static_cast<unsigned char>(key), static_cast<unsigned char>(0), static_cast<unsigned char>(0),
-                            static_cast<unsigned char>(0xFF), static_cast<unsigned char>(0x2F), static_cast<unsigned char>(0)})
-        track.push_back(b);
-    std::vector<unsigned char> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k'};
-    const auto n = static_cast<std::uint32_t>(track.size());
-    for (int shift : {24, 16, 8, 0}) file.push_back(static_cast<unsigned char>(n >> shift));
-    file.insert(file.end(), track.begin(), track.end());
-    return file;
-}
+using test::midiFile;
+using test::midiNote;
 
 TEST(MidiChecking, PlayableFilesPassAndDamagedOnesAreRefused) {
     std::string error;
@@ -226,6 +209,20 @@ TEST(MidiChecking, PlayableFilesPassAndDamagedOnesAreRefused) {
         std::vector<unsigned char>(3000, 0x5A),
     };
     for (const auto& b : bad) EXPECT_FALSE(checkMidi(b, error)) << b.size() << " bytes";
+}
+
+TEST(FluidSynthLog, ErrorsReachStandardErrorOnceAndAFileCheckSaysWhy) {
+    routeFluidSynthLog();
+    ::testing::internal::CaptureStderr();
+    // A file cut short: FluidSynth's own reason ends the game's one line, and is not said twice.
+    const auto good = midiNote(19, 0, 60, 960);
+    std::string error;
+    EXPECT_FALSE(checkMidi(std::vector<unsigned char>(good.begin(), good.end() - 6), error));
+    EXPECT_NE(error.find("not a playable MIDI file: FluidSynth says \""), std::string::npos) << error;
+    // Anywhere else, an error is printed as FluidSynth says it, once however often; warnings are left out.
+    for (int i = 0; i < 3; ++i) fluid_log(FLUID_ERR, "the test's complaint number %d", 7);
+    fluid_log(FLUID_WARN, "a warning");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "verminadia: FluidSynth: the test's complaint number 7\n");
 }
 
 class MidiPlayer : public ::testing::Test {
@@ -298,21 +295,84 @@ TEST_F(MidiPlayer, PlayBeforeTheSoundFontIsInStartsOnceItArrives) {
     EXPECT_GT(listen(m, 0.3), 0.01);
 }
 
+// What FluidSynth makes of notes that all start at once, on a synthesiser of the mixer's rate
+// with General MIDI's 16 channels (drums on channel 10): each note's program, volume and the
+// note sent after `leadIn` frames of silence, then `frames` frames of sound, in the mixer's
+// blocks of 64.
+Out fluidSynthAlone(std::initializer_list<test::Note> notes, const std::string& font, int leadIn, int frames) {
+    std::vector<float> left(static_cast<std::size_t>(leadIn + frames)), right(left.size());
+    fluid_settings_t* settings = new_fluid_settings();
+    fluid_settings_setnum(settings, "synth.sample-rate", kRate);
+    // As the mixer loads: the same samples, without FluidSynth's loading of all of them on
+    // OpenMP threads of its own.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    EXPECT_NE(fluid_synth_sfload(synth, font.c_str(), 1), FLUID_FAILED);
+    for (int at = 0; at < leadIn + frames; at += 64) {
+        if (at == leadIn)
+            for (const test::Note& n : notes) {
+                fluid_synth_program_change(synth, n.channel, n.program);
+                fluid_synth_cc(synth, n.channel, 7, n.volume);
+                fluid_synth_noteon(synth, n.channel, n.key, 100);
+            }
+        const auto i = static_cast<std::size_t>(at);
+        fluid_synth_write_float(synth, std::min(64, leadIn + frames - at), &left[i], 0, 1, &right[i], 0, 1);
+    }
+    delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
+    return {std::vector<float>(left.begin() + leadIn, left.end()), std::vector<float>(right.begin() + leadIn, right.end())};
+}
+
+// How far `heard` is from `expected`, as the RMS of the difference over the RMS of `expected`.
+double mismatch(const Out& heard, const Out& expected) {
+    double diff = 0, level = 0;
+    for (std::size_t i = 0; i < expected.left.size(); ++i) {
+        diff += std::pow(double(heard.left[i]) - expected.left[i], 2) + std::pow(double(heard.right[i]) - expected.right[i], 2);
+        level += std::pow(double(expected.left[i]), 2) + std::pow(double(expected.right[i]), 2);
+    }
+    return std::sqrt(diff / level);
+}
+
+Out operator+(Out a, const Out& b) {
+    for (std::size_t i = 0; i < a.left.size(); ++i) {
+        a.left[i] += b.left[i];
+        a.right[i] += b.right[i];
+    }
+    return a;
+}
+
 TEST_F(MidiPlayer, EachTuneKeepsItsOwnChannelsAndDrumsStayDrums) {
-    // Two tunes on the same MIDI channel with different programs: a piano on channel 0 and
-    // a drum kit on channel 9 of the other player; each sounds in its own block of channels.
+    // Two tunes on the same MIDI channel with different programs and volumes, and a drum kit on
+    // channel 10 of the second player: each must sound exactly as FluidSynth alone plays it,
+    // whatever the other does. On shared channels the quiet piano's volume would reach the
+    // organ, and a second player's channel 10 that is not a drum channel would play the snare
+    // drum as a piano note.
+    const std::initializer_list<test::Note> piano = {{0, 0, 60, 0, 4800, 40}};
+    const std::initializer_list<test::Note> organAndSnare = {{0, 19, 67, 0, 4800}, {9, 0, 38, 0, 4800}};
     Mixer m(2);
-    ASSERT_TRUE(m.setMidi(0, midiNote(0, 0, 60, 4800)));
-    ASSERT_TRUE(m.setMidi(1, midiNote(0, 9, 38, 4800)));  // snare drum
+    ASSERT_TRUE(m.setMidi(0, midiFile(piano)));
+    ASSERT_TRUE(m.setMidi(1, midiFile(organAndSnare)));
     std::string error;
     ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
+    constexpr int kStretch = 64 * 207;  // 0.3 s in whole blocks, so that the tunes meet on one grid
     m.play(1);
-    const double drum = listen(m, 0.3);
+    const Out first = render(m, kStretch);
+    const double drum = first.rms();
     EXPECT_GT(drum, 0.005);
     m.play(0);
-    EXPECT_GT(listen(m, 0.3), 0.005);
+    const Out second = render(m, kStretch);
+    EXPECT_GT(second.rms(), 0.005);
     EXPECT_TRUE(m.playing(0));
     EXPECT_TRUE(m.playing(1));
+
+    const Out organAndSnareAlone = fluidSynthAlone(organAndSnare, font_, 0, 2 * kStretch);
+    const Out organAndSnareFirst = {{organAndSnareAlone.left.begin(), organAndSnareAlone.left.begin() + kStretch},
+                                    {organAndSnareAlone.right.begin(), organAndSnareAlone.right.begin() + kStretch}};
+    const Out organAndSnareSecond = {{organAndSnareAlone.left.begin() + kStretch, organAndSnareAlone.left.end()},
+                                     {organAndSnareAlone.right.begin() + kStretch, organAndSnareAlone.right.end()}};
+    EXPECT_LT(mismatch(first, organAndSnareFirst), 1e-3) << "the second tune alone is not what FluidSynth plays";
+    EXPECT_LT(mismatch(second, organAndSnareSecond + fluidSynthAlone(piano, font_, kStretch, kStretch)), 1e-3)
+        << "the two tunes together are not the sum of each alone";
 }
 
 TEST(SoundFiles, WorkingDirectoryFirstThenTheDataFolders) {

@@ -2,55 +2,81 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
+#include <functional>
 #include <mutex>
+
+#include "ui/audio/sequence.h"
 
 namespace verminadia::audio {
 
 namespace {
-// FluidSynth reads a file cut short as far as it goes and says so only in its log.
-thread_local int complaints = 0;
-void count(int level, const char*, void*) {
-    if (level <= FLUID_ERR) ++complaints;
+
+thread_local FluidSynthMessages* collecting = nullptr;
+
+// The errors already printed, by their text; a full table prints the rest rather than drop them.
+std::mutex printedLock;
+std::array<std::size_t, 64> printed{};
+std::size_t printedCount = 0;
+
+bool firstTime(std::string_view message) {
+    const std::size_t key = std::hash<std::string_view>{}(message);
+    std::lock_guard guard(printedLock);
+    const auto end = printed.begin() + static_cast<std::ptrdiff_t>(printedCount);
+    if (std::find(printed.begin(), end, key) != end) return false;
+    if (printedCount < printed.size()) printed[printedCount++] = key;
+    return true;
 }
+
+void log(int level, const char* message, void*) {
+    if (level > FLUID_ERR || !message) return;
+    if (collecting) {
+        collect(*collecting, message);
+        return;
+    }
+    if (firstTime(message)) std::fprintf(stderr, "verminadia: FluidSynth: %s\n", message);
+}
+
 }  // namespace
 
-void silenceFluidSynth() {
+void collect(FluidSynthMessages& to, const char* message) {
+    if (to.errors_++ == 0) to.first_ = message;
+}
+
+void routeFluidSynthLog() {
     static std::once_flag once;
     std::call_once(once, [] {
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(level, count, nullptr);
+            fluid_set_log_function(level, log, nullptr);
     });
 }
 
+FluidSynthMessages::FluidSynthMessages() : outer_(collecting) {
+    routeFluidSynthLog();
+    collecting = this;
+}
+
+FluidSynthMessages::~FluidSynthMessages() { collecting = outer_; }
+
+std::string FluidSynthMessages::reason(std::string_view ours) const {
+    std::string r(ours);
+    if (errors_ > 0) r += ": FluidSynth says \"" + first_ + "\"";
+    return r;
+}
+
 bool checkMidi(std::span<const unsigned char> bytes, std::string& error) {
-    silenceFluidSynth();
     if (bytes.empty()) {
         error = "the file is empty";
         return false;
     }
-    fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setint(settings, "synth.reverb.active", 0);
-    fluid_settings_setint(settings, "synth.chorus.active", 0);
-    fluid_settings_setint(settings, "synth.polyphony", 16);
-    fluid_settings_setint(settings, "player.reset-synth", 0);
-    fluid_synth_t* synth = new_fluid_synth(settings);
-    fluid_player_t* player = synth ? new_fluid_player(synth) : nullptr;
-    bool ok = false;
-    complaints = 0;
-    if (player && fluid_player_add_mem(player, bytes.data(), bytes.size()) == FLUID_OK) {
-        // The file is read when the player first runs: one block is enough to parse it.
-        fluid_player_play(player);
-        std::array<float, 64> l{}, r{};
-        fluid_synth_write_float(synth, static_cast<int>(l.size()), l.data(), 0, 1, r.data(), 0, 1);
-        ok = fluid_player_get_total_ticks(player) > 0 && complaints == 0;
-        fluid_player_stop(player);
-    }
-    if (!ok) error = "not a playable MIDI file";
-    if (player) delete_fluid_player(player);
-    if (synth) delete_fluid_synth(synth);
-    delete_fluid_settings(settings);
-    return ok;
+    // FluidSynth reads a file cut short as far as it goes and says so only in its log.
+    FluidSynthMessages messages;
+    std::string why = "not a playable MIDI file";
+    if (Sequence::make(bytes, why) && messages.errors() == 0) return true;
+    error = messages.reason(why);
+    return false;
 }
 
 }  // namespace verminadia::audio

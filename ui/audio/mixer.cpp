@@ -3,34 +3,73 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "ui/audio/midi.h"
+#include "ui/audio/sequence.h"
 
 namespace verminadia::audio {
 
 namespace {
 
-constexpr int kBlock = 64;         // FluidSynth's own block: a stop takes effect between blocks
 constexpr int kMidiBlocks = 16;    // 16 players × 16 channels = the synthesiser's 256
 constexpr float kClipGain = 0.6f;  // effects sit over the music instead of drowning it
 
-// Where one sequence's channel messages go: its own block of 16 channels.
-struct Route {
-    fluid_synth_t* synth = nullptr;
-    int base = 0;
+// The instrument on a channel stays in memory from now on: with dynamic sample loading,
+// FluidSynth would otherwise read it from the SoundFont when a tune chooses it, on the audio thread.
+bool pinChannel(fluid_synth_t* synth, int channel) {
+    fluid_preset_t* preset = fluid_synth_get_channel_preset(synth, channel);
+    if (!preset) return true;  // no instrument at all: the channel stays silent
+    return fluid_synth_pin_preset(synth, fluid_sfont_get_id(fluid_preset_get_sfont(preset)),
+                                  fluid_preset_get_banknum(preset), fluid_preset_get_num(preset)) == FLUID_OK;
+}
+
+// A tune's bank and program choices, sent to its own channels so that FluidSynth itself
+// resolves them (drum kits, missing instruments and all), and each instrument chosen pinned.
+struct Pinning {
+    fluid_synth_t* synth;
+    int base;
+    int failures = 0;
 };
 
-// System messages (a GM reset above all) would reach every player's channels and are left out.
-int routeEvent(void* data, fluid_midi_event_t* event) {
-    const auto* route = static_cast<const Route*>(data);
+int pinChoice(void* data, fluid_midi_event_t* event) {
+    auto& p = *static_cast<Pinning*>(data);
     const int type = fluid_midi_event_get_type(event);
-    if (type < 0x80 || type >= 0xF0) return FLUID_OK;
-    const int channel = fluid_midi_event_get_channel(event);
-    fluid_midi_event_set_channel(event, route->base + (channel & 15));
-    if (!route->synth) return FLUID_OK;
-    const int result = fluid_synth_handle_midi_event(route->synth, event);
-    fluid_midi_event_set_channel(event, channel);  // the player replays its events after a seek
-    return result;
+    const int channel = p.base + (fluid_midi_event_get_channel(event) & 15);
+    if (type == 0xB0) {
+        const int control = fluid_midi_event_get_control(event);
+        if ((control == 0 || control == 32) &&
+            fluid_synth_cc(p.synth, channel, control, fluid_midi_event_get_value(event)) != FLUID_OK)
+            ++p.failures;
+    } else if (type == 0xC0) {
+        if (fluid_synth_program_change(p.synth, channel, fluid_midi_event_get_program(event)) != FLUID_OK ||
+            !pinChannel(p.synth, channel))
+            ++p.failures;
+    }
+    return FLUID_OK;
+}
+
+bool isDrumChannel(int channel) { return channel % 16 == 9; }
+
+// Every block starts as General MIDI's 16 channels do: pianos, with drums on channel 10.
+bool resetBlock(fluid_synth_t* synth, int base) {
+    for (int c = base; c < base + 16; ++c)
+        if (fluid_synth_bank_select(synth, c, isDrumChannel(c) ? 128 : 0) != FLUID_OK ||
+            fluid_synth_program_change(synth, c, 0) != FLUID_OK)
+            return false;
+    return true;
+}
+
+bool pinInstruments(fluid_synth_t* synth, int block, const std::vector<unsigned char>& bytes, std::string& error) {
+    Pinning p{synth, block * 16};
+    for (int c = p.base; c < p.base + 16; ++c)  // what a tune plays without choosing
+        if (!pinChannel(synth, c)) ++p.failures;
+    if (!forEachMessage(bytes, pinChoice, &p, error)) return false;
+    if (p.failures > 0 || !resetBlock(synth, p.base)) {
+        error = "cannot load the instruments a tune chooses";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -51,28 +90,34 @@ struct Mixer::Slot {
     // Waveform: the clip and where it is.
     Clip clip;
     std::size_t pos = 0;
-    bool playing = false;
-    // MIDI: FluidSynth's player of the file and the silent synthesiser whose samples are its clock.
-    std::vector<unsigned char> midi;
+    bool playing = false;  // for a tune: told to play and not yet at its end
+    // MIDI: two players of the tune, so that a rewind never waits for one to be made.
     int block = -1;
-    Route route;
-    Synth clock;
-    fluid_player_t* player = nullptr;
+    std::vector<unsigned char> midi;     // set once; the loader remakes players from it
+    std::unique_ptr<Sequence> current;   // the one that plays
+    std::unique_ptr<Sequence> spare;     // fresh, for the next rewind; null while being remade
+    std::unique_ptr<Sequence> played;    // rewound, waiting for the loader
+    bool rewinding = false;              // current has played and waits for the spare
 
     bool isMidi() const { return block >= 0; }
-    bool midiPlaying() const { return player && fluid_player_get_status(player) == FLUID_PLAYER_PLAYING; }
-    ~Slot() {
-        if (player) delete_fluid_player(player);
+    void setSynth(fluid_synth_t* synth) {
+        for (auto* q : {&current, &spare, &played})
+            if (*q) (*q)->route.synth = synth;
     }
 };
 
 Mixer::Mixer(std::size_t players) {
-    silenceFluidSynth();
+    routeFluidSynthLog();
     for (std::size_t i = 0; i <= players; ++i) slots_.push_back(std::make_unique<Slot>());
-    scratch_.resize(kBlock * 2);
 }
 
 Mixer::~Mixer() {
+    {
+        std::lock_guard guard(lock_);
+        closing_ = true;
+    }
+    played_.notify_all();
+    if (loader_.joinable()) loader_.join();
     std::lock_guard guard(lock_);
     slots_.clear();
     synth_.reset();
@@ -95,67 +140,153 @@ void Mixer::setBeep(Clip clip) {
 }
 
 bool Mixer::setMidi(std::size_t player, std::vector<unsigned char> bytes) {
-    std::lock_guard guard(lock_);
-    if (player + 1 >= slots_.size() || midiBlocks_ >= kMidiBlocks) return false;
+    std::string error;
+    return setMidi(player, std::move(bytes), error);
+}
+
+bool Mixer::setMidi(std::size_t player, std::vector<unsigned char> bytes, std::string& error) {
+    std::lock_guard loading(loading_);
+    if (player + 1 >= slots_.size()) {
+        error = "no such player";
+        return false;
+    }
     Slot& s = *slots_[player];
-    if (s.isMidi()) return false;
-    s.midi = std::move(bytes);
-    s.block = midiBlocks_++;
-    attachMidi(s);
+    {
+        std::lock_guard guard(lock_);
+        if (s.isMidi()) {
+            error = "the player has its tune already";
+            return false;
+        }
+    }
+    if (midiBlocks_ >= kMidiBlocks) {
+        error = "more tunes than the synthesiser has channels for";
+        return false;
+    }
+    FluidSynthMessages messages;
+    std::string why;
+    auto current = Sequence::make(bytes, why);
+    auto spare = current ? Sequence::make(bytes, why) : nullptr;
+    if (!spare) {
+        error = messages.reason(why);
+        return false;
+    }
+    const int block = midiBlocks_;
+    // synth_ changes only under loading_, which this call holds.
+    if (synth_ && !pinInstruments(synth_->synth, block, bytes, why)) {
+        error = messages.reason(why);
+        return false;
+    }
+    ++midiBlocks_;
+    {
+        std::lock_guard guard(lock_);
+        s.block = block;
+        s.midi = std::move(bytes);
+        s.current = std::move(current);
+        s.spare = std::move(spare);
+        s.current->route.base = s.spare->route.base = block * 16;
+        s.setSynth(synth_ ? synth_->synth : nullptr);
+    }
+    if (!loader_.joinable()) loader_ = std::thread([this] { remakePlayed(); });
     return true;
-}
-
-void Mixer::attachMidi(Slot& s) {
-    s.clock.settings = new_fluid_settings();
-    fluid_settings_setnum(s.clock.settings, "synth.sample-rate", kRate);
-    fluid_settings_setint(s.clock.settings, "synth.reverb.active", 0);
-    fluid_settings_setint(s.clock.settings, "synth.chorus.active", 0);
-    fluid_settings_setint(s.clock.settings, "synth.polyphony", 1);
-    s.clock.synth = new_fluid_synth(s.clock.settings);
-    s.route = Route{synth_ ? synth_->synth : nullptr, s.block * 16};
-    rewind(s);
-}
-
-// A fresh player stands before the first event. FluidSynth's own seek to 0 would skip the notes
-// that start at 0, and a tune's first chord is there.
-void Mixer::rewind(Slot& s) {
-    if (s.player) delete_fluid_player(s.player);
-    s.player = s.clock.synth ? new_fluid_player(s.clock.synth) : nullptr;
-    if (!s.player) return;
-    fluid_player_set_playback_callback(s.player, routeEvent, &s.route);
-    fluid_player_add_mem(s.player, s.midi.data(), s.midi.size());
 }
 
 bool Mixer::loadSoundFont(const std::string& path, std::string& error) {
+    std::lock_guard loading(loading_);
+    if (synth_) return true;
+    FluidSynthMessages messages;
+    const std::string cannot = "cannot load the SoundFont " + path;
     auto synth = std::make_unique<Synth>();
     synth->settings = new_fluid_settings();
-    fluid_settings_setnum(synth->settings, "synth.sample-rate", kRate);
-    fluid_settings_setint(synth->settings, "synth.midi-channels", kMidiBlocks * 16);
-    // Only the instruments the tunes choose are read into memory: the full GM set is 140 MB.
-    fluid_settings_setint(synth->settings, "synth.dynamic-sample-loading", 1);
-    synth->synth = new_fluid_synth(synth->settings);
-    if (!synth->synth || fluid_synth_sfload(synth->synth, path.c_str(), 1) == FLUID_FAILED) {
-        error = "cannot load the SoundFont " + path;
+    if (!synth->settings || fluid_settings_setnum(synth->settings, "synth.sample-rate", kRate) != FLUID_OK ||
+        fluid_settings_setint(synth->settings, "synth.midi-channels", kMidiBlocks * 16) != FLUID_OK ||
+        // Only the instruments the tunes choose are read into memory: the full GM set is 140 MB.
+        fluid_settings_setint(synth->settings, "synth.dynamic-sample-loading", 1) != FLUID_OK ||
+        !(synth->synth = new_fluid_synth(synth->settings))) {
+        error = messages.reason(cannot + ": FluidSynth cannot make a synthesiser");
         return false;
     }
+    // Channel 10 of every block is for drums, as in General MIDI; FluidSynth makes only the very
+    // first channel 10 so. Set before the SoundFont, whose loading then gives them the drum kit.
+    for (int c = 0; c < kMidiBlocks * 16; ++c)
+        if (isDrumChannel(c) && (fluid_synth_set_channel_type(synth->synth, c, CHANNEL_TYPE_DRUM) != FLUID_OK ||
+                                 fluid_synth_bank_select(synth->synth, c, 128) != FLUID_OK)) {
+            error = messages.reason(cannot + ": FluidSynth has no drum channels");
+            return false;
+        }
+    if (fluid_synth_sfload(synth->synth, path.c_str(), 1) == FLUID_FAILED) {
+        error = messages.reason(cannot);
+        return false;
+    }
+    // The tunes' instruments are read here, before the synthesiser has another user. The tunes
+    // themselves change only under loading_, which this call holds.
+    for (const auto& s : slots_) {
+        std::string why;
+        if (s->isMidi() && !pinInstruments(synth->synth, s->block, s->midi, why)) {
+            error = messages.reason(cannot + ": " + why);
+            return false;
+        }
+    }
     std::lock_guard guard(lock_);
-    if (synth_) return true;
     synth_ = std::move(synth);
-    for (auto& s : slots_) s->route.synth = synth_->synth;
+    for (auto& s : slots_) s->setSynth(synth_->synth);
     return true;
-}
-
-bool Mixer::hasSynth() const {
-    std::lock_guard guard(lock_);
-    return synth_ != nullptr;
 }
 
 // The player's own notes go into their release, as when a tune ends; the other tunes play on.
 void Mixer::releaseNotes(const Slot& s) {
     if (!synth_) return;
-    for (int c = 0; c < 16; ++c) {
-        fluid_synth_all_notes_off(synth_->synth, s.block * 16 + c);
-        fluid_synth_cc(synth_->synth, s.block * 16 + c, 64, 0);  // a held pedal would keep them
+    for (int c = s.block * 16; c < s.block * 16 + 16; ++c) {
+        // Fails only for a channel the synthesiser lacks, and every block's 16 are there.
+        fluid_synth_all_notes_off(synth_->synth, c);
+        fluid_synth_cc(synth_->synth, c, 64, 0);  // a held pedal would keep them
+    }
+}
+
+// Under lock_, from the UI thread (seekToStart) or the audio thread (a tune at its end): only
+// pointers change hands here, and the loader is woken to remake the played player.
+void Mixer::rewind(Slot& s) {
+    if (s.rewinding || !s.current->started()) return;  // at its beginning already, or soon
+    if (!s.spare) {
+        s.rewinding = true;  // the loader is still remaking the other; it swaps in when done
+        return;
+    }
+    s.played = std::move(s.current);
+    s.current = std::move(s.spare);
+    played_.notify_one();
+}
+
+// The mixer's loader thread: each played player is replaced by a fresh one of the same tune,
+// made outside the lock, and handed back as the spare (or as the current one, if a rewind waits).
+void Mixer::remakePlayed() {
+    std::unique_lock guard(lock_);
+    for (;;) {
+        Slot* slot = nullptr;
+        played_.wait(guard, [&] {
+            for (auto& s : slots_)
+                if (s->played) slot = s.get();
+            return closing_ || slot;
+        });
+        if (closing_) return;
+        std::unique_ptr<Sequence> q = std::move(slot->played);
+        guard.unlock();
+        FluidSynthMessages messages;
+        std::string why;
+        if (!q->remake(slot->midi, why)) {  // the tune's bytes never change once set
+            std::fprintf(stderr, "verminadia: cannot rewind a tune (%s); it stays silent\n",
+                         messages.reason(why).c_str());
+            q.reset();
+            guard.lock();
+            continue;
+        }
+        guard.lock();
+        q->route.synth = synth_ ? synth_->synth : nullptr;
+        if (slot->rewinding) {
+            slot->played = std::move(slot->current);
+            slot->current = std::move(q);
+            slot->rewinding = false;
+        } else {
+            slot->spare = std::move(q);
+        }
     }
 }
 
@@ -164,7 +295,8 @@ void Mixer::play(std::size_t player) {
     if (player + 1 >= slots_.size()) return;
     Slot& s = *slots_[player];
     if (s.isMidi()) {
-        if (s.player) fluid_player_play(s.player);
+        if (!s.playing && !s.rewinding) s.current->resume();
+        s.playing = true;
         return;
     }
     if (s.pos >= s.clip.frames()) s.pos = 0;
@@ -175,13 +307,11 @@ void Mixer::stop(std::size_t player) {
     std::lock_guard guard(lock_);
     if (player + 1 >= slots_.size()) return;
     Slot& s = *slots_[player];
-    s.playing = false;
-    // Only a playing sequence is stopped: FluidSynth's stop marks its position, and a player
-    // still before its first event would then skip the notes that start there.
-    if (s.midiPlaying()) {
-        fluid_player_stop(s.player);
+    if (s.isMidi() && s.playing && !s.rewinding) {
+        s.current->pause();
         releaseNotes(s);
     }
+    s.playing = false;
 }
 
 void Mixer::seekToStart(std::size_t player) {
@@ -190,7 +320,7 @@ void Mixer::seekToStart(std::size_t player) {
     Slot& s = *slots_[player];
     s.playing = false;
     s.pos = 0;
-    if (s.player) {
+    if (s.isMidi()) {
         rewind(s);
         releaseNotes(s);
     }
@@ -205,15 +335,13 @@ void Mixer::beep() {
 
 bool Mixer::playing(std::size_t player) const {
     std::lock_guard guard(lock_);
-    if (player >= slots_.size()) return false;
-    const Slot& s = *slots_[player];
-    return s.isMidi() ? s.midiPlaying() : s.playing;
+    return player < slots_.size() && slots_[player]->playing;
 }
 
 bool Mixer::midiBusy() const {
     if (!synth_) return false;
     for (const auto& s : slots_)
-        if (s->midiPlaying()) return true;
+        if (s->isMidi() && s->playing && !s->rewinding) return true;
     return fluid_synth_get_active_voice_count(synth_->synth) > 0;
 }
 
@@ -223,21 +351,20 @@ void Mixer::render(float* left, float* right, int frames) {
 }
 
 void Mixer::renderBlock(float* left, float* right, int frames) {
-    // The sequences move on by this block first, so their events sound within it. Until the
+    // The tunes move on by this block first, so their events sound within it. Until the
     // SoundFont is in, their clocks wait: a tune told to play meanwhile starts from its beginning.
     if (synth_) {
-        for (auto& s : slots_)
-            if (s->midiPlaying()) {
-                fluid_synth_write_float(s->clock.synth, frames, scratch_.data(), 0, 1, scratch_.data() + kBlock, 0, 1);
-                // FluidSynth lets a finished file run on for a while; the game hears the end at
-                // its last event, so that a play right after it starts the tune again.
-                if (fluid_player_get_current_tick(s->player) > fluid_player_get_total_ticks(s->player)) rewind(*s);
+        for (auto& sp : slots_) {
+            Slot& s = *sp;
+            if (!s.isMidi() || !s.playing || s.rewinding) continue;
+            if (!s.current->advance(frames) || s.current->ended()) {
+                s.playing = false;
+                rewind(s);
             }
+        }
     }
     // An idle synthesiser is not run: the game is silent most of the time between tunes.
-    if (midiBusy()) {
-        fluid_synth_write_float(synth_->synth, frames, left, 0, 1, right, 0, 1);
-    } else {
+    if (!midiBusy() || fluid_synth_write_float(synth_->synth, frames, left, 0, 1, right, 0, 1) != FLUID_OK) {
         std::fill_n(left, frames, 0.0f);
         std::fill_n(right, frames, 0.0f);
     }

@@ -1,21 +1,24 @@
 #pragma once
-// One software mixer for all the game's players: waveform clips and MIDI sequences rendered by
-// one FluidSynth synthesiser, summed into one stereo stream. Each sequence is read by its own
-// FluidSynth player, clocked by a silent synthesiser of its own, and its channel messages go to
-// its own 16 channels of the shared one: a stop or a rewind then touches only its own notes.
+// One software mixer for all the game's players: waveform clips and MIDI tunes rendered by one
+// FluidSynth synthesiser, summed into one stereo stream. Each tune is read by its own FluidSynth
+// player, clocked by a silent synthesiser of its own, and its channel messages go to its own 16
+// channels of the shared one: a stop or a rewind then touches only its own notes.
 //
-// Threads: play/stop/seekToStart/beep come from the UI thread and only flip state under a
-// short lock; render() runs on the audio thread; the loading calls may run on a loader thread
-// and do their slow work (SoundFont, decoding) before taking the lock.
+// Threads: play/stop/seekToStart/beep come from the UI thread and only flip state under a short
+// lock. render() runs on the audio thread and asks nothing of the heap or the disk: each tune
+// keeps a second player of itself, parsed in advance, and a rewind swaps it in; the mixer's own
+// loader thread then remakes the played one. The loading calls (setClip, setMidi, loadSoundFont,
+// setBeep) run on a loader thread and do their slow work before taking the lock.
 
+#include <condition_variable>
 #include <cstddef>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ui/audio/clip.h"
-
 
 namespace verminadia::audio {
 
@@ -29,9 +32,13 @@ public:
     // Loading. A player without a sound stays silent, whatever it is told.
     void setClip(std::size_t player, Clip clip);
     // `bytes` must have passed checkMidi(). Up to 16 MIDI players; each gets 16 channels of the
-    // one synthesiser, so their programs and controllers never meet.
+    // one synthesiser, so their programs and controllers never meet. Tunes belong before the
+    // SoundFont: one set later reads its instruments while the synthesiser plays, and the audio
+    // thread may then wait on FluidSynth's own lock.
+    bool setMidi(std::size_t player, std::vector<unsigned char> bytes, std::string& error);
     bool setMidi(std::size_t player, std::vector<unsigned char> bytes);
-    // Builds the synthesiser; MIDI players told to play meanwhile start from their beginning.
+    // Builds the synthesiser, with every instrument the tunes choose read and pinned in memory;
+    // MIDI players told to play meanwhile start from their beginning.
     bool loadSoundFont(const std::string& path, std::string& error);
     void setBeep(Clip clip);
 
@@ -42,7 +49,6 @@ public:
     void beep();
 
     bool playing(std::size_t player) const;
-    bool hasSynth() const;
 
     // Writes `frames` frames of the mix into the two channel buffers.
     void render(float* left, float* right, int frames);
@@ -52,15 +58,19 @@ private:
     struct Synth;
     void renderBlock(float* left, float* right, int frames);
     bool midiBusy() const;
-    void attachMidi(Slot& slot);
     void releaseNotes(const Slot& slot);
     void rewind(Slot& slot);
+    void remakePlayed();
 
-    mutable std::mutex lock_;
+    mutable std::mutex lock_;  // the UI, audio and loader threads
+    std::condition_variable played_;  // a tune has played: the loader remakes its player
     std::vector<std::unique_ptr<Slot>> slots_;  // the players, then the beep
     std::unique_ptr<Synth> synth_;
-    int midiBlocks_ = 0;
-    std::vector<float> scratch_;
+    bool closing_ = false;
+
+    std::mutex loading_;  // one loading call at a time, so that tunes and SoundFont meet once
+    int midiBlocks_ = 0;  // under loading_
+    std::thread loader_;  // remakes played tunes; started with the first tune
 };
 
 }  // namespace verminadia::audio

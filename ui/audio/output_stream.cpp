@@ -36,12 +36,16 @@ OutputStream::~OutputStream() {
 }
 
 bool OutputStream::open(std::string& error) {
-    silenceFluidSynth();
+    FluidSynthMessages messages;
     auto* settings = new_fluid_settings();
     settings_ = settings;
-    fluid_settings_setnum(settings, "synth.sample-rate", kRate);
-    fluid_settings_setint(settings, "audio.period-size", kPeriodSize);
-    fluid_settings_setint(settings, "audio.periods", kPeriods);
+    if (!settings || fluid_settings_setnum(settings, "synth.sample-rate", kRate) != FLUID_OK ||
+        fluid_settings_setint(settings, "audio.period-size", kPeriodSize) != FLUID_OK ||
+        fluid_settings_setint(settings, "audio.periods", kPeriods) != FLUID_OK) {
+        error = messages.reason("FluidSynth refuses the stream's settings");
+        return false;
+    }
+    // Only a name for the server's volume controls: FluidSynth builds without it refuse it.
     fluid_settings_setstr(settings, "audio.pulseaudio.media-role", "game");
     // JACK, FluidSynth's first choice, would try to start a server of its own; name ours.
     for (const char* name : {"pulseaudio", "alsa"}) {
@@ -52,11 +56,14 @@ bool OutputStream::open(std::string& error) {
         if (driver_) break;
     }
     if (!driver_) {
-        error = "no audio device or sound server";
+        error = messages.reason("no audio device or sound server");
         return false;
     }
-    fluid_settings_getint(settings, "audio.period-size", &periodSize_);
-    fluid_settings_getint(settings, "audio.periods", &periods_);
+    if (fluid_settings_getint(settings, "audio.period-size", &periodSize_) != FLUID_OK ||
+        fluid_settings_getint(settings, "audio.periods", &periods_) != FLUID_OK) {
+        periodSize_ = kPeriodSize;  // what was asked for; the figure is only reported
+        periods_ = kPeriods;
+    }
     return true;
 }
 

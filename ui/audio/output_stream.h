@@ -19,7 +19,6 @@ public:
     // Tries PulseAudio (which also serves PipeWire desktops), then ALSA. False with the reason
     // when neither has a device: the game then runs silently.
     bool open(std::string& error);
-    bool isOpen() const { return driver_ != nullptr; }
     // What the stream buffers ahead: the longest wait from a play to its sound at the speakers.
     double bufferSeconds() const;
     // Sees every period after the mixer wrote it, on the audio thread; for measurements.

@@ -1,5 +1,6 @@
 #include "ui/audio/sound_files.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -17,6 +18,15 @@ fs::path utf8Path(std::string_view s) {
 bool isFile(const fs::path& p) {
     std::error_code ec;
     return fs::is_regular_file(p, ec);
+}
+
+// strerror shares one buffer between threads, and the files are read on the loader thread.
+// glibc's strerror_r returns its text; the POSIX form returns 0 and fills the buffer.
+[[maybe_unused]] const char* errorText(const char* gnu, const char*) { return gnu; }
+[[maybe_unused]] const char* errorText(int posix, const char* buffer) { return posix == 0 ? buffer : "unknown error"; }
+std::string errorText(int code) {
+    std::array<char, 256> buffer{};
+    return errorText(strerror_r(code, buffer.data(), buffer.size()), buffer.data());
 }
 }  // namespace
 
@@ -48,7 +58,7 @@ std::string findSoundFont(const std::vector<std::string>& candidates) {
 bool readFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& error) {
     std::ifstream in(utf8Path(path), std::ios::binary);
     if (!in) {
-        error = std::strerror(errno);
+        error = errorText(errno);
         return false;
     }
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
