@@ -231,8 +231,12 @@ protected:
         font_ = findSoundFont(systemSoundFonts());
         if (font_.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
     }
-    // Seconds of sound, as its RMS.
-    static double listen(Mixer& m, double seconds) { return render(m, static_cast<int>(seconds * kRate)).rms(); }
+    // Seconds of sound, as its RMS. Rendered faster than real time, so the mixer's loader is
+    // given the time a real period would have given it to hand rewound players back.
+    static double listen(Mixer& m, double seconds) {
+        m.waitUntilRemade();
+        return render(m, static_cast<int>(seconds * kRate)).rms();
+    }
     std::string font_;
 };
 

@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include "ui/audio/midi.h"
@@ -287,7 +288,17 @@ void Mixer::remakePlayed() {
         } else {
             slot->spare = std::move(q);
         }
+        remade_.notify_all();
     }
+}
+
+void Mixer::waitUntilRemade() {
+    std::unique_lock guard(lock_);
+    remade_.wait_for(guard, std::chrono::seconds(5), [&] {
+        for (auto& s : slots_)
+            if (s->played || s->rewinding) return false;
+        return true;
+    });
 }
 
 void Mixer::play(std::size_t player) {

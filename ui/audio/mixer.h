@@ -52,6 +52,9 @@ public:
 
     // Writes `frames` frames of the mix into the two channel buffers.
     void render(float* left, float* right, int frames);
+    // Waits (five seconds at most) until every rewound tune has its fresh player back. For
+    // rendering faster than real time, as the tests do, where the loader would lag behind.
+    void waitUntilRemade();
 
 private:
     struct Slot;
@@ -64,6 +67,7 @@ private:
 
     mutable std::mutex lock_;  // the UI, audio and loader threads
     std::condition_variable played_;  // a tune has played: the loader remakes its player
+    std::condition_variable remade_;  // the loader handed a player back
     std::vector<std::unique_ptr<Slot>> slots_;  // the players, then the beep
     std::unique_ptr<Synth> synth_;
     bool closing_ = false;
