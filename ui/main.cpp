@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "game/events.h"
 #include "ui/app_style.h"
 #include "ui/game_window.h"
+#include "ui/language.h"
 #include "ui/sound_output.h"
 
 namespace {
@@ -51,7 +53,9 @@ int main(int argc, char** argv) {
 
     verminadia::ui::SystemSound sound;
     verminadia::ClockRandom random;
-    verminadia::Game game(sound, random);
+    verminadia::Catalogues catalogues(verminadia::ui::programFolder(), "verminadia", std::cerr);
+    const std::string language = verminadia::ui::startLanguage(QString(), QString());
+    verminadia::Game game(sound, random, catalogues.get(language));
     verminadia::ui::GameWindow window(game);
     verminadia::startGame(game);
     window.sync();
