@@ -17,7 +17,7 @@ std::vector<std::filesystem::path> catalogueLocations(const std::string& languag
                                                       const std::filesystem::path& programDir) {
     return {
         programDir / "locale" / language / kFile,
-        programDir / ".." / "share" / "locale" / language / kFile,
+        programDir.parent_path() / "share" / "locale" / language / kFile,
         std::filesystem::path(VERMINADIA_LOCALE_DIR) / language / kFile,
     };
 }
