@@ -1,9 +1,9 @@
-// Every English line fits its box in the window's font at 1x. The game is played in English
-// through every screen, every opponent's answer and action and every hero's attack lines, with
+// Every line of every translation fits its box in the window's font at 1x. The game is played
+// in the language through every screen, every opponent's answer and action and every hero's attack lines, with
 // the longest names of each kind written into the state and numbers as large as a career makes
 // them; after every step each caption is measured with QFontMetrics against the room its widget
 // has: a label up to its panel's inner edge or the next widget of its row, a button or an edit
-// box inside its own frame. Every entry of the English catalogue must have been shown on the way.
+// box inside its own frame. Every entry of the catalogue must have been shown on the way.
 
 #include <gtest/gtest.h>
 
@@ -28,6 +28,7 @@
 #include "ending/ending.h"
 #include "game/events.h"
 #include "language/catalogues.h"
+#include "language/choice.h"
 #include "town/handlers.h"
 #include "town/heroes.h"
 #include "town/king.h"
@@ -37,7 +38,7 @@
 namespace verminadia::ui {
 namespace {
 
-// The English catalogue, noting every entry the game looks up.
+// A translation, noting every entry the game looks up.
 class Recording final : public Catalogue {
 public:
     explicit Recording(const CatalogueFile& file) : file_(file) {}
@@ -52,16 +53,19 @@ private:
     mutable std::set<std::string, std::less<>> seen_;
 };
 
-const CatalogueFile& englishFile() {
-    static const CatalogueFile file = [] {
-        std::string why;
-        auto c = CatalogueFile::read(
-            std::filesystem::path(VERMINADIA_BUILD_DIR) / "locale/en/LC_MESSAGES/verminadia.mo", why);
-        if (!c) throw std::runtime_error("the English catalogue: " + why);
-        return std::move(*c);
-    }();
-    return file;
+// The catalogue this build compiled for a language.
+const CatalogueFile& catalogueFile(const std::string& language) {
+    static std::map<std::string, CatalogueFile> files;
+    if (auto it = files.find(language); it != files.end()) return it->second;
+    std::string why;
+    auto c = CatalogueFile::read(
+        std::filesystem::path(VERMINADIA_BUILD_DIR) / "locale" / language / "LC_MESSAGES/verminadia.mo", why);
+    if (!c) throw std::runtime_error("the " + language + " catalogue: " + why);
+    return files.emplace(language, std::move(*c)).first->second;
 }
+
+// Every language but the game's own.
+std::vector<std::string> translations() { return {languages().begin() + 1, languages().end()}; }
 
 int bevel(const WidgetDef& panel) {
     const int ring = panel.bevel == Bevel::Lowered2 ? 2 : 1;
@@ -120,9 +124,9 @@ struct LongestNames {
     std::map<std::string, std::string> byField;
 };
 
-class Fit : public ::testing::Test {
+class Fit : public ::testing::TestWithParam<std::string> {
 protected:
-    Recording english{englishFile()};
+    Recording english{catalogueFile(GetParam())};
     SilentOutput silence;
     ClockRandom random{[] { return std::uint64_t{1}; }};
     // The window whose frames give the buttons' and edit boxes' room.
@@ -214,7 +218,7 @@ const NameField kNameFields[] = {
     {&GameState::EnemyName, "opponent"},
 };
 
-TEST_F(Fit, EveryEnglishLineFitsItsBoxWithTheLongestNames) {
+TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
     std::map<std::string, std::string> longest;  // by kind of name
     const auto consider = [&](const char* kind, const std::string& name) {
         std::string& best = longest[kind];
@@ -403,7 +407,7 @@ TEST_F(Fit, EveryEnglishLineFitsItsBoxWithTheLongestNames) {
     }
     // Every entry was shown on the way, but the language menu's, which lives outside the window.
     const std::set<std::string_view> outside = {kLanguageMenuTitle, kLanguageName};
-    for (const std::string& msgid : englishFile().msgids()) {
+    for (const std::string& msgid : catalogueFile(GetParam()).msgids()) {
         if (outside.count(msgid) == 0) {
             EXPECT_TRUE(english.seen().count(msgid)) << "never shown, so never measured: " << msgid;
         }
@@ -412,6 +416,9 @@ TEST_F(Fit, EveryEnglishLineFitsItsBoxWithTheLongestNames) {
     for (const auto& [kind, name] : longest) std::printf(" %s \"%s\",", kind.c_str(), name.c_str());
     std::printf("\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryTranslation, Fit, ::testing::ValuesIn(translations()),
+                         [](const ::testing::TestParamInfo<std::string>& param) { return param.param; });
 
 }  // namespace
 }  // namespace verminadia::ui
