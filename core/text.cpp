@@ -75,13 +75,14 @@ Text Text::verbatim(std::string text) {
 }
 
 Text& Text::with(std::string_view name, Text value) {
-    for (Field& f : fields_) {
-        if (f.name == name) {
-            f.value = std::move(value);
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] == name) {
+            values_[i] = std::move(value);
             return *this;
         }
     }
-    fields_.push_back(Field{std::string(name), std::move(value)});
+    names_.emplace_back(name);
+    values_.push_back(std::move(value));
     return *this;
 }
 
@@ -92,8 +93,8 @@ Text& Text::part(int shown, int of) {
 }
 
 bool Text::has(std::string_view name) const {
-    for (const Field& f : fields_) {
-        if (f.name == name) return true;
+    for (const std::string& n : names_) {
+        if (n == name) return true;
     }
     return false;
 }
@@ -106,8 +107,8 @@ std::string Text::render(const Catalogue& c) const {
         whole = id_;
     } else {
         std::vector<FieldValue> values;
-        values.reserve(fields_.size());
-        for (const Field& f : fields_) values.push_back(FieldValue{f.name, f.value.render(c)});
+        values.reserve(names_.size());
+        for (std::size_t i = 0; i < names_.size(); ++i) values.push_back(FieldValue{names_[i], values_[i].render(c)});
         whole = fill(c.translate(id_), values);
     }
     if (of_ <= 0) return whole;

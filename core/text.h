@@ -52,17 +52,12 @@ public:
     bool operator==(const Text&) const = default;
 
 private:
-    struct Field;
     std::string id_;
     bool verbatim_ = false;
-    std::vector<Field> fields_;
+    // The fields filled so far: names_[i] with values_[i].
+    std::vector<std::string> names_;
+    std::vector<Text> values_;
     int shown_ = 0, of_ = 0;  // of_ 0: the whole text
-};
-
-struct Text::Field {
-    std::string name;
-    Text value;
-    bool operator==(const Field&) const = default;
 };
 
 // A template with its fields filled: {name} by the value given for name. A field with no value

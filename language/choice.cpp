@@ -49,7 +49,7 @@ std::string languageFromEnvironment(const Environment& env, const std::vector<st
         // A list that names none of ours leaves the texts untranslated, as with gettext.
         while (!list.empty()) {
             const auto end = std::min(list.find(':'), list.size());
-            const std::string found = matchLanguage(list.substr(0, end), available);
+            std::string found = matchLanguage(list.substr(0, end), available);
             if (!found.empty()) return found;
             list.remove_prefix(std::min(end + 1, list.size()));
         }
@@ -58,7 +58,7 @@ std::string languageFromEnvironment(const Environment& env, const std::vector<st
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const std::string_view locale = value(name);
         if (locale.empty()) continue;
-        const std::string found = matchLanguage(locale, available);
+        std::string found = matchLanguage(locale, available);
         return found.empty() ? std::string(kOwnLanguage) : found;
     }
     return std::string(kOwnLanguage);

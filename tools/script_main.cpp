@@ -15,8 +15,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     verminadia::Catalogues catalogues(verminadia::programDirectory(argv[0]), "verminadia-script", std::cerr);
-    const std::string language = verminadia::languageFromEnvironment([](const char* name) { return std::getenv(name); },
-                                                                     verminadia::languages());
+    // Read before anything else runs, on the only thread.
+    const auto env = [](const char* name) { return std::getenv(name); };  // NOLINT(concurrency-mt-unsafe)
+    const std::string language = verminadia::languageFromEnvironment(env, verminadia::languages());
     verminadia::Script script(catalogues.get(language));
     if (argc == 2) {
         std::ifstream in(argv[1]);

@@ -31,7 +31,9 @@ bool knownLanguage(const QString& code) {
 std::string startLanguage(const QString& option, const QString& remembered) {
     if (knownLanguage(option)) return option.toStdString();
     if (knownLanguage(remembered)) return remembered.toStdString();
-    return languageFromEnvironment([](const char* name) { return std::getenv(name); }, languages());
+    // Read at start-up, before the sound stream's thread starts.
+    const auto env = [](const char* name) { return std::getenv(name); };  // NOLINT(concurrency-mt-unsafe)
+    return languageFromEnvironment(env, languages());
 }
 
 Languages::Languages(Game& game, GameWindow& window, Catalogues& catalogues, std::string current)
@@ -49,7 +51,7 @@ QString Languages::name(const std::string& language) {
     return qtext(catalogues_.get(language).translate(kLanguageName));
 }
 
-QMenu* Languages::menu(QWidget* parent, std::function<void(const std::string&)> chosen) {
+QMenu* Languages::menu(QWidget* parent, const std::function<void(const std::string&)>& chosen) {
     auto* menu = new QMenu(qtext(game_.catalogue().translate(kLanguageMenuTitle)), parent);
     auto* group = new QActionGroup(menu);
     for (const std::string& language : languages()) {

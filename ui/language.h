@@ -50,7 +50,7 @@ public:
     void choose(const std::string& language);
     // A submenu for the context menu: one entry per language, each named in itself, the current
     // one checked. Picking one chooses it, then tells `chosen` (to remember it in the settings).
-    QMenu* menu(QWidget* parent, std::function<void(const std::string&)> chosen = {});
+    QMenu* menu(QWidget* parent, const std::function<void(const std::string&)>& chosen = {});
     // A language's name in itself.
     QString name(const std::string& language);
 

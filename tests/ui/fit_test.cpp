@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -106,7 +107,8 @@ private:
             opt.initFrom(b);
             return b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
         }
-        auto* e = static_cast<QLineEdit*>(w);
+        auto* e = dynamic_cast<QLineEdit*>(w);
+        if (e == nullptr) throw std::logic_error("a widget with text that is no label, button or edit box");
         QStyleOptionFrame opt;
         opt.initFrom(e);
         opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
