@@ -2,7 +2,7 @@
 // tells it, so the wildest line always comes with the hardest blow.
 
 #include <array>
-#include <string>
+#include <string_view>
 
 #include "arena/texts.h"
 #include "core/career.h"
@@ -13,64 +13,56 @@ namespace verminadia {
 
 namespace {
 
-constexpr std::string_view kWa = "は";
-constexpr std::string_view kPoke = "を突っついた。";
-constexpr std::string_view kThrow = "に投げ飛ばした。";
-constexpr std::string_view kBite = "に噛み付いた。";
-constexpr std::string_view kTackle = "に体当たりした。";
-constexpr std::string_view kSlash = "を斬り裂いた。";
-constexpr std::string_view kBeheaded = "の首を撥ねた。";
-// The travelling merchant's gun. It came with no lines of its own, which left the previous
-// line on the panel; these three are ours.
-constexpr std::string_view kWalther = "ワルサーP38";
-
-using Draws = std::array<Text, 3>;
+// Each line is a whole template naming the hero and the opponent.
+using Draws = std::array<std::string_view, 3>;
 constexpr int kWeapons = 7;  // the starting weapon, the store's five, the merchant's gun
 using Arsenal = std::array<Draws, kWeapons>;
 
+// The travelling merchant's gun. It came with no lines of its own, which left the previous
+// line on the panel; these three are ours.
 constexpr Draws kWaltherLines = {{
-    {kWalther, "で", Enemy, "を撃った。"},
-    {Hero, kWa, kWalther, "を乱射した。"},
-    {kWalther, "で", Enemy, "を撃ち抜いた。"},
+    N_("ワルサーP38で{EnemyName}を撃った。"),
+    N_("{HeroName}はワルサーP38を乱射した。"),
+    N_("ワルサーP38で{EnemyName}を撃ち抜いた。"),
 }};
 
 // clang-format off
 // By HeroId, then WeaponId, then the draw.
 constexpr std::array<Arsenal, 4> kAttackLines = {{
     {{  // トルバさん
-        {{{Hero, "は木の枝で", Enemy, kPoke}, {Hero, "は木の枝を振り回した。"}, {Hero, kWa, Enemy, "に飛びかかった。"}}},
-        {{{Hero, "はひのきの棒を", Enemy, kThrow}, {Hero, "はひのきの棒を振り回した。"}, {Hero, kWa, Enemy, kBite}}},
-        {{{Enemy, "を困惑させた。"}, {Hero, "は困惑した。"}, {Hero, kWa, Enemy, kTackle}}},
-        {{{Enemy, "を悲しませた。"}, {Hero, "は悲しくなった。"}, {Hero, "は悲しみの極限にたどりついた。"}}},
-        {{{"悪夢のつるぎで", Enemy, kSlash}, {Hero, "は悪夢にうなされた。"}, {Hero, kWa, Enemy, "に飛びついた。"}}},
-        {{{"無力のつるぎで", Enemy, "を斬り刻んだ。"}, {Hero, "は自分の力に無力さを感じた。"}, {Hero, "のあまりの力の無さに", Enemy, "は同情した。"}}},
+        {{N_("{HeroName}は木の枝で{EnemyName}を突っついた。"), N_("{HeroName}は木の枝を振り回した。"), N_("{HeroName}は{EnemyName}に飛びかかった。")}},
+        {{N_("{HeroName}はひのきの棒を{EnemyName}に投げ飛ばした。"), N_("{HeroName}はひのきの棒を振り回した。"), N_("{HeroName}は{EnemyName}に噛み付いた。")}},
+        {{N_("{EnemyName}を困惑させた。"), N_("{HeroName}は困惑した。"), N_("{HeroName}は{EnemyName}に体当たりした。")}},
+        {{N_("{EnemyName}を悲しませた。"), N_("{HeroName}は悲しくなった。"), N_("{HeroName}は悲しみの極限にたどりついた。")}},
+        {{N_("悪夢のつるぎで{EnemyName}を斬り裂いた。"), N_("{HeroName}は悪夢にうなされた。"), N_("{HeroName}は{EnemyName}に飛びついた。")}},
+        {{N_("無力のつるぎで{EnemyName}を斬り刻んだ。"), N_("{HeroName}は自分の力に無力さを感じた。"), N_("{HeroName}のあまりの力の無さに{EnemyName}は同情した。")}},
         kWaltherLines,
     }},
     {{  // 嘆きの老人
-        {{{"木の杖で", Enemy, kPoke}, {Hero, "は木の杖を振り回した。"}, {Hero, "は入れ歯", Enemy, "に投げた。"}}},
-        {{{"嘆きの杖を", Enemy, kThrow}, {Hero, "は嘆いた。"}, {Hero, kWa, Enemy, kBite}}},
-        {{{Enemy, "を女神にした。"}, {Hero, "は女神を呼んだ。"}, {Hero, "は女神になった。"}}},
-        {{{Enemy, "を究極のムチで打った。"}, {Hero, "はムチを手にするとＳの気を感じた。"}, {Hero, "は究極にムチムチした。"}}},
-        {{{"神を呼ぶ杖で", Enemy, "を叩いた。"}, {Hero, "は神を呼んだ。"}, {Hero, kWa, Enemy, "を神に変えた。"}}},
-        {{{"ドラゴンの杖で", Enemy, "を打った。"}, {Hero, "はドラゴンの杖を天にかざした。"}, {"ドラゴンの杖で炎を吹いた。"}}},
+        {{N_("木の杖で{EnemyName}を突っついた。"), N_("{HeroName}は木の杖を振り回した。"), N_("{HeroName}は入れ歯{EnemyName}に投げた。")}},
+        {{N_("嘆きの杖を{EnemyName}に投げ飛ばした。"), N_("{HeroName}は嘆いた。"), N_("{HeroName}は{EnemyName}に噛み付いた。")}},
+        {{N_("{EnemyName}を女神にした。"), N_("{HeroName}は女神を呼んだ。"), N_("{HeroName}は女神になった。")}},
+        {{N_("{EnemyName}を究極のムチで打った。"), N_("{HeroName}はムチを手にするとＳの気を感じた。"), N_("{HeroName}は究極にムチムチした。")}},
+        {{N_("神を呼ぶ杖で{EnemyName}を叩いた。"), N_("{HeroName}は神を呼んだ。"), N_("{HeroName}は{EnemyName}を神に変えた。")}},
+        {{N_("ドラゴンの杖で{EnemyName}を打った。"), N_("{HeroName}はドラゴンの杖を天にかざした。"), N_("ドラゴンの杖で炎を吹いた。")}},
         kWaltherLines,
     }},
     {{  // ミゼル先生
-        {{{Hero, "は鎌で", Enemy, "を斬った。"}, {Hero, "は鎌で草を刈った。"}, {Enemy, "に頭突きをくらわした。"}}},
-        {{{"キコリの斧を", Enemy, kThrow}, {Hero, "はキコリの斧で木を切り倒した。"}, {Enemy, "に殴りかかった。"}}},
-        {{{Enemy, "を夢心地にさせた。"}, {Hero, "は夢心地になった。"}, {Hero, kWa, Enemy, kTackle}}},
-        {{{Hero, kWa, Enemy, "を迷わした。"}, {Hero, "は迷ってしまった。"}, {Hero, "はすべての生物を迷わした。"}}},
-        {{{Enemy, "を迷子にした。"}, {Hero, "は迷子になった。"}, {Hero, kWa, Enemy, "を蹴り飛ばした。"}}},
-        {{{"覇王神の斧で", Enemy, "を真っ二つにした。"}, {Hero, "は覇王神を呼んだ。"}, {Enemy, kBeheaded}}},
+        {{N_("{HeroName}は鎌で{EnemyName}を斬った。"), N_("{HeroName}は鎌で草を刈った。"), N_("{EnemyName}に頭突きをくらわした。")}},
+        {{N_("キコリの斧を{EnemyName}に投げ飛ばした。"), N_("{HeroName}はキコリの斧で木を切り倒した。"), N_("{EnemyName}に殴りかかった。")}},
+        {{N_("{EnemyName}を夢心地にさせた。"), N_("{HeroName}は夢心地になった。"), N_("{HeroName}は{EnemyName}に体当たりした。")}},
+        {{N_("{HeroName}は{EnemyName}を迷わした。"), N_("{HeroName}は迷ってしまった。"), N_("{HeroName}はすべての生物を迷わした。")}},
+        {{N_("{EnemyName}を迷子にした。"), N_("{HeroName}は迷子になった。"), N_("{HeroName}は{EnemyName}を蹴り飛ばした。")}},
+        {{N_("覇王神の斧で{EnemyName}を真っ二つにした。"), N_("{HeroName}は覇王神を呼んだ。"), N_("{EnemyName}の首を撥ねた。")}},
         kWaltherLines,
     }},
     {{  // サスライの剣士
-        {{{"銅のつるぎで", Enemy, kSlash}, {Hero, "は銅のつるぎを振り回した。"}, {Enemy, "に目潰しをかました。"}}},
-        {{{"銀のつるぎを", Enemy, kThrow}, {Hero, "は銀のつるぎを振り回した。"}, {Enemy, "を八つ裂きにした。"}}},
-        {{{"金のつるぎで", Enemy, "をみじん切りにした。"}, {Hero, "は金のつるぎを天にかざした。"}, {Enemy, "を半殺しにした。"}}},
-        {{{Enemy, "を破壊した。"}, {Hero, "は破壊した。"}, {Hero, "はすべての物を破壊した。"}}},
-        {{{Hero, kWa, Enemy, "を魔神にした。"}, {Hero, "は魔神と化した。"}, {Enemy, "を千切りにした。"}}},
-        {{{Enemy, kBeheaded}, {Hero, "は自分のことを覇王神だと思いこんでいる。"}, {Enemy, "は切断された。"}}},
+        {{N_("銅のつるぎで{EnemyName}を斬り裂いた。"), N_("{HeroName}は銅のつるぎを振り回した。"), N_("{EnemyName}に目潰しをかました。")}},
+        {{N_("銀のつるぎを{EnemyName}に投げ飛ばした。"), N_("{HeroName}は銀のつるぎを振り回した。"), N_("{EnemyName}を八つ裂きにした。")}},
+        {{N_("金のつるぎで{EnemyName}をみじん切りにした。"), N_("{HeroName}は金のつるぎを天にかざした。"), N_("{EnemyName}を半殺しにした。")}},
+        {{N_("{EnemyName}を破壊した。"), N_("{HeroName}は破壊した。"), N_("{HeroName}はすべての物を破壊した。")}},
+        {{N_("{HeroName}は{EnemyName}を魔神にした。"), N_("{HeroName}は魔神と化した。"), N_("{EnemyName}を千切りにした。")}},
+        {{N_("{EnemyName}の首を撥ねた。"), N_("{HeroName}は自分のことを覇王神だと思いこんでいる。"), N_("{EnemyName}は切断された。")}},
         kWaltherLines,
     }},
 }};
@@ -78,7 +70,7 @@ constexpr std::array<Arsenal, 4> kAttackLines = {{
 
 constexpr int kAttackDraw = 3;
 
-const Text* attackLine(const GameState& s, int drawn) {
+const std::string_view* attackLine(const GameState& s, int drawn) {
     if (s.HeroId < 0 || s.HeroId >= static_cast<int>(kAttackLines.size())) return nullptr;
     if (s.WeaponId < 0 || s.WeaponId >= kWeapons) return nullptr;
     return &kAttackLines[static_cast<std::size_t>(s.HeroId)][static_cast<std::size_t>(s.WeaponId)]
@@ -96,10 +88,10 @@ void Label45Click(Game& g) {
     const int drawn = g.draw(kAttackDraw);
     s.LastAmount = drawn + s.Attack + s.WeaponAttack - s.EnemyDefense;
     if (s.LastAmount < 1) s.LastAmount = 0;
-    g.form.setCaption(W::Label31, s.HeroName + "の攻撃！！");
-    if (const Text* line = attackLine(s, drawn)) g.form.setCaption(W::Label32, compose(s, *line));
+    g.caption(W::Label31, N_("{HeroName}の攻撃！！"));
+    if (const std::string_view* line = attackLine(s, drawn)) g.caption(W::Label32, *line);
     s.EnemyHp -= s.LastAmount;
-    g.form.setCaption(W::Label33, damageDealtLine(s));
+    g.caption(W::Label33, kDamageDealt);
 }
 
 }  // namespace verminadia

@@ -37,65 +37,65 @@ constexpr W kAnnounced = W::Form1;
 
 // clang-format off
 constexpr std::array kAmateur = {
-    Opponent{0, When::Always, "100円マン", 20, 1, 2, 0, 2, W::Image6},
-    Opponent{1, When::Always, "ズンダラ", 20, 2, 2, 2, 2, W::Image7},
-    Opponent{2, When::Always, "スライム", 20, 1, 2, 0, 2, W::Image8},
-    Opponent{3, When::Always, "浮遊顔", 15, 2, 2, 0, 1, W::Image9},
-    Opponent{4, When::Always, "ズンダラ", 18, 1, 4, 2, 2, W::Image7},
-    Opponent{5, When::Early, "黄魔人", 12, 2, 4, 0, 2, W::Image37},
-    Opponent{5, When::Late, "黄色魔人", 12, 1, 4, 0, 2, W::Image37},
-    Opponent{5, When::Champion, "ズンダラデラックス", 35, 3, 3, 30, 5, kAnnounced},
-    Opponent{6, When::Always, "生命物体", 15, 2, 2, 0, 2, W::Image58},
+    Opponent{0, When::Always, N_("100円マン"), 20, 1, 2, 0, 2, W::Image6},
+    Opponent{1, When::Always, N_("ズンダラ"), 20, 2, 2, 2, 2, W::Image7},
+    Opponent{2, When::Always, N_("スライム"), 20, 1, 2, 0, 2, W::Image8},
+    Opponent{3, When::Always, N_("浮遊顔"), 15, 2, 2, 0, 1, W::Image9},
+    Opponent{4, When::Always, N_("ズンダラ"), 18, 1, 4, 2, 2, W::Image7},
+    Opponent{5, When::Early, N_("黄魔人"), 12, 2, 4, 0, 2, W::Image37},
+    Opponent{5, When::Late, N_("黄色魔人"), 12, 1, 4, 0, 2, W::Image37},
+    Opponent{5, When::Champion, N_("ズンダラデラックス"), 35, 3, 3, 30, 5, kAnnounced},
+    Opponent{6, When::Always, N_("生命物体"), 15, 2, 2, 0, 2, W::Image58},
 };
 constexpr std::array kLight = {
-    Opponent{0, When::Always, "ゴキブリ", 30, 2, 2, 3, 4, W::Image10},
-    Opponent{1, When::Always, "ゾンビ", 20, 2, 6, 1, 5, W::Image11},
-    Opponent{2, When::Always, "宇宙人", 28, 2, 2, 7, 5, W::Image13},
-    Opponent{3, When::Always, "兵隊", 26, 2, 3, 0, 4, W::Image16},
-    Opponent{4, When::Early, "チッポ君", 30, 2, 2, 8, 4, W::Image38},
-    Opponent{4, When::Late, "チッポ君", 32, 2, 2, 8, 5, W::Image38},
-    Opponent{4, When::Champion, "ポロネ五段", 60, 3, 3, 4, 8, kAnnounced},
-    Opponent{5, When::Always, "お星様", 26, 2, 3, 0, 4, W::Image59},
+    Opponent{0, When::Always, N_("ゴキブリ"), 30, 2, 2, 3, 4, W::Image10},
+    Opponent{1, When::Always, N_("ゾンビ"), 20, 2, 6, 1, 5, W::Image11},
+    Opponent{2, When::Always, N_("宇宙人"), 28, 2, 2, 7, 5, W::Image13},
+    Opponent{3, When::Always, N_("兵隊"), 26, 2, 3, 0, 4, W::Image16},
+    Opponent{4, When::Early, N_("チッポ君"), 30, 2, 2, 8, 4, W::Image38},
+    Opponent{4, When::Late, N_("チッポ君"), 32, 2, 2, 8, 5, W::Image38},
+    Opponent{4, When::Champion, N_("ポロネ五段"), 60, 3, 3, 4, 8, kAnnounced},
+    Opponent{5, When::Always, N_("お星様"), 26, 2, 3, 0, 4, W::Image59},
 };
 constexpr std::array kFly = {
-    Opponent{0, When::Always, "トラ", 50, 3, 4, 9, 6, W::Image12},
-    Opponent{1, When::Always, "人食い族", 55, 3, 3, 9, 6, W::Image14},
-    Opponent{2, When::Always, "ヅラズンダラ", 50, 3, 4, 10, 5, W::Image45},
-    Opponent{3, When::Always, "野ウサギ", 60, 3, 3, 11, 6, W::Image36},
-    Opponent{4, When::Early, "ヘビ魔人", 40, 3, 4, 9, 5, W::Image39},
-    Opponent{4, When::Late, "ヘビ魔人", 40, 3, 4, 9, 6, W::Image39},
-    Opponent{4, When::Champion, "警察官ムッカ", 85, 4, 2, 12, 10, kAnnounced},
-    Opponent{5, When::Always, "偽太陽", 50, 3, 3, 31, 6, W::Image57},
-    Opponent{6, When::Always, "ナントカ星人", 50, 3, 3, 7, 6, W::Image62},
+    Opponent{0, When::Always, N_("トラ"), 50, 3, 4, 9, 6, W::Image12},
+    Opponent{1, When::Always, N_("人食い族"), 55, 3, 3, 9, 6, W::Image14},
+    Opponent{2, When::Always, N_("ヅラズンダラ"), 50, 3, 4, 10, 5, W::Image45},
+    Opponent{3, When::Always, N_("野ウサギ"), 60, 3, 3, 11, 6, W::Image36},
+    Opponent{4, When::Early, N_("ヘビ魔人"), 40, 3, 4, 9, 5, W::Image39},
+    Opponent{4, When::Late, N_("ヘビ魔人"), 40, 3, 4, 9, 6, W::Image39},
+    Opponent{4, When::Champion, N_("警察官ムッカ"), 85, 4, 2, 12, 10, kAnnounced},
+    Opponent{5, When::Always, N_("偽太陽"), 50, 3, 3, 31, 6, W::Image57},
+    Opponent{6, When::Always, N_("ナントカ星人"), 50, 3, 3, 7, 6, W::Image62},
 };
 constexpr std::array kBantam = {
-    Opponent{0, When::Always, "モヒズンダラ", 60, 4, 3, 2, 8, W::Image46},
-    Opponent{1, When::Always, "魔界の戦士", 40, 4, 7, 0, 9, W::Image16},
-    Opponent{2, When::Always, "カエル", 50, 4, 5, 14, 7, W::Image27},
-    Opponent{3, When::Always, "恐怖の目玉", 30, 4, 10, 0, 8, W::Image28},
-    Opponent{4, When::NoChampion, "ズンダラレッド", 60, 4, 4, 2, 7, W::Image42},
-    Opponent{4, When::Champion, "扇風機マン", 100, 5, 4, 15, 15, kAnnounced},
-    Opponent{5, When::Always, "ピョンちゃん", 60, 4, 4, 0, 8, W::Image60},
-    Opponent{6, When::Always, "ウワサのピピちゃん", 60, 4, 4, 0, 8, W::Image64},
+    Opponent{0, When::Always, N_("モヒズンダラ"), 60, 4, 3, 2, 8, W::Image46},
+    Opponent{1, When::Always, N_("魔界の戦士"), 40, 4, 7, 0, 9, W::Image16},
+    Opponent{2, When::Always, N_("カエル"), 50, 4, 5, 14, 7, W::Image27},
+    Opponent{3, When::Always, N_("恐怖の目玉"), 30, 4, 10, 0, 8, W::Image28},
+    Opponent{4, When::NoChampion, N_("ズンダラレッド"), 60, 4, 4, 2, 7, W::Image42},
+    Opponent{4, When::Champion, N_("扇風機マン"), 100, 5, 4, 15, 15, kAnnounced},
+    Opponent{5, When::Always, N_("ピョンちゃん"), 60, 4, 4, 0, 8, W::Image60},
+    Opponent{6, When::Always, N_("ウワサのピピちゃん"), 60, 4, 4, 0, 8, W::Image64},
 };
 constexpr std::array kFeather = {
-    Opponent{0, When::Always, "偉大な博士", 70, 5, 3, 17, 10, W::Image17},
-    Opponent{1, When::Always, "マスター", 50, 5, 6, 16, 11, W::Image18},
-    Opponent{2, When::Always, "悲劇の魚屋", 80, 5, 3, 6, 10, W::Image19},
-    Opponent{3, When::Always, "指揮官", 65, 5, 5, 6, 11, W::Image16},
-    Opponent{4, When::Early, "多忙な商人", 60, 5, 2, 5, 10, W::Image40},
-    Opponent{4, When::Late, "赤字の商人", 60, 5, 2, 5, 11, W::Image40},
-    Opponent{4, When::Champion, "ロクロ首", 140, 6, 4, 9, 20, kAnnounced},
-    Opponent{5, When::Always, "オリンピック候補", 70, 5, 4, 0, 12, W::Image63},
+    Opponent{0, When::Always, N_("偉大な博士"), 70, 5, 3, 17, 10, W::Image17},
+    Opponent{1, When::Always, N_("マスター"), 50, 5, 6, 16, 11, W::Image18},
+    Opponent{2, When::Always, N_("悲劇の魚屋"), 80, 5, 3, 6, 10, W::Image19},
+    Opponent{3, When::Always, N_("指揮官"), 65, 5, 5, 6, 11, W::Image16},
+    Opponent{4, When::Early, N_("多忙な商人"), 60, 5, 2, 5, 10, W::Image40},
+    Opponent{4, When::Late, N_("赤字の商人"), 60, 5, 2, 5, 11, W::Image40},
+    Opponent{4, When::Champion, N_("ロクロ首"), 140, 6, 4, 9, 20, kAnnounced},
+    Opponent{5, When::Always, N_("オリンピック候補"), 70, 5, 4, 0, 12, W::Image63},
 };
 constexpr std::array kMiddle = {
-    Opponent{0, When::Always, "自由の酪農家", 100, 6, 2, 19, 15, W::Image20},
-    Opponent{1, When::Always, "龍神の弟", 50, 6, 100, 18, 14, W::Image21},
-    Opponent{2, When::Always, "究極の魔法使い", 60, 6, 100, 20, 17, W::Image22},
-    Opponent{3, When::Always, "泉仙人", 25, 6, 15, 22, 16, W::Image23},
-    Opponent{4, When::NoChampion, "ズンダラホワイト", 100, 6, 2, 13, 15, W::Image43},
-    Opponent{4, When::Champion, "謎の男", 200, 7, 4, 21, 30, kAnnounced},
-    Opponent{5, When::Always, "目覚まし時計魔人", 120, 6, 3, 0, 16, W::Image61},
+    Opponent{0, When::Always, N_("自由の酪農家"), 100, 6, 2, 19, 15, W::Image20},
+    Opponent{1, When::Always, N_("龍神の弟"), 50, 6, 100, 18, 14, W::Image21},
+    Opponent{2, When::Always, N_("究極の魔法使い"), 60, 6, 100, 20, 17, W::Image22},
+    Opponent{3, When::Always, N_("泉仙人"), 25, 6, 15, 22, 16, W::Image23},
+    Opponent{4, When::NoChampion, N_("ズンダラホワイト"), 100, 6, 2, 13, 15, W::Image43},
+    Opponent{4, When::Champion, N_("謎の男"), 200, 7, 4, 21, 30, kAnnounced},
+    Opponent{5, When::Always, N_("目覚まし時計魔人"), 120, 6, 3, 0, 16, W::Image61},
 };
 // clang-format on
 
@@ -107,18 +107,18 @@ struct WeightClass {
     int basePower;
     int threshold;     // the champion may come from this bout of the class on
     int championDue;   // ChampionWins when this class's champion is the next one
-    std::string_view opening;
+    std::string_view opening;  // the bout's number in the class, the counter named in it
     std::span<const Opponent> opponents;
     W unstretch;  // a picture that "は巨大化した！" may have stretched last time; Form1: none
 };
 
 // clang-format off
-constexpr WeightClass kAmateurClass{0, &GameState::AmateurBouts, 7, 1, 1, 9, 0, "アマチュア級第", kAmateur, W::Image29};
-constexpr WeightClass kLightClass{1, &GameState::LightBouts, 6, 1, 2, 10, 1, "ライト級第", kLight, W::Form1};
-constexpr WeightClass kFlyClass{2, &GameState::FlyBouts, 7, 2, 3, 10, 2, "フライ級第", kFly, W::Form1};
-constexpr WeightClass kBantamClass{3, &GameState::BantamBouts, 7, 2, 4, 10, 3, "バンダム級第", kBantam, W::Image27};
-constexpr WeightClass kFeatherClass{4, &GameState::FeatherBouts, 6, 3, 5, 10, 4, "フェザー級第", kFeather, W::Form1};
-constexpr WeightClass kMiddleClass{5, &GameState::MiddleBouts, 6, 3, 6, 7, 5, "ミドル級第", kMiddle, W::Form1};
+constexpr WeightClass kAmateurClass{0, &GameState::AmateurBouts, 7, 1, 1, 9, 0, N_("アマチュア級第{AmateurBouts}回戦"), kAmateur, W::Image29};
+constexpr WeightClass kLightClass{1, &GameState::LightBouts, 6, 1, 2, 10, 1, N_("ライト級第{LightBouts}回戦"), kLight, W::Form1};
+constexpr WeightClass kFlyClass{2, &GameState::FlyBouts, 7, 2, 3, 10, 2, N_("フライ級第{FlyBouts}回戦"), kFly, W::Form1};
+constexpr WeightClass kBantamClass{3, &GameState::BantamBouts, 7, 2, 4, 10, 3, N_("バンダム級第{BantamBouts}回戦"), kBantam, W::Image27};
+constexpr WeightClass kFeatherClass{4, &GameState::FeatherBouts, 6, 3, 5, 10, 4, N_("フェザー級第{FeatherBouts}回戦"), kFeather, W::Form1};
+constexpr WeightClass kMiddleClass{5, &GameState::MiddleBouts, 6, 3, 6, 7, 5, N_("ミドル級第{MiddleBouts}回戦"), kMiddle, W::Form1};
 // clang-format on
 
 constexpr int kHeavyOpensAt = 6;
@@ -158,10 +158,10 @@ void startBattleMusic(Game& g, int theme) {
     stopTownMusic(g);
 }
 
-void writeOpening(Game& g, std::string_view opening, int bouts) {
-    g.form.setCaption(W::Label31, std::string(opening) + std::to_string(bouts) + "回戦");
-    g.form.setCaption(W::Label32, "対戦相手は" + g.state.EnemyName + "です！！");
-    g.form.setCaption(W::Label33, "戦闘開始！！！");
+void writeOpening(Game& g, std::string_view opening) {
+    g.caption(W::Label31, opening);
+    g.caption(W::Label32, N_("対戦相手は{EnemyName}です！！"));
+    g.caption(W::Label33, N_("戦闘開始！！！"));
 }
 
 void setUpBout(Game& g, const WeightClass& c) {
@@ -183,7 +183,7 @@ void setUpBout(Game& g, const WeightClass& c) {
         if (o.draw != drawn || !matches(o.when, bouts, c, s.ChampionWins)) continue;
         s.EnemyDefense = o.defense;
         s.EnemyKind = o.kind;
-        s.EnemyName = std::string(o.name);
+        g.setText(&GameState::EnemyName, Text(o.name));
         s.EnemyHp = o.hp;
         s.EnemyExp = o.exp;
         s.EnemyPower = o.power;
@@ -197,7 +197,7 @@ void setUpBout(Game& g, const WeightClass& c) {
         }
         break;
     }
-    writeOpening(g, c.opening, bouts);
+    writeOpening(g, c.opening);
 }
 
 }  // namespace
@@ -230,17 +230,17 @@ void Button14Click(Game& g) {
     g.form.show(W::Panel5);
     g.form.hide(W::Panel8, W::Panel9);
     s.TalkState = talk::kNothing;
-    const int bouts = ++s.HeavyBouts;
+    ++s.HeavyBouts;
     s.EnemyPower = kHeavyBasePower;
     s.EnemyDefense = c->defense;
     s.EnemyKind = c->kind;
-    s.EnemyName = std::string(c->name);
+    g.setText(&GameState::EnemyName, Text(c->name));
     s.EnemyHp = c->hp;
     s.EnemyExp = c->exp;
     s.EnemyPower = c->power;
     s.ChallengerBout = c->wins;
     g.form.show(W::Label66);
-    writeOpening(g, "ヘビー級第", bouts);
+    writeOpening(g, N_("ヘビー級第{HeavyBouts}回戦"));
 }
 
 void Timer3Timer(Game& g) {

@@ -35,25 +35,25 @@ struct Good {
     W merchant;  // the merchant's offer that comes back after a use; Form1: none
     void (*effect)(GameState&);
     void (*refresh)(Game&);
-    std::string_view result;  // after the hero's name
+    std::string_view result;
 };
 
 // clang-format off
 constexpr std::array kGoods = {
     Good{W::Label49, W::Label53, &GameState::Item1Name, nullptr, W::Form1, W::Form1,
-         littleHeal, showHp, "のHPが少しだけ回復した。"},
+         littleHeal, showHp, N_("{HeroName}のHPが少しだけ回復した。")},
     Good{W::Label50, W::Label54, &GameState::Item2Name, &GameState::Item2Count, W::Label41, W::Form1,
-         heal20, showHp, "のHPが20ポイント回復した。"},
+         heal20, showHp, N_("{HeroName}のHPが20ポイント回復した。")},
     Good{W::Label51, W::Label55, &GameState::Item3Name, &GameState::Item3Count, W::Label42, W::Form1,
-         fullHeal, showHp, "のHPが完全回復した。"},
+         fullHeal, showHp, N_("{HeroName}のHPが完全回復した。")},
     Good{W::Label69, W::Label68, &GameState::TearName, &GameState::TearCount, W::Form1, W::Button19,
-         fullMp, showMp, "のMPが完全回復した。"},
+         fullMp, showMp, N_("{HeroName}のMPが完全回復した。")},
 };
 // clang-format on
 
-std::string entryCaption(const GameState& s, const Good& good) {
-    if (good.count == nullptr) return s.*good.name;
-    return countedText(s.*good.name, s.*good.count);
+Text entryCaption(const Game& g, const Good& good) {
+    if (good.count == nullptr) return g.text(good.name);
+    return countedCaption(g.text(good.name), g.state.*good.count);
 }
 
 // No stock check: an entry can be clicked only while it shows, and it goes when the stock does.
@@ -67,8 +67,8 @@ void useGood(Game& g, const Good& good) {
     g.form.show(W::Panel5);
     if (good.shelf != W::Form1) g.form.show(good.shelf);
     good.effect(s);
-    g.form.setCaption(W::Label31, s.HeroName + "は" + s.*good.name + "を使った。");
-    g.form.setCaption(W::Label32, s.HeroName + std::string(good.result));
+    g.form.setCaption(W::Label31, g.text(N_("{HeroName}は{item}を使った。")).with("item", g.text(good.name)));
+    g.caption(W::Label32, good.result);
     g.form.setCaption(W::Label33, "");
     good.refresh(g);
     if (good.merchant != W::Form1) g.form.show(good.merchant);
@@ -79,7 +79,7 @@ void useGood(Game& g, const Good& good) {
 
 // The counts are those of the moment the panel opens; which entries show is the shops' doing.
 void Label47Click(Game& g) {
-    for (const Good& good : kGoods) g.form.setCaption(good.entry, entryCaption(g.state, good));
+    for (const Good& good : kGoods) g.form.setCaption(good.entry, entryCaption(g, good));
     openInPlaceOfMessages(g, W::Panel10);
 }
 

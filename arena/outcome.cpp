@@ -92,8 +92,8 @@ void victory(Game& g) {
     s.BattleMusicTick = 0;
     const int drawn = g.draw(2);
     s.LastAmount = s.EnemyPower * kPrizePerPower + drawn;
-    g.form.setCaption(W::Label31, s.EnemyName + "を倒した。");
-    g.form.setCaption(W::Label32, s.HeroName + "は" + std::to_string(s.LastAmount) + "円手に入れた。");
+    g.caption(W::Label31, N_("{EnemyName}を倒した。"));
+    g.caption(W::Label32, N_("{HeroName}は{LastAmount}円手に入れた。"));
     g.form.setCaption(W::Label33, "");
     s.Gold += s.LastAmount;
     s.Exp += s.EnemyExp;
@@ -119,9 +119,9 @@ void defeat(Game& g) {
     g.sound.play(Player::MediaPlayer6);
     g.form.disable(Timer::Timer3);
     s.BattleMusicTick = 0;
-    g.form.setCaption(W::Label33, s.HeroName + "は負けてしまった。");
-    s.TitleName = s.Title0Name;
-    g.form.setCaption(W::Label13, s.TitleName);
+    g.caption(W::Label33, N_("{HeroName}は負けてしまった。"));
+    g.setText(&GameState::TitleName, g.text(&GameState::Title0Name));
+    g.form.setCaption(W::Label13, g.text(&GameState::TitleName));
     g.form.hide(W::Panel9);
     s.TalkState = talk::kDefeatAftermath;
 }
@@ -131,11 +131,11 @@ void experienceStep(Game& g) {
     g.sound.stopAndRewind(Player::MediaPlayer2);
     s.TalkState = talk::kBackToClasses;
     hideOpponentPictures(g);
-    g.form.setCaption(W::Label31, std::to_string(s.EnemyExp) + "の経験値を手に入れた。");
+    g.caption(W::Label31, N_("{EnemyExp}の経験値を手に入れた。"));
     g.form.setCaption(W::Label32, "");
     g.form.setCaption(W::Label33, "");
-    s.PendingLine2 = s.HeroName + "はLVが上がった。";
-    s.PendingLine3 = "新しい特技を覚えた。";
+    g.setText(&GameState::PendingLine2, g.text(N_("{HeroName}はLVが上がった。")));
+    g.setText(&GameState::PendingLine3, Text(N_("新しい特技を覚えた。")));
     g.draw(2);
     // Only the current level's threshold counts: one victory, one level-up at most.
     const LevelStep* l = levelStep(s.Level);
@@ -148,9 +148,9 @@ void experienceStep(Game& g) {
 void levelUpStep(Game& g) {
     GameState& s = g.state;
     g.sound.play(Player::MediaPlayer4);
-    g.form.setCaption(W::Label32, s.PendingLine2);
+    g.form.setCaption(W::Label32, g.text(&GameState::PendingLine2));
     const LevelStep* l = levelStep(s.Level);
-    if (l != nullptr && l->skillEntry != W::Form1) g.form.setCaption(W::Label33, s.PendingLine3);
+    if (l != nullptr && l->skillEntry != W::Form1) g.form.setCaption(W::Label33, g.text(&GameState::PendingLine3));
     s.TalkState = talk::kBackToClasses;
     ++s.Level;
     s.MaxHp += s.Roll + 3;

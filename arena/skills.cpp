@@ -18,14 +18,14 @@ namespace verminadia {
 
 namespace {
 
-constexpr std::string_view kShortOfMp = "MPが足りない！！";
+constexpr std::string_view kShortOfMp = N_("MPが足りない！！");
 
 enum class Effect : std::uint8_t { Damage, Heal };
 
 struct Skill {
     W entry;
     std::string GameState::*name;
-    std::string_view costText;  // after the name on the entry
+    std::string_view caption;  // on the entry, as on the status screen: the name and the cost
     int cost;
     Effect effect;
     int base;
@@ -37,13 +37,13 @@ struct Skill {
 using P = Player;
 // clang-format off
 constexpr std::array kSkills = {
-    Skill{W::Label61, &GameState::Skill1Name, "(MP3)", 3, Effect::Damage, 20, 4, false,
+    Skill{W::Label61, &GameState::Skill1Name, N_("{Skill1Name}(MP3)"), 3, Effect::Damage, 20, 4, false,
           {P::MediaPlayer22, P::MediaPlayer19, P::MediaPlayer20, P::MediaPlayer21}},
-    Skill{W::Label62, &GameState::Skill2Name, "(MP4)", 4, Effect::Heal, 30, 4, false,
+    Skill{W::Label62, &GameState::Skill2Name, N_("{Skill2Name}(MP4)"), 4, Effect::Heal, 30, 4, false,
           {P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16}},
-    Skill{W::Label63, &GameState::Skill3Name, "(MP7)", 7, Effect::Damage, 25, 15, true,
+    Skill{W::Label63, &GameState::Skill3Name, N_("{Skill3Name}(MP7)"), 7, Effect::Damage, 25, 15, true,
           {P::MediaPlayer18, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
-    Skill{W::Label64, &GameState::Skill4Name, "(MP15)", 15, Effect::Damage, 45, 50, false,
+    Skill{W::Label64, &GameState::Skill4Name, N_("{Skill4Name}(MP15)"), 15, Effect::Damage, 45, 50, false,
           {P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
 };
 // clang-format on
@@ -54,7 +54,7 @@ void useSkill(Game& g, const Skill& k) {
     g.form.show(W::Panel5);
     // Short of MP: nothing is spent and the turn is not used; lines 2 and 3 stay as they were.
     if (s.Mp < k.cost) {
-        g.form.setCaption(W::Label31, std::string(kShortOfMp));
+        g.caption(W::Label31, kShortOfMp);
         g.form.show(W::Panel9);
         return;
     }
@@ -73,11 +73,9 @@ void useSkill(Game& g, const Skill& k) {
         s.Mp -= k.cost;
         healUpToMax(s, s.LastAmount);
     }
-    g.form.setCaption(W::Label31, s.HeroName);
-    g.form.setCaption(W::Label32, "　「" + s.*k.name + "！！」");
-    g.form.setCaption(W::Label33, k.effect == Effect::Damage
-                                      ? damageDealtLine(s)
-                                      : s.HeroName + "はHPが" + std::to_string(s.LastAmount) + "回復した。");
+    g.form.setCaption(W::Label31, g.text(&GameState::HeroName));
+    g.form.setCaption(W::Label32, Text(N_("　「{skill}！！」")).with("skill", g.text(k.name)));
+    g.caption(W::Label33, k.effect == Effect::Damage ? kDamageDealt : N_("{HeroName}はHPが{LastAmount}回復した。"));
     showMp(g);
     if (k.effect == Effect::Heal) showHp(g);
 }
@@ -102,7 +100,7 @@ void healUpToMax(GameState& s, int amount) {
 
 // The entries are written afresh on every opening; which of them show is the level-ups' doing.
 void Label46Click(Game& g) {
-    for (const Skill& k : kSkills) g.form.setCaption(k.entry, g.state.*k.name + std::string(k.costText));
+    for (const Skill& k : kSkills) g.caption(k.entry, k.caption);
     openInPlaceOfMessages(g, W::Panel11);
 }
 

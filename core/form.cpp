@@ -4,10 +4,11 @@
 
 namespace verminadia {
 
-Form::Form() {
+Form::Form(const Catalogue& catalogue) : catalogue_(&catalogue) {
     for (const WidgetDef& d : kWidgets) {
-        widgets_[index(d.id)] = WidgetState{d.visible, std::string(d.caption), d.font.color, d.font.px,
-                                            d.top,     d.stretch,              d.color};
+        texts_[index(d.id)] = Text(d.caption);
+        widgets_[index(d.id)] = WidgetState{d.visible, texts_[index(d.id)].render(catalogue),
+                                            d.font.color, d.font.px, d.top, d.stretch, d.color};
     }
     for (const TimerDef& d : kTimers) timers_[static_cast<std::size_t>(d.id)] = TimerState{d.enabled, d.enabled ? 1u : 0u};
 }
@@ -26,7 +27,21 @@ bool Form::showing(W w) const {
     return true;
 }
 
-void Form::setCaption(W w, std::string caption) { at(w).caption = std::move(caption); }
+void Form::setCaption(W w, Text caption) {
+    at(w).caption = caption.render(*catalogue_);
+    texts_[index(w)] = std::move(caption);
+}
+
+void Form::setCaption(W w, std::string caption) {
+    texts_[index(w)] = Text::verbatim(caption);
+    at(w).caption = std::move(caption);
+}
+
+void Form::retranslate(const Catalogue& catalogue) {
+    catalogue_ = &catalogue;
+    ++revision_;
+    for (const WidgetDef& d : kWidgets) widgets_[index(d.id)].caption = texts_[index(d.id)].render(catalogue);
+}
 
 void Form::setWindowColor(Rgb color) {
     ++revision_;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/text.h"
 #include "core/widgets.h"
 
 namespace verminadia {
@@ -33,7 +34,8 @@ struct TimerState {
 
 class Form {
 public:
-    Form();
+    // The table's captions are looked up in `catalogue`.
+    explicit Form(const Catalogue& catalogue = untranslated());
 
     template <typename... Ws>
     void show(Ws... ws) {
@@ -48,8 +50,15 @@ public:
     // Shown on screen: its own flag and every panel that holds it.
     bool showing(W w) const;
 
+    // A caption in the form's language, kept with what it was made from.
+    void setCaption(W w, Text caption);
+    // A caption shown as it is, in any language.
     void setCaption(W w, std::string caption);
     const std::string& caption(W w) const { return widgets_[index(w)].caption; }
+    const Text& captionText(W w) const { return texts_[index(w)]; }
+    // Every caption made again in another language.
+    void retranslate(const Catalogue& catalogue);
+    const Catalogue& catalogue() const { return *catalogue_; }
 
     void setWindowColor(Rgb color);
     Rgb windowColor() const { return windowColor_; }
@@ -76,7 +85,9 @@ public:
 private:
     WidgetState& at(W w);
 
+    const Catalogue* catalogue_;
     std::array<WidgetState, kWidgetCount> widgets_;
+    std::array<Text, kWidgetCount> texts_;
     std::array<TimerState, kTimerCount> timers_;
     Rgb windowColor_ = kWhite;
     bool open_ = true;

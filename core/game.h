@@ -1,11 +1,17 @@
 #pragma once
-// Everything a handler touches: the game state, the window's model, the sound players and the
-// random source.
+// Everything a handler touches: the game state, the window's model, the sound players, the
+// random source and the catalogue its texts are shown in.
+
+#include <array>
+#include <iterator>
+#include <string>
+#include <string_view>
 
 #include "core/form.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "core/sound.h"
+#include "core/text.h"
 
 namespace verminadia {
 
@@ -14,8 +20,11 @@ struct Game;
 // A handler: one widget event, or one step of a screen.
 using Handler = void (*)(Game&);
 
+using TextMember = std::string GameState::*;
+
 struct Game {
-    Game(SoundOutput& out, Random& rng) : sound(out), random(&rng) {}
+    Game(SoundOutput& out, Random& rng, const Catalogue& catalogue = untranslated())
+        : form(catalogue), sound(out), random(&rng), catalogue_(&catalogue) {}
 
     GameState state;
     Form form;
@@ -24,6 +33,25 @@ struct Game {
 
     // A draw of n, kept in Roll until the next one.
     int draw(int n) { return state.Roll = random->draw(n); }
+
+    // A template whose fields name the state's fields ("{HeroName}は{LastAmount}円手に入れた。"),
+    // filled with their values as they are now. Other fields are left for Text::with.
+    Text text(std::string_view msgid) const;
+    // A caption from such a template.
+    void caption(W w, std::string_view msgid) { form.setCaption(w, text(msgid)); }
+
+    // The state's text fields hold names and lines in the game's language; each is kept with
+    // the text it was made from. A value written straight into the state counts as itself.
+    void setText(TextMember field, Text t);
+    Text text(TextMember field) const;
+
+    const Catalogue& catalogue() const { return *catalogue_; }
+    // Another language from now on: the state's texts and every caption are made again in it.
+    void setCatalogue(const Catalogue& catalogue);
+
+private:
+    std::array<Text, std::size(kTextFields)> texts_{};
+    const Catalogue* catalogue_;
 };
 
 }  // namespace verminadia

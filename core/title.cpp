@@ -7,7 +7,6 @@
 #include "core/game.h"
 #include "core/title.h"
 #include "core/town_bar_texts.h"
-#include "core/utf8.h"
 
 namespace verminadia {
 
@@ -30,16 +29,17 @@ void FormCreate(Game& g) {
     s.Item2Count = 0;
     s.Item3Count = 0;
     s.TitleIndex = 0;
-    s.MerchantItem1Name = "ワルサーP38";
-    s.MerchantItem2Name = "セクシーランジェリー";
-    s.TearName = "ドラゴンの涙";
+    g.setText(&GameState::MerchantItem1Name, Text(N_("ワルサーP38")));
+    g.setText(&GameState::MerchantItem2Name, Text(N_("セクシーランジェリー")));
+    g.setText(&GameState::TearName, Text(N_("ドラゴンの涙")));
     s.EndingTick = 0;
     s.ChallengerBout = kNoChallengerBout;
 }
 
 namespace {
 
-constexpr std::string_view kTitle = "ヴェルミナーディア外伝";
+// The title is spelled out over eleven shots, one character each in Japanese.
+constexpr int kTitleShots = 11;
 
 // One row of the opening: its actions run at every tick from `from` to `to`, in table order.
 struct TitleStep {
@@ -52,7 +52,7 @@ constexpr TitleStep kTitleSteps[] = {
     {5, 15, [](Game& g) { g.sound.restart(Player::MediaPlayer1); }},
     {2, 2, [](Game& g) {
         g.form.show(W::Label1);
-        g.form.setCaption(W::Label1, "            GLIMMERSTOVE");
+        g.caption(W::Label1, N_("            GLIMMERSTOVE"));
     }},
     {4, 4, [](Game& g) {
         g.form.setWindowColor(kBlack);
@@ -61,7 +61,7 @@ constexpr TitleStep kTitleSteps[] = {
     }},
     {5, 5, [](Game& g) { g.form.setFontColor(W::Label1, kRed); }},
     {5, 15, [](Game& g) {
-        g.form.setCaption(W::Label1, std::string(utf8Prefix(kTitle, static_cast<std::size_t>(g.state.TitleTick - 4))));
+        g.form.setCaption(W::Label1, Text(kGameTitle).part(g.state.TitleTick - 4, kTitleShots));
     }},
     {16, 16, [](Game& g) {
         g.sound.restart(Player::MediaPlayer2);
@@ -73,15 +73,15 @@ constexpr TitleStep kTitleSteps[] = {
     }},
     {19, 19, [](Game& g) {
         g.form.setFontColor(W::Label2, kRed);
-        g.form.setCaption(W::Label2, "このゲームはフィクションです。");
+        g.caption(W::Label2, N_("このゲームはフィクションです。"));
     }},
     {21, 21, [](Game& g) { g.form.setCaption(W::Label2, ""); }},
     {22, 22, [](Game& g) {
         g.form.setFontColor(W::Label2, kWhite);
-        g.form.setCaption(W::Label2, "　　今からおよそ600年前");
+        g.caption(W::Label2, N_("　　今からおよそ600年前"));
     }},
-    {24, 24, [](Game& g) { g.form.setCaption(W::Label2, "      7月10日、嵐の夜"); }},
-    {26, 26, [](Game& g) { g.form.setCaption(W::Label2, "ドラゴン城で闘技大会が行われた。"); }},
+    {24, 24, [](Game& g) { g.caption(W::Label2, N_("      7月10日、嵐の夜")); }},
+    {26, 26, [](Game& g) { g.caption(W::Label2, N_("ドラゴン城で闘技大会が行われた。")); }},
     {28, 28, [](Game& g) { g.form.hide(W::Label2); }},
     {29, 29, [](Game& g) {
         g.form.show(W::Panel1);

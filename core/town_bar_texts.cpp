@@ -1,18 +1,27 @@
 #include "core/town_bar_texts.h"
 
+#include <utility>
+
 #include "core/game.h"
 
 namespace verminadia {
 
-std::string levelText(int level) { return "LV   " + std::to_string(level); }
-std::string hpText(int hp, int maxHp) { return "HP　" + std::to_string(hp) + "/" + std::to_string(maxHp); }
-std::string mpText(int mp, int maxMp) { return "MP　" + std::to_string(mp) + "/" + std::to_string(maxMp); }
-std::string moneyText(int gold) { return "所持金　" + std::to_string(gold); }
-std::string countedText(const std::string& name, int count) { return name + "(" + std::to_string(count) + ")"; }
+Text levelCaption(int level) { return Text(N_("LV   {Level}")).with("Level", level); }
+Text hpCaption(int hp, int maxHp) { return Text(N_("HP　{Hp}/{MaxHp}")).with("Hp", hp).with("MaxHp", maxHp); }
+Text mpCaption(int mp, int maxMp) { return Text(N_("MP　{Mp}/{MaxMp}")).with("Mp", mp).with("MaxMp", maxMp); }
+Text moneyCaption(int gold) { return Text(N_("所持金　{Gold}")).with("Gold", gold); }
+Text countedCaption(Text name, int count) {
+    return Text(N_("{name}({count})")).with("name", std::move(name)).with("count", count);
+}
 
-void showLevel(Game& g) { g.form.setCaption(W::Label9, levelText(g.state.Level)); }
-void showHp(Game& g) { g.form.setCaption(W::Label11, hpText(g.state.Hp, g.state.MaxHp)); }
-void showMp(Game& g) { g.form.setCaption(W::Label10, mpText(g.state.Mp, g.state.MaxMp)); }
-void showMoney(Game& g) { g.form.setCaption(W::Label12, moneyText(g.state.Gold)); }
+std::string levelText(int level) { return levelCaption(level).render(untranslated()); }
+std::string hpText(int hp, int maxHp) { return hpCaption(hp, maxHp).render(untranslated()); }
+std::string mpText(int mp, int maxMp) { return mpCaption(mp, maxMp).render(untranslated()); }
+std::string moneyText(int gold) { return moneyCaption(gold).render(untranslated()); }
+
+void showLevel(Game& g) { g.form.setCaption(W::Label9, levelCaption(g.state.Level)); }
+void showHp(Game& g) { g.form.setCaption(W::Label11, hpCaption(g.state.Hp, g.state.MaxHp)); }
+void showMp(Game& g) { g.form.setCaption(W::Label10, mpCaption(g.state.Mp, g.state.MaxMp)); }
+void showMoney(Game& g) { g.form.setCaption(W::Label12, moneyCaption(g.state.Gold)); }
 
 }  // namespace verminadia

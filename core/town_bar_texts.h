@@ -3,16 +3,24 @@
 
 #include <string>
 
+#include "core/text.h"
+
 namespace verminadia {
 
 struct Game;
 
-std::string levelText(int level);          // "LV   " + level (three ordinary spaces)
-std::string hpText(int hp, int maxHp);     // "HP　" + hp + "/" + maxHp
-std::string mpText(int mp, int maxMp);     // "MP　" + mp + "/" + maxMp
-std::string moneyText(int gold);           // "所持金　" + gold
+Text levelCaption(int level);              // "LV   " + level (three ordinary spaces)
+Text hpCaption(int hp, int maxHp);         // "HP　" + hp + "/" + maxHp
+Text mpCaption(int mp, int maxMp);         // "MP　" + mp + "/" + maxMp
+Text moneyCaption(int gold);               // "所持金　" + gold
 // A counted good as the status screen and the item panel show it: name + "(" + count + ")".
-std::string countedText(const std::string& name, int count);
+Text countedCaption(Text name, int count);
+
+// The same in the game's own language.
+std::string levelText(int level);
+std::string hpText(int hp, int maxHp);
+std::string mpText(int mp, int maxMp);
+std::string moneyText(int gold);
 
 // Rewrite one town-bar caption from the game state.
 void showLevel(Game& g);

@@ -21,17 +21,17 @@ struct StoryLine {
 
 // clang-format off
 constexpr StoryLine kStory[] = {
-    {1, W::Form1, W::Form1, " 　　長い戦いは終わった。"},
-    {3, W::Form1, W::Form1, "　　栄光のドラゴンマスター"},
-    {5, W::Form1, W::Image53, "サスライの剣士は旅に出た。"},
-    {13, W::Image53, W::Image54, "ミゼル先生は森に帰って行った。"},
-    {21, W::Image54, W::Image55, "嘆きの老人はお星様になった。"},
-    {29, W::Image55, W::Image56, "トルバさんは．．．．．．．．"},
+    {1, W::Form1, W::Form1, N_(" 　　長い戦いは終わった。")},
+    {3, W::Form1, W::Form1, N_("　　栄光のドラゴンマスター")},
+    {5, W::Form1, W::Image53, N_("サスライの剣士は旅に出た。")},
+    {13, W::Image53, W::Image54, N_("ミゼル先生は森に帰って行った。")},
+    {21, W::Image54, W::Image55, N_("嘆きの老人はお星様になった。")},
+    {29, W::Image55, W::Image56, N_("トルバさんは．．．．．．．．")},
 };
 
 // Two names come back later in the credits, spaced the same each time.
-constexpr std::string_view kZeku = "　　 　　　　　 ZEKU         ";
-constexpr std::string_view kNunu = "　　　　　　　 ヌヌくん　　 　 ";
+constexpr std::string_view kZeku = N_("　　 　　　　　 ZEKU         ");
+constexpr std::string_view kNunu = N_("　　　　　　　 ヌヌくん　　 　 ");
 
 struct CreditLine {
     int tick;
@@ -39,26 +39,26 @@ struct CreditLine {
 };
 
 constexpr CreditLine kCredits[] = {
-    {39, "                CAST          "},
-    {44, "　　　　　　　シナリオ  　    "},
+    {39, N_("                CAST          ")},
+    {44, N_("　　　　　　　シナリオ  　    ")},
     {49, kZeku},
-    {54, "　　　　キャラクターデザイン  "},
-    {59, "　　　　　　　  ZEKU　　　　 "},
-    {64, "　　　　　　　　Ｑ氏　    　 "},
+    {54, N_("　　　　キャラクターデザイン  ")},
+    {59, N_("　　　　　　　  ZEKU　　　　 ")},
+    {64, N_("　　　　　　　　Ｑ氏　    　 ")},
     {69, kNunu},
-    {74, "　　　　　　グラフィック   　 "},
+    {74, N_("　　　　　　グラフィック   　 ")},
     {79, kZeku},
-    {84, "　　　　　　　 効果音  　    "},
+    {84, N_("　　　　　　　 効果音  　    ")},
     {89, kZeku},
-    {94, "　　　　　　　サウンド  　　　"},
+    {94, N_("　　　　　　　サウンド  　　　")},
     {99, kNunu},
-    {104, "　　　　　サブタイトル考案  　"},
-    {109, "　　　　　　  　ポム        "},
-    {114, "          PROGRAMING BY　   "},
-    {120, "　　           ZEKU     "},
-    {126, "        ヴェルミナーディア   "},
-    {133, " 　        GLIMMERSTOVE　  "},
-    {140, " 　　         ＥＮＤ         "},
+    {104, N_("　　　　　サブタイトル考案  　")},
+    {109, N_("　　　　　　  　ポム        ")},
+    {114, N_("          PROGRAMING BY　   ")},
+    {120, N_("　　           ZEKU     ")},
+    {126, N_("        ヴェルミナーディア   ")},
+    {133, N_(" 　        GLIMMERSTOVE　  ")},
+    {140, N_(" 　　         ＥＮＤ         ")},
 };
 // clang-format on
 
@@ -97,11 +97,11 @@ void Timer5Timer(Game& g) {
         if (line.tick != tick) continue;
         if (line.portraitOff != W::Form1) g.form.hide(line.portraitOff);
         if (line.portraitOn != W::Form1) g.form.show(line.portraitOn);
-        g.form.setCaption(W::Label2, std::string(line.text));
+        g.form.setCaption(W::Label2, Text(line.text));
     }
     if (tick == kCreditsBegin) storyToCredits(g);
     for (const CreditLine& line : kCredits) {
-        if (line.tick == tick) g.form.setCaption(W::Label1, std::string(line.text));
+        if (line.tick == tick) g.form.setCaption(W::Label1, Text(line.text));
     }
     if (tick == kWindowCloses) g.form.close();
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config libgtest-dev
     qt6-base-dev qt6-svg-dev libgl1-mesa-dev
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic gettext
     abcmidi sox espeak-ng fluidsynth fluid-soundfont-gm timgm6mb-soundfont
     libfluidsynth-dev libsndfile1-dev pulseaudio pulseaudio-utils
     clang libclang-rt-14-dev clang-format clang-tidy sound-theme-freedesktop

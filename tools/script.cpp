@@ -62,7 +62,7 @@ const char* boolean(bool b) { return b ? "true" : "false"; }
 
 }  // namespace
 
-Script::Script() : game_(silence_, random_) { startGame(game_); }
+Script::Script(const Catalogue& catalogue) : game_(silence_, random_, catalogue) { startGame(game_); }
 
 int Script::run(std::istream& in, std::ostream& out, std::ostream& err) {
     std::string line;

@@ -12,7 +12,8 @@ namespace verminadia {
 
 class Script {
 public:
-    Script();
+    // The game in its own language, or with its texts looked up in `catalogue`.
+    explicit Script(const Catalogue& catalogue = untranslated());
 
     // Runs every line; returns the exit status: 0, or 2 after the first bad line (reported on err).
     int run(std::istream& in, std::ostream& out, std::ostream& err);

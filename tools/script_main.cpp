@@ -1,8 +1,12 @@
-// verminadia-script [FILE]: plays the game headless from a script (standard input without FILE).
+// verminadia-script [FILE]: plays the game headless from a script (standard input without FILE),
+// in the language the environment asks for, as the game does (LANGUAGE=en plays in English).
 
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 
+#include "language/catalogues.h"
+#include "language/choice.h"
 #include "tools/script.h"
 
 int main(int argc, char** argv) {
@@ -10,7 +14,11 @@ int main(int argc, char** argv) {
         std::cerr << "usage: verminadia-script [SCRIPT]\n";
         return 2;
     }
-    verminadia::Script script;
+    verminadia::Catalogues catalogues(verminadia::programDirectory(argv[0]), "verminadia-script", std::cerr);
+    // Read before anything else runs, on the only thread.
+    const auto env = [](const char* name) { return std::getenv(name); };  // NOLINT(concurrency-mt-unsafe)
+    const std::string language = verminadia::languageFromEnvironment(env, verminadia::languages());
+    verminadia::Script script(catalogues.get(language));
     if (argc == 2) {
         std::ifstream in(argv[1]);
         if (!in) {

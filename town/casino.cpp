@@ -18,12 +18,12 @@ namespace verminadia {
 
 namespace {
 
-constexpr std::string_view kOwner = "トルバさん";
-constexpr std::string_view kGreeting2 = "　「私がオーナーのトルバです。私とジャンケンをしてあなた";
-constexpr std::string_view kGreeting3 = "が勝てば金が２倍、私が勝てば金が半分になります。」";
+constexpr std::string_view kOwner = N_("トルバさん");
+constexpr std::string_view kGreeting2 = N_("　「私がオーナーのトルバです。私とジャンケンをしてあなた");
+constexpr std::string_view kGreeting3 = N_("が勝てば金が２倍、私が勝てば金が半分になります。」");
 
-constexpr std::string_view kYouLose = "あなたの負け";
-constexpr std::string_view kYouWin = "あなたの勝ち";
+constexpr std::string_view kYouLose = N_("あなたの負け");
+constexpr std::string_view kYouWin = N_("あなたの勝ち");
 
 // What a throw does, by Roll: 0 a tie, 1 the owner's hand loses, 2 it wins.
 struct Outcome {
@@ -31,13 +31,13 @@ struct Outcome {
     bool heroWins;
 };
 constexpr std::array kOutcomes = {
-    Outcome{kYouLose, "　「アイコの場合は俺の勝ちだ。悪いな、金はもらうぜ。」", false},
-    Outcome{kYouWin, "　「俺の負けだ。金は持って行け。」", true},
-    Outcome{kYouLose, "　「俺の勝ちだ。金はもらうぞ。またいつでも勝負しに来な。」", false},
+    Outcome{kYouLose, N_("　「アイコの場合は俺の勝ちだ。悪いな、金はもらうぜ。」"), false},
+    Outcome{kYouWin, N_("　「俺の負けだ。金は持って行け。」"), true},
+    Outcome{kYouLose, N_("　「俺の勝ちだ。金はもらうぞ。またいつでも勝負しに来な。」"), false},
 };
 
 enum Hand { Rock, Scissors, Paper };
-constexpr std::array<std::string_view, 3> kHandNames = {"グー", "チョキ", "パー"};
+constexpr std::array<std::string_view, 3> kHandNames = {N_("グー"), N_("チョキ"), N_("パー")};
 // The owner's hand by Roll, one row per hero's hand: rock, scissors, paper.
 using OwnersHands = std::array<Hand, kOutcomes.size()>;
 constexpr std::array<OwnersHands, 3> kOwnersHands = {
@@ -62,10 +62,10 @@ void throwHand(Game& g, Hand hand) {
     g.sound.beep();
     const Outcome& outcome = kOutcomes[static_cast<std::size_t>(roll)];
     const Hand owners = kOwnersHands[static_cast<std::size_t>(hand)][static_cast<std::size_t>(roll)];
-    g.form.setCaption(W::Label71, std::string(outcome.result));
-    g.form.setCaption(W::Label32, std::string(outcome.words));
+    g.caption(W::Label71, outcome.result);
+    g.caption(W::Label32, outcome.words);
     g.form.setCaption(W::Label33, "");
-    g.form.setCaption(W::Label70, std::string(kHandNames[static_cast<std::size_t>(owners)]));
+    g.caption(W::Label70, kHandNames[static_cast<std::size_t>(owners)]);
     s.Gold = outcome.heroWins ? doubled(s.Gold) : s.Gold / 2;
     showMoney(g);
 }
@@ -85,9 +85,9 @@ void Button25Click(Game& g) {
     g.form.show(W::Image52, W::Panel5);
     g.form.setCaption(W::Label70, "");
     g.form.setCaption(W::Label71, "");
-    g.form.setCaption(W::Label31, std::string(kOwner));
-    g.form.setCaption(W::Label32, std::string(kGreeting2));
-    g.form.setCaption(W::Label33, std::string(kGreeting3));
+    g.caption(W::Label31, kOwner);
+    g.caption(W::Label32, kGreeting2);
+    g.caption(W::Label33, kGreeting3);
 }
 
 void Button21Click(Game& g) { throwHand(g, Rock); }

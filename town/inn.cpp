@@ -16,9 +16,9 @@ namespace verminadia {
 
 namespace {
 
-constexpr std::string_view kInnkeeper = "おフク";
-constexpr std::string_view kThanks = "　「ありがとさん。またおいでね。」";
-constexpr std::string_view kShortOfMoney = "　「お金が足りないねぇ。残念だけどまた今度ね。」";
+constexpr std::string_view kInnkeeper = N_("おフク");
+constexpr std::string_view kThanks = N_("　「ありがとさん。またおいでね。」");
+constexpr std::string_view kShortOfMoney = N_("　「お金が足りないねぇ。残念だけどまた今度ね。」");
 
 // The price rises once, with the third title, and never comes down again.
 constexpr int kCheapPrice = 25;
@@ -35,10 +35,10 @@ struct Greeting {
 // By HeroId.
 // clang-format off
 constexpr std::array<Greeting, kHeroCount> kGreetings = {
-    Greeting{"　「あら、トルバさん。私に会いに来てくれたの？うれしいわ。", "特別に一泊25円にサービスしてあげるわ。」", "特別に一泊40円にサービスしてあげるわ。」"},
-    Greeting{"　「あら、どうしたの？そんなに嘆いて。宿に泊まって気分転", "換でもしたらどう？一泊25円よ。」", "換でもしたらどう？一泊40円よ。」"},
-    Greeting{"　「あら、先生。大会に出るの？教師をしながらアルバイトで", "森の管理なんて大変ね。一泊25円だから休んでいってね。」", "森の管理なんて大変ね。一泊40円だから休んでいってね。」"},
-    Greeting{"　「あら、お兄さん。そんなにさすらってばかりじゃダメよ。", "たまには宿にでも泊まったら？一泊25円よ。」", "たまには宿にでも泊まったら？一泊40円よ。」"},
+    Greeting{N_("　「あら、トルバさん。私に会いに来てくれたの？うれしいわ。"), N_("特別に一泊25円にサービスしてあげるわ。」"), N_("特別に一泊40円にサービスしてあげるわ。」")},
+    Greeting{N_("　「あら、どうしたの？そんなに嘆いて。宿に泊まって気分転"), N_("換でもしたらどう？一泊25円よ。」"), N_("換でもしたらどう？一泊40円よ。」")},
+    Greeting{N_("　「あら、先生。大会に出るの？教師をしながらアルバイトで"), N_("森の管理なんて大変ね。一泊25円だから休んでいってね。」"), N_("森の管理なんて大変ね。一泊40円だから休んでいってね。」")},
+    Greeting{N_("　「あら、お兄さん。そんなにさすらってばかりじゃダメよ。"), N_("たまには宿にでも泊まったら？一泊25円よ。」"), N_("たまには宿にでも泊まったら？一泊40円よ。」")},
 };
 // clang-format on
 
@@ -51,11 +51,11 @@ void Button5Click(Game& g) {
     s.TalkState = talk::kNothing;
     g.form.show(W::Image5, W::Panel5);
     g.form.hide(W::Button1);
-    g.form.setCaption(W::Label31, std::string(kInnkeeper));
+    g.caption(W::Label31, kInnkeeper);
     if (s.HeroId >= 0 && s.HeroId < kHeroCount) {
         const Greeting& greeting = kGreetings[static_cast<std::size_t>(s.HeroId)];
-        g.form.setCaption(W::Label32, std::string(greeting.line2));
-        g.form.setCaption(W::Label33, std::string(price(s) == kCheapPrice ? greeting.line3Cheap : greeting.line3Dear));
+        g.caption(W::Label32, greeting.line2);
+        g.caption(W::Label33, price(s) == kCheapPrice ? greeting.line3Cheap : greeting.line3Dear);
     }
 }
 
@@ -65,14 +65,14 @@ void Button7Click(Game& g) {
     const int night = price(s);
     // Short of money: told, and the town theme plays on.
     if (s.Gold < night) {
-        g.form.setCaption(W::Label32, std::string(kShortOfMoney));
+        g.caption(W::Label32, kShortOfMoney);
         g.form.setCaption(W::Label33, "");
         return;
     }
     stopTownMusic(g);
     g.sound.play(Player::MediaPlayer4);
     s.Gold -= night;
-    g.form.setCaption(W::Label32, std::string(kThanks));
+    g.caption(W::Label32, kThanks);
     g.form.setCaption(W::Label33, "");
     s.Hp = s.MaxHp;
     s.Mp = s.MaxMp;

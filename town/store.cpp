@@ -16,17 +16,17 @@ namespace verminadia {
 
 namespace {
 
-constexpr std::string_view kShopName = "雑貨屋";
-constexpr std::string_view kGreeting2 = "　「いらっしゃい。大会に出るならなんか買った方がいいと";
-constexpr std::string_view kGreeting3 = "思うぜ。いい品ばかりだからヨロシク！！」";
-constexpr std::string_view kThanks = "　「毎度あり。絶対、役に立つと思うぜ！」";
-constexpr std::string_view kShortOfMoney = "  「お金が足りないよ。出直して来な！」";
+constexpr std::string_view kShopName = N_("雑貨屋");
+constexpr std::string_view kGreeting2 = N_("　「いらっしゃい。大会に出るならなんか買った方がいいと");
+constexpr std::string_view kGreeting3 = N_("思うぜ。いい品ばかりだからヨロシク！！」");
+constexpr std::string_view kThanks = N_("　「毎度あり。絶対、役に立つと思うぜ！」");
+constexpr std::string_view kShortOfMoney = N_("  「お金が足りないよ。出直して来な！」");
 
 // A weapon or an armour: equipped at once, whatever the hero wore, and never offered again.
 struct Equipment {
     W label;
     std::string GameState::*name;
-    std::string_view priceText;  // shown after the name; the price is its number
+    std::string_view line;  // on the shelf: the name, then the price as its number
     int price;
     bool weapon;
     int bonus;     // WeaponAttack or ArmorDefense
@@ -35,14 +35,14 @@ struct Equipment {
 
 // clang-format off
 constexpr std::array kEquipment = {
-    Equipment{W::Label34, &GameState::ShopWeapon1Name, "　　100", 100, true, 2, 1},
-    Equipment{W::Label35, &GameState::ShopWeapon2Name, "　　200", 200, true, 4, 2},
-    Equipment{W::Label36, &GameState::ShopWeapon3Name, "　　500", 500, true, 7, 3},
-    Equipment{W::Label37, &GameState::ShopWeapon4Name, "　 1000", 1000, true, 10, 4},
-    Equipment{W::Label38, &GameState::ShopWeapon5Name, "　 2500", 2500, true, 15, 5},
-    Equipment{W::Label39, &GameState::ShopArmor1Name, "    100", 100, false, 2, 0},
-    Equipment{W::Label40, &GameState::ShopArmor2Name, "    500", 500, false, 6, 0},
-    Equipment{W::Label67, &GameState::ShopArmor3Name, "    300", 300, false, 4, 0},
+    Equipment{W::Label34, &GameState::ShopWeapon1Name, N_("{ShopWeapon1Name}　　100"), 100, true, 2, 1},
+    Equipment{W::Label35, &GameState::ShopWeapon2Name, N_("{ShopWeapon2Name}　　200"), 200, true, 4, 2},
+    Equipment{W::Label36, &GameState::ShopWeapon3Name, N_("{ShopWeapon3Name}　　500"), 500, true, 7, 3},
+    Equipment{W::Label37, &GameState::ShopWeapon4Name, N_("{ShopWeapon4Name}　 1000"), 1000, true, 10, 4},
+    Equipment{W::Label38, &GameState::ShopWeapon5Name, N_("{ShopWeapon5Name}　 2500"), 2500, true, 15, 5},
+    Equipment{W::Label39, &GameState::ShopArmor1Name, N_("{ShopArmor1Name}    100"), 100, false, 2, 0},
+    Equipment{W::Label40, &GameState::ShopArmor2Name, N_("{ShopArmor2Name}    500"), 500, false, 6, 0},
+    Equipment{W::Label67, &GameState::ShopArmor3Name, N_("{ShopArmor3Name}    300"), 300, false, 4, 0},
 };
 // clang-format on
 
@@ -50,7 +50,7 @@ constexpr std::array kEquipment = {
 struct Counted {
     W label;
     std::string GameState::*name;
-    std::string_view priceText;
+    std::string_view line;
     int price;
     std::int32_t GameState::*count;
     int cap;
@@ -59,8 +59,8 @@ struct Counted {
 
 // clang-format off
 constexpr std::array kCounted = {
-    Counted{W::Label41, &GameState::Item2Name, "                   15", 15, &GameState::Item2Count, 5, W::Label50, W::Label54},
-    Counted{W::Label42, &GameState::Item3Name, "               100", 100, &GameState::Item3Count, 3, W::Label51, W::Label55},
+    Counted{W::Label41, &GameState::Item2Name, N_("{Item2Name}                   15"), 15, &GameState::Item2Count, 5, W::Label50, W::Label54},
+    Counted{W::Label42, &GameState::Item3Name, N_("{Item3Name}               100"), 100, &GameState::Item3Count, 3, W::Label51, W::Label55},
 };
 // clang-format on
 
@@ -75,7 +75,7 @@ const Good& find(const std::array<Good, N>& goods, W label) {
 // A refusal tells it and changes nothing else.
 bool refused(Game& g, int price) {
     if (g.state.Gold >= price) return false;
-    g.form.setCaption(W::Label32, g.state.PendingLine3);
+    g.form.setCaption(W::Label32, g.text(&GameState::PendingLine3));
     g.form.setCaption(W::Label33, "");
     return true;
 }
@@ -91,10 +91,10 @@ void buy(Game& g, const Equipment& e) {
     } else {
         s.ArmorDefense = e.bonus;
     }
-    g.form.setCaption(W::Label32, s.PendingLine2);
+    g.form.setCaption(W::Label32, g.text(&GameState::PendingLine2));
     g.form.setCaption(W::Label33, "");
     g.form.hide(e.label);
-    (e.weapon ? s.WeaponName : s.ArmorName) = s.*e.name;
+    g.setText(e.weapon ? &GameState::WeaponName : &GameState::ArmorName, g.text(e.name));
     showMoney(g);
 }
 
@@ -104,7 +104,7 @@ void buy(Game& g, const Counted& c) {
     g.sound.beep();
     s.Gold -= c.price;
     ++(s.*c.count);
-    g.form.setCaption(W::Label32, s.PendingLine2);
+    g.form.setCaption(W::Label32, g.text(&GameState::PendingLine2));
     g.form.setCaption(W::Label33, "");
     showMoney(g);
     g.form.show(c.itemLine, c.statusLine);
@@ -118,24 +118,23 @@ void buyCounted(Game& g, W label) { buy(g, find(kCounted, label)); }
 }  // namespace
 
 void Button4Click(Game& g) {
-    const GameState& s = g.state;
     // Every caption, offered or not, so the second stage is ready whenever it comes.
-    for (const Equipment& e : kEquipment) g.form.setCaption(e.label, s.*e.name + std::string(e.priceText));
-    for (const Counted& c : kCounted) g.form.setCaption(c.label, s.*c.name + std::string(c.priceText));
+    for (const Equipment& e : kEquipment) g.caption(e.label, e.line);
+    for (const Counted& c : kCounted) g.caption(c.label, c.line);
     g.form.hide(W::Panel4);
     g.form.show(W::Panel6);
     g.state.TalkState = talk::kNothing;
     g.form.show(W::Image4, W::Panel5);
     g.form.hide(W::Button1);
-    g.form.setCaption(W::Label31, std::string(kShopName));
-    g.form.setCaption(W::Label32, std::string(kGreeting2));
-    g.form.setCaption(W::Label33, std::string(kGreeting3));
-    prepareSellerReplies(g.state);
+    g.caption(W::Label31, kShopName);
+    g.caption(W::Label32, kGreeting2);
+    g.caption(W::Label33, kGreeting3);
+    prepareSellerReplies(g);
 }
 
-void prepareSellerReplies(GameState& s) {
-    s.PendingLine2 = kThanks;
-    s.PendingLine3 = kShortOfMoney;
+void prepareSellerReplies(Game& g) {
+    g.setText(&GameState::PendingLine2, Text(kThanks));
+    g.setText(&GameState::PendingLine3, Text(kShortOfMoney));
 }
 
 void Label34Click(Game& g) { buyEquipment(g, W::Label34); }

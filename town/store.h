@@ -4,11 +4,10 @@
 namespace verminadia {
 
 struct Game;
-struct GameState;
 
 // The seller's thanks and refusal, made ready in PendingLine2 and PendingLine3 when a shop opens:
 // the store's own words, which the travelling merchant speaks too.
-void prepareSellerReplies(GameState& s);
+void prepareSellerReplies(Game& g);
 
 // After the fourth champion the shelf changes for good: the cheap goods go, the three strong
 // weapons and the best armour come. Called by the fight's outcome.

@@ -16,29 +16,29 @@ void Button1Click(Game& g) {
     g.form.hide(W::Panel2);
     g.form.show(W::Panel3);
     g.form.hide(W::Panel4);
-    g.form.setCaption(W::Label14, "名前　　　" + s.HeroName);
-    g.form.setCaption(W::Label15, "職業　　　" + s.JobName);
-    g.form.setCaption(W::Label16, "HP        " + std::to_string(s.Hp) + "/" + std::to_string(s.MaxHp));
-    g.form.setCaption(W::Label17, "MP        " + std::to_string(s.Mp) + "/" + std::to_string(s.MaxMp));
-    g.form.setCaption(W::Label18, "ランク　　" + s.TitleName);
-    g.form.setCaption(W::Label19, "経験値　　" + std::to_string(s.Exp));
-    g.form.setCaption(W::Label21, "武器　　" + s.WeaponName);
-    g.form.setCaption(W::Label22, "防具　　" + s.ArmorName);
+    g.caption(W::Label14, N_("名前　　　{HeroName}"));
+    g.caption(W::Label15, N_("職業　　　{JobName}"));
+    g.caption(W::Label16, N_("HP        {Hp}/{MaxHp}"));
+    g.caption(W::Label17, N_("MP        {Mp}/{MaxMp}"));
+    g.caption(W::Label18, N_("ランク　　{TitleName}"));
+    g.caption(W::Label19, N_("経験値　　{Exp}"));
+    g.caption(W::Label21, N_("武器　　{WeaponName}"));
+    g.caption(W::Label22, N_("防具　　{ArmorName}"));
     // Attack and defence with the equipment's bonus; the others are the plain values.
-    g.form.setCaption(W::Label23, "攻撃力　　　" + std::to_string(s.Attack + s.WeaponAttack));
-    g.form.setCaption(W::Label24, "防御力　　　" + std::to_string(s.Defense + s.ArmorDefense));
-    g.form.setCaption(W::Label25, "知恵　　 　　" + std::to_string(s.Wisdom));
-    g.form.setCaption(W::Label26, "素早さ　 　　" + std::to_string(s.Speed));
-    g.form.setCaption(W::Label29, "所持金　　　　" + std::to_string(s.Gold));
+    g.form.setCaption(W::Label23, g.text(N_("攻撃力　　　{attack}")).with("attack", s.Attack + s.WeaponAttack));
+    g.form.setCaption(W::Label24, g.text(N_("防御力　　　{defense}")).with("defense", s.Defense + s.ArmorDefense));
+    g.caption(W::Label25, N_("知恵　　 　　{Wisdom}"));
+    g.caption(W::Label26, N_("素早さ　 　　{Speed}"));
+    g.caption(W::Label29, N_("所持金　　　　{Gold}"));
     // Item and skill lines are shown by whoever gives or takes them, never here.
-    g.form.setCaption(W::Label53, s.Item1Name);
-    g.form.setCaption(W::Label54, countedText(s.Item2Name, s.Item2Count));
-    g.form.setCaption(W::Label55, countedText(s.Item3Name, s.Item3Count));
-    g.form.setCaption(W::Label68, countedText(s.TearName, s.TearCount));
-    g.form.setCaption(W::Label56, s.Skill1Name + "(MP3)");
-    g.form.setCaption(W::Label57, s.Skill2Name + "(MP4)");
-    g.form.setCaption(W::Label58, s.Skill3Name + "(MP7)");
-    g.form.setCaption(W::Label59, s.Skill4Name + "(MP15)");
+    g.form.setCaption(W::Label53, g.text(&GameState::Item1Name));
+    g.form.setCaption(W::Label54, countedCaption(g.text(&GameState::Item2Name), s.Item2Count));
+    g.form.setCaption(W::Label55, countedCaption(g.text(&GameState::Item3Name), s.Item3Count));
+    g.form.setCaption(W::Label68, countedCaption(g.text(&GameState::TearName), s.TearCount));
+    g.caption(W::Label56, N_("{Skill1Name}(MP3)"));
+    g.caption(W::Label57, N_("{Skill2Name}(MP4)"));
+    g.caption(W::Label58, N_("{Skill3Name}(MP7)"));
+    g.caption(W::Label59, N_("{Skill4Name}(MP15)"));
 }
 
 void Button2Click(Game& g) {

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "ui/language.h"
+
 #ifndef VERMINADIA_VERSION
 #define VERMINADIA_VERSION ""
 #endif
@@ -62,12 +64,16 @@ CommandLine parseCommandLine(int& argc, char** argv) {
     const QCommandLineOption speed(QStringLiteral("speed"),
                                    QStringLiteral("With --replay: play <x> times faster (default 1)."),
                                    QStringLiteral("x"));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Play in <code>: %1.").arg(knownLanguages()),
+                                      QStringLiteral("code"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(continueLast);
     parser.addOption(record);
     parser.addOption(replay);
     parser.addOption(speed);
+    parser.addOption(language);
 
     const QStringList arguments = QCoreApplication::arguments();
     CommandLine line;
@@ -90,11 +96,14 @@ CommandLine parseCommandLine(int& argc, char** argv) {
     } else {
         line.continueLast = parser.isSet(continueLast);
         line.recordPath = parser.value(record);
+        line.language = parser.value(language);
         line.replayPath = parser.value(replay);
         bool number = true;
         if (parser.isSet(speed)) line.speed = parser.value(speed).toDouble(&number);
         if (!number || !(line.speed > 0 && line.speed <= 1000)) {
             line.exitStatus = refuse(QStringLiteral("bad speed '%1': a number above 0, at most 1000").arg(parser.value(speed)));
+        } else if (parser.isSet(language) && !knownLanguage(line.language)) {
+            line.exitStatus = refuse(QStringLiteral("unknown language '%1' (%2)").arg(line.language, knownLanguages()));
         } else if (parser.isSet(speed) && line.replayPath.isEmpty()) {
             line.exitStatus = refuse(QStringLiteral("--speed goes with --replay"));
         } else if (!line.replayPath.isEmpty() && (line.continueLast || !line.recordPath.isEmpty())) {

@@ -17,6 +17,8 @@ struct CommandLine {
     QString recordPath;
     QString replayPath;
     double speed = 1.0;
+    // The game's language for this run ("ja", "en"); empty: the remembered choice or the locale.
+    QString language;
 };
 
 // Prints the help or the version on standard output, or one line naming a bad argument on

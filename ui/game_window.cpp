@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "core/title.h"
 #include "ui/widget_views.h"
 
 namespace verminadia::ui {
@@ -41,7 +42,7 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
       game_(game) {
     setObjectName(QStringLiteral("Form1"));
     setAccessibleName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ヴェルミナーディア外伝"));
+    setWindowTitle(qtext(game.catalogue().translate(kGameTitle)));
     setFont(gameFont(kWindowFont.px, false));
     setFixedSize(521, 351);
     move(276, 201);

@@ -4,12 +4,14 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 
 #include "game/events.h"
 #include "ui/app_style.h"
 #include "ui/command_line.h"
 #include "ui/game_window.h"
+#include "ui/language.h"
 #include "ui/session.h"
 #include "ui/sound_output.h"
 
@@ -72,13 +74,17 @@ int main(int argc, char** argv) {
     ui::applyClassicLook();
 
     ui::SystemSound sound;
+    Catalogues catalogues(ui::programFolder(), "verminadia", std::cerr);
+    const std::string language = ui::startLanguage(line.language, QString());
+    const Catalogue& catalogue = catalogues.get(language);
     // The game starts as the driver's does; a continued one has its last session replayed into it.
     QString previous;
     double lastTime = 0;
-    std::unique_ptr<Script> script =
-        line.continueLast ? ui::continueLastSession(previous, lastTime) : std::make_unique<Script>();
+    std::unique_ptr<Script> script = line.continueLast ? ui::continueLastSession(previous, lastTime, catalogue)
+                                                       : std::make_unique<Script>(catalogue);
     Game& game = script->game();
     ui::GameWindow window(game);
+    ui::Languages languages(game, window, catalogues, language);
 
     ClockRandom random;
     ui::SessionLog log(random);

@@ -44,21 +44,21 @@ bool replayQuietly(Script& script, const QString& path, QString& error, double* 
     return true;
 }
 
-std::unique_ptr<Script> continueLastSession(QString& previous, double& lastTime) {
+std::unique_ptr<Script> continueLastSession(QString& previous, double& lastTime, const Catalogue& catalogue) {
     previous.clear();
     lastTime = 0;
     const QString path = lastSessionPath();
-    auto script = std::make_unique<Script>();
+    auto script = std::make_unique<Script>(catalogue);
     if (!QFile::exists(path)) return script;
     QString error;
     if (!replayQuietly(*script, path, error, &lastTime)) {
         std::fprintf(stderr, "verminadia: cannot continue, starting afresh: %s\n", qPrintable(error));
         lastTime = 0;
-        return std::make_unique<Script>();
+        return std::make_unique<Script>(catalogue);
     }
     if (!script->game().form.open()) {  // that session saw the credits to their end
         lastTime = 0;
-        return std::make_unique<Script>();
+        return std::make_unique<Script>(catalogue);
     }
     previous = path;
     return script;

@@ -30,7 +30,8 @@ bool replayQuietly(Script& script, const QString& path, QString& error, double* 
 // game. A record that is missing, bad (said in one line on standard error) or that reached the end
 // of the credits gives a fresh game instead, with `previous` left empty; otherwise `previous` is
 // the record's path and `lastTime` its last time marker.
-std::unique_ptr<Script> continueLastSession(QString& previous, double& lastTime);
+std::unique_ptr<Script> continueLastSession(QString& previous, double& lastTime,
+                                            const Catalogue& catalogue = untranslated());
 
 // Writes the session's record as it is played: to the last session's record and, when the player
 // named one, to a file of their own.

@@ -1,5 +1,6 @@
 // verminadia-shot SCRIPT OUT.png: plays a script as verminadia-script does, then draws the real
 // window as the game left it into a picture, without a display. For looking at a screen quickly.
+// It speaks the language the environment asks for, as the driver does.
 
 #include <QApplication>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "tools/script.h"
 #include "ui/app_style.h"
 #include "ui/game_window.h"
+#include "ui/language.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -24,7 +26,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "verminadia-shot: cannot read %s\n", argv[1]);
         return 2;
     }
-    verminadia::Script script;
+    verminadia::Catalogues catalogues(verminadia::ui::programFolder(), "verminadia-shot", std::cerr);
+    verminadia::Script script(catalogues.get(verminadia::ui::startLanguage(QString(), QString())));
     if (const int status = script.run(in, std::cout, std::cerr); status != 0) return status;
     verminadia::ui::GameWindow window(script.game());
     window.ensureBuilt();

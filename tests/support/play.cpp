@@ -15,9 +15,11 @@ Played& Played::then(std::string_view lines) {
     return *this;
 }
 
-Played play(std::string_view lines) {
+Played play(std::string_view lines) { return play(lines, untranslated()); }
+
+Played play(std::string_view lines, const Catalogue& catalogue) {
     Played p;
-    p.script = std::make_unique<Script>();
+    p.script = std::make_unique<Script>(catalogue);
     p.then(lines);
     return p;
 }

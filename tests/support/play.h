@@ -28,6 +28,8 @@ struct Played {
 };
 
 Played play(std::string_view lines);
+// The same with the game's texts looked up in `catalogue`.
+Played play(std::string_view lines, const Catalogue& catalogue);
 
 // The script that takes a fresh game through the title and clicks "スタート": the hero choice
 // is on screen when it ends.

@@ -1,0 +1,74 @@
+#pragma once
+// Every text a player sees is looked up in a catalogue when it is shown, so that the game can
+// speak another language. The game's own texts are Japanese: they are the catalogue's keys
+// (msgids), and without a translation they are shown as they are. A text built from pieces is
+// one whole template with named fields ("{HeroName}の攻撃！！"), so that a translation can order
+// its words its own way.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace verminadia {
+
+// Marks a text for the catalogue. It changes nothing; the template po/verminadia.pot is
+// extracted from the sources by this mark.
+constexpr std::string_view N_(std::string_view msgid) { return msgid; }
+
+class Catalogue {
+public:
+    virtual ~Catalogue() = default;
+    // The text in the catalogue's language; the msgid itself where the catalogue has none.
+    virtual std::string_view translate(std::string_view msgid) const = 0;
+};
+
+// The game's own language: every text as it is written.
+const Catalogue& untranslated();
+
+// A text kept with what it was made from, so that it can be made again in another language:
+// a catalogue entry with the values of its fields, or a text that is shown as it is (a number,
+// a value set from outside the game).
+class Text {
+public:
+    Text() = default;  // nothing: an empty caption
+    explicit Text(std::string_view msgid) : id_(msgid) {}
+    static Text verbatim(std::string text);
+    static Text number(std::int64_t n) { return verbatim(std::to_string(n)); }
+
+    // Fills the field {name}.
+    Text& with(std::string_view name, Text value);
+    Text& with(std::string_view name, std::int64_t n) { return with(name, number(n)); }
+    // Only the first `shown` of `of` parts of the text, its characters shared out evenly: the
+    // title spelled out one letter per shot, whatever its length in the language.
+    Text& part(int shown, int of);
+
+    std::string render(const Catalogue& c) const;
+
+    // The names of the fields a template names, in order ("{Gold}" names Gold).
+    static std::vector<std::string_view> fieldNames(std::string_view tmpl);
+    bool has(std::string_view name) const;
+
+    bool operator==(const Text&) const = default;
+
+private:
+    std::string id_;
+    bool verbatim_ = false;
+    // The fields filled so far: names_[i] with values_[i].
+    std::vector<std::string> names_;
+    std::vector<Text> values_;
+    int shown_ = 0, of_ = 0;  // of_ 0: the whole text
+};
+
+// A template with its fields filled: {name} by the value given for name. A field with no value
+// stays as it is written, so a slip in a translation shows rather than vanishes.
+struct FieldValue {
+    std::string_view name;
+    std::string value;
+};
+std::string fill(std::string_view tmpl, const std::vector<FieldValue>& values);
+
+// The number of characters of a UTF-8 text.
+std::size_t utf8Length(std::string_view text);
+
+}  // namespace verminadia

@@ -1,0 +1,33 @@
+#pragma once
+// A translation catalogue as msgfmt writes it (a GNU .mo file), read without the C library's
+// gettext: that one needs the locale installed on the machine and ignores LANGUAGE under the C
+// locale, and the game has to speak English on machines that have no English locale at all.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/text.h"
+
+namespace verminadia {
+
+class CatalogueFile final : public Catalogue {
+public:
+    // The catalogue in `bytes`; nothing, with the reason in `why`, when they are no catalogue.
+    static std::optional<CatalogueFile> parse(std::string_view bytes, std::string& why);
+    static std::optional<CatalogueFile> read(const std::filesystem::path& file, std::string& why);
+
+    std::string_view translate(std::string_view msgid) const override;
+
+    // Every msgid that has a translation, in the file's order.
+    const std::vector<std::string>& msgids() const { return order_; }
+
+private:
+    std::unordered_map<std::string, std::string> entries_;
+    std::vector<std::string> order_;
+};
+
+}  // namespace verminadia

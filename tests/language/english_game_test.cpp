@@ -1,0 +1,123 @@
+// Whole games in English through the driver, for each hero: the title, the town's shops and the
+// status screen, every champion with a visit to the king after each, a talk, an item and a skill
+// in a fight, a defeat, the six challengers, the casino, the king's last words and the ending
+// until the window closes. After every line of the script, no caption on the screen holds a
+// Japanese character.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "arena/in_arena.h"
+#include "language/catalogues.h"
+#include "support/japanese.h"
+
+namespace verminadia {
+namespace {
+
+using arena_testing::attack;
+using arena_testing::bout;
+using arena_testing::kClick;
+using arena_testing::next;
+using test::Played;
+
+const Catalogue& english() {
+    static std::ostringstream complaints;
+    static Catalogues catalogues(VERMINADIA_BUILD_DIR, "test", complaints);
+    EXPECT_TRUE(catalogues.usable("en")) << complaints.str();
+    return catalogues.get("en");
+}
+
+// Plays the lines one at a time, looking at the screen after each.
+void playChecked(Played& p, std::string_view lines) {
+    if (::testing::Test::HasFatalFailure()) return;  // the first failure tells; the rest would only echo it
+    std::istringstream in{std::string(lines)};
+    for (std::string line; std::getline(in, line);) {
+        p.then(line);
+        for (const WidgetDef& d : kWidgets) {
+            if (!p.form().showing(d.id)) continue;
+            const std::string& caption = p.form().caption(d.id);
+            ASSERT_FALSE(test::hasJapanese(caption)) << "after '" << line << "', " << d.name << " shows: " << caption;
+        }
+    }
+    ASSERT_EQ(p.err, "");
+}
+
+void winTheBout(Played& p) {
+    for (int turn = 0; turn < 40 && p.state().TalkState != 10; ++turn) playChecked(p, attack(2) + next(1));
+    ASSERT_EQ(p.state().TalkState, 10) << "the hero must win";
+    playChecked(p, next(1));
+    if (p.state().TalkState == 12) playChecked(p, kClick);
+    playChecked(p, kClick);
+}
+
+struct ChampionClass {
+    const char* button;
+    int slot, threshold;
+};
+constexpr std::array kChampionClasses = {
+    ChampionClass{"Button9", 5, 9},   ChampionClass{"Button10", 4, 10}, ChampionClass{"Button11", 4, 10},
+    ChampionClass{"Button12", 4, 10}, ChampionClass{"Button16", 4, 10}, ChampionClass{"Button13", 4, 7},
+};
+
+class EnglishGame : public ::testing::TestWithParam<int> {};
+
+TEST_P(EnglishGame, FromTheTitleToTheWindowClosingWithoutAJapaneseCaption) {
+    const int hero = GetParam();
+    Played p = test::play("", english());
+    playChecked(p, test::heroChosen(hero));
+    // The town: the status screen, the store with a purchase and a refusal, the inn, the king.
+    playChecked(p, "click Button1\nclick Button2\nclick Button4\nclick Label35\nclick Label41\nclick Label43\n");
+    playChecked(p, "click Button5\nclick Button7\nclick Button8\nclick Button3\nclick Panel5\n");
+    // A defeat at the amateurs' hands, and back to town with half the money.
+    playChecked(p, "click Button6\nset Hp 1\n" + bout("Button9", 0) + "set EnemyPower 99\nset EnemyHp 999\n" +
+                       attack(0) + next(2) + std::string(kClick));
+    ASSERT_TRUE(p.form().showing(W::Panel4));
+    // A strong hero from here on, with something in every pocket.
+    playChecked(p, "set Attack 150\nset MaxHp 999\nset Hp 999\nset Level 2\nset Exp 30\nset Gold 99999\n");
+    playChecked(p, "click Button4\nclick Label41\nclick Label43\nclick Button6\n");
+
+    for (std::size_t k = 0; k < kChampionClasses.size(); ++k) {
+        const ChampionClass& cls = kChampionClasses[k];
+        for (int n = 1; n < cls.threshold; ++n) {
+            playChecked(p, bout(cls.button, 0));
+            if (k == 0 && n == 1) {
+                // Talk, the travelling merchant, an item and the skill panel on the first bout.
+                playChecked(p, arena_testing::draws({0}) + "click Label48\nset EnemyKind 5\n" +
+                                   arena_testing::draws({0}) + "click Label48\nclick Button19\n");
+                playChecked(p, "click Label47\nclick Label52\nclick Label47\nclick Label50\n" + next(0));
+                playChecked(p, "click Label46\nclick Label60\n");
+            }
+            // The first level-up taught a skill.
+            if (k == 0 && n == 2) playChecked(p, "set Mp 99\nclick Label46\nclick Label61\n" + next(0));
+            winTheBout(p);
+        }
+        playChecked(p, bout(cls.button, cls.slot) + "click Label65\n");
+        winTheBout(p);
+        playChecked(p, "click Button15\nclick Button3\nclick Label32\nclick Button1\nclick Button2\nclick Button6\n");
+        ASSERT_EQ(p.state().TitleIndex, static_cast<int>(k) + 1);
+    }
+    for (int k = 0; k < 6; ++k) {
+        playChecked(p, "click Button14\nclick Label66\n");
+        winTheBout(p);
+    }
+    playChecked(p, "click Button15\n");
+    if (hero != 0) playChecked(p, "click Button25\ndraw 1\nclick Button21\ndraw 0\nclick Button22\nclick Button24\n");
+    playChecked(p, "click Button3\nclick Label31\n");
+    for (int tick = 1; tick <= 147; ++tick) playChecked(p, "tick Timer5\n");
+    EXPECT_FALSE(p.form().open());
+    EXPECT_EQ(p.state().ChallengerWins, 6);
+    EXPECT_EQ(p.state().EndingTick, 147);
+    EXPECT_EQ(p.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryHero, EnglishGame, ::testing::Values(0, 1, 2, 3),
+                         [](const ::testing::TestParamInfo<int>& param) {
+                             return "Hero" + std::to_string(param.param);
+                         });
+
+}  // namespace
+}  // namespace verminadia
