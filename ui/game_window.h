@@ -1,16 +1,24 @@
 #pragma once
-// The real window, built from the widget table and kept in step with the game's model: clicks
-// and timer ticks go in as handler calls, and after each one the model is mirrored into the
-// widgets.
+// The real window, built from the widget table and kept in step with the game's model: clicks,
+// keys and timer ticks go in as handler calls, and after each one the model is mirrored into the
+// widgets. The designed 521 × 351 area is drawn at the scale the player chose, or as large as
+// the screen allows in fullscreen, and everything clickable on it can be reached by keyboard.
 
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "game/events.h"
+#include "ui/stage.h"
+
+class QFocusFrame;
+class QMenu;
 
 namespace verminadia::ui {
+
+class WindowMenu;
 
 class GameWindow : public QWidget {
     Q_OBJECT
@@ -26,19 +34,49 @@ public:
     // Brings every widget, colour and timer in line with the model.
     void sync();
 
+    // The view: the window's scale, or fullscreen. Setting it does not count as the player's
+    // choice (see viewChosen).
+    ViewChoice view() const { return view_; }
+    void setView(const ViewChoice& v);
+    const Stage& stage() const { return stage_; }
+
+    // The context menu; features add their entries to it.
+    QMenu* contextMenu() const;
+
+    // What a screen reader is told of a widget: what the player sees of it.
+    QString accessibleText(W w) const;
+    const Game& game() const { return game_; }
+
 signals:
     // The game closed its window.
     void gameClosed();
+    // The player chose another view, by key or from the menu: it is to be remembered.
+    void viewChosen(const ViewChoice& v);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void contextMenuEvent(QContextMenuEvent*) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildWidgets();
     void buildTimers();
     void applyWidget(W w, const WidgetState& now);
     void onTick(Timer t);
+    void applyStage();
+    void chooseView(const ViewChoice& v);
+    QPoint windowedPosition(QPoint wanted) const;
+
+    // Keyboard focus: always on a showing stop, or on the window itself when there is none.
+    std::optional<W> focusedStop() const;
+    void focusOn(std::optional<W> w, Qt::FocusReason reason);
+    void moveFocus(bool forward);
+    void followScreen();
+    void showFocusCues();
+    void popupMenu(const QPoint& global);
 
     Game& game_;
     std::array<QWidget*, kWidgetCount> widgets_{};
@@ -47,6 +85,17 @@ private:
     std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
     std::uint64_t appliedRevision_ = ~std::uint64_t{0};
     bool built_ = false;
+
+    ViewChoice view_;
+    Stage stage_;
+    QPoint windowedPos_ = kDesignPosition;  // where the window goes back to after fullscreen
+    WindowMenu* menu_;
+
+    std::vector<W> stops_;  // the keyboard's stops as the last sync left them
+    bool panelWaited_ = false;
+    bool syncing_ = false;
+    bool focusCues_ = false;  // the keyboard has been used: the focus is shown
+    QFocusFrame* focusFrame_ = nullptr;
 };
 
 // The window's font at a pixel height: "ＭＳ Ｐゴシック" where it is installed, otherwise the

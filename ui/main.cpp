@@ -1,13 +1,16 @@
 // ヴェルミナーディア外伝: the game in its window.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
 #include <cstdlib>
 
 #include "game/events.h"
 #include "ui/app_style.h"
 #include "ui/game_window.h"
+#include "ui/settings.h"
 #include "ui/sound_output.h"
+#include "ui/view_options.h"
 
 namespace {
 
@@ -47,12 +50,25 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     starting = false;
     QApplication::setApplicationName(QStringLiteral("verminadia"));
+    QApplication::setOrganizationName(QStringLiteral("verminadia"));
+
+    // The view: the one saved last time, or the one the command line asks for this once.
+    QCommandLineParser options;
+    verminadia::ui::addViewOptions(options);
+    options.process(app);
+    if (verminadia::ui::ViewChoice checked; !verminadia::ui::readViewOptions(options, checked)) return 2;
+    verminadia::ui::Settings settings;
+    verminadia::ui::ViewChoice view = settings.view();
+    verminadia::ui::readViewOptions(options, view);
     verminadia::ui::applyClassicLook();
 
     verminadia::ui::SystemSound sound;
     verminadia::ClockRandom random;
     verminadia::Game game(sound, random);
     verminadia::ui::GameWindow window(game);
+    window.setView(view);
+    QObject::connect(&window, &verminadia::ui::GameWindow::viewChosen, &window,
+                     [&settings](const verminadia::ui::ViewChoice& v) { settings.setView(v); });
     verminadia::startGame(game);
     window.sync();
     window.show();

@@ -1,0 +1,27 @@
+#pragma once
+// What the game remembers between runs: the view (the window's scale, fullscreen), and nothing
+// else. Kept with QSettings in the user's config folder, $XDG_CONFIG_HOME/verminadia/verminadia.conf;
+// later features add their values here, each read the same careful way.
+
+#include <QSettings>
+
+#include "ui/stage.h"
+
+namespace verminadia::ui {
+
+class Settings {
+public:
+    Settings();
+
+    // The saved view, or 1× in a window when none is saved. A damaged or out-of-range value is
+    // said in one line on standard error and its default used.
+    ViewChoice view();
+    void setView(const ViewChoice& v);
+
+    QString fileName() const { return store_.fileName(); }
+
+private:
+    QSettings store_;
+};
+
+}  // namespace verminadia::ui
