@@ -10,6 +10,7 @@ packages=(
     libfluidsynth-dev libsndfile1-dev pulseaudio pulseaudio-utils
     clang libclang-rt-14-dev clang-format clang-tidy sound-theme-freedesktop
     xvfb xauth xdotool x11-utils imagemagick
+    openbox at-spi2-core python3-pyatspi dbus-daemon
 )
 
 missing=()

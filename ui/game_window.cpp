@@ -78,7 +78,7 @@ QWidget* GameWindow::widget(W w) {
     return widgets_[index(w)];
 }
 
-QMenu* GameWindow::contextMenu() const { return menu_->menu(); }
+QMenu* GameWindow::contextMenu() { return menu_->menu(); }
 
 void GameWindow::buildWidgets() {
     const ClickSink sink = [this](W w) { clickWidget(w); };

@@ -41,7 +41,7 @@ public:
     const Stage& stage() const { return stage_; }
 
     // The context menu; features add their entries to it.
-    QMenu* contextMenu() const;
+    QMenu* contextMenu();
 
     // What a screen reader is told of a widget: what the player sees of it.
     QString accessibleText(W w) const;

@@ -45,7 +45,7 @@ QString pictureFile(const WidgetDef& def, const char* suffix) {
 PanelView::PanelView(const WidgetDef& def, const Stage& stage, ClickSink sink, QWidget* parent)
     : QWidget(parent), StagedView(def, stage), sink_(std::move(sink)) {
     setColor(def.color);
-    relayout();
+    PanelView::relayout();  // the class's own: it is being made
 }
 
 void PanelView::setColor(Rgb color) {
@@ -174,7 +174,7 @@ QImage renderPicture(const WidgetDef& def, QSize pixels) {
 
 PictureView::PictureView(const WidgetDef& def, const Stage& stage, QWidget* parent)
     : QWidget(parent), StagedView(def, stage), stretch_(def.stretch) {
-    relayout();
+    PictureView::relayout();  // the class's own: it is being made
 }
 
 const QPixmap& PictureView::pixmap() const {
@@ -222,7 +222,7 @@ ButtonView::ButtonView(const WidgetDef& def, const Stage& stage, QWidget* parent
     QPalette pal = palette();
     pal.setColor(QPalette::ButtonText, toQColor(def.font.color));
     setPalette(pal);
-    relayout();
+    ButtonView::relayout();  // the class's own: it is being made
 }
 
 void ButtonView::relayout() {
@@ -240,7 +240,7 @@ EditView::EditView(const WidgetDef& def, const Stage& stage, QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Text, toQColor(def.font.color));
     setPalette(pal);
-    relayout();
+    EditView::relayout();  // the class's own: it is being made
 }
 
 void EditView::relayout() {

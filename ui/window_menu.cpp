@@ -10,19 +10,16 @@
 
 namespace verminadia::ui {
 
-WindowMenu::WindowMenu(QWidget* window)
-    : QObject(window), menu_(new QMenu(window)), scaleGroup_(new QActionGroup(this)) {
-    menu_->setFont(gameFont(12, false));
+WindowMenu::WindowMenu(QWidget* window) : QObject(window), window_(window), scaleGroup_(new QActionGroup(this)) {
     for (int n = kMinScale; n <= kMaxScale; ++n) {
         const QSize size = kDesignSize * n;
-        QAction* a = menu_->addAction(QStringLiteral("%1倍 (%2 × %3)").arg(n).arg(size.width()).arg(size.height()));
+        auto* a = new QAction(QStringLiteral("%1倍 (%2 × %3)").arg(n).arg(size.width()).arg(size.height()), this);
         a->setCheckable(true);
         a->setActionGroup(scaleGroup_);
         connect(a, &QAction::triggered, this, [this, n] { choose({n, false}); });
         scales_[static_cast<std::size_t>(n - kMinScale)] = a;
     }
-    menu_->addSeparator();
-    fullscreen_ = menu_->addAction(QStringLiteral("全画面表示"));
+    fullscreen_ = new QAction(QStringLiteral("全画面表示"), this);
     fullscreen_->setCheckable(true);
     fullscreen_->setShortcut(QKeySequence(Qt::Key_F11));
     connect(fullscreen_, &QAction::triggered, this, [this](bool on) { choose({view_.scale, on}); });
@@ -55,6 +52,17 @@ void WindowMenu::showView(const ViewChoice& v) {
     // Fullscreen already fills the screen; the scale keys are for the window.
     bigger_->setEnabled(!v.fullscreen);
     smaller_->setEnabled(!v.fullscreen);
+}
+
+QMenu* WindowMenu::menu() {
+    if (!menu_) {
+        menu_ = new QMenu(window_);
+        menu_->setFont(gameFont(12, false));
+        for (QAction* a : scales_) menu_->addAction(a);
+        menu_->addSeparator();
+        menu_->addAction(fullscreen_);
+    }
+    return menu_;
 }
 
 bool WindowMenu::handleKey(const QKeyEvent& e) {

@@ -22,7 +22,8 @@ class WindowMenu : public QObject {
 public:
     explicit WindowMenu(QWidget* window);
 
-    QMenu* menu() const { return menu_; }
+    // Made when first wanted, so that it costs the first frame nothing.
+    QMenu* menu();
     // The check marks, and which keys work, follow the view.
     void showView(const ViewChoice& v);
     // Performs the entry whose key this is; false when it is none of the menu's. The window
@@ -38,7 +39,8 @@ signals:
 private:
     void choose(ViewChoice v);
 
-    QMenu* menu_;
+    QWidget* window_;
+    QMenu* menu_ = nullptr;
     QActionGroup* scaleGroup_;
     std::array<QAction*, kMaxScale> scales_{};
     QAction* fullscreen_;

@@ -78,12 +78,9 @@ TEST_F(View, OpensAsDesignedWithoutAChoice) {
     EXPECT_EQ(window.pos(), QPoint(276, 201));
 }
 
-TEST_F(View, DrawsPicturesFromTheirDrawingsNotByEnlargingTheBitmaps) {
-    window.setView({2, false});
-    game.form.show(W::Image3);
-    window.sync();
-    const QImage shown = view(W::Image3)->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const WidgetDef& d = def(W::Image3);
+// Whether `shown`, drawn at twice the bitmap's size, is the picture drawn afresh rather than the
+// bitmap enlarged, and still the same picture.
+void expectDrawnAfresh(const QImage& shown, const WidgetDef& d) {
     const QImage bitmap = loadPicture(d).toImage().convertToFormat(QImage::Format_RGB32);
     const QImage sharp = shown.copy(0, 0, d.bitmapWidth * 2, d.bitmapHeight * 2);
     const QImage blocky = bitmap.scaled(bitmap.size() * 2);  // each bitmap pixel made four
@@ -102,6 +99,33 @@ TEST_F(View, DrawsPicturesFromTheirDrawingsNotByEnlargingTheBitmaps) {
         }
     }
     EXPECT_LT(error / (3.0 * bitmap.width() * bitmap.height()), 12.0);
+}
+
+TEST_F(View, DrawsPicturesFromTheirDrawingsNotByEnlargingTheBitmaps) {
+    window.setView({2, false});
+    game.form.show(W::Image3);
+    window.sync();
+    expectDrawnAfresh(view(W::Image3)->grab().toImage().convertToFormat(QImage::Format_RGB32), def(W::Image3));
+}
+
+// Run by window.hidpi with QT_SCALE_FACTOR=2: the same sharp pictures and bevels on a screen with
+// two device pixels to the pixel.
+TEST_F(View, DrawsAtTheDevicePixelsOfAHighDensityScreen) {
+    if (window.devicePixelRatioF() < 2) GTEST_SKIP() << "not a high-density screen";
+    game.form.show(W::Image3);
+    window.sync();
+    const QImage shown = view(W::Image3)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), QSize(65, 89) * 2);
+    expectDrawnAfresh(shown, def(W::Image3));
+    // A bevel of one pixel is two device pixels wide, both white.
+    ticks(Timer::Timer1, 18);
+    window.clickWidget(W::Label3);
+    ticks(Timer::Timer1, 11);
+    window.clickWidget(W::Label4);
+    const QImage panel = view(W::Panel2)->grab().toImage();  // the town bar's hero summary
+    EXPECT_EQ(QColor(panel.pixel(200, 0)), QColor(Qt::white));
+    EXPECT_EQ(QColor(panel.pixel(200, 1)), QColor(Qt::white));
+    EXPECT_EQ(QColor(panel.pixel(200, 2)), toQColor(kButtonFace));
 }
 
 TEST_F(View, ScalesWithCtrlPlusAndMinusWithinOneToFour) {
