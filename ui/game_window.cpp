@@ -53,7 +53,6 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
     installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ヴェルミナーディア外伝"));
-    setFont(gameFont(kWindowFont.px, false));
     connect(menu_, &WindowMenu::viewChosen, this, &GameWindow::chooseView);
     connect(menu_, &WindowMenu::menuKeyPressed, this, [this] {
         const QWidget* at = focusWidget() && focusWidget() != this ? focusWidget() : nullptr;
@@ -67,6 +66,9 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
 void GameWindow::ensureBuilt() {
     if (built_) return;
     built_ = true;
+    // Fonts are first looked up here, after the empty first frame: the font database takes a
+    // few milliseconds to wake.
+    setFont(gameFont(kWindowFont.px, false));
     buildWidgets();
     focusOn(std::nullopt, Qt::OtherFocusReason);  // the window holds the keys until there is a stop
     appliedRevision_ = ~std::uint64_t{0};
