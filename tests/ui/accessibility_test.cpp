@@ -100,8 +100,8 @@ void listen(QAccessibleEvent* e) {
 TEST_F(ScreenReader, IsToldWhenTheMessageLinesChange) {
     // Events go out only to a screen reader's bus; window.screen_reader runs this with one, which
     // takes a moment to answer.
-    const bool listening = qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") &&
-                           QTest::qWaitFor(QAccessible::isActive, 5000);
+    const bool listening =
+        qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") && QTest::qWaitFor(QAccessible::isActive, 5000);
     if (!listening) GTEST_SKIP() << "no screen reader is listening";
     toHeroChoice();
     window.clickWidget(W::Label4);
