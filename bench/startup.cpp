@@ -1,14 +1,16 @@
 // Start-up benchmark: how long from the process's start until the first frame is painted,
 // for the game's window and for an empty Qt window of the same size, in the same program.
-// Usage: verminadia-bench-startup game|empty [--stay]
+// Usage: verminadia-bench-startup game|empty [--stay] [--scale N] [--fullscreen]
 //   prints the milliseconds and quits; with --stay it prints nothing and keeps the window open,
-//   as the reference that bench/audio/startup.sh launches and measures from outside.
+//   as the reference that bench/audio/startup.sh launches and measures from outside. --scale and
+//   --fullscreen open either window as the game's options do.
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -62,7 +64,13 @@ private:
 
 int main(int argc, char** argv) {
     const bool game = argc > 1 && std::strcmp(argv[1], "game") == 0;
-    const bool stay = argc > 2 && std::strcmp(argv[2], "--stay") == 0;
+    bool stay = false, fullscreen = false;
+    int scale = 1;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--stay") == 0) stay = true;
+        if (std::strcmp(argv[i], "--fullscreen") == 0) fullscreen = true;
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) scale = std::atoi(argv[++i]);
+    }
     QApplication app(argc, argv);
     FirstFrame probe(stay);
     verminadia::SilentOutput silence;
@@ -73,13 +81,19 @@ int main(int argc, char** argv) {
         verminadia::ui::applyClassicLook();
         g = std::make_unique<verminadia::Game>(silence, random);
         auto w = std::make_unique<verminadia::ui::GameWindow>(*g);
+        w->setView({scale, fullscreen});
         verminadia::startGame(*g);
         w->sync();
         window = std::move(w);
     } else {
         window = std::make_unique<QWidget>();
         window->setWindowTitle(QStringLiteral("empty reference window"));
-        window->setFixedSize(521, 351);
+        window->setFixedSize(521 * scale, 351 * scale);
+        if (fullscreen) {
+            window->setMinimumSize(0, 0);
+            window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            window->setWindowState(Qt::WindowFullScreen);
+        }
     }
     window->installEventFilter(&probe);
     window->show();

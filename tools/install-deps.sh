@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev clang-format clang-tidy sound-theme-freedesktop
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream lintian dpkg-dev file man-db
+    openbox at-spi2-core python3-pyatspi dbus-daemon
 )
 
 missing=()

@@ -64,6 +64,11 @@ const char* boolean(bool b) { return b ? "true" : "false"; }
 
 Script::Script(const Catalogue& catalogue) : game_(silence_, random_, catalogue) { startGame(game_); }
 
+void Script::restart() {
+    game_ = Game(silence_, random_, game_.catalogue());
+    startGame(game_);
+}
+
 int Script::run(std::istream& in, std::ostream& out, std::ostream& err) {
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {

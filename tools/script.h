@@ -20,6 +20,9 @@ public:
     // Runs one line (blank lines and comments do nothing); returns the reason it is bad, or "".
     std::string step(std::string_view line, std::ostream& out);
 
+    // A fresh game, as if the window had just been made: what was played is forgotten.
+    void restart();
+
     const Game& game() const { return game_; }
     Game& game() { return game_; }
 

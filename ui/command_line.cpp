@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "ui/language.h"
+#include "ui/view_options.h"
 
 #ifndef VERMINADIA_VERSION
 #define VERMINADIA_VERSION ""
@@ -74,6 +75,7 @@ CommandLine parseCommandLine(int& argc, char** argv) {
     parser.addOption(replay);
     parser.addOption(speed);
     parser.addOption(language);
+    addViewOptions(parser);
 
     const QStringList arguments = QCoreApplication::arguments();
     CommandLine line;
@@ -97,6 +99,12 @@ CommandLine parseCommandLine(int& argc, char** argv) {
         line.continueLast = parser.isSet(continueLast);
         line.recordPath = parser.value(record);
         line.language = parser.value(language);
+        ViewChoice given;
+        if (!readViewOptions(parser, given)) {  // it has said what is wrong
+            line.exitStatus = 2;
+            return line;
+        }
+        if (parser.isSet(QStringLiteral("scale")) || parser.isSet(QStringLiteral("fullscreen"))) line.view = given;
         line.replayPath = parser.value(replay);
         bool number = true;
         if (parser.isSet(speed)) line.speed = parser.value(speed).toDouble(&number);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "ui/stage.h"
+
 namespace verminadia::ui {
 
 struct CommandLine {
@@ -17,6 +19,8 @@ struct CommandLine {
     QString recordPath;
     QString replayPath;
     double speed = 1.0;
+    // The view for this run, over the saved one and not saved: --scale N, --fullscreen.
+    std::optional<ViewChoice> view;
     // The game's language for this run ("ja", "en"); empty: the remembered choice or the locale.
     QString language;
 };

@@ -2,22 +2,32 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QFocusFrame>
 #include <QFontDatabase>
-#include <QLineEdit>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
-#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "core/title.h"
+#include "ui/accessibility.h"
+#include "ui/app_style.h"
+#include "ui/focus_order.h"
+#include "ui/picture_names.h"
 #include "ui/widget_views.h"
+#include "ui/window_menu.h"
+#include "ui/qtext.h"
 
 namespace verminadia::ui {
 
 namespace {
 
-QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Labels and pictures lie beneath the panels, buttons and edit boxes of the same parent.
 bool drawnBeneath(Kind k) { return k == Kind::Label || k == Kind::Picture; }
+
+bool isMessageLine(W w) { return w == W::Label31 || w == W::Label32 || w == W::Label33; }
 
 }  // namespace
 
@@ -39,13 +49,17 @@ QFont gameFont(int px, bool bold) {
 GameWindow::GameWindow(Game& game, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      game_(game) {
+      game_(game),
+      menu_(new WindowMenu(this)) {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
-    setAccessibleName(QStringLiteral("Form1"));
     setWindowTitle(qtext(game.catalogue().translate(kGameTitle)));
-    setFont(gameFont(kWindowFont.px, false));
-    setFixedSize(521, 351);
-    move(276, 201);
+    connect(menu_, &WindowMenu::viewChosen, this, &GameWindow::chooseView);
+    connect(menu_, &WindowMenu::menuKeyPressed, this, [this] {
+        const QWidget* at = focusWidget() && focusWidget() != this ? focusWidget() : nullptr;
+        popupMenu(at ? at->mapToGlobal(at->rect().center()) : mapToGlobal(stage_.area().center()));
+    });
+    setView(ViewChoice{});
     buildTimers();
     sync();
 }
@@ -53,7 +67,11 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
 void GameWindow::ensureBuilt() {
     if (built_) return;
     built_ = true;
+    // Fonts are first looked up here, after the empty first frame: the font database takes a
+    // few milliseconds to wake.
+    setFont(gameFont(kWindowFont.px, false));
     buildWidgets();
+    focusOn(std::nullopt, Qt::OtherFocusReason);  // the window holds the keys until there is a stop
     appliedRevision_ = ~std::uint64_t{0};
     sync();
 }
@@ -63,41 +81,37 @@ QWidget* GameWindow::widget(W w) {
     return widgets_[index(w)];
 }
 
+QMenu* GameWindow::contextMenu() { return menu_->menu(); }
+
 void GameWindow::buildWidgets() {
     const ClickSink sink = [this](W w) { clickWidget(w); };
     for (const WidgetDef& d : kWidgets) {
         QWidget* parent = d.parent == W::Form1 ? static_cast<QWidget*>(this) : widgets_[index(d.parent)];
         QWidget* w = nullptr;
         switch (d.kind) {
-            case Kind::Panel: w = new PanelView(d, sink, parent); break;
-            case Kind::Label: w = new LabelView(d, sink, parent); break;
-            case Kind::Picture: w = new PictureView(d, parent); break;
+            case Kind::Panel: w = new PanelView(d, stage_, sink, parent); break;
+            case Kind::Label: w = new LabelView(d, stage_, sink, parent); break;
+            case Kind::Picture: w = new PictureView(d, stage_, parent); break;
             case Kind::Button: {
-                auto* b = new QPushButton(qtext(d.caption), parent);
-                b->setFocusPolicy(Qt::NoFocus);
+                auto* b = new ButtonView(d, stage_, parent);
                 const W id = d.id;
                 connect(b, &QPushButton::clicked, this, [this, id] { clickWidget(id); });
                 w = b;
                 break;
             }
             case Kind::Edit: {
-                auto* e = new QLineEdit(qtext(d.caption), parent);
-                e->setFrame(true);
-                e->setCursorPosition(0);
+                // A heading: the mouse may still put a cursor in it, the keyboard passes it by,
+                // and a right click brings the window's menu rather than the box's own.
+                auto* e = new EditView(d, stage_, parent);
+                e->setFocusPolicy(Qt::ClickFocus);
+                e->setContextMenuPolicy(Qt::NoContextMenu);
+                e->setAccessibleName(e->text());
                 w = e;
                 break;
             }
         }
-        if (d.kind == Kind::Button || d.kind == Kind::Edit) {
-            w->setFont(gameFont(d.font.px, d.font.bold));
-            QPalette pal = w->palette();
-            pal.setColor(QPalette::ButtonText, toQColor(d.font.color));
-            pal.setColor(QPalette::Text, toQColor(d.font.color));
-            w->setPalette(pal);
-        }
-        if (d.kind != Kind::Label) w->setGeometry(d.left, d.top, d.width, d.height);
+        if (d.kind != Kind::Edit) w->setFocusPolicy(clickable(d.id) && !isMessageLine(d.id) ? Qt::TabFocus : Qt::NoFocus);
         w->setObjectName(qtext(d.name));
-        w->setAccessibleName(qtext(d.name));
         w->setVisible(d.visible);
         widgets_[index(d.id)] = w;
     }
@@ -107,6 +121,7 @@ void GameWindow::buildWidgets() {
             if (drawnBeneath(d.kind) == beneath) widgets_[index(d.id)]->raise();
         }
     }
+    focusFrame_ = new QFocusFrame(this);
 }
 
 void GameWindow::buildTimers() {
@@ -164,7 +179,15 @@ void GameWindow::applyWidget(W w, const WidgetState& now) {
 void GameWindow::sync() {
     if (built_ && game_.form.revision() != appliedRevision_) {
         appliedRevision_ = game_.form.revision();
+        syncing_ = true;
+        const QString message = accessibleText(W::Panel5);
         for (const WidgetDef& d : kWidgets) applyWidget(d.id, game_.form.state(d.id));
+        syncing_ = false;
+        // The message panel is read as one: a screen reader hears its new lines at once.
+        if (accessibleText(W::Panel5) != message) {
+            QAccessibleEvent changed(widgets_[index(W::Panel5)], QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
         const QColor color = toQColor(game_.form.windowColor());
         if (palette().color(QPalette::Window) != color) {
             QPalette pal = palette();
@@ -172,6 +195,7 @@ void GameWindow::sync() {
             setPalette(pal);
             update();
         }
+        followScreen();
     }
     for (const TimerDef& d : kTimers) {
         const std::size_t i = static_cast<std::size_t>(d.id);
@@ -188,9 +212,65 @@ void GameWindow::sync() {
     }
 }
 
+// ---- The view: scale and fullscreen ----
+
+void GameWindow::setView(const ViewChoice& v) {
+    const ViewChoice next{std::clamp(v.scale, kMinScale, kMaxScale), v.fullscreen};
+    const bool entering = next.fullscreen && !view_.fullscreen;
+    const bool leaving = !next.fullscreen && view_.fullscreen;
+    if (entering && isVisible()) windowedPos_ = pos();
+    view_ = next;
+    if (next.fullscreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        stage_ = Stage::fitting(size());
+    } else {
+        const QPoint wanted = leaving ? windowedPos_ : isVisible() ? pos() : kDesignPosition;
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        stage_ = Stage::windowed(next.scale);
+        setFixedSize(kDesignSize * next.scale);
+        move(windowedPosition(wanted));
+    }
+    applyStage();
+    menu_->showView(view_);
+}
+
+void GameWindow::chooseView(const ViewChoice& v) {
+    setView(v);
+    emit viewChosen(view_);
+}
+
+QPoint GameWindow::windowedPosition(QPoint wanted) const {
+    // At its own size the window goes where it was designed to; a larger one is kept on the screen.
+    if (view_.scale == kMinScale || !screen()) return wanted;
+    const QRect room = screen()->availableGeometry();
+    const QSize size = kDesignSize * view_.scale;
+    return QPoint(std::max(room.left(), std::min(wanted.x(), room.right() + 1 - size.width())),
+                  std::max(room.top(), std::min(wanted.y(), room.bottom() + 1 - size.height())));
+}
+
+void GameWindow::applyStage() {
+    setProperty(kStageScaleProperty, stage_.scale);
+    if (built_) {
+        for (QWidget* w : widgets_) dynamic_cast<StagedView*>(w)->relayout();
+    }
+    update();
+}
+
+void GameWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (!view_.fullscreen) return;
+    stage_ = Stage::fitting(size());
+    applyStage();
+}
+
 void GameWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Window));
+    const QRect area = stage_.area();
+    // Fullscreen: black bars around the game's area.
+    if (area != rect()) p.fillRect(rect(), Qt::black);
+    p.fillRect(area, palette().color(QPalette::Window));
     // The first frame is the empty white window; its widgets are made right after it, long
     // before the title shows anything.
     if (!built_) QTimer::singleShot(0, this, &GameWindow::ensureBuilt);
@@ -203,6 +283,134 @@ void GameWindow::closeEvent(QCloseEvent* e) {
     for (QTimer* t : timers_) t->stop();
     e->accept();
     emit gameClosed();
+}
+
+void GameWindow::contextMenuEvent(QContextMenuEvent* e) { popupMenu(e->globalPos()); }
+
+void GameWindow::popupMenu(const QPoint& global) { menu_->menu()->popup(global); }
+
+// ---- The keyboard ----
+
+std::optional<W> GameWindow::focusedStop() const {
+    const auto* view = dynamic_cast<const StagedView*>(focusWidget());
+    if (!view || std::find(stops_.begin(), stops_.end(), view->id()) == stops_.end()) return std::nullopt;
+    return view->id();
+}
+
+void GameWindow::focusOn(std::optional<W> w, Qt::FocusReason reason) {
+    if (!w) {
+        setFocus(reason);
+        if (focusFrame_) focusFrame_->setWidget(nullptr);
+        return;
+    }
+    QWidget* view = widgets_[index(*w)];
+    view->setFocus(reason);
+    // Buttons mark their focus themselves; labels and the message panel get a ring around them.
+    const Kind k = def(*w).kind;
+    focusFrame_->setWidget(focusCues_ && (k == Kind::Label || k == Kind::Panel) ? view : nullptr);
+}
+
+void GameWindow::moveFocus(bool forward) {
+    if (stops_.empty()) return;
+    const std::size_t n = stops_.size();
+    std::size_t i = forward ? 0 : n - 1;
+    if (const std::optional<W> at = focusedStop()) {
+        const auto pos = static_cast<std::size_t>(std::find(stops_.begin(), stops_.end(), *at) - stops_.begin());
+        i = forward ? (pos + 1) % n : (pos + n - 1) % n;
+    }
+    focusOn(stops_[i], forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void GameWindow::followScreen() {
+    std::vector<W> now = focusStops(game_.form);
+    const bool waits = panelWaits(game_);
+    if (now == stops_ && waits == panelWaited_) return;
+    const std::optional<W> target = focusAfterChange(stops_, now, waits, focusedStop());
+    stops_ = std::move(now);
+    panelWaited_ = waits;
+    focusOn(target, Qt::OtherFocusReason);
+}
+
+void GameWindow::showFocusCues() {
+    if (focusCues_) return;
+    // Like the era's desktop, the focus is shown once the keyboard is used, so the mouse
+    // player's window stays exactly as designed.
+    focusCues_ = true;
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    focusOn(focusedStop(), Qt::OtherFocusReason);
+    if (QWidget* f = focusWidget()) f->update();
+}
+
+bool GameWindow::focusNextPrevChild(bool next) {
+    if (syncing_) {
+        // The focused widget is being hidden: the focus waits on the window until the new screen
+        // is in place.
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    showFocusCues();
+    moveFocus(next);
+    return true;
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* e) {
+    if (menu_->handleKey(*e)) return;
+    if ((e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (e->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+            case Qt::Key_Select:
+                // One press, one click: a held key does not race through the story.
+                if (!e->isAutoRepeat()) {
+                    showFocusCues();
+                    if (const std::optional<W> w = focusedStop()) clickWidget(*w);
+                }
+                return;
+            case Qt::Key_Up:
+            case Qt::Key_Left:
+                showFocusCues();
+                moveFocus(false);
+                return;
+            case Qt::Key_Down:
+            case Qt::Key_Right:
+                showFocusCues();
+                moveFocus(true);
+                return;
+            default: break;
+        }
+    }
+    QWidget::keyPressEvent(e);
+}
+
+// ---- What a screen reader is told ----
+
+QString GameWindow::accessibleText(W w) const {
+    const WidgetDef& d = def(w);
+    if (!built_) return QString::fromStdString(game_.form.caption(w));
+    const QWidget* view = widgets_[index(w)];
+    switch (d.kind) {
+        case Kind::Label: return static_cast<const LabelView*>(view)->text();
+        case Kind::Button: return static_cast<const QPushButton*>(view)->text();
+        case Kind::Edit: return static_cast<const QLineEdit*>(view)->text();
+        case Kind::Picture: return pictureName(w, game_);
+        case Kind::Panel: {
+            if (w == W::Panel5) {
+                QStringList lines;
+                for (const W line : {W::Label31, W::Label32, W::Label33}) {
+                    const QString text = static_cast<const LabelView*>(widgets_[index(line)])->text();
+                    if (!text.trimmed().isEmpty()) lines << text;
+                }
+                return lines.join(QLatin1Char('\n'));
+            }
+            // A panel is called by its heading box, where it has one.
+            for (const WidgetDef& child : kWidgets) {
+                if (child.parent == w && child.kind == Kind::Edit) return accessibleText(child.id);
+            }
+            return {};
+        }
+    }
+    return {};
 }
 
 }  // namespace verminadia::ui

@@ -10,14 +10,10 @@
 #include "core/title.h"
 #include "language/choice.h"
 #include "ui/game_window.h"
+#include "ui/qtext.h"
 
 namespace verminadia::ui {
 
-namespace {
-
-QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-}  // namespace
 
 std::filesystem::path programFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
 
@@ -26,6 +22,7 @@ QString knownLanguages() {
     for (const std::string& l : languages()) codes << QString::fromStdString(l);
     return codes.join(QStringLiteral(", "));
 }
+
 
 bool knownLanguage(const QString& code) {
     for (const std::string& l : languages()) {

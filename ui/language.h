@@ -11,6 +11,7 @@
 
 #include "core/text.h"
 #include "language/catalogues.h"
+#include "ui/qtext.h"
 
 class QMenu;
 class QWidget;

@@ -1,7 +1,10 @@
 // ヴェルミナーディア外伝: the game in its window.
 
 #include <QApplication>
+#include <QAction>
 #include <QIcon>
+#include <QMenu>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -13,7 +16,9 @@
 #include "ui/game_window.h"
 #include "ui/language.h"
 #include "ui/session.h"
+#include "ui/settings.h"
 #include "ui/sound_output.h"
+#include "ui/view_options.h"
 
 namespace {
 
@@ -71,11 +76,15 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(VERMINADIA_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VERMINADIA_APP_ID)));
 #endif
+    QApplication::setOrganizationName(QStringLiteral("verminadia"));
     ui::applyClassicLook();
+    // The view saved last time, unless the command line asks for another this once.
+    ui::Settings settings;
+    const ui::ViewChoice view = line.view ? *line.view : settings.view();
 
     ui::SystemSound sound;
     Catalogues catalogues(ui::programFolder(), "verminadia", std::cerr);
-    const std::string language = ui::startLanguage(line.language, QString());
+    const std::string language = ui::startLanguage(line.language, settings.language());
     const Catalogue& catalogue = catalogues.get(language);
     // The game starts as the driver's does; a continued one has its last session replayed into it.
     QString previous;
@@ -84,6 +93,9 @@ int main(int argc, char** argv) {
                                                        : std::make_unique<Script>(catalogue);
     Game& game = script->game();
     ui::GameWindow window(game);
+    window.setView(view);
+    QObject::connect(&window, &ui::GameWindow::viewChosen, &window,
+                     [&settings](const ui::ViewChoice& v) { settings.setView(v); });
     ui::Languages languages(game, window, catalogues, language);
 
     ClockRandom random;
@@ -112,5 +124,20 @@ int main(int argc, char** argv) {
     window.show();
     sound.start();  // the stream and the SoundFont load beside the first frame, not before it
     if (replayer) replayer->start();
+    // The menu's own entries, once the first frame is out: the languages, and on the title the
+    // way back into the last session.
+    QTimer::singleShot(0, &window, [&] {
+        QMenu* menu = window.contextMenu();
+        menu->addMenu(languages.menu(menu, [&settings](const std::string& code) {
+            settings.setLanguage(QString::fromStdString(code));
+        }));
+        if (replayer) return;
+        QAction* again = menu->addAction(ui::qtext(game.catalogue().translate(ui::kContinueItem)));
+        QObject::connect(menu, &QMenu::aboutToShow, again, [&, again] {
+            again->setText(ui::qtext(game.catalogue().translate(ui::kContinueItem)));
+            again->setVisible(log.canContinue());
+        });
+        QObject::connect(again, &QAction::triggered, &window, [&] { log.continueLast(*script, window, sound); });
+    });
     return QApplication::exec();
 }

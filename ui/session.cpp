@@ -109,6 +109,36 @@ void SessionLog::openLastRecord(bool continued) {
     record({last_.get()});
 }
 
+bool SessionLog::canContinue() const { return !last_ && QFile::exists(lastSessionPath()); }
+
+void SessionLog::continueLast(Script& script, GameWindow& window, SoundOutput& sound) {
+    for (std::size_t p = 0; p < kPlayerCount; ++p) {  // the title's shots and applause stop
+        sound.stop(static_cast<Player>(p));
+        sound.seekToStart(static_cast<Player>(p));
+    }
+    Game& game = script.game();
+    script.restart();
+    QString error;
+    double lastTime = 0;
+    const bool replayed = replayQuietly(script, lastSessionPath(), error, &lastTime);
+    if (!replayed) std::fprintf(stderr, "verminadia: cannot continue, starting afresh: %s\n", qPrintable(error));
+    if (!replayed || !game.form.open()) {
+        script.restart();
+        start_ = 0;
+        record({&title_});
+        title_.str({});
+        recorder_->begin();
+    } else {
+        start_ = lastTime;
+        title_.str({});
+        openLastRecord(true);
+    }
+    clock_.start();
+    game.random = &draws_;
+    game.sound.setOutput(sound);
+    window.sync();
+}
+
 void SessionLog::attach(GameWindow& window) {
     window.setObserver(
         [this](W w) {

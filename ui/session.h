@@ -19,6 +19,10 @@ namespace verminadia::ui {
 
 class GameWindow;
 
+// The context menu's entry on the title that continues the last session.
+// TRANSLATORS: the context menu's entry on the title: continue the last session.
+inline constexpr std::string_view kContinueItem = N_("つづきから");
+
 // $XDG_STATE_HOME/verminadia/last-session.script (~/.local/state/verminadia/ by default).
 QString lastSessionPath();
 
@@ -49,6 +53,14 @@ public:
     // Records what reaches the window's game from now on; when the game closes the window at
     // the end of the credits, there is nothing left to continue and the last record goes.
     void attach(GameWindow& window);
+
+    // Until the player's first click the last session can still be continued ("つづきから").
+    bool canContinue() const;
+    // Continues the last session in the running game: `script` starts afresh, the last record
+    // is replayed into it without sound, and the window shows where that session stood, with
+    // `sound` playing what it was playing; this session's record becomes that one's. A bad or
+    // finished record is said in one line and leaves a fresh game on the title.
+    void continueLast(Script& script, GameWindow& window, SoundOutput& sound);
 
 private:
     double seconds() const { return start_ + static_cast<double>(clock_.elapsed()) / 1000.0; }

@@ -1,9 +1,11 @@
-// verminadia-shot SCRIPT OUT.png: plays a script as verminadia-script does, then draws the real
-// window as the game left it into a picture, without a display. For looking at a screen quickly.
-// It speaks the language the environment asks for, as the driver does.
+// verminadia-shot [--scale N] SCRIPT OUT.png: plays a script as verminadia-script does, then draws
+// the real window as the game left it into a picture, without a display, at the window's own size
+// or N times it. For looking at a screen quickly. It speaks the language the environment asks
+// for, as the driver does.
 
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
@@ -13,8 +15,14 @@
 #include "ui/language.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: verminadia-shot SCRIPT OUT.png\n");
+    int scale = verminadia::ui::kMinScale;
+    if (argc == 5 && std::strcmp(argv[1], "--scale") == 0) {
+        scale = std::atoi(argv[2]);
+        argv += 2;
+        argc -= 2;
+    }
+    if (argc != 3 || scale < verminadia::ui::kMinScale || scale > verminadia::ui::kMaxScale) {
+        std::fprintf(stderr, "usage: verminadia-shot [--scale 1-4] SCRIPT OUT.png\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -30,6 +38,7 @@ int main(int argc, char** argv) {
     verminadia::Script script(catalogues.get(verminadia::ui::startLanguage(QString(), QString())));
     if (const int status = script.run(in, std::cout, std::cerr); status != 0) return status;
     verminadia::ui::GameWindow window(script.game());
+    window.setView({scale, false});
     window.ensureBuilt();
     window.show();
     if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {

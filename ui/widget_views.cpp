@@ -1,11 +1,15 @@
 #include "ui/widget_views.h"
 
+#include <QAccessible>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 
 #include "game/events.h"
 #include "ui/game_window.h"
+#include "ui/qtext.h"
 
 namespace verminadia::ui {
 
@@ -16,28 +20,32 @@ namespace {
 const QColor kHighlight(0xFF, 0xFF, 0xFF);
 const QColor kShadow(0x80, 0x80, 0x80);
 
-// One bevel ring of `width` pixels: `topLeft` on the top and left edges, `bottomRight` below and right.
-void drawBevel(QPainter& p, QRect r, int width, const QColor& topLeft, const QColor& bottomRight) {
-    for (int i = 0; i < width; ++i) {
-        p.setPen(topLeft);
-        p.drawLine(r.left(), r.top(), r.right(), r.top());
-        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-        p.setPen(bottomRight);
-        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-        r.adjust(1, 1, -1, -1);
-    }
+
+// The `ring`th one-pixel ring of a bevel, counted from the outside, `unit` pixels wide:
+// `topLeft` on the top and left edges, `bottomRight` below and right.
+void drawBevelRing(QPainter& p, QSize size, int ring, qreal unit, const QColor& topLeft, const QColor& bottomRight) {
+    const int a = ringEdge(ring, unit), b = ringEdge(ring + 1, unit);
+    const int w = size.width(), h = size.height();
+    p.fillRect(QRect(a, a, w - 2 * a, b - a), topLeft);
+    p.fillRect(QRect(a, a, b - a, h - 2 * a), topLeft);
+    p.fillRect(QRect(a, h - b, w - 2 * a, b - a), bottomRight);
+    p.fillRect(QRect(w - b, a, b - a, h - 2 * a), bottomRight);
 }
 
 bool releasedInside(QWidget* w, QMouseEvent* e) {
     return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
 }
 
+QString pictureFile(const WidgetDef& def, const char* suffix) {
+    return QStringLiteral(":/pictures/") + qtext(verminadia::def(def.bitmap).name) + QLatin1String(suffix);
+}
+
 }  // namespace
 
-PanelView::PanelView(const WidgetDef& def, ClickSink sink, QWidget* parent)
-    : QWidget(parent), def_(def), sink_(std::move(sink)) {
+PanelView::PanelView(const WidgetDef& def, const Stage& stage, ClickSink sink, QWidget* parent)
+    : QWidget(parent), StagedView(def, stage), sink_(std::move(sink)) {
     setColor(def.color);
+    PanelView::relayout();  // the class's own: it is being made
 }
 
 void PanelView::setColor(Rgb color) {
@@ -47,23 +55,31 @@ void PanelView::setColor(Rgb color) {
     update();
 }
 
+void PanelView::relayout() { setGeometry(stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height))); }
+
 void PanelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
-    const int width = def_.bevel == Bevel::Lowered2 ? 2 : 1;
-    drawBevel(p, rect(), width, kHighlight, kShadow);
-    if (def_.bevel != Bevel::None) drawBevel(p, rect().adjusted(width, width, -width, -width), width, kShadow, kHighlight);
+    const int rings = def_.bevel == Bevel::Lowered2 ? 2 : 1;
+    for (int i = 0; i < rings; ++i) drawBevelRing(p, size(), i, stage_.scale, kHighlight, kShadow);
+    if (def_.bevel == Bevel::None) return;
+    for (int i = rings; i < 2 * rings; ++i) drawBevelRing(p, size(), i, stage_.scale, kShadow, kHighlight);
 }
 
 void PanelView::mouseReleaseEvent(QMouseEvent* e) {
     if (clickable(def_.id) && releasedInside(this, e)) sink_(def_.id);
 }
 
-LabelView::LabelView(const WidgetDef& def, ClickSink sink, QWidget* parent)
-    : QWidget(parent), def_(def), sink_(std::move(sink)), color_(toQColor(def.font.color)), top_(def.top) {
-    setFont(gameFont(def.font.px, def.font.bold));
+LabelView::LabelView(const WidgetDef& def, const Stage& stage, ClickSink sink, QWidget* parent)
+    : QWidget(parent),
+      StagedView(def, stage),
+      sink_(std::move(sink)),
+      color_(toQColor(def.font.color)),
+      designFont_(gameFont(def.font.px, def.font.bold)),
+      top_(def.top) {
+    setFont(gameFont(stage.length(def.font.px), def.font.bold));
     if (clickable(def.id)) setCursor(Qt::PointingHandCursor);
-    text_ = QString::fromUtf8(def.caption.data(), static_cast<qsizetype>(def.caption.size()));
+    text_ = qtext(def.caption);
     fit();
 }
 
@@ -72,6 +88,8 @@ void LabelView::setText(const QString& text) {
     text_ = text;
     fit();
     update();
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void LabelView::setTextColor(Rgb color) {
@@ -80,8 +98,9 @@ void LabelView::setTextColor(Rgb color) {
 }
 
 void LabelView::setFontPx(int px) {
-    if (font().pixelSize() == px) return;
-    setFont(gameFont(px, def_.font.bold));
+    if (designFont_.pixelSize() == px) return;
+    designFont_ = gameFont(px, def_.font.bold);
+    setFont(gameFont(stage_.length(px), def_.font.bold));
     fit();
     update();
 }
@@ -91,15 +110,21 @@ void LabelView::setTopEdge(int top) {
     fit();
 }
 
+void LabelView::relayout() {
+    setFont(gameFont(stage_.length(designFont_.pixelSize()), def_.font.bold));
+    fit();
+    update();
+}
+
 void LabelView::fit() {
     // Measuring text wakes the font machinery; a label that nobody can see yet is measured when
     // it is first shown, which keeps the empty first frame as quick as an empty window's.
     if (!isVisible()) {
-        move(def_.left, top_);
+        move(stage_.place(def_, QRect(def_.left, top_, 0, 0)).topLeft());
         return;
     }
-    const QFontMetrics m(font());
-    setGeometry(def_.left, top_, m.horizontalAdvance(text_), m.height());
+    const QFontMetrics m(designFont_);
+    setGeometry(stage_.place(def_, QRect(def_.left, top_, m.horizontalAdvance(text_), m.height())));
 }
 
 void LabelView::showEvent(QShowEvent*) { fit(); }
@@ -117,9 +142,7 @@ void LabelView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 QPixmap loadPicture(const WidgetDef& def) {
-    const QString path = QStringLiteral(":/pictures/%1.png")
-                             .arg(QString::fromUtf8(verminadia::def(def.bitmap).name.data(),
-                                                    static_cast<qsizetype>(verminadia::def(def.bitmap).name.size())));
+    const QString path = pictureFile(def, ".png");
     QPixmap pm;
     if (QFile::exists(path) && pm.load(path)) return pm;
     pm = QPixmap(def.bitmapWidth, def.bitmapHeight);
@@ -128,12 +151,31 @@ QPixmap loadPicture(const WidgetDef& def) {
     p.setPen(QColor(0xE0, 0xE0, 0xE0));
     p.drawRect(pm.rect().adjusted(0, 0, -1, -1));
     p.setFont(gameFont(9, false));
-    p.drawText(pm.rect(), Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(def.name.data(), static_cast<qsizetype>(def.name.size())));
+    p.drawText(pm.rect(), Qt::AlignCenter | Qt::TextWordWrap, qtext(def.name));
     return pm;
 }
 
-PictureView::PictureView(const WidgetDef& def, QWidget* parent)
-    : QWidget(parent), def_(def), stretch_(def.stretch) {}
+QImage renderPicture(const WidgetDef& def, QSize pixels) {
+    // As the build renders the bitmaps: opaque, white where the drawing leaves anything uncovered.
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const QString path = pictureFile(def, ".svg");
+    QSvgRenderer drawing;
+    if (QFile::exists(path) && drawing.load(path)) {
+        drawing.render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    } else {
+        p.drawPixmap(image.rect(), loadPicture(def));
+    }
+    return image;
+}
+
+PictureView::PictureView(const WidgetDef& def, const Stage& stage, QWidget* parent)
+    : QWidget(parent), StagedView(def, stage), stretch_(def.stretch) {
+    PictureView::relayout();  // the class's own: it is being made
+}
 
 const QPixmap& PictureView::pixmap() const {
     // Most pictures wait hidden for their scene: decode each the first time it is needed.
@@ -147,14 +189,66 @@ void PictureView::setStretch(bool stretch) {
     update();
 }
 
+void PictureView::relayout() {
+    setGeometry(stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height)));
+    update();
+}
+
 void PictureView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (stretch_) {
-        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.drawPixmap(rect(), pixmap());
-    } else {
-        p.drawPixmap(0, 0, pixmap());
+    const qreal ratio = devicePixelRatioF();
+    if (qFuzzyCompare(stage_.scale, 1.0) && qFuzzyCompare(ratio, 1.0)) {
+        if (stretch_) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            p.drawPixmap(rect(), pixmap());
+        } else {
+            p.drawPixmap(0, 0, pixmap());
+        }
+        return;
     }
+    const QRect target =
+        stretch_ ? rect() : QRect(0, 0, stage_.length(def_.bitmapWidth), stage_.length(def_.bitmapHeight));
+    const QSize pixels(qRound(target.width() * ratio), qRound(target.height() * ratio));
+    if (sharp_.size() != pixels || sharpStretched_ != stretch_) {
+        sharp_ = QPixmap::fromImage(renderPicture(def_, pixels));
+        sharp_.setDevicePixelRatio(ratio);
+        sharpStretched_ = stretch_;
+    }
+    p.drawPixmap(target.topLeft(), sharp_);
+}
+
+ButtonView::ButtonView(const WidgetDef& def, const Stage& stage, QWidget* parent)
+    : QPushButton(qtext(def.caption), parent), StagedView(def, stage) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::ButtonText, toQColor(def.font.color));
+    setPalette(pal);
+    ButtonView::relayout();  // the class's own: it is being made
+}
+
+void ButtonView::relayout() {
+    setGeometry(stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height)));
+    setFont(gameFont(stage_.length(def_.font.px), def_.font.bold));
+}
+
+void ButtonView::keyPressEvent(QKeyEvent* e) { e->ignore(); }
+void ButtonView::keyReleaseEvent(QKeyEvent* e) { e->ignore(); }
+
+EditView::EditView(const WidgetDef& def, const Stage& stage, QWidget* parent)
+    : QLineEdit(qtext(def.caption), parent), StagedView(def, stage) {
+    setFrame(true);
+    setCursorPosition(0);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Text, toQColor(def.font.color));
+    setPalette(pal);
+    EditView::relayout();  // the class's own: it is being made
+}
+
+void EditView::relayout() {
+    setGeometry(stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height)));
+    setFont(gameFont(stage_.length(def_.font.px), def_.font.bold));
+    // The box keeps one pixel between its frame and its text; let that pixel grow as well.
+    const int margin = std::max(0, stage_.length(1) - 1);
+    setTextMargins(margin, 0, margin, 0);
 }
 
 }  // namespace verminadia::ui

@@ -19,11 +19,11 @@
 #include "town/heroes.h"
 #include "ui/game_window.h"
 #include "ui/widget_views.h"
+#include "ui/qtext.h"
 
 namespace verminadia::ui {
 namespace {
 
-QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // What a widget shows on the screen.
 QString shown(QWidget* w) {

@@ -15,6 +15,7 @@
 
 #include "support/play.h"
 #include "ui/game_window.h"
+#include "ui/qtext.h"
 #include "ui/session.h"
 #include "ui/widget_views.h"
 
@@ -28,7 +29,7 @@ QString seen(GameWindow& w, W id) {
     if (auto* l = dynamic_cast<LabelView*>(v)) text = l->text();
     else if (auto* b = dynamic_cast<QPushButton*>(v)) text = b->text();
     else if (auto* e = dynamic_cast<QLineEdit*>(v)) text = e->text();
-    return QString("%1 %2 %3").arg(QString::fromUtf8(def(id).name.data(), static_cast<qsizetype>(def(id).name.size())))
+    return QString("%1 %2 %3").arg(qtext(def(id).name))
         .arg(v->isVisibleTo(&w) ? "shown" : "hidden")
         .arg(text);
 }
@@ -174,6 +175,32 @@ TEST_F(Session, UntilThePlayersFirstClickTheLastSessionCanStillBeContinued) {
     EXPECT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_EQ(replayed.script->dump(), played.dump());
     EXPECT_NE(fileText(lastSessionPath()), last);
+}
+
+TEST_F(Session, ContinuingFromTheTitlesMenuShowsTheLastSessionAndGoesOnInItsRecord) {
+    std::string before;
+    {
+        Script played;
+        Recorded session(played);
+        session.ticks(Timer::Timer1, 18);
+        session.window.clickWidget(W::Label3);
+        session.ticks(Timer::Timer1, 11);
+        session.window.clickWidget(W::Label5);
+        before = played.dump();
+    }
+    Script fresh;
+    Recorded title(fresh);
+    title.ticks(Timer::Timer1, 3);
+    ASSERT_TRUE(title.log.canContinue());
+    SilentOutput speakers;
+    title.log.continueLast(fresh, title.window, speakers);
+    EXPECT_EQ(fresh.dump(), before);
+    EXPECT_TRUE(title.window.widget(W::Panel2)->isVisible());
+    EXPECT_FALSE(title.log.canContinue());
+    title.window.clickWidget(W::Button5);  // the inn
+    auto replayed = test::play(fileText(lastSessionPath()));
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.script->dump(), fresh.dump());
 }
 
 TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {

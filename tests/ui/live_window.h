@@ -1,0 +1,52 @@
+#pragma once
+// The real window over a fresh game, offscreen and active, driven the way a player drives it: the
+// timers' ticks, keys on whatever has the focus, and nothing else.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "game/events.h"
+#include "ui/game_window.h"
+#include "ui/widget_views.h"
+#include "ui/qtext.h"
+
+namespace verminadia::ui::testing {
+
+inline QString qname(std::string_view s) { return qtext(s); }
+
+struct LiveWindow : ::testing::Test {
+    SilentOutput silence;
+    ClockRandom random{[] { return std::uint64_t{1}; }};
+    Game game{silence, random};
+    GameWindow window{game};
+
+    void SetUp() override {
+        startGame(game);
+        window.ensureBuilt();
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    void ticks(Timer t, int n) {
+        for (int i = 0; i < n; ++i) {
+            tick(game, t);
+            window.sync();
+        }
+    }
+    // A key pressed and released where the keyboard focus is, as the desktop delivers it.
+    void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        QTest::keyClick(target, key, mods);
+    }
+    // The widget that has the focus, or Form1 for the window itself.
+    W focused() const {
+        W w = W::Form1;
+        if (const QWidget* f = QApplication::focusWidget()) widgetByName(f->objectName().toStdString(), w);
+        return w;
+    }
+    QWidget* view(W w) { return window.widget(w); }
+};
+
+}  // namespace verminadia::ui::testing

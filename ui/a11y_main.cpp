@@ -1,0 +1,57 @@
+// verminadia-a11y SCRIPT: plays a script as verminadia-script does, then prints what a screen
+// reader finds in the real window as the game left it, without a display: one JSON object a line,
+// depth first from the window, with the widget's object name, its accessible name, its role (Qt's
+// name for it), and whether it is showing and focusable.
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMetaEnum>
+
+#include "tools/json.h"
+#include "tools/script.h"
+#include "ui/app_style.h"
+#include "ui/game_window.h"
+
+namespace {
+
+void print(QAccessibleInterface* iface) {
+    if (!iface) return;
+    const QAccessible::State state = iface->state();
+    const char* role = QMetaEnum::fromType<QAccessible::Role>().valueToKey(iface->role());
+    const QObject* object = iface->object();
+    std::cout << "{\"object\":" << verminadia::json::quote(object ? object->objectName().toStdString() : "")
+              << ",\"name\":" << verminadia::json::quote(iface->text(QAccessible::Name).toStdString())
+              << ",\"role\":" << verminadia::json::quote(role ? role : "")
+              << ",\"showing\":" << (state.invisible ? "false" : "true")
+              << ",\"focusable\":" << (state.focusable ? "true" : "false") << "}\n";
+    for (int i = 0; i < iface->childCount(); ++i) print(iface->child(i));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: verminadia-a11y SCRIPT\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    verminadia::ui::applyClassicLook();
+
+    std::ifstream in(argv[1]);
+    if (!in) {
+        std::fprintf(stderr, "verminadia-a11y: cannot read %s\n", argv[1]);
+        return 2;
+    }
+    verminadia::Script script;
+    if (const int status = script.run(in, std::cout, std::cerr); status != 0) return status;
+    verminadia::ui::GameWindow window(script.game());
+    window.ensureBuilt();
+    window.show();
+    print(QAccessible::queryAccessibleInterface(&window));
+    return 0;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The game's texts are UTF-8; Qt's are QString.
+
+#include <QString>
+#include <string_view>
+
+namespace verminadia::ui {
+
+inline QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace verminadia::ui
