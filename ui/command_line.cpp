@@ -23,7 +23,7 @@ QString asTyped(const QStringList& arguments, const QString& name) {
         const QString& a = arguments[i];
         if (a == QLatin1String("--")) break;
         if (!a.startsWith(u'-')) continue;
-        const QString typed = a.section(u'=', 0, 0);
+        QString typed = a.section(u'=', 0, 0);
         QString bare = typed;
         while (bare.startsWith(u'-')) bare.remove(0, 1);
         if (bare == name) return typed;

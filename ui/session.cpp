@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -196,7 +196,7 @@ void Replayer::next() {
         return;
     }
     const double wait = (lines_[at_].at - now) / speed_;
-    timer_.start(static_cast<int>(wait * 1000.0 + 0.5));
+    timer_.start(static_cast<int>(std::lround(wait * 1000.0)));
 }
 
 }  // namespace verminadia::ui

@@ -110,13 +110,16 @@ Read realRead() {
 [[maybe_unused]] const bool lookedUp = realFopen() && realFread() && realRead();
 }  // namespace
 
-// glibc's own allocator under its exported names: ours only count and pass the call on.
+// glibc's own allocator under its exported names: ours only count and pass the call on. The
+// names are glibc's, reserved as they are.
+// NOLINTBEGIN(bugprone-reserved-identifier)
 extern "C" {
 void* __libc_malloc(std::size_t size);
 void* __libc_calloc(std::size_t count, std::size_t size);
 void* __libc_realloc(void* p, std::size_t size);
 void* __libc_memalign(std::size_t alignment, std::size_t size);
 void __libc_free(void* p);
+// NOLINTEND(bugprone-reserved-identifier)
 
 void* malloc(std::size_t size) { return allocated(__builtin_return_address(0), __libc_malloc(size)); }
 void* calloc(std::size_t count, std::size_t size) {

@@ -388,7 +388,7 @@ TEST(SoundFiles, WorkingDirectoryFirstThenTheDataFolders) {
     std::string error;
     std::filesystem::create_directories(beside);
     for (const std::string& folder : {dir, beside}) {
-        FILE* f = std::fopen((folder + "/" + name).c_str(), "wb");
+        FILE* f = std::fopen((std::filesystem::path(folder) / name).c_str(), "wb");
         ASSERT_NE(f, nullptr);
         std::fclose(f);
     }

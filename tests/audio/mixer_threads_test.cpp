@@ -43,7 +43,7 @@ TEST(MixerThreads, CommandsWhileRenderingLeaveEveryPlayerObedient) {
     ASSERT_TRUE(m.setMidi(0, test::midiFile({{0, 0, 60, 0, 2880}, {1, 19, 67, 480, 1920}, {9, 0, 38, 960, 240}})));
     ASSERT_TRUE(m.setMidi(1, test::midiFile({{0, 56, 72, 0, 200}})));
     Clip clip;
-    clip.samples.assign(2 * 4410, 0.3f);
+    clip.samples.assign(std::size_t{2} * 4410, 0.3f);
     m.setClip(2, clip);
     m.setBeep(clip);
     std::string error;

@@ -18,6 +18,7 @@ std::string recordedSession(Script& played, std::uint32_t seed, int events) {
     ClockRandom clock([&now] { return now += 7919; });  // a clock that moves: every reseed differs
     DrawLog draws(clock);
     Game& g = played.game();
+    Random* own = g.random;  // the log lives only as long as this session
     g.random = &draws;
     std::ostringstream record;
     SessionRecorder recorder(draws, {&record});
@@ -33,6 +34,7 @@ std::string recordedSession(Script& played, std::uint32_t seed, int events) {
             recorder.ticked(next->tick, seconds);
         }
     }
+    g.random = own;
     return record.str();
 }
 

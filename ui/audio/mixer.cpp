@@ -223,7 +223,10 @@ bool Mixer::loadSoundFont(const std::string& path, std::string& error) {
     for (const auto& s : slots_) {
         std::string why;
         if (s->isMidi() && !pinInstruments(synth->synth, s->block, s->midi, why)) {
-            error = messages.reason(cannot + ": " + why);
+            std::string line = cannot;
+            line += ": ";
+            line += why;
+            error = messages.reason(line);
             return false;
         }
     }

@@ -133,7 +133,7 @@ bool forEachMessage(std::span<const unsigned char> bytes, handle_midi_event_func
         if (!ok) error = "FluidSynth cannot read the MIDI file";
     }
     // 100000 blocks of the clock are 40 hours of music at this speed: a bound, never a limit.
-    std::array<float, 2 * kBlock> silence{};
+    std::array<float, std::size_t{2} * kBlock> silence{};
     int lastTick = -1;  // known once the first block has read the file
     for (int block = 0; ok && block < 100000; ++block) {
         if (fluid_synth_write_float(clock, kBlock, silence.data(), 0, 1, silence.data() + kBlock, 0, 1) != FLUID_OK) {
