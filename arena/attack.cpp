@@ -4,10 +4,10 @@
 #include <array>
 #include <string_view>
 
+#include "arena/handlers.h"
 #include "arena/texts.h"
 #include "core/career.h"
 #include "core/game.h"
-#include "arena/handlers.h"
 
 namespace verminadia {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "arena/handlers.h"
 #include "arena/special_bouts.h"
 #include "core/career.h"
 #include "core/game.h"
 #include "town/town_music.h"
-#include "arena/handlers.h"
 
 namespace verminadia {
 
@@ -105,8 +105,8 @@ struct WeightClass {
     int drawSize;
     int theme;
     int basePower;
-    int threshold;     // the champion may come from this bout of the class on
-    int championDue;   // ChampionWins when this class's champion is the next one
+    int threshold;             // the champion may come from this bout of the class on
+    int championDue;           // ChampionWins when this class's champion is the next one
     std::string_view opening;  // the bout's number in the class, the counter named in it
     std::span<const Opponent> opponents;
     W unstretch;  // a picture that "は巨大化した！" may have stretched last time; Form1: none

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "arena/handlers.h"
 #include "arena/skills.h"
 #include "core/career.h"
 #include "core/game.h"
-#include "arena/handlers.h"
 #include "core/town_bar_texts.h"
 
 namespace verminadia {
@@ -31,8 +31,8 @@ struct Good {
     W statusLine;  // its twin on the status screen
     std::string GameState::*name;
     std::int32_t GameState::*count;  // nullptr: the first item, whose stock is its entry showing
-    W shelf;     // the store's offer that comes back after a use; Form1: none
-    W merchant;  // the merchant's offer that comes back after a use; Form1: none
+    W shelf;                         // the store's offer that comes back after a use; Form1: none
+    W merchant;                      // the merchant's offer that comes back after a use; Form1: none
     void (*effect)(GameState&);
     void (*refresh)(Game&);
     std::string_view result;

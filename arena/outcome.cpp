@@ -2,10 +2,11 @@
 // experience and the one level-up it may bring, the way back to the weight classes; the defeat
 // with its title of disgrace, and the way back to town with half the money.
 
+#include "arena/outcome.h"
+
 #include <array>
 #include <string>
 
-#include "arena/outcome.h"
 #include "core/career.h"
 #include "core/game.h"
 #include "core/town_bar_texts.h"

@@ -2,16 +2,16 @@
 // ignores the opponent's defence, which is what makes the walls of defence 100 beatable.
 
 #include "arena/skills.h"
-#include "arena/texts.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "arena/handlers.h"
+#include "arena/texts.h"
 #include "core/career.h"
 #include "core/game.h"
-#include "arena/handlers.h"
 #include "core/town_bar_texts.h"
 
 namespace verminadia {
@@ -29,9 +29,9 @@ struct Skill {
     int cost;
     Effect effect;
     int base;
-    int draw;                        // the amount is base + a draw of this
-    bool whiteWindow;                // until the next click on the message panel
-    std::array<Player, 4> sounds;    // by HeroId
+    int draw;                      // the amount is base + a draw of this
+    bool whiteWindow;              // until the next click on the message panel
+    std::array<Player, 4> sounds;  // by HeroId
 };
 
 using P = Player;

@@ -5,9 +5,9 @@
 
 #include <array>
 
+#include "arena/handlers.h"
 #include "core/game.h"
 #include "core/text.h"
-#include "arena/handlers.h"
 
 namespace verminadia {
 

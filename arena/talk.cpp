@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "arena/handlers.h"
 #include "arena/texts.h"
 #include "core/career.h"
 #include "core/game.h"
-#include "arena/handlers.h"
 #include "core/town_bar_texts.h"
 #include "town/store.h"
 

@@ -5,15 +5,16 @@
 //   as the reference that bench/audio/startup.sh launches and measures from outside. --scale and
 //   --fullscreen open either window as the game's options do.
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QTimer>
-#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
 
 #include "game/events.h"
 #include "ui/app_style.h"

@@ -7,10 +7,11 @@ namespace verminadia {
 Form::Form(const Catalogue& catalogue) : catalogue_(&catalogue) {
     for (const WidgetDef& d : kWidgets) {
         texts_[index(d.id)] = Text(d.caption);
-        widgets_[index(d.id)] = WidgetState{d.visible, texts_[index(d.id)].render(catalogue),
-                                            d.font.color, d.font.px, d.top, d.stretch, d.color};
+        widgets_[index(d.id)] = WidgetState{
+            d.visible, texts_[index(d.id)].render(catalogue), d.font.color, d.font.px, d.top, d.stretch, d.color};
     }
-    for (const TimerDef& d : kTimers) timers_[static_cast<std::size_t>(d.id)] = TimerState{d.enabled, d.enabled ? 1u : 0u};
+    for (const TimerDef& d : kTimers)
+        timers_[static_cast<std::size_t>(d.id)] = TimerState{d.enabled, d.enabled ? 1u : 0u};
 }
 
 WidgetState& Form::at(W w) {

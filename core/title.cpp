@@ -1,11 +1,12 @@
 // The opening: starting values, the maker's name, the title spelled out to gunshots, the
 // applause and the "スタート" prompt, then the prologue and the hero choice.
 
+#include "core/title.h"
+
 #include <string_view>
 
 #include "core/career.h"
 #include "core/game.h"
-#include "core/title.h"
 #include "core/town_bar_texts.h"
 
 namespace verminadia {

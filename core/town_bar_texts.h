@@ -9,10 +9,10 @@ namespace verminadia {
 
 struct Game;
 
-Text levelCaption(int level);              // "LV   " + level (three ordinary spaces)
-Text hpCaption(int hp, int maxHp);         // "HP　" + hp + "/" + maxHp
-Text mpCaption(int mp, int maxMp);         // "MP　" + mp + "/" + maxMp
-Text moneyCaption(int gold);               // "所持金　" + gold
+Text levelCaption(int level);       // "LV   " + level (three ordinary spaces)
+Text hpCaption(int hp, int maxHp);  // "HP　" + hp + "/" + maxHp
+Text mpCaption(int mp, int maxMp);  // "MP　" + mp + "/" + maxMp
+Text moneyCaption(int gold);        // "所持金　" + gold
 // A counted good as the status screen and the item panel show it: name + "(" + count + ")".
 Text countedCaption(Text name, int count);
 

@@ -1,8 +1,7 @@
-#include "core/widgets.h"
-
 #include <algorithm>
 
 #include "core/text.h"
+#include "core/widgets.h"
 
 namespace verminadia {
 namespace {

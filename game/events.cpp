@@ -91,11 +91,8 @@ constexpr Binding<W> kClicks[] = {
 // clang-format on
 
 constexpr Binding<Timer> kTicks[] = {
-    {Timer::Timer1, Timer1Timer},
-    {Timer::Timer2, Timer2Timer},
-    {Timer::Timer3, Timer3Timer},
-    {Timer::Timer4, Timer4Timer},
-    {Timer::Timer5, Timer5Timer},
+    {Timer::Timer1, Timer1Timer}, {Timer::Timer2, Timer2Timer}, {Timer::Timer3, Timer3Timer},
+    {Timer::Timer4, Timer4Timer}, {Timer::Timer5, Timer5Timer},
 };
 
 // The bindings by widget and by timer; nullptr where a click or tick does nothing.

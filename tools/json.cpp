@@ -40,10 +40,14 @@ std::optional<unsigned> hex4(std::string_view s, std::size_t at) {
     for (std::size_t i = at; i < at + 4; ++i) {
         const char c = s[i];
         v <<= 4;
-        if (c >= '0' && c <= '9') v |= static_cast<unsigned>(c - '0');
-        else if (c >= 'a' && c <= 'f') v |= static_cast<unsigned>(c - 'a' + 10);
-        else if (c >= 'A' && c <= 'F') v |= static_cast<unsigned>(c - 'A' + 10);
-        else return std::nullopt;
+        if (c >= '0' && c <= '9')
+            v |= static_cast<unsigned>(c - '0');
+        else if (c >= 'a' && c <= 'f')
+            v |= static_cast<unsigned>(c - 'a' + 10);
+        else if (c >= 'A' && c <= 'F')
+            v |= static_cast<unsigned>(c - 'A' + 10);
+        else
+            return std::nullopt;
     }
     return v;
 }

@@ -134,7 +134,8 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
         for (const IntField& f : kIntFields) {
             if (f.name != field) continue;
             std::int32_t v;
-            if (!parseInt(trim(value), v)) return "bad whole number '" + std::string(value) + "' for " + std::string(field);
+            if (!parseInt(trim(value), v))
+                return "bad whole number '" + std::string(value) + "' for " + std::string(field);
             game_.state.*f.member = v;
             return {};
         }
@@ -168,10 +169,14 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
         W w;
         Timer t;
         Player p;
-        if (widgetByName(name, w)) out << widgetJson(w) << '\n';
-        else if (timerByName(name, t)) out << timerJson(t) << '\n';
-        else if (playerByName(name, p)) out << playerJson(p) << '\n';
-        else return "unknown name '" + std::string(name) + "'";
+        if (widgetByName(name, w))
+            out << widgetJson(w) << '\n';
+        else if (timerByName(name, t))
+            out << timerJson(t) << '\n';
+        else if (playerByName(name, p))
+            out << playerJson(p) << '\n';
+        else
+            return "unknown name '" + std::string(name) + "'";
     } else if (command == "dump") {
         if (!args.empty()) return "dump takes nothing";
         out << dump() << '\n';

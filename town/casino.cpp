@@ -10,9 +10,9 @@
 
 #include "core/career.h"
 #include "core/game.h"
-#include "town/town_music.h"
-#include "town/handlers.h"
 #include "core/town_bar_texts.h"
+#include "town/handlers.h"
+#include "town/town_music.h"
 
 namespace verminadia {
 
@@ -52,8 +52,8 @@ constexpr std::array<Rgb, 3> kFlashColours = {kRed, kWhite, kYellow};
 // Doubling stops at the largest sum a purse can hold rather than wrapping round to a debt.
 int doubled(int gold) {
     const std::int64_t twice = std::int64_t{gold} * 2;
-    return static_cast<int>(std::clamp<std::int64_t>(twice, std::numeric_limits<int>::min(),
-                                                      std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(twice, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 void throwHand(Game& g, Hand hand) {

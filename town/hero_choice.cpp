@@ -2,8 +2,8 @@
 // the town bar. The panel is never shown again.
 
 #include "core/game.h"
-#include "town/handlers.h"
 #include "core/town_bar_texts.h"
+#include "town/handlers.h"
 #include "town/heroes.h"
 
 namespace verminadia {

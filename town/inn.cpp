@@ -7,8 +7,8 @@
 
 #include "core/career.h"
 #include "core/game.h"
-#include "town/handlers.h"
 #include "core/town_bar_texts.h"
+#include "town/handlers.h"
 #include "town/heroes.h"
 #include "town/town_music.h"
 

@@ -1,6 +1,8 @@
 // The king's room. The king speaks by the champions beaten and grants the matching title at
 // every visit, so a visit after a defeat gives back the title the defeat took away.
 
+#include "town/king.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -8,7 +10,6 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "town/handlers.h"
-#include "town/king.h"
 
 namespace verminadia {
 

@@ -1,6 +1,8 @@
 // The general store: five weapons, three armours and two counted goods, named for the hero;
 // prices and effects are the same for everyone.
 
+#include "town/store.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,9 +10,8 @@
 
 #include "core/career.h"
 #include "core/game.h"
-#include "town/handlers.h"
 #include "core/town_bar_texts.h"
-#include "town/store.h"
+#include "town/handlers.h"
 
 namespace verminadia {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/game.h"
-#include "town/handlers.h"
 #include "core/town_bar_texts.h"
+#include "town/handlers.h"
 #include "town/heroes.h"
 #include "town/town_music.h"
 

@@ -1,9 +1,10 @@
 #include "ui/command_line.h"
 
+#include <cstdio>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
-#include <cstdio>
 
 #include "ui/language.h"
 #include "ui/view_options.h"
@@ -81,8 +82,8 @@ CommandLine parseCommandLine(int& argc, char** argv) {
     CommandLine line;
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        line.exitStatus = refuse(unknown.isEmpty()
-                                     ? parser.errorText()
+        line.exitStatus =
+            refuse(unknown.isEmpty() ? parser.errorText()
                                      : QStringLiteral("unknown option '%1'").arg(asTyped(arguments, unknown.first())));
         return line;
     }
@@ -93,8 +94,7 @@ CommandLine parseCommandLine(int& argc, char** argv) {
         std::printf("verminadia %s\n", VERMINADIA_VERSION);
         line.exitStatus = 0;
     } else if (!parser.positionalArguments().isEmpty()) {
-        line.exitStatus =
-            refuse(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        line.exitStatus = refuse(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     } else {
         line.continueLast = parser.isSet(continueLast);
         line.recordPath = parser.value(record);
@@ -109,7 +109,8 @@ CommandLine parseCommandLine(int& argc, char** argv) {
         bool number = true;
         if (parser.isSet(speed)) line.speed = parser.value(speed).toDouble(&number);
         if (!number || !(line.speed > 0 && line.speed <= 1000)) {
-            line.exitStatus = refuse(QStringLiteral("bad speed '%1': a number above 0, at most 1000").arg(parser.value(speed)));
+            line.exitStatus =
+                refuse(QStringLiteral("bad speed '%1': a number above 0, at most 1000").arg(parser.value(speed)));
         } else if (parser.isSet(language) && !knownLanguage(line.language)) {
             line.exitStatus = refuse(QStringLiteral("unknown language '%1' (%2)").arg(line.language, knownLanguages()));
         } else if (parser.isSet(speed) && line.replayPath.isEmpty()) {

@@ -2,8 +2,9 @@
 // The game's command line: one parser for every option, read before the window exists so that
 // --help and --version answer without a display.
 
-#include <QString>
 #include <optional>
+
+#include <QString>
 
 #include "ui/stage.h"
 

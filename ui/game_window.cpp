@@ -1,5 +1,7 @@
 #include "ui/game_window.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QFocusFrame>
@@ -8,21 +10,19 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
-#include <algorithm>
 
 #include "core/title.h"
 #include "ui/accessibility.h"
 #include "ui/app_style.h"
 #include "ui/focus_order.h"
 #include "ui/picture_names.h"
+#include "ui/qtext.h"
 #include "ui/widget_views.h"
 #include "ui/window_menu.h"
-#include "ui/qtext.h"
 
 namespace verminadia::ui {
 
 namespace {
-
 
 // Labels and pictures lie beneath the panels, buttons and edit boxes of the same parent.
 bool drawnBeneath(Kind k) { return k == Kind::Label || k == Kind::Picture; }
@@ -110,7 +110,8 @@ void GameWindow::buildWidgets() {
                 break;
             }
         }
-        if (d.kind != Kind::Edit) w->setFocusPolicy(clickable(d.id) && !isMessageLine(d.id) ? Qt::TabFocus : Qt::NoFocus);
+        if (d.kind != Kind::Edit)
+            w->setFocusPolicy(clickable(d.id) && !isMessageLine(d.id) ? Qt::TabFocus : Qt::NoFocus);
         w->setObjectName(qtext(d.name));
         w->setVisible(d.visible);
         widgets_[index(d.id)] = w;
@@ -161,16 +162,20 @@ void GameWindow::applyWidget(W w, const WidgetState& now) {
 
     if (changed(&WidgetState::caption)) {
         const QString text = QString::fromStdString(now.caption);
-        if (auto* l = dynamic_cast<LabelView*>(view)) l->setText(text);
-        else if (auto* b = dynamic_cast<QPushButton*>(view)) b->setText(text);
-        else if (auto* e = dynamic_cast<QLineEdit*>(view)) e->setText(text);
+        if (auto* l = dynamic_cast<LabelView*>(view))
+            l->setText(text);
+        else if (auto* b = dynamic_cast<QPushButton*>(view))
+            b->setText(text);
+        else if (auto* e = dynamic_cast<QLineEdit*>(view))
+            e->setText(text);
     }
     if (auto* l = dynamic_cast<LabelView*>(view)) {
         if (changed(&WidgetState::fontColor)) l->setTextColor(now.fontColor);
         if (changed(&WidgetState::fontPx)) l->setFontPx(now.fontPx);
         if (changed(&WidgetState::top)) l->setTopEdge(now.top);
     }
-    if (d.kind == Kind::Picture && changed(&WidgetState::stretch)) static_cast<PictureView*>(view)->setStretch(now.stretch);
+    if (d.kind == Kind::Picture && changed(&WidgetState::stretch))
+        static_cast<PictureView*>(view)->setStretch(now.stretch);
     if (d.kind == Kind::Panel && changed(&WidgetState::color)) static_cast<PanelView*>(view)->setColor(now.color);
     if (changed(&WidgetState::visible)) view->setVisible(now.visible);
     applied_[index(w)] = now;
@@ -203,8 +208,10 @@ void GameWindow::sync() {
         const auto& before = appliedTimers_[i];
         if (before && before->enabled == now.enabled && before->starts == now.starts) continue;
         // A timer switched on afresh starts a full interval; one switched off stops at once.
-        if (now.enabled) timers_[i]->start();
-        else timers_[i]->stop();
+        if (now.enabled)
+            timers_[i]->start();
+        else
+            timers_[i]->stop();
         appliedTimers_[i] = now;
     }
     if (!game_.form.open() && isVisible()) {

@@ -4,12 +4,13 @@
 // widgets. The designed 521 × 351 area is drawn at the scale the player chose, or as large as
 // the screen allows in fullscreen, and everything clickable on it can be reached by keyboard.
 
-#include <QTimer>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <optional>
 #include <vector>
+
+#include <QTimer>
+#include <QWidget>
 
 #include "game/events.h"
 #include "ui/stage.h"

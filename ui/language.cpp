@@ -14,7 +14,6 @@
 
 namespace verminadia::ui {
 
-
 std::filesystem::path programFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
 
 QString knownLanguages() {
@@ -22,7 +21,6 @@ QString knownLanguages() {
     for (const std::string& l : languages()) codes << QString::fromStdString(l);
     return codes.join(QStringLiteral(", "));
 }
-
 
 bool knownLanguage(const QString& code) {
     for (const std::string& l : languages()) {

@@ -1,14 +1,15 @@
 // ヴェルミナーディア外伝: the game in its window.
 
-#include <QApplication>
-#include <QAction>
-#include <QIcon>
-#include <QMenu>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QTimer>
 
 #include "game/events.h"
 #include "ui/app_style.h"
@@ -128,9 +129,8 @@ int main(int argc, char** argv) {
     // way back into the last session.
     QTimer::singleShot(0, &window, [&] {
         QMenu* menu = window.contextMenu();
-        menu->addMenu(languages.menu(menu, [&settings](const std::string& code) {
-            settings.setLanguage(QString::fromStdString(code));
-        }));
+        menu->addMenu(languages.menu(
+            menu, [&settings](const std::string& code) { settings.setLanguage(QString::fromStdString(code)); }));
         if (replayer) return;
         QAction* again = menu->addAction(ui::qtext(game.catalogue().translate(ui::kContinueItem)));
         QObject::connect(menu, &QMenu::aboutToShow, again, [&, again] {

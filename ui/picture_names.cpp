@@ -10,7 +10,6 @@ namespace verminadia::ui {
 
 namespace {
 
-
 // The people of the town, in words.
 struct Person {
     W picture;

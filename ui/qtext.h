@@ -1,8 +1,9 @@
 #pragma once
 // The game's texts are UTF-8; Qt's are QString.
 
-#include <QString>
 #include <string_view>
+
+#include <QString>
 
 namespace verminadia::ui {
 

@@ -1,11 +1,12 @@
 #include "ui/session.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include "ui/game_window.h"
 
@@ -145,14 +146,13 @@ void SessionLog::attach(GameWindow& window) {
             if (!last_ && title_.tellp() > 0) openLastRecord(false);
             recorder_->clicked(w, seconds());
         },
-                       [this](Timer t) { recorder_->ticked(t, seconds()); });
+        [this](Timer t) { recorder_->ticked(t, seconds()); });
     QObject::connect(&window, &GameWindow::gameClosed, &window, [&window] {
         if (window.endedByGame()) QFile::remove(lastSessionPath());
     });
 }
 
-Replayer::Replayer(Script& script, GameWindow& window, double speed)
-    : script_(script), window_(window), speed_(speed) {
+Replayer::Replayer(Script& script, GameWindow& window, double speed) : script_(script), window_(window), speed_(speed) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &Replayer::next);

@@ -2,15 +2,16 @@
 // The session record on disk, and the two ways a record comes back: continuing the last session
 // where it stood, and watching a record played in the window.
 
-#include <QElapsedTimer>
-#include <QObject>
-#include <QString>
-#include <QTimer>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
 
 #include "game/record.h"
 #include "tools/script.h"

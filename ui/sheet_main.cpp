@@ -1,10 +1,11 @@
 // verminadia-sheet FILE.png: a contact sheet of all 64 pictures at twice their size, each
 // labelled with its widget name, for looking the art over in one go.
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdio>
 
 #include "core/widgets.h"
 #include "ui/game_window.h"
@@ -34,14 +35,16 @@ int main(int argc, char** argv) {
         const QPixmap pm = ui::loadPicture(d);
         const QRect cell((i % kColumns) * kCell, (i / kColumns) * (kCell + kCaption), kCell, kCell + kCaption);
         const QSize size = pm.size() * 2;
-        p.drawPixmap(QRect(cell.left() + (kCell - size.width()) / 2, cell.top() + (kCell - size.height()) / 2, size.width(),
-                           size.height()),
+        p.drawPixmap(QRect(cell.left() + (kCell - size.width()) / 2, cell.top() + (kCell - size.height()) / 2,
+                           size.width(), size.height()),
                      pm);
         p.setPen(Qt::white);
         const QString name = QString::fromUtf8(d.name.data(), static_cast<qsizetype>(d.name.size()));
-        const QString label = d.bitmap == d.id ? name
-                                               : name + " = " + QString::fromUtf8(def(d.bitmap).name.data(),
-                                                                                  static_cast<qsizetype>(def(d.bitmap).name.size()));
+        const QString label =
+            d.bitmap == d.id
+                ? name
+                : name + " = " +
+                      QString::fromUtf8(def(d.bitmap).name.data(), static_cast<qsizetype>(def(d.bitmap).name.size()));
         p.drawText(QRect(cell.left(), cell.top() + kCell, kCell, kCaption), Qt::AlignCenter, label);
         ++i;
     }

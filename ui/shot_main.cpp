@@ -3,11 +3,12 @@
 // or N times it. For looking at a screen quickly. It speaks the language the environment asks
 // for, as the driver does.
 
-#include <QApplication>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+
+#include <QApplication>
 
 #include "tools/script.h"
 #include "ui/app_style.h"

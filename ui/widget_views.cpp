@@ -20,7 +20,6 @@ namespace {
 const QColor kHighlight(0xFF, 0xFF, 0xFF);
 const QColor kShadow(0x80, 0x80, 0x80);
 
-
 // The `ring`th one-pixel ring of a bevel, counted from the outside, `unit` pixels wide:
 // `topLeft` on the top and left edges, `bottomRight` below and right.
 void drawBevelRing(QPainter& p, QSize size, int ring, qreal unit, const QColor& topLeft, const QColor& bottomRight) {

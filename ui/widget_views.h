@@ -3,11 +3,12 @@
 // drawn at their bitmap size or stretched to their box, push buttons and heading boxes. Each is
 // placed and drawn through the window's stage, so it looks the same at every scale, only sharper.
 
+#include <functional>
+
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
-#include <functional>
 
 #include "core/widgets.h"
 #include "ui/stage.h"

@@ -6,6 +6,9 @@
 //
 // Usage: verminadia-svg2png [--icon SIZE] INPUT.svg OUTPUT.png
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <QColor>
 #include <QFile>
 #include <QImage>
@@ -15,13 +18,9 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
-int fail(const QString& message)
-{
+int fail(const QString& message) {
     std::fprintf(stderr, "verminadia-svg2png: %s\n", qPrintable(message));
     return 1;
 }
@@ -29,21 +28,16 @@ int fail(const QString& message)
 // The root element's width and height in whole pixels ("56" or "56px"); an empty
 // size when either is missing or not a whole number. Qt would otherwise make up
 // 100 x 100 for a picture that forgot its size.
-QSize declaredSize(const QString& path)
-{
+QSize declaredSize(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() != QLatin1String("svg"))
-            return {};
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() != QLatin1String("svg")) return {};
         const auto pixels = [&](QLatin1String attribute) {
             QString text = xml.attributes().value(attribute).toString().trimmed();
-            if (text.endsWith(QLatin1String("px")))
-                text.chop(2);
+            if (text.endsWith(QLatin1String("px"))) text.chop(2);
             bool ok = false;
             const int value = text.toInt(&ok);
             return ok ? value : 0;
@@ -53,10 +47,9 @@ QSize declaredSize(const QString& path)
     return {};
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     int iconSize = 0;
     if (argc == 5 && QLatin1String(argv[1]) == QLatin1String("--icon")) {
         bool ok = false;
@@ -66,31 +59,23 @@ int main(int argc, char* argv[])
         argv += 2;
         argc -= 2;
     }
-    if (argc != 3)
-        return fail(QStringLiteral("usage: verminadia-svg2png [--icon SIZE] INPUT.svg OUTPUT.png"));
+    if (argc != 3) return fail(QStringLiteral("usage: verminadia-svg2png [--icon SIZE] INPUT.svg OUTPUT.png"));
 
     const QString input = QString::fromLocal8Bit(argv[1]);
     const QString output = QString::fromLocal8Bit(argv[2]);
 
-    if (!QFile::exists(input))
-        return fail(QStringLiteral("%1: no such file").arg(input));
+    if (!QFile::exists(input)) return fail(QStringLiteral("%1: no such file").arg(input));
 
     QSvgRenderer renderer(input);
-    if (!renderer.isValid())
-        return fail(QStringLiteral("%1: not a valid SVG picture").arg(input));
+    if (!renderer.isValid()) return fail(QStringLiteral("%1: not a valid SVG picture").arg(input));
 
     const QSize size = declaredSize(input);
     if (size.width() < 1 || size.height() < 1 || size.width() > 4096 || size.height() > 4096)
-        return fail(QStringLiteral("%1: no usable size (%2 x %3)")
-                        .arg(input)
-                        .arg(size.width())
-                        .arg(size.height()));
+        return fail(QStringLiteral("%1: no usable size (%2 x %3)").arg(input).arg(size.width()).arg(size.height()));
 
     if (iconSize > 0 && size.width() != size.height())
-        return fail(QStringLiteral("%1: an icon must be square, not %2 x %3")
-                        .arg(input)
-                        .arg(size.width())
-                        .arg(size.height()));
+        return fail(
+            QStringLiteral("%1: an icon must be square, not %2 x %3").arg(input).arg(size.width()).arg(size.height()));
     const QSize target = iconSize > 0 ? QSize(iconSize, iconSize) : size;
 
     // The window's bitmaps are opaque: anything the drawing leaves uncovered is white.
@@ -104,7 +89,6 @@ int main(int argc, char* argv[])
         renderer.render(&painter, QRectF(0, 0, target.width(), target.height()));
     }
 
-    if (!image.save(output, "PNG"))
-        return fail(QStringLiteral("%1: cannot write the PNG").arg(output));
+    if (!image.save(output, "PNG")) return fail(QStringLiteral("%1: cannot write the PNG").arg(output));
     return 0;
 }

@@ -23,9 +23,9 @@ TEST(Attack, TheDrawAddsToTheDamageAndPicksTheLine) {
         int damage;
         const char* line;
     };
-    for (const Case& c : {Case{0, 8, "トルバさんは木の枝で100円マンを突っついた。"},
-                          Case{1, 9, "トルバさんは木の枝を振り回した。"},
-                          Case{2, 10, "トルバさんは100円マンに飛びかかった。"}}) {
+    for (const Case& c :
+         {Case{0, 8, "トルバさんは木の枝で100円マンを突っついた。"}, Case{1, 9, "トルバさんは木の枝を振り回した。"},
+          Case{2, 10, "トルバさんは100円マンに飛びかかった。"}}) {
         SCOPED_TRACE(c.draw);
         auto p = inArena(0);
         p.then(bout("Button9", 0) + attack(c.draw));
@@ -106,15 +106,12 @@ TEST(Attack, LinesJoinTheNamesWhereTheyBelong) {
         int hero, weapon, draw;
         const char* line;
     };
-    for (const Case& c : {Case{1, 0, 2, "嘆きの老人は入れ歯スライムに投げた。"},
-                          Case{1, 5, 2, "ドラゴンの杖で炎を吹いた。"},
-                          Case{0, 5, 2, "トルバさんのあまりの力の無さにスライムは同情した。"},
-                          Case{2, 5, 2, "スライムの首を撥ねた。"},
-                          Case{3, 5, 0, "スライムの首を撥ねた。"},
-                          Case{3, 1, 0, "銀のつるぎをスライムに投げ飛ばした。"},
-                          Case{2, 6, 0, "ワルサーP38でスライムを撃った。"},
-                          Case{0, 6, 1, "トルバさんはワルサーP38を乱射した。"},
-                          Case{3, 6, 2, "ワルサーP38でスライムを撃ち抜いた。"}}) {
+    for (const Case& c :
+         {Case{1, 0, 2, "嘆きの老人は入れ歯スライムに投げた。"}, Case{1, 5, 2, "ドラゴンの杖で炎を吹いた。"},
+          Case{0, 5, 2, "トルバさんのあまりの力の無さにスライムは同情した。"}, Case{2, 5, 2, "スライムの首を撥ねた。"},
+          Case{3, 5, 0, "スライムの首を撥ねた。"}, Case{3, 1, 0, "銀のつるぎをスライムに投げ飛ばした。"},
+          Case{2, 6, 0, "ワルサーP38でスライムを撃った。"}, Case{0, 6, 1, "トルバさんはワルサーP38を乱射した。"},
+          Case{3, 6, 2, "ワルサーP38でスライムを撃ち抜いた。"}}) {
         auto p = inArena(c.hero, "set WeaponId " + std::to_string(c.weapon) + "\n");
         p.then(bout("Button9", 2) + attack(c.draw));
         EXPECT_EQ(p.form().caption(W::Label32), c.line);

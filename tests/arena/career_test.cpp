@@ -44,14 +44,14 @@ void visitTheKing(Played& p) { p.then("click Button15\nclick Button3\nclick Labe
 
 struct ChampionClass {
     const char* button;
-    int slot;        // the draw that brings the champion
-    int threshold;   // the bout of the class from which it can come
+    int slot;       // the draw that brings the champion
+    int threshold;  // the bout of the class from which it can come
     const char* champion;
 };
 constexpr std::array kChampionClasses = {
     ChampionClass{"Button9", 5, 9, "ズンダラデラックス"}, ChampionClass{"Button10", 4, 10, "ポロネ五段"},
-    ChampionClass{"Button11", 4, 10, "警察官ムッカ"},      ChampionClass{"Button12", 4, 10, "扇風機マン"},
-    ChampionClass{"Button16", 4, 10, "ロクロ首"},          ChampionClass{"Button13", 4, 7, "謎の男"},
+    ChampionClass{"Button11", 4, 10, "警察官ムッカ"},     ChampionClass{"Button12", 4, 10, "扇風機マン"},
+    ChampionClass{"Button16", 4, 10, "ロクロ首"},         ChampionClass{"Button13", 4, 7, "謎の男"},
 };
 
 struct Career {
@@ -67,8 +67,7 @@ class WholeGame : public ::testing::TestWithParam<Career> {};
 
 TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
     const Career& c = GetParam();
-    Played p = test::play(test::heroChosen(c.hero) +
-                             kStrongHero + "click Button6\n");
+    Played p = test::play(test::heroChosen(c.hero) + kStrongHero + "click Button6\n");
 
     for (std::size_t k = 0; k < kChampionClasses.size(); ++k) {
         const ChampionClass& cls = kChampionClasses[k];
@@ -106,8 +105,8 @@ TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
     }
     EXPECT_EQ(p.form().visible(W::Button25), c.hero != 0) << "the casino";
 
-    const std::array<const char*, 6> challengers = {"遺跡の神", "光の王", "大魔王", c.lastChallengers[0],
-                                                    c.lastChallengers[1], c.lastChallengers[2]};
+    const std::array<const char*, 6> challengers = {
+        "遺跡の神", "光の王", "大魔王", c.lastChallengers[0], c.lastChallengers[1], c.lastChallengers[2]};
     for (int k = 0; k < 6; ++k) {
         SCOPED_TRACE(challengers[static_cast<std::size_t>(k)]);
         p.then("click Button14");
@@ -149,11 +148,18 @@ TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryHero, WholeGame,
-    ::testing::Values(
-        Career{0, {"街の力持ち", "街の有名人", "街の人気者", "街の代表", "国の象徴", "神様"}, {"サスライの剣士", "ミゼル先生", "嘆きの老人"}},
-        Career{1, {"エロじじい", "街の長", "老師", "物知り仙人", "無天老師", "伝説の老師"}, {"ミゼル先生", "サスライの剣士", "トルバさん"}},
-        Career{2, {"森の重役", "森の議長", "森のクマさん", "城の委員長", "国の知事", "総理大臣"}, {"トルバさん", "嘆きの老人", "サスライの剣士"}},
-        Career{3, {"城の門番", "城の剣士", "城の将軍", "特攻隊長", "王の右腕", "伝説の剣士"}, {"嘆きの老人", "トルバさん", "ミゼル先生"}}),
+    ::testing::Values(Career{0,
+                             {"街の力持ち", "街の有名人", "街の人気者", "街の代表", "国の象徴", "神様"},
+                             {"サスライの剣士", "ミゼル先生", "嘆きの老人"}},
+                      Career{1,
+                             {"エロじじい", "街の長", "老師", "物知り仙人", "無天老師", "伝説の老師"},
+                             {"ミゼル先生", "サスライの剣士", "トルバさん"}},
+                      Career{2,
+                             {"森の重役", "森の議長", "森のクマさん", "城の委員長", "国の知事", "総理大臣"},
+                             {"トルバさん", "嘆きの老人", "サスライの剣士"}},
+                      Career{3,
+                             {"城の門番", "城の剣士", "城の将軍", "特攻隊長", "王の右腕", "伝説の剣士"},
+                             {"嘆きの老人", "トルバさん", "ミゼル先生"}}),
     [](const ::testing::TestParamInfo<Career>& param) { return "Hero" + std::to_string(param.param.hero); });
 
 }  // namespace

@@ -95,7 +95,8 @@ TEST(Arena, EachClassLoopsItsOwnThemeForItsOwnLength) {
         EXPECT_EQ(p.state().BattleMusicTick, 0);
         p.then("tick Timer3");
         EXPECT_TRUE(p.sound().state(t.player).playing);
-        for (Player other : {Player::MediaPlayer10, Player::MediaPlayer11, Player::MediaPlayer5, Player::MediaPlayer12}) {
+        for (Player other :
+             {Player::MediaPlayer10, Player::MediaPlayer11, Player::MediaPlayer5, Player::MediaPlayer12}) {
             if (other != t.player) {
                 EXPECT_FALSE(p.sound().state(other).playing);
             }

@@ -28,8 +28,8 @@ TEST(OpponentTurn, TheBlowIsTwicePowerPlusTheDrawLessArmourAndAQuarterOfDefense)
     for (const Case& c : {Case{9, 0, 5, 0, 8}, Case{11, 0, 5, 0, 8}, Case{12, 0, 5, 0, 7}, Case{9, 2, 5, 2, 8},
                           Case{12, 0, 1, 0, 0}, Case{12, 0, 1, 1, 0}, Case{12, 0, 1, 2, 1}, Case{0, 30, 7, 2, 0}}) {
         SCOPED_TRACE(::testing::Message() << c.defense << " " << c.armour << " " << c.power << " " << c.draw);
-        auto p = inArena(0, std::string(kZombie) + "set Defense " + std::to_string(c.defense) +
-                                "\nset ArmorDefense " + std::to_string(c.armour) + "\n");
+        auto p = inArena(0, std::string(kZombie) + "set Defense " + std::to_string(c.defense) + "\nset ArmorDefense " +
+                                std::to_string(c.armour) + "\n");
         p.then(bout("Button10", 1) + "set EnemyPower " + std::to_string(c.power) + "\n" + attack(0) + next(c.draw));
         EXPECT_EQ(p.state().LastAmount, c.damage);
         EXPECT_EQ(p.state().Hp, 16 - c.damage);

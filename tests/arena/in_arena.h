@@ -44,5 +44,4 @@ inline void expectCleanRun(const test::Played& p) {
     EXPECT_EQ(p.out.find("ignored"), std::string::npos) << p.out;
 }
 
-
 }  // namespace verminadia::arena_testing

@@ -34,7 +34,9 @@ Played inBout(int hero, std::string_view town, std::string_view setup = "") {
     return p;
 }
 
-std::string hp(int hp, int maxHp) { return "set MaxHp " + std::to_string(maxHp) + "\nset Hp " + std::to_string(hp) + "\n"; }
+std::string hp(int hp, int maxHp) {
+    return "set MaxHp " + std::to_string(maxHp) + "\nset Hp " + std::to_string(hp) + "\n";
+}
 
 // The merchant sells the tear; here the scene is set as after his fifth sale, with his offer
 // gone from the shelf.

@@ -33,8 +33,8 @@ std::string learnSkills(int count) {
     std::string s;
     for (int k = 0; k < count; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        s += "set Level " + std::to_string(kTeachingLevels[i]) + "\nset Exp " + std::to_string(kThresholds[i]) +
-             "\n" + bout("Button9", 0) + "set EnemyHp 1\n" + attack(0) + next(0) + next(0) + std::string(kClick) +
+        s += "set Level " + std::to_string(kTeachingLevels[i]) + "\nset Exp " + std::to_string(kThresholds[i]) + "\n" +
+             bout("Button9", 0) + "set EnemyHp 1\n" + attack(0) + next(0) + next(0) + std::string(kClick) +
              std::string(kClick);
     }
     return s;
@@ -204,8 +204,8 @@ TEST(HealSkill, HealsTheDrawnAmountButNeverAboveTheMaximum) {
     struct Case {
         int hp, maxHp, draw, after;
     };
-    for (const Case& c : {Case{30, 40, 1, 40}, Case{5, 40, 0, 35}, Case{7, 40, 3, 40}, Case{6, 40, 3, 39},
-                          Case{40, 40, 2, 40}}) {
+    for (const Case& c :
+         {Case{30, 40, 1, 40}, Case{5, 40, 0, 35}, Case{7, 40, 3, 40}, Case{6, 40, 3, 39}, Case{40, 40, 2, 40}}) {
         SCOPED_TRACE(c.hp);
         auto p = skilledInBout(2, "set Mp 4\nset MaxMp 9\nset MaxHp " + std::to_string(c.maxHp) + "\nset Hp " +
                                       std::to_string(c.hp) + "\nset EnemyHp 20\n");

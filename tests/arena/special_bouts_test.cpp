@@ -99,14 +99,14 @@ TEST(Pictures, ExactlyOneOpponentPictureIsShownDuringEveryBout) {
         p.then(kClick);
         EXPECT_TRUE(opponentPicturesShowing(p.form()).empty());
     };
-    fightShowsOne(bout("Button9", 1));                         // ズンダラ, Image7
-    fightShowsOne(bout("Button9", 4));                         // the other ズンダラ, Image7 again
-    fightShowsOne(bout("Button9", 5) + "click Label65\n");     // the amateur champion
-    fightShowsOne(bout("Button9", 5));                         // 黄色魔人 now
-    fightShowsOne(bout("Button10", 3));                        // 兵隊, Image16
-    fightShowsOne(bout("Button12", 1));                        // 魔界の戦士, Image16 again
-    fightShowsOne(bout("Button16", 3));                        // 指揮官, Image16 again
-    fightShowsOne(bout("Button13", 2));                        // 究極の魔法使い, Image22
+    fightShowsOne(bout("Button9", 1));                                       // ズンダラ, Image7
+    fightShowsOne(bout("Button9", 4));                                       // the other ズンダラ, Image7 again
+    fightShowsOne(bout("Button9", 5) + "click Label65\n");                   // the amateur champion
+    fightShowsOne(bout("Button9", 5));                                       // 黄色魔人 now
+    fightShowsOne(bout("Button10", 3));                                      // 兵隊, Image16
+    fightShowsOne(bout("Button12", 1));                                      // 魔界の戦士, Image16 again
+    fightShowsOne(bout("Button16", 3));                                      // 指揮官, Image16 again
+    fightShowsOne(bout("Button13", 2));                                      // 究極の魔法使い, Image22
     fightShowsOne("set ChallengerWins 1\nclick Button14\nclick Label66\n");  // 光の王, Image22 again
 
     // A defeat clears the picture as well.

@@ -208,8 +208,8 @@ struct Purchase {
 };
 
 TEST(Merchant, ThePriceExactlyBuysAndOneYenLessIsRefused) {
-    for (const Purchase& c : {Purchase{"Button17", 0, 5000}, Purchase{"Button18", 1, 5000},
-                              Purchase{"Button19", 0, 150}}) {
+    for (const Purchase& c :
+         {Purchase{"Button17", 0, 5000}, Purchase{"Button18", 1, 5000}, Purchase{"Button19", 0, 150}}) {
         SCOPED_TRACE(c.button);
         auto refused = atTheMerchant(c.price - 1);
         refused.then(talk(c.talkDraw));

@@ -1,10 +1,11 @@
 // The window model: the widget table's shape and the operations the handlers use.
 
+#include "core/form.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "core/form.h"
 #include "core/random.h"
 
 namespace verminadia {

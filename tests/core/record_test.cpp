@@ -1,12 +1,13 @@
 // The session record: a session played event by event writes a script that the driver replays
 // to the very same state, even when the game was killed half-way.
 
+#include "game/record.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "game/events.h"
-#include "game/record.h"
 #include "support/play.h"
 
 namespace verminadia {

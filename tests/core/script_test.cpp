@@ -58,15 +58,15 @@ TEST(Script, TicksAnEnabledTimerNTimesAndIgnoresClicksOnHiddenWidgets) {
 TEST(Script, DumpHoldsEveryPartOfTheGame) {
     auto p = play("dump");
     const std::string& d = p.out;
-    for (const char* key : {"{\"state\":{\"TitleTick\":0,", "\"ChallengerBout\":10,\"Skill1Name\":\"\"",
-                            "\"window\":{\"open\":true,\"color\":\"#FFFFFF\"}", "\"widgets\":{\"Label1\":",
-                            "\"Label2\":{\"kind\":\"label\",\"visible\":false,\"showing\":false,\"caption\":"
-                            "\"～ルーメンティアの灯～\",\"font_color\":\"#FFFF00\",\"font_size\":15,\"top\":160}",
-                            "\"timers\":{\"Timer1\":{\"enabled\":true,\"interval\":1500}",
-                            "\"Timer4\":{\"enabled\":false,\"interval\":500}",
-                            "\"players\":{\"MediaPlayer1\":{\"file\":\"gun.mid\"",
-                            "\"MediaPlayer22\":{\"file\":\"んーりろ.wav\",\"playing\":false,\"at_start\":true}},"
-                            "\"beeps\":0}\n"}) {
+    for (const char* key :
+         {"{\"state\":{\"TitleTick\":0,", "\"ChallengerBout\":10,\"Skill1Name\":\"\"",
+          "\"window\":{\"open\":true,\"color\":\"#FFFFFF\"}", "\"widgets\":{\"Label1\":",
+          "\"Label2\":{\"kind\":\"label\",\"visible\":false,\"showing\":false,\"caption\":"
+          "\"～ルーメンティアの灯～\",\"font_color\":\"#FFFF00\",\"font_size\":15,\"top\":160}",
+          "\"timers\":{\"Timer1\":{\"enabled\":true,\"interval\":1500}",
+          "\"Timer4\":{\"enabled\":false,\"interval\":500}", "\"players\":{\"MediaPlayer1\":{\"file\":\"gun.mid\"",
+          "\"MediaPlayer22\":{\"file\":\"んーりろ.wav\",\"playing\":false,\"at_start\":true}},"
+          "\"beeps\":0}\n"}) {
         EXPECT_NE(d.find(key), std::string::npos) << key;
     }
 }

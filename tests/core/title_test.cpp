@@ -50,8 +50,17 @@ TEST(Title, MakerThenBlackScreenThenTheTitleLetterByLetterToGunshots) {
     EXPECT_EQ(p.form().state(W::Label1).fontColor, kWindowText);
     EXPECT_FALSE(p.sound().state(Player::MediaPlayer1).playing);
 
-    const char* grown[] = {"ヴ", "ヴェ", "ヴェル", "ヴェルミ", "ヴェルミナ", "ヴェルミナー", "ヴェルミナーデ",
-                           "ヴェルミナーディ", "ヴェルミナーディア", "ヴェルミナーディア外", "ヴェルミナーディア外伝"};
+    const char* grown[] = {"ヴ",
+                           "ヴェ",
+                           "ヴェル",
+                           "ヴェルミ",
+                           "ヴェルミナ",
+                           "ヴェルミナー",
+                           "ヴェルミナーデ",
+                           "ヴェルミナーディ",
+                           "ヴェルミナーディア",
+                           "ヴェルミナーディア外",
+                           "ヴェルミナーディア外伝"};
     for (const char* caption : grown) {
         p.then("tick Timer1");
         EXPECT_EQ(p.form().caption(W::Label1), caption) << "tick " << p.state().TitleTick;
@@ -95,10 +104,10 @@ TEST(Title, StartClickRunsThePrologueAndShowsTheHeroChoiceElevenTicksLater) {
         Rgb color;
     };
     const Line prologue[] = {
-        {1, "このゲームはフィクションです。", kRed},  // tick 19
-        {2, "", kRed},                              // 21
-        {1, "　　今からおよそ600年前", kWhite},      // 22
-        {2, "      7月10日、嵐の夜", kWhite},       // 24
+        {1, "このゲームはフィクションです。", kRed},      // tick 19
+        {2, "", kRed},                                    // 21
+        {1, "　　今からおよそ600年前", kWhite},           // 22
+        {2, "      7月10日、嵐の夜", kWhite},             // 24
         {2, "ドラゴン城で闘技大会が行われた。", kWhite},  // 26
     };
     for (const Line& l : prologue) {

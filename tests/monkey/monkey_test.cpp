@@ -25,14 +25,14 @@ int fromEnv(const char* name, int fallback) {
 struct Counters {
     int level, exp, championWins, challengerWins, titleIndex, amateur, light, fly, bantam, feather, middle, heavy;
     static Counters of(const GameState& s) {
-        return {s.Level,        s.Exp,          s.ChampionWins, s.ChallengerWins, s.TitleIndex,  s.AmateurBouts,
-                s.LightBouts,   s.FlyBouts,     s.BantamBouts,  s.FeatherBouts,   s.MiddleBouts, s.HeavyBouts};
+        return {s.Level,      s.Exp,      s.ChampionWins, s.ChallengerWins, s.TitleIndex,  s.AmateurBouts,
+                s.LightBouts, s.FlyBouts, s.BantamBouts,  s.FeatherBouts,   s.MiddleBouts, s.HeavyBouts};
     }
     bool noneFell(const Counters& before) const {
         return level >= before.level && exp >= before.exp && championWins >= before.championWins &&
-               challengerWins >= before.challengerWins && titleIndex >= before.titleIndex && amateur >= before.amateur &&
-               light >= before.light && fly >= before.fly && bantam >= before.bantam && feather >= before.feather &&
-               middle >= before.middle && heavy >= before.heavy;
+               challengerWins >= before.challengerWins && titleIndex >= before.titleIndex &&
+               amateur >= before.amateur && light >= before.light && fly >= before.fly && bantam >= before.bantam &&
+               feather >= before.feather && middle >= before.middle && heavy >= before.heavy;
     }
 };
 
@@ -82,7 +82,8 @@ TEST(Monkey, RandomClicksAndTicksNeverBreakTheRules) {
         bouts += g.state.AmateurBouts + g.state.LightBouts + g.state.FlyBouts;
         levels += g.state.Level - 1;
         EXPECT_TRUE(!g.form.open() || g.form.enabled(Timer::Timer1) || g.form.enabled(Timer::Timer2) ||
-                    g.form.enabled(Timer::Timer3) || g.form.enabled(Timer::Timer5) || [&] {
+                    g.form.enabled(Timer::Timer3) || g.form.enabled(Timer::Timer5) ||
+                    [&] {
                         for (const WidgetDef& d : kWidgets) {
                             if (clickable(d.id) && g.form.showing(d.id)) return true;
                         }
@@ -93,8 +94,8 @@ TEST(Monkey, RandomClicksAndTicksNeverBreakTheRules) {
     EXPECT_GT(clicks, played / 2);
     // The monkey must really get into the game, not only knock on the title.
     EXPECT_GT(bouts, seeds);
-    std::printf("monkey: %ld events, %ld clicks, %ld bouts, %ld level-ups over %d seeds\n", played, clicks, bouts, levels,
-                seeds);
+    std::printf("monkey: %ld events, %ld clicks, %ld bouts, %ld level-ups over %d seeds\n", played, clicks, bouts,
+                levels, seeds);
 }
 
 }  // namespace

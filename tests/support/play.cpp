@@ -29,9 +29,7 @@ const std::string_view kToHeroChoice =
     "click Label3\n"
     "tick Timer1 11\n";
 
-std::string heroChosen(int hero) {
-    return std::string(kToHeroChoice) + "click " + kHeroLabels[hero] + "\n";
-}
+std::string heroChosen(int hero) { return std::string(kToHeroChoice) + "click " + kHeroLabels[hero] + "\n"; }
 
 const std::vector<W>& opponentPictures() {
     static const std::vector<W> pictures = [] {

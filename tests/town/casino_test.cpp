@@ -10,8 +10,8 @@
 #include <string>
 
 #include "game/events.h"
-#include "town/handlers.h"
 #include "in_town.h"
+#include "town/handlers.h"
 
 namespace verminadia {
 namespace {
@@ -46,8 +46,8 @@ TEST(Casino, EnteringOpensThePanelBesideTheHeroSummaryAndTheOwnerGreets) {
     p.then("set TalkState 1\nclick Button25");
     const Form& f = p.form();
     EXPECT_EQ(p.state().TalkState, 0);
-    for (W shown : {W::Panel13, W::Image52, W::Panel5, W::Panel2, W::Edit5, W::Button21, W::Button22, W::Button23,
-                    W::Button24}) {
+    for (W shown :
+         {W::Panel13, W::Image52, W::Panel5, W::Panel2, W::Edit5, W::Button21, W::Button22, W::Button23, W::Button24}) {
         EXPECT_TRUE(f.showing(shown)) << def(shown).name;
     }
     EXPECT_FALSE(f.showing(W::Panel4));
@@ -81,7 +81,8 @@ TEST(Casino, EveryHandAgainstEveryDrawOfTheOwner) {
         const char* words;
         int gold;
     };
-    constexpr Result kResults[] = {{kYouLose, kTieWords, 50}, {kYouWin, kOwnerLosesWords, 200}, {kYouLose, kOwnerWinsWords, 50}};
+    constexpr Result kResults[] = {
+        {kYouLose, kTieWords, 50}, {kYouWin, kOwnerLosesWords, 200}, {kYouLose, kOwnerWinsWords, 50}};
     for (const Hand& hand : kHands) {
         for (int roll = 0; roll < 3; ++roll) {
             SCOPED_TRACE(std::string(hand.button) + " against draw " + std::to_string(roll));
@@ -121,8 +122,8 @@ TEST(Casino, AWinThatWouldOverflowThePurseFillsItToTheLargestSum) {
     struct Case {
         int gold, after;
     };
-    for (const Case c : {Case{1073741823, 2147483646}, Case{1073741824, INT_MAX}, Case{2000000000, INT_MAX},
-                         Case{INT_MAX, INT_MAX}}) {
+    for (const Case c :
+         {Case{1073741823, 2147483646}, Case{1073741824, INT_MAX}, Case{2000000000, INT_MAX}, Case{INT_MAX, INT_MAX}}) {
         SCOPED_TRACE(c.gold);
         auto p = inCasino(1, c.gold);
         p.then("draw 1\nclick Button23");

@@ -25,7 +25,7 @@ constexpr Expected kExpected[] = {
     {"ミゼル先生", "HP　20/20", "MP　7/7", "森の管理人", W::Image32, W::Image35},
     {"サスライの剣士", "HP　18/18", "MP　6/6", "奴隷", W::Image31, W::Image34},
 };
-constexpr W kAllPortraits[] = {W::Image1, W::Image2, W::Image30, W::Image33,
+constexpr W kAllPortraits[] = {W::Image1,  W::Image2,  W::Image30, W::Image33,
                                W::Image32, W::Image35, W::Image31, W::Image34};
 
 TEST(HeroChoice, EachNameOpensTheTownBarWithThatHerosOwnValues) {

@@ -1,12 +1,13 @@
 // The general store: the greeting, purchases at exactly the price, refusals one 円 short, the
 // holding limits of the counted goods and the two stages of the shelf.
 
+#include "town/store.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "in_town.h"
-#include "town/store.h"
 
 namespace verminadia {
 namespace {

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <map>
 #include <set>
-#include <stdexcept>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 

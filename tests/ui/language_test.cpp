@@ -18,12 +18,11 @@
 #include "language/choice.h"
 #include "town/heroes.h"
 #include "ui/game_window.h"
-#include "ui/widget_views.h"
 #include "ui/qtext.h"
+#include "ui/widget_views.h"
 
 namespace verminadia::ui {
 namespace {
-
 
 // What a widget shows on the screen.
 QString shown(QWidget* w) {

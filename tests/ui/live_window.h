@@ -9,8 +9,8 @@
 
 #include "game/events.h"
 #include "ui/game_window.h"
-#include "ui/widget_views.h"
 #include "ui/qtext.h"
+#include "ui/widget_views.h"
 
 namespace verminadia::ui::testing {
 

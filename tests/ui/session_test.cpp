@@ -1,7 +1,12 @@
 // The session record through the real window: what the player does is recorded, the driver
 // replays it to the same state, and a new window continues it showing the same screen.
 
+#include "ui/session.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
 
 #include <QApplication>
 #include <QDir>
@@ -10,13 +15,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
-#include <sstream>
 
 #include "support/play.h"
 #include "ui/game_window.h"
 #include "ui/qtext.h"
-#include "ui/session.h"
 #include "ui/widget_views.h"
 
 namespace verminadia::ui {
@@ -26,12 +28,13 @@ namespace {
 QString seen(GameWindow& w, W id) {
     QWidget* v = w.widget(id);
     QString text;
-    if (auto* l = dynamic_cast<LabelView*>(v)) text = l->text();
-    else if (auto* b = dynamic_cast<QPushButton*>(v)) text = b->text();
-    else if (auto* e = dynamic_cast<QLineEdit*>(v)) text = e->text();
-    return QString("%1 %2 %3").arg(qtext(def(id).name))
-        .arg(v->isVisibleTo(&w) ? "shown" : "hidden")
-        .arg(text);
+    if (auto* l = dynamic_cast<LabelView*>(v))
+        text = l->text();
+    else if (auto* b = dynamic_cast<QPushButton*>(v))
+        text = b->text();
+    else if (auto* e = dynamic_cast<QLineEdit*>(v))
+        text = e->text();
+    return QString("%1 %2 %3").arg(qtext(def(id).name)).arg(v->isVisibleTo(&w) ? "shown" : "hidden").arg(text);
 }
 
 std::string fileText(const QString& path) {
@@ -142,8 +145,9 @@ TEST_F(Session, AContinuedSessionGoesOnInTheSameRecord) {
 }
 
 TEST_F(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
-    for (const char* bad : {"tick Timer1 3\nfrobnicate\n", "click Label99\n", "draw -1\n",
-                            "tick Timer1 18\ndraw 99\nclick Label3\ntick Timer1 11\nclick Label4\nclick Button6\nclick Button9\n"}) {
+    for (const char* bad :
+         {"tick Timer1 3\nfrobnicate\n", "click Label99\n", "draw -1\n",
+          "tick Timer1 18\ndraw 99\nclick Label3\ntick Timer1 11\nclick Label4\nclick Button6\nclick Button9\n"}) {
         {
             std::ofstream out(QFile::encodeName(lastSessionPath()).toStdString());
             out << bad;

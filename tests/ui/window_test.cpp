@@ -4,20 +4,20 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QEventLoop>
-#include <QTimer>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "game/events.h"
 #include "ui/app_style.h"
 #include "ui/game_window.h"
-#include "ui/widget_views.h"
 #include "ui/qtext.h"
+#include "ui/widget_views.h"
 
 namespace verminadia::ui {
 namespace {
