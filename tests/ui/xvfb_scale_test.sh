@@ -42,6 +42,15 @@ expect_size() {
     geometry
     fail "the window is not $1"
 }
+# Waits up to 5 s for the window to stand at X,Y (the size and the place may arrive apart).
+expect_position() {
+    for _ in $(seq 50); do
+        geometry | grep -q "Position: $1 " && return 0
+        sleep 0.1
+    done
+    geometry
+    fail "the window is not at $1"
+}
 # Waits up to 5 s for the settings file to hold this line.
 expect_saved() {
     for _ in $(seq 50); do
@@ -61,7 +70,7 @@ pixel() {
 # --scale 2: twice the client area, at the designed place.
 start --scale 2
 expect_size 1042x702
-geometry | grep -q 'Position: 276,201' || { geometry; fail "the window is not at 276,201"; }
+expect_position 276,201
 
 # The keyboard alone: Return at the title until スタート is there, Return at the hero choice.
 # The town bar's grey at design (240, 5) is black on the title and the hero choice.
