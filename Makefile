@@ -39,7 +39,7 @@ tsan: deps
 	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp" \
 		build-tsan/tests/audio/verminadia-audio-tests
 	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp" \
-		QT_QPA_PLATFORM=offscreen build-tsan/tests/ui/verminadia-ui-tests
+		QT_QPA_PLATFORM=offscreen $(call test_home,build-tsan) build-tsan/tests/ui/verminadia-ui-tests
 
 lint: build
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
