@@ -104,7 +104,7 @@ TEST_F(AudioThreadCalls, TheGamesTunesPlayRewindAndStopWithoutBlockingCalls) {
     for (const PlayerDef& d : kPlayers) {
         const std::string name(d.file);
         if (name.size() < 4 || name.substr(name.size() - 4) != ".mid") continue;
-        const std::string path = findSoundFile(name, "");
+        const std::string path = findSoundFile(name, {});
         ASSERT_FALSE(path.empty()) << name << " is not in the working directory";
         std::vector<unsigned char> bytes;
         std::string error;
