@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/audio/clip.h"
+#include "ui/audio/levels.h"
 #include "ui/audio/midi.h"
 #include "ui/audio/sound_files.h"
 
@@ -120,6 +121,7 @@ void SystemSound::load() {
         bool ok = audio::readFile(path, bytes, error);
         if (ok && endsWith(name, ".mid")) {
             ok = audio::checkMidi(bytes, error) && mixer_.setMidi(index(d.id), std::move(bytes), error);
+            mixer_.setLevel(index(d.id), audio::tuneLevel(name));
         } else if (ok) {
             audio::Clip clip;
             ok = audio::decodeWav(bytes, clip, error);

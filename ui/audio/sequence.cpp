@@ -45,7 +45,16 @@ int routeEvent(void* data, fluid_midi_event_t* event) {
     fluid_midi_event_set_channel(event, route->base + (channel & 15));
     const int result = fluid_synth_handle_midi_event(route->synth, event);
     fluid_midi_event_set_channel(event, channel);  // the event stays in the player's tracks
+    // "Reset all controllers" clears a channel's generator offsets too, the tune's level with them.
+    if (type == 0xB0 && fluid_midi_event_get_control(event) == 121) applyLevel(*route);
     return result;
+}
+
+void applyLevel(const Route& route) {
+    if (!route.synth) return;
+    // Fails only for a channel the synthesiser lacks, and every block's 16 are there.
+    for (int c = route.base; c < route.base + 16; ++c)
+        fluid_synth_set_gen(route.synth, c, GEN_ATTENUATION, route.attenuation);
 }
 
 std::unique_ptr<Sequence> Sequence::make(std::span<const unsigned char> bytes, std::string& error) {
