@@ -211,9 +211,10 @@ TEST_F(Keeper, SilenceRestsTheStreamAndTheNextSoundWakesIt) {
     timing.restSeconds = 0.2;
     start(timing);
     ASSERT_TRUE(playback_->waitForFirstAttempt(10s));
-    for (int round = 0; round < 3; ++round) {
-        ASSERT_TRUE(waitUntilOpen(false, 10s)) << "the stream did not rest in silence";
-        EXPECT_EQ(playback_->running(), false);
+    for (int round = 1; round <= 3; ++round) {
+        ASSERT_TRUE(server_->waitFor(10s, [&](FakeServer& s) { return s.closes() == round; }))
+            << "the stream did not rest in silence";
+        EXPECT_FALSE(playback_->running());
         const std::size_t before = heard_.frames();
         std::this_thread::sleep_for(100ms);
         EXPECT_EQ(heard_.frames(), before) << "periods while resting";

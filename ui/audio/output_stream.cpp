@@ -25,11 +25,13 @@ bool haveSoundCard() {
 
 int OutputStream::renderPeriod(void* data, int len, int, float*[], int nout, float* out[]) {
     auto* self = static_cast<OutputStream*>(data);
-    // The driver's own thread: a failed write to the server is reported on it, and it then ends.
+    // The synthesiser's own complaints while the mix is made are printed as any other...
+    onFluidSynthErrors(nullptr, nullptr);
+    if (nout >= 2) self->client_->period(out[0], out[1], len);
+    // ...but an error on this thread outside the callback is the driver's: its write to the
+    // server failed, and its thread ends.
     onFluidSynthErrors(broken, self);
-    if (nout < 2) return FLUID_FAILED;
-    self->client_->period(out[0], out[1], len);
-    return FLUID_OK;
+    return nout >= 2 ? FLUID_OK : FLUID_FAILED;
 }
 
 void OutputStream::broken(void* data) { static_cast<OutputStream*>(data)->client_->failed(); }
