@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "ui/audio/clip.h"
+#include "ui/audio/levels.h"
 #include "ui/audio/midi.h"
+#include "ui/audio/output_stream.h"
 #include "ui/audio/sound_files.h"
 
 #ifndef VERMINADIA_DATA_DIR
@@ -55,7 +57,10 @@ std::string placesTried(const std::vector<std::string>& folders) {
 
 }  // namespace
 
-SystemSound::SystemSound() = default;
+SystemSound::SystemSound() : playback_(mixer_, std::make_unique<audio::OutputStream>()) {}
+
+SystemSound::SystemSound(std::unique_ptr<audio::Output> output, audio::Playback::Timing timing)
+    : playback_(mixer_, std::move(output), timing) {}
 
 SystemSound::~SystemSound() {
     {
@@ -64,7 +69,22 @@ SystemSound::~SystemSound() {
     }
     stateSignal_.notify_all();
     if (loader_.joinable()) loader_.join();
-    stream_.reset();
+    playback_.stop();
+}
+
+void SystemSound::play(Player p) {
+    mixer_.play(index(p));
+    playback_.wake();
+}
+
+void SystemSound::beep() {
+    mixer_.beep();
+    playback_.wake();
+}
+
+void SystemSound::setMuted(bool muted) {
+    mixer_.setMuted(muted);
+    if (!muted) playback_.wake();
 }
 
 void SystemSound::start() {
@@ -74,8 +94,13 @@ void SystemSound::start() {
 
 bool SystemSound::waitUntilLoaded(std::chrono::milliseconds timeout) {
     if (!loader_.joinable()) return false;
-    std::unique_lock guard(stateLock_);
-    return stateSignal_.wait_for(guard, timeout, [this] { return loaded_; }) && streamOpen_;
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    {
+        std::unique_lock guard(stateLock_);
+        if (!stateSignal_.wait_until(guard, until, [this] { return loaded_; })) return false;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+    return playback_.waitForFirstAttempt(std::max(left, std::chrono::milliseconds(0)));
 }
 
 void SystemSound::load() {
@@ -94,18 +119,9 @@ void SystemSound::load() {
         std::unique_lock guard(stateLock_);
         if (stateSignal_.wait_for(guard, kFirstFrame, [this] { return closing_; })) return;
     }
-    auto stream = std::make_unique<audio::OutputStream>(mixer_);
-    if (tap_) stream->setTap(tap_);
+    // The stream opens beside the loading, and rests once the loading has been silent a while.
+    playback_.start();
     std::string error;
-    if (!stream->open(error)) {
-        std::fprintf(stderr, "verminadia: %s; the game runs silently\n", error.c_str());
-        return;
-    }
-    stream_ = std::move(stream);
-    {
-        std::lock_guard guard(stateLock_);
-        streamOpen_ = true;
-    }
 
     const std::vector<std::string> folders = soundFolders();
     for (const PlayerDef& d : kPlayers) {
@@ -120,6 +136,7 @@ void SystemSound::load() {
         bool ok = audio::readFile(path, bytes, error);
         if (ok && endsWith(name, ".mid")) {
             ok = audio::checkMidi(bytes, error) && mixer_.setMidi(index(d.id), std::move(bytes), error);
+            mixer_.setLevel(index(d.id), audio::tuneLevel(name));
         } else if (ok) {
             audio::Clip clip;
             ok = audio::decodeWav(bytes, clip, error);
@@ -143,6 +160,7 @@ void SystemSound::load() {
     } else if (!mixer_.loadSoundFont(font, error)) {
         std::fprintf(stderr, "verminadia: %s; the MIDI players stay silent\n", error.c_str());
     }
+    playback_.wake();  // a tune told to play meanwhile starts now, even if the stream rested
 }
 
 }  // namespace verminadia::ui

@@ -1,6 +1,9 @@
-// Measurements of the sound path the game uses: the same mixer and stream, without the window.
-//   audio_bench play FILE.mid SECONDS      plays a tune (CPU is read from outside, by run.sh)
-//   audio_bench latency EFFECT.wav COUNT   from play() to the effect's first sample
+// Measurements of the sound path the game uses: the same mixer, levels and stream, without the window.
+//   audio_bench levels                     each tune and effect through the mixer, offline
+//   audio_bench play FILE SECONDS          plays a tune or an effect (CPU is read from outside)
+//   audio_bench latency EFFECT.wav COUNT   from play() to the effect's first sample, stream
+//                                          running and stream resting
+// Run in the build folder, where the game's sound files are.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -11,39 +14,149 @@
 #include <thread>
 #include <vector>
 
+#include "core/widgets.h"
 #include "ui/audio/clip.h"
+#include "ui/audio/levels.h"
 #include "ui/audio/midi.h"
 #include "ui/audio/mixer.h"
 #include "ui/audio/output_stream.h"
+#include "ui/audio/playback.h"
 #include "ui/audio/sound_files.h"
 
+using namespace verminadia;
 using namespace verminadia::audio;
 using Clock = std::chrono::steady_clock;
 
 namespace {
 
-int play(const std::string& file, double seconds) {
-    Mixer mixer(1);
-    OutputStream stream(mixer);
-    std::string error;
+bool endsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Loads one sound file into a player as the game does, with its level.
+bool load(Mixer& mixer, std::size_t player, const std::string& file, std::string& error) {
     std::vector<unsigned char> bytes;
-    if (!stream.open(error) || !readFile(file, bytes, error) || !checkMidi(bytes, error) ||
-        !mixer.setMidi(0, bytes) || !mixer.loadSoundFont(findSoundFont(systemSoundFonts()), error)) {
+    if (!readFile(file, bytes, error)) return false;
+    if (endsWith(file, ".mid")) {
+        if (!checkMidi(bytes, error) || !mixer.setMidi(player, std::move(bytes), error)) return false;
+        mixer.setLevel(player, tuneLevel(file));
+        return true;
+    }
+    Clip clip;
+    if (!decodeWav(bytes, clip, error)) return false;
+    mixer.setClip(player, std::move(clip));
+    return true;
+}
+
+double dB(double v) { return 20.0 * std::log10(std::max(v, 1e-10)); }
+
+struct Level {
+    double seconds = 0, rms = 0, peak = 0;
+    double loudest = 0;   // RMS of the loudest 400 ms
+    long loudestAt = 0;   // its first frame
+};
+
+// Renders a player from its start to its end (a tune's loop, an effect's length).
+Level measure(Mixer& mixer, std::size_t player) {
+    constexpr int kPeriod = 441;  // 10 ms
+    std::vector<float> l(kPeriod), r(kPeriod), window;
+    Level v;
+    double sum = 0;
+    long frames = 0;
+    mixer.play(player);
+    while (mixer.playing(player) && frames < 300L * kRate) {
+        mixer.render(l.data(), r.data(), kPeriod);
+        double s = 0;
+        for (int i = 0; i < kPeriod; ++i) {
+            s += double(l[i]) * l[i] + double(r[i]) * r[i];
+            v.peak = std::max({v.peak, double(std::abs(l[i])), double(std::abs(r[i]))});
+        }
+        sum += s;
+        window.push_back(static_cast<float>(s));
+        frames += kPeriod;
+    }
+    for (std::size_t i = 0; i + 40 <= window.size(); ++i) {
+        double s = 0;
+        for (std::size_t k = i; k < i + 40; ++k) s += window[k];
+        if (s > v.loudest) {
+            v.loudest = s;
+            v.loudestAt = static_cast<long>(i) * kPeriod;
+        }
+    }
+    v.loudest = std::sqrt(v.loudest / (2.0 * 40 * kPeriod));
+    v.seconds = static_cast<double>(frames) / kRate;
+    v.rms = std::sqrt(sum / (2.0 * static_cast<double>(std::max(frames, 1L))));
+    mixer.stop(player);
+    std::vector<float> quiet(4096);
+    for (int k = 0; k < 40; ++k) mixer.render(quiet.data(), quiet.data() + 2048, 2048);  // the tail dies away
+    return v;
+}
+
+int levels() {
+    Mixer mixer(kPlayerCount);
+    std::string error;
+    for (const PlayerDef& d : kPlayers)
+        if (!load(mixer, static_cast<std::size_t>(d.id), std::string(d.file), error)) {
+            std::fprintf(stderr, "audio_bench: %s: %s\n", std::string(d.file).c_str(), error.c_str());
+            return 1;
+        }
+    if (!mixer.loadSoundFont(findSoundFont(systemSoundFonts()), error)) {
         std::fprintf(stderr, "audio_bench: %s\n", error.c_str());
         return 1;
     }
-    mixer.play(0);
-    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
-    std::this_thread::sleep_until(end);
+    std::printf("%-26s %8s %8s %8s %10s %8s\n", "file", "seconds", "RMS", "peak", "loudest", "level");
+    std::size_t loudTune = 0, loudEffect = 0;
+    Level loudTuneLevel, loudEffectLevel;
+    for (const PlayerDef& d : kPlayers) {
+        const auto p = static_cast<std::size_t>(d.id);
+        const std::string file(d.file);
+        const Level v = measure(mixer, p);
+        std::printf("%-26s %8.1f %8.1f %8.1f %10.1f %8.1f\n", file.c_str(), v.seconds, dB(v.rms), dB(v.peak),
+                    dB(v.loudest), endsWith(file, ".mid") ? tuneLevel(file) : dB(kClipGain));
+        if (endsWith(file, ".mid") && v.loudest > loudTuneLevel.loudest) loudTune = p, loudTuneLevel = v;
+        if (endsWith(file, ".wav") && v.loudest > loudEffectLevel.loudest) loudEffect = p, loudEffectLevel = v;
+    }
+    std::printf("(dBFS; RMS over the tune's loop or the effect's length; loudest: RMS of its loudest 400 ms;\n"
+                " level: the tune's own level, or the effects' gain, in dB)\n");
+
+    // The loudest effect over the loudest 400 ms of the loudest tune: what the limiter is for.
+    mixer.seekToStart(loudTune);
+    mixer.play(loudTune);
+    std::vector<float> l(441), r(441);
+    for (long f = 0; f < loudTuneLevel.loudestAt; f += 441) mixer.render(l.data(), r.data(), 441);
+    mixer.play(loudEffect);
+    double peak = 0;
+    while (mixer.playing(loudEffect)) {
+        mixer.render(l.data(), r.data(), 441);
+        for (int i = 0; i < 441; ++i) peak = std::max({peak, double(std::abs(l[i])), double(std::abs(r[i]))});
+    }
+    std::printf("\"%s\" over the loudest passage of \"%s\": peak %.1f dBFS (ceiling %.1f dBFS; the two peaks add up to %.1f dBFS)\n",
+                std::string(kPlayers[loudEffect].file).c_str(), std::string(kPlayers[loudTune].file).c_str(), dB(peak),
+                dB(kCeiling), dB(loudTuneLevel.peak + loudEffectLevel.peak));
     return 0;
 }
 
-int latency(const std::string& file, int count) {
+int play(const std::string& file, double seconds) {
     Mixer mixer(1);
-    OutputStream stream(mixer);
+    Playback playback(mixer, std::make_unique<OutputStream>());
+    std::string error;
+    if (!load(mixer, 0, file, error) || !mixer.loadSoundFont(findSoundFont(systemSoundFonts()), error)) {
+        std::fprintf(stderr, "audio_bench: %s\n", error.c_str());
+        return 1;
+    }
+    playback.start();
+    if (!playback.waitForFirstAttempt(std::chrono::seconds(10))) return 1;
+    mixer.play(0);
+    playback.wake();
+    std::this_thread::sleep_until(Clock::now() + std::chrono::duration<double>(seconds));
+    return 0;
+}
+
+// play() to the first non-zero sample the stream's client wrote, `count` times.
+struct Latency {
     std::atomic<bool> armed{false};
     std::atomic<Clock::rep> heard{0};
-    stream.setTap([&](const float* l, const float*, int frames) {
+    void tap(const float* l, int frames) {
         if (!armed.load()) return;
         const auto now = Clock::now();
         for (int i = 0; i < frames; ++i)
@@ -53,48 +166,75 @@ int latency(const std::string& file, int count) {
                 armed.store(false);
                 return;
             }
-    });
+    }
+};
+
+void report(const char* what, std::vector<double> ms, double buffer) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%s: play -> first sample written to the stream: median %.1f ms, worst %.1f ms (%zu plays); "
+                "with the stream's buffer, worst %.1f ms (target <= 50 ms)\n",
+                what, ms[ms.size() / 2], ms.back(), ms.size(), ms.back() + buffer);
+}
+
+int latency(const std::string& file, int count) {
+    Mixer mixer(1);
+    Playback::Timing timing;
+    timing.restSeconds = 0.3;  // the same rest as the game's, sooner: many wakes in a short run
+    Playback playback(mixer, std::make_unique<OutputStream>(), timing);
+    Latency probe;
+    playback.setTap([&](const float* l, const float*, int frames) { probe.tap(l, frames); });
     std::string error;
-    std::vector<unsigned char> bytes;
-    Clip clip;
-    if (!stream.open(error) || !readFile(file, bytes, error) || !decodeWav(bytes, clip, error)) {
+    if (!load(mixer, 0, file, error)) {
         std::fprintf(stderr, "audio_bench: %s\n", error.c_str());
         return 1;
     }
-    mixer.setClip(0, std::move(clip));
-    std::vector<double> ms;
-    for (int k = 0; k < count; ++k) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(40 + (k * 37) % 70));
+    playback.start();
+    if (!playback.waitForFirstAttempt(std::chrono::seconds(10))) {
+        std::fprintf(stderr, "audio_bench: no sound server\n");
+        return 1;
+    }
+    auto once = [&]() -> double {
         mixer.seekToStart(0);
-        heard.store(0);
-        armed.store(true);
+        probe.heard.store(0);
+        probe.armed.store(true);
         const auto t0 = Clock::now();
         mixer.play(0);
-        while (heard.load() == 0 && Clock::now() - t0 < std::chrono::seconds(1))
+        playback.wake();
+        while (probe.heard.load() == 0 && Clock::now() - t0 < std::chrono::seconds(3))
             std::this_thread::sleep_for(std::chrono::microseconds(200));
-        if (heard.load() == 0) continue;
-        const auto at = Clock::time_point(Clock::duration(heard.load()));
-        ms.push_back(std::chrono::duration<double, std::milli>(at - t0).count());
+        if (probe.heard.load() == 0) return -1;
+        return std::chrono::duration<double, std::milli>(Clock::time_point(Clock::duration(probe.heard.load())) - t0).count();
+    };
+    std::vector<double> running, woken;
+    // Running: plays 40 to 110 ms apart, so the stream never rests. The first meets a stream that
+    // the server may still be starting; it is left out.
+    for (int k = 0; k <= count; ++k) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(40 + (k * 37) % 70));
+        const double ms = once();
+        if (k > 0 && ms >= 0) running.push_back(ms);
     }
-    if (ms.size() < 2) return 1;
-    // The first play meets a stream that the sound server is still starting; the game's first
-    // sound comes seconds after the stream opened.
-    std::printf("first play after opening the stream: %.1f ms\n", ms.front());
-    ms.erase(ms.begin());
-    std::sort(ms.begin(), ms.end());
-    const double buffer = stream.bufferSeconds() * 1000.0;
-    std::printf("play -> first sample rendered: median %.1f ms, worst %.1f ms (%zu plays)\n", ms[ms.size() / 2],
-                ms.back(), ms.size());
-    std::printf("stream buffer ahead of the speakers, at most: %.1f ms\n", buffer);
-    std::printf("play -> first sample at the sound server, worst: %.1f ms (target <= 50 ms)\n", ms.back() + buffer);
+    // After a rest: each play waits until the stream has rested.
+    for (int k = 0; k < count; ++k) {
+        const auto t0 = Clock::now();
+        while (playback.running() && Clock::now() - t0 < std::chrono::seconds(10))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(std::chrono::milliseconds((k * 37) % 70));
+        const double ms = once();
+        if (ms >= 0) woken.push_back(ms);
+    }
+    if (running.size() < 2 || woken.size() < 2) return 1;
+    const double buffer = playback.bufferSeconds() * 1000.0;
+    report("stream running", running, buffer);
+    report("after a rest (the stream opened by the play)", woken, buffer);
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "levels") return levels();
     if (argc == 4 && std::string(argv[1]) == "play") return play(argv[2], std::atof(argv[3]));
     if (argc == 4 && std::string(argv[1]) == "latency") return latency(argv[2], std::atoi(argv[3]));
-    std::fprintf(stderr, "usage: audio_bench play FILE.mid SECONDS | latency EFFECT.wav COUNT\n");
+    std::fprintf(stderr, "usage: audio_bench levels | play FILE SECONDS | latency EFFECT.wav COUNT\n");
     return 2;
 }

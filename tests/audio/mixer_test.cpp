@@ -9,10 +9,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "test_tunes.h"
 #include "ui/audio/clip.h"
+#include "ui/audio/levels.h"
 #include "ui/audio/midi.h"
 #include "ui/audio/mixer.h"
 #include "ui/audio/sound_files.h"
@@ -20,7 +22,7 @@
 namespace verminadia::audio {
 namespace {
 
-constexpr float kGain = 0.6f;  // the mixer's level for waveform clips
+constexpr float kGain = kClipGain;  // the mixer's level for waveform clips
 
 // A clip whose every sample says where it is: frame i holds (i + 1) / 1e5 on the left and the
 // negative on the right, so any rendered sample names the frame it came from.
@@ -139,6 +141,42 @@ TEST(WavePlayer, PlayerWithoutSoundStaysSilentWhateverItIsTold) {
     EXPECT_FALSE(m.playing(0));
 }
 
+TEST(WavePlayer, AnEffectPlayedWhileMutedIsNotSavedForLater) {
+    Mixer m(1);
+    m.setClip(0, rampClip(2205));  // 50 ms
+    m.setMuted(true);
+    m.play(0);
+    EXPECT_FALSE(m.wantsOutput()) << "muted, the stream has nothing to carry";
+    EXPECT_EQ(render(m, 4410).peak(), 0.0f);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    m.setMuted(false);
+    EXPECT_EQ(render(m, 4410).peak(), 0.0f) << "unmuted, an effect of long ago sounded";
+    EXPECT_FALSE(m.playing(0));
+    m.play(0);
+    EXPECT_GT(render(m, 100).peak(), 0.0f);
+}
+
+TEST(MasterBus, LoudEffectsTogetherStayUnderTheCeilingAndTheGainComesBackWhole) {
+    // Two clips at full scale together would reach 1.8, over a quiet one: the ceiling holds from
+    // the first sample, without ducking the sum far below it.
+    Mixer m(3);
+    Clip loud, quiet;
+    loud.samples.assign(2 * 4410, 1.0f);
+    quiet.samples.assign(2 * 2 * kRate, 0.01f);
+    m.setClip(0, loud);
+    m.setClip(1, loud);
+    m.setClip(2, quiet);
+    for (std::size_t p : {0, 1, 2}) m.play(p);
+    const Out o = render(m, 4410);
+    EXPECT_LE(o.peak(), kCeiling);
+    EXPECT_GT(*std::min_element(o.left.begin() + 64, o.left.end()), 0.9f * kCeiling)
+        << "limited far under the ceiling: the sound would duck";
+    // Soon the gain is back to unity: the quiet clip is heard exactly as it is.
+    render(m, 3 * kRate / 2);
+    const Out after = render(m, 1000);
+    for (std::size_t i = 0; i < 1000; ++i) ASSERT_EQ(after.left[i], kClipGain * 0.01f) << i;
+}
+
 // --- Decoding ---
 
 std::vector<unsigned char> wavBytes(int rate, int channels, int format, const std::vector<float>& samples) {
@@ -207,6 +245,9 @@ TEST(MidiChecking, PlayableFilesPassAndDamagedOnesAreRefused) {
         std::vector<unsigned char>(good.begin(), good.begin() + 14),  // header without a track
         std::vector<unsigned char>(good.begin(), good.end() - 6),     // track cut short
         std::vector<unsigned char>(3000, 0x5A),
+        // A data byte where no status came before: FluidSynth's reader would spin on it for ever.
+        {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 1, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
+         0, 0xFF, 0, 4, 'n', 'o', 't', 'e', 0, 0, 0, 0},
     };
     for (const auto& b : bad) EXPECT_FALSE(checkMidi(b, error)) << b.size() << " bytes";
 }
@@ -248,7 +289,7 @@ TEST_F(MidiPlayer, RendersSoundAndFallsSilentOnStopWithNoHangingNotes) {
     m.play(0);
     EXPECT_GT(listen(m, 0.5), 0.01);
     m.stop(0);
-    listen(m, 1.2);  // the organ's release and the reverb die away
+    listen(m, 1.5);  // the organ's release and the reverb's tail die away
     EXPECT_LT(listen(m, 0.2), 1e-4) << "the organ note would hang on";
     EXPECT_FALSE(m.playing(0));
 }
@@ -262,7 +303,7 @@ TEST_F(MidiPlayer, SeekToStartWhilePlayingStopsItAndPlayStartsAgain) {
     listen(m, 0.3);
     m.seekToStart(0);
     EXPECT_FALSE(m.playing(0));
-    listen(m, 1.2);
+    listen(m, 1.5);
     EXPECT_LT(listen(m, 0.2), 1e-4);
     m.play(0);
     EXPECT_GT(listen(m, 0.3), 0.01);
@@ -271,7 +312,7 @@ TEST_F(MidiPlayer, SeekToStartWhilePlayingStopsItAndPlayStartsAgain) {
     m.stop(0);
     m.seekToStart(0);
     m.stop(0);
-    listen(m, 1.2);
+    listen(m, 1.5);
     m.play(0);
     EXPECT_GT(listen(m, 0.3), 0.01);
 }
@@ -307,6 +348,7 @@ Out fluidSynthAlone(std::initializer_list<test::Note> notes, const std::string& 
     std::vector<float> left(static_cast<std::size_t>(leadIn + frames)), right(left.size());
     fluid_settings_t* settings = new_fluid_settings();
     fluid_settings_setnum(settings, "synth.sample-rate", kRate);
+    fluid_settings_setnum(settings, "synth.gain", kSynthGain);
     // As the mixer loads: the same samples, without FluidSynth's loading of all of them on
     // OpenMP threads of its own.
     fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
@@ -377,6 +419,69 @@ TEST_F(MidiPlayer, EachTuneKeepsItsOwnChannelsAndDrumsStayDrums) {
     EXPECT_LT(mismatch(first, organAndSnareFirst), 1e-3) << "the second tune alone is not what FluidSynth plays";
     EXPECT_LT(mismatch(second, organAndSnareSecond + fluidSynthAlone(piano, font_, kStretch, kStretch)), 1e-3)
         << "the two tunes together are not the sum of each alone";
+}
+
+TEST_F(MidiPlayer, SilenceCostsNoSynthesisOnceTheReverbHasDiedAway) {
+    Mixer m(1);
+    // A quarter of a second of clarinet: its voice is over soon after, its reverb is not.
+    ASSERT_TRUE(m.setMidi(0, midiNote(71, 0, 72, 240)));
+    std::string error;
+    ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
+    m.play(0);
+    render(m, kRate / 2);
+    EXPECT_FALSE(m.playing(0));
+    // The tail is heard out, fading, not cut off with the last voice.
+    const Out tail = render(m, kRate / 2);
+    const Out later = render(m, kRate / 2);
+    EXPECT_GT(tail.peak(), 1e-5f) << "the reverb's tail was cut off";
+    EXPECT_LT(later.peak(), tail.peak());
+    // Then silence, and no synthesis at all: the waiting title costs nothing.
+    render(m, 3 * kRate);
+    const long synthesized = m.synthesizedFrames();
+    EXPECT_LT(synthesized, 4 * kRate) << "the synthesiser ran on well after the tail";
+    std::vector<float> left(512), right(512);
+    bool sounding = false;
+    for (int k = 0; k < 10 * kRate / 512; ++k) sounding = m.render(left.data(), right.data(), 512) || sounding;
+    EXPECT_FALSE(sounding) << "silence was reported as sound: the stream would never rest";
+    EXPECT_EQ(m.synthesizedFrames(), synthesized) << "ten seconds of silence were synthesised";
+    // The next play synthesises again, at once.
+    m.play(0);
+    EXPECT_GT(render(m, 4096).peak(), 0.01f);
+    EXPECT_GT(m.synthesizedFrames(), synthesized);
+}
+
+TEST_F(MidiPlayer, MutedNothingMovesAndUnmutedTheTuneGoesOnFromWhereItStood) {
+    // Three seconds of piano, a new note each second; one mixer is muted for two seconds, the
+    // other plays on without it.
+    const auto tune = midiFile({{0, 0, 60, 0, 960}, {0, 0, 64, 960, 960}, {0, 0, 67, 1920, 960}});
+    Mixer muted(1), plain(1);
+    std::string error;
+    for (Mixer* m : {&muted, &plain}) {
+        ASSERT_TRUE(m->setMidi(0, tune));
+        ASSERT_TRUE(m->loadSoundFont(font_, error)) << error;
+        m->play(0);
+    }
+    constexpr int kHalf = 64 * 345;  // half a second in whole blocks
+    render(muted, kHalf);
+    render(plain, kHalf);
+    muted.setMuted(true);
+    EXPECT_TRUE(muted.muted());
+    EXPECT_FALSE(muted.wantsOutput());
+    render(muted, 64);  // the fade out
+    render(plain, 64);
+    const long synthesized = muted.synthesizedFrames();
+    std::vector<float> left(64 * 1378), right(left.size());  // two seconds
+    EXPECT_FALSE(muted.render(left.data(), right.data(), static_cast<int>(left.size())));
+    EXPECT_EQ(*std::max_element(left.begin(), left.end()), 0.0f);
+    EXPECT_EQ(muted.synthesizedFrames(), synthesized) << "muted, the synthesiser still ran";
+    EXPECT_TRUE(muted.playing(0));
+
+    muted.setMuted(false);
+    EXPECT_TRUE(muted.wantsOutput());
+    render(muted, 64);  // the fade in
+    render(plain, 64);
+    EXPECT_LT(mismatch(render(muted, kHalf), render(plain, kHalf)), 1e-3)
+        << "unmuted, the tune is not where it stood";
 }
 
 TEST(SoundFiles, WorkingDirectoryFirstThenTheDataFolders) {

@@ -1,6 +1,10 @@
 #!/bin/bash
-# Starts the real game under xvfb-run with a PulseAudio null sink as its sound server, lets the
-# title reach its gunshots, records the sink's monitor and checks that it is not silent.
+# The real game under xvfb-run with a PulseAudio null sink of its own as its sound server, heard
+# through the sink's monitor:
+#  1. the title: its gunshots are heard; the sound server is killed and started again meanwhile,
+#     and the shots are heard again, with one line on standard error for the loss;
+#  2. the town theme, reached by continuing a session recorded up to the hero's arrival: its RMS
+#     is the themes' level, -20 dBFS.
 # Exits 77 (skipped) only when PulseAudio itself cannot start here.
 set -u
 game=$1
@@ -14,7 +18,7 @@ if [ "${VERMINADIA_INSIDE_XVFB:-}" != 1 ]; then
 fi
 
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/xdg HOME=$work
+export XDG_RUNTIME_DIR=$work/xdg HOME=$work XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset PULSE_SERVER
@@ -27,30 +31,64 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if ! pulseaudio -D --exit-idle-time=-1 -n --disallow-exit --log-target=stderr \
-        --load="module-null-sink sink_name=test" --load=module-native-protocol-unix 2>"$work/pa.log"; then
-    echo "skip: PulseAudio cannot start here"; cat "$work/pa.log"; exit 77
-fi
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl info >/dev/null 2>&1 || { echo "skip: PulseAudio did not answer"; exit 77; }
-pactl set-default-sink test
-
-parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/rec.raw" &
-rec=$!
-# The shots sound from the title's fifth tick, 7.5 s after start, one each 1.5 s.
+server() {
+    if ! pulseaudio -D --exit-idle-time=-1 -n --disallow-exit --log-target=stderr \
+            --load="module-null-sink sink_name=test" --load=module-native-protocol-unix 2>"$work/pa.log"; then
+        echo "skip: PulseAudio cannot start here"; cat "$work/pa.log"; exit 77
+    fi
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    pactl info >/dev/null 2>&1 || { echo "skip: PulseAudio did not answer"; exit 77; }
+    pactl set-default-sink test
+}
+record() { parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$1" & rec=$!; }
+stoprecord() { kill "$rec"; wait "$rec" 2>/dev/null; rec=; }
 # In a process group of its own: xvfb-run leaves the game and Xvfb running when only it is killed.
-setsid env -u QT_QPA_PLATFORM "$game" >"$work/game.out" 2>"$work/game.err" &
-gamepid=$!
-sleep 13
-kill "$rec"; wait "$rec" 2>/dev/null; rec=
-kill -- -"$gamepid"; wait "$gamepid" 2>/dev/null; gamepid=
+startgame() { setsid env -u QT_QPA_PLATFORM "$game" "$@" >"$work/game.out" 2>"$work/game.err" & gamepid=$!; }
+stopgame() { kill -- -"$gamepid"; wait "$gamepid" 2>/dev/null; gamepid=; }
+stat() { sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n stat 2>&1 | awk -v what="$2" '$0 ~ what {print $3}'; }
+fail=0
 
+echo "== the title's shots, and the sound server killed and started again"
+server
+export XDG_STATE_HOME=$work/title
+record "$work/before.raw"
+# The shots sound from the title's fifth tick, 7.5 s after start, one each 1.5 s until 22.5 s.
+startgame
+sleep 10
+stoprecord
+kill "$(cat "$XDG_RUNTIME_DIR/pulse/pid")"
+for _ in $(seq 50); do pactl info >/dev/null 2>&1 || break; sleep 0.1; done
+sleep 2
+server
+record "$work/after.raw"
+sleep 9
+stoprecord
+stopgame
 echo "game said:"; cat "$work/game.err"
-bytes=$(stat -c %s "$work/rec.raw")
-echo "recorded $bytes bytes"
-[ "$bytes" -gt 100000 ] || { echo "FAIL: nothing was recorded"; exit 1; }
-rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/rec.raw" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
-peak=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/rec.raw" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
-echo "RMS $rms, peak $peak"
-awk -v r="$rms" 'BEGIN { exit !(r > 0.001) }' || { echo "FAIL: the title's gunshots were not heard"; exit 1; }
-echo "the title's gunshots were heard"
+before=$(stat "$work/before.raw" "RMS +amplitude")
+after=$(stat "$work/after.raw" "RMS +amplitude")
+echo "RMS before the server was killed $before, after it was back $after"
+awk -v r="$before" 'BEGIN { exit !(r > 0.01) }' || { echo "FAIL: the title's gunshots were not heard"; fail=1; }
+awk -v r="$after" 'BEGIN { exit !(r > 0.01) }' || { echo "FAIL: the gunshots were not heard once the server was back"; fail=1; }
+lines=$(grep -c "sound server went away" "$work/game.err")
+[ "$lines" = 1 ] || { echo "FAIL: the loss of the server was said $lines times, not once"; fail=1; }
+
+echo "== the town theme"
+# The record of a session up to hero 0's arrival in town: continued, the town theme plays.
+export XDG_STATE_HOME=$work/town
+mkdir -p "$XDG_STATE_HOME/verminadia"
+printf 'tick Timer1 18\nclick Label3\ntick Timer1 11\nclick Label4\n' >"$XDG_STATE_HOME/verminadia/last-session.script"
+startgame --continue
+sleep 3  # the window, the SoundFont, and the theme's first note
+record "$work/town.raw"
+sleep 25
+stoprecord
+stopgame
+echo "game said:"; cat "$work/game.err"
+rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/town.raw" -n stats 2>&1 | awk '/RMS lev dB/ {print $4}')
+peak=$(stat "$work/town.raw" "Maximum amplitude")
+echo "town theme: RMS $rms dBFS, peak $peak"
+# The same 25 s of it through the mixer alone, offline: -20.0 dBFS.
+awk -v r="$rms" 'BEGIN { exit !(r > -23 && r < -17) }' || { echo "FAIL: the town theme is not at -20 dBFS"; fail=1; }
+[ "$fail" = 0 ] && echo "the shots were heard, and heard again after the server came back; the town theme is at its level"
+exit $fail

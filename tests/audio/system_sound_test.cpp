@@ -14,6 +14,7 @@
 #include <mutex>
 #include <thread>
 
+#include "fake_server.h"
 #include "ui/sound_output.h"
 
 namespace verminadia::ui {
@@ -36,7 +37,7 @@ public:
         }
         changed_.notify_all();
     }
-    audio::OutputStream::Tap tap() {
+    audio::Playback::Tap tap() {
         return [this](const float* l, const float* r, int n) { period(l, r, n); };
     }
     // True once the stream has sent a loud period after `since` loud ones.
@@ -49,6 +50,16 @@ public:
         const long frames = std::lround(seconds * audio::kRate);
         std::unique_lock guard(lock_);
         return changed_.wait_for(guard, timeout, [&] { return quietFrames_ >= frames; });
+    }
+    // True once no period has come for `quiet`: the stream rests.
+    bool waitForRest(std::chrono::milliseconds quiet, std::chrono::seconds timeout) {
+        const auto end = Clock::now() + timeout;
+        std::unique_lock guard(lock_);
+        while (Clock::now() < end) {
+            const long seen = periods_;
+            if (!changed_.wait_for(guard, quiet, [&] { return periods_ != seen; })) return true;
+        }
+        return false;
     }
     long loud() {
         std::lock_guard guard(lock_);
@@ -107,6 +118,65 @@ TEST(SystemSound, CommandsDuringAndAfterLoadingAreClean) {
     for (Player p : {Player::MediaPlayer1, Player::MediaPlayer2, Player::MediaPlayer3, Player::MediaPlayer15})
         sound.stop(p);
     EXPECT_TRUE(heard.waitForSilence(0.5, 10s)) << "the sound went on after every player was stopped";
+}
+
+TEST(SystemSound, TheStreamRestsInSilenceAndTheNextSoundWakesIt) {
+    Heard heard;
+    SystemSound sound;
+    sound.setTap(heard.tap());
+    sound.start();
+    ASSERT_TRUE(sound.waitUntilLoaded(30s)) << kNoServer;
+    // Nothing plays, as on the waiting title: the stream stops sending altogether.
+    EXPECT_TRUE(heard.waitForRest(2s, 30s)) << "the silent stream did not rest";
+    for (int round = 0; round < 2; ++round) {
+        const long before = heard.loud();
+        sound.play(Player::MediaPlayer15);
+        EXPECT_TRUE(heard.waitForSound(before, 10s)) << "the effect did not wake the stream";
+        EXPECT_TRUE(heard.waitForRest(2s, 30s)) << "the stream did not rest again";
+    }
+}
+
+TEST(SystemSound, MutedNothingIsHeardAndUnmutedTheThemeComesBack) {
+    Heard heard;
+    SystemSound sound;
+    sound.setMuted(true);  // as the settings say, before the sound starts
+    sound.setTap(heard.tap());
+    sound.start();
+    ASSERT_TRUE(sound.waitUntilLoaded(30s)) << kNoServer;
+    EXPECT_TRUE(sound.muted());
+    sound.play(Player::MediaPlayer3);  // the town theme
+    sound.play(Player::MediaPlayer15);
+    EXPECT_FALSE(heard.waitForSound(0, 2s)) << "heard while muted";
+    sound.setMuted(false);
+    EXPECT_TRUE(heard.waitForSound(0, 10s)) << "unmuted, the theme did not come back";
+    sound.setMuted(true);
+    EXPECT_TRUE(heard.waitForSilence(0.5, 10s)) << "muted while playing, the sound went on";
+    EXPECT_TRUE(heard.waitForRest(2s, 30s)) << "muted, the stream did not rest";
+    const long before = heard.loud();
+    sound.setMuted(false);
+    EXPECT_TRUE(heard.waitForSound(before, 10s)) << "unmuted again, the theme did not come back";
+}
+
+// With a fake server that goes away and comes back, so that no sound server is needed for it.
+TEST(SystemSound, WhenTheServerComesBackTheThemeThatPlaysIsHeardAgain) {
+    auto owned = std::make_unique<audio::test::FakeServer>();
+    audio::test::FakeServer& server = *owned;
+    Heard heard;
+    SystemSound sound(std::move(owned), audio::Playback::Timing{});
+    sound.setTap(heard.tap());
+    sound.start();
+    ASSERT_TRUE(sound.waitUntilLoaded(30s));
+    sound.play(Player::MediaPlayer3);
+    ASSERT_TRUE(heard.waitForSound(0, 10s));
+    ::testing::internal::CaptureStderr();
+    server.goAway();
+    ASSERT_TRUE(server.waitFor(10s, [](audio::test::FakeServer& s) { return !s.isOpen(); }));
+    std::this_thread::sleep_for(1500ms);
+    const long before = heard.loud();
+    server.comeBack();
+    EXPECT_TRUE(heard.waitForSound(before, 3s)) << "the theme was not heard again once the server was back";
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "verminadia: the sound server went away; the game plays on silently until it is back\n");
 }
 
 TEST(SystemSound, NeverStartedIsSilentAndClean) {

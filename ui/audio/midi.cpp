@@ -15,6 +15,8 @@ namespace verminadia::audio {
 namespace {
 
 thread_local FluidSynthMessages* collecting = nullptr;
+thread_local void (*errorHandler)(void*) = nullptr;
+thread_local void* errorHandlerData = nullptr;
 
 // The errors already printed, by their text; a full table prints the rest rather than drop them.
 std::mutex printedLock;
@@ -36,6 +38,10 @@ void log(int level, const char* message, void*) {
         collect(*collecting, message);
         return;
     }
+    if (errorHandler) {
+        errorHandler(errorHandlerData);
+        return;
+    }
     if (firstTime(message)) std::fprintf(stderr, "verminadia: FluidSynth: %s\n", message);
 }
 
@@ -53,6 +59,11 @@ void routeFluidSynthLog() {
     });
 }
 
+void onFluidSynthErrors(void (*handler)(void*), void* data) {
+    errorHandler = handler;
+    errorHandlerData = data;
+}
+
 FluidSynthMessages::FluidSynthMessages() : outer_(collecting) {
     routeFluidSynthLog();
     collecting = this;
@@ -66,9 +77,63 @@ std::string FluidSynthMessages::reason(std::string_view ours) const {
     return r;
 }
 
+namespace {
+
+// Reads a variable-length number at `at`; false when it runs past `end` or over four bytes.
+bool readNumber(std::span<const unsigned char> b, std::size_t& at, std::size_t end, std::uint32_t& out) {
+    out = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (at >= end) return false;
+        const unsigned char c = b[at++];
+        out = (out << 7) | (c & 0x7Fu);
+        if ((c & 0x80u) == 0) return true;
+    }
+    return false;
+}
+
+std::uint32_t bigEndian(std::span<const unsigned char> b, std::size_t at, int n) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < n; ++i) v = (v << 8) | b[at + static_cast<std::size_t>(i)];
+    return v;
+}
+
+// Walks the events of every track for a data byte where no status came before (running status
+// after none, or after a meta or system exclusive event, which cancel it). FluidSynth's own reader
+// spins for ever on such a file, so it never reaches it. Anything else amiss (a file cut short)
+// ends the walk and is left to FluidSynth, which says what is wrong.
+bool hasEventWithoutStatus(std::span<const unsigned char> b) {
+    for (std::size_t at = 14; b.size() >= at + 8;) {
+        const bool track = bigEndian(b, at, 4) == 0x4D54726Bu;
+        const std::size_t end = std::min<std::size_t>(b.size(), at + 8 + std::size_t{bigEndian(b, at + 4, 4)});
+        unsigned char status = 0;
+        for (std::size_t p = at + 8; track && p < end;) {
+            std::uint32_t delta, size;
+            if (!readNumber(b, p, end, delta) || p >= end) break;
+            if (b[p] & 0x80u) status = b[p++];
+            if (status == 0) return true;
+            if (status == 0xFF && p < end) ++p;  // a meta event's type
+            if (status == 0xFF || status == 0xF0 || status == 0xF7) {
+                if (!readNumber(b, p, end, size) || size > end - p) break;
+                p += size;
+                status = 0;
+            } else {
+                p += (status & 0xE0u) == 0xC0u ? 1 : 2;  // programs and channel pressure take one byte
+            }
+        }
+        at = end;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool checkMidi(std::span<const unsigned char> bytes, std::string& error) {
     if (bytes.empty()) {
         error = "the file is empty";
+        return false;
+    }
+    if (bytes.size() >= 14 && hasEventWithoutStatus(bytes)) {
+        error = "not a playable MIDI file: an event without a status";
         return false;
     }
     // FluidSynth reads a file cut short as far as it goes and says so only in its log.

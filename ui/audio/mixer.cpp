@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 
+#include "ui/audio/levels.h"
 #include "ui/audio/midi.h"
 #include "ui/audio/sequence.h"
 
@@ -13,8 +15,13 @@ namespace verminadia::audio {
 
 namespace {
 
-constexpr int kMidiBlocks = 16;    // 16 players × 16 channels = the synthesiser's 256
-constexpr float kClipGain = 0.6f;  // effects sit over the music instead of drowning it
+using Clock = std::chrono::steady_clock;
+
+constexpr int kMidiBlocks = 16;  // 16 players × 16 channels = the synthesiser's 256
+// FluidSynth's reverb falls by about 60 dB a second once the last voice is over: after 2.5 s the
+// tail is under -100 dBFS, below what 16 bits can carry, and the synthesiser stops being run.
+constexpr int kTailFrames = kRate * 5 / 2;
+constexpr float kReleaseSeconds = 0.15f;  // the limiter's way back to unity gain
 
 // The instrument on a channel stays in memory from now on: with dynamic sample loading,
 // FluidSynth would otherwise read it from the SoundFont when a tune chooses it, on the audio thread.
@@ -92,6 +99,8 @@ struct Mixer::Slot {
     Clip clip;
     std::size_t pos = 0;
     bool playing = false;  // for a tune: told to play and not yet at its end
+    float gain = kClipGain;  // a clip's, with its own level
+    Clock::time_point mutedSince;  // a clip playing while muted: where it would be is counted from here
     // MIDI: two players of the tune, so that a rewind never waits for one to be made.
     int block = -1;
     std::vector<unsigned char> midi;     // set once; the loader remakes players from it
@@ -101,9 +110,13 @@ struct Mixer::Slot {
     bool rewinding = false;              // current has played and waits for the spare
 
     bool isMidi() const { return block >= 0; }
+    float attenuation = 0.0f;            // a tune's own level, in centibels on each of its channels
     void setSynth(fluid_synth_t* synth) {
         for (auto* q : {&current, &spare, &played})
-            if (*q) (*q)->route.synth = synth;
+            if (*q) {
+                (*q)->route.synth = synth;
+                (*q)->route.attenuation = attenuation;
+            }
     }
 };
 
@@ -199,6 +212,7 @@ bool Mixer::loadSoundFont(const std::string& path, std::string& error) {
     auto synth = std::make_unique<Synth>();
     synth->settings = new_fluid_settings();
     if (!synth->settings || fluid_settings_setnum(synth->settings, "synth.sample-rate", kRate) != FLUID_OK ||
+        fluid_settings_setnum(synth->settings, "synth.gain", kSynthGain) != FLUID_OK ||
         fluid_settings_setint(synth->settings, "synth.midi-channels", kMidiBlocks * 16) != FLUID_OK ||
         // Only the instruments the tunes choose are read into memory: the full GM set is 140 MB.
         fluid_settings_setint(synth->settings, "synth.dynamic-sample-loading", 1) != FLUID_OK ||
@@ -232,8 +246,25 @@ bool Mixer::loadSoundFont(const std::string& path, std::string& error) {
     }
     std::lock_guard guard(lock_);
     synth_ = std::move(synth);
-    for (auto& s : slots_) s->setSynth(synth_->synth);
+    for (auto& s : slots_) {
+        s->setSynth(synth_->synth);
+        if (s->isMidi()) applyLevel(s->current->route);
+    }
     return true;
+}
+
+void Mixer::setLevel(std::size_t player, double dB) {
+    std::lock_guard loading(loading_);
+    std::lock_guard guard(lock_);
+    if (player + 1 >= slots_.size()) return;
+    Slot& s = *slots_[player];
+    dB = std::min(dB, 0.0);  // FluidSynth cannot raise every instrument: a boost would change the balance
+    s.gain = kClipGain * static_cast<float>(std::pow(10.0, dB / 20.0));
+    s.attenuation = static_cast<float>(-10.0 * dB);
+    if (s.isMidi()) {
+        s.setSynth(synth_ ? synth_->synth : nullptr);
+        applyLevel(s.current->route);
+    }
 }
 
 // The player's own notes go into their release, as when a tune ends; the other tunes play on.
@@ -284,6 +315,7 @@ void Mixer::remakePlayed() {
         }
         guard.lock();
         q->route.synth = synth_ ? synth_->synth : nullptr;
+        q->route.attenuation = slot->attenuation;
         if (slot->rewinding) {
             slot->played = std::move(slot->current);
             slot->current = std::move(q);
@@ -315,6 +347,7 @@ void Mixer::play(std::size_t player) {
     }
     if (s.pos >= s.clip.frames()) s.pos = 0;
     s.playing = s.clip.frames() > 0;
+    s.mutedSince = Clock::now();
 }
 
 void Mixer::stop(std::size_t player) {
@@ -345,6 +378,7 @@ void Mixer::beep() {
     Slot& s = *slots_.back();
     s.pos = 0;
     s.playing = s.clip.frames() > 0;
+    s.mutedSince = Clock::now();
 }
 
 bool Mixer::playing(std::size_t player) const {
@@ -352,21 +386,96 @@ bool Mixer::playing(std::size_t player) const {
     return player < slots_.size() && slots_[player]->playing;
 }
 
-bool Mixer::midiBusy() const {
-    if (!synth_) return false;
-    for (const auto& s : slots_)
-        if (s->isMidi() && s->playing && !s->rewinding) return true;
-    return fluid_synth_get_active_voice_count(synth_->synth) > 0;
-}
-
-void Mixer::render(float* left, float* right, int frames) {
+void Mixer::setMuted(bool muted) {
     std::lock_guard guard(lock_);
-    for (int off = 0; off < frames; off += kBlock) renderBlock(left + off, right + off, std::min(kBlock, frames - off));
+    if (muted == muted_) return;
+    muted_ = muted;
+    const auto now = Clock::now();
+    // With nothing sounding there is nothing to fade out, and a sound played from now on is not heard.
+    const bool sounding = tail_ > 0 || std::any_of(slots_.begin(), slots_.end(), [](const auto& s) { return s->playing; });
+    if (muted && !sounding) mutedOut_ = true;
+    for (auto& sp : slots_) {
+        Slot& s = *sp;
+        if (s.isMidi() || !s.playing) continue;
+        if (muted) {
+            s.mutedSince = now;
+            continue;
+        }
+        // An effect is an event: what would have been heard while muted is gone.
+        const auto skipped = std::chrono::duration<double>(now - s.mutedSince).count() * kRate;
+        s.pos = std::min(s.clip.frames(), s.pos + static_cast<std::size_t>(std::max(0.0, skipped)));
+        s.playing = s.pos < s.clip.frames();
+    }
 }
 
-void Mixer::renderBlock(float* left, float* right, int frames) {
+bool Mixer::muted() const {
+    std::lock_guard guard(lock_);
+    return muted_;
+}
+
+bool Mixer::wantsOutput() const {
+    std::lock_guard guard(lock_);
+    return !muted_ && std::any_of(slots_.begin(), slots_.end(), [](const auto& s) { return s->playing; });
+}
+
+long Mixer::synthesizedFrames() const {
+    std::lock_guard guard(lock_);
+    return synthesized_;
+}
+
+bool Mixer::render(float* left, float* right, int frames) {
+    std::lock_guard guard(lock_);
+    bool sounding = false;
+    for (int off = 0; off < frames; off += kBlock)
+        sounding = renderBlock(left + off, right + off, std::min(kBlock, frames - off)) || sounding;
+    return sounding;
+}
+
+// Runs the synthesiser while a voice sounds and for the reverb's tail after the last one; after
+// that, silence costs nothing. False when it wrote zeros.
+bool Mixer::synthesize(float* left, float* right, int frames, bool tunesPlaying) {
+    const bool voices = synth_ && (tunesPlaying || fluid_synth_get_active_voice_count(synth_->synth) > 0);
+    tail_ = voices ? kTailFrames : std::max(0, tail_ - frames);
+    if ((voices || tail_ > 0) && fluid_synth_write_float(synth_->synth, frames, left, 0, 1, right, 0, 1) == FLUID_OK) {
+        synthesized_ += frames;
+        return true;
+    }
+    std::fill_n(left, frames, 0.0f);
+    std::fill_n(right, frames, 0.0f);
+    return false;
+}
+
+// The master bus's limiter: a block whose peak would pass the ceiling is scaled down from its
+// first sample, and the gain then returns to unity within a few hundred milliseconds, never above
+// what the next block allows. No sample leaves above kCeiling; below it, nothing is touched.
+void Mixer::limit(float* left, float* right, int frames) {
+    float peak = 0.0f;
+    for (int i = 0; i < frames; ++i) peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
+    const float allowed = peak > kCeiling ? kCeiling / peak : 1.0f;
+    if (allowed >= 1.0f && limiterGain_ >= 1.0f) return;
+    const float from = std::min(limiterGain_, allowed);
+    const float back = 1.0f - std::exp(-static_cast<float>(frames) / (kReleaseSeconds * kRate));
+    const float to = std::min(allowed, from + (1.0f - from) * back);
+    for (int i = 0; i < frames; ++i) {
+        const float g = from + (to - from) * static_cast<float>(i + 1) / static_cast<float>(frames);
+        left[i] *= g;
+        right[i] *= g;
+    }
+    limiterGain_ = to > 0.999f ? 1.0f : to;  // the last 0.01 dB at once
+}
+
+bool Mixer::renderBlock(float* left, float* right, int frames) {
+    if (muted_ && mutedOut_) {
+        std::fill_n(left, frames, 0.0f);
+        std::fill_n(right, frames, 0.0f);
+        return false;
+    }
+    const bool fadeOut = muted_;
+    const bool fadeIn = mutedOut_;
+    mutedOut_ = muted_;
     // The tunes move on by this block first, so their events sound within it. Until the
     // SoundFont is in, their clocks wait: a tune told to play meanwhile starts from its beginning.
+    bool tunesPlaying = false;
     if (synth_) {
         for (auto& sp : slots_) {
             Slot& s = *sp;
@@ -375,30 +484,38 @@ void Mixer::renderBlock(float* left, float* right, int frames) {
                 s.playing = false;
                 rewind(s);
             }
+            tunesPlaying = tunesPlaying || s.playing;
         }
     }
-    // An idle synthesiser is not run: the game is silent most of the time between tunes.
-    if (!midiBusy() || fluid_synth_write_float(synth_->synth, frames, left, 0, 1, right, 0, 1) != FLUID_OK) {
-        std::fill_n(left, frames, 0.0f);
-        std::fill_n(right, frames, 0.0f);
-    }
+    synthesize(left, right, frames, tunesPlaying);
+    bool playing = false;
     const auto n = static_cast<std::size_t>(frames);
     for (auto& sp : slots_) {
         Slot& s = *sp;
-        if (!s.playing || s.isMidi()) continue;
-        const std::size_t count = std::min(n, s.clip.frames() - s.pos);
-        const float* src = &s.clip.samples[2 * s.pos];
-        for (std::size_t i = 0; i < count; ++i) {
-            left[i] += kClipGain * src[2 * i];
-            right[i] += kClipGain * src[2 * i + 1];
+        if (s.playing && !s.isMidi()) {
+            const std::size_t count = std::min(n, s.clip.frames() - s.pos);
+            const float* src = &s.clip.samples[2 * s.pos];
+            for (std::size_t i = 0; i < count; ++i) {
+                left[i] += s.gain * src[2 * i];
+                right[i] += s.gain * src[2 * i + 1];
+            }
+            s.pos += count;
+            if (s.pos >= s.clip.frames()) s.playing = false;  // stays at the end until played again
         }
-        s.pos += count;
-        if (s.pos >= s.clip.frames()) s.playing = false;  // stays at the end until played again
+        playing = playing || s.playing;
     }
-    for (std::size_t i = 0; i < n; ++i) {
-        left[i] = std::clamp(left[i], -1.0f, 1.0f);
-        right[i] = std::clamp(right[i], -1.0f, 1.0f);
+    limit(left, right, frames);
+    if (fadeOut || fadeIn) {
+        for (int i = 0; i < frames; ++i) {
+            const float step = static_cast<float>(i + 1) / static_cast<float>(frames);
+            const float g = fadeOut ? 1.0f - step : step;
+            left[i] *= g;
+            right[i] *= g;
+        }
     }
+    const bool sounding = playing || tail_ > 0 || fadeOut;
+    if (!sounding) limiterGain_ = 1.0f;
+    return sounding;
 }
 
 }  // namespace verminadia::audio

@@ -8,8 +8,13 @@
 // lock. render() runs on the audio thread and asks nothing of the heap or the disk: each tune
 // keeps a second player of itself, parsed in advance, and a rewind swaps it in; the mixer's own
 // loader thread then remakes the played one. The loading calls (setClip, setMidi, loadSoundFont,
-// setBeep) run on a loader thread and do their slow work before taking the lock.
+// setBeep, setLevel) run on a loader thread and do their slow work before taking the lock.
+//
+// Levels (levels.h): MIDI at kSynthGain with each tune's own level, clips at kClipGain, and the
+// sum through a limiter whose ceiling is kCeiling. Silence is free: once no voice sounds and the
+// reverb's tail has died away, FluidSynth is not run at all.
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <memory>
@@ -41,6 +46,9 @@ public:
     // MIDI players told to play meanwhile start from their beginning.
     bool loadSoundFont(const std::string& path, std::string& error);
     void setBeep(Clip clip);
+    // A player's own level in dB, at most 0: for a tune, its 16 channels are attenuated alike, so
+    // that its parts keep their balance; for a clip, its samples are scaled.
+    void setLevel(std::size_t player, double dB);
 
     // Commands, as the game's players promise them.
     void play(std::size_t player);         // from the position; at the end, from the start
@@ -50,8 +58,20 @@ public:
 
     bool playing(std::size_t player) const;
 
-    // Writes `frames` frames of the mix into the two channel buffers.
-    void render(float* left, float* right, int frames);
+    // Muted, nothing is rendered and nothing moves on: the audio thread only writes zeros. Unmuted,
+    // every tune that is playing goes on from where it stood; a clip goes on where it would be by
+    // now, so that an effect played while muted is not saved for later. Both with a 1.5 ms fade.
+    void setMuted(bool muted);
+    bool muted() const;
+    // A player is playing and the mix is not muted: the stream has something to carry.
+    bool wantsOutput() const;
+
+    // Writes `frames` frames of the mix into the two channel buffers. False when they are silence
+    // and nothing is left to come: no player plays and the synthesiser's tail is over.
+    bool render(float* left, float* right, int frames);
+
+    // Frames FluidSynth has synthesised so far: what silence must not cost. For tests and measurements.
+    long synthesizedFrames() const;
     // Waits (five seconds at most) until every rewound tune has its fresh player back. For
     // rendering faster than real time, as the tests do, where the loader would lag behind.
     void waitUntilRemade();
@@ -59,8 +79,9 @@ public:
 private:
     struct Slot;
     struct Synth;
-    void renderBlock(float* left, float* right, int frames);
-    bool midiBusy() const;
+    bool renderBlock(float* left, float* right, int frames);
+    bool synthesize(float* left, float* right, int frames, bool tunesPlaying);
+    void limit(float* left, float* right, int frames);
     void releaseNotes(const Slot& slot);
     void rewind(Slot& slot);
     void remakePlayed();
@@ -71,6 +92,12 @@ private:
     std::vector<std::unique_ptr<Slot>> slots_;  // the players, then the beep
     std::unique_ptr<Synth> synth_;
     bool closing_ = false;
+    int tail_ = 0;                 // frames of the reverb's tail still to render
+    long synthesized_ = 0;
+    float limiterGain_ = 1.0f;     // the master bus's gain, below 1 only while it limits
+    bool muted_ = false;
+    bool mutedOut_ = false;        // the fade out is done: nothing is rendered
+    std::chrono::steady_clock::time_point mutedAt_;
 
     std::mutex loading_;  // one loading call at a time, so that tunes and SoundFont meet once
     int midiBlocks_ = 0;  // under loading_

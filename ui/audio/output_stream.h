@@ -1,38 +1,34 @@
 #pragma once
-// The one stream to the sound server: FluidSynth's own audio driver, calling the mixer from its
-// audio thread for every period.
+// The stream to the sound server: FluidSynth's own audio driver, calling the client from its audio
+// thread for every period. Opened and closed as often as the stream rests and wakes.
 
-#include <functional>
 #include <string>
 
-#include "ui/audio/mixer.h"
+#include "ui/audio/output.h"
 
 namespace verminadia::audio {
 
-class OutputStream {
+class OutputStream final : public Output {
 public:
-    explicit OutputStream(Mixer& mixer) : mixer_(mixer) {}
-    ~OutputStream();
+    OutputStream() = default;
+    ~OutputStream() override;
     OutputStream(const OutputStream&) = delete;
     OutputStream& operator=(const OutputStream&) = delete;
 
     // Tries PulseAudio (which also serves PipeWire desktops), then ALSA. False with the reason
-    // when neither has a device: the game then runs silently.
-    bool open(std::string& error);
-    // What the stream buffers ahead: the longest wait from a play to its sound at the speakers.
-    double bufferSeconds() const;
-    // Sees every period after the mixer wrote it, on the audio thread; for measurements.
-    // Set before open().
-    using Tap = std::function<void(const float* left, const float* right, int frames)>;
-    void setTap(Tap tap) { tap_ = std::move(tap); }
+    // when neither has a device.
+    bool open(Client& client, std::string& error) override;
+    void close() override;
+    double bufferSeconds() const override;
 
 private:
     static int renderPeriod(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
+    static void broken(void* data);
 
-    Mixer& mixer_;
-    Tap tap_;
+    Client* client_ = nullptr;
     void* settings_ = nullptr;
     void* driver_ = nullptr;
+    bool roleNamed_ = false;
     int periodSize_ = 0;
     int periods_ = 0;
 };

@@ -45,7 +45,16 @@ int routeEvent(void* data, fluid_midi_event_t* event) {
     fluid_midi_event_set_channel(event, route->base + (channel & 15));
     const int result = fluid_synth_handle_midi_event(route->synth, event);
     fluid_midi_event_set_channel(event, channel);  // the event stays in the player's tracks
+    // "Reset all controllers" clears a channel's generator offsets too, the tune's level with them.
+    if (type == 0xB0 && fluid_midi_event_get_control(event) == 121) applyLevel(*route);
     return result;
+}
+
+void applyLevel(const Route& route) {
+    if (!route.synth) return;
+    // Fails only for a channel the synthesiser lacks, and every block's 16 are there.
+    for (int c = route.base; c < route.base + 16; ++c)
+        fluid_synth_set_gen(route.synth, c, GEN_ATTENUATION, route.attenuation);
 }
 
 std::unique_ptr<Sequence> Sequence::make(std::span<const unsigned char> bytes, std::string& error) {
@@ -118,6 +127,10 @@ bool Sequence::ended() const {
                         fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING);
 }
 
+namespace {
+constexpr int kMaxBlocks = 4000;
+}  // namespace
+
 bool forEachMessage(std::span<const unsigned char> bytes, handle_midi_event_func_t each, void* data,
                     std::string& error) {
     fluid_settings_t* settings = nullptr;
@@ -132,10 +145,12 @@ bool forEachMessage(std::span<const unsigned char> bytes, handle_midi_event_func
              fluid_player_play(player) == FLUID_OK;
         if (!ok) error = "FluidSynth cannot read the MIDI file";
     }
-    // 100000 blocks of the clock are 40 hours of music at this speed: a bound, never a limit.
+    // 4000 blocks of the clock are an hour and a half of music at this speed: far beyond any tune,
+    // and a bound for a damaged file whose player never reaches its end (it kept a loader busy
+    // for minutes).
     std::array<float, std::size_t{2} * kBlock> silence{};
     int lastTick = -1;  // known once the first block has read the file
-    for (int block = 0; ok && block < 100000; ++block) {
+    for (int block = 0; ok && block < kMaxBlocks; ++block) {
         if (fluid_synth_write_float(clock, kBlock, silence.data(), 0, 1, silence.data() + kBlock, 0, 1) != FLUID_OK) {
             error = "FluidSynth cannot run the MIDI player";
             ok = false;

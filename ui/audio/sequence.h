@@ -19,11 +19,15 @@ inline constexpr int kBlock = 64;  // FluidSynth's own block: events take effect
 struct Route {
     fluid_synth_t* synth = nullptr;  // none until the SoundFont is in: the messages are dropped
     int base = 0;
+    float attenuation = 0.0f;  // the tune's own level: centibels off every note of its channels
 };
 
 // Sends one channel message to its route; system messages (a GM reset above all) would reach
 // every tune's channels and are left out.
 int routeEvent(void* route, fluid_midi_event_t* event);
+
+// Sets the route's attenuation on its 16 channels, for the notes sounding and those to come.
+void applyLevel(const Route& route);
 
 class Sequence {
 public:
