@@ -11,6 +11,7 @@ namespace {
 const QString kScaleKey = QStringLiteral("view/scale");
 const QString kFullscreenKey = QStringLiteral("view/fullscreen");
 const QString kLanguageKey = QStringLiteral("language");
+const QString kMutedKey = QStringLiteral("sound/muted");
 
 void say(const QString& line) { std::fprintf(stderr, "verminadia: %s\n", qPrintable(line)); }
 
@@ -67,6 +68,20 @@ QString Settings::language() {
 
 void Settings::setLanguage(const QString& code) {
     store_.setValue(kLanguageKey, code);
+    save();
+}
+
+bool Settings::muted() {
+    const QVariant v = store_.value(kMutedKey);
+    if (!v.isValid() || store_.status() == QSettings::FormatError) return false;
+    const QString text = asWritten(v).trimmed().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("false")) return text == QLatin1String("true");
+    say(QStringLiteral("the saved muted '%1' is neither true nor false; using false").arg(asWritten(v)));
+    return false;
+}
+
+void Settings::setMuted(bool muted) {
+    store_.setValue(kMutedKey, muted);
     save();
 }
 

@@ -21,6 +21,9 @@ public:
     // does not have (said in one line).
     QString language();
     void setLanguage(const QString& code);
+    // Whether all sound is muted (M, or the context menu).
+    bool muted();
+    void setMuted(bool muted);
 
     QString fileName() const { return store_.fileName(); }
 
