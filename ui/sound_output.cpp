@@ -155,8 +155,9 @@ void SystemSound::load() {
 
     const std::string font = audio::findSoundFont(audio::systemSoundFonts());
     if (font.empty()) {
-        std::fprintf(stderr,
-                     "verminadia: no General MIDI SoundFont (install fluid-soundfont-gm); the MIDI players stay silent\n");
+        std::fprintf(
+            stderr,
+            "verminadia: no General MIDI SoundFont (install fluid-soundfont-gm); the MIDI players stay silent\n");
     } else if (!mixer_.loadSoundFont(font, error)) {
         std::fprintf(stderr, "verminadia: %s; the MIDI players stay silent\n", error.c_str());
     }

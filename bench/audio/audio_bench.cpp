@@ -52,8 +52,8 @@ double dB(double v) { return 20.0 * std::log10(std::max(v, 1e-10)); }
 
 struct Level {
     double seconds = 0, rms = 0, peak = 0;
-    double loudest = 0;   // RMS of the loudest 400 ms
-    long loudestAt = 0;   // its first frame
+    double loudest = 0;  // RMS of the loudest 400 ms
+    long loudestAt = 0;  // its first frame
 };
 
 // Renders a player from its start to its end (a tune's loop, an effect's length).
@@ -116,8 +116,9 @@ int levels() {
         if (endsWith(file, ".mid") && v.loudest > loudTuneLevel.loudest) loudTune = p, loudTuneLevel = v;
         if (endsWith(file, ".wav") && v.loudest > loudEffectLevel.loudest) loudEffect = p, loudEffectLevel = v;
     }
-    std::printf("(dBFS; RMS over the tune's loop or the effect's length; loudest: RMS of its loudest 400 ms;\n"
-                " level: the tune's own level, or the effects' gain, in dB)\n");
+    std::printf(
+        "(dBFS; RMS over the tune's loop or the effect's length; loudest: RMS of its loudest 400 ms;\n"
+        " level: the tune's own level, or the effects' gain, in dB)\n");
 
     // The loudest effect over the loudest 400 ms of the loudest tune: what the limiter is for.
     mixer.seekToStart(loudTune);
@@ -130,9 +131,11 @@ int levels() {
         mixer.render(l.data(), r.data(), 441);
         for (int i = 0; i < 441; ++i) peak = std::max({peak, double(std::abs(l[i])), double(std::abs(r[i]))});
     }
-    std::printf("\"%s\" over the loudest passage of \"%s\": peak %.1f dBFS (ceiling %.1f dBFS; the two peaks add up to %.1f dBFS)\n",
-                std::string(kPlayers[loudEffect].file).c_str(), std::string(kPlayers[loudTune].file).c_str(), dB(peak),
-                dB(kCeiling), dB(loudTuneLevel.peak + loudEffectLevel.peak));
+    std::printf(
+        "\"%s\" over the loudest passage of \"%s\": peak %.1f dBFS (ceiling %.1f dBFS; the two peaks add up to %.1f "
+        "dBFS)\n",
+        std::string(kPlayers[loudEffect].file).c_str(), std::string(kPlayers[loudTune].file).c_str(), dB(peak),
+        dB(kCeiling), dB(loudTuneLevel.peak + loudEffectLevel.peak));
     return 0;
 }
 
@@ -161,7 +164,8 @@ struct Latency {
         const auto now = Clock::now();
         for (int i = 0; i < frames; ++i)
             if (l[i] != 0.0f) {
-                const auto at = now + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(double(i) / kRate));
+                const auto at =
+                    now + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(double(i) / kRate));
                 heard.store(at.time_since_epoch().count());
                 armed.store(false);
                 return;
@@ -171,9 +175,10 @@ struct Latency {
 
 void report(const char* what, std::vector<double> ms, double buffer) {
     std::sort(ms.begin(), ms.end());
-    std::printf("%s: play -> first sample written to the stream: median %.1f ms, worst %.1f ms (%zu plays); "
-                "with the stream's buffer, worst %.1f ms (target <= 50 ms)\n",
-                what, ms[ms.size() / 2], ms.back(), ms.size(), ms.back() + buffer);
+    std::printf(
+        "%s: play -> first sample written to the stream: median %.1f ms, worst %.1f ms (%zu plays); "
+        "with the stream's buffer, worst %.1f ms (target <= 50 ms)\n",
+        what, ms[ms.size() / 2], ms.back(), ms.size(), ms.back() + buffer);
 }
 
 int latency(const std::string& file, int count) {
@@ -203,7 +208,8 @@ int latency(const std::string& file, int count) {
         while (probe.heard.load() == 0 && Clock::now() - t0 < std::chrono::seconds(3))
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         if (probe.heard.load() == 0) return -1;
-        return std::chrono::duration<double, std::milli>(Clock::time_point(Clock::duration(probe.heard.load())) - t0).count();
+        return std::chrono::duration<double, std::milli>(Clock::time_point(Clock::duration(probe.heard.load())) - t0)
+            .count();
     };
     std::vector<double> running, woken;
     // Running: plays 40 to 110 ms apart, so the stream never rests. The first meets a stream that

@@ -6,8 +6,8 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <memory>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>

@@ -1,15 +1,14 @@
 #include "blocking_calls.h"
 
-#include <dlfcn.h>
-#include <link.h>
-#include <sys/types.h>
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
+#include <link.h>
+#include <sys/types.h>
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define VERMINADIA_SANITIZED 1

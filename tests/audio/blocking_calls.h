@@ -15,8 +15,8 @@ namespace verminadia::test {
 struct BlockingCalls {
     long allocations = 0;  // malloc, calloc, realloc, the aligned forms
     long frees = 0;
-    long fileReads = 0;  // fopen, fread, read
-    long openmpTeams = 0;  // heap calls made by libgomp itself
+    long fileReads = 0;                                             // fopen, fread, read
+    long openmpTeams = 0;                                           // heap calls made by libgomp itself
     long total() const { return allocations + frees + fileReads; }  // all but openmpTeams
     BlockingCalls& operator+=(const BlockingCalls& c);
 };

@@ -3,6 +3,8 @@
 // heard, the effects a few dB above the music, and the loudest effect over the loudest passage
 // never beyond the ceiling. Run in the build folder, where the sound files are.
 
+#include "ui/audio/levels.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +15,6 @@
 
 #include "core/widgets.h"
 #include "ui/audio/clip.h"
-#include "ui/audio/levels.h"
 #include "ui/audio/midi.h"
 #include "ui/audio/mixer.h"
 #include "ui/audio/sound_files.h"
@@ -21,14 +22,14 @@
 namespace verminadia::audio {
 namespace {
 
-constexpr int kStep = 441;    // 10 ms
-constexpr int kWindow = 40;   // 400 ms: the loudest passage
+constexpr int kStep = 441;   // 10 ms
+constexpr int kWindow = 40;  // 400 ms: the loudest passage
 
 double dB(double v) { return 20.0 * std::log10(std::max(v, 1e-10)); }
 bool isTune(const std::string& file) { return file.size() > 4 && file.substr(file.size() - 4) == ".mid"; }
 
 struct Level {
-    double rms = 0;      // over the loop, or the effect's length
+    double rms = 0;  // over the loop, or the effect's length
     double peak = 0;
     double loudest = 0;  // RMS of the loudest 400 ms
     long loudestAt = 0;  // its first frame

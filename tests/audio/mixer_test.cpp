@@ -1,8 +1,8 @@
 // The mixer rendered without a device: what each player command does to the samples.
 
-#include <fluidsynth.h>
+#include "ui/audio/mixer.h"
+
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,11 +12,13 @@
 #include <thread>
 #include <vector>
 
+#include <fluidsynth.h>
+#include <sndfile.h>
+
 #include "test_tunes.h"
 #include "ui/audio/clip.h"
 #include "ui/audio/levels.h"
 #include "ui/audio/midi.h"
-#include "ui/audio/mixer.h"
 #include "ui/audio/sound_files.h"
 
 namespace verminadia::audio {
@@ -246,8 +248,8 @@ TEST(MidiChecking, PlayableFilesPassAndDamagedOnesAreRefused) {
         std::vector<unsigned char>(good.begin(), good.end() - 6),     // track cut short
         std::vector<unsigned char>(3000, 0x5A),
         // A data byte where no status came before: FluidSynth's reader would spin on it for ever.
-        {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 1, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0, 12,
-         0, 0xFF, 0, 4, 'n', 'o', 't', 'e', 0, 0, 0, 0},
+        {'M', 'T', 'h', 'd', 0,  0, 0,    6, 0, 1,   0,   2,   1,   0xE0, 'M', 'T', 'r',
+         'k', 0,   0,   0,   12, 0, 0xFF, 0, 4, 'n', 'o', 't', 'e', 0,    0,   0,   0},
     };
     for (const auto& b : bad) EXPECT_FALSE(checkMidi(b, error)) << b.size() << " bytes";
 }
@@ -366,14 +368,16 @@ Out fluidSynthAlone(std::initializer_list<test::Note> notes, const std::string& 
     }
     delete_fluid_synth(synth);
     delete_fluid_settings(settings);
-    return {std::vector<float>(left.begin() + leadIn, left.end()), std::vector<float>(right.begin() + leadIn, right.end())};
+    return {std::vector<float>(left.begin() + leadIn, left.end()),
+            std::vector<float>(right.begin() + leadIn, right.end())};
 }
 
 // How far `heard` is from `expected`, as the RMS of the difference over the RMS of `expected`.
 double mismatch(const Out& heard, const Out& expected) {
     double diff = 0, level = 0;
     for (std::size_t i = 0; i < expected.left.size(); ++i) {
-        diff += std::pow(double(heard.left[i]) - expected.left[i], 2) + std::pow(double(heard.right[i]) - expected.right[i], 2);
+        diff += std::pow(double(heard.left[i]) - expected.left[i], 2) +
+                std::pow(double(heard.right[i]) - expected.right[i], 2);
         level += std::pow(double(expected.left[i]), 2) + std::pow(double(expected.right[i]), 2);
     }
     return std::sqrt(diff / level);
@@ -480,8 +484,7 @@ TEST_F(MidiPlayer, MutedNothingMovesAndUnmutedTheTuneGoesOnFromWhereItStood) {
     EXPECT_TRUE(muted.wantsOutput());
     render(muted, 64);  // the fade in
     render(plain, 64);
-    EXPECT_LT(mismatch(render(muted, kHalf), render(plain, kHalf)), 1e-3)
-        << "unmuted, the tune is not where it stood";
+    EXPECT_LT(mismatch(render(muted, kHalf), render(plain, kHalf)), 1e-3) << "unmuted, the tune is not where it stood";
 }
 
 TEST(SoundFiles, WorkingDirectoryFirstThenTheDataFolders) {

@@ -3,6 +3,8 @@
 // second without spinning, and once a server answers every player that is playing is heard
 // again, from where it stood.
 
+#include "ui/audio/playback.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,7 +20,6 @@
 #include "ui/audio/clip.h"
 #include "ui/audio/levels.h"
 #include "ui/audio/mixer.h"
-#include "ui/audio/playback.h"
 
 namespace verminadia::audio {
 namespace {

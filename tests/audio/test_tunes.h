@@ -30,12 +30,14 @@ inline std::vector<unsigned char> midiFile(std::initializer_list<Note> notes) {
         const auto key = static_cast<unsigned char>(n.key);
         events.push_back({n.start, 1, {static_cast<unsigned char>(0xC0 | ch), static_cast<unsigned char>(n.program)}});
         if (n.volume != 100)
-            events.push_back({n.start, 1, {static_cast<unsigned char>(0xB0 | ch), 7, static_cast<unsigned char>(n.volume)}});
+            events.push_back(
+                {n.start, 1, {static_cast<unsigned char>(0xB0 | ch), 7, static_cast<unsigned char>(n.volume)}});
         events.push_back({n.start, 2, {static_cast<unsigned char>(0x90 | ch), key, 100}});
         events.push_back({n.start + n.length, 0, {static_cast<unsigned char>(0x80 | ch), key, 0}});
     }
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event& a, const Event& b) { return a.tick != b.tick ? a.tick < b.tick : a.order < b.order; });
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+        return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
+    });
     std::vector<unsigned char> track;
     int at = 0;
     auto delta = [&](int ticks) {

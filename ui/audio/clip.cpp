@@ -1,13 +1,13 @@
 #include "ui/audio/clip.h"
 
-#include <sndfile.h>
-
 #include <algorithm>
 #include <array>
-#include <string_view>
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <string_view>
+
+#include <sndfile.h>
 
 namespace verminadia::audio {
 

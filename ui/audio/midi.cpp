@@ -1,12 +1,12 @@
 #include "ui/audio/midi.h"
 
-#include <fluidsynth.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
 #include <mutex>
+
+#include <fluidsynth.h>
 
 #include "ui/audio/sequence.h"
 

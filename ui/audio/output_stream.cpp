@@ -1,9 +1,9 @@
 #include "ui/audio/output_stream.h"
 
-#include <fluidsynth.h>
-
 #include <fstream>
 #include <string_view>
+
+#include <fluidsynth.h>
 
 #include "ui/audio/clip.h"
 #include "ui/audio/midi.h"

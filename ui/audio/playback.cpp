@@ -113,7 +113,9 @@ void Playback::keep() {
                 open = false;
                 failing = true;
                 if (!reported)
-                    std::fprintf(stderr, "verminadia: the sound server went away; the game plays on silently until it is back\n");
+                    std::fprintf(
+                        stderr,
+                        "verminadia: the sound server went away; the game plays on silently until it is back\n");
                 reported = true;
                 continue;
             }
@@ -153,7 +155,8 @@ void Playback::keep() {
             failing = true;
         }
         if (!open && !reported) {
-            std::fprintf(stderr, "verminadia: the sound server went away; the game plays on silently until it is back\n");
+            std::fprintf(stderr,
+                         "verminadia: the sound server went away; the game plays on silently until it is back\n");
             reported = true;
         }
     }

@@ -3,13 +3,13 @@
 // parsed and the events of its first block already read, clocked by a silent synthesiser of its
 // own whose samples only count time. From there, playing it asks nothing of the heap or the disk.
 
-#include <fluidsynth.h>
-
 #include <array>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
+
+#include <fluidsynth.h>
 
 namespace verminadia::audio {
 
