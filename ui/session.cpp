@@ -20,7 +20,7 @@ std::string localPath(const QString& path) { return QFile::encodeName(path).toSt
 
 QString lastSessionPath() {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification: a relative path is invalid and is ignored.
+    // As the XDG base directories have it: a relative path is invalid and is ignored.
     if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + "/.local/state";
     return state + "/verminadia/last-session.script";
 }
