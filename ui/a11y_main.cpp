@@ -4,7 +4,6 @@
 // name for it), and whether it is showing and focusable.
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 
 #include <QAccessible>
@@ -14,7 +13,7 @@
 #include "tools/json.h"
 #include "tools/script.h"
 #include "ui/app_style.h"
-#include "ui/game_window.h"
+#include "ui/played_window.h"
 
 namespace {
 
@@ -42,16 +41,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     verminadia::ui::applyClassicLook();
 
-    std::ifstream in(argv[1]);
-    if (!in) {
-        std::fprintf(stderr, "verminadia-a11y: cannot read %s\n", argv[1]);
-        return 2;
-    }
-    verminadia::Script script;
-    if (const int status = script.run(in, std::cout, std::cerr); status != 0) return status;
-    verminadia::ui::GameWindow window(script.game());
-    window.ensureBuilt();
-    window.show();
-    print(QAccessible::queryAccessibleInterface(&window));
+    verminadia::ui::PlayedWindow played("verminadia-a11y");
+    if (const int status = played.play(argv[1]); status != 0) return status;
+    print(QAccessible::queryAccessibleInterface(&played.window()));
     return 0;
 }

@@ -5,15 +5,11 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iostream>
 
 #include <QApplication>
 
-#include "tools/script.h"
 #include "ui/app_style.h"
-#include "ui/game_window.h"
-#include "ui/language.h"
+#include "ui/played_window.h"
 
 int main(int argc, char** argv) {
     int scale = verminadia::ui::kMinScale;
@@ -30,19 +26,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     verminadia::ui::applyClassicLook();
 
-    std::ifstream in(argv[1]);
-    if (!in) {
-        std::fprintf(stderr, "verminadia-shot: cannot read %s\n", argv[1]);
-        return 2;
-    }
-    verminadia::Catalogues catalogues(verminadia::ui::programFolder(), "verminadia-shot", std::cerr);
-    verminadia::Script script(catalogues.get(verminadia::ui::startLanguage(QString(), QString())));
-    if (const int status = script.run(in, std::cout, std::cerr); status != 0) return status;
-    verminadia::ui::GameWindow window(script.game());
-    window.setView({scale, false});
-    window.ensureBuilt();
-    window.show();
-    if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
+    verminadia::ui::PlayedWindow played("verminadia-shot");
+    if (const int status = played.play(argv[1], {scale, false}); status != 0) return status;
+    if (!played.window().grab().save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "verminadia-shot: cannot write %s\n", argv[2]);
         return 1;
     }

@@ -8,7 +8,7 @@
 #include "town/heroes.h"
 #include "ui/focus_order.h"
 
-namespace verminadia::ui::testing {
+namespace verminadia::ui::fixtures {
 namespace {
 
 struct Heard {
@@ -133,4 +133,4 @@ TEST_F(ScreenReader, PressesWhatThePlayerCouldClick) {
 }
 
 }  // namespace
-}  // namespace verminadia::ui::testing
+}  // namespace verminadia::ui::fixtures

@@ -11,7 +11,7 @@
 #include "support/play.h"
 #include "ui/focus_order.h"
 
-namespace verminadia::ui::testing {
+namespace verminadia::ui::fixtures {
 namespace {
 
 using Stops = std::vector<W>;
@@ -203,4 +203,4 @@ TEST_F(Keys, TheFocusIsShownOnlyOnceTheKeyboardIsUsed) {
 }
 
 }  // namespace
-}  // namespace verminadia::ui::testing
+}  // namespace verminadia::ui::fixtures

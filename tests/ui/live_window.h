@@ -12,7 +12,7 @@
 #include "ui/qtext.h"
 #include "ui/widget_views.h"
 
-namespace verminadia::ui::testing {
+namespace verminadia::ui::fixtures {
 
 inline QString qname(std::string_view s) { return qtext(s); }
 
@@ -49,4 +49,4 @@ struct LiveWindow : ::testing::Test {
     QWidget* view(W w) { return window.widget(w); }
 };
 
-}  // namespace verminadia::ui::testing
+}  // namespace verminadia::ui::fixtures

@@ -21,7 +21,7 @@
 #include "ui/settings.h"
 #include "ui/view_options.h"
 
-namespace verminadia::ui::testing {
+namespace verminadia::ui::fixtures {
 namespace {
 
 struct Scaled : LiveWindow, ::testing::WithParamInterface<int> {};
@@ -308,4 +308,4 @@ TEST(ViewOptions, ChooseThisRunsViewOrSayWhatIsWrong) {
 }
 
 }  // namespace
-}  // namespace verminadia::ui::testing
+}  // namespace verminadia::ui::fixtures

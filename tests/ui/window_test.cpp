@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "game/events.h"
+#include "live_window.h"
 #include "ui/app_style.h"
 #include "ui/game_window.h"
 #include "ui/qtext.h"
@@ -22,25 +23,10 @@
 namespace verminadia::ui {
 namespace {
 
-QString qname(std::string_view s) { return qtext(s); }
+using fixtures::qname;
 
-struct Window : ::testing::Test {
-    SilentOutput silence;
-    ClockRandom random{[] { return std::uint64_t{1}; }};
-    Game game{silence, random};
-    GameWindow window{game};
-
-    void SetUp() override {
-        startGame(game);
-        window.ensureBuilt();
-        window.show();
-    }
-    void ticks(Timer t, int n) {
-        for (int i = 0; i < n; ++i) {
-            tick(game, t);
-            window.sync();
-        }
-    }
+// The window as the game builds it, and its screenshots for looking over (VERMINADIA_SHOTS).
+struct Window : fixtures::LiveWindow {
     void shot(const char* name) {
         const QByteArray dir = qgetenv("VERMINADIA_SHOTS");
         if (dir.isEmpty()) return;
