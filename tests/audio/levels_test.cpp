@@ -21,14 +21,14 @@
 namespace verminadia::audio {
 namespace {
 
-constexpr int kStep = 441;    // 10 ms
-constexpr int kWindow = 40;   // 400 ms: the loudest passage
+constexpr int kStep = 441;   // 10 ms
+constexpr int kWindow = 40;  // 400 ms: the loudest passage
 
 double dB(double v) { return 20.0 * std::log10(std::max(v, 1e-10)); }
 bool isTune(const std::string& file) { return file.size() > 4 && file.substr(file.size() - 4) == ".mid"; }
 
 struct Level {
-    double rms = 0;      // over the loop, or the effect's length
+    double rms = 0;  // over the loop, or the effect's length
     double peak = 0;
     double loudest = 0;  // RMS of the loudest 400 ms
     long loudestAt = 0;  // its first frame
@@ -75,7 +75,7 @@ protected:
         std::vector<double> energy;
         Level v;
         mixer_->play(player);
-        while (mixer_->playing(player) && energy.size() < 300 * 100) {
+        while (mixer_->playing(player) && energy.size() < std::size_t{300} * 100) {
             mixer_->render(l.data(), r.data(), kStep);
             double e = 0;
             for (int i = 0; i < kStep; ++i) {

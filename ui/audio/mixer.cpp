@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
@@ -97,19 +98,19 @@ struct Mixer::Slot {
     // Waveform: the clip and where it is.
     Clip clip;
     std::size_t pos = 0;
-    bool playing = false;  // for a tune: told to play and not yet at its end
-    float gain = kClipGain;  // a clip's, with its own level
+    bool playing = false;          // for a tune: told to play and not yet at its end
+    float gain = kClipGain;        // a clip's, with its own level
     Clock::time_point mutedSince;  // a clip playing while muted: where it would be is counted from here
     // MIDI: two players of the tune, so that a rewind never waits for one to be made.
     int block = -1;
-    std::vector<unsigned char> midi;     // set once; the loader remakes players from it
-    std::unique_ptr<Sequence> current;   // the one that plays
-    std::unique_ptr<Sequence> spare;     // fresh, for the next rewind; null while being remade
-    std::unique_ptr<Sequence> played;    // rewound, waiting for the loader
-    bool rewinding = false;              // current has played and waits for the spare
+    std::vector<unsigned char> midi;    // set once; the loader remakes players from it
+    std::unique_ptr<Sequence> current;  // the one that plays
+    std::unique_ptr<Sequence> spare;    // fresh, for the next rewind; null while being remade
+    std::unique_ptr<Sequence> played;   // rewound, waiting for the loader
+    bool rewinding = false;             // current has played and waits for the spare
+    float attenuation = 0.0f;           // the tune's own level, in centibels on each of its channels
 
     bool isMidi() const { return block >= 0; }
-    float attenuation = 0.0f;            // a tune's own level, in centibels on each of its channels
     void setSynth(fluid_synth_t* synth) {
         for (auto* q : {&current, &spare, &played})
             if (*q) {
@@ -378,7 +379,8 @@ void Mixer::setMuted(bool muted) {
     muted_ = muted;
     const auto now = Clock::now();
     // With nothing sounding there is nothing to fade out, and a sound played from now on is not heard.
-    const bool sounding = tail_ > 0 || std::any_of(slots_.begin(), slots_.end(), [](const auto& s) { return s->playing; });
+    const bool sounding =
+        tail_ > 0 || std::any_of(slots_.begin(), slots_.end(), [](const auto& s) { return s->playing; });
     if (muted && !sounding) mutedOut_ = true;
     for (auto& sp : slots_) {
         Slot& s = *sp;

@@ -14,7 +14,6 @@
 // sum through a limiter whose ceiling is kCeiling. Silence is free: once no voice sounds and the
 // reverb's tail has died away, FluidSynth is not run at all.
 
-#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <memory>
@@ -83,17 +82,16 @@ private:
     void rewind(Slot& slot);
     void remakePlayed();
 
-    mutable std::mutex lock_;  // the UI, audio and loader threads
-    std::condition_variable played_;  // a tune has played: the loader remakes its player
+    mutable std::mutex lock_;                   // the UI, audio and loader threads
+    std::condition_variable played_;            // a tune has played: the loader remakes its player
     std::vector<std::unique_ptr<Slot>> slots_;  // the players, then the beep
     std::unique_ptr<Synth> synth_;
     bool closing_ = false;
-    int tail_ = 0;                 // frames of the reverb's tail still to render
+    int tail_ = 0;  // frames of the reverb's tail still to render
     long synthesized_ = 0;
-    float limiterGain_ = 1.0f;     // the master bus's gain, below 1 only while it limits
+    float limiterGain_ = 1.0f;  // the master bus's gain, below 1 only while it limits
     bool muted_ = false;
-    bool mutedOut_ = false;        // the fade out is done: nothing is rendered
-    std::chrono::steady_clock::time_point mutedAt_;
+    bool mutedOut_ = false;  // the fade out is done: nothing is rendered
 
     std::mutex loading_;  // one loading call at a time, so that tunes and SoundFont meet once
     int midiBlocks_ = 0;  // under loading_
