@@ -1,5 +1,6 @@
 // Measurements of the sound path the game uses: the same mixer, levels and stream, without the window.
-//   audio_bench levels                     each tune and effect through the mixer, offline
+//   audio_bench levels [SECONDS]           each tune and effect through the mixer, offline (and
+//                                          the RMS of each tune's first SECONDS)
 //   audio_bench play FILE SECONDS          plays a tune or an effect (CPU is read from outside)
 //   audio_bench latency EFFECT.wav COUNT   from play() to the effect's first sample, stream
 //                                          running and stream resting
@@ -54,14 +55,15 @@ struct Level {
     double seconds = 0, rms = 0, peak = 0;
     double loudest = 0;  // RMS of the loudest 400 ms
     long loudestAt = 0;  // its first frame
+    double first = 0;    // RMS of the first `firstSeconds`
 };
 
 // Renders a player from its start to its end (a tune's loop, an effect's length).
-Level measure(Mixer& mixer, std::size_t player) {
+Level measure(Mixer& mixer, std::size_t player, double firstSeconds) {
     constexpr int kPeriod = 441;  // 10 ms
     std::vector<float> l(kPeriod), r(kPeriod), window;
     Level v;
-    double sum = 0;
+    double sum = 0, first = 0;
     long frames = 0;
     mixer.play(player);
     while (mixer.playing(player) && frames < 300L * kRate) {
@@ -72,6 +74,7 @@ Level measure(Mixer& mixer, std::size_t player) {
             v.peak = std::max({v.peak, double(std::abs(l[i])), double(std::abs(r[i]))});
         }
         sum += s;
+        if (static_cast<double>(frames) < firstSeconds * kRate) first = sum;
         window.push_back(static_cast<float>(s));
         frames += kPeriod;
     }
@@ -86,13 +89,14 @@ Level measure(Mixer& mixer, std::size_t player) {
     v.loudest = std::sqrt(v.loudest / (2.0 * 40 * kPeriod));
     v.seconds = static_cast<double>(frames) / kRate;
     v.rms = std::sqrt(sum / (2.0 * static_cast<double>(std::max(frames, 1L))));
+    v.first = std::sqrt(first / (2.0 * std::min(static_cast<double>(std::max(frames, 1L)), firstSeconds * kRate)));
     mixer.stop(player);
     std::vector<float> quiet(4096);
     for (int k = 0; k < 40; ++k) mixer.render(quiet.data(), quiet.data() + 2048, 2048);  // the tail dies away
     return v;
 }
 
-int levels() {
+int levels(double firstSeconds) {
     Mixer mixer(kPlayerCount);
     std::string error;
     for (const PlayerDef& d : kPlayers)
@@ -104,21 +108,22 @@ int levels() {
         std::fprintf(stderr, "audio_bench: %s\n", error.c_str());
         return 1;
     }
-    std::printf("%-26s %8s %8s %8s %10s %8s\n", "file", "seconds", "RMS", "peak", "loudest", "level");
+    std::printf("%-26s %8s %8s %8s %10s %8s %8s\n", "file", "seconds", "RMS", "peak", "loudest", "first", "level");
     std::size_t loudTune = 0, loudEffect = 0;
     Level loudTuneLevel, loudEffectLevel;
     for (const PlayerDef& d : kPlayers) {
         const auto p = static_cast<std::size_t>(d.id);
         const std::string file(d.file);
-        const Level v = measure(mixer, p);
-        std::printf("%-26s %8.1f %8.1f %8.1f %10.1f %8.1f\n", file.c_str(), v.seconds, dB(v.rms), dB(v.peak),
-                    dB(v.loudest), endsWith(file, ".mid") ? tuneLevel(file) : dB(kClipGain));
+        const Level v = measure(mixer, p, firstSeconds);
+        std::printf("%-26s %8.1f %8.1f %8.1f %10.1f %8.1f %8.1f\n", file.c_str(), v.seconds, dB(v.rms), dB(v.peak),
+                    dB(v.loudest), dB(v.first), endsWith(file, ".mid") ? tuneLevel(file) : dB(kClipGain));
         if (endsWith(file, ".mid") && v.loudest > loudTuneLevel.loudest) loudTune = p, loudTuneLevel = v;
         if (endsWith(file, ".wav") && v.loudest > loudEffectLevel.loudest) loudEffect = p, loudEffectLevel = v;
     }
     std::printf(
         "(dBFS; RMS over the tune's loop or the effect's length; loudest: RMS of its loudest 400 ms;\n"
-        " level: the tune's own level, or the effects' gain, in dB)\n");
+        " first: RMS of its first %.0f s; level: the tune's own level, or the effects' gain, in dB)\n",
+        firstSeconds);
 
     // The loudest effect over the loudest 400 ms of the loudest tune: what the limiter is for.
     mixer.seekToStart(loudTune);
@@ -219,28 +224,49 @@ int latency(const std::string& file, int count) {
         const double ms = once();
         if (k > 0 && ms >= 0) running.push_back(ms);
     }
-    // After a rest: each play waits until the stream has rested.
+    // After a rest: each play waits until the stream has rested. The sound is written while the
+    // stream is still being opened: the keeper marks it running only after that.
     for (int k = 0; k < count; ++k) {
         const auto t0 = Clock::now();
+        while (!playback.running() && Clock::now() - t0 < std::chrono::seconds(1))
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         while (playback.running() && Clock::now() - t0 < std::chrono::seconds(10))
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         std::this_thread::sleep_for(std::chrono::milliseconds((k * 37) % 70));
         const double ms = once();
         if (ms >= 0) woken.push_back(ms);
     }
-    if (running.size() < 2 || woken.size() < 2) return 1;
+    // A second play 0.3 s after one that woke the stream right after it had rested: a PulseAudio
+    // null sink renders 2 s ahead as soon as its last stream goes, and takes a new stream's second
+    // period only once that is played out. The first period, already written, waits with it. A
+    // sink on a sound card is rewound for a new stream instead; this is the null sink's own.
+    std::vector<double> second;
+    for (int k = 0; k < count / 4; ++k) {
+        const auto t0 = Clock::now();
+        while (!playback.running() && Clock::now() - t0 < std::chrono::seconds(1))
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        while (playback.running() && Clock::now() - t0 < std::chrono::seconds(10))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        once();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const double ms = once();
+        if (ms >= 0) second.push_back(ms);
+    }
+    if (running.size() < 2 || woken.size() < 2 || second.empty()) return 1;
     const double buffer = playback.bufferSeconds() * 1000.0;
     report("stream running", running, buffer);
     report("after a rest (the stream opened by the play)", woken, buffer);
+    report("null sink only: 0.3 s after a play that woke the stream just closed", second, buffer);
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::string(argv[1]) == "levels") return levels();
+    if ((argc == 2 || argc == 3) && std::string(argv[1]) == "levels")
+        return levels(argc == 3 ? std::atof(argv[2]) : 20.0);
     if (argc == 4 && std::string(argv[1]) == "play") return play(argv[2], std::atof(argv[3]));
     if (argc == 4 && std::string(argv[1]) == "latency") return latency(argv[2], std::atoi(argv[3]));
-    std::fprintf(stderr, "usage: audio_bench levels | play FILE SECONDS | latency EFFECT.wav COUNT\n");
+    std::fprintf(stderr, "usage: audio_bench levels [SECONDS] | play FILE SECONDS | latency EFFECT.wav COUNT\n");
     return 2;
 }

@@ -76,7 +76,7 @@ protected:
         std::vector<double> energy;
         Level v;
         mixer_->play(player);
-        while (mixer_->playing(player) && energy.size() < 300 * 100) {
+        while (mixer_->playing(player) && energy.size() < std::size_t{300} * 100) {
             mixer_->render(l.data(), r.data(), kStep);
             double e = 0;
             for (int i = 0; i < kStep; ++i) {

@@ -163,8 +163,8 @@ TEST(MasterBus, LoudEffectsTogetherStayUnderTheCeilingAndTheGainComesBackWhole) 
     // the first sample, without ducking the sum far below it.
     Mixer m(3);
     Clip loud, quiet;
-    loud.samples.assign(2 * 4410, 1.0f);
-    quiet.samples.assign(2 * 2 * kRate, 0.01f);
+    loud.samples.assign(std::size_t{2} * 4410, 1.0f);
+    quiet.samples.assign(std::size_t{4} * kRate, 0.01f);
     m.setClip(0, loud);
     m.setClip(1, loud);
     m.setClip(2, quiet);
@@ -474,7 +474,7 @@ TEST_F(MidiPlayer, MutedNothingMovesAndUnmutedTheTuneGoesOnFromWhereItStood) {
     render(muted, 64);  // the fade out
     render(plain, 64);
     const long synthesized = muted.synthesizedFrames();
-    std::vector<float> left(64 * 1378), right(left.size());  // two seconds
+    std::vector<float> left(std::size_t{64} * 1378), right(left.size());  // two seconds
     EXPECT_FALSE(muted.render(left.data(), right.data(), static_cast<int>(left.size())));
     EXPECT_EQ(*std::max_element(left.begin(), left.end()), 0.0f);
     EXPECT_EQ(muted.synthesizedFrames(), synthesized) << "muted, the synthesiser still ran";

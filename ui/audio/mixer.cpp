@@ -108,9 +108,9 @@ struct Mixer::Slot {
     std::unique_ptr<Sequence> spare;    // fresh, for the next rewind; null while being remade
     std::unique_ptr<Sequence> played;   // rewound, waiting for the loader
     bool rewinding = false;             // current has played and waits for the spare
+    float attenuation = 0.0f;           // the tune's own level, in centibels on each of its channels
 
     bool isMidi() const { return block >= 0; }
-    float attenuation = 0.0f;  // a tune's own level, in centibels on each of its channels
     void setSynth(fluid_synth_t* synth) {
         for (auto* q : {&current, &spare, &played})
             if (*q) {

@@ -14,7 +14,6 @@
 // sum through a limiter whose ceiling is kCeiling. Silence is free: once no voice sounds and the
 // reverb's tail has died away, FluidSynth is not run at all.
 
-#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <memory>
@@ -97,7 +96,6 @@ private:
     float limiterGain_ = 1.0f;  // the master bus's gain, below 1 only while it limits
     bool muted_ = false;
     bool mutedOut_ = false;  // the fade out is done: nothing is rendered
-    std::chrono::steady_clock::time_point mutedAt_;
 
     std::mutex loading_;  // one loading call at a time, so that tunes and SoundFont meet once
     int midiBlocks_ = 0;  // under loading_

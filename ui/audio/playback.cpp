@@ -9,6 +9,10 @@ namespace verminadia::audio {
 
 using Clock = std::chrono::steady_clock;
 
+namespace {
+constexpr const char* kLost = "verminadia: the sound server went away; the game plays on silently until it is back\n";
+}  // namespace
+
 Playback::Playback(Mixer& mixer, std::unique_ptr<Output> output, Timing timing)
     : mixer_(mixer), output_(std::move(output)), timing_(timing) {}
 
@@ -112,10 +116,7 @@ void Playback::keep() {
                 close(guard);
                 open = false;
                 failing = true;
-                if (!reported)
-                    std::fprintf(
-                        stderr,
-                        "verminadia: the sound server went away; the game plays on silently until it is back\n");
+                if (!reported) std::fputs(kLost, stderr);
                 reported = true;
                 continue;
             }
@@ -155,8 +156,7 @@ void Playback::keep() {
             failing = true;
         }
         if (!open && !reported) {
-            std::fprintf(stderr,
-                         "verminadia: the sound server went away; the game plays on silently until it is back\n");
+            std::fputs(kLost, stderr);
             reported = true;
         }
     }
