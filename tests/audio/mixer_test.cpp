@@ -250,6 +250,9 @@ TEST(MidiChecking, PlayableFilesPassAndDamagedOnesAreRefused) {
         // A data byte where no status came before: FluidSynth's reader would spin on it for ever.
         {'M', 'T', 'h', 'd', 0,  0, 0,    6, 0, 1,   0,   2,   1,   0xE0, 'M', 'T', 'r',
          'k', 0,   0,   0,   12, 0, 0xFF, 0, 4, 'n', 'o', 't', 'e', 0,    0,   0,   0},
+        // A chunk that is not a track where a track should be, its length read as -4: FluidSynth's
+        // reader would step back onto that length, for ever.
+        {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 1, 0xE0, 'M', 'D', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xFC, 0, 0},
     };
     for (const auto& b : bad) EXPECT_FALSE(checkMidi(b, error)) << b.size() << " bytes";
 }

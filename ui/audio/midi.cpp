@@ -97,20 +97,25 @@ std::uint32_t bigEndian(std::span<const unsigned char> b, std::size_t at, int n)
     return v;
 }
 
-// Walks the events of every track for a data byte where no status came before (running status
-// after none, or after a meta or system exclusive event, which cancel it). FluidSynth's own reader
-// spins for ever on such a file, so it never reaches it. Anything else amiss (a file cut short)
-// ends the walk and is left to FluidSynth, which says what is wrong.
-bool hasEventWithoutStatus(std::span<const unsigned char> b) {
-    for (std::size_t at = 14; b.size() >= at + 8;) {
-        const bool track = bigEndian(b, at, 4) == 0x4D54726Bu;
+// Two things in a file make FluidSynth's reader spin for ever, so it must never reach them:
+// - a chunk other than a track where the header promises one (it skips the chunk by its length
+//   and, with a length it reads as negative, steps back onto that length again and again);
+// - a data byte where no status came before (running status after none, or after a meta or system
+//   exclusive event, which cancel it).
+// Returns what is wrong, or null. Anything else amiss (a file cut short) ends the walk and is left
+// to FluidSynth, which says what is wrong.
+const char* spinsFluidSynth(std::span<const unsigned char> b) {
+    const std::uint32_t tracks = bigEndian(b, 10, 2);
+    std::size_t at = 14;
+    for (std::uint32_t t = 0; t < tracks && b.size() >= at + 8; ++t) {
+        if (bigEndian(b, at, 4) != 0x4D54726Bu) return "a chunk that is not a track";
         const std::size_t end = std::min<std::size_t>(b.size(), at + 8 + std::size_t{bigEndian(b, at + 4, 4)});
         unsigned char status = 0;
-        for (std::size_t p = at + 8; track && p < end;) {
+        for (std::size_t p = at + 8; p < end;) {
             std::uint32_t delta, size;
             if (!readNumber(b, p, end, delta) || p >= end) break;
             if (b[p] & 0x80u) status = b[p++];
-            if (status == 0) return true;
+            if (status == 0) return "an event without a status";
             if (status == 0xFF && p < end) ++p;  // a meta event's type
             if (status == 0xFF || status == 0xF0 || status == 0xF7) {
                 if (!readNumber(b, p, end, size) || size > end - p) break;
@@ -122,7 +127,7 @@ bool hasEventWithoutStatus(std::span<const unsigned char> b) {
         }
         at = end;
     }
-    return false;
+    return nullptr;
 }
 
 }  // namespace
@@ -132,8 +137,8 @@ bool checkMidi(std::span<const unsigned char> bytes, std::string& error) {
         error = "the file is empty";
         return false;
     }
-    if (bytes.size() >= 14 && hasEventWithoutStatus(bytes)) {
-        error = "not a playable MIDI file: an event without a status";
+    if (const char* spin = bytes.size() >= 14 ? spinsFluidSynth(bytes) : nullptr) {
+        error = std::string("not a playable MIDI file: ") + spin;
         return false;
     }
     // FluidSynth reads a file cut short as far as it goes and says so only in its log.
