@@ -16,6 +16,7 @@
 #include "ui/command_line.h"
 #include "ui/game_window.h"
 #include "ui/language.h"
+#include "ui/mute_switch.h"
 #include "ui/session.h"
 #include "ui/settings.h"
 #include "ui/sound_output.h"
@@ -120,19 +121,8 @@ int main(int argc, char** argv) {
         log.attach(window);
     }
 
-    sound.setMuted(settings.muted());
+    ui::MuteSwitch mute(window, game, sound, settings);
     game.sound.setOutput(sound);  // what was playing when the session was left is heard again
-    // M mutes and unmutes all sound, as the context menu's entry does; remembered.
-    QAction mute(&window);
-    mute.setCheckable(true);
-    mute.setChecked(sound.muted());
-    mute.setShortcut(Qt::Key_M);
-    mute.setShortcutContext(Qt::WindowShortcut);
-    window.addAction(&mute);
-    QObject::connect(&mute, &QAction::toggled, &window, [&](bool on) {
-        sound.setMuted(on);
-        settings.setMuted(on);
-    });
     window.sync();
     window.show();
     sound.start();  // the stream and the SoundFont load beside the first frame, not before it
@@ -143,10 +133,7 @@ int main(int argc, char** argv) {
         QMenu* menu = window.contextMenu();
         menu->addMenu(languages.menu(
             menu, [&settings](const std::string& code) { settings.setLanguage(QString::fromStdString(code)); }));
-        mute.setText(ui::qtext(game.catalogue().translate(ui::kMuteItem)));
-        menu->addAction(&mute);
-        QObject::connect(menu, &QMenu::aboutToShow, &mute,
-                         [&] { mute.setText(ui::qtext(game.catalogue().translate(ui::kMuteItem))); });
+        mute.addToMenu();
         if (replayer) return;
         QAction* again = menu->addAction(ui::qtext(game.catalogue().translate(ui::kContinueItem)));
         QObject::connect(menu, &QMenu::aboutToShow, again, [&, again] {

@@ -24,9 +24,6 @@ class GameWindow;
 // TRANSLATORS: the context menu's entry on the title: continue the last session.
 inline constexpr std::string_view kContinueItem = N_("つづきから");
 
-// TRANSLATORS: the context menu's entry that mutes and unmutes all sound (also the key M).
-inline constexpr std::string_view kMuteItem = N_("音を消す");
-
 // $XDG_STATE_HOME/verminadia/last-session.script (~/.local/state/verminadia/ by default).
 QString lastSessionPath();
 

@@ -1,7 +1,8 @@
 #pragma once
-// What the game remembers between runs: the view (the window's scale, fullscreen) and the
-// language, and nothing else. Kept with QSettings in the user's config folder,
-// $XDG_CONFIG_HOME/verminadia/verminadia.conf; later features add their values here, each read the same careful way.
+// What the game remembers between runs: the view (the window's scale, fullscreen), the language
+// and mute, and nothing else. Kept with QSettings in the user's config folder,
+// $XDG_CONFIG_HOME/verminadia/verminadia.conf; later features add their values here, each read
+// the same careful way.
 
 #include <QSettings>
 

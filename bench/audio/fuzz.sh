@@ -1,11 +1,20 @@
 #!/bin/bash
 # Builds the MIDI and WAV loading fuzzers with clang (libFuzzer, AddressSanitizer, UBSan) in
 # OUT_DIR and runs each for SECONDS, seeded with the game's own sound files from the working
-# directory. Exits 77 (skipped) when clang++ is not installed.
-#   usage: fuzz.sh OUT_DIR [SECONDS]
+# directory. With a SEED the run repeats itself: the fuzzers draw from that seed, start from the
+# game's files alone and keep what they find in a scratch folder, not in OUT_DIR's corpus.
+# Exits 77 (skipped) when clang++ is not installed.
+#   usage: fuzz.sh OUT_DIR [SECONDS [SEED]]
 set -euo pipefail
 out=$1
 seconds=${2:-60}
+seed=${3:-}
+repeat=()
+if [ -n "$seed" ]; then
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    repeat=(-seed="$seed")
+fi
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 command -v clang++ >/dev/null || { echo "skip: clang++ is not installed"; exit 77; }
@@ -18,13 +27,13 @@ for kind in midi wav; do
     if [ ! -x "$out/fuzz_$kind" ] || [ -n "$(find "$here/fuzz_$kind.cpp" "$root/ui/audio" -newer "$out/fuzz_$kind" -print -quit)" ]; then
         clang++ "${flags[@]}" "$here/fuzz_$kind.cpp" "${sources[@]}" "${libs[@]}" -o "$out/fuzz_$kind"
     fi
-    corpus=$out/corpus_$kind
+    corpus=${scratch:-$out}/corpus_$kind
     mkdir -p "$corpus"
     find . -maxdepth 1 -name "*.$( [ $kind = midi ] && echo mid || echo wav )" -exec cp -n {} "$corpus/" \; 2>/dev/null || true
-    echo "== fuzz_$kind for ${seconds}s"
+    echo "== fuzz_$kind for ${seconds}s${seed:+, seed $seed}"
     # Leaks inside FluidSynth's and libsndfile's own caches are not ours to fix here.
     ASAN_OPTIONS=detect_leaks=0 "$out/fuzz_$kind" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-        -rss_limit_mb=2048 -print_final_stats=1 "$corpus" 2>&1 | grep -E "^(#|==|INFO: Seed|stat::number_of_executed_units|ERROR|SUMMARY)" | tail -8
+        -rss_limit_mb=2048 -print_final_stats=1 "${repeat[@]}" "$corpus" 2>&1 | grep -E "^(#|==|INFO: Seed|stat::number_of_executed_units|ERROR|SUMMARY)" | tail -8
     status=${PIPESTATUS[0]}
     [ "$status" -eq 0 ] || { echo "fuzz_$kind found a fault (exit $status)"; exit 1; }
 done

@@ -35,6 +35,7 @@
 #include "town/king.h"
 #include "ui/game_window.h"
 #include "ui/language.h"
+#include "ui/mute_switch.h"
 #include "ui/session.h"
 
 namespace verminadia::ui {

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "game/events.h"
@@ -15,6 +18,18 @@
 namespace verminadia::ui::fixtures {
 
 inline QString qname(std::string_view s) { return qtext(s); }
+
+// The game's settings file, removed so that a test starts without saved settings. Empty, and
+// nothing removed, unless XDG_CONFIG_HOME points the game away from the player's own settings
+// (make test sets it).
+inline QString freshSettingsFile() {
+    const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString file = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                             .filePath(QStringLiteral("verminadia/verminadia.conf"));
+    if (home.isEmpty() || !file.startsWith(home + "/")) return {};
+    QFile::remove(file);
+    return file;
+}
 
 struct LiveWindow : ::testing::Test {
     SilentOutput silence;

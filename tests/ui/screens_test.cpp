@@ -233,12 +233,10 @@ private:
 };
 
 struct SavedSettings : ::testing::Test {
-    QString file = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                       .filePath(QStringLiteral("verminadia/verminadia.conf"));
+    QString file;
     void SetUp() override {
-        // Never the player's own settings.
-        ASSERT_TRUE(file.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME") + "/")) << file.toStdString();
-        QFile::remove(file);
+        file = freshSettingsFile();
+        ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
     }
     void write(const char* text) {
         QDir().mkpath(QFileInfo(file).path());
@@ -283,6 +281,12 @@ TEST_F(SavedSettings, ADamagedValueIsSaidInOneLineAndItsDefaultUsed) {
         EXPECT_EQ(said.rfind("verminadia: ", 0), 0u) << said;
         EXPECT_NE(said.find(c.said), std::string::npos) << said;
     }
+    // Mute, the same way.
+    QFile::remove(file);
+    write("[sound]\nmuted=perhaps\n");
+    CaughtStderr err;
+    EXPECT_FALSE(Settings().muted());
+    EXPECT_NE(err.text().find("'perhaps'"), std::string::npos) << err.text();
 }
 
 TEST(ViewOptions, ChooseThisRunsViewOrSayWhatIsWrong) {
