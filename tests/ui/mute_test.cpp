@@ -1,14 +1,13 @@
 // Mute: the key M and the context menu's entry, the sound they turn off and on, and the setting
 // that remembers it.
 
-#include "ui/mute_switch.h"
-
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QMenu>
 
 #include "live_window.h"
+#include "ui/mute_switch.h"
 #include "ui/settings.h"
 #include "ui/sound_output.h"
 
