@@ -32,14 +32,18 @@ sanitize: deps
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(JOBS)
 
-# The threaded parts: the mixer (rendered on one thread while another commands it) and the window.
+# The threaded parts: the mixer (rendered on one thread while another commands it), the stream's
+# keeper against a fake server, the window, and the sound output with its loader and keeper
+# against a real sound server (a private PulseAudio; skipped where none can start).
+tsan_options = TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp"
 tsan: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERMINADIA_TSAN=ON $(CONFIGURE)
-	cmake --build build-tsan -j$(JOBS) --target verminadia-audio-tests verminadia-ui-tests
-	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp" \
-		build-tsan/tests/audio/verminadia-audio-tests
-	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp" \
-		QT_QPA_PLATFORM=offscreen $(call test_home,build-tsan) build-tsan/tests/ui/verminadia-ui-tests
+	cmake --build build-tsan -j$(JOBS) --target verminadia-audio-tests verminadia-ui-tests \
+		verminadia-system-sound-tests verminadia_sounds
+	$(tsan_options) build-tsan/tests/audio/verminadia-audio-tests
+	$(tsan_options) QT_QPA_PLATFORM=offscreen $(call test_home,build-tsan) build-tsan/tests/ui/verminadia-ui-tests
+	cd build-tsan && $(tsan_options) $(CURDIR)/tests/audio/with_sound_server.sh \
+		tests/audio/verminadia-system-sound-tests || [ $$? -eq 77 ]
 
 lint: build
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

@@ -21,11 +21,11 @@ inline QString qname(std::string_view s) { return qtext(s); }
 
 // The game's settings file, removed so that a test starts without saved settings. Empty, and
 // nothing removed, unless XDG_CONFIG_HOME points the game away from the player's own settings
-// (make test sets it).
+// (the ui tests set it to a folder in the build folder).
 inline QString freshSettingsFile() {
     const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
-    const QString file = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                             .filePath(QStringLiteral("verminadia/verminadia.conf"));
+    QString file = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                       .filePath(QStringLiteral("verminadia/verminadia.conf"));
     if (home.isEmpty() || !file.startsWith(home + "/")) return {};
     QFile::remove(file);
     return file;
