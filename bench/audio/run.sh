@@ -22,15 +22,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 cd "$build"
 make -s verminadia verminadia-audio-bench verminadia-bench-startup verminadia_sounds >/dev/null
 
+. "$here/../../tests/audio/null_sink.sh"
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/xdg HOME=$work
-mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
+null_sink_home "$work"
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; pulseaudio --kill 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
-pulseaudio -D --exit-idle-time=-1 -n --load="module-null-sink sink_name=test" --load=module-native-protocol-unix
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl set-default-sink test
+null_sink_start "$work"
 
 font=""
 for f in /usr/share/sounds/sf2/FluidR3_GM.sf2 /usr/share/sounds/sf2/TimGM6mb.sf2 /usr/share/sounds/sf2/default-GM.sf2; do

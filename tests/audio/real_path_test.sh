@@ -17,11 +17,10 @@ if [ "${VERMINADIA_INSIDE_XVFB:-}" != 1 ]; then
     VERMINADIA_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
+. "$(dirname "$0")/null_sink.sh"
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/xdg HOME=$work XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset PULSE_SERVER
+null_sink_home "$work"
+export XDG_CONFIG_HOME=$work/config
 cleanup() {
     [ -n "${rec:-}" ] && kill "$rec" 2>/dev/null
     [ -n "${gamepid:-}" ] && kill -- -"$gamepid" 2>/dev/null
@@ -31,15 +30,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-server() {
-    if ! pulseaudio -D --exit-idle-time=-1 -n --disallow-exit --log-target=stderr \
-            --load="module-null-sink sink_name=test" --load=module-native-protocol-unix 2>"$work/pa.log"; then
-        echo "skip: PulseAudio cannot start here"; cat "$work/pa.log"; exit 77
-    fi
-    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    pactl info >/dev/null 2>&1 || { echo "skip: PulseAudio did not answer"; exit 77; }
-    pactl set-default-sink test
-}
 record() { parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$1" & rec=$!; }
 stoprecord() { kill "$rec"; wait "$rec" 2>/dev/null; rec=; }
 # In a process group of its own: xvfb-run leaves the game and Xvfb running when only it is killed.
@@ -49,7 +39,7 @@ stat() { sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n stat 2>&1 | awk -v wha
 fail=0
 
 echo "== the title's shots, and the sound server killed and started again"
-server
+null_sink_start "$work"
 export XDG_STATE_HOME=$work/title
 record "$work/before.raw"
 # The shots sound from the title's fifth tick, 7.5 s after start, one each 1.5 s until 22.5 s.
@@ -59,7 +49,7 @@ stoprecord
 kill "$(cat "$XDG_RUNTIME_DIR/pulse/pid")"
 for _ in $(seq 50); do pactl info >/dev/null 2>&1 || break; sleep 0.1; done
 sleep 2
-server
+null_sink_start "$work"
 record "$work/after.raw"
 sleep 9
 stoprecord

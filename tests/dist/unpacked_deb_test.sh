@@ -18,11 +18,10 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 deb=$(ls "$out"/verminadia_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "no package in $out"
+. "$(dirname "$0")/../audio/null_sink.sh"
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/xdg HOME=$work
-mkdir -p "$XDG_RUNTIME_DIR" "$work/elsewhere"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset PULSE_SERVER
+null_sink_home "$work"
+mkdir -p "$work/elsewhere"
 cleanup() {
     [ -n "${rec:-}" ] && kill "$rec" 2>/dev/null
     [ -n "${gamepid:-}" ] && kill -- -"$gamepid" 2>/dev/null
@@ -38,13 +37,7 @@ game=$work/root/usr/games/verminadia
 entry=$(ls "$work"/root/usr/share/applications/*.desktop | head -n 1)
 name=$(sed -n 's/^Name\[ja\]=//p' "$entry")
 
-if ! pulseaudio -D --exit-idle-time=-1 -n --disallow-exit --log-target=stderr \
-        --load="module-null-sink sink_name=test" --load=module-native-protocol-unix 2>"$work/pa.log"; then
-    echo "skip: PulseAudio cannot start here"; cat "$work/pa.log"; exit 77
-fi
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl info >/dev/null 2>&1 || { echo "skip: PulseAudio did not answer"; exit 77; }
-pactl set-default-sink test
+null_sink_start "$work"
 
 parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/rec.raw" &
 rec=$!
