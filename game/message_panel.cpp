@@ -29,15 +29,23 @@ constexpr PanelStep kPanelSteps[] = {
     {talk::kOpponentTurn, opponentTurnOrVictoryStep},
 };
 
+const PanelStep* stepFor(int code) {
+    for (const PanelStep& s : kPanelSteps) {
+        if (s.code == code) return &s;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void Panel5Click(Game& g) {
-    const int code = g.state.TalkState;
-    for (const PanelStep& s : kPanelSteps) {
-        if (s.code != code) continue;
-        if (s.step != nullptr) s.step(g);
-        return;
-    }
+    const PanelStep* s = stepFor(g.state.TalkState);
+    if (s != nullptr && s->step != nullptr) s->step(g);
+}
+
+bool panelHasStep(int talkState) {
+    const PanelStep* s = stepFor(talkState);
+    return s != nullptr && s->step != nullptr;
 }
 
 }  // namespace verminadia

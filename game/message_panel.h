@@ -8,4 +8,8 @@ struct Game;
 
 void Panel5Click(Game& g);
 
+// Whether a click on the panel performs a step while TalkState holds this code; with any other
+// code the click does nothing, and the panel does not wait for it.
+bool panelHasStep(int talkState);
+
 }  // namespace verminadia

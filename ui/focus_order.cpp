@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/career.h"
 #include "game/events.h"
+#include "game/message_panel.h"
 
 namespace verminadia::ui {
 
@@ -11,10 +11,6 @@ namespace {
 
 // The message panel's lines: a click on one is a click on the panel, which is the stop.
 bool isMessageLine(W w) { return w == W::Label31 || w == W::Label32 || w == W::Label33; }
-
-// The codes whose click performs a step; every other code makes the panel's click do nothing.
-constexpr int kStepCodes[] = {talk::kCloseKingsRoom, talk::kOpponentTurn,    talk::kExperience, talk::kBackToClasses,
-                              talk::kLevelUp,        talk::kDefeatAftermath, talk::kEnding};
 
 bool contains(const std::vector<W>& ws, W w) { return std::find(ws.begin(), ws.end(), w) != ws.end(); }
 
@@ -44,7 +40,7 @@ std::vector<W> focusStops(const Form& f) {
 
 bool panelWaits(const Game& g) {
     if (!g.form.showing(W::Panel5)) return false;
-    return std::find(std::begin(kStepCodes), std::end(kStepCodes), g.state.TalkState) != std::end(kStepCodes);
+    return panelHasStep(g.state.TalkState);
 }
 
 std::optional<W> focusAfterChange(const std::vector<W>& before, const std::vector<W>& now, bool waits,
