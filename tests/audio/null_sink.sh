@@ -4,6 +4,12 @@
 #   null_sink_home WORK   the server's runtime folder and home under WORK, and no other server
 #   null_sink_start WORK  starts it and waits until it answers; exits 77 (skipped) when PulseAudio
 #                         cannot start here. `pulseaudio --kill` stops it.
+# And for the tests that play the game and listen to it:
+#   record FILE / stoprecord     what the server plays, as raw 16-bit stereo at 44100 Hz
+#   startgame WORK GAME [ARGS]   the game in a process group of its own (xvfb-run passes no kill
+#                                on to it), saying what it says in WORK/game.out and WORK/game.err
+#   stopgame                     it and everything it started
+#   heard_cleanup WORK           whatever of these still runs, the server, and WORK itself
 
 null_sink_home() {
     export XDG_RUNTIME_DIR=$1/xdg HOME=$1
@@ -23,4 +29,32 @@ null_sink_start() {
     for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
     pactl info >/dev/null 2>&1 || { echo "skip: PulseAudio did not answer"; exit 77; }
     pactl set-default-sink test
+}
+
+record() {
+    parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$1" &
+    rec=$!
+}
+stoprecord() {
+    kill "$rec"
+    wait "$rec" 2>/dev/null
+    rec=
+}
+startgame() {
+    local work=$1 game=$2
+    shift 2
+    setsid env -u QT_QPA_PLATFORM "$game" "$@" >"$work/game.out" 2>"$work/game.err" &
+    gamepid=$!
+}
+stopgame() {
+    kill -- -"$gamepid"
+    wait "$gamepid" 2>/dev/null
+    gamepid=
+}
+heard_cleanup() {
+    [ -n "${rec:-}" ] && kill "$rec" 2>/dev/null
+    [ -n "${gamepid:-}" ] && kill -- -"$gamepid" 2>/dev/null
+    pulseaudio --kill 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$1"
 }

@@ -21,20 +21,7 @@ fi
 work=$(mktemp -d)
 null_sink_home "$work"
 export XDG_CONFIG_HOME=$work/config
-cleanup() {
-    [ -n "${rec:-}" ] && kill "$rec" 2>/dev/null
-    [ -n "${gamepid:-}" ] && kill -- -"$gamepid" 2>/dev/null
-    pulseaudio --kill 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-record() { parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$1" & rec=$!; }
-stoprecord() { kill "$rec"; wait "$rec" 2>/dev/null; rec=; }
-# In a process group of its own: xvfb-run leaves the game and Xvfb running when only it is killed.
-startgame() { setsid env -u QT_QPA_PLATFORM "$game" "$@" >"$work/game.out" 2>"$work/game.err" & gamepid=$!; }
-stopgame() { kill -- -"$gamepid"; wait "$gamepid" 2>/dev/null; gamepid=; }
+trap 'heard_cleanup "$work"' EXIT
 stat() { sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n stat 2>&1 | awk -v what="$2" '$0 ~ what {print $3}'; }
 fail=0
 
@@ -43,7 +30,7 @@ null_sink_start "$work"
 export XDG_STATE_HOME=$work/title
 record "$work/before.raw"
 # The shots sound from the title's fifth tick, 7.5 s after start, one each 1.5 s until 22.5 s.
-startgame
+startgame "$work" "$game"
 sleep 10
 stoprecord
 kill "$(cat "$XDG_RUNTIME_DIR/pulse/pid")"
@@ -68,7 +55,7 @@ echo "== the town theme"
 export XDG_STATE_HOME=$work/town
 mkdir -p "$XDG_STATE_HOME/verminadia"
 printf 'tick Timer1 18\nclick Label3\ntick Timer1 11\nclick Label4\n' >"$XDG_STATE_HOME/verminadia/last-session.script"
-startgame --continue
+startgame "$work" "$game" --continue
 sleep 3  # the window, the SoundFont, and the theme's first note
 record "$work/town.raw"
 sleep 25

@@ -22,14 +22,7 @@ deb=$(ls "$out"/verminadia_*.deb 2>/dev/null | head -n 1)
 work=$(mktemp -d)
 null_sink_home "$work"
 mkdir -p "$work/elsewhere"
-cleanup() {
-    [ -n "${rec:-}" ] && kill "$rec" 2>/dev/null
-    [ -n "${gamepid:-}" ] && kill -- -"$gamepid" 2>/dev/null
-    pulseaudio --kill 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'heard_cleanup "$work"' EXIT
 
 dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb -x"
 game=$work/root/usr/games/verminadia
@@ -39,19 +32,16 @@ name=$(sed -n 's/^Name\[ja\]=//p' "$entry")
 
 null_sink_start "$work"
 
-parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/rec.raw" &
-rec=$!
+record "$work/rec.raw"
 cd "$work/elsewhere"
-# In a process group of its own, so that it is stopped with everything it started.
-setsid env -u QT_QPA_PLATFORM "$game" >"$work/game.out" 2>"$work/game.err" &
-gamepid=$!
+startgame "$work" "$game"
 id=$(timeout 20 xdotool search --sync --name "$name" | head -n 1)
 [ -n "$id" ] || { cat "$work/game.err"; fail "no window named '$name' (the menu entry's Name[ja])"; }
 # The title's shots sound from 7.5 s after the start, one each 1.5 s.
 sleep 10
-kill "$rec"; wait "$rec" 2>/dev/null; rec=
+stoprecord
 kill -0 "$gamepid" 2>/dev/null || { cat "$work/game.err"; fail "the game ended early"; }
-kill -- -"$gamepid"; wait "$gamepid" 2>/dev/null; gamepid=
+stopgame
 
 echo "the unpacked game said:"; cat "$work/game.err"
 [ -f "$configured/gun.mid" ] &&
