@@ -4,6 +4,7 @@
 # Esc leaves, and only the player's own toggle is remembered.
 set -euo pipefail
 game=$1
+. "$(dirname "$0")/xvfb_window.sh"
 command -v openbox >/dev/null || { echo "SKIP: openbox is not installed"; exit 77; }
 if [ "${2:-}" != "--inside" ]; then
     exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$game" --inside
@@ -17,7 +18,6 @@ openbox >/dev/null 2>&1 &
 wm=$!
 pid=""
 trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; cat "$work/stderr" 2>/dev/null; exit 1; }
 # Openbox is up once it has claimed the screen.
 for _ in $(seq 50); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
@@ -27,22 +27,6 @@ done
 env -u QT_QPA_PLATFORM "$game" --fullscreen 2>"$work/stderr" &
 pid=$!
 id=$(timeout 20 xdotool search --sync --name 'ヴェルミナーディア外伝' | head -n 1)
-expect_size() {
-    for _ in $(seq 50); do
-        xdotool getwindowgeometry "$id" | grep -q "Geometry: $1\$" && return 0
-        sleep 0.1
-    done
-    xdotool getwindowgeometry "$id"
-    fail "the window is not $1"
-}
-# Waits up to 5 s for the settings file to hold this line.
-expect_saved() {
-    for _ in $(seq 50); do
-        grep -qx "$1" "$settings" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "$1 was not saved: $(cat "$settings" 2>/dev/null)"
-}
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1; }
 
 expect_size 1280x1024

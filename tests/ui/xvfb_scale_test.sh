@@ -5,6 +5,7 @@
 # damaged setting or a bad --scale is said in one line.
 set -euo pipefail
 game=$1
+. "$(dirname "$0")/xvfb_window.sh"
 if [ "${2:-}" != "--inside" ]; then
     exec xvfb-run -a -s '-screen 0 1600x1000x24' "$0" "$game" --inside
 fi
@@ -22,7 +23,6 @@ stop() {
     fi
 }
 trap 'stop; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; cat "$work/stderr" 2>/dev/null; exit 1; }
 
 start() {
     : >"$work/stderr"
@@ -31,33 +31,6 @@ start() {
     id=$(timeout 20 xdotool search --sync --name 'ヴェルミナーディア外伝' | head -n 1)
     # Without a window manager the keys go where the pointer is, unless the window takes the focus.
     xdotool windowfocus --sync "$id"
-}
-geometry() { xdotool getwindowgeometry "$id"; }
-# Waits up to 5 s for the window's client area to become WIDTHxHEIGHT.
-expect_size() {
-    for _ in $(seq 50); do
-        geometry | grep -q "Geometry: $1\$" && return 0
-        sleep 0.1
-    done
-    geometry
-    fail "the window is not $1"
-}
-# Waits up to 5 s for the window to stand at X,Y (the size and the place may arrive apart).
-expect_position() {
-    for _ in $(seq 50); do
-        geometry | grep -q "Position: $1 " && return 0
-        sleep 0.1
-    done
-    geometry
-    fail "the window is not at $1"
-}
-# Waits up to 5 s for the settings file to hold this line.
-expect_saved() {
-    for _ in $(seq 50); do
-        grep -qx "$1" "$settings" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "$1 was not saved: $(cat "$settings" 2>/dev/null)"
 }
 # The colour of one pixel of the window, as #RRGGBB.
 pixel() {

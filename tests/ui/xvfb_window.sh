@@ -1,0 +1,39 @@
+# Sourced by the tests that watch the real window under a virtual X server. They set `id` (the
+# window, from xdotool), `settings` (the game's settings file) and `work` (their scratch folder,
+# with the game's standard error in $work/stderr).
+#   fail MESSAGE          says what failed, with what the game said, and exits 1
+#   geometry              the window's place and size, as xdotool says them
+#   expect_size WxH       waits up to 5 s for the window's client area to be W × H
+#   expect_position X,Y   waits up to 5 s for the window to stand at X,Y (the size and the place
+#                         may arrive apart)
+#   expect_saved LINE     waits up to 5 s for the settings file to hold this line
+
+fail() {
+    echo "FAIL: $*"
+    cat "$work/stderr" 2>/dev/null
+    exit 1
+}
+geometry() { xdotool getwindowgeometry "$id"; }
+expect_size() {
+    for _ in $(seq 50); do
+        geometry | grep -q "Geometry: $1\$" && return 0
+        sleep 0.1
+    done
+    geometry
+    fail "the window is not $1"
+}
+expect_position() {
+    for _ in $(seq 50); do
+        geometry | grep -q "Position: $1 " && return 0
+        sleep 0.1
+    done
+    geometry
+    fail "the window is not at $1"
+}
+expect_saved() {
+    for _ in $(seq 50); do
+        grep -qx "$1" "$settings" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "$1 was not saved: $(cat "$settings" 2>/dev/null)"
+}
