@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "blocking_calls.h"
 #include "core/widgets.h"
+#include "fake_server.h"
 #include "test_tunes.h"
 #include "ui/audio/clip.h"
 #include "ui/audio/midi.h"
@@ -168,89 +170,44 @@ TEST_F(AudioThreadCalls, ATuneThatEndsAndPlaysAgainMakesNoBlockingCalls) {
     EXPECT_EQ(all.total(), 0) << describe(all);
 }
 
-// An output whose audio thread counts the blocking calls of every period it asks for.
-class CountingOutput final : public Output {
-public:
-    ~CountingOutput() override { close(); }
-    bool open(Client& client, std::string&) override {
-        std::lock_guard guard(lock_);
-        client_ = &client;
-        closing_ = false;
-        ++opens_;
-        thread_ = std::thread([this] { run(); });
-        return true;
-    }
-    void close() override {
-        {
-            std::lock_guard guard(lock_);
-            closing_ = true;
-        }
-        changed_.notify_all();
-        if (thread_.joinable()) thread_.join();
-        std::lock_guard guard(lock_);
-        if (client_) ++closes_;
-        client_ = nullptr;
-        changed_.notify_all();
-    }
-    double bufferSeconds() const override { return 0.0; }
-    // Waits until the stream has been closed `n` times.
-    bool waitForCloses(int n) {
-        std::unique_lock guard(lock_);
-        return changed_.wait_for(guard, std::chrono::seconds(30), [&] { return closes_ >= n; });
-    }
-    BlockingCalls calls() {
-        std::lock_guard guard(lock_);
-        return calls_;
-    }
-
-private:
-    void run() {
-        std::vector<float> left(kPeriod), right(kPeriod);
-        std::unique_lock guard(lock_);
-        while (!closing_) {
-            guard.unlock();
-            BlockingCalls c;
-            {
-                CountBlockingCalls count;
-                client_->period(left.data(), right.data(), kPeriod);
-                c = count.result();
-            }
-            guard.lock();
-            calls_ += c;
-            changed_.wait_for(guard, std::chrono::milliseconds(1), [this] { return closing_; });
-        }
-    }
-
-    std::mutex lock_;
-    std::condition_variable changed_;
-    Output::Client* client_ = nullptr;
-    std::thread thread_;
-    bool closing_ = false;
-    int opens_ = 0, closes_ = 0;
-    BlockingCalls calls_;
-};
-
 // The stream's own part of each period: the keeper's bookkeeping, and the rest it asks for.
 TEST_F(AudioThreadCalls, AStreamThatPlaysFallsSilentAndRestsMakesNoBlockingCalls) {
     Mixer mixer(2);
     ASSERT_TRUE(mixer.setMidi(0, test::midiFile({{0, 0, 72, 0, 480}, {9, 0, 38, 120, 120}})));
     std::string error;
     ASSERT_TRUE(mixer.loadSoundFont(font_, error)) << error;
-    auto owned = std::make_unique<CountingOutput>();
-    CountingOutput& output = *owned;
+    std::mutex lock;
+    BlockingCalls calls;  // under lock
+    auto owned = std::make_unique<test::FakeServer>();
+    test::FakeServer& server = *owned;
+    server.setAroundPeriod([&](const std::function<void()>& render) {
+        BlockingCalls c;
+        {
+            CountBlockingCalls count;
+            render();
+            c = count.result();
+        }
+        std::lock_guard guard(lock);
+        calls += c;
+    });
     Playback::Timing timing;
     timing.restSeconds = 0.2;
     Playback playback(mixer, std::move(owned), timing);
     playback.start();
     ASSERT_TRUE(playback.waitForFirstAttempt(std::chrono::seconds(10)));
+    const auto closed = [&](int n) {
+        return server.waitFor(std::chrono::seconds(30), [n](const test::FakeServer& s) { return s.closes() >= n; });
+    };
     for (int round = 1; round <= 2; ++round) {
-        ASSERT_TRUE(output.waitForCloses(round)) << "the stream did not rest";
+        ASSERT_TRUE(closed(round)) << "the stream did not rest";
         mixer.play(0);
         playback.wake();
     }
-    ASSERT_TRUE(output.waitForCloses(3));
-    std::printf("periods of a stream that played twice and rested: %s\n", describe(output.calls()).c_str());
-    EXPECT_EQ(output.calls().total(), 0) << describe(output.calls());
+    ASSERT_TRUE(closed(3));
+    playback.stop();
+    std::lock_guard guard(lock);
+    std::printf("periods of a stream that played twice and rested: %s\n", describe(calls).c_str());
+    EXPECT_EQ(calls.total(), 0) << describe(calls);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -69,6 +70,12 @@ public:
         stalled_ = true;
     }
 
+    // Wraps every period the audio thread renders, for a test that watches what a period does.
+    // Set before the stream opens.
+    void setAroundPeriod(std::function<void(const std::function<void()>& render)> around) {
+        around_ = std::move(around);
+    }
+
     // Waits for `done` (called under the server's lock) for at most `timeout`.
     template <class Done>
     bool waitFor(std::chrono::milliseconds timeout, Done done) {
@@ -100,7 +107,11 @@ private:
                 return;
             }
             guard.unlock();
-            client_->period(left.data(), right.data(), kPeriod);
+            const std::function<void()> render = [&] { client_->period(left.data(), right.data(), kPeriod); };
+            if (around_)
+                around_(render);
+            else
+                render();
             guard.lock();
             ++periods_;
             changed_.notify_all();
@@ -112,6 +123,7 @@ private:
     std::mutex lock_;
     std::condition_variable changed_;
     Client* client_ = nullptr;
+    std::function<void(const std::function<void()>&)> around_;
     std::thread thread_;
     bool away_ = false, broken_ = false, stalled_ = false, closing_ = false, open_ = false;
     int opens_ = 0, closes_ = 0;
