@@ -41,6 +41,10 @@ QString pictureFile(const WidgetDef& def, const char* suffix) {
 
 }  // namespace
 
+QRect StagedView::placed() const { return stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height)); }
+
+QFont StagedView::scaledFont() const { return gameFont(stage_.length(def_.font.px), def_.font.bold); }
+
 PanelView::PanelView(const WidgetDef& def, const Stage& stage, ClickSink sink, QWidget* parent)
     : QWidget(parent), StagedView(def, stage), sink_(std::move(sink)) {
     setColor(def.color);
@@ -54,7 +58,7 @@ void PanelView::setColor(Rgb color) {
     update();
 }
 
-void PanelView::relayout() { setGeometry(stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height))); }
+void PanelView::relayout() { setGeometry(placed()); }
 
 void PanelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -76,7 +80,7 @@ LabelView::LabelView(const WidgetDef& def, const Stage& stage, ClickSink sink, Q
       color_(toQColor(def.font.color)),
       designFont_(gameFont(def.font.px, def.font.bold)),
       top_(def.top) {
-    setFont(gameFont(stage.length(def.font.px), def.font.bold));
+    setFont(scaledFont());
     if (clickable(def.id)) setCursor(Qt::PointingHandCursor);
     text_ = qtext(def.caption);
     fit();
@@ -189,7 +193,7 @@ void PictureView::setStretch(bool stretch) {
 }
 
 void PictureView::relayout() {
-    setGeometry(stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height)));
+    setGeometry(placed());
     update();
 }
 
@@ -225,8 +229,8 @@ ButtonView::ButtonView(const WidgetDef& def, const Stage& stage, QWidget* parent
 }
 
 void ButtonView::relayout() {
-    setGeometry(stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height)));
-    setFont(gameFont(stage_.length(def_.font.px), def_.font.bold));
+    setGeometry(placed());
+    setFont(scaledFont());
 }
 
 void ButtonView::keyPressEvent(QKeyEvent* e) { e->ignore(); }
@@ -243,8 +247,8 @@ EditView::EditView(const WidgetDef& def, const Stage& stage, QWidget* parent)
 }
 
 void EditView::relayout() {
-    setGeometry(stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height)));
-    setFont(gameFont(stage_.length(def_.font.px), def_.font.bold));
+    setGeometry(placed());
+    setFont(scaledFont());
     // The box keeps one pixel between its frame and its text; let that pixel grow as well.
     const int margin = std::max(0, stage_.length(1) - 1);
     setTextMargins(margin, 0, margin, 0);

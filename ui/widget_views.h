@@ -28,6 +28,10 @@ public:
     W id() const { return def_.id; }
 
 protected:
+    // Where the stage puts the widget's designed rectangle, and its designed font at that scale.
+    QRect placed() const;
+    QFont scaledFont() const;
+
     const WidgetDef& def_;
     const Stage& stage_;
 };

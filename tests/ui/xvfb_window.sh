@@ -14,22 +14,17 @@ fail() {
     exit 1
 }
 geometry() { xdotool getwindowgeometry "$id"; }
-expect_size() {
+# Waits up to 5 s for xdotool's account of the window to match PATTERN; else fails with WHAT.
+expect_geometry() {
     for _ in $(seq 50); do
-        geometry | grep -q "Geometry: $1\$" && return 0
+        geometry | grep -q "$1" && return 0
         sleep 0.1
     done
     geometry
-    fail "the window is not $1"
+    fail "$2"
 }
-expect_position() {
-    for _ in $(seq 50); do
-        geometry | grep -q "Position: $1 " && return 0
-        sleep 0.1
-    done
-    geometry
-    fail "the window is not at $1"
-}
+expect_size() { expect_geometry "Geometry: $1\$" "the window is not $1"; }
+expect_position() { expect_geometry "Position: $1 " "the window is not at $1"; }
 expect_saved() {
     for _ in $(seq 50); do
         grep -qx "$1" "$settings" 2>/dev/null && return 0
