@@ -9,8 +9,7 @@ namespace verminadia {
 namespace {
 
 class Untranslated final : public Catalogue {
-public:
-    std::string_view translate(std::string_view msgid) const override { return msgid; }
+    std::string_view find(std::string_view) const override { return {}; }
 };
 
 bool isNameChar(char c) {
@@ -27,6 +26,12 @@ std::string_view fieldAt(std::string_view tmpl, std::size_t at) {
 }
 
 }  // namespace
+
+std::string_view Catalogue::translate(std::string_view msgid) const {
+    if (const std::string_view t = find(msgid); !t.empty()) return t;
+    const std::size_t context = msgid.find('\004');
+    return context == std::string_view::npos ? msgid : msgid.substr(context + 1);
+}
 
 const Catalogue& untranslated() {
     static const Untranslated catalogue;

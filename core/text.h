@@ -16,11 +16,22 @@ namespace verminadia {
 // extracted from the sources by this mark.
 constexpr std::string_view N_(std::string_view msgid) { return msgid; }
 
+// Marks a text that one language writes the same for two things another language tells apart
+// ("雑貨屋" is the shop and its keeper): the context names which, as gettext's pgettext does.
+// The msgid carries it before an EOT character, as a catalogue file keys it; shown untranslated,
+// the text is the msgid alone.
+#define NC_(context, msgid) std::string_view(context "\004" msgid)
+
 class Catalogue {
 public:
     virtual ~Catalogue() = default;
-    // The text in the catalogue's language; the msgid itself where the catalogue has none.
-    virtual std::string_view translate(std::string_view msgid) const = 0;
+    // The text in the catalogue's language; where the catalogue has none, the msgid itself
+    // (without a context).
+    std::string_view translate(std::string_view msgid) const;
+
+protected:
+    // The catalogue's own translation of the msgid (with its context), or nothing.
+    virtual std::string_view find(std::string_view msgid) const = 0;
 };
 
 // The game's own language: every text as it is written.

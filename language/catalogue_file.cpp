@@ -100,10 +100,10 @@ std::optional<CatalogueFile> CatalogueFile::read(const std::filesystem::path& fi
     return parse(bytes, why);
 }
 
-std::string_view CatalogueFile::translate(std::string_view msgid) const {
-    if (msgid.empty()) return msgid;
+std::string_view CatalogueFile::find(std::string_view msgid) const {
+    if (msgid.empty()) return {};
     const auto it = entries_.find(std::string(msgid));
-    return it == entries_.end() ? msgid : std::string_view(it->second);
+    return it == entries_.end() ? std::string_view() : std::string_view(it->second);
 }
 
 }  // namespace verminadia

@@ -20,12 +20,12 @@ public:
     static std::optional<CatalogueFile> parse(std::string_view bytes, std::string& why);
     static std::optional<CatalogueFile> read(const std::filesystem::path& file, std::string& why);
 
-    std::string_view translate(std::string_view msgid) const override;
-
     // Every msgid that has a translation, in the file's order.
     const std::vector<std::string>& msgids() const { return order_; }
 
 private:
+    std::string_view find(std::string_view msgid) const override;
+
     std::unordered_map<std::string, std::string> entries_;
     std::vector<std::string> order_;
 };

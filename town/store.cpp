@@ -17,7 +17,8 @@ namespace verminadia {
 
 namespace {
 
-constexpr std::string_view kShopName = N_("雑貨屋");
+// TRANSLATORS: the shopkeeper, named over what he says; Japanese calls him by his shop.
+constexpr std::string_view kShopkeeper = NC_("shopkeeper", "雑貨屋");
 constexpr std::string_view kGreeting2 = N_("　「いらっしゃい。大会に出るならなんか買った方がいいと");
 constexpr std::string_view kGreeting3 = N_("思うぜ。いい品ばかりだからヨロシク！！」");
 constexpr std::string_view kThanks = N_("　「毎度あり。絶対、役に立つと思うぜ！」");
@@ -127,7 +128,7 @@ void Button4Click(Game& g) {
     g.state.TalkState = talk::kNothing;
     g.form.show(W::Image4, W::Panel5);
     g.form.hide(W::Button1);
-    g.caption(W::Label31, kShopName);
+    g.caption(W::Label31, kShopkeeper);
     g.caption(W::Label32, kGreeting2);
     g.caption(W::Label33, kGreeting3);
     prepareSellerReplies(g);

@@ -22,8 +22,7 @@ using test::play;
 // A language of its own for the tests: every text between brackets, its fields kept, so that
 // a text that skips the catalogue stands out.
 class Bracketed final : public Catalogue {
-public:
-    std::string_view translate(std::string_view msgid) const override {
+    std::string_view find(std::string_view msgid) const override {
         auto [it, fresh] = texts_.try_emplace(std::string(msgid));
         if (fresh) it->second = "[" + std::string(msgid) + "]";
         return it->second;
@@ -35,11 +34,10 @@ private:
 
 // A translation that orders its words its own way.
 class Reordering final : public Catalogue {
-public:
-    std::string_view translate(std::string_view msgid) const override {
+    std::string_view find(std::string_view msgid) const override {
         if (msgid == "{who}: {n}") return "{n} for {who}";
         if (msgid == "a name") return "another name";
-        return msgid;
+        return {};
     }
 };
 
@@ -71,7 +69,7 @@ TEST(Text, TheTitleIsSpelledOutInElevenShotsWhateverItsLength) {
     }
     // A longer title: the first shot shows something, the last shows it all, and it never shrinks.
     class Long final : public Catalogue {
-        std::string_view translate(std::string_view) const override { return "Verminadia Gaiden"; }
+        std::string_view find(std::string_view) const override { return "Verminadia Gaiden"; }
     } english;
     std::size_t before = 0;
     for (int shot = 1; shot <= 11; ++shot) {

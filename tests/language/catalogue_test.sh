@@ -9,7 +9,7 @@ work=$2
 mkdir -p "$work"
 cd "$src"
 
-xgettext_options=(--from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --add-comments=TRANSLATORS:
+xgettext_options=(--from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NC_:1c,2 --add-comments=TRANSLATORS:
                   --add-location=file --no-wrap --package-name=verminadia "--msgid-bugs-address= ")
 shopt -s nullglob
 shown=(core/*.h core/*.cpp town/*.h town/*.cpp arena/*.h arena/*.cpp ending/*.h ending/*.cpp game/*.h game/*.cpp

@@ -110,13 +110,18 @@ std::string moFile(std::map<std::string, std::string> entries, bool bigEndian = 
 TEST(CatalogueFile, ReadsEitherByteOrderAndFallsBackToTheMsgid) {
     for (const bool big : {false, true}) {
         std::string why;
-        const auto c = CatalogueFile::parse(moFile({{"犬", "dog"}, {"猫", "cat"}, {"空", ""}}, big), why);
+        const auto c =
+            CatalogueFile::parse(moFile({{"犬", "dog"}, {"猫", "cat"}, {"空", ""}, {"pet\004犬", "doggy"}}, big), why);
         ASSERT_TRUE(c) << why;
         EXPECT_EQ(c->translate("犬"), "dog");
         EXPECT_EQ(c->translate("猫"), "cat");
         EXPECT_EQ(c->translate("空"), "空") << "an empty translation is no translation";
         EXPECT_EQ(c->translate("鳥"), "鳥");
         EXPECT_EQ(c->translate(""), "") << "the header is never a text";
+        // The same text in another context is another entry; without one, it is the text alone.
+        EXPECT_EQ(c->translate(NC_("pet", "犬")), "doggy");
+        EXPECT_EQ(c->translate(NC_("pet", "猫")), "猫");
+        EXPECT_EQ(untranslated().translate(NC_("pet", "犬")), "犬");
     }
 }
 

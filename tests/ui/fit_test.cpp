@@ -45,13 +45,14 @@ namespace {
 class Recording final : public Catalogue {
 public:
     explicit Recording(const CatalogueFile& file) : file_(file) {}
-    std::string_view translate(std::string_view msgid) const override {
-        seen_.emplace(msgid);
-        return file_.translate(msgid);
-    }
     const std::set<std::string, std::less<>>& seen() const { return seen_; }
 
 private:
+    std::string_view find(std::string_view msgid) const override {
+        seen_.emplace(msgid);
+        return file_.translate(msgid);
+    }
+
     const CatalogueFile& file_;
     mutable std::set<std::string, std::less<>> seen_;
 };
