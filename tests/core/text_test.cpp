@@ -20,11 +20,12 @@ namespace {
 using test::play;
 
 // A language of its own for the tests: every text between brackets, its fields kept, so that
-// a text that skips the catalogue stands out.
+// a text that skips the catalogue stands out. A text's context tells it apart, and is not shown.
 class Bracketed final : public Catalogue {
     std::string_view find(std::string_view msgid) const override {
         auto [it, fresh] = texts_.try_emplace(std::string(msgid));
-        if (fresh) it->second = "[" + std::string(msgid) + "]";
+        const std::size_t context = msgid.find('\004');
+        if (fresh) it->second = "[" + std::string(context == msgid.npos ? msgid : msgid.substr(context + 1)) + "]";
         return it->second;
     }
 
