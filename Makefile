@@ -1,7 +1,7 @@
 # make run      : installs what is missing, builds, and starts the game
 # make test     : installs what is missing, builds, and runs every test
 # make sanitize : the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
-# make tsan     : the mixer's and the window's tests built with ThreadSanitizer
+# make tsan     : the mixer's, the window's and the sound output's tests built with ThreadSanitizer
 # make lint     : clang-format and clang-tidy over our own code
 # make bench    : start-up and idle figures of the real window, the long monkey run, the sound figures
 # make install  : builds, then installs under PREFIX (default /usr/local; sudo for a system folder)
