@@ -21,6 +21,18 @@ QString asWritten(const QVariant& v) {
     return v.toString();
 }
 
+// A saved switch: true or false, whatever the letters' case. Anything else is said, and the
+// switch is off.
+bool savedSwitch(const QSettings& store, const QString& key, const char* name) {
+    const QVariant v = store.value(key);
+    if (!v.isValid()) return false;
+    const QString text = asWritten(v).trimmed().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("false")) return text == QLatin1String("true");
+    say(QStringLiteral("the saved %1 '%2' is neither true nor false; using false")
+            .arg(QLatin1String(name), asWritten(v)));
+    return false;
+}
+
 }  // namespace
 
 Settings::Settings()
@@ -45,15 +57,7 @@ ViewChoice Settings::view() {
                     .arg(kMaxScale));
         }
     }
-    if (const QVariant full = store_.value(kFullscreenKey); full.isValid()) {
-        const QString text = asWritten(full).trimmed().toLower();
-        if (text == QLatin1String("true") || text == QLatin1String("false")) {
-            v.fullscreen = text == QLatin1String("true");
-        } else {
-            say(QStringLiteral("the saved fullscreen '%1' is neither true nor false; using false")
-                    .arg(asWritten(full)));
-        }
-    }
+    v.fullscreen = savedSwitch(store_, kFullscreenKey, "fullscreen");
     return v;
 }
 
@@ -71,14 +75,7 @@ void Settings::setLanguage(const QString& code) {
     save();
 }
 
-bool Settings::muted() {
-    const QVariant v = store_.value(kMutedKey);
-    if (!v.isValid() || store_.status() == QSettings::FormatError) return false;
-    const QString text = asWritten(v).trimmed().toLower();
-    if (text == QLatin1String("true") || text == QLatin1String("false")) return text == QLatin1String("true");
-    say(QStringLiteral("the saved muted '%1' is neither true nor false; using false").arg(asWritten(v)));
-    return false;
-}
+bool Settings::muted() { return store_.status() != QSettings::FormatError && savedSwitch(store_, kMutedKey, "muted"); }
 
 void Settings::setMuted(bool muted) {
     store_.setValue(kMutedKey, muted);

@@ -35,6 +35,13 @@ bool releasedInside(QWidget* w, QMouseEvent* e) {
     return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
 }
 
+// One colour of the widget's palette: its background, or its text's.
+void setPaletteColor(QWidget& w, QPalette::ColorRole role, Rgb color) {
+    QPalette pal = w.palette();
+    pal.setColor(role, toQColor(color));
+    w.setPalette(pal);
+}
+
 QString pictureFile(const WidgetDef& def, const char* suffix) {
     return QStringLiteral(":/pictures/") + qtext(verminadia::def(def.bitmap).name) + QLatin1String(suffix);
 }
@@ -52,9 +59,7 @@ PanelView::PanelView(const WidgetDef& def, const Stage& stage, ClickSink sink, Q
 }
 
 void PanelView::setColor(Rgb color) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(color));
-    setPalette(pal);
+    setPaletteColor(*this, QPalette::Window, color);
     update();
 }
 
@@ -222,9 +227,7 @@ void PictureView::paintEvent(QPaintEvent*) {
 
 ButtonView::ButtonView(const WidgetDef& def, const Stage& stage, QWidget* parent)
     : QPushButton(qtext(def.caption), parent), StagedView(def, stage) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::ButtonText, toQColor(def.font.color));
-    setPalette(pal);
+    setPaletteColor(*this, QPalette::ButtonText, def.font.color);
     ButtonView::relayout();  // the class's own: it is being made
 }
 
@@ -240,9 +243,7 @@ EditView::EditView(const WidgetDef& def, const Stage& stage, QWidget* parent)
     : QLineEdit(qtext(def.caption), parent), StagedView(def, stage) {
     setFrame(true);
     setCursorPosition(0);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Text, toQColor(def.font.color));
-    setPalette(pal);
+    setPaletteColor(*this, QPalette::Text, def.font.color);
     EditView::relayout();  // the class's own: it is being made
 }
 

@@ -6,14 +6,8 @@ set -euo pipefail
 game=$1
 . "$(dirname "$0")/xvfb_window.sh"
 command -v openbox >/dev/null || { echo "SKIP: openbox is not installed"; exit 77; }
-if [ "${2:-}" != "--inside" ]; then
-    exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$game" --inside
-fi
-
-work=$(mktemp -d)
-export XDG_CONFIG_HOME=$work/config DBUS_SESSION_BUS_ADDRESS=disabled:
-settings=$XDG_CONFIG_HOME/verminadia/verminadia.conf
-cd "$work"
+inside_xvfb 1280x1024x24 "$@"
+xvfb_scratch
 openbox >/dev/null 2>&1 &
 wm=$!
 pid=""

@@ -1,6 +1,9 @@
-# Sourced by the tests that watch the real window under a virtual X server. They set `id` (the
-# window, from xdotool), `settings` (the game's settings file) and `work` (their scratch folder,
-# with the game's standard error in $work/stderr).
+# Sourced by the tests that watch the real window under a virtual X server, started as
+# `TEST GAME`. They set `id` (the window, from xdotool); xvfb_scratch sets `work` (their scratch
+# folder, with the game's standard error in $work/stderr) and `settings` (the game's settings file).
+#   inside_xvfb SCREEN GAME [--inside]  runs the test again inside a virtual X server whose screen
+#                         is SCREEN (WxHxDEPTH), unless it already runs there
+#   xvfb_scratch          the scratch folder, also the working directory, with the settings in it
 #   fail MESSAGE          says what failed, with what the game said, and exits 1
 #   geometry              the window's place and size, as xdotool says them
 #   expect_size WxH       waits up to 5 s for the window's client area to be W × H
@@ -8,6 +11,16 @@
 #                         may arrive apart)
 #   expect_saved LINE     waits up to 5 s for the settings file to hold this line
 
+inside_xvfb() {
+    [ "${3:-}" = --inside ] && return 0
+    exec xvfb-run -a -s "-screen 0 $1" "$0" "$2" --inside
+}
+xvfb_scratch() {
+    work=$(mktemp -d)
+    export XDG_CONFIG_HOME=$work/config DBUS_SESSION_BUS_ADDRESS=disabled:
+    settings=$XDG_CONFIG_HOME/verminadia/verminadia.conf
+    cd "$work"
+}
 fail() {
     echo "FAIL: $*"
     cat "$work/stderr" 2>/dev/null
