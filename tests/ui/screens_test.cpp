@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -238,11 +239,18 @@ struct SavedSettings : ::testing::Test {
         file = freshSettingsFile();
         ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
     }
+    // A settings file as a player or a fault left it. QSettings keeps what it read of a file in
+    // the process until the file's size or time changes, so each is given a time of its own:
+    // a file of the same size written in the same millisecond would not be read again.
     void write(const char* text) {
+        static qint64 written = 0;
         QDir().mkpath(QFileInfo(file).path());
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
+        ASSERT_TRUE(f.flush());  // before the time is set, or the write at closing would set it again
+        ASSERT_TRUE(
+            f.setFileTime(QDateTime::fromSecsSinceEpoch(1000000000 + ++written), QFileDevice::FileModificationTime));
     }
 };
 
