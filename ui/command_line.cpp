@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "dist/description.h"
 #include "ui/language.h"
 #include "ui/view_options.h"
 
@@ -48,8 +49,7 @@ CommandLine parseCommandLine(int& argc, char** argv) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("ヴェルミナーディア外伝: a small role-playing game in Japanese, played with the mouse.\n"
-                       "The files it reads and the environment it heeds: man 6 verminadia."));
+        QStringLiteral(VERMINADIA_HELP_ABOUT "\n\nThe files it reads and the environment it heeds: man 6 verminadia."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
