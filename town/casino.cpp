@@ -79,7 +79,7 @@ void Button25Click(Game& g) {
     g.form.hide(W::Panel4, W::Button1);
     g.form.show(W::Panel13);
     g.form.enable(Timer::Timer4);
-    // toruba.mid is also the first hero's town theme, who never gets here: it is at its start.
+    // The owner's tune is the first hero's town theme; he never gets here, so it is at its start.
     stopTownMusic(g);
     g.sound.play(Tune::TorubaTheme);
     g.form.show(W::Image52, W::Panel5);
