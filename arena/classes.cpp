@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "arena/battle_music.h"
 #include "arena/handlers.h"
 #include "arena/special_bouts.h"
 #include "core/career.h"
@@ -125,16 +126,16 @@ constexpr int kHeavyOpensAt = 6;
 constexpr int kHeavyTheme = 4;
 constexpr int kHeavyBasePower = 7;
 
+// The number a weight class gives its theme; each loops as music/sounds.tsv says.
 struct BattleTheme {
     int number;
-    Player player;
-    int loopTicks;
+    Player tune;
 };
 constexpr std::array kBattleThemes = {
-    BattleTheme{1, Player::MediaPlayer10, 54},
-    BattleTheme{2, Player::MediaPlayer11, 52},
-    BattleTheme{3, Player::MediaPlayer5, 75},
-    BattleTheme{4, Player::MediaPlayer12, 64},
+    BattleTheme{1, Tune::Battle1},
+    BattleTheme{2, Tune::Battle2},
+    BattleTheme{3, Tune::Battle3},
+    BattleTheme{4, Tune::Battle4},
 };
 
 bool matches(When when, int bouts, const WeightClass& c, int championWins) {
@@ -248,12 +249,18 @@ void Timer3Timer(Game& g) {
     ++s.BattleMusicTick;
     for (const BattleTheme& t : kBattleThemes) {
         if (t.number != s.BattleTheme) continue;
-        if (s.BattleMusicTick == 1) g.sound.play(t.player);
-        if (s.BattleMusicTick == t.loopTicks) {
-            g.sound.seekToStart(t.player);
+        if (s.BattleMusicTick == 1) g.sound.play(t.tune);
+        if (s.BattleMusicTick == def(t.tune).loopTicks) {
+            g.sound.seekToStart(t.tune);
             s.BattleMusicTick = 0;
         }
     }
+}
+
+void stopBattleMusic(Game& g) {
+    for (const BattleTheme& t : kBattleThemes) g.sound.stopAndRewind(t.tune);
+    g.form.disable(Timer::Timer3);
+    g.state.BattleMusicTick = 0;
 }
 
 }  // namespace verminadia

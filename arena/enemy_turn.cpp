@@ -93,7 +93,7 @@ constexpr int kOpponentDraw = 3;
 
 void opponentTurn(Game& g) {
     GameState& s = g.state;
-    g.sound.play(Player::MediaPlayer17);
+    g.sound.play(Sfx::Cry);
     g.form.show(W::Panel9);
     s.TalkState = talk::kNothing;
     const int drawn = g.draw(kOpponentDraw);

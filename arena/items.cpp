@@ -61,7 +61,7 @@ Text entryCaption(const Game& g, const Good& good) {
 void useGood(Game& g, const Good& good) {
     GameState& s = g.state;
     s.TalkState = talk::kOpponentTurn;
-    g.sound.play(Player::MediaPlayer16);
+    g.sound.play(Sfx::Chime);
     if (good.count != nullptr) --(s.*good.count);
     g.form.hide(W::Panel10);
     g.form.show(W::Panel5);

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "arena/battle_music.h"
 #include "core/career.h"
 #include "core/game.h"
 #include "core/town_bar_texts.h"
@@ -83,14 +84,8 @@ void hideOpponentPictures(Game& g) {
 void victory(Game& g) {
     GameState& s = g.state;
     s.TalkState = talk::kExperience;
-    g.sound.stop(Player::MediaPlayer5);
-    g.sound.stopAndRewind(Player::MediaPlayer10);
-    g.sound.stopAndRewind(Player::MediaPlayer11);
-    g.sound.stopAndRewind(Player::MediaPlayer12);
-    g.sound.play(Player::MediaPlayer2);
-    g.sound.seekToStart(Player::MediaPlayer5);
-    g.form.disable(Timer::Timer3);
-    s.BattleMusicTick = 0;
+    stopBattleMusic(g);
+    g.sound.play(Tune::Applause);
     const int drawn = g.draw(2);
     s.LastAmount = s.EnemyPower * kPrizePerPower + drawn;
     g.caption(W::Label31, N_("{EnemyName}を倒した。"));
@@ -113,13 +108,8 @@ void victory(Game& g) {
 
 void defeat(Game& g) {
     GameState& s = g.state;
-    g.sound.stopAndRewind(Player::MediaPlayer5);
-    g.sound.stopAndRewind(Player::MediaPlayer10);
-    g.sound.stopAndRewind(Player::MediaPlayer11);
-    g.sound.stopAndRewind(Player::MediaPlayer12);
-    g.sound.play(Player::MediaPlayer6);
-    g.form.disable(Timer::Timer3);
-    s.BattleMusicTick = 0;
+    stopBattleMusic(g);
+    g.sound.play(Tune::Defeat);
     g.caption(W::Label33, N_("{HeroName}は負けてしまった。"));
     g.setText(&GameState::TitleName, g.text(&GameState::Title0Name));
     g.form.setCaption(W::Label13, g.text(&GameState::TitleName));
@@ -129,7 +119,7 @@ void defeat(Game& g) {
 
 void experienceStep(Game& g) {
     GameState& s = g.state;
-    g.sound.stopAndRewind(Player::MediaPlayer2);
+    g.sound.stopAndRewind(Tune::Applause);
     s.TalkState = talk::kBackToClasses;
     hideOpponentPictures(g);
     g.caption(W::Label31, N_("{EnemyExp}の経験値を手に入れた。"));
@@ -148,7 +138,7 @@ void experienceStep(Game& g) {
 
 void levelUpStep(Game& g) {
     GameState& s = g.state;
-    g.sound.play(Player::MediaPlayer4);
+    g.sound.play(Tune::LevelUp);
     g.form.setCaption(W::Label32, g.text(&GameState::PendingLine2));
     const LevelStep* l = levelStep(s.Level);
     if (l != nullptr && l->skillEntry != W::Form1) g.form.setCaption(W::Label33, g.text(&GameState::PendingLine3));
@@ -168,7 +158,7 @@ void levelUpStep(Game& g) {
 }
 
 void backToClassesStep(Game& g) {
-    g.sound.stopAndRewind(Player::MediaPlayer4);
+    g.sound.stopAndRewind(Tune::LevelUp);
     g.form.enable(Timer::Timer2);
     g.form.hide(W::Panel5);
     g.form.show(W::Panel8);
@@ -176,7 +166,7 @@ void backToClassesStep(Game& g) {
 
 void defeatAftermathStep(Game& g) {
     GameState& s = g.state;
-    g.sound.stopAndRewind(Player::MediaPlayer6);
+    g.sound.stopAndRewind(Tune::Defeat);
     g.form.enable(Timer::Timer2);
     hideOpponentPictures(g);
     s.Gold /= 2;

@@ -34,17 +34,16 @@ struct Skill {
     std::array<Player, 4> sounds;  // by HeroId
 };
 
-using P = Player;
 // clang-format off
 constexpr std::array kSkills = {
     Skill{W::Label61, &GameState::Skill1Name, N_("{Skill1Name}(MP3)"), 3, Effect::Damage, 20, 4, false,
-          {P::MediaPlayer22, P::MediaPlayer19, P::MediaPlayer20, P::MediaPlayer21}},
+          {Sfx::Nnriro, Sfx::MuromachiBakufa, Sfx::Isono, Sfx::Nnn}},
     Skill{W::Label62, &GameState::Skill2Name, N_("{Skill2Name}(MP4)"), 4, Effect::Heal, 30, 4, false,
-          {P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16}},
+          {Sfx::Chime, Sfx::Chime, Sfx::Chime, Sfx::Chime}},
     Skill{W::Label63, &GameState::Skill3Name, N_("{Skill3Name}(MP7)"), 7, Effect::Damage, 25, 15, true,
-          {P::MediaPlayer18, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
+          {Sfx::TorubaThunder, Sfx::Nnriro, Sfx::Nnriro, Sfx::Nnn}},
     Skill{W::Label64, &GameState::Skill4Name, N_("{Skill4Name}(MP15)"), 15, Effect::Damage, 45, 50, false,
-          {P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
+          {Sfx::Nnriro, Sfx::Nnriro, Sfx::Nnriro, Sfx::Nnn}},
 };
 // clang-format on
 

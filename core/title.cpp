@@ -50,7 +50,7 @@ struct TitleStep {
 
 // clang-format off
 constexpr TitleStep kTitleSteps[] = {
-    {5, 15, [](Game& g) { g.sound.restart(Player::MediaPlayer1); }},
+    {5, 15, [](Game& g) { g.sound.restart(Tune::Shots); }},
     {2, 2, [](Game& g) {
         g.form.show(W::Label1);
         g.caption(W::Label1, N_("            GLIMMERSTOVE"));
@@ -65,7 +65,7 @@ constexpr TitleStep kTitleSteps[] = {
         g.form.setCaption(W::Label1, Text(kGameTitle).part(g.state.TitleTick - 4, kTitleShots));
     }},
     {16, 16, [](Game& g) {
-        g.sound.restart(Player::MediaPlayer2);
+        g.sound.restart(Tune::Applause);
         g.form.show(W::Label2);
     }},
     {18, 18, [](Game& g) {
@@ -102,8 +102,8 @@ void Timer1Timer(Game& g) {
 
 void Label3Click(Game& g) {
     g.form.enable(Timer::Timer1);
-    g.sound.stopAndRewind(Player::MediaPlayer1);
-    g.sound.stopAndRewind(Player::MediaPlayer2);
+    g.sound.stopAndRewind(Tune::Shots);
+    g.sound.stopAndRewind(Tune::Applause);
     g.form.hide(W::Label1, W::Label3);
     g.form.setCaption(W::Label2, "");
 }

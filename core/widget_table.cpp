@@ -228,31 +228,6 @@ const std::array<TimerDef, kTimerCount> kTimers = {
     TimerDef{Timer::Timer4, "Timer4", 500, false},
     TimerDef{Timer::Timer5, "Timer5", 1000, false},
 };
-
-const std::array<PlayerDef, kPlayerCount> kPlayers = {
-    PlayerDef{Player::MediaPlayer1, "MediaPlayer1", "gun.mid"},
-    PlayerDef{Player::MediaPlayer2, "MediaPlayer2", "hakushu.mid"},
-    PlayerDef{Player::MediaPlayer3, "MediaPlayer3", "toruba.mid"},
-    PlayerDef{Player::MediaPlayer4, "MediaPlayer4", "yado Lvup.mid"},
-    PlayerDef{Player::MediaPlayer5, "MediaPlayer5", "Sen3.mid"},
-    PlayerDef{Player::MediaPlayer6, "MediaPlayer6", "make.mid"},
-    PlayerDef{Player::MediaPlayer7, "MediaPlayer7", "roujin.mid"},
-    PlayerDef{Player::MediaPlayer8, "MediaPlayer8", "sensei.mid"},
-    PlayerDef{Player::MediaPlayer9, "MediaPlayer9", "kensi.mid"},
-    PlayerDef{Player::MediaPlayer10, "MediaPlayer10", "Sen1.mid"},
-    PlayerDef{Player::MediaPlayer11, "MediaPlayer11", "Sen2.mid"},
-    PlayerDef{Player::MediaPlayer12, "MediaPlayer12", "Sen4.mid"},
-    PlayerDef{Player::MediaPlayer13, "MediaPlayer13", "END1.mid"},
-    PlayerDef{Player::MediaPlayer14, "MediaPlayer14", "約束の場所へ.mid"},
-    PlayerDef{Player::MediaPlayer15, "MediaPlayer15", "ジュバ.wav"},
-    PlayerDef{Player::MediaPlayer16, "MediaPlayer16", "ピロリロリン.wav"},
-    PlayerDef{Player::MediaPlayer17, "MediaPlayer17", "うあー.wav"},
-    PlayerDef{Player::MediaPlayer18, "MediaPlayer18", "トルバサンダー.wav"},
-    PlayerDef{Player::MediaPlayer19, "MediaPlayer19", "ムロマチバクファー.wav"},
-    PlayerDef{Player::MediaPlayer20, "MediaPlayer20", "イソノ.wav"},
-    PlayerDef{Player::MediaPlayer21, "MediaPlayer21", "ンー.wav"},
-    PlayerDef{Player::MediaPlayer22, "MediaPlayer22", "んーりろ.wav"},
-};
 // clang-format on
 
 namespace {

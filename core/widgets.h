@@ -1,13 +1,16 @@
 #pragma once
 // The window Form1 and everything on it, as data: every widget with its place, size, caption,
 // font, colours, starting visibility and stretching, in drawing order; the five timers; the 22
-// sound players. The real window is built from these tables by ui/, the script driver plays
-// against them directly. Which handler a click or a tick runs is bound a layer up, in game/.
+// sound players (made from music/sounds.tsv). The real window is built from these tables by ui/,
+// the script driver plays against them directly. Which handler a click or a tick runs is bound a
+// layer up, in game/.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+#include "music/sounds.h"
 
 namespace verminadia {
 
@@ -98,21 +101,8 @@ struct TimerDef {
 extern const std::array<TimerDef, kTimerCount> kTimers;
 inline const TimerDef& def(Timer t) { return kTimers[static_cast<std::size_t>(t)]; }
 
-// clang-format off
-enum class Player : std::uint8_t {
-    MediaPlayer1, MediaPlayer2, MediaPlayer3, MediaPlayer4, MediaPlayer5, MediaPlayer6,
-    MediaPlayer7, MediaPlayer8, MediaPlayer9, MediaPlayer10, MediaPlayer11, MediaPlayer12,
-    MediaPlayer13, MediaPlayer14, MediaPlayer15, MediaPlayer16, MediaPlayer17, MediaPlayer18,
-    MediaPlayer19, MediaPlayer20, MediaPlayer21, MediaPlayer22,
-};
-// clang-format on
-inline constexpr std::size_t kPlayerCount = 22;
-struct PlayerDef {
-    Player id;
-    std::string_view name;
-    std::string_view file;  // read by name from the working directory
-};
-extern const std::array<PlayerDef, kPlayerCount> kPlayers;
+// The 22 sound players, their files, loops and levels, and the sounds by meaning: made from
+// music/sounds.tsv.
 inline const PlayerDef& def(Player p) { return kPlayers[static_cast<std::size_t>(p)]; }
 
 // Look-ups by name, for the script driver; false when there is no such widget, timer or player.

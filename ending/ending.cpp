@@ -69,11 +69,11 @@ constexpr int kWindowCloses = 147;
 // Between the story and the credits: the ending theme gives way to the credits theme.
 void storyToCredits(Game& g) {
     g.form.hide(W::Image56);
-    g.sound.stop(Player::MediaPlayer13);
+    g.sound.stop(Tune::Ending);
     g.form.setCaption(W::Label1, "");
     g.form.setFontSizePt(W::Label1, 12);
     g.form.setTop(W::Label1, 145);
-    g.sound.play(Player::MediaPlayer14);
+    g.sound.play(Tune::Credits);
     g.form.hide(W::Label2);
     g.form.show(W::Label1);
 }
@@ -92,7 +92,7 @@ void startEnding(Game& g) {
 
 void Timer5Timer(Game& g) {
     const int tick = ++g.state.EndingTick;
-    if (tick == kEndingThemeStarts) g.sound.play(Player::MediaPlayer13);
+    if (tick == kEndingThemeStarts) g.sound.play(Tune::Ending);
     for (const StoryLine& line : kStory) {
         if (line.tick != tick) continue;
         if (line.portraitOff != W::Form1) g.form.hide(line.portraitOff);

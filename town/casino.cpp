@@ -79,9 +79,9 @@ void Button25Click(Game& g) {
     g.form.hide(W::Panel4, W::Button1);
     g.form.show(W::Panel13);
     g.form.enable(Timer::Timer4);
-    // toruba.mid is also the first hero's town theme, who never gets here: it is at its start.
+    // The owner's tune is the first hero's town theme; he never gets here, so it is at its start.
     stopTownMusic(g);
-    g.sound.play(Player::MediaPlayer3);
+    g.sound.play(Tune::TorubaTheme);
     g.form.show(W::Image52, W::Panel5);
     g.form.setCaption(W::Label70, "");
     g.form.setCaption(W::Label71, "");
@@ -99,7 +99,7 @@ void Button24Click(Game& g) {
     g.form.show(W::Panel4, W::Button1);
     g.form.hide(W::Panel13);
     g.form.disable(Timer::Timer4);
-    g.sound.stopAndRewind(Player::MediaPlayer3);
+    g.sound.stopAndRewind(Tune::TorubaTheme);
     g.form.enable(Timer::Timer2);
     g.form.hide(W::Image52, W::Panel5);
 }

@@ -13,7 +13,7 @@ const std::array<Hero, kHeroCount> kHeroes = {
     // Hero 0
     Hero{N_("トルバさん"), N_("会社員"), N_("街の人"),
          16, 5, 10, 9, 2, 9,
-         W::Image1, W::Image2, Player::MediaPlayer3, 71,
+         W::Image1, W::Image2, Tune::TorubaTheme,
          N_("木の枝　　　　"), N_("臭そうなTシャツ"),
          {N_("ひのきの棒　　　"), N_("困惑の杖 　　 　"), N_("悲しみの剣　　　"), N_("悪夢のつるぎ 　"), N_("無力のつるぎ 　")},
          {N_("呪われた鎧　 　"), N_("悪魔の鎧　　　　"), N_("死亡の鎧　　　　")},
@@ -23,7 +23,7 @@ const std::array<Hero, kHeroCount> kHeroes = {
     // Hero 1
     Hero{N_("嘆きの老人"), N_("無職"), N_("老いぼれ"),
          14, 12, 8, 9, 15, 10,
-         W::Image30, W::Image33, Player::MediaPlayer7, 60,
+         W::Image30, W::Image33, Tune::OldManTheme,
          N_("木のつえ　　　"), N_("ローブ"),
          {N_("嘆きの杖　　　  "), N_("女神の杖 　　 　"), N_("究極のムチ　　 "), N_("神を呼ぶ杖　 　"), N_("ドラゴンの杖    ")},
          {N_("嘆きの羽衣　 　"), N_("ドラゴンの羽衣 "), N_("光の羽衣　　　　")},
@@ -33,7 +33,7 @@ const std::array<Hero, kHeroCount> kHeroes = {
     // Hero 2
     Hero{N_("ミゼル先生"), N_("高校教師"), N_("森の管理人"),
          20, 7, 11, 10, 10, 19,
-         W::Image32, W::Image35, Player::MediaPlayer8, 81,
+         W::Image32, W::Image35, Tune::TeacherTheme,
          N_("鎌　　　　　　"), N_("作業服"),
          {N_("キコリの斧　　  "), N_("夢心地の斧 　  "), N_("迷いの斧　　　  "), N_("迷子の斧　　    "), N_("覇王神の斧　   ")},
          {N_("迷いの鎧　　    "), N_("ミゼル専用スーツ　 "), N_("満月の鎧　　　　")},
@@ -43,7 +43,7 @@ const std::array<Hero, kHeroCount> kHeroes = {
     // Hero 3
     Hero{N_("サスライの剣士"), N_("無職"), N_("奴隷"),
          18, 6, 13, 8, 8, 12,
-         W::Image31, W::Image34, Player::MediaPlayer9, 71,
+         W::Image31, W::Image34, Tune::SwordsmanTheme,
          N_("銅のつるぎ　　"), N_("皮の鎧"),
          {N_("銀のつるぎ　　  "), N_("金のつるぎ 　   "), N_("破壊のつるぎ　 "), N_("魔神のつるぎ   "), N_("覇王神の剣　   ")},
          {N_("光の鎧　　　     "), N_("ドラゴンの鎧　  "), N_("サスライの鎧　　")},

@@ -14,8 +14,7 @@ struct Hero {
     std::string_view name, job, startTitle;
     int hp, mp, attack, defense, wisdom, speed;
     W portrait, statusPortrait;  // town bar, status screen
-    Player theme;
-    int themeLoopTicks;  // one cycle of the town theme, in ticks of Timer2
+    Player theme;                // the town theme, looped by Timer2 (its loop is in music/sounds.tsv)
     std::string_view weapon, startArmor;
     std::array<std::string_view, 5> shopWeapons;
     std::array<std::string_view, 3> shopArmors;

@@ -70,7 +70,7 @@ void Button7Click(Game& g) {
         return;
     }
     stopTownMusic(g);
-    g.sound.play(Player::MediaPlayer4);
+    g.sound.play(Tune::Inn);
     s.Gold -= night;
     g.caption(W::Label32, kThanks);
     g.form.setCaption(W::Label33, "");
@@ -84,7 +84,7 @@ void Button7Click(Game& g) {
 // After a stay the town theme starts again from its beginning on the timer's first tick;
 // without one it was never interrupted.
 void Button8Click(Game& g) {
-    g.sound.stopAndRewind(Player::MediaPlayer4);
+    g.sound.stopAndRewind(Tune::Inn);
     g.form.enable(Timer::Timer2);
     g.form.show(W::Button1);
     g.form.hide(W::Panel5, W::Panel7, W::Image5);

@@ -54,7 +54,7 @@ void Timer2Timer(Game& g) {
     GameState& s = g.state;
     ++s.TownMusicTick;
     if (s.TownMusicTick == 1) g.sound.play(hero->theme);
-    if (s.TownMusicTick == hero->themeLoopTicks) {
+    if (s.TownMusicTick == def(hero->theme).loopTicks) {
         g.sound.seekToStart(hero->theme);
         s.TownMusicTick = 0;
     }

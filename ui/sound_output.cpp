@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "ui/audio/clip.h"
-#include "ui/audio/levels.h"
 #include "ui/audio/midi.h"
 #include "ui/audio/output_stream.h"
 #include "ui/audio/sound_files.h"
@@ -136,7 +135,7 @@ void SystemSound::load() {
         bool ok = audio::readFile(path, bytes, error);
         if (ok && endsWith(name, ".mid")) {
             ok = audio::checkMidi(bytes, error) && mixer_.setMidi(index(d.id), std::move(bytes), error);
-            mixer_.setLevel(index(d.id), audio::tuneLevel(name));
+            mixer_.setLevel(index(d.id), d.levelDb);
         } else if (ok) {
             audio::Clip clip;
             ok = audio::decodeWav(bytes, clip, error);

@@ -75,7 +75,7 @@ TEST(Attack, TheAttackHidesTheCommandsAndEndsAnyColourFlash) {
     p.then(attack(0));
     EXPECT_EQ(p.form().windowColor(), kBlack);
     EXPECT_FALSE(p.form().showing(W::Panel9));
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer15).playing);
+    EXPECT_TRUE(p.sound().state(Sfx::Sword).playing);
     // The command column is gone, so the same turn cannot attack twice.
     p.then("click Label45");
     EXPECT_NE(p.out.find("ignored: Label45 is hidden"), std::string::npos);

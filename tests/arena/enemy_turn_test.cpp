@@ -49,7 +49,7 @@ TEST(OpponentTurn, AKindWithoutActionsIsOnlyHeardByItsBlows) {
         EXPECT_EQ(p.form().windowColor(), kBlack);
         EXPECT_EQ(p.state().TalkState, 0);
         EXPECT_TRUE(p.form().showing(W::Panel9)) << "the hero chooses again";
-        EXPECT_TRUE(p.sound().state(Player::MediaPlayer17).playing);
+        EXPECT_TRUE(p.sound().state(Sfx::Cry).playing);
     }
 }
 
@@ -160,7 +160,7 @@ TEST(OpponentTurn, AnOpponentLeftAtZeroOrBelowDoesNotActTheVictoryComesAtOnce) {
         EXPECT_EQ(p.state().TalkState, 10);
         EXPECT_EQ(p.form().caption(W::Label31), "100円マンを倒した。");
         EXPECT_EQ(p.state().Hp, 16) << "no blow was struck";
-        EXPECT_FALSE(p.sound().state(Player::MediaPlayer17).playing);
+        EXPECT_FALSE(p.sound().state(Sfx::Cry).playing);
         EXPECT_FALSE(p.form().showing(W::Panel9));
         EXPECT_TRUE(p.form().showing(W::Image6)) << "the picture stays until the next click";
         expectCleanRun(p);

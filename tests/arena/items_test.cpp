@@ -106,7 +106,7 @@ TEST(FirstItem, TellsItsUseAndIsGoneForTheRestOfTheGame) {
     EXPECT_EQ(f.caption(W::Label32), "ミゼル先生のHPが少しだけ回復した。");
     EXPECT_EQ(f.caption(W::Label33), "");
     EXPECT_EQ(p.state().TalkState, 2);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer16).playing);
+    EXPECT_TRUE(p.sound().state(Sfx::Chime).playing);
     EXPECT_TRUE(f.showing(W::Panel5));
     EXPECT_FALSE(f.showing(W::Panel10));
     EXPECT_FALSE(f.showing(W::Panel9));
@@ -202,7 +202,7 @@ TEST(TearItem, RestoresMpAndTheMerchantOffersItAgain) {
     EXPECT_EQ(f.caption(W::Label10), "MP　33/33");
     EXPECT_TRUE(f.visible(W::Button19)) << "on the merchant's panel at his next visit";
     EXPECT_TRUE(f.visible(W::Label69));
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer16).playing);
+    EXPECT_TRUE(p.sound().state(Sfx::Chime).playing);
 
     // The last tear takes its entries with it.
     auto last = inBout(1, "");

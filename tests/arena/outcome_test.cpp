@@ -40,9 +40,9 @@ TEST(Victory, ThePrizeIsSevenTimesThePowerPlusADrawOfTwo) {
         EXPECT_EQ(p.state().TalkState, 10);
         EXPECT_FALSE(f.enabled(Timer::Timer3));
         EXPECT_EQ(p.state().BattleMusicTick, 0);
-        EXPECT_FALSE(p.sound().state(Player::MediaPlayer10).playing);
-        EXPECT_TRUE(p.sound().state(Player::MediaPlayer10).atStart);
-        EXPECT_TRUE(p.sound().state(Player::MediaPlayer2).playing);
+        EXPECT_FALSE(p.sound().state(Tune::Battle1).playing);
+        EXPECT_TRUE(p.sound().state(Tune::Battle1).atStart);
+        EXPECT_TRUE(p.sound().state(Tune::Applause).playing);
         expectCleanRun(p);
     }
 }
@@ -60,7 +60,7 @@ TEST(Victory, AWonFightTakesThreeClicksWhenNoLevelIsDue) {
     EXPECT_EQ(f.caption(W::Label33), "");
     EXPECT_EQ(p.state().TalkState, 11);
     EXPECT_TRUE(opponentPicturesShowing(f).empty());
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer2).playing);
+    EXPECT_FALSE(p.sound().state(Tune::Applause).playing);
     EXPECT_TRUE(f.showing(W::Panel5));
 
     p.then(kClick);
@@ -69,7 +69,7 @@ TEST(Victory, AWonFightTakesThreeClicksWhenNoLevelIsDue) {
     EXPECT_TRUE(f.enabled(Timer::Timer2));
     EXPECT_EQ(p.state().Level, 1);
     p.then("tick Timer2");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing) << "the town theme comes back";
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing) << "the town theme comes back";
     expectCleanRun(p);
 }
 
@@ -94,11 +94,11 @@ TEST(LevelUp, OneVictoryBringsAtMostOneLevel) {
     EXPECT_EQ(p.form().caption(W::Label32), "トルバさんはLVが上がった。");
     EXPECT_EQ(p.form().caption(W::Label33), "");
     EXPECT_EQ(p.state().TalkState, 11);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer4).playing);
+    EXPECT_TRUE(p.sound().state(Tune::LevelUp).playing);
     p.then(kClick);
     EXPECT_EQ(p.state().Level, 2) << "60 is past 25, but that waits for the next victory";
     EXPECT_TRUE(p.form().showing(W::Panel8));
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer4).playing);
+    EXPECT_FALSE(p.sound().state(Tune::LevelUp).playing);
 
     // The next victory compares with 25: level 3 and the first skill.
     p.then(winningBout() + next(0) + next(0));
@@ -177,9 +177,9 @@ TEST(Defeat, TheDefeatTakesTheTitleAndStopsTheFightsMusic) {
     EXPECT_EQ(p.state().TitleName, "負け犬");
     EXPECT_EQ(f.caption(W::Label13), "負け犬");
     EXPECT_EQ(p.state().TitleIndex, 1) << "the open classes stay open";
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer6).playing);
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer10).playing);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer10).atStart);
+    EXPECT_TRUE(p.sound().state(Tune::Defeat).playing);
+    EXPECT_FALSE(p.sound().state(Tune::Battle1).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Battle1).atStart);
     EXPECT_FALSE(f.enabled(Timer::Timer3));
     EXPECT_EQ(p.state().BattleMusicTick, 0);
     EXPECT_EQ(opponentPicturesShowing(f).size(), 1u);
@@ -202,7 +202,7 @@ TEST(Defeat, TheClickAfterADefeatHalvesTheMoneyAndRestoresHpButNotMp) {
         EXPECT_FALSE(f.showing(W::Panel5));
         EXPECT_FALSE(f.showing(W::Panel8));
         EXPECT_TRUE(opponentPicturesShowing(f).empty());
-        EXPECT_FALSE(p.sound().state(Player::MediaPlayer6).playing);
+        EXPECT_FALSE(p.sound().state(Tune::Defeat).playing);
         EXPECT_TRUE(f.enabled(Timer::Timer2));
         EXPECT_EQ(f.caption(W::Label13), "負け犬") << "until the king gives the title back";
         expectCleanRun(p);

@@ -53,8 +53,7 @@ Played skilledInBout(int hero, std::string_view setup = "") {
 }
 
 bool anySkillSoundPlays(const Played& p) {
-    for (Player s : {Player::MediaPlayer16, Player::MediaPlayer18, Player::MediaPlayer19, Player::MediaPlayer20,
-                     Player::MediaPlayer21, Player::MediaPlayer22}) {
+    for (Player s : {Sfx::Chime, Sfx::TorubaThunder, Sfx::MuromachiBakufa, Sfx::Isono, Sfx::Nnn, Sfx::Nnriro}) {
         if (p.sound().state(s).playing) return true;
     }
     return false;
@@ -242,10 +241,10 @@ TEST(SkillThree, TurnsTheWindowWhiteUntilTheNextClick) {
 TEST(SkillSounds, EachHeroHasHisOwnVoiceForTheSameSlot) {
     using P = Player;
     constexpr std::array<std::array<P, 4>, 4> kSounds = {{
-        {P::MediaPlayer22, P::MediaPlayer16, P::MediaPlayer18, P::MediaPlayer22},
-        {P::MediaPlayer19, P::MediaPlayer16, P::MediaPlayer22, P::MediaPlayer22},
-        {P::MediaPlayer20, P::MediaPlayer16, P::MediaPlayer22, P::MediaPlayer22},
-        {P::MediaPlayer21, P::MediaPlayer16, P::MediaPlayer21, P::MediaPlayer21},
+        {Sfx::Nnriro, Sfx::Chime, Sfx::TorubaThunder, Sfx::Nnriro},
+        {Sfx::MuromachiBakufa, Sfx::Chime, Sfx::Nnriro, Sfx::Nnriro},
+        {Sfx::Isono, Sfx::Chime, Sfx::Nnriro, Sfx::Nnriro},
+        {Sfx::Nnn, Sfx::Chime, Sfx::Nnn, Sfx::Nnn},
     }};
     for (int hero = 0; hero < 4; ++hero) {
         for (int slot = 1; slot <= 4; ++slot) {
@@ -255,8 +254,7 @@ TEST(SkillSounds, EachHeroHasHisOwnVoiceForTheSameSlot) {
             p.then(skill(slot, 0));
             const P expected = kSounds[static_cast<std::size_t>(hero)][static_cast<std::size_t>(slot - 1)];
             EXPECT_TRUE(p.sound().state(expected).playing);
-            for (P other : {P::MediaPlayer16, P::MediaPlayer18, P::MediaPlayer19, P::MediaPlayer20, P::MediaPlayer21,
-                            P::MediaPlayer22}) {
+            for (P other : {Sfx::Chime, Sfx::TorubaThunder, Sfx::MuromachiBakufa, Sfx::Isono, Sfx::Nnn, Sfx::Nnriro}) {
                 if (other != expected) {
                     EXPECT_FALSE(p.sound().state(other).playing);
                 }

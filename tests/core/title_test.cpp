@@ -48,7 +48,7 @@ TEST(Title, MakerThenBlackScreenThenTheTitleLetterByLetterToGunshots) {
     EXPECT_EQ(p.form().state(W::Label1).top, 128);
     EXPECT_EQ(p.form().caption(W::Label1), "            GLIMMERSTOVE");
     EXPECT_EQ(p.form().state(W::Label1).fontColor, kWindowText);
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer1).playing);
+    EXPECT_FALSE(p.sound().state(Tune::Shots).playing);
 
     const char* grown[] = {"ヴ",
                            "ヴェ",
@@ -65,14 +65,14 @@ TEST(Title, MakerThenBlackScreenThenTheTitleLetterByLetterToGunshots) {
         p.then("tick Timer1");
         EXPECT_EQ(p.form().caption(W::Label1), caption) << "tick " << p.state().TitleTick;
         EXPECT_EQ(p.form().state(W::Label1).fontColor, kRed);
-        EXPECT_TRUE(p.sound().state(Player::MediaPlayer1).playing);
+        EXPECT_TRUE(p.sound().state(Tune::Shots).playing);
     }
     EXPECT_EQ(p.state().TitleTick, 15);
 }
 
 TEST(Title, ApplauseSubtitleAndThePromptThenWaitsForTheClick) {
     auto p = play("tick Timer1 16");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer2).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Applause).playing);
     EXPECT_TRUE(p.form().showing(W::Label2));
     EXPECT_EQ(p.form().caption(W::Label2), "～ルーメンティアの灯～");
     EXPECT_EQ(p.form().state(W::Label2).fontColor, kYellow);
@@ -89,7 +89,7 @@ TEST(Title, ApplauseSubtitleAndThePromptThenWaitsForTheClick) {
 TEST(Title, StartClickRunsThePrologueAndShowsTheHeroChoiceElevenTicksLater) {
     auto p = play("tick Timer1 18\nclick Label3");
     EXPECT_TRUE(p.form().enabled(Timer::Timer1));
-    for (Player shot : {Player::MediaPlayer1, Player::MediaPlayer2}) {
+    for (Player shot : {Tune::Shots, Tune::Applause}) {
         EXPECT_FALSE(p.sound().state(shot).playing);
         EXPECT_TRUE(p.sound().state(shot).atStart);
     }

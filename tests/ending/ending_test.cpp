@@ -9,8 +9,7 @@ namespace {
 
 using test::play;
 
-constexpr Player kTownThemes[] = {Player::MediaPlayer3, Player::MediaPlayer7, Player::MediaPlayer8,
-                                  Player::MediaPlayer9};
+constexpr Player kTownThemes[] = {Tune::TorubaTheme, Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme};
 constexpr W kPortraits[] = {W::Image53, W::Image54, W::Image55, W::Image56};
 
 // The king has granted the final title: his room is up, the town theme has been playing.
@@ -20,7 +19,7 @@ test::Played kingsLastWords() {
     g.form.hide(W::Panel1);
     g.form.show(W::Panel2, W::Image3, W::Panel5);
     g.form.enable(Timer::Timer2);
-    g.sound.play(Player::MediaPlayer8);
+    g.sound.play(Tune::TeacherTheme);
     g.state.TalkState = 50;
     return p;
 }
@@ -49,7 +48,7 @@ TEST(Ending, TheStartClickClearsTheScreenAndSilencesTheTownForGood) {
 TEST(Ending, TheStoryShowsExactlyOnePortraitFromTickFiveToThirtySix) {
     auto p = kingsLastWords();
     p.then("click Panel5\ntick Timer5");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer13).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Ending).playing);
     EXPECT_EQ(p.form().caption(W::Label2), " 　　長い戦いは終わった。");
     for (int tick = 2; tick <= 40; ++tick) {
         p.then("tick Timer5");
@@ -66,11 +65,11 @@ TEST(Ending, TheStoryShowsExactlyOnePortraitFromTickFiveToThirtySix) {
 TEST(Ending, TickThirtySevenHandsTheStoryOverToTheCredits) {
     auto p = kingsLastWords();
     p.then("click Panel5\ntick Timer5 36");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer13).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Ending).playing);
     EXPECT_FALSE(p.form().showing(W::Label1));
     p.then("tick Timer5");
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer13).playing);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer14).playing);
+    EXPECT_FALSE(p.sound().state(Tune::Ending).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Credits).playing);
     EXPECT_FALSE(p.form().showing(W::Label2));
     EXPECT_TRUE(p.form().showing(W::Label1));
     EXPECT_EQ(p.form().caption(W::Label1), "");

@@ -1,10 +1,10 @@
-# Compiles one include as a source of LAYER would, with that layer's include path, and checks
-# that it builds (EXPECT=builds) or fails because the header is out of the layer's sight
-# (EXPECT=unseen).
+# Compiles one include as a source of LAYER would, with that layer's include path and the
+# generated headers every layer sees (GENERATED: the sound table), and checks that it builds
+# (EXPECT=builds) or fails because the header is out of the layer's sight (EXPECT=unseen).
 string(MAKE_C_IDENTIFIER "${HEADER}" id)
 set(probe ${WORK}/probe-${LAYER}-${id}.cpp)
 file(WRITE ${probe} "#include \"${HEADER}\"\n")
-execute_process(COMMAND ${COMPILER} -std=c++20 -fsyntax-only -I${LAYERS}/${LAYER} ${probe}
+execute_process(COMMAND ${COMPILER} -std=c++20 -fsyntax-only -I${LAYERS}/${LAYER} -I${GENERATED} ${probe}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 if(EXPECT STREQUAL "builds" AND NOT rc EQUAL 0)
   message(FATAL_ERROR "${LAYER} cannot include ${HEADER}:\n${err}")

@@ -240,15 +240,15 @@ TEST(Casino, EnteringSilencesTheTownThemeAndPlaysTheOwnersTuneOnce) {
         const Sound& sound = p.sound();
         EXPECT_FALSE(p.form().enabled(Timer::Timer2));
         EXPECT_EQ(p.state().TownMusicTick, 0);
-        for (Player theme : {Player::MediaPlayer7, Player::MediaPlayer8, Player::MediaPlayer9}) {
+        for (Player theme : {Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme}) {
             EXPECT_FALSE(sound.state(theme).playing) << def(theme).name;
             EXPECT_TRUE(sound.state(theme).atStart) << def(theme).name;
         }
-        EXPECT_TRUE(sound.state(Player::MediaPlayer3).playing);
+        EXPECT_TRUE(sound.state(Tune::TorubaTheme).playing);
         // Nothing loops it, and the town theme stays off while the hero plays.
         p.then("tick Timer2 80\ntick Timer4 20");
         EXPECT_EQ(p.state().TownMusicTick, 0);
-        for (Player theme : {Player::MediaPlayer7, Player::MediaPlayer8, Player::MediaPlayer9}) {
+        for (Player theme : {Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme}) {
             EXPECT_FALSE(sound.state(theme).playing) << def(theme).name;
         }
     }
@@ -264,12 +264,12 @@ TEST(Casino, LeavingRestoresTheTownAndItsThemeFromTheBeginningASecondLater) {
     EXPECT_TRUE(f.showing(W::Button25));
     for (W gone : {W::Panel13, W::Image52, W::Panel5}) EXPECT_FALSE(f.showing(gone)) << def(gone).name;
     EXPECT_FALSE(f.enabled(Timer::Timer4));
-    EXPECT_FALSE(sound.state(Player::MediaPlayer3).playing);
-    EXPECT_TRUE(sound.state(Player::MediaPlayer3).atStart);
+    EXPECT_FALSE(sound.state(Tune::TorubaTheme).playing);
+    EXPECT_TRUE(sound.state(Tune::TorubaTheme).atStart);
     EXPECT_TRUE(f.enabled(Timer::Timer2));
-    EXPECT_FALSE(sound.state(Player::MediaPlayer8).playing);
+    EXPECT_FALSE(sound.state(Tune::TeacherTheme).playing);
     p.then("tick Timer2");
-    EXPECT_TRUE(sound.state(Player::MediaPlayer8).playing);
+    EXPECT_TRUE(sound.state(Tune::TeacherTheme).playing);
     EXPECT_EQ(p.state().TownMusicTick, 1);
     EXPECT_EQ(f.caption(W::Label12), "所持金　20");
 }

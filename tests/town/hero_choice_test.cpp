@@ -66,7 +66,7 @@ TEST(HeroChoice, TheThemeStartsOneTickLaterNotOnTheClick) {
         EXPECT_FALSE(p.sound().state(static_cast<Player>(i)).playing) << def(static_cast<Player>(i)).name;
     }
     p.then("tick Timer2");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
 }
 
 TEST(HeroChoice, TheWanderersAndTheOldMansSharedValuesStayTheirOwn) {

@@ -33,7 +33,7 @@ TEST(KingsRoom, AFirstVisitIsTheOrganisersSpeechAndGrantsNothing) {
     EXPECT_TRUE(f.showing(W::Panel2));
     // The town theme plays on in the room.
     p.then("tick Timer2");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
     EXPECT_EQ(p.state().TownMusicTick, 4);
 }
 

@@ -57,7 +57,7 @@ TEST(Store, EnteringGreetsAndOpensTheShelfInPlaceOfTheTownButtons) {
         EXPECT_TRUE(f.showing(w)) << def(w).name;
     }
     for (W w : {W::Label36, W::Label37, W::Label38, W::Label40}) EXPECT_FALSE(f.showing(w)) << def(w).name;
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
     // The greeting lines take clicks but nothing is pending.
     const std::string before = p.script->dump();
     p.then("click Label32\nclick Label33\nclick Panel5");

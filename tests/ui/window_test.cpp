@@ -107,7 +107,7 @@ TEST_F(Window, AHiddenWidgetCannotBeClicked) {
     window.sync();
     EXPECT_TRUE(window.widget(W::Label1)->isVisible());
     EXPECT_TRUE(game.form.showing(W::Label1));
-    EXPECT_TRUE(game.sound.state(Player::MediaPlayer1).playing);
+    EXPECT_TRUE(game.sound.state(Tune::Shots).playing);
     EXPECT_EQ(game.state.TitleTick, 5);
 }
 

@@ -3,8 +3,6 @@
 // the themes sit at about -20 dBFS RMS, the effects a few dB above them, and the sum never clips.
 // The figures come from `verminadia-audio-bench levels`; bench/audio/README.md has them.
 
-#include <string_view>
-
 namespace verminadia::audio {
 
 // FluidSynth's own default gain, 0.2, is made for a synthesiser mixed further down the line: it
@@ -18,9 +16,9 @@ inline constexpr float kClipGain = 0.9f;
 inline constexpr float kCeiling = 0.891f;
 inline constexpr double kThemeLevel = -20.0;  // dBFS RMS over a loop
 
-// A tune's own level in dB (never above 0), so that it plays at kThemeLevel with the others: the
-// tunes were written at levels up to 14 dB apart. Within a tune, its parts keep the balance they
-// were written with. 0 for a file it does not know, and for the title's shots, which play alone.
-double tuneLevel(std::string_view file);
+// Each tune has its own level in dB as well (never above 0), so that it plays at kThemeLevel with
+// the others: the tunes were written at levels up to 14 dB apart. Within a tune, its parts keep
+// the balance they were written with. The levels are in the sound table, music/sounds.tsv (the
+// game's players carry them as PlayerDef::levelDb); the title's shots, which play alone, stay at 0.
 
 }  // namespace verminadia::audio
