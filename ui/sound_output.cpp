@@ -8,11 +8,11 @@
 #include <system_error>
 #include <vector>
 
-#include "ui/audio/clip.h"
-#include "ui/audio/levels.h"
-#include "ui/audio/midi.h"
-#include "ui/audio/output_stream.h"
-#include "ui/audio/sound_files.h"
+#include "audio/clip.h"
+#include "audio/levels.h"
+#include "audio/midi.h"
+#include "audio/stream/output_stream.h"
+#include "audio/sound_files.h"
 
 #ifndef VERMINADIA_DATA_DIR
 #define VERMINADIA_DATA_DIR ""

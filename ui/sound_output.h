@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "core/sound.h"
-#include "ui/audio/mixer.h"
-#include "ui/audio/playback.h"
+#include "audio/mixer.h"
+#include "audio/stream/playback.h"
 
 namespace verminadia::ui {
 

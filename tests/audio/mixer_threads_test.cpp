@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "test_tunes.h"
-#include "ui/audio/clip.h"
-#include "ui/audio/mixer.h"
-#include "ui/audio/sound_files.h"
+#include "audio/clip.h"
+#include "audio/mixer.h"
+#include "audio/sound_files.h"
 
 namespace verminadia::audio {
 namespace {

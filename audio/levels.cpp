@@ -1,4 +1,4 @@
-#include "ui/audio/levels.h"
+#include "audio/levels.h"
 
 #include <array>
 #include <utility>

@@ -22,7 +22,7 @@
 #include <thread>
 #include <vector>
 
-#include "ui/audio/clip.h"
+#include "audio/clip.h"
 
 namespace verminadia::audio {
 

@@ -1,6 +1,6 @@
-#include "ui/audio/sequence.h"
+#include "audio/sequence.h"
 
-#include "ui/audio/clip.h"
+#include "audio/clip.h"
 
 namespace verminadia::audio {
 

@@ -1,9 +1,9 @@
-#include "ui/audio/playback.h"
+#include "audio/stream/playback.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "ui/audio/clip.h"
+#include "audio/clip.h"
 
 namespace verminadia::audio {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/audio/output.h"
+#include "audio/stream/output.h"
 
 namespace verminadia::audio {
 

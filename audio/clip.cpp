@@ -1,4 +1,4 @@
-#include "ui/audio/clip.h"
+#include "audio/clip.h"
 
 #include <algorithm>
 #include <array>

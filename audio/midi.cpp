@@ -1,4 +1,4 @@
-#include "ui/audio/midi.h"
+#include "audio/midi.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 
 #include <fluidsynth.h>
 
-#include "ui/audio/sequence.h"
+#include "audio/sequence.h"
 
 namespace verminadia::audio {
 

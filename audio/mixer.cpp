@@ -1,4 +1,4 @@
-#include "ui/audio/mixer.h"
+#include "audio/mixer.h"
 
 #include <algorithm>
 #include <chrono>
@@ -7,9 +7,9 @@
 
 #include <fluidsynth.h>
 
-#include "ui/audio/levels.h"
-#include "ui/audio/midi.h"
-#include "ui/audio/sequence.h"
+#include "audio/levels.h"
+#include "audio/midi.h"
+#include "audio/sequence.h"
 
 namespace verminadia::audio {
 

@@ -18,8 +18,8 @@
 #include <string>
 #include <thread>
 
-#include "ui/audio/mixer.h"
-#include "ui/audio/output.h"
+#include "audio/mixer.h"
+#include "audio/stream/output.h"
 
 namespace verminadia::audio {
 

@@ -1,12 +1,12 @@
-#include "ui/audio/output_stream.h"
+#include "audio/stream/output_stream.h"
 
 #include <fstream>
 #include <string_view>
 
 #include <fluidsynth.h>
 
-#include "ui/audio/clip.h"
-#include "ui/audio/midi.h"
+#include "audio/clip.h"
+#include "audio/midi.h"
 
 namespace verminadia::audio {
 

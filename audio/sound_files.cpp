@@ -1,4 +1,4 @@
-#include "ui/audio/sound_files.h"
+#include "audio/sound_files.h"
 
 #include <array>
 #include <cerrno>
