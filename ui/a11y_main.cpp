@@ -10,8 +10,8 @@
 #include <QApplication>
 #include <QMetaEnum>
 
-#include "tools/json.h"
-#include "tools/script.h"
+#include "script/json.h"
+#include "script/script.h"
 #include "ui/app_style.h"
 #include "ui/played_window.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "language/catalogues.h"
-#include "tools/script.h"
+#include "script/script.h"
 #include "ui/game_window.h"
 
 namespace verminadia::ui {

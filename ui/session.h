@@ -14,7 +14,7 @@
 #include <QTimer>
 
 #include "game/record.h"
-#include "tools/script.h"
+#include "script/script.h"
 
 namespace verminadia::ui {
 

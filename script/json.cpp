@@ -1,4 +1,4 @@
-#include "tools/json.h"
+#include "script/json.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "tools/script.h"
+#include "script/script.h"
 
 #include <charconv>
 #include <istream>
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/json.h"
+#include "script/json.h"
 
 namespace verminadia {
 
