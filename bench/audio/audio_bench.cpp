@@ -15,14 +15,14 @@
 #include <thread>
 #include <vector>
 
-#include "core/widgets.h"
 #include "audio/clip.h"
 #include "audio/levels.h"
 #include "audio/midi.h"
 #include "audio/mixer.h"
+#include "audio/sound_files.h"
 #include "audio/stream/output_stream.h"
 #include "audio/stream/playback.h"
-#include "audio/sound_files.h"
+#include "core/widgets.h"
 
 using namespace verminadia;
 using namespace verminadia::audio;

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "core/widgets.h"
 #include "audio/clip.h"
 #include "audio/midi.h"
 #include "audio/mixer.h"
 #include "audio/sound_files.h"
+#include "core/widgets.h"
 
 namespace verminadia::audio {
 namespace {

@@ -15,11 +15,11 @@
 #include <fluidsynth.h>
 #include <sndfile.h>
 
-#include "test_tunes.h"
 #include "audio/clip.h"
 #include "audio/levels.h"
 #include "audio/midi.h"
 #include "audio/sound_files.h"
+#include "test_tunes.h"
 
 namespace verminadia::audio {
 namespace {

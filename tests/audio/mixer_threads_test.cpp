@@ -14,10 +14,10 @@
 #include <thread>
 #include <vector>
 
-#include "test_tunes.h"
 #include "audio/clip.h"
 #include "audio/mixer.h"
 #include "audio/sound_files.h"
+#include "test_tunes.h"
 
 namespace verminadia::audio {
 namespace {

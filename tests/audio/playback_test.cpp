@@ -16,10 +16,10 @@
 #include <thread>
 #include <vector>
 
-#include "fake_server.h"
 #include "audio/clip.h"
 #include "audio/levels.h"
 #include "audio/mixer.h"
+#include "fake_server.h"
 
 namespace verminadia::audio {
 namespace {
