@@ -117,6 +117,18 @@ TEST(Session, AContinuedSessionGoesOnInTheSameRecordAndInThePlayersOwnFile) {
     EXPECT_EQ(said.str(), "");
 }
 
+TEST(Session, AnEmptyLastRecordIsContinuedAndThePlayersOwnFileStillGetsEveryEvent) {
+    MemoryRecord last, mine;
+    last.kept.emplace();
+    std::ostringstream said;
+    Resumed resumed = continueLastSession(last, said);
+    ASSERT_TRUE(resumed.fromRecord);
+    Recorded session(last, std::move(resumed), mine.write(false));
+    session.ticks(Timer::Timer1, 3);
+    EXPECT_NE(mine.kept->find("tick Timer1\n"), std::string::npos) << *mine.kept;
+    EXPECT_EQ(*mine.kept, *last.kept);
+}
+
 TEST(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
     MemoryRecord last;
     for (const char* bad :
