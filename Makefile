@@ -38,17 +38,17 @@ sanitize: deps
 tsan_options = TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp"
 tsan: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERMINADIA_TSAN=ON $(CONFIGURE)
-	cmake --build build-tsan -j$(JOBS) --target verminadia-audio-tests verminadia-ui-tests \
+	cmake --build build-tsan -j$(JOBS) --target verminadia-audio-tests verminadia-desktop-tests \
 		verminadia-system-sound-tests verminadia_sounds
 	$(tsan_options) build-tsan/tests/audio/verminadia-audio-tests
-	$(tsan_options) QT_QPA_PLATFORM=offscreen $(call test_home,build-tsan) build-tsan/tests/ui/verminadia-ui-tests
+	$(tsan_options) QT_QPA_PLATFORM=offscreen $(call test_home,build-tsan) build-tsan/tests/desktop/verminadia-desktop-tests
 	cd build-tsan && $(tsan_options) $(CURDIR)/tests/audio/with_sound_server.sh \
 		tests/audio/verminadia-system-sound-tests || [ $$? -eq 77 ]
 
 lint: build
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) \
-		'^$(CURDIR)/(core|town|arena|ending|game|language|tools|ui|tests|bench|art)/'
+		'^$(CURDIR)/(core|town|arena|ending|game|script|language|frontend|audio|desktop|tools|tests|bench|art)/'
 
 bench: build
 	bash bench/startup.sh $(BUILD)

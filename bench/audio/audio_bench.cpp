@@ -15,14 +15,14 @@
 #include <thread>
 #include <vector>
 
+#include "audio/clip.h"
+#include "audio/levels.h"
+#include "audio/midi.h"
+#include "audio/mixer.h"
+#include "audio/sound_files.h"
+#include "audio/stream/output_stream.h"
+#include "audio/stream/playback.h"
 #include "core/widgets.h"
-#include "ui/audio/clip.h"
-#include "ui/audio/levels.h"
-#include "ui/audio/midi.h"
-#include "ui/audio/mixer.h"
-#include "ui/audio/output_stream.h"
-#include "ui/audio/playback.h"
-#include "ui/audio/sound_files.h"
 
 using namespace verminadia;
 using namespace verminadia::audio;

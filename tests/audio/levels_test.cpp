@@ -3,7 +3,7 @@
 // heard, the effects a few dB above the music, and the loudest effect over the loudest passage
 // never beyond the ceiling. Run in the build folder, where the sound files are.
 
-#include "ui/audio/levels.h"
+#include "audio/levels.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "audio/clip.h"
+#include "audio/midi.h"
+#include "audio/mixer.h"
+#include "audio/sound_files.h"
 #include "core/widgets.h"
-#include "ui/audio/clip.h"
-#include "ui/audio/midi.h"
-#include "ui/audio/mixer.h"
-#include "ui/audio/sound_files.h"
 
 namespace verminadia::audio {
 namespace {

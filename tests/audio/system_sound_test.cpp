@@ -14,10 +14,10 @@
 #include <mutex>
 #include <thread>
 
+#include "desktop/sound_output.h"
 #include "fake_server.h"
-#include "ui/sound_output.h"
 
-namespace verminadia::ui {
+namespace verminadia::desktop {
 namespace {
 
 using namespace std::chrono_literals;
@@ -191,4 +191,4 @@ TEST(SystemSound, NeverStartedIsSilentAndClean) {
 }
 
 }  // namespace
-}  // namespace verminadia::ui
+}  // namespace verminadia::desktop

@@ -11,9 +11,9 @@ cd "$src"
 
 xgettext_options=(--from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NC_:1c,2 --add-comments=TRANSLATORS:
                   --add-location=file --no-wrap --package-name=verminadia "--msgid-bugs-address= ")
-shopt -s nullglob
+shopt -s nullglob globstar
 shown=(core/*.h core/*.cpp town/*.h town/*.cpp arena/*.h arena/*.cpp ending/*.h ending/*.cpp game/*.h game/*.cpp
-       ui/*.h ui/*.cpp)
+       frontend/**/*.h frontend/**/*.cpp desktop/**/*.h desktop/**/*.cpp)
 game=(core/*.h core/*.cpp town/*.h town/*.cpp arena/*.h arena/*.cpp ending/*.h ending/*.cpp game/*.h game/*.cpp)
 xgettext "${xgettext_options[@]}" --output="$work/code.pot" "${shown[@]}"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/script.h"
+#include "script/script.h"
 
 namespace verminadia::test {
 
