@@ -13,7 +13,8 @@ enum class Role { Button, StaticText, Grouping, Pane, Graphic, EditableText };
 
 Role roleOf(W w);
 
-// The widget's name as the reader says it, in the game's language.
+// The widget's name as the reader says it: captions in the game's language, the pictures in the
+// game's own words (picture_names.h).
 std::string accessibleName(W w, const Game& g);
 
 // The message panel as the reader reads it: its lines that hold something, one a line.

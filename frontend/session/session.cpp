@@ -27,7 +27,8 @@ bool replayQuietly(Script& script, std::istream& record, const std::string& name
         if (lastTime != nullptr && recordTime(line, seconds)) *lastTime = seconds;
         const std::string reason = script.step(line, ignored);
         if (!reason.empty()) {
-            error = name + ": line " + std::to_string(number) + ": " + reason;
+            error = name;
+            error.append(": line ").append(std::to_string(number)).append(": ").append(reason);
             return false;
         }
     }

@@ -35,7 +35,7 @@ struct Saved : ::testing::Test {
 
     // What was said: one line, starting with the program's name.
     std::string oneLine() {
-        const std::string s = said.str();
+        std::string s = said.str();
         said.str({});
         EXPECT_EQ(std::count(s.begin(), s.end(), '\n'), 1) << s;
         EXPECT_EQ(s.rfind("verminadia: ", 0), 0u) << s;
