@@ -154,7 +154,7 @@ bool matches(When when, int bouts, const WeightClass& c, int championWins) {
 void startBattleMusic(Game& g, int theme) {
     g.state.BattleMusicTick = 0;
     g.state.BattleTheme = theme;
-    g.form.enable(Timer::Timer3);
+    g.form.enable(Timer::BattleMusic);
     stopTownMusic(g);
 }
 
@@ -202,25 +202,25 @@ void setUpBout(Game& g, const WeightClass& c) {
 
 }  // namespace
 
-void Button6Click(Game& g) {
+void enterArena(Game& g) {
     g.form.hide(W::Button1, W::Panel4);
     g.form.show(W::Panel8);
 }
 
-void Button15Click(Game& g) {
+void leaveArena(Game& g) {
     g.form.hide(W::Panel8);
     g.form.show(W::Panel4, W::Button1);
 }
 
-void Button9Click(Game& g) { setUpBout(g, kAmateurClass); }
-void Button10Click(Game& g) { setUpBout(g, kLightClass); }
-void Button11Click(Game& g) { setUpBout(g, kFlyClass); }
-void Button12Click(Game& g) { setUpBout(g, kBantamClass); }
-void Button16Click(Game& g) { setUpBout(g, kFeatherClass); }
-void Button13Click(Game& g) { setUpBout(g, kMiddleClass); }
+void startAmateurBout(Game& g) { setUpBout(g, kAmateurClass); }
+void startLightBout(Game& g) { setUpBout(g, kLightClass); }
+void startFlyBout(Game& g) { setUpBout(g, kFlyClass); }
+void startBantamBout(Game& g) { setUpBout(g, kBantamClass); }
+void startFeatherBout(Game& g) { setUpBout(g, kFeatherClass); }
+void startMiddleBout(Game& g) { setUpBout(g, kMiddleClass); }
 
 // The heavy class draws nothing: it always sends the next challenger.
-void Button14Click(Game& g) {
+void startHeavyBout(Game& g) {
     GameState& s = g.state;
     if (s.TitleIndex < kHeavyOpensAt || s.ChallengerWins >= kChallengerCount) return;
     const Challenger* c = dueChallenger(s);
@@ -243,7 +243,7 @@ void Button14Click(Game& g) {
     writeOpening(g, N_("ヘビー級第{HeavyBouts}回戦"));
 }
 
-void Timer3Timer(Game& g) {
+void loopBattleTheme(Game& g) {
     GameState& s = g.state;
     ++s.BattleMusicTick;
     for (const BattleTheme& t : kBattleThemes) {

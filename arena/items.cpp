@@ -78,16 +78,16 @@ void useGood(Game& g, const Good& good) {
 }  // namespace
 
 // The counts are those of the moment the panel opens; which entries show is the shops' doing.
-void Label47Click(Game& g) {
+void openItems(Game& g) {
     for (const Good& good : kGoods) g.form.setCaption(good.entry, entryCaption(g, good));
     openInPlaceOfMessages(g, W::Panel10);
 }
 
-void Label52Click(Game& g) { backToCommands(g, W::Panel10); }
+void closeItems(Game& g) { backToCommands(g, W::Panel10); }
 
-void Label49Click(Game& g) { useGood(g, kGoods[0]); }
-void Label50Click(Game& g) { useGood(g, kGoods[1]); }
-void Label51Click(Game& g) { useGood(g, kGoods[2]); }
-void Label69Click(Game& g) { useGood(g, kGoods[3]); }
+void useItem1(Game& g) { useGood(g, kGoods[0]); }
+void useItem2(Game& g) { useGood(g, kGoods[1]); }
+void useItem3(Game& g) { useGood(g, kGoods[2]); }
+void useTear(Game& g) { useGood(g, kGoods[3]); }
 
 }  // namespace verminadia

@@ -89,7 +89,7 @@ void victory(Game& g) {
     g.sound.stopAndRewind(Player::MediaPlayer12);
     g.sound.play(Player::MediaPlayer2);
     g.sound.seekToStart(Player::MediaPlayer5);
-    g.form.disable(Timer::Timer3);
+    g.form.disable(Timer::BattleMusic);
     s.BattleMusicTick = 0;
     const int drawn = g.draw(2);
     s.LastAmount = s.EnemyPower * kPrizePerPower + drawn;
@@ -118,7 +118,7 @@ void defeat(Game& g) {
     g.sound.stopAndRewind(Player::MediaPlayer11);
     g.sound.stopAndRewind(Player::MediaPlayer12);
     g.sound.play(Player::MediaPlayer6);
-    g.form.disable(Timer::Timer3);
+    g.form.disable(Timer::BattleMusic);
     s.BattleMusicTick = 0;
     g.caption(W::Label33, N_("{HeroName}は負けてしまった。"));
     g.setText(&GameState::TitleName, g.text(&GameState::Title0Name));
@@ -169,7 +169,7 @@ void levelUpStep(Game& g) {
 
 void backToClassesStep(Game& g) {
     g.sound.stopAndRewind(Player::MediaPlayer4);
-    g.form.enable(Timer::Timer2);
+    g.form.enable(Timer::TownMusic);
     g.form.hide(W::Panel5);
     g.form.show(W::Panel8);
 }
@@ -177,7 +177,7 @@ void backToClassesStep(Game& g) {
 void defeatAftermathStep(Game& g) {
     GameState& s = g.state;
     g.sound.stopAndRewind(Player::MediaPlayer6);
-    g.form.enable(Timer::Timer2);
+    g.form.enable(Timer::TownMusic);
     hideOpponentPictures(g);
     s.Gold /= 2;
     showMoney(g);

@@ -99,16 +99,16 @@ void healUpToMax(GameState& s, int amount) {
 }
 
 // The entries are written afresh on every opening; which of them show is the level-ups' doing.
-void Label46Click(Game& g) {
+void openSkills(Game& g) {
     for (const Skill& k : kSkills) g.caption(k.entry, k.caption);
     openInPlaceOfMessages(g, W::Panel11);
 }
 
-void Label60Click(Game& g) { backToCommands(g, W::Panel11); }
+void closeSkills(Game& g) { backToCommands(g, W::Panel11); }
 
-void Label61Click(Game& g) { useSkill(g, kSkills[0]); }
-void Label62Click(Game& g) { useSkill(g, kSkills[1]); }
-void Label63Click(Game& g) { useSkill(g, kSkills[2]); }
-void Label64Click(Game& g) { useSkill(g, kSkills[3]); }
+void useSkill1(Game& g) { useSkill(g, kSkills[0]); }
+void useSkill2(Game& g) { useSkill(g, kSkills[1]); }
+void useSkill3(Game& g) { useSkill(g, kSkills[2]); }
+void useSkill4(Game& g) { useSkill(g, kSkills[3]); }
 
 }  // namespace verminadia

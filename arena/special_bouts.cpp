@@ -46,7 +46,7 @@ const Challenger* dueChallenger(const GameState& s) {
     return nullptr;
 }
 
-void Label65Click(Game& g) {
+void revealChampion(Game& g) {
     const int wins = g.state.ChampionWins;
     if (wins < 0 || wins >= static_cast<int>(kChampionPictures.size())) return;
     g.state.ChampionBout = wins + 1;
@@ -55,7 +55,7 @@ void Label65Click(Game& g) {
     g.form.show(W::Panel5, W::Panel9);
 }
 
-void Label66Click(Game& g) {
+void revealChallenger(Game& g) {
     g.form.show(W::Panel9);
     if (const Challenger* c = dueChallenger(g.state)) g.form.show(c->picture);
     g.form.hide(W::Label66);

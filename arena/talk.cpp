@@ -151,7 +151,7 @@ void buy(Game& g, const Offer& o) {
 
 }  // namespace
 
-void Label48Click(Game& g) {
+void talkToOpponent(Game& g) {
     GameState& s = g.state;
     g.form.setCaption(W::Label31, g.text(&GameState::EnemyName));
     s.TalkState = talk::kNothing;
@@ -168,11 +168,11 @@ void Label48Click(Game& g) {
     }
 }
 
-void Button17Click(Game& g) { buy(g, kWalther); }
-void Button18Click(Game& g) { buy(g, kLingerie); }
-void Button19Click(Game& g) { buy(g, kTear); }
+void buyWalther(Game& g) { buy(g, kWalther); }
+void buyLingerie(Game& g) { buy(g, kLingerie); }
+void buyTear(Game& g) { buy(g, kTear); }
 
-void Button20Click(Game& g) {
+void buyNothing(Game& g) {
     g.form.hide(W::Panel12);
     g.form.show(W::Panel9);
 }

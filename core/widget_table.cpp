@@ -222,11 +222,11 @@ const std::array<WidgetDef, kWidgetCount> kWidgets = {
 };
 
 const std::array<TimerDef, kTimerCount> kTimers = {
-    TimerDef{Timer::Timer1, "Timer1", 1500, true},
-    TimerDef{Timer::Timer2, "Timer2", 1000, false},
-    TimerDef{Timer::Timer3, "Timer3", 1000, false},
-    TimerDef{Timer::Timer4, "Timer4", 500, false},
-    TimerDef{Timer::Timer5, "Timer5", 1000, false},
+    TimerDef{Timer::Opening, "Timer1", 1500, true},
+    TimerDef{Timer::TownMusic, "Timer2", 1000, false},
+    TimerDef{Timer::BattleMusic, "Timer3", 1000, false},
+    TimerDef{Timer::CasinoLights, "Timer4", 500, false},
+    TimerDef{Timer::Ending, "Timer5", 1000, false},
 };
 
 const std::array<PlayerDef, kPlayerCount> kPlayers = {

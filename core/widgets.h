@@ -87,7 +87,9 @@ struct WidgetDef {
 extern const std::array<WidgetDef, kWidgetCount> kWidgets;
 inline const WidgetDef& def(W w) { return kWidgets[index(w)]; }
 
-enum class Timer : std::uint8_t { Timer1, Timer2, Timer3, Timer4, Timer5 };
+// The five timers, by what they keep time for; the designed names (Timer1 to Timer5) are data in
+// the table.
+enum class Timer : std::uint8_t { Opening, TownMusic, BattleMusic, CasinoLights, Ending };
 inline constexpr std::size_t kTimerCount = 5;
 struct TimerDef {
     Timer id;

@@ -1,5 +1,5 @@
 // The ending: what became of the four heroes, each beside a portrait, then the credits under
-// their own theme, and the window closes by itself. One step per tick of Timer5, no input.
+// their own theme, and the window closes by itself. One step per tick of its timer, no input.
 
 #include "ending/ending.h"
 
@@ -84,13 +84,13 @@ void startEnding(Game& g) {
     g.form.hide(W::Image3, W::Panel5, W::Panel2);
     // Unlike stopTownMusic, nothing is rewound: the town theme is silenced for good, never
     // to be looped again, so it is only stopped where it stands.
-    g.form.disable(Timer::Timer2);
+    g.form.disable(Timer::TownMusic);
     for (const Hero& h : kHeroes) g.sound.stop(h.theme);
-    g.form.enable(Timer::Timer5);
+    g.form.enable(Timer::Ending);
     g.form.show(W::Label2);
 }
 
-void Timer5Timer(Game& g) {
+void advanceEnding(Game& g) {
     const int tick = ++g.state.EndingTick;
     if (tick == kEndingThemeStarts) g.sound.play(Player::MediaPlayer13);
     for (const StoryLine& line : kStory) {

@@ -44,7 +44,7 @@ constexpr std::array<Greeting, kHeroCount> kGreetings = {
 
 }  // namespace
 
-void Button5Click(Game& g) {
+void openInn(Game& g) {
     GameState& s = g.state;
     g.form.hide(W::Panel4);
     g.form.show(W::Panel7);
@@ -59,7 +59,7 @@ void Button5Click(Game& g) {
     }
 }
 
-void Button7Click(Game& g) {
+void stayTheNight(Game& g) {
     GameState& s = g.state;
     s.TalkState = talk::kNothing;
     const int night = price(s);
@@ -83,9 +83,9 @@ void Button7Click(Game& g) {
 
 // After a stay the town theme starts again from its beginning on the timer's first tick;
 // without one it was never interrupted.
-void Button8Click(Game& g) {
+void leaveInn(Game& g) {
     g.sound.stopAndRewind(Player::MediaPlayer4);
-    g.form.enable(Timer::Timer2);
+    g.form.enable(Timer::TownMusic);
     g.form.show(W::Button1);
     g.form.hide(W::Panel5, W::Panel7, W::Image5);
     g.form.show(W::Panel4);

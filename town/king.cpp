@@ -37,7 +37,7 @@ constexpr Speech kFinalSpeech{N_("　「よくぞ闘技会で優勝した。お�
 
 }  // namespace
 
-void Button3Click(Game& g) {
+void visitKing(Game& g) {
     GameState& s = g.state;
     g.form.hide(W::Panel4);
     s.TalkState = talk::kCloseKingsRoom;

@@ -119,7 +119,7 @@ void buyCounted(Game& g, W label) { buy(g, find(kCounted, label)); }
 
 }  // namespace
 
-void Button4Click(Game& g) {
+void openStore(Game& g) {
     // Every caption, offered or not, so the second stage is ready whenever it comes.
     for (const Equipment& e : kEquipment) g.caption(e.label, e.line);
     for (const Counted& c : kCounted) g.caption(c.label, c.line);
@@ -139,18 +139,18 @@ void prepareSellerReplies(Game& g) {
     g.setText(&GameState::PendingLine3, Text(kShortOfMoney));
 }
 
-void Label34Click(Game& g) { buyEquipment(g, W::Label34); }
-void Label35Click(Game& g) { buyEquipment(g, W::Label35); }
-void Label36Click(Game& g) { buyEquipment(g, W::Label36); }
-void Label37Click(Game& g) { buyEquipment(g, W::Label37); }
-void Label38Click(Game& g) { buyEquipment(g, W::Label38); }
-void Label39Click(Game& g) { buyEquipment(g, W::Label39); }
-void Label40Click(Game& g) { buyEquipment(g, W::Label40); }
-void Label67Click(Game& g) { buyEquipment(g, W::Label67); }
-void Label41Click(Game& g) { buyCounted(g, W::Label41); }
-void Label42Click(Game& g) { buyCounted(g, W::Label42); }
+void buyWeapon1(Game& g) { buyEquipment(g, W::Label34); }
+void buyWeapon2(Game& g) { buyEquipment(g, W::Label35); }
+void buyWeapon3(Game& g) { buyEquipment(g, W::Label36); }
+void buyWeapon4(Game& g) { buyEquipment(g, W::Label37); }
+void buyWeapon5(Game& g) { buyEquipment(g, W::Label38); }
+void buyArmor1(Game& g) { buyEquipment(g, W::Label39); }
+void buyArmor2(Game& g) { buyEquipment(g, W::Label40); }
+void buyArmor3(Game& g) { buyEquipment(g, W::Label67); }
+void buyItem2(Game& g) { buyCounted(g, W::Label41); }
+void buyItem3(Game& g) { buyCounted(g, W::Label42); }
 
-void Label43Click(Game& g) {
+void leaveStore(Game& g) {
     g.form.show(W::Button1);
     g.form.hide(W::Panel5, W::Panel6, W::Image4);
     g.form.show(W::Panel4);

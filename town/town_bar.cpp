@@ -11,7 +11,7 @@
 namespace verminadia {
 
 // The status screen covers the whole town bar; its captions are written afresh each time.
-void Button1Click(Game& g) {
+void openStatus(Game& g) {
     const GameState& s = g.state;
     g.form.hide(W::Panel2);
     g.form.show(W::Panel3);
@@ -41,14 +41,14 @@ void Button1Click(Game& g) {
     g.caption(W::Label59, N_("{Skill4Name}(MP15)"));
 }
 
-void Button2Click(Game& g) {
+void closeStatus(Game& g) {
     g.form.hide(W::Panel3);
     g.form.show(W::Panel2, W::Button1, W::Panel4);
 }
 
 // One tick of the loop: the theme plays at count 1 and is cut and rewound at the loop length,
 // so that the next tick plays it again from the start.
-void Timer2Timer(Game& g) {
+void loopTownTheme(Game& g) {
     const Hero* hero = chosenHero(g.state);
     if (hero == nullptr) return;
     GameState& s = g.state;
@@ -61,7 +61,7 @@ void Timer2Timer(Game& g) {
 }
 
 void stopTownMusic(Game& g) {
-    g.form.disable(Timer::Timer2);
+    g.form.disable(Timer::TownMusic);
     g.state.TownMusicTick = 0;
     for (const Hero& h : kHeroes) g.sound.stopAndRewind(h.theme);
 }

@@ -47,7 +47,7 @@ TEST(Arena, AClassOpensAtItsTitleAndIgnoresItsButtonBefore) {
 
         p.then("set TitleIndex " + std::to_string(c.opensAt) + "\ndraw 0\nclick " + c.button);
         EXPECT_FALSE(p.form().showing(W::Panel8));
-        EXPECT_TRUE(p.form().enabled(Timer::Timer3));
+        EXPECT_TRUE(p.form().enabled(Timer::BattleMusic));
     }
 }
 
@@ -65,11 +65,11 @@ TEST(Arena, ABoutSilencesTheTownThemeAndStartsTheClassThemeOneTickLater) {
     auto p = inArena(0, "tick Timer2 3\n");
     ASSERT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
     p.then(bout("Button9", 0));
-    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().TownMusicTick, 0);
     EXPECT_FALSE(p.sound().state(Player::MediaPlayer3).playing);
     EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).atStart);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer3));
+    EXPECT_TRUE(p.form().enabled(Timer::BattleMusic));
     EXPECT_FALSE(p.sound().state(Player::MediaPlayer10).playing);
     p.then("tick Timer3");
     EXPECT_TRUE(p.sound().state(Player::MediaPlayer10).playing);

@@ -38,7 +38,7 @@ TEST(Victory, ThePrizeIsSevenTimesThePowerPlusADrawOfTwo) {
         EXPECT_EQ(f.caption(W::Label12), "所持金　" + std::to_string(50 + c.prize));
         EXPECT_EQ(p.state().Exp, 2);
         EXPECT_EQ(p.state().TalkState, 10);
-        EXPECT_FALSE(f.enabled(Timer::Timer3));
+        EXPECT_FALSE(f.enabled(Timer::BattleMusic));
         EXPECT_EQ(p.state().BattleMusicTick, 0);
         EXPECT_FALSE(p.sound().state(Player::MediaPlayer10).playing);
         EXPECT_TRUE(p.sound().state(Player::MediaPlayer10).atStart);
@@ -66,7 +66,7 @@ TEST(Victory, AWonFightTakesThreeClicksWhenNoLevelIsDue) {
     p.then(kClick);
     EXPECT_FALSE(f.showing(W::Panel5));
     EXPECT_TRUE(f.showing(W::Panel8));
-    EXPECT_TRUE(f.enabled(Timer::Timer2));
+    EXPECT_TRUE(f.enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().Level, 1);
     p.then("tick Timer2");
     EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing) << "the town theme comes back";
@@ -180,7 +180,7 @@ TEST(Defeat, TheDefeatTakesTheTitleAndStopsTheFightsMusic) {
     EXPECT_TRUE(p.sound().state(Player::MediaPlayer6).playing);
     EXPECT_FALSE(p.sound().state(Player::MediaPlayer10).playing);
     EXPECT_TRUE(p.sound().state(Player::MediaPlayer10).atStart);
-    EXPECT_FALSE(f.enabled(Timer::Timer3));
+    EXPECT_FALSE(f.enabled(Timer::BattleMusic));
     EXPECT_EQ(p.state().BattleMusicTick, 0);
     EXPECT_EQ(opponentPicturesShowing(f).size(), 1u);
     expectCleanRun(p);
@@ -203,7 +203,7 @@ TEST(Defeat, TheClickAfterADefeatHalvesTheMoneyAndRestoresHpButNotMp) {
         EXPECT_FALSE(f.showing(W::Panel8));
         EXPECT_TRUE(opponentPicturesShowing(f).empty());
         EXPECT_FALSE(p.sound().state(Player::MediaPlayer6).playing);
-        EXPECT_TRUE(f.enabled(Timer::Timer2));
+        EXPECT_TRUE(f.enabled(Timer::TownMusic));
         EXPECT_EQ(f.caption(W::Label13), "負け犬") << "until the king gives the title back";
         expectCleanRun(p);
     }

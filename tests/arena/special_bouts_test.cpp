@@ -33,7 +33,7 @@ TEST(ChampionBout, TheCaptionClickRevealsTheChampionAndOpensTheFight) {
         SCOPED_TRACE(c.button);
         auto p = inArena(0, std::string("set TitleIndex 5\n") + c.setup);
         p.then(bout(c.button, c.button == std::string("Button9") ? 5 : 4) + "tick Timer3\n");
-        EXPECT_TRUE(p.form().enabled(Timer::Timer3)) << "the theme starts behind the caption";
+        EXPECT_TRUE(p.form().enabled(Timer::BattleMusic)) << "the theme starts behind the caption";
         const int hp = p.state().EnemyHp;
         p.then("click Label65");
         const Form& f = p.form();

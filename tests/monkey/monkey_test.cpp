@@ -81,8 +81,8 @@ TEST(Monkey, RandomClicksAndTicksNeverBreakTheRules) {
         }
         bouts += g.state.AmateurBouts + g.state.LightBouts + g.state.FlyBouts;
         levels += g.state.Level - 1;
-        EXPECT_TRUE(!g.form.open() || g.form.enabled(Timer::Timer1) || g.form.enabled(Timer::Timer2) ||
-                    g.form.enabled(Timer::Timer3) || g.form.enabled(Timer::Timer5) ||
+        EXPECT_TRUE(!g.form.open() || g.form.enabled(Timer::Opening) || g.form.enabled(Timer::TownMusic) ||
+                    g.form.enabled(Timer::BattleMusic) || g.form.enabled(Timer::Ending) ||
                     [&] {
                         for (const WidgetDef& d : kWidgets) {
                             if (clickable(d.id) && g.form.showing(d.id)) return true;

@@ -107,7 +107,7 @@ TEST(Inn, AStayPlaysTheInnTuneAndLeavingRestartsTheThemeFromItsBeginning) {
     auto p = inTown(0);
     p.then("tick Timer2 30\nclick Button5\nclick Button7");
     const Sound& sound = p.sound();
-    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().TownMusicTick, 0);
     for (Player theme : {Player::MediaPlayer3, Player::MediaPlayer7, Player::MediaPlayer8, Player::MediaPlayer9}) {
         EXPECT_FALSE(sound.state(theme).playing) << def(theme).name;
@@ -120,7 +120,7 @@ TEST(Inn, AStayPlaysTheInnTuneAndLeavingRestartsTheThemeFromItsBeginning) {
     p.then("click Button8");
     EXPECT_FALSE(sound.state(Player::MediaPlayer4).playing);
     EXPECT_TRUE(sound.state(Player::MediaPlayer4).atStart);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer2));
+    EXPECT_TRUE(p.form().enabled(Timer::TownMusic));
     EXPECT_TRUE(p.form().showing(W::Panel4));
     EXPECT_TRUE(p.form().showing(W::Button1));
     EXPECT_FALSE(p.form().showing(W::Panel7));
