@@ -13,6 +13,9 @@ Text moneyCaption(int gold) { return Text(N_("所持金　{Gold}")).with("Gold",
 Text countedCaption(Text name, int count) {
     return Text(N_("{name}({count})")).with("name", std::move(name)).with("count", count);
 }
+Text skillCaption(Text name, int cost) {
+    return Text(N_("{skill}(MP{cost})")).with("skill", std::move(name)).with("cost", cost);
+}
 
 std::string levelText(int level) { return levelCaption(level).render(untranslated()); }
 std::string hpText(int hp, int maxHp) { return hpCaption(hp, maxHp).render(untranslated()); }

@@ -64,19 +64,22 @@ enum class Bevel : std::uint8_t { None, Lowered, Lowered2 };
 struct Font {
     int px;  // character height in pixels at 96 dpi
     Rgb color;
-    bool bold;
+    bool bold = false;
 };
-inline constexpr Font kWindowFont{12, kWindowText, false};
+inline constexpr Font kWindowFont{.px = 12, .color = kWindowText};
 
+// One widget as designed. What a row of the table leaves out is the default below: no caption,
+// the window's font, hidden. Panels lie on the window and are all hidden until a screen shows
+// them; so are the pictures.
 struct WidgetDef {
     W id;
     std::string_view name;
     Kind kind;
     W parent;  // W::Form1 for the window
     int left, top, width, height;
-    std::string_view caption;
-    Font font;
-    bool visible;
+    std::string_view caption = {};
+    Font font = kWindowFont;
+    bool visible = false;
     Rgb color = kButtonFace;  // panels
     Bevel bevel = Bevel::None;
     bool stretch = false;  // pictures

@@ -15,18 +15,18 @@ namespace {
 // A line of the story on Label2, with the portrait that leaves (W::Form1: none) and the one that comes.
 struct StoryLine {
     int tick;
-    W portraitOff, portraitOn;
+    W portraitOff = W::Form1, portraitOn = W::Form1;
     std::string_view text;
 };
 
 // clang-format off
 constexpr StoryLine kStory[] = {
-    {1, W::Form1, W::Form1, N_(" 　　長い戦いは終わった。")},
-    {3, W::Form1, W::Form1, N_("　　栄光のドラゴンマスター")},
-    {5, W::Form1, W::Image53, N_("サスライの剣士は旅に出た。")},
-    {13, W::Image53, W::Image54, N_("ミゼル先生は森に帰って行った。")},
-    {21, W::Image54, W::Image55, N_("嘆きの老人はお星様になった。")},
-    {29, W::Image55, W::Image56, N_("トルバさんは．．．．．．．．")},
+    {.tick = 1, .text = N_(" 　　長い戦いは終わった。")},
+    {.tick = 3, .text = N_("　　栄光のドラゴンマスター")},
+    {.tick = 5, .portraitOn = W::Image53, .text = N_("サスライの剣士は旅に出た。")},
+    {.tick = 13, .portraitOff = W::Image53, .portraitOn = W::Image54, .text = N_("ミゼル先生は森に帰って行った。")},
+    {.tick = 21, .portraitOff = W::Image54, .portraitOn = W::Image55, .text = N_("嘆きの老人はお星様になった。")},
+    {.tick = 29, .portraitOff = W::Image55, .portraitOn = W::Image56, .text = N_("トルバさんは．．．．．．．．")},
 };
 
 // Two names come back later in the credits, spaced the same each time.

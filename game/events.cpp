@@ -88,9 +88,9 @@ constexpr Binding<W> kClicks[] = {
     {W::Label69, useTear},             // ドラゴンの涙 and its count
     {W::Label52, closeItems},          // キャンセル
     // The travelling merchant.
-    {W::Button17, buyWalther},         // ワルサーP38（5000円）を買う
-    {W::Button18, buyLingerie},        // セクシーランジェリー（5000円）を買う
-    {W::Button19, buyTear},            // ドラゴンの涙（150円）を買う
+    {W::Button17, buyWalther},         // ワルサーP38（…円）を買う
+    {W::Button18, buyLingerie},        // セクシーランジェリー（…円）を買う
+    {W::Button19, buyTear},            // ドラゴンの涙（…円）を買う
     {W::Button20, buyNothing},         // 買わない
     // The message panel: a click on any of its lines is a click on the panel.
     {W::Panel5, continueMessages},

@@ -30,11 +30,13 @@ struct Outcome {
     std::string_view result, words;
     bool heroWins;
 };
+// clang-format off
 constexpr std::array kOutcomes = {
-    Outcome{kYouLose, N_("　「アイコの場合は俺の勝ちだ。悪いな、金はもらうぜ。」"), false},
-    Outcome{kYouWin, N_("　「俺の負けだ。金は持って行け。」"), true},
-    Outcome{kYouLose, N_("　「俺の勝ちだ。金はもらうぞ。またいつでも勝負しに来な。」"), false},
+    Outcome{.result = kYouLose, .words = N_("　「アイコの場合は俺の勝ちだ。悪いな、金はもらうぜ。」"), .heroWins = false},
+    Outcome{.result = kYouWin, .words = N_("　「俺の負けだ。金は持って行け。」"), .heroWins = true},
+    Outcome{.result = kYouLose, .words = N_("　「俺の勝ちだ。金はもらうぞ。またいつでも勝負しに来な。」"), .heroWins = false},
 };
+// clang-format on
 
 enum Hand { Rock, Scissors, Paper };
 constexpr std::array<std::string_view, 3> kHandNames = {N_("グー"), N_("チョキ"), N_("パー")};

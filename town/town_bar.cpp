@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/career.h"
 #include "core/game.h"
 #include "core/town_bar_texts.h"
 #include "town/handlers.h"
@@ -35,10 +36,10 @@ void openStatus(Game& g) {
     g.form.setCaption(W::Label54, countedCaption(g.text(&GameState::Item2Name), s.Item2Count));
     g.form.setCaption(W::Label55, countedCaption(g.text(&GameState::Item3Name), s.Item3Count));
     g.form.setCaption(W::Label68, countedCaption(g.text(&GameState::TearName), s.TearCount));
-    g.caption(W::Label56, N_("{Skill1Name}(MP3)"));
-    g.caption(W::Label57, N_("{Skill2Name}(MP4)"));
-    g.caption(W::Label58, N_("{Skill3Name}(MP7)"));
-    g.caption(W::Label59, N_("{Skill4Name}(MP15)"));
+    g.form.setCaption(W::Label56, skillCaption(g.text(&GameState::Skill1Name), kSkillCosts[0]));
+    g.form.setCaption(W::Label57, skillCaption(g.text(&GameState::Skill2Name), kSkillCosts[1]));
+    g.form.setCaption(W::Label58, skillCaption(g.text(&GameState::Skill3Name), kSkillCosts[2]));
+    g.form.setCaption(W::Label59, skillCaption(g.text(&GameState::Skill4Name), kSkillCosts[3]));
 }
 
 void closeStatus(Game& g) {
