@@ -10,7 +10,7 @@
 #include "arena/skills.h"
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 
 namespace verminadia {
 

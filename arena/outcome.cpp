@@ -9,7 +9,7 @@
 
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "town/store.h"
 
 namespace verminadia {

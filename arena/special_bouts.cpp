@@ -7,7 +7,7 @@
 
 #include "arena/handlers.h"
 #include "core/game.h"
-#include "core/text.h"
+#include "core/text/text.h"
 
 namespace verminadia {
 

@@ -2,7 +2,7 @@
 // the town bar. The panel is never shown again.
 
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "town/handlers.h"
 #include "town/heroes.h"
 

@@ -4,7 +4,7 @@
 #include "town/heroes.h"
 
 #include "core/game_state.h"
-#include "core/text.h"
+#include "core/text/text.h"
 
 namespace verminadia {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 
 namespace verminadia {
 

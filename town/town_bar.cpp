@@ -1,10 +1,11 @@
 // The town bar's status screen, and the town theme that loops while the hero is in town.
 
+#include "core/text/town_bar.h"
+
 #include <string>
 
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
 #include "town/handlers.h"
 #include "town/heroes.h"
 #include "town/town_music.h"

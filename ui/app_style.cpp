@@ -9,7 +9,7 @@
 #include <QStyleOption>
 #include <QWidget>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "ui/stage.h"
 #include "ui/widget_views.h"
 

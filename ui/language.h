@@ -9,7 +9,7 @@
 
 #include <QString>
 
-#include "core/text.h"
+#include "core/text/text.h"
 #include "language/catalogues.h"
 #include "ui/qtext.h"
 

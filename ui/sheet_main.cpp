@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "ui/game_window.h"
 #include "ui/widget_views.h"
 

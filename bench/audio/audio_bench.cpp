@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "ui/audio/clip.h"
 #include "ui/audio/levels.h"
 #include "ui/audio/midi.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "in_arena.h"
 
 namespace verminadia {

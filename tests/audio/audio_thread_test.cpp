@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "blocking_calls.h"
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "fake_server.h"
 #include "test_tunes.h"
 #include "ui/audio/clip.h"

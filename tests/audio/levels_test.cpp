@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "ui/audio/clip.h"
 #include "ui/audio/midi.h"
 #include "ui/audio/mixer.h"

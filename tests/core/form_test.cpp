@@ -1,6 +1,6 @@
 // The window model: the widget table's shape and the operations the handlers use.
 
-#include "core/form.h"
+#include "core/widgets/form.h"
 
 #include <gtest/gtest.h>
 

@@ -24,8 +24,8 @@
 
 #include "arena/handlers.h"
 #include "arena/outcome.h"
+#include "core/text/town_bar.h"
 #include "core/title.h"
-#include "core/town_bar_texts.h"
 #include "ending/ending.h"
 #include "game/events.h"
 #include "language/catalogues.h"

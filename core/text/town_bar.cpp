@@ -1,4 +1,4 @@
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 
 #include <utility>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/text.h"
+#include "core/text/text.h"
 
 namespace verminadia {
 

@@ -1,7 +1,8 @@
+#include "core/widgets/table.h"
+
 #include <algorithm>
 
-#include "core/text.h"
-#include "core/widgets.h"
+#include "core/text/text.h"
 
 namespace verminadia {
 
