@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "in_arena.h"
+#include "core/career.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -112,7 +113,7 @@ TEST(Arena, TheOpeningLinesCountTheBoutsOfTheClass) {
     EXPECT_EQ(f.caption(W::Label32), "対戦相手は浮遊顔です！！");
     EXPECT_EQ(f.caption(W::Label33), "戦闘開始！！！");
     EXPECT_EQ(q.state().Roll, 3);
-    EXPECT_EQ(q.state().TalkState, 0);
+    EXPECT_EQ(q.state().TalkState, talk::kNothing);
     EXPECT_EQ(q.state().ChallengerBout, 10);
     EXPECT_EQ(q.state().ChampionBout, 0);
     EXPECT_TRUE(f.showing(W::Panel5));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/career.h"
 #include "support/play.h"
 
 namespace verminadia {
@@ -40,7 +41,7 @@ TEST(Ending, TheStartClickClearsTheScreenAndSilencesTheTownForGood) {
     EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     for (Player theme : kTownThemes) EXPECT_FALSE(p.sound().state(theme).playing);
     EXPECT_TRUE(p.form().enabled(Timer::Ending));
-    EXPECT_EQ(p.state().TalkState, 50);
+    EXPECT_EQ(p.state().TalkState, talk::kEnding);
     // Until the first tick Label2 still tells the prologue's last line.
     EXPECT_TRUE(p.form().showing(W::Label2));
     EXPECT_EQ(p.form().caption(W::Label2), "ドラゴン城で闘技大会が行われた。");

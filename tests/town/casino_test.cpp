@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "core/career.h"
 #include "game/events.h"
 #include "in_town.h"
 #include "town/handlers.h"
@@ -45,7 +46,7 @@ TEST(Casino, EnteringOpensThePanelBesideTheHeroSummaryAndTheOwnerGreets) {
     auto p = withCasino(1);
     p.then("set TalkState 1\nclick Button25");
     const Form& f = p.form();
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     for (W shown :
          {W::Panel13, W::Image52, W::Panel5, W::Panel2, W::Edit5, W::Button21, W::Button22, W::Button23, W::Button24}) {
         EXPECT_TRUE(f.showing(shown)) << def(shown).name;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/career.h"
 #include "in_town.h"
 
 namespace verminadia {
@@ -49,7 +50,7 @@ TEST(Inn, EnteringOpensTheInnInPlaceOfTheTownButtons) {
     auto p = inTown(0);
     p.then("set TalkState 1\nclick Button5");
     const Form& f = p.form();
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     EXPECT_TRUE(f.showing(W::Panel7));
     EXPECT_TRUE(f.showing(W::Image5));
     EXPECT_TRUE(f.showing(W::Panel5));
