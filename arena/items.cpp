@@ -40,10 +40,14 @@ struct Good {
 
 // clang-format off
 constexpr std::array kGoods = {
-    Good{.entry = W::Label49, .statusLine = W::Label53, .name = &GameState::Item1Name, .effect = littleHeal, .refresh = showHp, .result = N_("{HeroName}のHPが少しだけ回復した。")},
-    Good{.entry = W::Label50, .statusLine = W::Label54, .name = &GameState::Item2Name, .count = &GameState::Item2Count, .shelf = W::Label41, .effect = heal20, .refresh = showHp, .result = N_("{HeroName}のHPが20ポイント回復した。")},
-    Good{.entry = W::Label51, .statusLine = W::Label55, .name = &GameState::Item3Name, .count = &GameState::Item3Count, .shelf = W::Label42, .effect = fullHeal, .refresh = showHp, .result = N_("{HeroName}のHPが完全回復した。")},
-    Good{.entry = W::Label69, .statusLine = W::Label68, .name = &GameState::TearName, .count = &GameState::TearCount, .merchant = W::Button19, .effect = fullMp, .refresh = showMp, .result = N_("{HeroName}のMPが完全回復した。")},
+    Good{.entry = W::Label49, .statusLine = W::Label53, .name = &GameState::Item1Name,
+         .effect = littleHeal, .refresh = showHp, .result = N_("{HeroName}のHPが少しだけ回復した。")},
+    Good{.entry = W::Label50, .statusLine = W::Label54, .name = &GameState::Item2Name, .count = &GameState::Item2Count, .shelf = W::Label41,
+         .effect = heal20, .refresh = showHp, .result = N_("{HeroName}のHPが20ポイント回復した。")},
+    Good{.entry = W::Label51, .statusLine = W::Label55, .name = &GameState::Item3Name, .count = &GameState::Item3Count, .shelf = W::Label42,
+         .effect = fullHeal, .refresh = showHp, .result = N_("{HeroName}のHPが完全回復した。")},
+    Good{.entry = W::Label69, .statusLine = W::Label68, .name = &GameState::TearName, .count = &GameState::TearCount, .merchant = W::Button19,
+         .effect = fullMp, .refresh = showMp, .result = N_("{HeroName}のMPが完全回復した。")},
 };
 // clang-format on
 

@@ -36,10 +36,14 @@ struct Skill {
 using P = Player;
 // clang-format off
 constexpr std::array kSkills = {
-    Skill{.entry = W::Label61, .name = &GameState::Skill1Name, .cost = kSkillCosts[0], .effect = Effect::Damage, .base = 20, .draw = 4, .sounds = {P::MediaPlayer22, P::MediaPlayer19, P::MediaPlayer20, P::MediaPlayer21}},
-    Skill{.entry = W::Label62, .name = &GameState::Skill2Name, .cost = kSkillCosts[1], .effect = Effect::Heal, .base = 30, .draw = 4, .sounds = {P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16}},
-    Skill{.entry = W::Label63, .name = &GameState::Skill3Name, .cost = kSkillCosts[2], .effect = Effect::Damage, .base = 25, .draw = 15, .whiteWindow = true, .sounds = {P::MediaPlayer18, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
-    Skill{.entry = W::Label64, .name = &GameState::Skill4Name, .cost = kSkillCosts[3], .effect = Effect::Damage, .base = 45, .draw = 50, .sounds = {P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
+    Skill{.entry = W::Label61, .name = &GameState::Skill1Name, .cost = kSkillCosts[0], .effect = Effect::Damage, .base = 20, .draw = 4,
+          .sounds = {P::MediaPlayer22, P::MediaPlayer19, P::MediaPlayer20, P::MediaPlayer21}},
+    Skill{.entry = W::Label62, .name = &GameState::Skill2Name, .cost = kSkillCosts[1], .effect = Effect::Heal, .base = 30, .draw = 4,
+          .sounds = {P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16}},
+    Skill{.entry = W::Label63, .name = &GameState::Skill3Name, .cost = kSkillCosts[2], .effect = Effect::Damage, .base = 25, .draw = 15, .whiteWindow = true,
+          .sounds = {P::MediaPlayer18, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
+    Skill{.entry = W::Label64, .name = &GameState::Skill4Name, .cost = kSkillCosts[3], .effect = Effect::Damage, .base = 45, .draw = 50,
+          .sounds = {P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
 };
 // clang-format on
 

@@ -75,6 +75,12 @@ const Good& find(const std::array<Good, N>& goods, W label) {
     return goods.front();  // unreachable: every handler names a label of the table
 }
 
+// A good's line on the shelf: its name and its price.
+template <typename Good>
+void putOnShelf(Game& g, const Good& good) {
+    g.form.setCaption(good.label, g.text(good.line).with("price", good.price));
+}
+
 // A refusal tells it and changes nothing else.
 bool refused(Game& g, int price) {
     if (g.state.Gold >= price) return false;
@@ -122,8 +128,8 @@ void buyCounted(Game& g, W label) { buy(g, find(kCounted, label)); }
 
 void openStore(Game& g) {
     // Every caption, offered or not, so the second stage is ready whenever it comes.
-    for (const Equipment& e : kEquipment) g.form.setCaption(e.label, g.text(e.line).with("price", e.price));
-    for (const Counted& c : kCounted) g.form.setCaption(c.label, g.text(c.line).with("price", c.price));
+    for (const Equipment& e : kEquipment) putOnShelf(g, e);
+    for (const Counted& c : kCounted) putOnShelf(g, c);
     g.form.hide(W::Panel4);
     g.form.show(W::Panel6);
     g.state.TalkState = talk::kNothing;

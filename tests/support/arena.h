@@ -69,10 +69,10 @@ inline void collectTheVictory(test::Played& p, PlayLines play = playLines) {
     ASSERT_TRUE(p.form().showing(W::Panel8));
 }
 
-// Fights the bout on screen with plain attacks to the end and clicks back to the class choice;
-// the hero must be strong enough to come through it.
+// Fights the bout on screen with plain attacks to the end (a skill may have ended it already) and
+// clicks back to the class choice; the hero must be strong enough to come through it.
 inline void winTheBout(test::Played& p, PlayLines play = playLines) {
-    for (int turn = 0; turn < 40; ++turn) {
+    for (int turn = 0; turn < 40 && p.state().TalkState != talk::kExperience; ++turn) {
         play(p, attack(2) + next(1));
         if (p.state().TalkState == talk::kExperience) break;
         ASSERT_EQ(p.state().TalkState, talk::kNothing) << p.state().EnemyName << ": the hero must survive";
