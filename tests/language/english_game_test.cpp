@@ -10,7 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "core/career.h"
 #include "language/catalogues.h"
 #include "support/arena.h"
 #include "support/japanese.h"
