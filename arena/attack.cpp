@@ -79,7 +79,7 @@ const std::string_view* attackLine(const GameState& s, int drawn) {
 
 }  // namespace
 
-void Label45Click(Game& g) {
+void attack(Game& g) {
     GameState& s = g.state;
     g.form.hide(W::Panel9);
     s.TalkState = talk::kOpponentTurn;

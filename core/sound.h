@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 
 namespace verminadia {
 

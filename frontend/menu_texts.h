@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "core/text.h"
+#include "core/text/text.h"
 
 namespace verminadia::frontend {
 

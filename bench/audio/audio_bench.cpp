@@ -22,7 +22,7 @@
 #include "audio/sound_files.h"
 #include "audio/stream/output_stream.h"
 #include "audio/stream/playback.h"
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 
 using namespace verminadia;
 using namespace verminadia::audio;

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include "core/text/text.h"
 #include "language/catalogues.h"
 
 class QMenu;

@@ -9,7 +9,7 @@
 #include <QStyleOption>
 #include <QWidget>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "desktop/window/stage.h"
 #include "desktop/window/widget_views.h"
 

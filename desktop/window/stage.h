@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "frontend/settings/settings.h"
 
 namespace verminadia::desktop {

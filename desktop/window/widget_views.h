@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "desktop/window/stage.h"
 
 namespace verminadia::desktop {

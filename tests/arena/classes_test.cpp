@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "in_arena.h"
+#include "core/career.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -47,7 +48,7 @@ TEST(Arena, AClassOpensAtItsTitleAndIgnoresItsButtonBefore) {
 
         p.then("set TitleIndex " + std::to_string(c.opensAt) + "\ndraw 0\nclick " + c.button);
         EXPECT_FALSE(p.form().showing(W::Panel8));
-        EXPECT_TRUE(p.form().enabled(Timer::Timer3));
+        EXPECT_TRUE(p.form().enabled(Timer::BattleMusic));
     }
 }
 
@@ -65,11 +66,11 @@ TEST(Arena, ABoutSilencesTheTownThemeAndStartsTheClassThemeOneTickLater) {
     auto p = inArena(0, "tick Timer2 3\n");
     ASSERT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
     p.then(bout("Button9", 0));
-    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().TownMusicTick, 0);
     EXPECT_FALSE(p.sound().state(Tune::TorubaTheme).playing);
     EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).atStart);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer3));
+    EXPECT_TRUE(p.form().enabled(Timer::BattleMusic));
     EXPECT_FALSE(p.sound().state(Tune::Battle1).playing);
     p.then("tick Timer3");
     EXPECT_TRUE(p.sound().state(Tune::Battle1).playing);
@@ -110,7 +111,7 @@ TEST(Arena, TheOpeningLinesCountTheBoutsOfTheClass) {
     EXPECT_EQ(f.caption(W::Label32), "対戦相手は浮遊顔です！！");
     EXPECT_EQ(f.caption(W::Label33), "戦闘開始！！！");
     EXPECT_EQ(q.state().Roll, 3);
-    EXPECT_EQ(q.state().TalkState, 0);
+    EXPECT_EQ(q.state().TalkState, talk::kNothing);
     EXPECT_EQ(q.state().ChallengerBout, 10);
     EXPECT_EQ(q.state().ChampionBout, 0);
     EXPECT_TRUE(f.showing(W::Panel5));

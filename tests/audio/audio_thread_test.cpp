@@ -21,7 +21,7 @@
 #include "audio/stream/output.h"
 #include "audio/stream/playback.h"
 #include "blocking_calls.h"
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "fake_server.h"
 #include "test_tunes.h"
 

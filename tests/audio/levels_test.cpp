@@ -17,7 +17,7 @@
 #include "audio/midi.h"
 #include "audio/mixer.h"
 #include "audio/sound_files.h"
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 
 namespace verminadia::audio {
 namespace {

@@ -9,7 +9,7 @@ namespace {
 
 using test::play;
 
-TEST(FormCreate, SetsTheStartingValuesAndTheTownBarCaptions) {
+TEST(NewGame, SetsTheStartingValuesAndTheTownBarCaptions) {
     auto p = play("");
     const GameState& s = p.state();
     EXPECT_EQ(s.Gold, 50);
@@ -31,7 +31,7 @@ TEST(FormCreate, SetsTheStartingValuesAndTheTownBarCaptions) {
             EXPECT_FALSE(p.form().showing(d.id)) << d.name;
         }
     }
-    EXPECT_TRUE(p.form().enabled(Timer::Timer1));
+    EXPECT_TRUE(p.form().enabled(Timer::Opening));
 }
 
 TEST(Title, MakerThenBlackScreenThenTheTitleLetterByLetterToGunshots) {
@@ -79,7 +79,7 @@ TEST(Title, ApplauseSubtitleAndThePromptThenWaitsForTheClick) {
 
     p.then("tick Timer1 2");
     EXPECT_TRUE(p.form().showing(W::Label3));
-    EXPECT_FALSE(p.form().enabled(Timer::Timer1));
+    EXPECT_FALSE(p.form().enabled(Timer::Opening));
 
     p.then("tick Timer1 50");  // no time-out: a disabled timer does not tick
     EXPECT_EQ(p.state().TitleTick, 18);
@@ -88,7 +88,7 @@ TEST(Title, ApplauseSubtitleAndThePromptThenWaitsForTheClick) {
 
 TEST(Title, StartClickRunsThePrologueAndShowsTheHeroChoiceElevenTicksLater) {
     auto p = play("tick Timer1 18\nclick Label3");
-    EXPECT_TRUE(p.form().enabled(Timer::Timer1));
+    EXPECT_TRUE(p.form().enabled(Timer::Opening));
     for (Player shot : {Tune::Shots, Tune::Applause}) {
         EXPECT_FALSE(p.sound().state(shot).playing);
         EXPECT_TRUE(p.sound().state(shot).atStart);
@@ -122,13 +122,13 @@ TEST(Title, StartClickRunsThePrologueAndShowsTheHeroChoiceElevenTicksLater) {
     EXPECT_EQ(p.state().TitleTick, 29);
     EXPECT_TRUE(p.form().showing(W::Panel1));
     EXPECT_TRUE(p.form().showing(W::Label4));
-    EXPECT_FALSE(p.form().enabled(Timer::Timer1));
+    EXPECT_FALSE(p.form().enabled(Timer::Opening));
     EXPECT_EQ(p.out, "");
 
     // The prompt is gone for good.
     p.then("click Label3");
     EXPECT_EQ(p.out, "ignored: Label3 is hidden\n");
-    EXPECT_FALSE(p.form().enabled(Timer::Timer1));
+    EXPECT_FALSE(p.form().enabled(Timer::Opening));
 }
 
 }  // namespace

@@ -24,9 +24,9 @@ struct ScreenReader : LiveWindow {
     }
     Heard of(W w) { return of(view(w)); }
     void toHeroChoice() {
-        ticks(Timer::Timer1, 18);
+        ticks(Timer::Opening, 18);
         window.clickWidget(W::Label3);
-        ticks(Timer::Timer1, 11);
+        ticks(Timer::Opening, 11);
     }
 };
 
@@ -120,7 +120,7 @@ TEST_F(ScreenReader, IsToldWhenTheMessageLinesChange) {
 }
 
 TEST_F(ScreenReader, PressesWhatThePlayerCouldClick) {
-    ticks(Timer::Timer1, 18);
+    ticks(Timer::Opening, 18);
     QAccessibleInterface* start = QAccessible::queryAccessibleInterface(view(W::Label3));
     ASSERT_TRUE(start->actionInterface());
     EXPECT_TRUE(start->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));

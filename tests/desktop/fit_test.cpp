@@ -24,8 +24,9 @@
 
 #include "arena/handlers.h"
 #include "arena/outcome.h"
+#include "core/text/town_bar.h"
 #include "core/title.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "desktop/window/game_window.h"
 #include "ending/ending.h"
 #include "frontend/menu_texts.h"
@@ -175,11 +176,11 @@ struct ClassButton {
     int draws;
 };
 const ClassButton kClasses[] = {
-    {Button9Click, &GameState::AmateurBouts, 7},  {Button10Click, &GameState::LightBouts, 6},
-    {Button11Click, &GameState::FlyBouts, 7},     {Button12Click, &GameState::BantamBouts, 7},
-    {Button16Click, &GameState::FeatherBouts, 6}, {Button13Click, &GameState::MiddleBouts, 6},
+    {startAmateurBout, &GameState::AmateurBouts, 7}, {startLightBout, &GameState::LightBouts, 6},
+    {startFlyBout, &GameState::FlyBouts, 7},         {startBantamBout, &GameState::BantamBouts, 7},
+    {startFeatherBout, &GameState::FeatherBouts, 6}, {startMiddleBout, &GameState::MiddleBouts, 6},
 };
-const Handler kHeroChoice[] = {Label4Click, Label5Click, Label7Click, Label6Click};
+const Handler kHeroChoice[] = {chooseToruba, chooseOldMoaner, chooseMizel, chooseRonin};
 
 // Every text field that holds a name, with the kind of name it holds.
 struct NameField {
@@ -233,8 +234,8 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         auto g = freshGame();
         measure(*g);
         for (int tick = 1; tick <= 29; ++tick) {
-            step(*g, Timer1Timer);
-            if (tick == 18) step(*g, Label3Click);
+            step(*g, advanceOpening);
+            if (tick == 18) step(*g, beginPrologue);
         }
     }
     // Every hero's names, and every opponent each class can send, with its opening lines.
@@ -260,7 +261,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         for (int wins = 0; wins < 6; ++wins) {
             g->state.ChallengerWins = wins;
             g->state.HeavyBouts = 98;
-            step(*g, Button14Click);
+            step(*g, startHeavyBout);
             consider("opponent", g->state.EnemyName);
         }
     }
@@ -284,62 +285,62 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         step(g, showLevel);
         step(g, showHp);
         step(g, showMp);
-        step(g, Button1Click);
-        step(g, Button2Click);
+        step(g, openStatus);
+        step(g, closeStatus);
 
         // The store: every good bought, and every one refused.
-        const Handler shelf[] = {Label34Click, Label35Click, Label36Click, Label37Click, Label38Click,
-                                 Label39Click, Label40Click, Label67Click, Label41Click, Label42Click};
-        step(g, Button4Click);
+        const Handler shelf[] = {buyWeapon1, buyWeapon2, buyWeapon3, buyWeapon4, buyWeapon5,
+                                 buyArmor1,  buyArmor2,  buyArmor3,  buyItem2,   buyItem3};
+        step(g, openStore);
         for (Handler buy : shelf) {
             s.Gold = 0;
             step(g, buy);
             s.Gold = 99999;
             step(g, buy);
         }
-        step(g, Label43Click);
+        step(g, leaveStore);
         // The inn at both prices, a night and a refusal.
         for (int title : {0, 3}) {
             s.TitleIndex = title;
-            step(g, Button5Click);
+            step(g, openInn);
             s.Gold = 0;
-            step(g, Button7Click);
+            step(g, stayTheNight);
             s.Gold = 99999;
-            step(g, Button7Click);
-            step(g, Button8Click);
+            step(g, stayTheNight);
+            step(g, leaveInn);
         }
         // The king at every stage, and his last words.
         for (int wins = 0; wins <= 6; ++wins) {
             s.ChampionWins = wins;
-            step(g, Button3Click);
+            step(g, visitKing);
             step(g, closeKingsRoom);
         }
         s.ChallengerWins = 6;
-        step(g, Button3Click);
+        step(g, visitKing);
         s.ChallengerWins = 0;
         g.setText(&GameState::TitleName, Text::verbatim(longest["title"]));
         step(g, [](Game& in) { in.form.setCaption(W::Label13, in.text(&GameState::TitleName)); });
         // The casino: every throw with every outcome.
-        step(g, Button25Click);
-        for (Handler hand : {Button21Click, Button22Click, Button23Click}) {
+        step(g, openCasino);
+        for (Handler hand : {throwRock, throwScissors, throwPaper}) {
             for (int roll = 0; roll < 3; ++roll) {
                 s.Gold = 99999;
                 step(g, hand, {roll});
             }
         }
-        step(g, Button24Click);
+        step(g, leaveCasino);
 
         // A bout, then every attack line, every opponent's action and answer, every skill and item.
         s.TitleIndex = 6;
-        step(g, Button6Click);
-        step(g, Button9Click, {0});
+        step(g, enterArena);
+        step(g, startAmateurBout, {0});
         g.setText(&GameState::EnemyName, Text::verbatim(longest["opponent"]));
         for (int weapon = 0; weapon < 7; ++weapon) {
             for (int d = 0; d < 3; ++d) {
                 s.WeaponId = weapon;
                 s.EnemyHp = 99999;
                 s.EnemyDefense = 0;
-                step(g, Label45Click, {d});
+                step(g, attack, {d});
             }
         }
         for (int kind = 0; kind < 32; ++kind) {
@@ -352,20 +353,20 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
             }
             for (int d = 0; d < 2; ++d) {
                 s.EnemyKind = kind;
-                step(g, Label48Click, {d});
+                step(g, talkToOpponent, {d});
                 g.setText(&GameState::EnemyName, Text::verbatim(longest["opponent"]));
             }
         }
-        for (Handler offer : {Button17Click, Button18Click, Button19Click}) {
+        for (Handler offer : {buyWalther, buyLingerie, buyTear}) {
             s.Gold = 0;
             step(g, offer);
             s.Gold = 99999;
             s.TearCount = 0;
             step(g, offer);
         }
-        step(g, Button20Click);
-        step(g, Label46Click);
-        for (Handler skill : {Label61Click, Label62Click, Label63Click, Label64Click}) {
+        step(g, buyNothing);
+        step(g, openSkills);
+        for (Handler skill : {useSkill1, useSkill2, useSkill3, useSkill4}) {
             s.Mp = 0;
             step(g, skill);
             s.Mp = 999;
@@ -373,13 +374,13 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
             s.EnemyHp = 99999;
             step(g, skill, {0});
         }
-        step(g, Label60Click);
-        step(g, Label47Click);
-        for (Handler good : {Label49Click, Label50Click, Label51Click, Label69Click}) {
+        step(g, closeSkills);
+        step(g, openItems);
+        for (Handler good : {useItem1, useItem2, useItem3, useTear}) {
             s.Item2Count = s.Item3Count = s.TearCount = 5;
             step(g, good);
         }
-        step(g, Label52Click);
+        step(g, closeItems);
         // The victory, the experience, a level-up that teaches a skill, and back.
         s.EnemyHp = 0;
         s.EnemyPower = 300;
@@ -389,7 +390,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         step(g, levelUpStep);
         step(g, backToClassesStep);
         // A defeat and the way back to town.
-        step(g, Button9Click, {0});
+        step(g, startAmateurBout, {0});
         g.setText(&GameState::EnemyName, Text::verbatim(longest["opponent"]));
         s.Hp = 1;
         s.EnemyHp = 99999;
@@ -401,7 +402,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         // The ending and the credits, to the window closing.
         if (hero == 0) {
             step(g, startEnding);
-            for (int tick = 1; tick <= 147; ++tick) step(g, Timer5Timer);
+            for (int tick = 1; tick <= 147; ++tick) step(g, advanceEnding);
         }
     }
 

@@ -32,15 +32,15 @@ TEST_F(Keys, PlayTheOpeningAHeroChoiceAndAWholeFightWithoutTheMouse) {
     MouseWatch mouse;
     qApp->installEventFilter(&mouse);
 
-    ticks(Timer::Timer1, 17);
+    ticks(Timer::Opening, 17);
     EXPECT_EQ(focused(), W::Form1);
     press(Qt::Key_Return);  // nothing to click yet
     EXPECT_EQ(game.state.TitleTick, 17);
-    ticks(Timer::Timer1, 1);
+    ticks(Timer::Opening, 1);
     EXPECT_EQ(focused(), W::Label3);  // スタート
     press(Qt::Key_Return);
     EXPECT_FALSE(view(W::Label3)->isVisible());
-    ticks(Timer::Timer1, 11);
+    ticks(Timer::Opening, 11);
 
     EXPECT_EQ(focused(), W::Label4);
     press(Qt::Key_Down);
@@ -75,9 +75,9 @@ TEST_F(Keys, PlayTheOpeningAHeroChoiceAndAWholeFightWithoutTheMouse) {
 }
 
 TEST_F(Keys, TabAndTheArrowsWalkTheStopsInReadingOrderAndWrap) {
-    ticks(Timer::Timer1, 18);
+    ticks(Timer::Opening, 18);
     press(Qt::Key_Return);
-    ticks(Timer::Timer1, 11);
+    ticks(Timer::Opening, 11);
     press(Qt::Key_Return);  // トルバさん
     const Stops town{W::Button3, W::Button5, W::Button1, W::Button4, W::Button6};
     for (std::size_t i = 1; i <= town.size(); ++i) {
@@ -94,9 +94,9 @@ TEST_F(Keys, TabAndTheArrowsWalkTheStopsInReadingOrderAndWrap) {
 }
 
 TEST_F(Keys, TheMessagePanelHasTheFocusWhileItWaitsForItsClick) {
-    ticks(Timer::Timer1, 18);
+    ticks(Timer::Opening, 18);
     press(Qt::Key_Return);
-    ticks(Timer::Timer1, 11);
+    ticks(Timer::Opening, 11);
     press(Qt::Key_Return);
     press(Qt::Key_Return);  // 王の部屋: the king speaks
     EXPECT_TRUE(view(W::Image3)->isVisible());
@@ -130,7 +130,7 @@ TEST_F(Keys, NeverReachAHiddenWidget) {
 }
 
 TEST_F(Keys, TheFocusIsShownOnlyOnceTheKeyboardIsUsed) {
-    ticks(Timer::Timer1, 18);
+    ticks(Timer::Opening, 18);
     ASSERT_EQ(focused(), W::Label3);
     const QRect around = view(W::Label3)->geometry().adjusted(-3, -3, 3, 3);
     const QImage quiet = window.grab(around).toImage();

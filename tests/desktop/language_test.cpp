@@ -60,10 +60,10 @@ struct Switching : ::testing::Test {
 
 TEST_F(Switching, TheWholeScreenIsRewrittenAtOnceAndComesBackByteForByte) {
     // In the store, after the prologue: a message panel, a shelf, the town bar and its buttons.
-    for (int i = 0; i < 18; ++i) tick(game, Timer::Timer1);
+    for (int i = 0; i < 18; ++i) tick(game, Timer::Opening);
     window.sync();
     click(W::Label3);
-    for (int i = 0; i < 11; ++i) tick(game, Timer::Timer1);
+    for (int i = 0; i < 11; ++i) tick(game, Timer::Opening);
     window.sync();
     click(W::Label6);
     click(W::Button4);

@@ -35,9 +35,9 @@ QSize designedSize(const WidgetDef& d, const WidgetState& s) {
 TEST_P(Scaled, EveryWidgetIsNTimesItsDesignedGeometryAndClicksLandOnIt) {
     const int n = GetParam();
     window.setView({n, false});
-    ticks(Timer::Timer1, 18);
+    ticks(Timer::Opening, 18);
     window.clickWidget(W::Label3);
-    ticks(Timer::Timer1, 11);
+    ticks(Timer::Opening, 11);
     window.clickWidget(W::Label4);
     window.clickWidget(W::Button4);  // the store: labels, pictures, buttons, an edit box, panels
     EXPECT_EQ(window.size(), QSize(521 * n, 351 * n));
@@ -118,9 +118,9 @@ TEST_F(View, DrawsAtTheDevicePixelsOfAHighDensityScreen) {
     ASSERT_EQ(shown.size(), QSize(65, 89) * 2);
     expectDrawnAfresh(shown, def(W::Image3));
     // A bevel of one pixel is two device pixels wide, both white.
-    ticks(Timer::Timer1, 18);
+    ticks(Timer::Opening, 18);
     window.clickWidget(W::Label3);
-    ticks(Timer::Timer1, 11);
+    ticks(Timer::Opening, 11);
     window.clickWidget(W::Label4);
     const QImage panel = view(W::Panel2)->grab().toImage();  // the town bar's hero summary
     EXPECT_EQ(QColor(panel.pixel(200, 0)), QColor(Qt::white));
@@ -146,7 +146,7 @@ TEST_F(View, ScalesWithCtrlPlusAndMinusWithinOneToFour) {
 }
 
 TEST_F(View, FullscreenFillsTheScreenWithTheDesignedShapeBetweenBlackBars) {
-    ticks(Timer::Timer1, 3);  // the window is white until the title turns it black
+    ticks(Timer::Opening, 3);  // the window is white until the title turns it black
     press(Qt::Key_F11);
     ASSERT_TRUE(window.isFullScreen());
     QTest::qWait(50);
@@ -197,9 +197,9 @@ TEST_F(View, OffersTheScalesAndFullscreenInItsMenu) {
     EXPECT_TRUE(entries[1]->isChecked());
 
     // A right click anywhere, labels and heading boxes included, brings the menu.
-    ticks(Timer::Timer1, 18);
+    ticks(Timer::Opening, 18);
     window.clickWidget(W::Label3);
-    ticks(Timer::Timer1, 11);
+    ticks(Timer::Opening, 11);
     for (const W w : {W::Label4, W::Edit1}) {
         QWidget* v = view(w);
         QContextMenuEvent e(QContextMenuEvent::Mouse, v->rect().center(), v->mapToGlobal(v->rect().center()));

@@ -74,21 +74,21 @@ struct Session : ::testing::Test {
 
     // The player on the real window: the title, スタート, a hero, the arena and a few blows.
     static void playSome(GameWindow& window) {
-        for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Timer1);
+        for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Opening);
         const auto press = [&](W w) {
             QWidget* v = window.widget(w);
             if (v->isVisible()) QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, 2));
         };
         press(W::Label3);
-        for (int i = 0; i < 11; ++i) window.tickTimer(Timer::Timer1);
+        for (int i = 0; i < 11; ++i) window.tickTimer(Timer::Opening);
         press(W::Label6);
-        for (int i = 0; i < 3; ++i) window.tickTimer(Timer::Timer2);
+        for (int i = 0; i < 3; ++i) window.tickTimer(Timer::TownMusic);
         press(W::Button6);
         press(W::Button9);
         for (int blow = 0; blow < 4; ++blow) {
             press(W::Label45);
             press(W::Label32);
-            window.tickTimer(Timer::Timer3);
+            window.tickTimer(Timer::BattleMusic);
         }
     }
 };
@@ -121,15 +121,15 @@ TEST_F(Session, ContinuingFromTheTitlesMenuShowsTheLastSessionAndGoesOnInItsReco
     {
         Script played;
         Recorded session(played);
-        session.ticks(Timer::Timer1, 18);
+        session.ticks(Timer::Opening, 18);
         session.window.clickWidget(W::Label3);
-        session.ticks(Timer::Timer1, 11);
+        session.ticks(Timer::Opening, 11);
         session.window.clickWidget(W::Label5);
         before = played.dump();
     }
     Script fresh;
     Recorded title(fresh);
-    title.ticks(Timer::Timer1, 3);
+    title.ticks(Timer::Opening, 3);
     ASSERT_TRUE(title.log.canContinue());
     SilentOutput speakers;
     title.log.continueLast(fresh, speakers);
@@ -147,7 +147,7 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     {
         Script played;
         Recorded session(played);
-        session.ticks(Timer::Timer1, 18);
+        session.ticks(Timer::Opening, 18);
         session.window.clickWidget(W::Label3);
         ASSERT_TRUE(QFile::exists(lastSessionPath()));
         // A window closed by hand keeps the record to continue from.
@@ -158,9 +158,9 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     Recorded credits(ending);
     ending.game().form.hide(W::Panel1);
     ending.game().state.EndingTick = 146;
-    ending.game().form.enable(Timer::Timer5);
+    ending.game().form.enable(Timer::Ending);
     credits.window.sync();
-    credits.ticks(Timer::Timer5, 1);
+    credits.ticks(Timer::Ending, 1);
     EXPECT_FALSE(ending.game().form.open());
     EXPECT_FALSE(QFile::exists(lastSessionPath()));
 }

@@ -73,25 +73,25 @@ TEST_F(Window, LabelsAndPicturesLieBeneathPanelsButtonsAndEditBoxesInTableOrder)
 }
 
 TEST_F(Window, LabelsSizeThemselvesToTheirTextAndFollowTheModel) {
-    ticks(Timer::Timer1, 15);
+    ticks(Timer::Opening, 15);
     auto* title = static_cast<LabelView*>(window.widget(W::Label1));
     EXPECT_EQ(title->text(), QStringLiteral("ヴェルミナーディア外伝"));
     EXPECT_EQ(title->pos(), QPoint(128, 128));
     EXPECT_EQ(title->width(), QFontMetrics(title->font()).horizontalAdvance(title->text()));
     EXPECT_EQ(title->font().pixelSize(), 27);
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(Qt::black));
-    ticks(Timer::Timer1, 3);
+    ticks(Timer::Opening, 3);
     shot("title");
     EXPECT_TRUE(window.widget(W::Label3)->isVisible());
 }
 
 TEST_F(Window, ClickingTheStartPromptRunsThePrologueUpToTheHeroChoice) {
-    ticks(Timer::Timer1, 18);
+    ticks(Timer::Opening, 18);
     QWidget* start = window.widget(W::Label3);
     QTest::mouseClick(start, Qt::LeftButton, {}, start->rect().center());
-    EXPECT_TRUE(game.form.enabled(Timer::Timer1));
+    EXPECT_TRUE(game.form.enabled(Timer::Opening));
     EXPECT_FALSE(start->isVisible());
-    ticks(Timer::Timer1, 11);
+    ticks(Timer::Opening, 11);
     EXPECT_TRUE(window.widget(W::Panel1)->isVisible());
     EXPECT_EQ(static_cast<QLineEdit*>(window.widget(W::Edit1))->text(), QStringLiteral("参加する人物を選んで下さい"));
     shot("hero-choice");
@@ -100,7 +100,7 @@ TEST_F(Window, ClickingTheStartPromptRunsThePrologueUpToTheHeroChoice) {
 TEST_F(Window, AHiddenWidgetCannotBeClicked) {
     // Mid-title: the maker's name is up and the shots sound, and スタート is not shown yet. Its
     // click would take the name away, silence the shots and blank Label2.
-    ticks(Timer::Timer1, 5);
+    ticks(Timer::Opening, 5);
     QWidget* start = window.widget(W::Label3);
     ASSERT_FALSE(start->isVisible());
     QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(2, 2));
@@ -114,7 +114,7 @@ TEST_F(Window, AHiddenWidgetCannotBeClicked) {
 TEST_F(Window, TheLastTickOfTheCreditsClosesTheRealWindowOnItsOwn) {
     game.form.hide(W::Panel1);
     game.state.EndingTick = 146;
-    game.form.enable(Timer::Timer5);
+    game.form.enable(Timer::Ending);
     window.sync();
     QEventLoop loop;
     bool closed = false;

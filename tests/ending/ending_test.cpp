@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/career.h"
 #include "support/play.h"
 
 namespace verminadia {
@@ -18,7 +19,7 @@ test::Played kingsLastWords() {
     Game& g = p.game();
     g.form.hide(W::Panel1);
     g.form.show(W::Panel2, W::Image3, W::Panel5);
-    g.form.enable(Timer::Timer2);
+    g.form.enable(Timer::TownMusic);
     g.sound.play(Tune::TeacherTheme);
     g.state.TalkState = 50;
     return p;
@@ -36,10 +37,10 @@ TEST(Ending, TheStartClickClearsTheScreenAndSilencesTheTownForGood) {
     EXPECT_FALSE(p.form().showing(W::Image3));
     EXPECT_FALSE(p.form().showing(W::Panel5));
     EXPECT_FALSE(p.form().showing(W::Panel2));
-    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     for (Player theme : kTownThemes) EXPECT_FALSE(p.sound().state(theme).playing);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer5));
-    EXPECT_EQ(p.state().TalkState, 50);
+    EXPECT_TRUE(p.form().enabled(Timer::Ending));
+    EXPECT_EQ(p.state().TalkState, talk::kEnding);
     // Until the first tick Label2 still tells the prologue's last line.
     EXPECT_TRUE(p.form().showing(W::Label2));
     EXPECT_EQ(p.form().caption(W::Label2), "ドラゴン城で闘技大会が行われた。");

@@ -79,7 +79,7 @@ TEST(Session, ANewSessionReplacesTheLastRecordOnlyAtThePlayersFirstClick) {
     last.kept = "# verminadia session record\ntick Timer1 18\nclick Label3\n";
     const std::string before = *last.kept;
     Recorded session(last);
-    session.ticks(Timer::Timer1, 18);
+    session.ticks(Timer::Opening, 18);
     EXPECT_EQ(*last.kept, before);
     EXPECT_TRUE(session.log.canContinue());
     session.now = 1500ms;
@@ -95,10 +95,10 @@ TEST(Session, AContinuedSessionGoesOnInTheSameRecordAndInThePlayersOwnFile) {
     MemoryRecord last, mine;
     {
         Recorded session(last);
-        session.ticks(Timer::Timer1, 18);
+        session.ticks(Timer::Opening, 18);
         session.click(W::Label3);
         session.now = 750ms;
-        session.ticks(Timer::Timer1, 2);
+        session.ticks(Timer::Opening, 2);
     }
     std::ostringstream said;
     Resumed resumed = continueLastSession(last, said);
@@ -107,7 +107,7 @@ TEST(Session, AContinuedSessionGoesOnInTheSameRecordAndInThePlayersOwnFile) {
     EXPECT_EQ(resumed.script->game().state.TitleTick, 20);
     Recorded session(last, std::move(resumed), mine.write(false));
     session.now = 1000ms;
-    session.ticks(Timer::Timer1, 5);
+    session.ticks(Timer::Opening, 5);
     EXPECT_NE(last.kept->find("# @1.750\n"), std::string::npos) << "the times go on from the record's last";
     for (const std::string& record : {*last.kept, *mine.kept}) {
         auto replayed = test::play(record);
@@ -124,7 +124,7 @@ TEST(Session, AnEmptyLastRecordIsContinuedAndThePlayersOwnFileStillGetsEveryEven
     Resumed resumed = continueLastSession(last, said);
     ASSERT_TRUE(resumed.fromRecord);
     Recorded session(last, std::move(resumed), mine.write(false));
-    session.ticks(Timer::Timer1, 3);
+    session.ticks(Timer::Opening, 3);
     EXPECT_NE(mine.kept->find("tick Timer1\n"), std::string::npos) << *mine.kept;
     EXPECT_EQ(*mine.kept, *last.kept);
 }
@@ -154,7 +154,7 @@ TEST(Session, ARecordThatCannotBeWrittenIsSaidOnceAndThePlayersOwnFileGetsEveryt
     MemoryRecord last, mine;
     last.writable = false;
     Recorded session(last, Resumed{std::make_unique<Script>()}, mine.write(false));
-    session.ticks(Timer::Timer1, 18);
+    session.ticks(Timer::Opening, 18);
     session.click(W::Label3);
     session.click(W::Label3);
     EXPECT_EQ(session.said.str(),

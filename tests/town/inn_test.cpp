@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/career.h"
 #include "in_town.h"
 
 namespace verminadia {
@@ -49,7 +50,7 @@ TEST(Inn, EnteringOpensTheInnInPlaceOfTheTownButtons) {
     auto p = inTown(0);
     p.then("set TalkState 1\nclick Button5");
     const Form& f = p.form();
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     EXPECT_TRUE(f.showing(W::Panel7));
     EXPECT_TRUE(f.showing(W::Image5));
     EXPECT_TRUE(f.showing(W::Panel5));
@@ -107,7 +108,7 @@ TEST(Inn, AStayPlaysTheInnTuneAndLeavingRestartsTheThemeFromItsBeginning) {
     auto p = inTown(0);
     p.then("tick Timer2 30\nclick Button5\nclick Button7");
     const Sound& sound = p.sound();
-    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().TownMusicTick, 0);
     for (Player theme : {Tune::TorubaTheme, Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme}) {
         EXPECT_FALSE(sound.state(theme).playing) << def(theme).name;
@@ -120,7 +121,7 @@ TEST(Inn, AStayPlaysTheInnTuneAndLeavingRestartsTheThemeFromItsBeginning) {
     p.then("click Button8");
     EXPECT_FALSE(sound.state(Tune::Inn).playing);
     EXPECT_TRUE(sound.state(Tune::Inn).atStart);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer2));
+    EXPECT_TRUE(p.form().enabled(Timer::TownMusic));
     EXPECT_TRUE(p.form().showing(W::Panel4));
     EXPECT_TRUE(p.form().showing(W::Button1));
     EXPECT_FALSE(p.form().showing(W::Panel7));

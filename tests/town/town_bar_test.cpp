@@ -93,7 +93,7 @@ TEST(StatusScreen, OpeningAndClosingLeavesTheMusicAlone) {
     auto p = inTown(0);
     p.then("tick Timer2 5\nclick Button1\ntick Timer2 3\nclick Button2");
     EXPECT_EQ(p.state().TownMusicTick, 8);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer2));
+    EXPECT_TRUE(p.form().enabled(Timer::TownMusic));
     EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
 }
 
@@ -135,7 +135,7 @@ TEST(TownMusic, EachHerosThemeIsCutAndRestartedAtItsOwnLoopLength) {
 
 TEST(TownMusic, ADisabledTimerDoesNotAdvanceTheLoop) {
     auto p = inTown(1);
-    p.game().form.disable(Timer::Timer2);
+    p.game().form.disable(Timer::TownMusic);
     p.then("tick Timer2 10");
     EXPECT_EQ(p.state().TownMusicTick, 0);
     EXPECT_FALSE(p.sound().state(Tune::OldManTheme).playing);

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/widget_views.h"
 

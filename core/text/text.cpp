@@ -1,8 +1,8 @@
-#include "core/text.h"
+#include "core/text/text.h"
 
 #include <utility>
 
-#include "core/utf8.h"
+#include "core/text/utf8.h"
 
 namespace verminadia {
 

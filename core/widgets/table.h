@@ -1,7 +1,7 @@
 #pragma once
 // The window Form1 and everything on it, as data: every widget with its place, size, caption,
 // font, colours, starting visibility and stretching, in drawing order; the five timers; the 22
-// sound players (made from music/sounds.tsv). The real window is built from these tables by ui/,
+// sound players (made from music/sounds.tsv). The real window is built from these tables by desktop/,
 // the script driver plays against them directly. Which handler a click or a tick runs is bound a
 // layer up, in game/.
 
@@ -67,19 +67,22 @@ enum class Bevel : std::uint8_t { None, Lowered, Lowered2 };
 struct Font {
     int px;  // character height in pixels at 96 dpi
     Rgb color;
-    bool bold;
+    bool bold = false;
 };
-inline constexpr Font kWindowFont{12, kWindowText, false};
+inline constexpr Font kWindowFont{.px = 12, .color = kWindowText};
 
+// One widget as designed. What a row of the table leaves out is the default below: no caption,
+// the window's font, hidden. Panels lie on the window and are all hidden until a screen shows
+// them; so are the pictures.
 struct WidgetDef {
     W id;
     std::string_view name;
     Kind kind;
     W parent;  // W::Form1 for the window
     int left, top, width, height;
-    std::string_view caption;
-    Font font;
-    bool visible;
+    std::string_view caption = {};
+    Font font = kWindowFont;
+    bool visible = false;
     Rgb color = kButtonFace;  // panels
     Bevel bevel = Bevel::None;
     bool stretch = false;  // pictures
@@ -90,7 +93,9 @@ struct WidgetDef {
 extern const std::array<WidgetDef, kWidgetCount> kWidgets;
 inline const WidgetDef& def(W w) { return kWidgets[index(w)]; }
 
-enum class Timer : std::uint8_t { Timer1, Timer2, Timer3, Timer4, Timer5 };
+// The five timers, by what they keep time for; the designed names (Timer1 to Timer5) are data in
+// the table.
+enum class Timer : std::uint8_t { Opening, TownMusic, BattleMusic, CasinoLights, Ending };
 inline constexpr std::size_t kTimerCount = 5;
 struct TimerDef {
     Timer id;

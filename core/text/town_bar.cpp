@@ -1,4 +1,4 @@
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 
 #include <utility>
 
@@ -12,6 +12,9 @@ Text mpCaption(int mp, int maxMp) { return Text(N_("MP　{Mp}/{MaxMp}")).with("M
 Text moneyCaption(int gold) { return Text(N_("所持金　{Gold}")).with("Gold", gold); }
 Text countedCaption(Text name, int count) {
     return Text(N_("{name}({count})")).with("name", std::move(name)).with("count", count);
+}
+Text skillCaption(Text name, int cost) {
+    return Text(N_("{skill}(MP{cost})")).with("skill", std::move(name)).with("cost", cost);
 }
 
 std::string levelText(int level) { return levelCaption(level).render(untranslated()); }

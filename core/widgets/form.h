@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/text.h"
-#include "core/widgets.h"
+#include "core/text/text.h"
+#include "core/widgets/table.h"
 
 namespace verminadia {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/text.h"
+#include "core/text/text.h"
 
 namespace verminadia {
 
@@ -15,6 +15,8 @@ Text mpCaption(int mp, int maxMp);  // "MP　" + mp + "/" + maxMp
 Text moneyCaption(int gold);        // "所持金　" + gold
 // A counted good as the status screen and the item panel show it: name + "(" + count + ")".
 Text countedCaption(Text name, int count);
+// A skill as the status screen and the skill panel show it: name + "(MP" + cost + ")".
+Text skillCaption(Text name, int cost);
 
 // The same in the game's own language.
 std::string levelText(int level);

@@ -1,4 +1,4 @@
-#include "core/form.h"
+#include "core/widgets/form.h"
 
 #include <utility>
 
