@@ -1,6 +1,9 @@
 # Compiles one include as a source of LAYER would, with that layer's include path, and checks
 # that it builds (EXPECT=builds) or fails because the header is out of the layer's sight
 # (EXPECT=unseen).
+# The compiler's messages in English, whatever the tester's language: "No such file" is read below.
+set(ENV{LC_ALL} C)
+unset(ENV{LANGUAGE})
 string(MAKE_C_IDENTIFIER "${HEADER}" id)
 set(probe ${WORK}/probe-${LAYER}-${id}.cpp)
 file(WRITE ${probe} "#include \"${HEADER}\"\n")
