@@ -88,8 +88,9 @@ bench: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# CPack cannot store the sound files' Japanese names under a locale that is not UTF-8.
 package: build
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && LC_ALL=C.UTF-8 cpack -G DEB
 
 build: deps
 	cmake -S . -B $(BUILD) $(CONFIGURE) $(call testing,$(BUILD))
