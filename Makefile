@@ -58,12 +58,12 @@ tsan_options = TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppression
 tsan_home = $(CURDIR)/build-tsan/test-home
 tsan_env = $(tsan_options) HOME=$(tsan_home) XDG_CONFIG_HOME=$(tsan_home)/.config \
 	XDG_STATE_HOME=$(tsan_home)/.local/state XDG_DATA_HOME=$(tsan_home)/.local/share \
-	XDG_CACHE_HOME=$(tsan_home)/.cache DBUS_SESSION_BUS_ADDRESS=disabled:
+	XDG_CACHE_HOME=$(tsan_home)/.cache TEST_TMPDIR=$(tsan_home)/tmp DBUS_SESSION_BUS_ADDRESS=disabled:
 tsan: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERMINADIA_TSAN=ON -DBUILD_TESTING=ON $(CONFIGURE)
 	cmake --build build-tsan -j$(JOBS) --target verminadia-audio-tests verminadia-ui-tests \
 		verminadia-system-sound-tests verminadia_sounds
-	rm -rf $(tsan_home) && mkdir -p $(tsan_home)
+	rm -rf $(tsan_home) && mkdir -p $(tsan_home)/tmp
 	$(tsan_env) build-tsan/tests/audio/verminadia-audio-tests
 	$(tsan_env) QT_QPA_PLATFORM=offscreen build-tsan/tests/ui/verminadia-ui-tests
 	cd build-tsan && $(tsan_env) $(CURDIR)/tests/audio/with_sound_server.sh \

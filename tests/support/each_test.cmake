@@ -1,7 +1,9 @@
 # Included by ctest after every folder's tests (see CMakeLists.txt here). Each test gets a home of
 # its own, emptied at each run, with the XDG folders where they are in a home, so that no test
-# reads or writes the tester's own settings, session record, caches, display or sound server; and
-# its labels. A test's own ENVIRONMENT comes first; these are applied after it.
+# reads or writes the tester's own settings, session record, caches, display or sound server, and
+# GoogleTest's temporary folder is the test's own too; and its labels. A test's own ENVIRONMENT
+# comes first; these are applied after it. (TMPDIR stays: the sockets the scripts make in their
+# temporary folders must keep their paths short.)
 
 # Labels, for `ctest -L` and `ctest -LE`: a test takes the labels of every line whose pattern
 # matches it. A GoogleTest case is matched as EXECUTABLE/CASE.
@@ -43,7 +45,7 @@ function(verminadia_settle test key)
     endif()
   endwhile()
   if(NOT labels)
-    message(WARNING "The test ${key} has no label: give it one in tests/support/CMakeLists.txt")
+    message(WARNING "The test ${key} has no label: give it one in tests/support/each_test.cmake")
   endif()
   # GoogleTest's parameter comment ("  # GetParam() = ...") is part of a case's name here.
   string(REGEX REPLACE "  #.*" "" folder "${test}")
@@ -51,10 +53,21 @@ function(verminadia_settle test key)
   set(home "${verminadia_test_home}/${folder}")
   file(REMOVE_RECURSE "${home}")
   # A runtime folder is the user's alone, or Qt and the sound server refuse it.
-  file(MAKE_DIRECTORY "${home}/runtime")
+  file(MAKE_DIRECTORY "${home}/runtime" "${home}/tmp")
   file(CHMOD "${home}/runtime" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-  set_tests_properties("${test}" PROPERTIES LABELS "${labels}" ENVIRONMENT_MODIFICATION
-    "HOME=set:${home};XDG_CONFIG_HOME=set:${home}/.config;XDG_STATE_HOME=set:${home}/.local/state;XDG_DATA_HOME=set:${home}/.local/share;XDG_CACHE_HOME=set:${home}/.cache;XDG_RUNTIME_DIR=set:${home}/runtime;DBUS_SESSION_BUS_ADDRESS=set:disabled:;DISPLAY=unset:;WAYLAND_DISPLAY=unset:;PULSE_SERVER=unset:")
+  set(environment
+    HOME=set:${home}
+    XDG_CONFIG_HOME=set:${home}/.config
+    XDG_STATE_HOME=set:${home}/.local/state
+    XDG_DATA_HOME=set:${home}/.local/share
+    XDG_CACHE_HOME=set:${home}/.cache
+    XDG_RUNTIME_DIR=set:${home}/runtime
+    TEST_TMPDIR=set:${home}/tmp
+    DBUS_SESSION_BUS_ADDRESS=set:disabled:
+    DISPLAY=unset:
+    WAYLAND_DISPLAY=unset:
+    PULSE_SERVER=unset:)
+  set_tests_properties("${test}" PROPERTIES LABELS "${labels}" ENVIRONMENT_MODIFICATION "${environment}")
 endfunction()
 
 foreach(test IN LISTS verminadia_named_tests)
