@@ -4,6 +4,9 @@ cmake_minimum_required(VERSION 3.25)
 # because the header itself is out of the layer's sight (EXPECT=unseen). As CMake does, include
 # folders outside our own trees (TREES) are the system's, and the compiler's own (IMPLICIT) are
 # left to it.
+# The compiler's messages in English, whatever the tester's language: "No such file" is read below.
+set(ENV{LC_ALL} C)
+unset(ENV{LANGUAGE})
 string(MAKE_C_IDENTIFIER "${HEADER}" id)
 set(probe ${WORK}/probe-${LAYER}-${id}.cpp)
 file(WRITE ${probe} "#include \"${HEADER}\"\n")
