@@ -70,7 +70,7 @@ private:
     std::vector<fluid_midi_event_t*> first_;  // the first block's events, in the player's own tracks
     int lastTick_ = 0;
     bool started_ = false;
-    std::array<float, 2 * kBlock> silence_{};  // where the clock writes
+    std::array<float, std::size_t{2} * kBlock> silence_{};  // where the clock writes
 };
 
 // Every channel message of a MIDI file, in order, handed to `each` as FluidSynth's player reads
