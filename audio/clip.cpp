@@ -9,38 +9,11 @@
 
 #include <sndfile.h>
 
+#include "audio/memory_file.h"
+
 namespace verminadia::audio {
 
 namespace {
-
-// libsndfile reads through these callbacks from the bytes already in memory.
-struct Memory {
-    std::span<const unsigned char> bytes;
-    sf_count_t pos = 0;
-};
-
-sf_count_t memLength(void* user) { return static_cast<sf_count_t>(static_cast<Memory*>(user)->bytes.size()); }
-
-sf_count_t memSeek(sf_count_t offset, int whence, void* user) {
-    auto* m = static_cast<Memory*>(user);
-    const auto size = static_cast<sf_count_t>(m->bytes.size());
-    sf_count_t to = offset;
-    if (whence == SEEK_CUR) to += m->pos;
-    if (whence == SEEK_END) to += size;
-    m->pos = std::clamp<sf_count_t>(to, 0, size);
-    return m->pos;
-}
-
-sf_count_t memRead(void* dst, sf_count_t count, void* user) {
-    auto* m = static_cast<Memory*>(user);
-    const sf_count_t n = std::clamp<sf_count_t>(static_cast<sf_count_t>(m->bytes.size()) - m->pos, 0, count);
-    if (n > 0) std::memcpy(dst, m->bytes.data() + m->pos, static_cast<std::size_t>(n));
-    m->pos += n;
-    return n;
-}
-
-sf_count_t memWrite(const void*, sf_count_t, void*) { return 0; }
-sf_count_t memTell(void* user) { return static_cast<Memory*>(user)->pos; }
 
 // libsndfile plays what there is of a file cut short and only notes it in its log, as
 // "data : 22050 (should be 9956)"; the game refuses such a file like a damaged one.
@@ -58,15 +31,47 @@ constexpr sf_count_t kMaxFrames = sf_count_t{kRate} * 60;
 
 }  // namespace
 
+namespace {
+
+sf_count_t memLength(void* user) { return static_cast<sf_count_t>(static_cast<MemoryFile*>(user)->bytes.size()); }
+
+sf_count_t memSeek(sf_count_t offset, int whence, void* user) {
+    auto* m = static_cast<MemoryFile*>(user);
+    const auto size = static_cast<sf_count_t>(m->bytes.size());
+    sf_count_t to = offset;
+    if (whence == SEEK_CUR) to += m->pos;
+    if (whence == SEEK_END) to += size;
+    m->pos = std::clamp<sf_count_t>(to, 0, size);
+    return m->pos;
+}
+
+sf_count_t memRead(void* dst, sf_count_t count, void* user) {
+    auto* m = static_cast<MemoryFile*>(user);
+    const sf_count_t n = std::clamp<sf_count_t>(static_cast<sf_count_t>(m->bytes.size()) - m->pos, 0, count);
+    if (n > 0) std::memcpy(dst, m->bytes.data() + m->pos, static_cast<std::size_t>(n));
+    m->pos += n;
+    return n;
+}
+
+sf_count_t memWrite(const void*, sf_count_t, void*) { return 0; }
+sf_count_t memTell(void* user) { return static_cast<MemoryFile*>(user)->pos; }
+
+}  // namespace
+
+SNDFILE* openInMemory(MemoryFile& file, SF_INFO& info) {
+    SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
+    info = SF_INFO{};
+    return sf_open_virtual(&io, SFM_READ, &info, &file);
+}
+
 bool decodeWav(std::span<const unsigned char> bytes, Clip& out, std::string& error) {
     if (bytes.empty()) {
         error = "the file is empty";
         return false;
     }
-    Memory mem{bytes};
-    SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
+    MemoryFile mem{bytes};
     SF_INFO info{};
-    SNDFILE* file = sf_open_virtual(&io, SFM_READ, &info, &mem);
+    SNDFILE* file = openInMemory(mem, info);
     if (!file) {
         error = sf_strerror(nullptr);
         return false;

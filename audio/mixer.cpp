@@ -108,7 +108,10 @@ struct Mixer::Slot {
     std::unique_ptr<Sequence> spare;    // fresh, for the next rewind; null while being remade
     std::unique_ptr<Sequence> played;   // rewound, waiting for the loader
     bool rewinding = false;             // current has played and waits for the spare
-    float attenuation = 0.0f;           // the tune's own level, in centibels on each of its channels
+    // A rendered tune and where it is.
+    std::unique_ptr<Track> track;
+    long trackPos = 0;
+    float attenuation = 0.0f;  // the tune's own level, in centibels on each of its channels
 
     bool isMidi() const { return block >= 0; }
     void setSynth(fluid_synth_t* synth) {
@@ -131,7 +134,9 @@ Mixer::~Mixer() {
         closing_ = true;
     }
     played_.notify_all();
+    trackMoved_.notify_all();
     if (loader_.joinable()) loader_.join();
+    if (decoder_.joinable()) decoder_.join();
     std::lock_guard guard(lock_);
     slots_.clear();
     synth_.reset();
@@ -202,6 +207,50 @@ bool Mixer::setMidi(std::size_t player, std::vector<unsigned char> bytes, std::s
     }
     if (!loader_.joinable()) loader_ = std::thread([this] { remakePlayed(); });
     return true;
+}
+
+bool Mixer::setTrack(std::size_t player, std::vector<unsigned char> bytes, std::string& error) {
+    if (player + 1 >= slots_.size()) {
+        error = "no such player";
+        return false;
+    }
+    auto track = Track::make(std::move(bytes), error);
+    if (!track) return false;
+    {
+        std::lock_guard guard(lock_);
+        Slot& s = *slots_[player];
+        if (s.track || s.isMidi()) {
+            error = "the player has its tune already";
+            return false;
+        }
+        s.track = std::move(track);
+        s.trackPos = 0;
+        if (!decoder_.joinable()) decoder_ = std::thread([this] { decodeTracks(); });
+    }
+    trackMoved_.notify_one();
+    return true;
+}
+
+// The mixer's decoder thread: keeps every track's ring full ahead of where it plays, looking
+// again as a track moves and, while one plays, every 200 ms (the ring holds 2 s).
+void Mixer::decodeTracks() {
+    std::unique_lock guard(lock_);
+    while (!closing_) {
+        const long asked = decodeAsked_;
+        bool any = false;
+        for (auto& s : slots_)
+            if (s->track)
+                while (!closing_ && s->track->decodeAhead(guard, s->trackPos)) any = true;
+        if (any) continue;  // a track may have moved while the lock was given up
+        decodeDone_ = asked;
+        decoded_.notify_all();
+        const bool playing =
+            std::any_of(slots_.begin(), slots_.end(), [](const auto& s) { return s->track && s->playing; });
+        if (playing)
+            trackMoved_.wait_for(guard, std::chrono::milliseconds(200));
+        else
+            trackMoved_.wait(guard);
+    }
 }
 
 bool Mixer::loadSoundFont(const std::string& path, std::string& error) {
@@ -327,6 +376,19 @@ void Mixer::remakePlayed() {
     }
 }
 
+void Mixer::rewindTrack(Slot& s) {
+    s.trackPos = 0;
+    s.track->rewound();
+}
+
+void Mixer::waitUntilDecoded() {
+    std::unique_lock guard(lock_);
+    if (!decoder_.joinable()) return;
+    const long asked = ++decodeAsked_;
+    trackMoved_.notify_one();
+    decoded_.wait_for(guard, std::chrono::seconds(5), [&] { return decodeDone_ >= asked; });
+}
+
 void Mixer::waitUntilRemade() {
     std::unique_lock guard(lock_);
     remade_.wait_for(guard, std::chrono::seconds(5), [&] {
@@ -343,6 +405,12 @@ void Mixer::play(std::size_t player) {
     if (s.isMidi()) {
         if (!s.playing && !s.rewinding) s.current->resume();
         s.playing = true;
+        return;
+    }
+    if (s.track) {
+        if (s.trackPos >= s.track->frames()) rewindTrack(s);
+        s.playing = true;
+        trackMoved_.notify_one();
         return;
     }
     if (s.pos >= s.clip.frames()) s.pos = 0;
@@ -371,6 +439,10 @@ void Mixer::seekToStart(std::size_t player) {
         rewind(s);
         releaseNotes(s);
     }
+    if (s.track && s.trackPos != 0) {
+        rewindTrack(s);
+        trackMoved_.notify_one();
+    }
 }
 
 void Mixer::beep() {
@@ -397,7 +469,7 @@ void Mixer::setMuted(bool muted) {
     if (muted && !sounding) mutedOut_ = true;
     for (auto& sp : slots_) {
         Slot& s = *sp;
-        if (s.isMidi() || !s.playing) continue;
+        if (s.isMidi() || s.track || !s.playing) continue;
         if (muted) {
             s.mutedSince = now;
             continue;
@@ -493,7 +565,12 @@ bool Mixer::renderBlock(float* left, float* right, int frames) {
     const auto n = static_cast<std::size_t>(frames);
     for (auto& sp : slots_) {
         Slot& s = *sp;
-        if (s.playing && !s.isMidi()) {
+        if (s.playing && s.track) {
+            const long count = std::min<long>(frames, s.track->frames() - s.trackPos);
+            s.track->mix(s.trackPos, static_cast<int>(count), left, right);
+            s.trackPos += count;
+            if (s.trackPos >= s.track->frames()) s.playing = false;  // stays at the end until played again
+        } else if (s.playing && !s.isMidi()) {
             const std::size_t count = std::min(n, s.clip.frames() - s.pos);
             const float* src = &s.clip.samples[2 * s.pos];
             for (std::size_t i = 0; i < count; ++i) {

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "audio/clip.h"
+#include "audio/track.h"
 
 namespace verminadia::audio {
 
@@ -41,6 +42,9 @@ public:
     // thread may then wait on FluidSynth's own lock.
     bool setMidi(std::size_t player, std::vector<unsigned char> bytes, std::string& error);
     bool setMidi(std::size_t player, std::vector<unsigned char> bytes);
+    // A tune rendered at build time (Ogg Vorbis, at its own level already): kept compressed and
+    // decoded ahead of the audio thread on the mixer's decoder thread.
+    bool setTrack(std::size_t player, std::vector<unsigned char> bytes, std::string& error);
     // Builds the synthesiser, with every instrument the tunes choose read and pinned in memory;
     // MIDI players told to play meanwhile start from their beginning.
     bool loadSoundFont(const std::string& path, std::string& error);
@@ -74,6 +78,8 @@ public:
     // Waits (five seconds at most) until every rewound tune has its fresh player back. For
     // rendering faster than real time, as the tests do, where the loader would lag behind.
     void waitUntilRemade();
+    // Waits (five seconds at most) until every track is decoded as far ahead as its ring holds.
+    void waitUntilDecoded();
 
 private:
     struct Slot;
@@ -83,7 +89,9 @@ private:
     void limit(float* left, float* right, int frames);
     void releaseNotes(const Slot& slot);
     void rewind(Slot& slot);
+    static void rewindTrack(Slot& slot);
     void remakePlayed();
+    void decodeTracks();
 
     mutable std::mutex lock_;                   // the UI, audio and loader threads
     std::condition_variable played_;            // a tune has played: the loader remakes its player
@@ -97,9 +105,13 @@ private:
     bool muted_ = false;
     bool mutedOut_ = false;  // the fade out is done: nothing is rendered
 
-    std::mutex loading_;  // one loading call at a time, so that tunes and SoundFont meet once
-    int midiBlocks_ = 0;  // under loading_
-    std::thread loader_;  // remakes played tunes; started with the first tune
+    std::mutex loading_;                  // one loading call at a time, so that tunes and SoundFont meet once
+    int midiBlocks_ = 0;                  // under loading_
+    std::thread loader_;                  // remakes played tunes; started with the first tune
+    std::condition_variable trackMoved_;  // a track was played or rewound: the decoder looks
+    std::thread decoder_;                 // decodes the tracks ahead; started with the first
+    std::condition_variable decoded_;     // the decoder has nothing more to do for now
+    long decodeAsked_ = 0, decodeDone_ = 0;
 };
 
 }  // namespace verminadia::audio

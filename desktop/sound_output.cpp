@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "audio/clip.h"
-#include "audio/midi.h"
 #include "audio/sound_files.h"
 #include "audio/stream/output_stream.h"
 
@@ -124,7 +123,7 @@ void SystemSound::load() {
 
     const std::vector<std::string> folders = soundFolders();
     for (const PlayerDef& d : kPlayers) {
-        const std::string name(d.file);
+        const std::string name(d.played);
         const std::string path = audio::findSoundFile(name, folders);
         std::vector<unsigned char> bytes;
         if (path.empty()) {
@@ -133,9 +132,8 @@ void SystemSound::load() {
             continue;
         }
         bool ok = audio::readFile(path, bytes, error);
-        if (ok && endsWith(name, ".mid")) {
-            ok = audio::checkMidi(bytes, error) && mixer_.setMidi(index(d.id), std::move(bytes), error);
-            mixer_.setLevel(index(d.id), d.levelDb);
+        if (ok && endsWith(name, ".ogg")) {
+            ok = mixer_.setTrack(index(d.id), std::move(bytes), error);
         } else if (ok) {
             audio::Clip clip;
             ok = audio::decodeWav(bytes, clip, error);
@@ -151,15 +149,6 @@ void SystemSound::load() {
     if (!(audio::readFile(kDesktopBell, bytes, error) && audio::decodeWav(bytes, bell, error)))
         bell = audio::makeTone(880.0, 0.15);
     mixer_.setBeep(std::move(bell));
-
-    const std::string font = audio::findSoundFont(audio::systemSoundFonts());
-    if (font.empty()) {
-        std::fprintf(
-            stderr,
-            "verminadia: no General MIDI SoundFont (install fluid-soundfont-gm); the MIDI players stay silent\n");
-    } else if (!mixer_.loadSoundFont(font, error)) {
-        std::fprintf(stderr, "verminadia: %s; the MIDI players stay silent\n", error.c_str());
-    }
     playback_.wake();  // a tune told to play meanwhile starts now, even if the stream rested
 }
 

@@ -181,12 +181,12 @@ TEST(MasterBus, LoudEffectsTogetherStayUnderTheCeilingAndTheGainComesBackWhole) 
 
 // --- Decoding ---
 
-std::vector<unsigned char> wavBytes(int rate, int channels, int format, const std::vector<float>& samples) {
-    std::string path = ::testing::TempDir() + "/verminadia_test.wav";
+std::vector<unsigned char> soundBytes(int rate, int channels, int format, const std::vector<float>& samples) {
+    std::string path = ::testing::TempDir() + "/verminadia_test.sound";
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
-    info.format = SF_FORMAT_WAV | format;
+    info.format = format;
     SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
     EXPECT_NE(f, nullptr);
     sf_writef_float(f, samples.data(), static_cast<sf_count_t>(samples.size()) / channels);
@@ -195,6 +195,10 @@ std::vector<unsigned char> wavBytes(int rate, int channels, int format, const st
     std::string error;
     EXPECT_TRUE(readFile(path, bytes, error)) << error;
     return bytes;
+}
+
+std::vector<unsigned char> wavBytes(int rate, int channels, int format, const std::vector<float>& samples) {
+    return soundBytes(rate, channels, SF_FORMAT_WAV | format, samples);
 }
 
 TEST(WavDecoding, MonoAtHalfRateBecomesStereoAtTheMixerRate) {
@@ -230,6 +234,85 @@ TEST(WavDecoding, DamagedFilesAreRefusedWithAReason) {
     std::string error;
     EXPECT_FALSE(decodeWav(std::span(good).first(good.size() / 2), c, error));
     EXPECT_EQ(error, "the file is cut short");
+}
+
+// --- Rendered tunes ---
+
+// Five seconds of a chord in Ogg Vorbis, and the same decoded whole: what the mixer must play,
+// from its first seconds kept decoded and then from the ring the decoder fills.
+struct RenderedTune {
+    std::vector<unsigned char> bytes;
+    std::vector<float> left;
+    RenderedTune() {
+        std::vector<float> s(2 * 5 * kRate);
+        for (std::size_t i = 0; i < s.size() / 2; ++i) {
+            const double t = static_cast<double>(i) / kRate;
+            s[2 * i] = static_cast<float>(0.3 * std::sin(2 * 3.14159265 * 440 * t) * (1 + t) / 6);
+            s[2 * i + 1] = static_cast<float>(0.2 * std::sin(2 * 3.14159265 * 660 * t));
+        }
+        bytes = soundBytes(kRate, 2, SF_FORMAT_OGG | SF_FORMAT_VORBIS, s);
+        Clip whole;
+        std::string error;
+        EXPECT_TRUE(decodeWav(bytes, whole, error)) << error;
+        for (std::size_t i = 0; i < whole.frames(); ++i) left.push_back(whole.samples[2 * i]);
+    }
+    // The frames [from, from + count) rendered match the whole decoding's.
+    void expectPlays(const Out& o, std::size_t from, std::size_t count) const {
+        std::size_t wrong = 0;
+        for (std::size_t i = 0; i < count; ++i)
+            if (std::abs(o.left[i] - left[from + i]) > 2e-4f) ++wrong;
+        EXPECT_EQ(wrong, 0u) << "of " << count << " frames from frame " << from;
+    }
+};
+
+// Renders in periods of 0.1 s as the audio thread would, with the decoder keeping up.
+Out renderDecoded(Mixer& m, int frames) {
+    Out all;
+    for (int done = 0; done < frames; done += 4410) {
+        m.waitUntilDecoded();
+        const Out o = render(m, std::min(4410, frames - done));
+        all.left.insert(all.left.end(), o.left.begin(), o.left.end());
+        all.right.insert(all.right.end(), o.right.begin(), o.right.end());
+    }
+    return all;
+}
+
+TEST(RenderedTune, PlaysWholeStopsRewindsAndStartsAgainAtItsEnd) {
+    const RenderedTune tune;
+    const auto frames = tune.left.size();
+    Mixer m(1);
+    std::string error;
+    ASSERT_TRUE(m.setTrack(0, tune.bytes, error)) << error;
+    m.play(0);
+    tune.expectPlays(renderDecoded(m, 3 * kRate), 0, 3 * kRate);
+    m.stop(0);
+    EXPECT_EQ(renderDecoded(m, 4410).peak(), 0.0f);
+    m.play(0);  // on from where it stopped, to its end
+    const auto rest = static_cast<int>(frames) - 3 * kRate;
+    tune.expectPlays(renderDecoded(m, rest), 3 * kRate, static_cast<std::size_t>(rest));
+    EXPECT_FALSE(m.playing(0));
+    m.play(0);  // at its end: from the start
+    tune.expectPlays(renderDecoded(m, 4 * kRate), 0, 4 * kRate);
+    m.seekToStart(0);  // back while playing, past its first seconds
+    EXPECT_FALSE(m.playing(0));
+    m.play(0);
+    tune.expectPlays(renderDecoded(m, 2 * kRate), 0, 2 * kRate);
+}
+
+TEST(RenderedTune, DamagedFilesAreRefusedWithAReason) {
+    const RenderedTune tune;
+    const std::vector<std::vector<unsigned char>> bad = {
+        {},
+        std::vector<unsigned char>(tune.bytes.begin(), tune.bytes.begin() + static_cast<long>(tune.bytes.size() / 2)),
+        std::vector<unsigned char>(5000, 0xA7),
+        wavBytes(22050, 1, SF_FORMAT_PCM_16, std::vector<float>(2000, 0.1f)),  // not a stereo tune at the mixer's rate
+    };
+    for (const auto& b : bad) {
+        Mixer m(1);
+        std::string error;
+        EXPECT_FALSE(m.setTrack(0, b, error)) << b.size() << " bytes";
+        EXPECT_FALSE(error.empty());
+    }
 }
 
 // --- MIDI ---

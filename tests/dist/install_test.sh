@@ -20,12 +20,12 @@ for f in games/verminadia \
     [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/games/verminadia" ] || fail "the game is not executable"
-# Every file of the sound table, in the game's data folder.
+# Every sound the game plays, in its data folder: a tune as rendered at build time.
 table=$(dirname "$0")/../../music/sounds.tsv
 [ -r "$table" ] || fail "no sound table at $table"
 while IFS= read -r f; do
     [ -f "$prefix/share/verminadia/$f" ] || fail "the sound file \"$f\" is not installed"
-done < <(awk -F'\t' '!/^#/ && NF { print $3 }' "$table")
+done < <(awk -F'\t' '!/^#/ && NF { f = $3; if ($4 == "tune") sub(/\.mid$/, ".ogg", f); print f }' "$table")
 
 # Each bitmap icon at its own size, with an alpha channel for the menu's background.
 for size in 16 24 32 48 64 128 256; do

@@ -44,7 +44,7 @@ kill -0 "$gamepid" 2>/dev/null || { cat "$work/game.err"; fail "the game ended e
 stopgame
 
 echo "the unpacked game said:"; cat "$work/game.err"
-[ -f "$configured/gun.mid" ] &&
+[ -f "$configured/gun.ogg" ] &&
     echo "note: $configured holds the sound files too; this run cannot tell them from the unpacked ones"
 grep -q 'sound file .* not found\|cannot play sound file' "$work/game.err" && fail "a sound file was not found or not played"
 grep -q 'SoundFont' "$work/game.err" && fail "no SoundFont: the check cannot tell that every file was loaded"
