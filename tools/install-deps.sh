@@ -7,13 +7,14 @@
 #   ci       and the lint (make lint, make lint-all): everything CI does
 set -euo pipefail
 
-# Building: the compiler and libraries, the catalogues, the music and the sound effects.
+# Building: the compiler and libraries, the catalogues, the music (rendered through FluidSynth
+# with its General MIDI SoundFont, then compressed) and the sound effects.
 run=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev libgl1-mesa-dev libfluidsynth-dev libsndfile1-dev
-    gettext abcmidi sox espeak-ng
-    # Playing: the font, a General MIDI SoundFont and the desktop's alert sound.
-    fonts-ipafont-gothic fluid-soundfont-gm sound-theme-freedesktop
+    gettext abcmidi sox espeak-ng fluid-soundfont-gm vorbis-tools
+    # Playing: the font and the desktop's alert sound.
+    fonts-ipafont-gothic sound-theme-freedesktop
 )
 package=(dpkg-dev file)
 test=(
