@@ -1,0 +1,266 @@
+#include "web/src/page.h"
+
+#include <emscripten.h>
+#include <emscripten/bind.h>
+#include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
+
+#include <algorithm>
+
+#include "core/title.h"
+#include "language/choice.h"
+#include "web/src/shared_layer.h"
+
+namespace verminadia::web {
+
+namespace {
+
+Page* thePage = nullptr;
+
+const char kStage[] = "stage";
+const char kScreen[] = "screen";
+const char kLanguageMenu[] = "language";
+const char kAnnouncements[] = "announce";
+const char kMenuBar[] = "bar";
+
+// The message panel's three lines, read as one.
+constexpr W kMessageLines[] = {W::Label31, W::Label32, W::Label33};
+
+void onTimer(void* timer) { thePage->tickTimer(static_cast<const TimerDef*>(timer)->id); }
+
+EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
+    thePage->refit();
+    return EM_FALSE;
+}
+
+bool within(const val& target, const char* id) {
+    if (target.isNull() || target.isUndefined() || target["closest"].isUndefined()) return false;
+    return !target.call<val>("closest", val(std::string("#") + id)).isNull();
+}
+
+// The page's listeners, bound below.
+void onStageClick(val event) {
+    const std::optional<W> w = StageView::widgetOf(event["target"]);
+    if (w && clickable(*w)) thePage->clickWidget(*w);
+}
+
+void onKeyDown(val event) {
+    const std::string key = event["key"].as<std::string>();
+    if (within(event["target"], kMenuBar)) {
+        // The menu bar keeps its own keys; Escape goes back to the game.
+        if (key == "Escape") {
+            thePage->sync();
+            byId(kStage).call<void>("focus");
+        }
+        return;
+    }
+    const bool ctrl = event["ctrlKey"].as<bool>(), alt = event["altKey"].as<bool>();
+    const bool meta = event["metaKey"].as<bool>(), shift = event["shiftKey"].as<bool>();
+    if (within(event["target"], kStage) && event["target"]["tagName"].as<std::string>() == "INPUT" && key != "Tab") {
+        return;  // a heading box the mouse put a cursor in takes its keys
+    }
+    if (ctrl || alt || meta) return;
+    if (thePage->pressKey(key, shift, !shift, event["repeat"].as<bool>())) event.call<void>("preventDefault");
+}
+
+void onLanguageChange(val event) { thePage->chooseLanguage(event["target"]["value"].as<std::string>()); }
+
+void onServiceWorkerFailed(val error) {
+    val::global("console").call<void>("warn", val("verminadia: offline play is not available:"), error);
+}
+
+}  // namespace
+
+Page::Page() : game_(sound_, random_), view_(byId(kStage)) {
+    thePage = this;
+    const val stage = byId(kStage);
+    stage.call<void>("addEventListener", val("click"), val::module_property("verminadiaStageClick"));
+    document().call<void>("addEventListener", val("keydown"), val::module_property("verminadiaKeyDown"));
+    byId(kLanguageMenu)
+        .call<void>("addEventListener", val("change"), val::module_property("verminadiaLanguageChange"));
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, &onResize);
+    refit();
+}
+
+void Page::start() {
+    // Offline play: the folder's service worker keeps every file of the game after one visit.
+    const val navigator = val::global("navigator");
+    if (!navigator["serviceWorker"].isUndefined()) {
+        navigator["serviceWorker"]
+            .call<val>("register", val("service-worker.js"))
+            .call<void>("catch", val::module_property("verminadiaServiceWorkerFailed"));
+    }
+    const std::string language = browserLanguage();
+    languages_.get(language, [this, language](const Catalogue& catalogue) {
+        useLanguage(language, catalogue);
+        buildLanguageMenu();
+        startGame(game_);
+        started_ = true;
+        sync();
+    });
+}
+
+void Page::buildLanguageMenu() {
+    val menu = byId(kLanguageMenu);
+    for (const std::string& language : languages()) {
+        val option = createElement("option", "");
+        option.set("value", val(language));
+        setText(option, languageName(language));
+        menu.call<void>("appendChild", option);
+    }
+    menu.set("value", val(language_));
+    menu.set("hidden", false);
+}
+
+void Page::chooseLanguage(const std::string& language) {
+    languages_.get(language, [this, language](const Catalogue& catalogue) {
+        useLanguage(language, catalogue);
+        sync();
+    });
+}
+
+void Page::useLanguage(const std::string& language, const Catalogue& catalogue) {
+    language_ = language;
+    game_.setCatalogue(catalogue);
+    document().set("title", val(std::string(catalogue.translate(kGameTitle))));
+    document()["documentElement"].set("lang", val(language));
+    byId(kLanguageMenu).set("value", val(language));
+}
+
+void Page::refit() {
+    const val screen = byId(kScreen);
+    view_.fit(screen["clientWidth"].as<double>(), screen["clientHeight"].as<double>());
+}
+
+void Page::clickWidget(W w) {
+    if (!started_) return;
+    click(game_, w);
+    sync();
+}
+
+void Page::tickTimer(Timer t) {
+    if (!started_) return;
+    tick(game_, t);
+    sync();
+}
+
+void Page::sync() {
+    if (game_.form.revision() != appliedRevision_) {
+        appliedRevision_ = game_.form.revision();
+        view_.apply(game_.form);
+        // The message panel is read as one: a screen reader hears its new lines at once.
+        if (std::string message = messageText(); message != announced_) {
+            announced_ = std::move(message);
+            setText(byId(kAnnouncements), announced_);
+        }
+        followScreen();
+    }
+    syncTimers();
+    if (!game_.form.open()) closeStage();
+}
+
+std::string Page::messageText() const {
+    if (!game_.form.showing(W::Panel5)) return {};
+    std::string text;
+    for (const W line : kMessageLines) {
+        const std::string& caption = game_.form.caption(line);
+        if (caption.find_first_not_of(' ') == std::string::npos) continue;
+        if (!text.empty()) text += '\n';
+        text += caption;
+    }
+    return text;
+}
+
+void Page::syncTimers() {
+    for (const TimerDef& d : kTimers) {
+        const std::size_t i = static_cast<std::size_t>(d.id);
+        const TimerState& now = game_.form.timer(d.id);
+        std::optional<TimerState>& before = appliedTimers_[i];
+        if (before && before->enabled == now.enabled && before->starts == now.starts) continue;
+        // A timer switched on afresh starts a full interval; one switched off stops at once.
+        if (intervals_[i] != 0) emscripten_clear_interval(intervals_[i]);
+        intervals_[i] = 0;
+        if (now.enabled) intervals_[i] = emscripten_set_interval(&onTimer, d.intervalMs, const_cast<TimerDef*>(&d));
+        before = now;
+    }
+}
+
+void Page::closeStage() {
+    // The game closed its window at the end of the credits: the stage goes, and nothing ticks.
+    for (long& id : intervals_) {
+        if (id != 0) emscripten_clear_interval(id);
+        id = 0;
+    }
+    byId(kStage).set("hidden", true);
+}
+
+// ---- The keyboard ----
+
+bool Page::pressKey(const std::string& key, bool shift, bool plain, bool repeat) {
+    if (key == "Tab") {
+        moveFocus(!shift);
+        return true;
+    }
+    if (key == "ContextMenu" || (shift && key == "F10")) {
+        // The page's menu, as the desktop's menu key opens its context menu.
+        byId(kLanguageMenu).call<void>("focus");
+        return true;
+    }
+    if (!plain) return false;
+    if (key == "Enter" || key == " ") {
+        // One press, one click: a held key does not race through the story.
+        if (!repeat) {
+            if (const std::optional<W> w = focusedStop()) clickWidget(*w);
+        }
+        return true;
+    }
+    if (key == "ArrowUp" || key == "ArrowLeft" || key == "ArrowDown" || key == "ArrowRight") {
+        moveFocus(key == "ArrowDown" || key == "ArrowRight");
+        return true;
+    }
+    return false;
+}
+
+std::optional<W> Page::focusedStop() const {
+    const std::optional<W> w = StageView::widgetFocused();
+    if (!w || std::find(stops_.begin(), stops_.end(), *w) == stops_.end()) return std::nullopt;
+    return w;
+}
+
+void Page::focusOn(std::optional<W> w) {
+    val options = val::object();
+    options.set("preventScroll", true);
+    (w ? view_.element(*w) : byId(kStage)).call<void>("focus", options);
+}
+
+void Page::moveFocus(bool forward) {
+    if (stops_.empty()) return;
+    const std::size_t n = stops_.size();
+    std::size_t i = forward ? 0 : n - 1;
+    if (const std::optional<W> at = focusedStop()) {
+        const auto pos = static_cast<std::size_t>(std::find(stops_.begin(), stops_.end(), *at) - stops_.begin());
+        i = forward ? (pos + 1) % n : (pos + n - 1) % n;
+    }
+    focusOn(stops_[i]);
+}
+
+void Page::followScreen() {
+    std::vector<W> now = focusStops(game_.form);
+    const bool waits = panelWaits(game_);
+    if (now == stops_ && waits == panelWaited_) return;
+    const std::optional<W> target = focusAfterChange(stops_, now, waits, focusedStop());
+    stops_ = std::move(now);
+    panelWaited_ = waits;
+    // The page's menu keeps the focus while the player is in it.
+    if (within(document()["activeElement"], kMenuBar)) return;
+    focusOn(target);
+}
+
+}  // namespace verminadia::web
+
+EMSCRIPTEN_BINDINGS(verminadia_page) {
+    emscripten::function("verminadiaStageClick", &verminadia::web::onStageClick);
+    emscripten::function("verminadiaKeyDown", &verminadia::web::onKeyDown);
+    emscripten::function("verminadiaLanguageChange", &verminadia::web::onLanguageChange);
+    emscripten::function("verminadiaServiceWorkerFailed", &verminadia::web::onServiceWorkerFailed);
+}

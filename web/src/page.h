@@ -1,0 +1,68 @@
+#pragma once
+// The game in the page: the stage built from the widget table, clicks, taps and keys going in as
+// the same handler calls as on the desktop, the timers ticking at their designed intervals, and
+// after each event the model mirrored into the DOM. Nothing runs between events.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/random.h"
+#include "game/events.h"
+#include "web/src/page_languages.h"
+#include "web/src/stage_view.h"
+#include "web/src/web_audio_output.h"
+
+namespace verminadia::web {
+
+class Page {
+public:
+    Page();
+
+    // Fetches the catalogue of the browser's language, then starts the title.
+    void start();
+
+    // A player's click or tap on a widget.
+    void clickWidget(W w);
+    // A tick of one of the timers.
+    void tickTimer(Timer t);
+    // A key pressed anywhere on the page; true when the game took it.
+    bool pressKey(const std::string& key, bool shift, bool plain, bool repeat);
+    // Everything on the screen in another language, at once.
+    void chooseLanguage(const std::string& language);
+    // The room for the stage changed.
+    void refit();
+
+    // Brings the stage, the announcements, the keyboard focus and the timers in line with the model.
+    void sync();
+
+private:
+    void buildLanguageMenu();
+    void useLanguage(const std::string& language, const Catalogue& catalogue);
+    void syncTimers();
+    void closeStage();
+    std::string messageText() const;
+
+    // Keyboard focus: on a showing stop, or on the stage itself when there is none.
+    std::optional<W> focusedStop() const;
+    void focusOn(std::optional<W> w);
+    void moveFocus(bool forward);
+    void followScreen();
+
+    WebAudioOutput sound_;
+    ClockRandom random_;
+    Game game_;
+    PageLanguages languages_;
+    std::string language_;
+    StageView view_;
+    bool started_ = false;
+    std::uint64_t appliedRevision_ = ~std::uint64_t{0};
+    std::array<long, kTimerCount> intervals_{};  // 0: not running
+    std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
+    std::vector<W> stops_;
+    bool panelWaited_ = false;
+    std::string announced_;
+};
+
+}  // namespace verminadia::web
