@@ -1,0 +1,91 @@
+// The page in Debian's Chromium, played as a player would: the title runs by itself, then real
+// mouse clicks or the keyboard alone take the hero from the title through the hero choice into town.
+
+import assert from 'node:assert/strict';
+import {after, before, describe, test} from 'node:test';
+
+import {clickAt, focused, goldenCaption, launch, look, open, serve} from './support.mjs';
+
+let server, browser;
+before(async () => {
+  server = await serve();
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+// The title's steps, as the golden title scenario has them: Label1 after 2 and 4 ticks.
+const titleShown = 18;  // ticks until the "スタート" prompt
+const prologue = 11;    // ticks from スタート to the hero choice
+
+describe('the title', () => {
+  test('starts by itself, says what the game is, and changes its captions on its ticks', async () => {
+    const {page, context, problems, ticks} = await open(browser, server.url);
+    assert.match(await page.locator('#about').innerText(), /ヴェルミナーディア外伝 — .+/);
+    assert.equal(await page.title(), 'ヴェルミナーディア外伝');
+    assert.equal((await look(page, 'Label1')).showing, false);
+    await ticks(2);
+    assert.deepEqual(await look(page, 'Label1'), {showing: true, text: await goldenCaption('title', 0)});
+    await ticks(2);
+    assert.equal((await look(page, 'Label1')).text, await goldenCaption('title', 1));
+    const stage = await page.evaluate(() => getComputedStyle(document.getElementById('stage')).backgroundColor);
+    assert.equal(stage, 'rgb(0, 0, 0)', 'the title turns the window black');
+    await ticks(titleShown - 4);
+    assert.equal((await look(page, 'Label3')).showing, true);
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
+  test('speaks the browser\'s language, and switches from the page\'s menu', async () => {
+    const {page, context, problems, ticks} = await open(browser, server.url, {locale: 'en-US'});
+    assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+    assert.match(await page.locator('#about').innerText(), /^Verminadia Gaiden — /);
+    await ticks(2);
+    assert.equal((await look(page, 'Label1')).text, await goldenCaption('en-opening', 0));
+    await page.selectOption('#language', 'ja');
+    assert.equal((await look(page, 'Label1')).text, await goldenCaption('title', 0));
+    assert.equal(await page.title(), 'ヴェルミナーディア外伝');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+});
+
+describe('from the title into town', () => {
+  const townBar = () => goldenCaption('town-hero0', 0);
+
+  test('with real mouse clicks', async () => {
+    const {page, context, problems, ticks} = await open(browser, server.url);
+    await ticks(titleShown);
+    await clickAt(page, 'Label3');
+    await ticks(prologue);
+    assert.equal((await look(page, 'Panel1')).showing, true, 'the hero choice');
+    assert.equal((await look(page, 'Edit1')).text, '参加する人物を選んで下さい');
+    await clickAt(page, 'Label4');
+    assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
+    await clickAt(page, 'Button1');
+    assert.equal((await look(page, 'Panel3')).showing, true, 'the status screen');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
+  test('with the keyboard alone', async () => {
+    const {page, context, problems, ticks} = await open(browser, server.url);
+    await ticks(titleShown);
+    assert.equal(await focused(page), 'Label3', 'the prompt takes the focus');
+    await page.keyboard.press('Enter');
+    await ticks(prologue);
+    assert.equal(await focused(page), 'Label4', 'the first hero takes the focus');
+    // The heroes in reading order, round and back.
+    await page.keyboard.press('ArrowDown');
+    const second = await focused(page);
+    assert.notEqual(second, 'Label4');
+    await page.keyboard.press('Shift+Tab');
+    assert.equal(await focused(page), 'Label4');
+    await page.keyboard.press('Space');
+    assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+});
