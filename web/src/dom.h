@@ -3,7 +3,6 @@
 // and the colours and lengths of the widget table written as CSS.
 
 #include <emscripten/val.h>
-
 #include <string>
 #include <string_view>
 
@@ -19,9 +18,7 @@ inline val byId(const char* id) { return document().call<val>("getElementById", 
 // A new element of `tag` with `className`.
 val createElement(const char* tag, const char* className);
 
-inline void setStyle(val e, const char* property, const std::string& value) {
-    e["style"].set(property, value);
-}
+inline void setStyle(val e, const char* property, const std::string& value) { e["style"].set(property, value); }
 inline void setAttribute(val e, const char* name, const std::string& value) {
     e.call<void>("setAttribute", val(name), val(value));
 }

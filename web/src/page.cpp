@@ -1,11 +1,10 @@
 #include "web/src/page.h"
 
+#include <algorithm>
 #include <emscripten.h>
 #include <emscripten/bind.h>
 #include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
-
-#include <algorithm>
 
 #include "core/title.h"
 #include "language/choice.h"
@@ -39,12 +38,12 @@ bool within(const val& target, const char* id) {
 }
 
 // The page's listeners, bound below.
-void onStageClick(val event) {
+void onStageClick(const val& event) {
     const std::optional<W> w = StageView::widgetOf(event["target"]);
     if (w && clickable(*w)) thePage->clickWidget(*w);
 }
 
-void onKeyDown(val event) {
+void onKeyDown(const val& event) {
     const std::string key = event["key"].as<std::string>();
     if (within(event["target"], kMenuBar)) {
         // The menu bar keeps its own keys; Escape goes back to the game.
@@ -63,7 +62,7 @@ void onKeyDown(val event) {
     if (thePage->pressKey(key, shift, !shift, event["repeat"].as<bool>())) event.call<void>("preventDefault");
 }
 
-void onLanguageChange(val event) { thePage->chooseLanguage(event["target"]["value"].as<std::string>()); }
+void onLanguageChange(const val& event) { thePage->chooseLanguage(event["target"]["value"].as<std::string>()); }
 
 void onServiceWorkerFailed(val error) {
     val::global("console").call<void>("warn", val("verminadia: offline play is not available:"), error);
@@ -76,8 +75,7 @@ Page::Page() : game_(sound_, random_), view_(byId(kStage)) {
     const val stage = byId(kStage);
     stage.call<void>("addEventListener", val("click"), val::module_property("verminadiaStageClick"));
     document().call<void>("addEventListener", val("keydown"), val::module_property("verminadiaKeyDown"));
-    byId(kLanguageMenu)
-        .call<void>("addEventListener", val("change"), val::module_property("verminadiaLanguageChange"));
+    byId(kLanguageMenu).call<void>("addEventListener", val("change"), val::module_property("verminadiaLanguageChange"));
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, &onResize);
     refit();
 }
@@ -197,6 +195,15 @@ void Page::closeStage() {
 // ---- The keyboard ----
 
 bool Page::pressKey(const std::string& key, bool shift, bool plain, bool repeat) {
+    const bool taken = takeKey(key, shift, plain, repeat);
+    if (taken && !focusCues_) {
+        focusCues_ = true;
+        byId(kStage)["classList"].call<void>("add", val("keyboard"));
+    }
+    return taken;
+}
+
+bool Page::takeKey(const std::string& key, bool shift, bool plain, bool repeat) {
     if (key == "Tab") {
         moveFocus(!shift);
         return true;

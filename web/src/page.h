@@ -38,6 +38,7 @@ public:
     void sync();
 
 private:
+    bool takeKey(const std::string& key, bool shift, bool plain, bool repeat);
     void buildLanguageMenu();
     void useLanguage(const std::string& language, const Catalogue& catalogue);
     void syncTimers();
@@ -62,6 +63,7 @@ private:
     std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
     std::vector<W> stops_;
     bool panelWaited_ = false;
+    bool focusCues_ = false;  // the keyboard has been used: the focus is shown
     std::string announced_;
 };
 

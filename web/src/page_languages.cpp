@@ -1,8 +1,7 @@
 #include "web/src/page_languages.h"
 
-#include <emscripten.h>
-
 #include <algorithm>
+#include <emscripten.h>
 #include <iostream>
 #include <string_view>
 

@@ -157,7 +157,7 @@ bool StageView::showPicture(W w) {
     return true;
 }
 
-std::optional<W> StageView::widgetOf(val target) {
+std::optional<W> StageView::widgetOf(const val& target) {
     if (target.isNull() || target.isUndefined() || target["closest"].isUndefined()) return std::nullopt;
     const val owner = target.call<val>("closest", val("[data-w]"));
     if (owner.isNull()) return std::nullopt;
