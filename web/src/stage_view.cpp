@@ -64,6 +64,12 @@ void place(const val& e, const WidgetDef& d) {
     setStyle(e, "color", cssColor(d.font.color));
 }
 
+// A background, also told to the heading boxes lying on it.
+void paint(const val& e, Rgb color) {
+    setStyle(e, "backgroundColor", cssColor(color));
+    e["style"].call<void>("setProperty", val("--beneath"), val(cssColor(color)));
+}
+
 }  // namespace
 
 StageView::StageView(val stage) : stage_(std::move(stage)) {
@@ -103,7 +109,7 @@ StageView::StageView(val stage) : stage_(std::move(stage)) {
 void StageView::apply(const Form& form) {
     if (windowColor_ != form.windowColor()) {
         windowColor_ = form.windowColor();
-        setStyle(stage_, "backgroundColor", cssColor(*windowColor_));
+        paint(stage_, *windowColor_);
     }
     for (const WidgetDef& d : kWidgets) applyWidget(d.id, form.state(d.id));
 }
@@ -127,7 +133,7 @@ void StageView::applyWidget(W w, const WidgetState& now) {
         if (changed(&WidgetState::fontPx)) setStyle(e, "fontSize", px(now.fontPx));
         if (changed(&WidgetState::top)) setStyle(e, "top", px(now.top));
     }
-    if (d.kind == Kind::Panel && changed(&WidgetState::color)) setStyle(e, "backgroundColor", cssColor(now.color));
+    if (d.kind == Kind::Panel && changed(&WidgetState::color)) paint(e, now.color);
     if (changed(&WidgetState::visible)) e.set("hidden", !now.visible);
     if (d.kind == Kind::Picture) {
         const bool fresh = now.visible && showPicture(w);

@@ -22,10 +22,10 @@ const channelTolerance = 48;
 
 // The screens, each as the driver's script and the same steps in the page.
 const screens = [
-  {name: 'title', script: 'tick Timer1 18\n', limit: 0.03, play: async (p) => p.ticks(18)},
-  {name: 'hero-choice', script: 'tick Timer1 18\nclick Label3\ntick Timer1 11\n', limit: 0.06,
+  {name: 'title', script: 'tick Timer1 18\n', limit: 0.015, play: async (p) => p.ticks(18)},
+  {name: 'hero-choice', script: 'tick Timer1 18\nclick Label3\ntick Timer1 11\n', limit: 0.015,
    play: async (p) => { await p.ticks(18); await clickAt(p.page, 'Label3'); await p.ticks(11); }},
-  {name: 'town', script: 'tick Timer1 18\nclick Label3\ntick Timer1 11\nclick Label4\n', limit: 0.06,
+  {name: 'town', script: 'tick Timer1 18\nclick Label3\ntick Timer1 11\nclick Label4\n', limit: 0.015,
    play: async (p) => {
      await p.ticks(18); await clickAt(p.page, 'Label3'); await p.ticks(11); await clickAt(p.page, 'Label4');
    }},
