@@ -89,3 +89,20 @@ describe('from the title into town', () => {
     await context.close();
   });
 });
+
+test('the message panel is read at once, and waits for its click with the focus', async () => {
+  const {page, context, problems, ticks} = await open(browser, server.url);
+  await ticks(titleShown);
+  await clickAt(page, 'Label3');
+  await ticks(prologue);
+  await clickAt(page, 'Label5');
+  await clickAt(page, 'Button3');
+  const lines = await Promise.all([0, 1, 2].map((n) => goldenCaption('town-king', n)));
+  assert.equal(await page.locator('#announce').getAttribute('aria-live'), 'polite');
+  assert.equal(await page.locator('#announce').textContent(), lines.join('\n'));
+  assert.equal(await focused(page), 'Panel5');
+  await page.keyboard.press('Enter');
+  assert.notEqual(await page.locator('#announce').textContent(), lines.join('\n'), 'the next step is read');
+  assert.deepEqual(problems, []);
+  await context.close();
+});
