@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "game/events.h"
+#include "ui/focus_order.h"
 #include "ui/stage.h"
 
 class QFocusFrame;
@@ -105,8 +106,7 @@ private:
     QPoint windowedPos_ = kDesignPosition;  // where the window goes back to after fullscreen
     WindowMenu* menu_;
 
-    std::vector<W> stops_;  // the keyboard's stops as the last sync left them
-    bool panelWaited_ = false;
+    FocusStops stops_;  // the keyboard's stops as the last sync left them
     bool syncing_ = false;
     bool focusCues_ = false;  // the keyboard has been used: the focus is shown
     QFocusFrame* focusFrame_ = nullptr;

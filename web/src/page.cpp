@@ -1,6 +1,5 @@
 #include "web/src/page.h"
 
-#include <algorithm>
 #include <emscripten.h>
 #include <emscripten/bind.h>
 #include <emscripten/eventloop.h>
@@ -230,7 +229,7 @@ bool Page::takeKey(const std::string& key, bool shift, bool plain, bool repeat) 
 
 std::optional<W> Page::focusedStop() const {
     const std::optional<W> w = StageView::widgetFocused();
-    if (!w || std::find(stops_.begin(), stops_.end(), *w) == stops_.end()) return std::nullopt;
+    if (!w || !stops_.has(*w)) return std::nullopt;
     return w;
 }
 
@@ -241,23 +240,12 @@ void Page::focusOn(std::optional<W> w) {
 }
 
 void Page::moveFocus(bool forward) {
-    if (stops_.empty()) return;
-    const std::size_t n = stops_.size();
-    std::size_t i = forward ? 0 : n - 1;
-    if (const std::optional<W> at = focusedStop()) {
-        const auto pos = static_cast<std::size_t>(std::find(stops_.begin(), stops_.end(), *at) - stops_.begin());
-        i = forward ? (pos + 1) % n : (pos + n - 1) % n;
-    }
-    focusOn(stops_[i]);
+    if (const std::optional<W> w = stops_.next(focusedStop(), forward)) focusOn(*w);
 }
 
 void Page::followScreen() {
-    std::vector<W> now = focusStops(game_.form);
-    const bool waits = panelWaits(game_);
-    if (now == stops_ && waits == panelWaited_) return;
-    const std::optional<W> target = focusAfterChange(stops_, now, waits, focusedStop());
-    stops_ = std::move(now);
-    panelWaited_ = waits;
+    std::optional<W> target;
+    if (!stops_.follow(game_, focusedStop(), target)) return;
     // The page's menu keeps the focus while the player is in it.
     if (within(document()["activeElement"], kMenuBar)) return;
     focusOn(target);

@@ -11,6 +11,7 @@
 #include "core/random.h"
 #include "game/events.h"
 #include "web/src/page_languages.h"
+#include "web/src/shared_layer.h"
 #include "web/src/stage_view.h"
 #include "web/src/web_audio_output.h"
 
@@ -61,8 +62,7 @@ private:
     std::uint64_t appliedRevision_ = ~std::uint64_t{0};
     std::array<long, kTimerCount> intervals_{};  // 0: not running
     std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
-    std::vector<W> stops_;
-    bool panelWaited_ = false;
+    FocusStops stops_;
     bool focusCues_ = false;  // the keyboard has been used: the focus is shown
     std::string announced_;
 };

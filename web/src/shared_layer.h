@@ -14,9 +14,7 @@
 
 namespace verminadia::web {
 
-using ui::focusAfterChange;
-using ui::focusStops;
-using ui::panelWaits;
+using ui::FocusStops;
 
 // A picture in words for a screen reader; empty (a picture without a name) until the shared
 // layer brings the descriptions in both languages.
