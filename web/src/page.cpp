@@ -46,10 +46,7 @@ void onKeyDown(const val& event) {
     const std::string key = event["key"].as<std::string>();
     if (within(event["target"], kMenuBar)) {
         // The menu bar keeps its own keys; Escape goes back to the game.
-        if (key == "Escape") {
-            thePage->sync();
-            byId(kStage).call<void>("focus");
-        }
+        if (key == "Escape") thePage->leaveMenu();
         return;
     }
     const bool ctrl = event["ctrlKey"].as<bool>(), alt = event["altKey"].as<bool>();
@@ -209,6 +206,7 @@ bool Page::takeKey(const std::string& key, bool shift, bool plain, bool repeat) 
     }
     if (key == "ContextMenu" || (shift && key == "F10")) {
         // The page's menu, as the desktop's menu key opens its context menu.
+        beforeMenu_ = focusedStop();
         byId(kLanguageMenu).call<void>("focus");
         return true;
     }
@@ -237,6 +235,11 @@ void Page::focusOn(std::optional<W> w) {
     val options = val::object();
     options.set("preventScroll", true);
     (w ? view_.element(*w) : byId(kStage)).call<void>("focus", options);
+}
+
+void Page::leaveMenu() {
+    // Back where the focus was, if that is still on the screen; else to the screen's first stop.
+    focusOn(beforeMenu_ && stops_.has(*beforeMenu_) ? beforeMenu_ : stops_.next(std::nullopt, true));
 }
 
 void Page::moveFocus(bool forward) {

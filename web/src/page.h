@@ -30,6 +30,8 @@ public:
     void tickTimer(Timer t);
     // A key pressed anywhere on the page; true when the game took it.
     bool pressKey(const std::string& key, bool shift, bool plain, bool repeat);
+    // Escape in the page's menu: the keys go back to the game.
+    void leaveMenu();
     // Everything on the screen in another language, at once.
     void chooseLanguage(const std::string& language);
     // The room for the stage changed.
@@ -63,7 +65,8 @@ private:
     std::array<long, kTimerCount> intervals_{};  // 0: not running
     std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
     FocusStops stops_;
-    bool focusCues_ = false;  // the keyboard has been used: the focus is shown
+    std::optional<W> beforeMenu_;  // where the focus was when the menu key took it to the menu
+    bool focusCues_ = false;       // the keyboard has been used: the focus is shown
     std::string announced_;
 };
 

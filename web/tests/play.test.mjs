@@ -83,6 +83,11 @@ describe('from the title into town', () => {
     assert.notEqual(second, 'Label4');
     await page.keyboard.press('Shift+Tab');
     assert.equal(await focused(page), 'Label4');
+    // The menu key reaches the page's menu, Escape comes back.
+    await page.keyboard.press('Shift+F10');
+    assert.equal(await focused(page), 'language');
+    await page.keyboard.press('Escape');
+    assert.equal(await focused(page), 'Label4');
     await page.keyboard.press('Space');
     assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
     assert.deepEqual(problems, []);
