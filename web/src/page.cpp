@@ -91,6 +91,8 @@ void Page::start() {
         startGame(game_);
         started_ = true;
         sync();
+        // For the load figures: the title is on the stage from here.
+        val::global("performance").call<void>("mark", val("verminadia-title"));
     });
 }
 
@@ -113,7 +115,9 @@ void Page::chooseLanguage(const std::string& language) {
     });
 }
 
-void Page::useLanguage(const std::string& language, const Catalogue& catalogue) {
+void Page::useLanguage(const std::string& wanted, const Catalogue& catalogue) {
+    // A language whose catalogue could not be had is Japanese on the screen, and so in the menu.
+    const std::string language = &catalogue == &untranslated() ? std::string(kOwnLanguage) : wanted;
     language_ = language;
     game_.setCatalogue(catalogue);
     document().set("title", val(std::string(catalogue.translate(kGameTitle))));

@@ -43,7 +43,7 @@ public:
 private:
     bool takeKey(const std::string& key, bool shift, bool plain, bool repeat);
     void buildLanguageMenu();
-    void useLanguage(const std::string& language, const Catalogue& catalogue);
+    void useLanguage(const std::string& wanted, const Catalogue& catalogue);
     void syncTimers();
     void closeStage();
     std::string messageText() const;

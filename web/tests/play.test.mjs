@@ -52,6 +52,22 @@ describe('the title', () => {
   });
 });
 
+test('a catalogue that cannot be fetched is said in one line, and the game plays in Japanese', async () => {
+  const context = await browser.newContext({locale: 'en-US'});
+  await context.route('**/verminadia.mo', (route) => route.abort());
+  const page = await context.newPage();
+  const said = [];
+  page.on('console', (m) => said.push(m.text()));
+  await page.goto(server.url);
+  await page.waitForSelector('#language:not([hidden])');
+  assert.equal(await page.title(), 'ヴェルミナーディア外伝');
+  assert.equal(await page.locator('#language').inputValue(), 'ja');
+  const lines = said.filter((line) => line.includes('verminadia.mo'));
+  assert.equal(lines.length, 1);
+  assert.match(lines[0], /^verminadia: cannot fetch locale\/en\/LC_MESSAGES\/verminadia.mo: the game stays in Japanese$/);
+  await context.close();
+});
+
 describe('from the title into town', () => {
   const townBar = () => goldenCaption('town-hero0', 0);
 
