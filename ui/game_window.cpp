@@ -158,7 +158,8 @@ void GameWindow::applyWidget(W w, const WidgetState& now) {
     const std::optional<WidgetState>& before = applied_[index(w)];
     QWidget* view = widgets_[index(w)];
     const auto changed = [&](auto member) { return !before || (*before).*member != now.*member; };
-    if (before && *before == now) return;
+    // Views are all made at once by buildWidgets; until then there is nothing to mirror into.
+    if (view == nullptr || (before && *before == now)) return;
 
     if (changed(&WidgetState::caption)) {
         const QString text = QString::fromStdString(now.caption);
