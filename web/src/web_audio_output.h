@@ -7,12 +7,6 @@
 
 namespace verminadia::web {
 
-class WebAudioOutput final : public SoundOutput {
-public:
-    void play(Player) override {}
-    void stop(Player) override {}
-    void seekToStart(Player) override {}
-    void beep() override {}
-};
+using WebAudioOutput = SilentOutput;
 
 }  // namespace verminadia::web

@@ -8,11 +8,11 @@ import {execFileSync} from 'node:child_process';
 import {existsSync, mkdirSync, readFileSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
 import {PNG} from 'pngjs';
 
-import {clickAt, launch, open, serve} from './support.mjs';
+import {clickAt, open, withBrowser} from './support.mjs';
 
 const shot = process.env.VERMINADIA_SHOT;  // the desktop build's verminadia-shot
 const out = process.env.VERMINADIA_SHOTS ?? join(tmpdir(), 'verminadia-shots');
@@ -43,28 +43,19 @@ function difference(a, b) {
   return {share: differing / (a.width * a.height), diff};
 }
 
-let server, browser;
-before(async () => {
-  if (!shot) return;
-  server = await serve();
-  browser = await launch();
-  mkdirSync(out, {recursive: true});
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const the = withBrowser();
 
 for (const screen of screens) {
   test(`the ${screen.name} looks as on the desktop`, {skip: !shot && 'VERMINADIA_SHOT names no verminadia-shot'},
        async () => {
     assert.ok(existsSync(shot), `${shot} is built`);
+    mkdirSync(out, {recursive: true});
     const script = join(out, `${screen.name}.script`);
     writeFileSync(script, screen.script);
     const desktopFile = join(out, `${screen.name}-desktop.png`);
     execFileSync(shot, [script, desktopFile], {env: {...process.env, LANGUAGE: 'ja', QT_QPA_PLATFORM: 'offscreen'}});
 
-    const played = await open(browser, server.url);
+    const played = await open(the.browser, the.server.url);
     await screen.play(played);
     const pageFile = join(out, `${screen.name}-page.png`);
     await played.page.locator('#stage').screenshot({path: pageFile});

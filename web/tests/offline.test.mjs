@@ -1,27 +1,19 @@
 // After one visit the page plays offline: its service worker keeps every file of the folder.
 
 import assert from 'node:assert/strict';
-import {after, before, test} from 'node:test';
+import {test} from 'node:test';
 
-import {launch, serve} from './support.mjs';
+import {withBrowser} from './support.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const the = withBrowser();
 
 test('plays offline after one visit, pictures and catalogues included', async () => {
-  const context = await browser.newContext({locale: 'en-US'});
+  const context = await the.browser.newContext({locale: 'en-US'});
   const page = await context.newPage();
-  await page.goto(server.url);
+  await page.goto(the.server.url);
   await page.evaluate(() => navigator.serviceWorker.ready);
-  await server.close();
-  server = null;
+  await the.server.close();
+  the.server = null;
   await context.setOffline(true);
   await page.reload();
   await page.waitForSelector('#language:not([hidden])');

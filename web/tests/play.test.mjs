@@ -2,19 +2,11 @@
 // mouse clicks or the keyboard alone take the hero from the title through the hero choice into town.
 
 import assert from 'node:assert/strict';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
-import {clickAt, focused, goldenCaption, launch, look, open, serve} from './support.mjs';
+import {clickAt, focused, goldenCaption, look, open, withBrowser} from './support.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const the = withBrowser();
 
 // The title's steps, as the golden title scenario has them: Label1 after 2 and 4 ticks.
 const titleShown = 18;  // ticks until the "スタート" prompt
@@ -22,7 +14,7 @@ const prologue = 11;    // ticks from スタート to the hero choice
 
 describe('the title', () => {
   test('starts by itself, says what the game is, and changes its captions on its ticks', async () => {
-    const {page, context, problems, ticks} = await open(browser, server.url);
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
     assert.match(await page.locator('#about').innerText(), /ヴェルミナーディア外伝 — .+/);
     assert.equal(await page.title(), 'ヴェルミナーディア外伝');
     assert.equal((await look(page, 'Label1')).showing, false);
@@ -39,7 +31,7 @@ describe('the title', () => {
   });
 
   test('speaks the browser\'s language, and switches from the page\'s menu', async () => {
-    const {page, context, problems, ticks} = await open(browser, server.url, {locale: 'en-US'});
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url, {locale: 'en-US'});
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
     assert.match(await page.locator('#about').innerText(), /^Verminadia Gaiden — /);
     await ticks(2);
@@ -53,12 +45,12 @@ describe('the title', () => {
 });
 
 test('a catalogue that cannot be fetched is said in one line, and the game plays in Japanese', async () => {
-  const context = await browser.newContext({locale: 'en-US'});
+  const context = await the.browser.newContext({locale: 'en-US'});
   await context.route('**/verminadia.mo', (route) => route.abort());
   const page = await context.newPage();
   const said = [];
   page.on('console', (m) => said.push(m.text()));
-  await page.goto(server.url);
+  await page.goto(the.server.url);
   await page.waitForSelector('#language:not([hidden])');
   assert.equal(await page.title(), 'ヴェルミナーディア外伝');
   assert.equal(await page.locator('#language').inputValue(), 'ja');
@@ -72,7 +64,7 @@ describe('from the title into town', () => {
   const townBar = () => goldenCaption('town-hero0', 0);
 
   test('with real mouse clicks', async () => {
-    const {page, context, problems, ticks} = await open(browser, server.url);
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
     await ticks(titleShown);
     await clickAt(page, 'Label3');
     await ticks(prologue);
@@ -87,7 +79,7 @@ describe('from the title into town', () => {
   });
 
   test('with the keyboard alone', async () => {
-    const {page, context, problems, ticks} = await open(browser, server.url);
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
     await ticks(titleShown);
     assert.equal(await focused(page), 'Label3', 'the prompt takes the focus');
     await page.keyboard.press('Enter');
@@ -112,7 +104,7 @@ describe('from the title into town', () => {
 });
 
 test('the message panel is read at once, and waits for its click with the focus', async () => {
-  const {page, context, problems, ticks} = await open(browser, server.url);
+  const {page, context, problems, ticks} = await open(the.browser, the.server.url);
   await ticks(titleShown);
   await clickAt(page, 'Label3');
   await ticks(prologue);

@@ -5,6 +5,7 @@
 import {createServer} from 'node:http';
 import {readFile} from 'node:fs/promises';
 import {extname, join, normalize, resolve} from 'node:path';
+import {after, before} from 'node:test';
 
 export const site = resolve(process.env.VERMINADIA_SITE ?? new URL('../../build-web', import.meta.url).pathname);
 export const sources = resolve(new URL('../..', import.meta.url).pathname);
@@ -85,4 +86,18 @@ export function focused(page) {
 export async function goldenCaption(scenario, n) {
   const lines = (await readFile(join(sources, 'tests/scenarios', scenario + '.expected'), 'utf8')).split('\n');
   return JSON.parse(lines[n]).caption;
+}
+
+// The folder served and Chromium launched before the tests of one file, both closed after them.
+export function withBrowser() {
+  const the = {};
+  before(async () => {
+    the.server = await serve();
+    the.browser = await launch();
+  });
+  after(async () => {
+    await the.browser?.close();
+    await the.server?.close();
+  });
+  return the;
 }
