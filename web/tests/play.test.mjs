@@ -44,6 +44,16 @@ describe('the title', () => {
   });
 });
 
+test('the stage fills the window, keeping its shape, centred', async () => {
+  const {page, context, problems} = await open(the.browser, the.server.url);
+  const bar = await page.evaluate(() => document.getElementById('bar').offsetHeight);
+  await page.setViewportSize({width: 1400, height: 702 + bar});
+  const box = await page.locator('#stage').boundingBox();
+  assert.deepEqual([box.x, box.y - bar, box.width, box.height].map(Math.round), [179, 0, 1042, 702]);
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
 test('a catalogue that cannot be fetched is said in one line, and the game plays in Japanese', async () => {
   const context = await the.browser.newContext({locale: 'en-US'});
   await context.route('**/verminadia.mo', (route) => route.abort());
