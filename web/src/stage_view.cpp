@@ -90,8 +90,7 @@ StageView::StageView(val stage) : stage_(std::move(stage)) {
     }
     // A panel is named by its heading box, where it has one.
     for (const WidgetDef& d : kWidgets) {
-        if (d.kind != Kind::Edit) continue;
-        if (d.parent == W::Form1 || clickable(d.parent)) continue;
+        if (d.kind != Kind::Edit || d.parent == W::Form1 || clickable(d.parent)) continue;
         val panel = elements_[index(d.parent)];
         setAttribute(panel, "role", "group");
         setAttribute(panel, "aria-labelledby", std::string(d.name));
