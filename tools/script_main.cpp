@@ -7,7 +7,7 @@
 
 #include "language/catalogues.h"
 #include "language/choice.h"
-#include "tools/script.h"
+#include "script/script.h"
 
 int main(int argc, char** argv) {
     if (argc > 2) {

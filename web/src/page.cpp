@@ -6,8 +6,8 @@
 #include <emscripten/html5.h>
 
 #include "core/title.h"
+#include "frontend/screen_reader/accessible.h"
 #include "language/choice.h"
-#include "web/src/shared_layer.h"
 
 namespace verminadia::web {
 
@@ -20,9 +20,6 @@ const char kScreen[] = "screen";
 const char kLanguageMenu[] = "language";
 const char kAnnouncements[] = "announce";
 const char kMenuBar[] = "bar";
-
-// The message panel's three lines, read as one.
-constexpr W kMessageLines[] = {W::Label31, W::Label32, W::Label33};
 
 void onTimer(void* timer) { thePage->tickTimer(static_cast<const TimerDef*>(timer)->id); }
 
@@ -146,8 +143,10 @@ void Page::sync() {
     if (game_.form.revision() != appliedRevision_) {
         appliedRevision_ = game_.form.revision();
         view_.apply(game_.form);
+        view_.describePictures(game_);
         // The message panel is read as one: a screen reader hears its new lines at once.
-        if (std::string message = messageText(); message != announced_) {
+        if (std::string message = game_.form.showing(W::Panel5) ? frontend::messagePanelText(game_.form) : "";
+            message != announced_) {
             announced_ = std::move(message);
             setText(byId(kAnnouncements), announced_);
         }
@@ -155,18 +154,6 @@ void Page::sync() {
     }
     syncTimers();
     if (!game_.form.open()) closeStage();
-}
-
-std::string Page::messageText() const {
-    if (!game_.form.showing(W::Panel5)) return {};
-    std::string text;
-    for (const W line : kMessageLines) {
-        const std::string& caption = game_.form.caption(line);
-        if (caption.find_first_not_of(' ') == std::string::npos) continue;
-        if (!text.empty()) text += '\n';
-        text += caption;
-    }
-    return text;
 }
 
 void Page::syncTimers() {

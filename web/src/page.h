@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core/random.h"
+#include "frontend/focus_order.h"
 #include "game/events.h"
 #include "web/src/page_languages.h"
-#include "web/src/shared_layer.h"
 #include "web/src/stage_view.h"
 #include "web/src/web_audio_output.h"
 
@@ -46,7 +46,6 @@ private:
     void useLanguage(const std::string& wanted, const Catalogue& catalogue);
     void syncTimers();
     void closeStage();
-    std::string messageText() const;
 
     // Keyboard focus: on a showing stop, or on the stage itself when there is none.
     std::optional<W> focusedStop() const;
@@ -64,7 +63,7 @@ private:
     std::uint64_t appliedRevision_ = ~std::uint64_t{0};
     std::array<long, kTimerCount> intervals_{};  // 0: not running
     std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
-    FocusStops stops_;
+    frontend::FocusStops stops_;
     std::optional<W> beforeMenu_;  // where the focus was when the menu key took it to the menu
     bool focusCues_ = false;       // the keyboard has been used: the focus is shown
     std::string announced_;

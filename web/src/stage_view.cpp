@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "frontend/screen_reader/picture_names.h"
 #include "game/events.h"
-#include "web/src/shared_layer.h"
 
 namespace verminadia::web {
 
@@ -154,12 +154,22 @@ bool StageView::showPicture(W w) {
     const WidgetDef& d = def(w);
     val img = createElement("img", "");
     img.set("src", val("pictures/" + std::string(def(d.bitmap).name) + ".svg"));
-    img.set("alt", val(pictureDescription(w)));
+    img.set("alt", val(described_[index(w)]));
     img.set("draggable", val(false));
     setStyle(img, "width", px(d.bitmapWidth));
     setStyle(img, "height", px(d.bitmapHeight));
     elements_[index(w)].call<void>("appendChild", img);
     return true;
+}
+
+void StageView::describePictures(const Game& g) {
+    for (const WidgetDef& d : kWidgets) {
+        if (d.kind != Kind::Picture || !pictureLoaded_[index(d.id)]) continue;
+        std::string words = frontend::pictureName(d.id, g);
+        if (words == described_[index(d.id)]) continue;
+        described_[index(d.id)] = std::move(words);
+        elements_[index(d.id)]["firstChild"].set("alt", val(described_[index(d.id)]));
+    }
 }
 
 std::optional<W> StageView::widgetOf(const val& target) {

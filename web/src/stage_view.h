@@ -6,9 +6,10 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "core/form.h"
+#include "core/game.h"
 #include "web/src/dom.h"
 
 namespace verminadia::web {
@@ -20,6 +21,9 @@ public:
 
     // Brings every widget in line with the model; only what changed since the last call is touched.
     void apply(const Form& form);
+    // Gives each picture that has shown its words for a screen reader, as the shared layer says
+    // them; a fighter's picture changes with the opponent.
+    void describePictures(const Game& g);
 
     const val& element(W w) const { return elements_[index(w)]; }
     // The widget an event on `target` is meant for: the innermost widget holding it.
@@ -39,6 +43,7 @@ private:
     std::vector<val> elements_;
     std::array<std::optional<WidgetState>, kWidgetCount> applied_{};
     std::array<bool, kWidgetCount> pictureLoaded_{};
+    std::array<std::string, kWidgetCount> described_{};
     std::optional<Rgb> windowColor_;
 };
 

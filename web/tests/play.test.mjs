@@ -84,6 +84,8 @@ describe('from the title into town', () => {
     assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
     await clickAt(page, 'Button1');
     assert.equal((await look(page, 'Panel3')).showing, true, 'the status screen');
+    const unnamed = await page.$$eval('#stage img', (imgs) => imgs.filter((i) => i.checkVisibility() && !i.alt).length);
+    assert.equal(unnamed, 0, 'every picture showing is told in words');
     assert.deepEqual(problems, []);
     await context.close();
   });

@@ -1,0 +1,87 @@
+#include "frontend/focus_order.h"
+
+#include <algorithm>
+
+#include "game/events.h"
+#include "game/message_panel.h"
+
+namespace verminadia::frontend {
+
+namespace {
+
+bool contains(const std::vector<W>& ws, W w) { return std::find(ws.begin(), ws.end(), w) != ws.end(); }
+
+}  // namespace
+
+bool isMessageLine(W w) { return w == W::Label31 || w == W::Label32 || w == W::Label33; }
+
+bool isStop(W w) { return clickable(w) && !isMessageLine(w); }
+
+std::vector<W> focusStops(const Form& f) {
+    struct Stop {
+        W w;
+        int top, left;
+    };
+    std::vector<Stop> stops;
+    for (const WidgetDef& d : kWidgets) {
+        if (!isStop(d.id) || !f.showing(d.id)) continue;
+        const bool onPanel = d.parent != W::Form1;
+        // A label's top edge is the model's: the game may move it.
+        const int top = (onPanel ? def(d.parent).top : 0) + (d.kind == Kind::Label ? f.state(d.id).top : d.top);
+        const int left = (onPanel ? def(d.parent).left : 0) + d.left;
+        stops.push_back({d.id, top, left});
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const Stop& a, const Stop& b) { return a.top != b.top ? a.top < b.top : a.left < b.left; });
+    std::vector<W> out;
+    out.reserve(stops.size());
+    for (const Stop& s : stops) out.push_back(s.w);
+    return out;
+}
+
+bool panelWaits(const Game& g) {
+    if (!g.form.showing(W::Panel5)) return false;
+    return panelHasStep(g.state.TalkState);
+}
+
+std::optional<W> focusAfterChange(const std::vector<W>& before, const std::vector<W>& now, bool waits,
+                                  std::optional<W> current) {
+    if (waits && contains(now, W::Panel5)) return W::Panel5;
+    const bool nothingWent = std::all_of(before.begin(), before.end(), [&](W w) { return contains(now, w); });
+    if (current && *current != W::Panel5 && contains(now, *current) && nothingWent) return current;
+
+    const auto onEveryScreen = [](W w) { return w == W::Panel5 || w == W::Button1; };
+    const auto first = [&](auto&& wanted) -> std::optional<W> {
+        for (W w : now) {
+            if (wanted(w) && !onEveryScreen(w)) return w;
+        }
+        return std::nullopt;
+    };
+    if (auto fresh = first([&](W w) { return !contains(before, w); })) return fresh;
+    if (auto any = first([](W) { return true; })) return any;
+    if (!now.empty()) return now.front();
+    return std::nullopt;
+}
+
+bool FocusStops::has(W w) const { return contains(stops_, w); }
+
+std::optional<W> FocusStops::next(std::optional<W> current, bool forward) const {
+    if (stops_.empty()) return std::nullopt;
+    const std::size_t n = stops_.size();
+    const auto at = current ? std::find(stops_.begin(), stops_.end(), *current) : stops_.end();
+    if (at == stops_.end()) return forward ? stops_.front() : stops_.back();
+    const auto pos = static_cast<std::size_t>(at - stops_.begin());
+    return stops_[forward ? (pos + 1) % n : (pos + n - 1) % n];
+}
+
+bool FocusStops::follow(const Game& g, std::optional<W> current, std::optional<W>& target) {
+    std::vector<W> now = focusStops(g.form);
+    const bool waits = panelWaits(g);
+    if (now == stops_ && waits == panelWaited_) return false;
+    target = focusAfterChange(stops_, now, waits, current);
+    stops_ = std::move(now);
+    panelWaited_ = waits;
+    return true;
+}
+
+}  // namespace verminadia::frontend
