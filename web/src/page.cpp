@@ -81,7 +81,9 @@ void Page::start() {
             .call<val>("register", val("service-worker.js"))
             .call<void>("catch", val::module_property("verminadiaServiceWorkerFailed"));
     }
-    const std::string language = browserLanguage();
+    // The language chosen in the menu on an earlier visit, else the browser's.
+    std::string language = settings_.language();
+    if (language.empty()) language = browserLanguage();
     languages_.get(language, [this, language](const Catalogue& catalogue) {
         useLanguage(language, catalogue);
         buildLanguageMenu();
@@ -106,6 +108,7 @@ void Page::buildLanguageMenu() {
 }
 
 void Page::chooseLanguage(const std::string& language) {
+    settings_.setLanguage(language);
     languages_.get(language, [this, language](const Catalogue& catalogue) {
         useLanguage(language, catalogue);
         sync();

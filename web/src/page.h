@@ -4,6 +4,7 @@
 // after each event the model mirrored into the DOM. Nothing runs between events.
 
 #include <array>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "core/random.h"
 #include "frontend/focus_order.h"
 #include "game/events.h"
+#include "web/src/browser_storage.h"
 #include "web/src/page_languages.h"
 #include "web/src/stage_view.h"
 #include "web/src/web_audio_output.h"
@@ -57,6 +59,8 @@ private:
     ClockRandom random_;
     Game game_;
     PageLanguages languages_;
+    LocalStorageSettings kept_;
+    frontend::Settings settings_{kept_, std::cerr};  // a damaged value is said on the console
     std::string language_;
     StageView view_;
     bool started_ = false;

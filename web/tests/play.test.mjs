@@ -30,7 +30,7 @@ describe('the title', () => {
     await context.close();
   });
 
-  test('speaks the browser\'s language, and switches from the page\'s menu', async () => {
+  test('speaks the browser\'s language, switches from the page\'s menu, and keeps the choice', async () => {
     const {page, context, problems, ticks} = await open(the.browser, the.server.url, {locale: 'en-US'});
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
     assert.match(await page.locator('#about').innerText(), /^Verminadia Gaiden — /);
@@ -39,6 +39,9 @@ describe('the title', () => {
     await page.selectOption('#language', 'ja');
     assert.equal((await look(page, 'Label1')).text, await goldenCaption('title', 0));
     assert.equal(await page.title(), 'ヴェルミナーディア外伝');
+    await page.reload();
+    await page.waitForSelector('#language:not([hidden])');
+    assert.equal(await page.evaluate(() => document.documentElement.lang), 'ja', 'the next visit keeps the menu\'s choice');
     assert.deepEqual(problems, []);
     await context.close();
   });
