@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 
 namespace verminadia::web {
 
