@@ -1,11 +1,12 @@
 #pragma once
 // What the page keeps between visits, in the browser's local storage, each value under
-// "verminadia/KEY": the settings, through the shared layer's store.
+// "verminadia/KEY": the settings and the last session's record, through the shared layer's stores.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "frontend/session/record_store.h"
 #include "frontend/settings/settings.h"
 
 namespace verminadia::web {
@@ -19,6 +20,16 @@ public:
     // False where the browser gives the page no local storage (some private windows).
     bool readable() const override;
     std::string where() const override { return "the browser's local storage"; }
+};
+
+// The last session's record, kept whole under one key: what is flushed is written there.
+class LocalStorageRecord final : public frontend::RecordStore {
+public:
+    bool exists() const override;
+    std::unique_ptr<std::istream> read() const override;
+    std::unique_ptr<std::ostream> write(bool goOn) override;
+    void remove() override;
+    std::string where() const override { return "in the browser's local storage"; }
 };
 
 }  // namespace verminadia::web

@@ -6,6 +6,7 @@
 #include <emscripten/html5.h>
 
 #include "core/title.h"
+#include "frontend/menu_texts.h"
 #include "frontend/screen_reader/accessible.h"
 #include "language/choice.h"
 
@@ -20,6 +21,7 @@ const char kScreen[] = "screen";
 const char kLanguageMenu[] = "language";
 const char kAnnouncements[] = "announce";
 const char kMenuBar[] = "bar";
+const char kContinueButton[] = "continue";
 
 void onTimer(void* timer) { thePage->tickTimer(static_cast<const TimerDef*>(timer)->id); }
 
@@ -57,18 +59,21 @@ void onKeyDown(const val& event) {
 
 void onLanguageChange(const val& event) { thePage->chooseLanguage(event["target"]["value"].as<std::string>()); }
 
+void onContinueClick(const val&) { thePage->continueLastSession(); }
+
 void onServiceWorkerFailed(val error) {
     val::global("console").call<void>("warn", val("verminadia: offline play is not available:"), error);
 }
 
 }  // namespace
 
-Page::Page() : game_(sound_, random_), view_(byId(kStage)) {
+Page::Page() : view_(byId(kStage)) {
     thePage = this;
     const val stage = byId(kStage);
     stage.call<void>("addEventListener", val("click"), val::module_property("verminadiaStageClick"));
     document().call<void>("addEventListener", val("keydown"), val::module_property("verminadiaKeyDown"));
     byId(kLanguageMenu).call<void>("addEventListener", val("change"), val::module_property("verminadiaLanguageChange"));
+    byId(kContinueButton).call<void>("addEventListener", val("click"), val::module_property("verminadiaContinueClick"));
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, &onResize);
     refit();
 }
@@ -87,7 +92,11 @@ void Page::start() {
     languages_.get(language, [this, language](const Catalogue& catalogue) {
         useLanguage(language, catalogue);
         buildLanguageMenu();
-        startGame(game_);
+        // A new session is recorded; until the first click the last one can still be continued.
+        script_.restart();
+        log_.open(nullptr, false, 0);
+        game_.random = &log_.random();
+        game_.sound.setOutput(sound_);
         started_ = true;
         sync();
         // For the load figures: the title is on the stage from here.
@@ -132,14 +141,27 @@ void Page::refit() {
 
 void Page::clickWidget(W w) {
     if (!started_) return;
-    click(game_, w);
+    if (click(game_, w) == ClickResult::Handled) log_.clicked(w);
     sync();
 }
 
 void Page::tickTimer(Timer t) {
     if (!started_) return;
-    tick(game_, t);
+    if (tick(game_, t)) log_.ticked(t);
     sync();
+}
+
+void Page::continueLastSession() {
+    if (!started_ || !log_.canContinue()) return;
+    log_.continueLast(script_, sound_);
+    appliedRevision_ = ~std::uint64_t{0};
+    sync();
+}
+
+void Page::syncContinueButton() {
+    val button = byId(kContinueButton);
+    setText(button, std::string(game_.catalogue().translate(frontend::kContinueItem)));
+    button.set("hidden", !log_.canContinue());
 }
 
 void Page::sync() {
@@ -156,7 +178,11 @@ void Page::sync() {
         followScreen();
     }
     syncTimers();
-    if (!game_.form.open()) closeStage();
+    syncContinueButton();
+    if (!game_.form.open()) {
+        log_.gameEnded();
+        closeStage();
+    }
 }
 
 void Page::syncTimers() {
@@ -254,5 +280,6 @@ EMSCRIPTEN_BINDINGS(verminadia_page) {
     emscripten::function("verminadiaStageClick", &verminadia::web::onStageClick);
     emscripten::function("verminadiaKeyDown", &verminadia::web::onKeyDown);
     emscripten::function("verminadiaLanguageChange", &verminadia::web::onLanguageChange);
+    emscripten::function("verminadiaContinueClick", &verminadia::web::onContinueClick);
     emscripten::function("verminadiaServiceWorkerFailed", &verminadia::web::onServiceWorkerFailed);
 }

@@ -11,6 +11,7 @@
 
 #include "core/random.h"
 #include "frontend/focus_order.h"
+#include "frontend/session/session.h"
 #include "game/events.h"
 #include "web/src/browser_storage.h"
 #include "web/src/page_languages.h"
@@ -32,6 +33,8 @@ public:
     void tickTimer(Timer t);
     // A key pressed anywhere on the page; true when the game took it.
     bool pressKey(const std::string& key, bool shift, bool plain, bool repeat);
+    // The bar's つづきから: the last session's record played into the game, which goes on from there.
+    void continueLastSession();
     // Escape in the page's menu: the keys go back to the game.
     void leaveMenu();
     // Everything on the screen in another language, at once.
@@ -47,6 +50,7 @@ private:
     void buildLanguageMenu();
     void useLanguage(const std::string& wanted, const Catalogue& catalogue);
     void syncTimers();
+    void syncContinueButton();
     void closeStage();
 
     // Keyboard focus: on a showing stop, or on the stage itself when there is none.
@@ -57,10 +61,14 @@ private:
 
     WebAudioOutput sound_;
     ClockRandom random_;
-    Game game_;
+    Script script_;
+    Game& game_ = script_.game();
     PageLanguages languages_;
+    // What the page keeps between visits; trouble with it is said on the console.
     LocalStorageSettings kept_;
-    frontend::Settings settings_{kept_, std::cerr};  // a damaged value is said on the console
+    frontend::Settings settings_{kept_, std::cerr};
+    LocalStorageRecord lastRecord_;
+    frontend::SessionLog log_{random_, lastRecord_, std::cerr};
     std::string language_;
     StageView view_;
     bool started_ = false;

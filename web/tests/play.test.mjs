@@ -93,6 +93,23 @@ describe('from the title into town', () => {
     await context.close();
   });
 
+  test('a reload offers to continue the session, which goes on where it stood', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+    assert.equal(await page.locator('#continue').isHidden(), true, 'nothing to continue on a first visit');
+    await ticks(titleShown);
+    await clickAt(page, 'Label3');
+    await ticks(prologue);
+    await clickAt(page, 'Label4');
+    await page.reload();
+    await page.waitForSelector('#language:not([hidden])');
+    assert.equal(await page.locator('#continue').innerText(), 'つづきから');
+    await page.click('#continue');
+    assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
+    assert.equal(await page.locator('#continue').isHidden(), true);
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
   test('with the keyboard alone', async () => {
     const {page, context, problems, ticks} = await open(the.browser, the.server.url);
     await ticks(titleShown);
