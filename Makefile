@@ -1,5 +1,5 @@
 # make run      : installs what building and playing need, builds the game, and starts it
-# make test     : installs what testing needs, builds, and runs every test
+# make test     : installs what testing needs, builds, and runs every test (the browser edition's too)
 # make check    : the same, running only the quick tests (ctest label quick): under a minute
 # make sanitize : the tests again under AddressSanitizer and UndefinedBehaviorSanitizer, except
 #                 those no build setting changes (ctest label once)
@@ -100,4 +100,30 @@ deps:
 	@bash tools/install-deps.sh $(DEPS)
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-tsan
+	rm -rf $(BUILD) build-sanitize build-tsan $(WEB_BUILD) build-web
+
+# The browser edition (web/README.md), built with Debian's em++:
+# make web      : the static folder build-web/: the page, the game's wasm, pictures, catalogues, font
+# make web-run  : builds, then serves build-web/ on 127.0.0.1 and prints the address
+# make web-test : builds, then replays the golden scenarios under node and plays the page in
+#                 Debian's Chromium (beside the desktop's look when $(BUILD)/verminadia-shot is built)
+WEB_BUILD ?= build-emscripten
+WEB_PORT ?= 8000
+web_env = NODE_PATH=/usr/share/nodejs
+
+.PHONY: web web-run web-test
+
+web web-run web-test: DEPS = web
+web: deps
+	$(web_env) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel $(CONFIGURE) \
+		"-DCMAKE_CROSSCOMPILING_EMULATOR=node;--no-experimental-fetch" -DVERMINADIA_WEB_FOLDER=$(CURDIR)/build-web \
+		-DVERMINADIA_DESKTOP_SHOT=$(abspath $(BUILD))/verminadia-shot
+	$(web_env) cmake --build $(WEB_BUILD) -j$(JOBS)
+
+web-run: web
+	@echo "The game is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	cd build-web && python3 -m http.server --bind 127.0.0.1 $(WEB_PORT)
+
+web-test: web
+	cd web && npm ci --no-audit --no-fund
+	cd $(WEB_BUILD) && ctest --output-on-failure -j$(JOBS)

@@ -63,4 +63,25 @@ std::optional<W> focusAfterChange(const std::vector<W>& before, const std::vecto
     return std::nullopt;
 }
 
+bool FocusStops::has(W w) const { return contains(stops_, w); }
+
+std::optional<W> FocusStops::next(std::optional<W> current, bool forward) const {
+    if (stops_.empty()) return std::nullopt;
+    const std::size_t n = stops_.size();
+    const auto at = current ? std::find(stops_.begin(), stops_.end(), *current) : stops_.end();
+    if (at == stops_.end()) return forward ? stops_.front() : stops_.back();
+    const auto pos = static_cast<std::size_t>(at - stops_.begin());
+    return stops_[forward ? (pos + 1) % n : (pos + n - 1) % n];
+}
+
+bool FocusStops::follow(const Game& g, std::optional<W> current, std::optional<W>& target) {
+    std::vector<W> now = focusStops(g.form);
+    const bool waits = panelWaits(g);
+    if (now == stops_ && waits == panelWaited_) return false;
+    target = focusAfterChange(stops_, now, waits, current);
+    stops_ = std::move(now);
+    panelWaited_ = waits;
+    return true;
+}
+
 }  // namespace verminadia::frontend

@@ -31,4 +31,21 @@ bool panelWaits(const Game& g);
 std::optional<W> focusAfterChange(const std::vector<W>& before, const std::vector<W>& now, bool waits,
                                   std::optional<W> current);
 
+// The keyboard's stops as a window last showed them: where Tab and the arrows go among them, and
+// where the focus goes when an event changes them.
+class FocusStops {
+public:
+    bool has(W w) const;
+    // The next stop in reading order after `current` (or the one before), round the ends; from
+    // none of them, the first (or the last). Nothing when no stop is showing.
+    std::optional<W> next(std::optional<W> current, bool forward) const;
+    // After an event: when the stops or the message panel's waiting changed, puts where the focus
+    // goes from `current` in `target` and returns true.
+    bool follow(const Game& g, std::optional<W> current, std::optional<W>& target);
+
+private:
+    std::vector<W> stops_;
+    bool panelWaited_ = false;
+};
+
 }  // namespace verminadia::frontend

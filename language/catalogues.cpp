@@ -24,8 +24,11 @@ std::vector<std::filesystem::path> catalogueLocations(const std::string& languag
 
 std::filesystem::path programDirectory(const char* argv0) {
     std::error_code ec;
+#ifndef __EMSCRIPTEN__
+    // Under a JavaScript runtime /proc/self/exe is the runtime itself; argv[0] names the program.
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (!ec) return self.parent_path();
+#endif
     return std::filesystem::absolute(argv0 == nullptr ? "" : argv0, ec).parent_path();
 }
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, when missing.
-#   usage: install-deps.sh [run|package|test|ci]
+#   usage: install-deps.sh [run|package|test|ci|web]
 #   run      building the game and playing it (make run, make install)
 #   package  and making its Debian package (make package)
 #   test     and every test (make test, make check, make sanitize, make tsan, make bench)
 #   ci       and the lint (make lint, make lint-all): everything CI does
+#   web      building the browser edition and testing it in Chromium (make web, web-run, web-test)
 set -euo pipefail
 
 # Building: the compiler and libraries, the catalogues, the music (rendered through FluidSynth
@@ -26,6 +27,12 @@ test=(
     # The menu entry, metainfo, manual page and package checked.
     desktop-file-utils appstream lintian man-db
 )
+web=(
+    # The browser edition: em++, node and npm for its tests, Chromium to play it, its font cut.
+    gettext fonts-ipafont-gothic libgtest-dev emscripten nodejs chromium python3-fonttools python3-brotli
+)
+# npm: Debian's is a package of its own; other builds of nodejs carry it, and conflict with it.
+command -v npm >/dev/null || web+=(npm)
 ci=(clang-format clang-tidy)
 
 mode=${1:-ci}
@@ -34,7 +41,8 @@ case $mode in
     package) packages=("${run[@]}" "${package[@]}") ;;
     test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
     ci) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${ci[@]}") ;;
-    *) echo "install-deps.sh: unknown task '$mode' (run, package, test or ci)" >&2; exit 2 ;;
+    web) packages=("${run[@]}" "${web[@]}") ;;
+    *) echo "install-deps.sh: unknown task '$mode' (run, package, test, ci or web)" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -155,7 +155,8 @@ void GameWindow::applyWidget(W w, const WidgetState& now) {
     const std::optional<WidgetState>& before = applied_[index(w)];
     QWidget* view = widgets_[index(w)];
     const auto changed = [&](auto member) { return !before || (*before).*member != now.*member; };
-    if (before && *before == now) return;
+    // Views are all made at once by buildWidgets; until then there is nothing to mirror into.
+    if (view == nullptr || (before && *before == now)) return;
 
     if (changed(&WidgetState::caption)) {
         const QString text = QString::fromStdString(now.caption);
@@ -297,7 +298,7 @@ void GameWindow::popupMenu(const QPoint& global) { menu_->menu()->popup(global);
 
 std::optional<W> GameWindow::focusedStop() const {
     const auto* view = dynamic_cast<const StagedView*>(focusWidget());
-    if (!view || std::find(stops_.begin(), stops_.end(), view->id()) == stops_.end()) return std::nullopt;
+    if (!view || !stops_.has(view->id())) return std::nullopt;
     return view->id();
 }
 
@@ -315,24 +316,13 @@ void GameWindow::focusOn(std::optional<W> w, Qt::FocusReason reason) {
 }
 
 void GameWindow::moveFocus(bool forward) {
-    if (stops_.empty()) return;
-    const std::size_t n = stops_.size();
-    std::size_t i = forward ? 0 : n - 1;
-    if (const std::optional<W> at = focusedStop()) {
-        const auto pos = static_cast<std::size_t>(std::find(stops_.begin(), stops_.end(), *at) - stops_.begin());
-        i = forward ? (pos + 1) % n : (pos + n - 1) % n;
-    }
-    focusOn(stops_[i], forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (const std::optional<W> w = stops_.next(focusedStop(), forward))
+        focusOn(*w, forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void GameWindow::followScreen() {
-    std::vector<W> now = frontend::focusStops(game_.form);
-    const bool waits = frontend::panelWaits(game_);
-    if (now == stops_ && waits == panelWaited_) return;
-    const std::optional<W> target = frontend::focusAfterChange(stops_, now, waits, focusedStop());
-    stops_ = std::move(now);
-    panelWaited_ = waits;
-    focusOn(target, Qt::OtherFocusReason);
+    std::optional<W> target;
+    if (stops_.follow(game_, focusedStop(), target)) focusOn(target, Qt::OtherFocusReason);
 }
 
 void GameWindow::showFocusCues() {

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "desktop/window/stage.h"
+#include "frontend/focus_order.h"
 #include "frontend/screen_reader/announcements.h"
 #include "game/events.h"
 
@@ -106,9 +107,8 @@ private:
     QPoint windowedPos_ = kDesignPosition;  // where the window goes back to after fullscreen
     WindowMenu* menu_;
 
-    frontend::Reading heard_;  // what a screen reader was told by the last sync
-    std::vector<W> stops_;     // the keyboard's stops as the last sync left them
-    bool panelWaited_ = false;
+    frontend::Reading heard_;     // what a screen reader was told by the last sync
+    frontend::FocusStops stops_;  // the keyboard's stops as the last sync left them
     bool syncing_ = false;
     bool focusCues_ = false;  // the keyboard has been used: the focus is shown
     QFocusFrame* focusFrame_ = nullptr;

@@ -1,0 +1,200 @@
+#include "web/src/stage_view.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "frontend/screen_reader/picture_names.h"
+#include "game/events.h"
+
+namespace verminadia::web {
+
+namespace {
+
+inline constexpr int kDesignWidth = 521;
+inline constexpr int kDesignHeight = 351;
+
+// Labels and pictures lie beneath the panels, buttons and edit boxes of the same parent.
+bool drawnBeneath(Kind k) { return k == Kind::Label || k == Kind::Picture; }
+
+// The bevel's look, by the class the style sheet draws it with.
+const char* bevelClass(Bevel b) {
+    switch (b) {
+        case Bevel::None: return "panel";
+        case Bevel::Lowered: return "panel lowered";
+        case Bevel::Lowered2: return "panel lowered2";
+    }
+    return "panel";
+}
+
+std::string fontWeight(const Font& f) { return f.bold ? "bold" : "normal"; }
+
+val makeElement(const WidgetDef& d) {
+    switch (d.kind) {
+        case Kind::Panel: return createElement("div", bevelClass(d.bevel));
+        case Kind::Label: return createElement("div", clickable(d.id) ? "label clickable" : "label");
+        case Kind::Picture: return createElement("div", "picture");
+        case Kind::Button: {
+            val b = createElement("button", "button");
+            b.set("type", val("button"));
+            return b;
+        }
+        case Kind::Edit: {
+            // A heading: the mouse may still put a cursor in it, the keyboard passes it by.
+            val e = createElement("input", "edit");
+            e.set("type", val("text"));
+            e.set("tabIndex", val(-1));
+            e.set("spellcheck", val(false));
+            setAttribute(e, "autocomplete", "off");
+            return e;
+        }
+    }
+    return createElement("div", "");
+}
+
+void place(const val& e, const WidgetDef& d) {
+    setStyle(e, "left", px(d.left));
+    setStyle(e, "top", px(d.top));
+    if (d.kind != Kind::Label) {
+        setStyle(e, "width", px(d.width));
+        setStyle(e, "height", px(d.height));
+    }
+    setStyle(e, "fontSize", px(d.font.px));
+    setStyle(e, "fontWeight", fontWeight(d.font));
+    setStyle(e, "color", cssColor(d.font.color));
+}
+
+// A background, also told to the heading boxes lying on it.
+void paint(const val& e, Rgb color) {
+    setStyle(e, "backgroundColor", cssColor(color));
+    e["style"].call<void>("setProperty", val("--beneath"), val(cssColor(color)));
+}
+
+}  // namespace
+
+StageView::StageView(val stage) : stage_(std::move(stage)) {
+    setStyle(stage_, "width", px(kDesignWidth));
+    setStyle(stage_, "height", px(kDesignHeight));
+    elements_.reserve(kWidgetCount);
+    for (const WidgetDef& d : kWidgets) {
+        val e = makeElement(d);
+        e.set("id", val(std::string(d.name)));
+        e["dataset"].set("w", val(static_cast<int>(index(d.id))));
+        place(e, d);
+        if (clickable(d.id) && d.kind != Kind::Button) {
+            // The keyboard reaches it through the game's own order, not the browser's.
+            setAttribute(e, "role", "button");
+            e.set("tabIndex", val(-1));
+        }
+        elements_.push_back(e);
+    }
+    // A panel is named by its heading box, where it has one.
+    for (const WidgetDef& d : kWidgets) {
+        if (d.kind != Kind::Edit || d.parent == W::Form1 || clickable(d.parent)) continue;
+        val panel = elements_[index(d.parent)];
+        setAttribute(panel, "role", "group");
+        setAttribute(panel, "aria-labelledby", std::string(d.name));
+    }
+    // Stacking within each parent: labels and pictures first, in table order, then the rest.
+    for (const bool beneath : {true, false}) {
+        for (const WidgetDef& d : kWidgets) {
+            if (drawnBeneath(d.kind) != beneath) continue;
+            val parent = d.parent == W::Form1 ? stage_ : elements_[index(d.parent)];
+            parent.call<void>("appendChild", elements_[index(d.id)]);
+        }
+    }
+}
+
+void StageView::apply(const Form& form) {
+    if (windowColor_ != form.windowColor()) {
+        windowColor_ = form.windowColor();
+        paint(stage_, *windowColor_);
+    }
+    for (const WidgetDef& d : kWidgets) applyWidget(d.id, form.state(d.id));
+}
+
+void StageView::applyWidget(W w, const WidgetState& now) {
+    std::optional<WidgetState>& before = applied_[index(w)];
+    if (before && *before == now) return;
+    const WidgetDef& d = def(w);
+    val e = elements_[index(w)];
+    const auto changed = [&](auto member) { return !before || (*before).*member != now.*member; };
+
+    if (changed(&WidgetState::caption)) {
+        if (d.kind == Kind::Edit) {
+            e.set("value", now.caption);
+        } else if (d.kind != Kind::Picture && d.kind != Kind::Panel) {
+            setText(e, now.caption);
+        }
+    }
+    if (d.kind == Kind::Label) {
+        if (changed(&WidgetState::fontColor)) setStyle(e, "color", cssColor(now.fontColor));
+        if (changed(&WidgetState::fontPx)) setStyle(e, "fontSize", px(now.fontPx));
+        if (changed(&WidgetState::top)) setStyle(e, "top", px(now.top));
+    }
+    if (d.kind == Kind::Panel && changed(&WidgetState::color)) paint(e, now.color);
+    if (changed(&WidgetState::visible)) e.set("hidden", !now.visible);
+    if (d.kind == Kind::Picture) {
+        const bool fresh = now.visible && showPicture(w);
+        if (pictureLoaded_[index(w)] && (fresh || changed(&WidgetState::stretch))) {
+            // Stretched, the bitmap's drawing fills the box; else it keeps its own size.
+            char scale[64];
+            std::snprintf(scale, sizeof scale, "scale(%.6f, %.6f)", static_cast<double>(d.width) / d.bitmapWidth,
+                          static_cast<double>(d.height) / d.bitmapHeight);
+            setStyle(e["firstChild"], "transform", now.stretch ? scale : "none");
+        }
+    }
+    before = now;
+}
+
+bool StageView::showPicture(W w) {
+    // Most pictures wait hidden for their scene: each is fetched the first time it shows.
+    if (pictureLoaded_[index(w)]) return false;
+    pictureLoaded_[index(w)] = true;
+    const WidgetDef& d = def(w);
+    val img = createElement("img", "");
+    img.set("src", val("pictures/" + std::string(def(d.bitmap).name) + ".svg"));
+    img.set("alt", val(described_[index(w)]));
+    img.set("draggable", val(false));
+    setStyle(img, "width", px(d.bitmapWidth));
+    setStyle(img, "height", px(d.bitmapHeight));
+    elements_[index(w)].call<void>("appendChild", img);
+    return true;
+}
+
+void StageView::describePictures(const Game& g) {
+    for (const WidgetDef& d : kWidgets) {
+        if (d.kind != Kind::Picture || !pictureLoaded_[index(d.id)]) continue;
+        std::string words = frontend::pictureName(d.id, g);
+        if (words == described_[index(d.id)]) continue;
+        described_[index(d.id)] = std::move(words);
+        elements_[index(d.id)]["firstChild"].set("alt", val(described_[index(d.id)]));
+    }
+}
+
+std::optional<W> StageView::widgetOf(const val& target) {
+    if (target.isNull() || target.isUndefined() || target["closest"].isUndefined()) return std::nullopt;
+    const val owner = target.call<val>("closest", val("[data-w]"));
+    if (owner.isNull()) return std::nullopt;
+    const int i = std::stoi(owner["dataset"]["w"].as<std::string>());
+    if (i < 0 || static_cast<std::size_t>(i) >= kWidgetCount) return std::nullopt;
+    return static_cast<W>(i);
+}
+
+std::optional<W> StageView::widgetFocused() {
+    const val active = document()["activeElement"];
+    if (active.isNull() || active.isUndefined() || active["dataset"].isUndefined()) return std::nullopt;
+    const val w = active["dataset"]["w"];
+    if (w.isUndefined()) return std::nullopt;
+    return static_cast<W>(std::stoi(w.as<std::string>()));
+}
+
+void StageView::fit(double width, double height) {
+    const double scale = std::max(0.1, std::min(width / kDesignWidth, height / kDesignHeight));
+    const double x = (width - kDesignWidth * scale) / 2, y = (height - kDesignHeight * scale) / 2;
+    char transform[96];
+    std::snprintf(transform, sizeof transform, "translate(%.2fpx, %.2fpx) scale(%.6f)", x, y, scale);
+    setStyle(stage_, "transform", transform);
+}
+
+}  // namespace verminadia::web

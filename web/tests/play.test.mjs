@@ -1,0 +1,153 @@
+// The page in Debian's Chromium, played as a player would: the title runs by itself, then real
+// mouse clicks or the keyboard alone take the hero from the title through the hero choice into town.
+
+import assert from 'node:assert/strict';
+import {describe, test} from 'node:test';
+
+import {clickAt, focused, goldenCaption, look, open, withBrowser} from './support.mjs';
+
+const the = withBrowser();
+
+// The title's steps, as the golden title scenario has them: Label1 after 2 and 4 ticks.
+const titleShown = 18;  // ticks until the "スタート" prompt
+const prologue = 11;    // ticks from スタート to the hero choice
+
+describe('the title', () => {
+  test('starts by itself, says what the game is, and changes its captions on its ticks', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+    assert.match(await page.locator('#about').innerText(), /ヴェルミナーディア外伝 — .+/);
+    assert.equal(await page.title(), 'ヴェルミナーディア外伝');
+    assert.equal((await look(page, 'Label1')).showing, false);
+    await ticks(2);
+    assert.deepEqual(await look(page, 'Label1'), {showing: true, text: await goldenCaption('title', 0)});
+    await ticks(2);
+    assert.equal((await look(page, 'Label1')).text, await goldenCaption('title', 1));
+    const stage = await page.evaluate(() => getComputedStyle(document.getElementById('stage')).backgroundColor);
+    assert.equal(stage, 'rgb(0, 0, 0)', 'the title turns the window black');
+    await ticks(titleShown - 4);
+    assert.equal((await look(page, 'Label3')).showing, true);
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
+  test('speaks the browser\'s language, switches from the page\'s menu, and keeps the choice', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url, {locale: 'en-US'});
+    assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+    assert.match(await page.locator('#about').innerText(), /^Verminadia Gaiden — /);
+    await ticks(2);
+    assert.equal((await look(page, 'Label1')).text, await goldenCaption('en-opening', 0));
+    await page.selectOption('#language', 'ja');
+    assert.equal((await look(page, 'Label1')).text, await goldenCaption('title', 0));
+    assert.equal(await page.title(), 'ヴェルミナーディア外伝');
+    await page.reload();
+    await page.waitForSelector('#language:not([hidden])');
+    assert.equal(await page.evaluate(() => document.documentElement.lang), 'ja', 'the next visit keeps the menu\'s choice');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+});
+
+test('the stage fills the window, keeping its shape, centred', async () => {
+  const {page, context, problems} = await open(the.browser, the.server.url);
+  const bar = await page.evaluate(() => document.getElementById('bar').offsetHeight);
+  await page.setViewportSize({width: 1400, height: 702 + bar});
+  const box = await page.locator('#stage').boundingBox();
+  assert.deepEqual([box.x, box.y - bar, box.width, box.height].map(Math.round), [179, 0, 1042, 702]);
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
+test('a catalogue that cannot be fetched is said in one line, and the game plays in Japanese', async () => {
+  const context = await the.browser.newContext({locale: 'en-US'});
+  await context.route('**/verminadia.mo', (route) => route.abort());
+  const page = await context.newPage();
+  const said = [];
+  page.on('console', (m) => said.push(m.text()));
+  await page.goto(the.server.url);
+  await page.waitForSelector('#language:not([hidden])');
+  assert.equal(await page.title(), 'ヴェルミナーディア外伝');
+  assert.equal(await page.locator('#language').inputValue(), 'ja');
+  const lines = said.filter((line) => line.includes('verminadia.mo'));
+  assert.equal(lines.length, 1);
+  assert.match(lines[0], /^verminadia: cannot fetch locale\/en\/LC_MESSAGES\/verminadia.mo: the game stays in Japanese$/);
+  await context.close();
+});
+
+describe('from the title into town', () => {
+  const townBar = () => goldenCaption('town-hero0', 0);
+
+  test('with real mouse clicks', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+    await ticks(titleShown);
+    await clickAt(page, 'Label3');
+    await ticks(prologue);
+    assert.equal((await look(page, 'Panel1')).showing, true, 'the hero choice');
+    assert.equal((await look(page, 'Edit1')).text, '参加する人物を選んで下さい');
+    await clickAt(page, 'Label4');
+    assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
+    await clickAt(page, 'Button1');
+    assert.equal((await look(page, 'Panel3')).showing, true, 'the status screen');
+    const unnamed = await page.$$eval('#stage img', (imgs) => imgs.filter((i) => i.checkVisibility() && !i.alt).length);
+    assert.equal(unnamed, 0, 'every picture showing is told in words');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
+  test('a reload offers to continue the session, which goes on where it stood', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+    assert.equal(await page.locator('#continue').isHidden(), true, 'nothing to continue on a first visit');
+    await ticks(titleShown);
+    await clickAt(page, 'Label3');
+    await ticks(prologue);
+    await clickAt(page, 'Label4');
+    await page.reload();
+    await page.waitForSelector('#language:not([hidden])');
+    assert.equal(await page.locator('#continue').innerText(), 'つづきから');
+    await page.click('#continue');
+    assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
+    assert.equal(await page.locator('#continue').isHidden(), true);
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
+  test('with the keyboard alone', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+    await ticks(titleShown);
+    assert.equal(await focused(page), 'Label3', 'the prompt takes the focus');
+    await page.keyboard.press('Enter');
+    await ticks(prologue);
+    assert.equal(await focused(page), 'Label4', 'the first hero takes the focus');
+    // The heroes in reading order, round and back.
+    await page.keyboard.press('ArrowDown');
+    const second = await focused(page);
+    assert.notEqual(second, 'Label4');
+    await page.keyboard.press('Shift+Tab');
+    assert.equal(await focused(page), 'Label4');
+    // The menu key reaches the page's menu, Escape comes back.
+    await page.keyboard.press('Shift+F10');
+    assert.equal(await focused(page), 'language');
+    await page.keyboard.press('Escape');
+    assert.equal(await focused(page), 'Label4');
+    await page.keyboard.press('Space');
+    assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+});
+
+test('the message panel is read at once, and waits for its click with the focus', async () => {
+  const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+  await ticks(titleShown);
+  await clickAt(page, 'Label3');
+  await ticks(prologue);
+  await clickAt(page, 'Label5');
+  await clickAt(page, 'Button3');
+  const lines = await Promise.all([0, 1, 2].map((n) => goldenCaption('town-king', n)));
+  assert.equal(await page.locator('#announce').getAttribute('aria-live'), 'polite');
+  assert.equal(await page.locator('#announce').textContent(), lines.join('\n'));
+  assert.equal(await focused(page), 'Panel5');
+  await page.keyboard.press('Enter');
+  assert.notEqual(await page.locator('#announce').textContent(), lines.join('\n'), 'the next step is read');
+  assert.deepEqual(problems, []);
+  await context.close();
+});

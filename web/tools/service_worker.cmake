@@ -1,0 +1,17 @@
+# Writes OUTPUT from TEMPLATE: the service worker that keeps every file of the folder SITE, named
+# by a version that changes whenever any of those files does.
+file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
+get_filename_component(worker ${OUTPUT} NAME)
+list(REMOVE_ITEM files ${worker})
+list(SORT files)
+set(FILES "'./'")
+set(digest "")
+foreach(f IN LISTS files)
+  file(SHA256 ${SITE}/${f} hash)
+  string(APPEND digest "${f} ${hash}\n")
+  string(APPEND FILES ", '${f}'")
+endforeach()
+string(SHA256 digest "${digest}")
+string(SUBSTRING ${digest} 0 16 VERSION)
+set(VERSION "verminadia-${VERSION}")
+configure_file(${TEMPLATE} ${OUTPUT} @ONLY)
