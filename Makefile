@@ -48,7 +48,7 @@ tsan: deps
 lint: build
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) \
-		'^$(CURDIR)/(core|town|arena|ending|game|language|tools|ui|tests|bench|art)/'
+		'^$(CURDIR)/(core|town|arena|ending|game|files|language|tools|ui|tests|bench|art)/'
 
 bench: build
 	bash bench/startup.sh $(BUILD)

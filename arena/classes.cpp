@@ -10,6 +10,7 @@
 #include "arena/special_bouts.h"
 #include "core/career.h"
 #include "core/game.h"
+#include "core/whole_numbers.h"
 #include "town/town_music.h"
 
 namespace verminadia {
@@ -175,7 +176,7 @@ void setUpBout(Game& g, const WeightClass& c) {
     g.form.hide(W::Panel8);
     g.form.show(W::Panel9);
     s.TalkState = talk::kNothing;
-    const int bouts = ++(s.*c.bouts);
+    const int bouts = addClamped(s.*c.bouts, 1);
     s.EnemyPower = c.basePower;
     const int drawn = g.draw(c.drawSize);
 
@@ -230,7 +231,7 @@ void Button14Click(Game& g) {
     g.form.show(W::Panel5);
     g.form.hide(W::Panel8, W::Panel9);
     s.TalkState = talk::kNothing;
-    ++s.HeavyBouts;
+    addClamped(s.HeavyBouts, 1);
     s.EnemyPower = kHeavyBasePower;
     s.EnemyDefense = c->defense;
     s.EnemyKind = c->kind;
@@ -245,7 +246,7 @@ void Button14Click(Game& g) {
 
 void Timer3Timer(Game& g) {
     GameState& s = g.state;
-    ++s.BattleMusicTick;
+    addClamped(s.BattleMusicTick, 1);
     for (const BattleTheme& t : kBattleThemes) {
         if (t.number != s.BattleTheme) continue;
         if (s.BattleMusicTick == 1) g.sound.play(t.player);

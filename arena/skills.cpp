@@ -13,6 +13,7 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "core/town_bar_texts.h"
+#include "core/whole_numbers.h"
 
 namespace verminadia {
 
@@ -64,13 +65,13 @@ void useSkill(Game& g, const Skill& k) {
     if (k.whiteWindow) g.form.setWindowColor(kWhite);
     g.draw(k.draw);
     s.TalkState = talk::kOpponentTurn;
-    s.LastAmount = k.base + s.Roll;
+    s.LastAmount = clampedInt(std::int64_t{k.base} + s.Roll);
     if (k.effect == Effect::Damage) {
         // No floor: the next click on the panel sees a zero or negative and declares the victory.
-        s.EnemyHp -= s.LastAmount;
-        s.Mp -= k.cost;
+        subtractClamped(s.EnemyHp, s.LastAmount);
+        subtractClamped(s.Mp, k.cost);
     } else {
-        s.Mp -= k.cost;
+        subtractClamped(s.Mp, k.cost);
         healUpToMax(s, s.LastAmount);
     }
     g.form.setCaption(W::Label31, g.text(&GameState::HeroName));
@@ -94,8 +95,8 @@ void backToCommands(Game& g, W panel) {
 }
 
 void healUpToMax(GameState& s, int amount) {
-    if (s.Hp + amount > s.MaxHp) s.Hp = s.MaxHp;
-    if (s.Hp + amount <= s.MaxHp) s.Hp += amount;
+    if (std::int64_t{s.Hp} + amount > s.MaxHp) s.Hp = s.MaxHp;
+    if (std::int64_t{s.Hp} + amount <= s.MaxHp) s.Hp += amount;
 }
 
 // The entries are written afresh on every opening; which of them show is the level-ups' doing.

@@ -1,0 +1,50 @@
+#!/bin/bash
+# Builds the script and record reader's fuzzer with clang (libFuzzer, AddressSanitizer, UBSan) in
+# OUT_DIR and runs it for SECONDS, seeded with the golden scenarios' scripts. With a SEED the run
+# repeats itself: the fuzzer draws from that seed, starts from the scenarios alone and keeps what
+# it finds in a scratch folder, not in OUT_DIR's corpus. Exits 77 (skipped) when clang++ is not
+# installed.
+#   usage: fuzz.sh OUT_DIR [SECONDS [SEED]]
+set -euo pipefail
+out=$1
+seconds=${2:-60}
+seed=${3:-}
+repeat=()
+if [ -n "$seed" ]; then
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    repeat=(-seed="$seed")
+fi
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+command -v clang++ >/dev/null || { echo "skip: clang++ is not installed"; exit 77; }
+mkdir -p "$out"
+flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -I"$root")
+sources=("$root"/{core,town,arena,ending,game,files}/*.cpp "$root"/tools/{script,json}.cpp "$here/fuzz_script.cpp")
+headers=("$root"/{core,town,arena,ending,game,files,tools}/*.h)
+if [ ! -x "$out/fuzz_script" ] || [ -n "$(find "${sources[@]}" "${headers[@]}" -newer "$out/fuzz_script" -print -quit)" ]; then
+    objects=$out/fuzz_script.o
+    rm -rf "$objects"
+    mkdir -p "$objects"
+    # The game is some forty files: two at a time.
+    pids=()
+    for src in "${sources[@]}"; do
+        clang++ "${flags[@]}" -c "$src" -o "$objects/$(basename "$(dirname "$src")")_$(basename "$src").o" &
+        pids+=($!)
+        if [ ${#pids[@]} -ge 2 ]; then
+            wait "${pids[0]}"
+            pids=("${pids[@]:1}")
+        fi
+    done
+    for pid in "${pids[@]}"; do wait "$pid"; done
+    clang++ -fsanitize=fuzzer,address,undefined "$objects"/*.o -o "$out/fuzz_script"
+fi
+corpus=${scratch:-$out}/corpus_script
+mkdir -p "$corpus"
+cp -n "$root"/tests/scenarios/*.script "$corpus/"
+echo "== fuzz_script for ${seconds}s${seed:+, seed $seed}"
+"$out/fuzz_script" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    "${repeat[@]}" "$corpus" 2>&1 | grep -E "^(#|==|INFO: Seed|stat::number_of_executed_units|ERROR|SUMMARY)" | tail -8
+status=${PIPESTATUS[0]}
+[ "$status" -eq 0 ] || { echo "fuzz_script found a fault (exit $status)"; exit 1; }
+echo "no faults found"
