@@ -2,6 +2,13 @@
 
 namespace verminadia {
 
+namespace {
+
+// Ends a quote cut short in an error line: punctuation, no text of the game to translate.
+constexpr std::string_view kCutMark = "…";
+
+}  // namespace
+
 std::string escapedInput(std::string_view bytes, std::size_t maxBytes) {
     const auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
     std::string out;
@@ -22,7 +29,7 @@ std::string escapedInput(std::string_view bytes, std::size_t maxBytes) {
         out.append(bytes, i, n);
         i += n;
     }
-    if (i < bytes.size()) out += "…";
+    if (i < bytes.size()) out += kCutMark;
     return out;
 }
 
