@@ -6,19 +6,10 @@
 # installed.
 #   usage: fuzz.sh OUT_DIR [SECONDS [SEED]]
 set -euo pipefail
-out=$1
-seconds=${2:-60}
-seed=${3:-}
-repeat=()
-if [ -n "$seed" ]; then
-    scratch=$(mktemp -d)
-    trap 'rm -rf "$scratch"' EXIT
-    repeat=(-seed="$seed")
-fi
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-command -v clang++ >/dev/null || { echo "skip: clang++ is not installed"; exit 77; }
-mkdir -p "$out"
+source "$root/bench/fuzz_common.sh"
+fuzz_arguments "$@"
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -I"$root")
 sources=("$root"/{core,town,arena,ending,game,files}/*.cpp "$root"/tools/{script,json}.cpp "$here/fuzz_script.cpp")
 headers=("$root"/{core,town,arena,ending,game,files,tools}/*.h)
@@ -42,9 +33,5 @@ fi
 corpus=${scratch:-$out}/corpus_script
 mkdir -p "$corpus"
 cp -n "$root"/tests/scenarios/*.script "$corpus/"
-echo "== fuzz_script for ${seconds}s${seed:+, seed $seed}"
-"$out/fuzz_script" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-    "${repeat[@]}" "$corpus" 2>&1 | grep -E "^(#|==|INFO: Seed|stat::number_of_executed_units|ERROR|SUMMARY)" | tail -8
-status=${PIPESTATUS[0]}
-[ "$status" -eq 0 ] || { echo "fuzz_script found a fault (exit $status)"; exit 1; }
+fuzz_run fuzz_script "$corpus" -max_len=16384
 echo "no faults found"
