@@ -80,8 +80,6 @@ void SessionRecorder::write(const std::string& lines) {
     }
 }
 
-bool SessionRecorder::failed(std::size_t output) const { return output < outs_.size() && outs_[output] == nullptr; }
-
 bool recordTime(std::string_view line, double& seconds) {
     return line.starts_with(kRecordTime) && parseSeconds(line.substr(kRecordTime.size()), seconds);
 }

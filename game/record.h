@@ -57,9 +57,6 @@ public:
     void clicked(W w, double seconds) { event("click", def(w).name, seconds); }
     void ticked(Timer t, double seconds) { event("tick", def(t).name, seconds); }
 
-    // Whether output `output` failed and gets nothing more.
-    bool failed(std::size_t output) const;
-
 private:
     void event(std::string_view command, std::string_view name, double seconds);
     void write(const std::string& lines);

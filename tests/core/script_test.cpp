@@ -121,7 +121,7 @@ private:
     std::string unit_;
 };
 
-// Runs `input` exactly as a file holds it, without the newline `play` adds at the end.
+// Runs `in` exactly as a file holds it, without the newline `play` adds at the end.
 test::Played asFile(std::istream& in) {
     test::Played p;
     p.script = std::make_unique<Script>();

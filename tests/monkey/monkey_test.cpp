@@ -102,7 +102,7 @@ TEST(Monkey, RandomClicksAndTicksNeverBreakTheRules) {
 
 // The driver's `set` puts any whole number in any field. The rules must take them all without a
 // signed overflow: under UndefinedBehaviorSanitizer (VERMINADIA_SANITIZE) this run stops at the
-// first one; elsewhere it shows as a number that wrapped round.
+// first one, which other builds would pass over as a number wrapped round.
 TEST(Monkey, ExtremeValuesSetAnywhereNeverOverflowTheRules) {
     const int seeds = fromEnv("VERMINADIA_MONKEY_SEEDS", 100);
     const int events = fromEnv("VERMINADIA_MONKEY_EVENTS", 5000) / 5;
