@@ -1,8 +1,11 @@
-# make run      : installs what is missing, builds, and starts the game
-# make test     : installs what is missing, builds, and runs every test
-# make sanitize : the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# make run      : installs what building and playing need, builds the game, and starts it
+# make test     : installs what testing needs, builds, and runs every test
+# make check    : the same, running only the quick tests (ctest label quick): under a minute
+# make sanitize : the tests again under AddressSanitizer and UndefinedBehaviorSanitizer, except
+#                 those no build setting changes (ctest label once)
 # make tsan     : the mixer's, the window's and the sound output's tests built with ThreadSanitizer
-# make lint     : clang-format and clang-tidy over our own code
+# make lint     : clang-format over every file, clang-tidy over the game's own code (as CI)
+# make lint-all : the same, with clang-tidy over the tests and benchmarks too
 # make bench    : start-up and idle figures of the real window, the long monkey run, the sound figures
 # make install  : builds, then installs under PREFIX (default /usr/local; sudo for a system folder)
 # make package  : builds, then makes the Debian package verminadia_VERSION_ARCH.deb in the build folder
@@ -14,41 +17,68 @@ PREFIX ?= /usr/local
 WERROR ?= OFF
 CONFIGURE = -DVERMINADIA_WERROR=$(WERROR)
 
-.PHONY: run test sanitize tsan lint bench install package deps build clean
+.PHONY: run test check sanitize tsan lint lint-all bench install package deps build clean
 
-run: build
+# What tools/install-deps.sh installs, and whether the tests are built: a first build for playing,
+# installing or packaging leaves them out, and so needs no test tools; later builds keep the
+# build folder's choice unless the target runs tests.
+DEPS = run
+TESTING =
+package: DEPS = package
+test check sanitize tsan bench: DEPS = test
+lint lint-all: DEPS = ci
+test check bench lint lint-all: TESTING = ON
+testing = $(if $(TESTING),-DBUILD_TESTING=$(TESTING),$(if $(wildcard $(1)/CMakeCache.txt),,-DBUILD_TESTING=OFF))
+
+# Only the game, its catalogues and its sound files.
+run: deps
+	cmake -S . -B $(BUILD) $(CONFIGURE) $(call testing,$(BUILD))
+	cmake --build $(BUILD) -j$(JOBS) --target verminadia verminadia_sounds
 	cd $(BUILD) && ./verminadia
 
-# The tests keep their settings and session records in the build folder, never in the home.
-test_home = XDG_STATE_HOME=$(abspath $(1))/test-home/state XDG_CONFIG_HOME=$(abspath $(1))/test-home/config
-
+# ctest gives every test a home of its own in the build folder (tests/support/each_test.cmake).
 test: build
-	cd $(BUILD) && $(call test_home,$(BUILD)) ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+check: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -L quick
 
 sanitize: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVERMINADIA_SANITIZE=ON $(CONFIGURE)
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVERMINADIA_SANITIZE=ON -DBUILD_TESTING=ON $(CONFIGURE)
 	cmake --build build-sanitize -j$(JOBS)
-	cd build-sanitize && $(call test_home,build-sanitize) ASAN_OPTIONS=detect_leaks=1 \
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --output-on-failure -j$(JOBS)
+		ctest --output-on-failure -j$(JOBS) -LE once
 
 # The threaded parts: the mixer (rendered on one thread while another commands it), the stream's
 # keeper against a fake server, the window, and the sound output with its loader and keeper
-# against a real sound server (a private PulseAudio; skipped where none can start).
+# against a real sound server (a private PulseAudio; skipped where none can start). Run outside
+# ctest, so given a home of their own here.
 tsan_options = TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tools/tsan.supp"
+tsan_home = $(CURDIR)/build-tsan/test-home
+tsan_env = $(tsan_options) HOME=$(tsan_home) XDG_CONFIG_HOME=$(tsan_home)/.config \
+	XDG_STATE_HOME=$(tsan_home)/.local/state XDG_DATA_HOME=$(tsan_home)/.local/share \
+	XDG_CACHE_HOME=$(tsan_home)/.cache TEST_TMPDIR=$(tsan_home)/tmp DBUS_SESSION_BUS_ADDRESS=disabled:
 tsan: deps
-	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERMINADIA_TSAN=ON $(CONFIGURE)
-	cmake --build build-tsan -j$(JOBS) --target verminadia-audio-tests verminadia-ui-tests \
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERMINADIA_TSAN=ON -DBUILD_TESTING=ON $(CONFIGURE)
+	cmake --build build-tsan -j$(JOBS) --target verminadia-audio-tests verminadia-desktop-tests \
 		verminadia-system-sound-tests verminadia_sounds
-	$(tsan_options) build-tsan/tests/audio/verminadia-audio-tests
-	$(tsan_options) QT_QPA_PLATFORM=offscreen $(call test_home,build-tsan) build-tsan/tests/ui/verminadia-ui-tests
-	cd build-tsan && $(tsan_options) $(CURDIR)/tests/audio/with_sound_server.sh \
+	rm -rf $(tsan_home) && mkdir -p $(tsan_home)/tmp
+	$(tsan_env) build-tsan/tests/audio/verminadia-audio-tests
+	$(tsan_env) QT_QPA_PLATFORM=offscreen build-tsan/tests/desktop/verminadia-desktop-tests
+	cd build-tsan && $(tsan_env) $(CURDIR)/tests/audio/with_sound_server.sh \
 		tests/audio/verminadia-system-sound-tests || [ $$? -eq 77 ]
 
+# clang-tidy's checks take long on the tests (a minute for some files), so CI runs them over the
+# game's own code, and lint-all over everything.
+lint_format = git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 lint: build
-	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
-	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) \
-		'^$(CURDIR)/(core|town|arena|ending|game|files|language|tools|ui|tests|bench|art)/'
+	$(lint_format)
+	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) '^$(CURDIR)/(?!(tests|bench|$(BUILD))/)'
+
+lint-all: build
+	$(lint_format)
+	run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) '^$(CURDIR)/(?!$(BUILD)/)'
 
 bench: build
 	bash bench/startup.sh $(BUILD)
@@ -58,15 +88,16 @@ bench: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# CPack cannot store the sound files' Japanese names under a locale that is not UTF-8.
 package: build
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && LC_ALL=C.UTF-8 cpack -G DEB
 
 build: deps
-	cmake -S . -B $(BUILD) $(CONFIGURE)
+	cmake -S . -B $(BUILD) $(CONFIGURE) $(call testing,$(BUILD))
 	cmake --build $(BUILD) -j$(JOBS)
 
 deps:
-	@bash tools/install-deps.sh
+	@bash tools/install-deps.sh $(DEPS)
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-tsan

@@ -80,12 +80,12 @@ const std::string_view* attackLine(const GameState& s, int drawn) {
 
 }  // namespace
 
-void Label45Click(Game& g) {
+void attack(Game& g) {
     GameState& s = g.state;
     g.form.hide(W::Panel9);
     s.TalkState = talk::kOpponentTurn;
     g.form.setWindowColor(kBlack);
-    g.sound.play(Player::MediaPlayer15);
+    g.sound.play(Sfx::Sword);
     const int drawn = g.draw(kAttackDraw);
     s.LastAmount = clampedInt(std::int64_t{drawn} + s.Attack + s.WeaponAttack - s.EnemyDefense);
     if (s.LastAmount < 1) s.LastAmount = 0;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "arena/battle_music.h"
 #include "arena/handlers.h"
 #include "arena/special_bouts.h"
 #include "core/career.h"
@@ -38,65 +39,65 @@ constexpr W kAnnounced = W::Form1;
 
 // clang-format off
 constexpr std::array kAmateur = {
-    Opponent{0, When::Always, N_("100円マン"), 20, 1, 2, 0, 2, W::Image6},
-    Opponent{1, When::Always, N_("ズンダラ"), 20, 2, 2, 2, 2, W::Image7},
-    Opponent{2, When::Always, N_("スライム"), 20, 1, 2, 0, 2, W::Image8},
-    Opponent{3, When::Always, N_("浮遊顔"), 15, 2, 2, 0, 1, W::Image9},
-    Opponent{4, When::Always, N_("ズンダラ"), 18, 1, 4, 2, 2, W::Image7},
-    Opponent{5, When::Early, N_("黄魔人"), 12, 2, 4, 0, 2, W::Image37},
-    Opponent{5, When::Late, N_("黄色魔人"), 12, 1, 4, 0, 2, W::Image37},
-    Opponent{5, When::Champion, N_("ズンダラデラックス"), 35, 3, 3, 30, 5, kAnnounced},
-    Opponent{6, When::Always, N_("生命物体"), 15, 2, 2, 0, 2, W::Image58},
+    Opponent{.draw = 0, .when = When::Always, .name = N_("100円マン"), .hp = 20, .power = 1, .defense = 2, .kind = 0, .exp = 2, .picture = W::Image6},
+    Opponent{.draw = 1, .when = When::Always, .name = N_("ズンダラ"), .hp = 20, .power = 2, .defense = 2, .kind = 2, .exp = 2, .picture = W::Image7},
+    Opponent{.draw = 2, .when = When::Always, .name = N_("スライム"), .hp = 20, .power = 1, .defense = 2, .kind = 0, .exp = 2, .picture = W::Image8},
+    Opponent{.draw = 3, .when = When::Always, .name = N_("浮遊顔"), .hp = 15, .power = 2, .defense = 2, .kind = 0, .exp = 1, .picture = W::Image9},
+    Opponent{.draw = 4, .when = When::Always, .name = N_("ズンダラ"), .hp = 18, .power = 1, .defense = 4, .kind = 2, .exp = 2, .picture = W::Image7},
+    Opponent{.draw = 5, .when = When::Early, .name = N_("黄魔人"), .hp = 12, .power = 2, .defense = 4, .kind = 0, .exp = 2, .picture = W::Image37},
+    Opponent{.draw = 5, .when = When::Late, .name = N_("黄色魔人"), .hp = 12, .power = 1, .defense = 4, .kind = 0, .exp = 2, .picture = W::Image37},
+    Opponent{.draw = 5, .when = When::Champion, .name = N_("ズンダラデラックス"), .hp = 35, .power = 3, .defense = 3, .kind = 30, .exp = 5, .picture = kAnnounced},
+    Opponent{.draw = 6, .when = When::Always, .name = N_("生命物体"), .hp = 15, .power = 2, .defense = 2, .kind = 0, .exp = 2, .picture = W::Image58},
 };
 constexpr std::array kLight = {
-    Opponent{0, When::Always, N_("ゴキブリ"), 30, 2, 2, 3, 4, W::Image10},
-    Opponent{1, When::Always, N_("ゾンビ"), 20, 2, 6, 1, 5, W::Image11},
-    Opponent{2, When::Always, N_("宇宙人"), 28, 2, 2, 7, 5, W::Image13},
-    Opponent{3, When::Always, N_("兵隊"), 26, 2, 3, 0, 4, W::Image16},
-    Opponent{4, When::Early, N_("チッポ君"), 30, 2, 2, 8, 4, W::Image38},
-    Opponent{4, When::Late, N_("チッポ君"), 32, 2, 2, 8, 5, W::Image38},
-    Opponent{4, When::Champion, N_("ポロネ五段"), 60, 3, 3, 4, 8, kAnnounced},
-    Opponent{5, When::Always, N_("お星様"), 26, 2, 3, 0, 4, W::Image59},
+    Opponent{.draw = 0, .when = When::Always, .name = N_("ゴキブリ"), .hp = 30, .power = 2, .defense = 2, .kind = 3, .exp = 4, .picture = W::Image10},
+    Opponent{.draw = 1, .when = When::Always, .name = N_("ゾンビ"), .hp = 20, .power = 2, .defense = 6, .kind = 1, .exp = 5, .picture = W::Image11},
+    Opponent{.draw = 2, .when = When::Always, .name = N_("宇宙人"), .hp = 28, .power = 2, .defense = 2, .kind = 7, .exp = 5, .picture = W::Image13},
+    Opponent{.draw = 3, .when = When::Always, .name = N_("兵隊"), .hp = 26, .power = 2, .defense = 3, .kind = 0, .exp = 4, .picture = W::Image16},
+    Opponent{.draw = 4, .when = When::Early, .name = N_("チッポ君"), .hp = 30, .power = 2, .defense = 2, .kind = 8, .exp = 4, .picture = W::Image38},
+    Opponent{.draw = 4, .when = When::Late, .name = N_("チッポ君"), .hp = 32, .power = 2, .defense = 2, .kind = 8, .exp = 5, .picture = W::Image38},
+    Opponent{.draw = 4, .when = When::Champion, .name = N_("ポロネ五段"), .hp = 60, .power = 3, .defense = 3, .kind = 4, .exp = 8, .picture = kAnnounced},
+    Opponent{.draw = 5, .when = When::Always, .name = N_("お星様"), .hp = 26, .power = 2, .defense = 3, .kind = 0, .exp = 4, .picture = W::Image59},
 };
 constexpr std::array kFly = {
-    Opponent{0, When::Always, N_("トラ"), 50, 3, 4, 9, 6, W::Image12},
-    Opponent{1, When::Always, N_("人食い族"), 55, 3, 3, 9, 6, W::Image14},
-    Opponent{2, When::Always, N_("ヅラズンダラ"), 50, 3, 4, 10, 5, W::Image45},
-    Opponent{3, When::Always, N_("野ウサギ"), 60, 3, 3, 11, 6, W::Image36},
-    Opponent{4, When::Early, N_("ヘビ魔人"), 40, 3, 4, 9, 5, W::Image39},
-    Opponent{4, When::Late, N_("ヘビ魔人"), 40, 3, 4, 9, 6, W::Image39},
-    Opponent{4, When::Champion, N_("警察官ムッカ"), 85, 4, 2, 12, 10, kAnnounced},
-    Opponent{5, When::Always, N_("偽太陽"), 50, 3, 3, 31, 6, W::Image57},
-    Opponent{6, When::Always, N_("ナントカ星人"), 50, 3, 3, 7, 6, W::Image62},
+    Opponent{.draw = 0, .when = When::Always, .name = N_("トラ"), .hp = 50, .power = 3, .defense = 4, .kind = 9, .exp = 6, .picture = W::Image12},
+    Opponent{.draw = 1, .when = When::Always, .name = N_("人食い族"), .hp = 55, .power = 3, .defense = 3, .kind = 9, .exp = 6, .picture = W::Image14},
+    Opponent{.draw = 2, .when = When::Always, .name = N_("ヅラズンダラ"), .hp = 50, .power = 3, .defense = 4, .kind = 10, .exp = 5, .picture = W::Image45},
+    Opponent{.draw = 3, .when = When::Always, .name = N_("野ウサギ"), .hp = 60, .power = 3, .defense = 3, .kind = 11, .exp = 6, .picture = W::Image36},
+    Opponent{.draw = 4, .when = When::Early, .name = N_("ヘビ魔人"), .hp = 40, .power = 3, .defense = 4, .kind = 9, .exp = 5, .picture = W::Image39},
+    Opponent{.draw = 4, .when = When::Late, .name = N_("ヘビ魔人"), .hp = 40, .power = 3, .defense = 4, .kind = 9, .exp = 6, .picture = W::Image39},
+    Opponent{.draw = 4, .when = When::Champion, .name = N_("警察官ムッカ"), .hp = 85, .power = 4, .defense = 2, .kind = 12, .exp = 10, .picture = kAnnounced},
+    Opponent{.draw = 5, .when = When::Always, .name = N_("偽太陽"), .hp = 50, .power = 3, .defense = 3, .kind = 31, .exp = 6, .picture = W::Image57},
+    Opponent{.draw = 6, .when = When::Always, .name = N_("ナントカ星人"), .hp = 50, .power = 3, .defense = 3, .kind = 7, .exp = 6, .picture = W::Image62},
 };
 constexpr std::array kBantam = {
-    Opponent{0, When::Always, N_("モヒズンダラ"), 60, 4, 3, 2, 8, W::Image46},
-    Opponent{1, When::Always, N_("魔界の戦士"), 40, 4, 7, 0, 9, W::Image16},
-    Opponent{2, When::Always, N_("カエル"), 50, 4, 5, 14, 7, W::Image27},
-    Opponent{3, When::Always, N_("恐怖の目玉"), 30, 4, 10, 0, 8, W::Image28},
-    Opponent{4, When::NoChampion, N_("ズンダラレッド"), 60, 4, 4, 2, 7, W::Image42},
-    Opponent{4, When::Champion, N_("扇風機マン"), 100, 5, 4, 15, 15, kAnnounced},
-    Opponent{5, When::Always, N_("ピョンちゃん"), 60, 4, 4, 0, 8, W::Image60},
-    Opponent{6, When::Always, N_("ウワサのピピちゃん"), 60, 4, 4, 0, 8, W::Image64},
+    Opponent{.draw = 0, .when = When::Always, .name = N_("モヒズンダラ"), .hp = 60, .power = 4, .defense = 3, .kind = 2, .exp = 8, .picture = W::Image46},
+    Opponent{.draw = 1, .when = When::Always, .name = N_("魔界の戦士"), .hp = 40, .power = 4, .defense = 7, .kind = 0, .exp = 9, .picture = W::Image16},
+    Opponent{.draw = 2, .when = When::Always, .name = N_("カエル"), .hp = 50, .power = 4, .defense = 5, .kind = 14, .exp = 7, .picture = W::Image27},
+    Opponent{.draw = 3, .when = When::Always, .name = N_("恐怖の目玉"), .hp = 30, .power = 4, .defense = 10, .kind = 0, .exp = 8, .picture = W::Image28},
+    Opponent{.draw = 4, .when = When::NoChampion, .name = N_("ズンダラレッド"), .hp = 60, .power = 4, .defense = 4, .kind = 2, .exp = 7, .picture = W::Image42},
+    Opponent{.draw = 4, .when = When::Champion, .name = N_("扇風機マン"), .hp = 100, .power = 5, .defense = 4, .kind = 15, .exp = 15, .picture = kAnnounced},
+    Opponent{.draw = 5, .when = When::Always, .name = N_("ピョンちゃん"), .hp = 60, .power = 4, .defense = 4, .kind = 0, .exp = 8, .picture = W::Image60},
+    Opponent{.draw = 6, .when = When::Always, .name = N_("ウワサのピピちゃん"), .hp = 60, .power = 4, .defense = 4, .kind = 0, .exp = 8, .picture = W::Image64},
 };
 constexpr std::array kFeather = {
-    Opponent{0, When::Always, N_("偉大な博士"), 70, 5, 3, 17, 10, W::Image17},
-    Opponent{1, When::Always, N_("マスター"), 50, 5, 6, 16, 11, W::Image18},
-    Opponent{2, When::Always, N_("悲劇の魚屋"), 80, 5, 3, 6, 10, W::Image19},
-    Opponent{3, When::Always, N_("指揮官"), 65, 5, 5, 6, 11, W::Image16},
-    Opponent{4, When::Early, N_("多忙な商人"), 60, 5, 2, 5, 10, W::Image40},
-    Opponent{4, When::Late, N_("赤字の商人"), 60, 5, 2, 5, 11, W::Image40},
-    Opponent{4, When::Champion, N_("ロクロ首"), 140, 6, 4, 9, 20, kAnnounced},
-    Opponent{5, When::Always, N_("オリンピック候補"), 70, 5, 4, 0, 12, W::Image63},
+    Opponent{.draw = 0, .when = When::Always, .name = N_("偉大な博士"), .hp = 70, .power = 5, .defense = 3, .kind = 17, .exp = 10, .picture = W::Image17},
+    Opponent{.draw = 1, .when = When::Always, .name = N_("マスター"), .hp = 50, .power = 5, .defense = 6, .kind = 16, .exp = 11, .picture = W::Image18},
+    Opponent{.draw = 2, .when = When::Always, .name = N_("悲劇の魚屋"), .hp = 80, .power = 5, .defense = 3, .kind = 6, .exp = 10, .picture = W::Image19},
+    Opponent{.draw = 3, .when = When::Always, .name = N_("指揮官"), .hp = 65, .power = 5, .defense = 5, .kind = 6, .exp = 11, .picture = W::Image16},
+    Opponent{.draw = 4, .when = When::Early, .name = N_("多忙な商人"), .hp = 60, .power = 5, .defense = 2, .kind = 5, .exp = 10, .picture = W::Image40},
+    Opponent{.draw = 4, .when = When::Late, .name = N_("赤字の商人"), .hp = 60, .power = 5, .defense = 2, .kind = 5, .exp = 11, .picture = W::Image40},
+    Opponent{.draw = 4, .when = When::Champion, .name = N_("ロクロ首"), .hp = 140, .power = 6, .defense = 4, .kind = 9, .exp = 20, .picture = kAnnounced},
+    Opponent{.draw = 5, .when = When::Always, .name = N_("オリンピック候補"), .hp = 70, .power = 5, .defense = 4, .kind = 0, .exp = 12, .picture = W::Image63},
 };
 constexpr std::array kMiddle = {
-    Opponent{0, When::Always, N_("自由の酪農家"), 100, 6, 2, 19, 15, W::Image20},
-    Opponent{1, When::Always, N_("龍神の弟"), 50, 6, 100, 18, 14, W::Image21},
-    Opponent{2, When::Always, N_("究極の魔法使い"), 60, 6, 100, 20, 17, W::Image22},
-    Opponent{3, When::Always, N_("泉仙人"), 25, 6, 15, 22, 16, W::Image23},
-    Opponent{4, When::NoChampion, N_("ズンダラホワイト"), 100, 6, 2, 13, 15, W::Image43},
-    Opponent{4, When::Champion, N_("謎の男"), 200, 7, 4, 21, 30, kAnnounced},
-    Opponent{5, When::Always, N_("目覚まし時計魔人"), 120, 6, 3, 0, 16, W::Image61},
+    Opponent{.draw = 0, .when = When::Always, .name = N_("自由の酪農家"), .hp = 100, .power = 6, .defense = 2, .kind = 19, .exp = 15, .picture = W::Image20},
+    Opponent{.draw = 1, .when = When::Always, .name = N_("龍神の弟"), .hp = 50, .power = 6, .defense = 100, .kind = 18, .exp = 14, .picture = W::Image21},
+    Opponent{.draw = 2, .when = When::Always, .name = N_("究極の魔法使い"), .hp = 60, .power = 6, .defense = 100, .kind = 20, .exp = 17, .picture = W::Image22},
+    Opponent{.draw = 3, .when = When::Always, .name = N_("泉仙人"), .hp = 25, .power = 6, .defense = 15, .kind = 22, .exp = 16, .picture = W::Image23},
+    Opponent{.draw = 4, .when = When::NoChampion, .name = N_("ズンダラホワイト"), .hp = 100, .power = 6, .defense = 2, .kind = 13, .exp = 15, .picture = W::Image43},
+    Opponent{.draw = 4, .when = When::Champion, .name = N_("謎の男"), .hp = 200, .power = 7, .defense = 4, .kind = 21, .exp = 30, .picture = kAnnounced},
+    Opponent{.draw = 5, .when = When::Always, .name = N_("目覚まし時計魔人"), .hp = 120, .power = 6, .defense = 3, .kind = 0, .exp = 16, .picture = W::Image61},
 };
 // clang-format on
 
@@ -114,28 +115,40 @@ struct WeightClass {
 };
 
 // clang-format off
-constexpr WeightClass kAmateurClass{0, &GameState::AmateurBouts, 7, 1, 1, 9, 0, N_("アマチュア級第{AmateurBouts}回戦"), kAmateur, W::Image29};
-constexpr WeightClass kLightClass{1, &GameState::LightBouts, 6, 1, 2, 10, 1, N_("ライト級第{LightBouts}回戦"), kLight, W::Form1};
-constexpr WeightClass kFlyClass{2, &GameState::FlyBouts, 7, 2, 3, 10, 2, N_("フライ級第{FlyBouts}回戦"), kFly, W::Form1};
-constexpr WeightClass kBantamClass{3, &GameState::BantamBouts, 7, 2, 4, 10, 3, N_("バンダム級第{BantamBouts}回戦"), kBantam, W::Image27};
-constexpr WeightClass kFeatherClass{4, &GameState::FeatherBouts, 6, 3, 5, 10, 4, N_("フェザー級第{FeatherBouts}回戦"), kFeather, W::Form1};
-constexpr WeightClass kMiddleClass{5, &GameState::MiddleBouts, 6, 3, 6, 7, 5, N_("ミドル級第{MiddleBouts}回戦"), kMiddle, W::Form1};
+constexpr WeightClass kAmateurClass{
+    .opensAt = 0, .bouts = &GameState::AmateurBouts, .drawSize = 7, .theme = 1, .basePower = 1, .threshold = 9, .championDue = 0,
+    .opening = N_("アマチュア級第{AmateurBouts}回戦"), .opponents = kAmateur, .unstretch = W::Image29};
+constexpr WeightClass kLightClass{
+    .opensAt = 1, .bouts = &GameState::LightBouts, .drawSize = 6, .theme = 1, .basePower = 2, .threshold = 10, .championDue = 1,
+    .opening = N_("ライト級第{LightBouts}回戦"), .opponents = kLight, .unstretch = W::Form1};
+constexpr WeightClass kFlyClass{
+    .opensAt = 2, .bouts = &GameState::FlyBouts, .drawSize = 7, .theme = 2, .basePower = 3, .threshold = 10, .championDue = 2,
+    .opening = N_("フライ級第{FlyBouts}回戦"), .opponents = kFly, .unstretch = W::Form1};
+constexpr WeightClass kBantamClass{
+    .opensAt = 3, .bouts = &GameState::BantamBouts, .drawSize = 7, .theme = 2, .basePower = 4, .threshold = 10, .championDue = 3,
+    .opening = N_("バンダム級第{BantamBouts}回戦"), .opponents = kBantam, .unstretch = W::Image27};
+constexpr WeightClass kFeatherClass{
+    .opensAt = 4, .bouts = &GameState::FeatherBouts, .drawSize = 6, .theme = 3, .basePower = 5, .threshold = 10, .championDue = 4,
+    .opening = N_("フェザー級第{FeatherBouts}回戦"), .opponents = kFeather, .unstretch = W::Form1};
+constexpr WeightClass kMiddleClass{
+    .opensAt = 5, .bouts = &GameState::MiddleBouts, .drawSize = 6, .theme = 3, .basePower = 6, .threshold = 7, .championDue = 5,
+    .opening = N_("ミドル級第{MiddleBouts}回戦"), .opponents = kMiddle, .unstretch = W::Form1};
 // clang-format on
 
 constexpr int kHeavyOpensAt = 6;
 constexpr int kHeavyTheme = 4;
 constexpr int kHeavyBasePower = 7;
 
+// The number a weight class gives its theme; each loops as music/sounds.tsv says.
 struct BattleTheme {
     int number;
-    Player player;
-    int loopTicks;
+    Player tune;
 };
 constexpr std::array kBattleThemes = {
-    BattleTheme{1, Player::MediaPlayer10, 54},
-    BattleTheme{2, Player::MediaPlayer11, 52},
-    BattleTheme{3, Player::MediaPlayer5, 75},
-    BattleTheme{4, Player::MediaPlayer12, 64},
+    BattleTheme{1, Tune::Battle1},
+    BattleTheme{2, Tune::Battle2},
+    BattleTheme{3, Tune::Battle3},
+    BattleTheme{4, Tune::Battle4},
 };
 
 bool matches(When when, int bouts, const WeightClass& c, int championWins) {
@@ -155,7 +168,7 @@ bool matches(When when, int bouts, const WeightClass& c, int championWins) {
 void startBattleMusic(Game& g, int theme) {
     g.state.BattleMusicTick = 0;
     g.state.BattleTheme = theme;
-    g.form.enable(Timer::Timer3);
+    g.form.enable(Timer::BattleMusic);
     stopTownMusic(g);
 }
 
@@ -203,25 +216,25 @@ void setUpBout(Game& g, const WeightClass& c) {
 
 }  // namespace
 
-void Button6Click(Game& g) {
+void enterArena(Game& g) {
     g.form.hide(W::Button1, W::Panel4);
     g.form.show(W::Panel8);
 }
 
-void Button15Click(Game& g) {
+void leaveArena(Game& g) {
     g.form.hide(W::Panel8);
     g.form.show(W::Panel4, W::Button1);
 }
 
-void Button9Click(Game& g) { setUpBout(g, kAmateurClass); }
-void Button10Click(Game& g) { setUpBout(g, kLightClass); }
-void Button11Click(Game& g) { setUpBout(g, kFlyClass); }
-void Button12Click(Game& g) { setUpBout(g, kBantamClass); }
-void Button16Click(Game& g) { setUpBout(g, kFeatherClass); }
-void Button13Click(Game& g) { setUpBout(g, kMiddleClass); }
+void startAmateurBout(Game& g) { setUpBout(g, kAmateurClass); }
+void startLightBout(Game& g) { setUpBout(g, kLightClass); }
+void startFlyBout(Game& g) { setUpBout(g, kFlyClass); }
+void startBantamBout(Game& g) { setUpBout(g, kBantamClass); }
+void startFeatherBout(Game& g) { setUpBout(g, kFeatherClass); }
+void startMiddleBout(Game& g) { setUpBout(g, kMiddleClass); }
 
 // The heavy class draws nothing: it always sends the next challenger.
-void Button14Click(Game& g) {
+void startHeavyBout(Game& g) {
     GameState& s = g.state;
     if (s.TitleIndex < kHeavyOpensAt || s.ChallengerWins >= kChallengerCount) return;
     const Challenger* c = dueChallenger(s);
@@ -244,17 +257,23 @@ void Button14Click(Game& g) {
     writeOpening(g, N_("ヘビー級第{HeavyBouts}回戦"));
 }
 
-void Timer3Timer(Game& g) {
+void loopBattleTheme(Game& g) {
     GameState& s = g.state;
     addClamped(s.BattleMusicTick, 1);
     for (const BattleTheme& t : kBattleThemes) {
         if (t.number != s.BattleTheme) continue;
-        if (s.BattleMusicTick == 1) g.sound.play(t.player);
-        if (s.BattleMusicTick == t.loopTicks) {
-            g.sound.seekToStart(t.player);
+        if (s.BattleMusicTick == 1) g.sound.play(t.tune);
+        if (s.BattleMusicTick == def(t.tune).loopTicks) {
+            g.sound.seekToStart(t.tune);
             s.BattleMusicTick = 0;
         }
     }
+}
+
+void stopBattleMusic(Game& g) {
+    for (const BattleTheme& t : kBattleThemes) g.sound.stopAndRewind(t.tune);
+    g.form.disable(Timer::BattleMusic);
+    g.state.BattleMusicTick = 0;
 }
 
 }  // namespace verminadia

@@ -1,50 +1,51 @@
 #pragma once
-// The arena's handlers, one per widget event, named after the widget and the event.
+// The arena's handlers, each named for what it does; game/events.cpp binds them to the widgets'
+// clicks and the timers' ticks.
 
 namespace verminadia {
 
 struct Game;
 
 // The weight classes and the battle theme's loop.
-void Button6Click(Game& g);
-void Button15Click(Game& g);
-void Button9Click(Game& g);
-void Button10Click(Game& g);
-void Button11Click(Game& g);
-void Button12Click(Game& g);
-void Button16Click(Game& g);
-void Button13Click(Game& g);
-void Button14Click(Game& g);
-void Timer3Timer(Game& g);
+void enterArena(Game& g);
+void leaveArena(Game& g);
+void startAmateurBout(Game& g);
+void startLightBout(Game& g);
+void startFlyBout(Game& g);
+void startBantamBout(Game& g);
+void startFeatherBout(Game& g);
+void startMiddleBout(Game& g);
+void startHeavyBout(Game& g);
+void loopBattleTheme(Game& g);
 
 // The champion's and the challenger's announcements.
-void Label65Click(Game& g);
-void Label66Click(Game& g);
+void revealChampion(Game& g);
+void revealChallenger(Game& g);
 
 // The command column: attack, skill, item, talk.
-void Label45Click(Game& g);
-void Label46Click(Game& g);
-void Label47Click(Game& g);
-void Label48Click(Game& g);
+void attack(Game& g);
+void openSkills(Game& g);
+void openItems(Game& g);
+void talkToOpponent(Game& g);
 
-// The skill panel.
-void Label60Click(Game& g);
-void Label61Click(Game& g);
-void Label62Click(Game& g);
-void Label63Click(Game& g);
-void Label64Click(Game& g);
+// The skill panel, by the state's skill names.
+void closeSkills(Game& g);
+void useSkill1(Game& g);
+void useSkill2(Game& g);
+void useSkill3(Game& g);
+void useSkill4(Game& g);
 
-// The item panel.
-void Label52Click(Game& g);
-void Label49Click(Game& g);
-void Label50Click(Game& g);
-void Label51Click(Game& g);
-void Label69Click(Game& g);
+// The item panel, by the state's item names.
+void closeItems(Game& g);
+void useItem1(Game& g);
+void useItem2(Game& g);
+void useItem3(Game& g);
+void useTear(Game& g);
 
 // The travelling merchant.
-void Button17Click(Game& g);
-void Button18Click(Game& g);
-void Button19Click(Game& g);
-void Button20Click(Game& g);
+void buyWalther(Game& g);
+void buyLingerie(Game& g);
+void buyTear(Game& g);
+void buyNothing(Game& g);
 
 }  // namespace verminadia

@@ -10,7 +10,7 @@
 #include "arena/skills.h"
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "core/whole_numbers.h"
 
 namespace verminadia {
@@ -31,9 +31,9 @@ struct Good {
     W entry;
     W statusLine;  // its twin on the status screen
     std::string GameState::*name;
-    std::int32_t GameState::*count;  // nullptr: the first item, whose stock is its entry showing
-    W shelf;                         // the store's offer that comes back after a use; Form1: none
-    W merchant;                      // the merchant's offer that comes back after a use; Form1: none
+    std::int32_t GameState::*count = nullptr;  // nullptr: the first item, whose stock is its entry showing
+    W shelf = W::Form1;                        // the store's offer that comes back after a use; Form1: none
+    W merchant = W::Form1;                     // the merchant's offer that comes back after a use; Form1: none
     void (*effect)(GameState&);
     void (*refresh)(Game&);
     std::string_view result;
@@ -41,14 +41,14 @@ struct Good {
 
 // clang-format off
 constexpr std::array kGoods = {
-    Good{W::Label49, W::Label53, &GameState::Item1Name, nullptr, W::Form1, W::Form1,
-         littleHeal, showHp, N_("{HeroName}のHPが少しだけ回復した。")},
-    Good{W::Label50, W::Label54, &GameState::Item2Name, &GameState::Item2Count, W::Label41, W::Form1,
-         heal20, showHp, N_("{HeroName}のHPが20ポイント回復した。")},
-    Good{W::Label51, W::Label55, &GameState::Item3Name, &GameState::Item3Count, W::Label42, W::Form1,
-         fullHeal, showHp, N_("{HeroName}のHPが完全回復した。")},
-    Good{W::Label69, W::Label68, &GameState::TearName, &GameState::TearCount, W::Form1, W::Button19,
-         fullMp, showMp, N_("{HeroName}のMPが完全回復した。")},
+    Good{.entry = W::Label49, .statusLine = W::Label53, .name = &GameState::Item1Name,
+         .effect = littleHeal, .refresh = showHp, .result = N_("{HeroName}のHPが少しだけ回復した。")},
+    Good{.entry = W::Label50, .statusLine = W::Label54, .name = &GameState::Item2Name, .count = &GameState::Item2Count, .shelf = W::Label41,
+         .effect = heal20, .refresh = showHp, .result = N_("{HeroName}のHPが20ポイント回復した。")},
+    Good{.entry = W::Label51, .statusLine = W::Label55, .name = &GameState::Item3Name, .count = &GameState::Item3Count, .shelf = W::Label42,
+         .effect = fullHeal, .refresh = showHp, .result = N_("{HeroName}のHPが完全回復した。")},
+    Good{.entry = W::Label69, .statusLine = W::Label68, .name = &GameState::TearName, .count = &GameState::TearCount, .merchant = W::Button19,
+         .effect = fullMp, .refresh = showMp, .result = N_("{HeroName}のMPが完全回復した。")},
 };
 // clang-format on
 
@@ -62,7 +62,7 @@ Text entryCaption(const Game& g, const Good& good) {
 void useGood(Game& g, const Good& good) {
     GameState& s = g.state;
     s.TalkState = talk::kOpponentTurn;
-    g.sound.play(Player::MediaPlayer16);
+    g.sound.play(Sfx::Chime);
     if (good.count != nullptr) subtractClamped(s.*good.count, 1);
     g.form.hide(W::Panel10);
     g.form.show(W::Panel5);
@@ -79,16 +79,16 @@ void useGood(Game& g, const Good& good) {
 }  // namespace
 
 // The counts are those of the moment the panel opens; which entries show is the shops' doing.
-void Label47Click(Game& g) {
+void openItems(Game& g) {
     for (const Good& good : kGoods) g.form.setCaption(good.entry, entryCaption(g, good));
     openInPlaceOfMessages(g, W::Panel10);
 }
 
-void Label52Click(Game& g) { backToCommands(g, W::Panel10); }
+void closeItems(Game& g) { backToCommands(g, W::Panel10); }
 
-void Label49Click(Game& g) { useGood(g, kGoods[0]); }
-void Label50Click(Game& g) { useGood(g, kGoods[1]); }
-void Label51Click(Game& g) { useGood(g, kGoods[2]); }
-void Label69Click(Game& g) { useGood(g, kGoods[3]); }
+void useItem1(Game& g) { useGood(g, kGoods[0]); }
+void useItem2(Game& g) { useGood(g, kGoods[1]); }
+void useItem3(Game& g) { useGood(g, kGoods[2]); }
+void useTear(Game& g) { useGood(g, kGoods[3]); }
 
 }  // namespace verminadia

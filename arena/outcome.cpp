@@ -7,9 +7,10 @@
 #include <array>
 #include <string>
 
+#include "arena/battle_music.h"
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "core/whole_numbers.h"
 #include "town/store.h"
 
@@ -40,25 +41,25 @@ struct LevelStep {
 };
 // clang-format off
 constexpr std::array kLevels = {
-    LevelStep{1, 10},
-    LevelStep{2, 25, W::Label61, W::Label56},
-    LevelStep{3, 50},
-    LevelStep{4, 90},
-    LevelStep{5, 150, W::Label62, W::Label57},
-    LevelStep{6, 230},
-    LevelStep{7, 330},
-    LevelStep{8, 480, W::Label63, W::Label58},
-    LevelStep{9, 680},
-    LevelStep{10, 880},
-    LevelStep{11, 1080, W::Label64, W::Label59},
-    LevelStep{12, 1300},
-    LevelStep{13, 1520},
-    LevelStep{14, 1750},
-    LevelStep{15, 2000},
-    LevelStep{16, 2250},
-    LevelStep{17, 2500},
-    LevelStep{18, 2750},
-    LevelStep{19, 3000},
+    LevelStep{.level = 1, .threshold = 10},
+    LevelStep{.level = 2, .threshold = 25, .skillEntry = W::Label61, .statusLine = W::Label56},
+    LevelStep{.level = 3, .threshold = 50},
+    LevelStep{.level = 4, .threshold = 90},
+    LevelStep{.level = 5, .threshold = 150, .skillEntry = W::Label62, .statusLine = W::Label57},
+    LevelStep{.level = 6, .threshold = 230},
+    LevelStep{.level = 7, .threshold = 330},
+    LevelStep{.level = 8, .threshold = 480, .skillEntry = W::Label63, .statusLine = W::Label58},
+    LevelStep{.level = 9, .threshold = 680},
+    LevelStep{.level = 10, .threshold = 880},
+    LevelStep{.level = 11, .threshold = 1080, .skillEntry = W::Label64, .statusLine = W::Label59},
+    LevelStep{.level = 12, .threshold = 1300},
+    LevelStep{.level = 13, .threshold = 1520},
+    LevelStep{.level = 14, .threshold = 1750},
+    LevelStep{.level = 15, .threshold = 2000},
+    LevelStep{.level = 16, .threshold = 2250},
+    LevelStep{.level = 17, .threshold = 2500},
+    LevelStep{.level = 18, .threshold = 2750},
+    LevelStep{.level = 19, .threshold = 3000},
 };
 // clang-format on
 
@@ -71,6 +72,9 @@ const LevelStep* levelStep(int level) {
 }
 
 constexpr int kPrizePerPower = 7;
+constexpr int kPrizeDraw = 2;
+// Drawn with the experience, spent by the level-up: 0 or 1 more on every maximum.
+constexpr int kLevelUpGainDraw = 2;
 constexpr int kFourthChampion = 4;
 constexpr int kSixthChampion = 6;
 constexpr int kTitleChampions = 6;
@@ -84,15 +88,9 @@ void hideOpponentPictures(Game& g) {
 void victory(Game& g) {
     GameState& s = g.state;
     s.TalkState = talk::kExperience;
-    g.sound.stop(Player::MediaPlayer5);
-    g.sound.stopAndRewind(Player::MediaPlayer10);
-    g.sound.stopAndRewind(Player::MediaPlayer11);
-    g.sound.stopAndRewind(Player::MediaPlayer12);
-    g.sound.play(Player::MediaPlayer2);
-    g.sound.seekToStart(Player::MediaPlayer5);
-    g.form.disable(Timer::Timer3);
-    s.BattleMusicTick = 0;
-    const int drawn = g.draw(2);
+    stopBattleMusic(g);
+    g.sound.play(Tune::Applause);
+    const int drawn = g.draw(kPrizeDraw);
     s.LastAmount = clampedInt(std::int64_t{s.EnemyPower} * kPrizePerPower + drawn);
     g.caption(W::Label31, N_("{EnemyName}を倒した。"));
     g.caption(W::Label32, N_("{HeroName}は{LastAmount}円手に入れた。"));
@@ -114,13 +112,8 @@ void victory(Game& g) {
 
 void defeat(Game& g) {
     GameState& s = g.state;
-    g.sound.stopAndRewind(Player::MediaPlayer5);
-    g.sound.stopAndRewind(Player::MediaPlayer10);
-    g.sound.stopAndRewind(Player::MediaPlayer11);
-    g.sound.stopAndRewind(Player::MediaPlayer12);
-    g.sound.play(Player::MediaPlayer6);
-    g.form.disable(Timer::Timer3);
-    s.BattleMusicTick = 0;
+    stopBattleMusic(g);
+    g.sound.play(Tune::Defeat);
     g.caption(W::Label33, N_("{HeroName}は負けてしまった。"));
     g.setText(&GameState::TitleName, g.text(&GameState::Title0Name));
     g.form.setCaption(W::Label13, g.text(&GameState::TitleName));
@@ -130,15 +123,17 @@ void defeat(Game& g) {
 
 void experienceStep(Game& g) {
     GameState& s = g.state;
-    g.sound.stopAndRewind(Player::MediaPlayer2);
+    g.sound.stopAndRewind(Tune::Applause);
     s.TalkState = talk::kBackToClasses;
     hideOpponentPictures(g);
     g.caption(W::Label31, N_("{EnemyExp}の経験値を手に入れた。"));
     g.form.setCaption(W::Label32, "");
     g.form.setCaption(W::Label33, "");
+    // The level-up's lines and gains are settled now and told on the next click: its step shows
+    // the pending lines and adds the draw, kept in Roll, to every maximum.
     g.setText(&GameState::PendingLine2, g.text(N_("{HeroName}はLVが上がった。")));
     g.setText(&GameState::PendingLine3, Text(N_("新しい特技を覚えた。")));
-    g.draw(2);
+    g.draw(kLevelUpGainDraw);
     // Only the current level's threshold counts: one victory, one level-up at most.
     const LevelStep* l = levelStep(s.Level);
     if (l != nullptr && s.Exp > l->threshold) {
@@ -149,12 +144,13 @@ void experienceStep(Game& g) {
 
 void levelUpStep(Game& g) {
     GameState& s = g.state;
-    g.sound.play(Player::MediaPlayer4);
+    g.sound.play(Tune::LevelUp);
     g.form.setCaption(W::Label32, g.text(&GameState::PendingLine2));
     const LevelStep* l = levelStep(s.Level);
     if (l != nullptr && l->skillEntry != W::Form1) g.form.setCaption(W::Label33, g.text(&GameState::PendingLine3));
     s.TalkState = talk::kBackToClasses;
     addClamped(s.Level, 1);
+    // Roll still holds the draw of the experience step, the click before.
     addClamped(s.MaxHp, std::int64_t{s.Roll} + 3);
     addClamped(s.MaxMp, std::int64_t{s.Roll} + 2);
     addClamped(s.Hp, std::int64_t{s.Roll} + 3);
@@ -169,16 +165,16 @@ void levelUpStep(Game& g) {
 }
 
 void backToClassesStep(Game& g) {
-    g.sound.stopAndRewind(Player::MediaPlayer4);
-    g.form.enable(Timer::Timer2);
+    g.sound.stopAndRewind(Tune::LevelUp);
+    g.form.enable(Timer::TownMusic);
     g.form.hide(W::Panel5);
     g.form.show(W::Panel8);
 }
 
 void defeatAftermathStep(Game& g) {
     GameState& s = g.state;
-    g.sound.stopAndRewind(Player::MediaPlayer6);
-    g.form.enable(Timer::Timer2);
+    g.sound.stopAndRewind(Tune::Defeat);
+    g.form.enable(Timer::TownMusic);
     hideOpponentPictures(g);
     s.Gold /= 2;
     showMoney(g);

@@ -12,7 +12,7 @@
 #include "arena/texts.h"
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "core/whole_numbers.h"
 
 namespace verminadia {
@@ -26,26 +26,24 @@ enum class Effect : std::uint8_t { Damage, Heal };
 struct Skill {
     W entry;
     std::string GameState::*name;
-    std::string_view caption;  // on the entry, as on the status screen: the name and the cost
     int cost;
     Effect effect;
     int base;
     int draw;                      // the amount is base + a draw of this
-    bool whiteWindow;              // until the next click on the message panel
+    bool whiteWindow = false;      // until the next click on the message panel
     std::array<Player, 4> sounds;  // by HeroId
 };
 
-using P = Player;
 // clang-format off
 constexpr std::array kSkills = {
-    Skill{W::Label61, &GameState::Skill1Name, N_("{Skill1Name}(MP3)"), 3, Effect::Damage, 20, 4, false,
-          {P::MediaPlayer22, P::MediaPlayer19, P::MediaPlayer20, P::MediaPlayer21}},
-    Skill{W::Label62, &GameState::Skill2Name, N_("{Skill2Name}(MP4)"), 4, Effect::Heal, 30, 4, false,
-          {P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16, P::MediaPlayer16}},
-    Skill{W::Label63, &GameState::Skill3Name, N_("{Skill3Name}(MP7)"), 7, Effect::Damage, 25, 15, true,
-          {P::MediaPlayer18, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
-    Skill{W::Label64, &GameState::Skill4Name, N_("{Skill4Name}(MP15)"), 15, Effect::Damage, 45, 50, false,
-          {P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer22, P::MediaPlayer21}},
+    Skill{.entry = W::Label61, .name = &GameState::Skill1Name, .cost = kSkillCosts[0], .effect = Effect::Damage, .base = 20, .draw = 4,
+          .sounds = {Sfx::Nnriro, Sfx::MuromachiBakufa, Sfx::Isono, Sfx::Nnn}},
+    Skill{.entry = W::Label62, .name = &GameState::Skill2Name, .cost = kSkillCosts[1], .effect = Effect::Heal, .base = 30, .draw = 4,
+          .sounds = {Sfx::Chime, Sfx::Chime, Sfx::Chime, Sfx::Chime}},
+    Skill{.entry = W::Label63, .name = &GameState::Skill3Name, .cost = kSkillCosts[2], .effect = Effect::Damage, .base = 25, .draw = 15, .whiteWindow = true,
+          .sounds = {Sfx::TorubaThunder, Sfx::Nnriro, Sfx::Nnriro, Sfx::Nnn}},
+    Skill{.entry = W::Label64, .name = &GameState::Skill4Name, .cost = kSkillCosts[3], .effect = Effect::Damage, .base = 45, .draw = 50,
+          .sounds = {Sfx::Nnriro, Sfx::Nnriro, Sfx::Nnriro, Sfx::Nnn}},
 };
 // clang-format on
 
@@ -63,9 +61,9 @@ void useSkill(Game& g, const Skill& k) {
         g.sound.play(k.sounds[static_cast<std::size_t>(s.HeroId)]);
     }
     if (k.whiteWindow) g.form.setWindowColor(kWhite);
-    g.draw(k.draw);
+    const int drawn = g.draw(k.draw);
     s.TalkState = talk::kOpponentTurn;
-    s.LastAmount = clampedInt(std::int64_t{k.base} + s.Roll);
+    s.LastAmount = clampedInt(std::int64_t{k.base} + drawn);
     if (k.effect == Effect::Damage) {
         // No floor: the next click on the panel sees a zero or negative and declares the victory.
         subtractClamped(s.EnemyHp, s.LastAmount);
@@ -100,16 +98,16 @@ void healUpToMax(GameState& s, int amount) {
 }
 
 // The entries are written afresh on every opening; which of them show is the level-ups' doing.
-void Label46Click(Game& g) {
-    for (const Skill& k : kSkills) g.caption(k.entry, k.caption);
+void openSkills(Game& g) {
+    for (const Skill& k : kSkills) g.form.setCaption(k.entry, skillCaption(g.text(k.name), k.cost));
     openInPlaceOfMessages(g, W::Panel11);
 }
 
-void Label60Click(Game& g) { backToCommands(g, W::Panel11); }
+void closeSkills(Game& g) { backToCommands(g, W::Panel11); }
 
-void Label61Click(Game& g) { useSkill(g, kSkills[0]); }
-void Label62Click(Game& g) { useSkill(g, kSkills[1]); }
-void Label63Click(Game& g) { useSkill(g, kSkills[2]); }
-void Label64Click(Game& g) { useSkill(g, kSkills[3]); }
+void useSkill1(Game& g) { useSkill(g, kSkills[0]); }
+void useSkill2(Game& g) { useSkill(g, kSkills[1]); }
+void useSkill3(Game& g) { useSkill(g, kSkills[2]); }
+void useSkill4(Game& g) { useSkill(g, kSkills[3]); }
 
 }  // namespace verminadia

@@ -2,7 +2,7 @@
 // What the skill and item commands share: their panels take the message panel's place, and the
 // heal stops at the hero's maximum.
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 
 namespace verminadia {
 

@@ -7,7 +7,7 @@
 
 #include "arena/handlers.h"
 #include "core/game.h"
-#include "core/text.h"
+#include "core/text/text.h"
 
 namespace verminadia {
 
@@ -19,21 +19,21 @@ constexpr std::array kChampionPictures = {W::Image29, W::Image41, W::Image44, W:
 // The last three challengers are the three heroes the player did not choose.
 // clang-format off
 constexpr std::array kChallengers = {
-    Challenger{0, -1, N_("遺跡の神"), 170, 7, 15, 23, 30, W::Image24},
-    Challenger{1, -1, N_("光の王"), 80, 7, 100, 24, 35, W::Image22},
-    Challenger{2, -1, N_("大魔王"), 250, 8, 3, 25, 40, W::Image26},
-    Challenger{3, 0, N_("サスライの剣士"), 400, 7, 4, 26, 50, W::Image50},
-    Challenger{3, 1, N_("ミゼル先生"), 360, 7, 4, 27, 50, W::Image48},
-    Challenger{3, 2, N_("トルバさん"), 400, 7, 4, 28, 50, W::Image51},
-    Challenger{3, 3, N_("嘆きの老人"), 400, 7, 4, 29, 50, W::Image49},
-    Challenger{4, 0, N_("ミゼル先生"), 200, 7, 9, 27, 50, W::Image48},
-    Challenger{4, 1, N_("サスライの剣士"), 420, 7, 4, 26, 50, W::Image50},
-    Challenger{4, 2, N_("嘆きの老人"), 450, 7, 4, 29, 50, W::Image49},
-    Challenger{4, 3, N_("トルバさん"), 450, 7, 4, 28, 50, W::Image51},
-    Challenger{5, 0, N_("嘆きの老人"), 800, 7, 6, 29, 50, W::Image49},
-    Challenger{5, 1, N_("トルバさん"), 700, 7, 6, 28, 50, W::Image51},
-    Challenger{5, 2, N_("サスライの剣士"), 900, 7, 6, 26, 50, W::Image50},
-    Challenger{5, 3, N_("ミゼル先生"), 900, 7, 8, 27, 50, W::Image48},
+    Challenger{.wins = 0, .heroId = -1, .name = N_("遺跡の神"), .hp = 170, .power = 7, .defense = 15, .kind = 23, .exp = 30, .picture = W::Image24},
+    Challenger{.wins = 1, .heroId = -1, .name = N_("光の王"), .hp = 80, .power = 7, .defense = 100, .kind = 24, .exp = 35, .picture = W::Image22},
+    Challenger{.wins = 2, .heroId = -1, .name = N_("大魔王"), .hp = 250, .power = 8, .defense = 3, .kind = 25, .exp = 40, .picture = W::Image26},
+    Challenger{.wins = 3, .heroId = 0, .name = N_("サスライの剣士"), .hp = 400, .power = 7, .defense = 4, .kind = 26, .exp = 50, .picture = W::Image50},
+    Challenger{.wins = 3, .heroId = 1, .name = N_("ミゼル先生"), .hp = 360, .power = 7, .defense = 4, .kind = 27, .exp = 50, .picture = W::Image48},
+    Challenger{.wins = 3, .heroId = 2, .name = N_("トルバさん"), .hp = 400, .power = 7, .defense = 4, .kind = 28, .exp = 50, .picture = W::Image51},
+    Challenger{.wins = 3, .heroId = 3, .name = N_("嘆きの老人"), .hp = 400, .power = 7, .defense = 4, .kind = 29, .exp = 50, .picture = W::Image49},
+    Challenger{.wins = 4, .heroId = 0, .name = N_("ミゼル先生"), .hp = 200, .power = 7, .defense = 9, .kind = 27, .exp = 50, .picture = W::Image48},
+    Challenger{.wins = 4, .heroId = 1, .name = N_("サスライの剣士"), .hp = 420, .power = 7, .defense = 4, .kind = 26, .exp = 50, .picture = W::Image50},
+    Challenger{.wins = 4, .heroId = 2, .name = N_("嘆きの老人"), .hp = 450, .power = 7, .defense = 4, .kind = 29, .exp = 50, .picture = W::Image49},
+    Challenger{.wins = 4, .heroId = 3, .name = N_("トルバさん"), .hp = 450, .power = 7, .defense = 4, .kind = 28, .exp = 50, .picture = W::Image51},
+    Challenger{.wins = 5, .heroId = 0, .name = N_("嘆きの老人"), .hp = 800, .power = 7, .defense = 6, .kind = 29, .exp = 50, .picture = W::Image49},
+    Challenger{.wins = 5, .heroId = 1, .name = N_("トルバさん"), .hp = 700, .power = 7, .defense = 6, .kind = 28, .exp = 50, .picture = W::Image51},
+    Challenger{.wins = 5, .heroId = 2, .name = N_("サスライの剣士"), .hp = 900, .power = 7, .defense = 6, .kind = 26, .exp = 50, .picture = W::Image50},
+    Challenger{.wins = 5, .heroId = 3, .name = N_("ミゼル先生"), .hp = 900, .power = 7, .defense = 8, .kind = 27, .exp = 50, .picture = W::Image48},
 };
 // clang-format on
 
@@ -46,7 +46,7 @@ const Challenger* dueChallenger(const GameState& s) {
     return nullptr;
 }
 
-void Label65Click(Game& g) {
+void revealChampion(Game& g) {
     const int wins = g.state.ChampionWins;
     if (wins < 0 || wins >= static_cast<int>(kChampionPictures.size())) return;
     g.state.ChampionBout = wins + 1;
@@ -55,7 +55,7 @@ void Label65Click(Game& g) {
     g.form.show(W::Panel5, W::Panel9);
 }
 
-void Label66Click(Game& g) {
+void revealChallenger(Game& g) {
     g.form.show(W::Panel9);
     if (const Challenger* c = dueChallenger(g.state)) g.form.show(c->picture);
     g.form.hide(W::Label66);

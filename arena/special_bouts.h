@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 
 namespace verminadia {
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "core/text.h"
+#include "core/text/text.h"
 
 namespace verminadia {
 

@@ -16,9 +16,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "desktop/window/app_style.h"
+#include "desktop/window/game_window.h"
 #include "game/events.h"
-#include "ui/app_style.h"
-#include "ui/game_window.h"
 
 namespace {
 
@@ -79,9 +79,9 @@ int main(int argc, char** argv) {
     std::unique_ptr<verminadia::Game> g;
     std::unique_ptr<QWidget> window;
     if (game) {
-        verminadia::ui::applyClassicLook();
+        verminadia::desktop::applyClassicLook();
         g = std::make_unique<verminadia::Game>(silence, random);
-        auto w = std::make_unique<verminadia::ui::GameWindow>(*g);
+        auto w = std::make_unique<verminadia::desktop::GameWindow>(*g);
         w->setView({scale, fullscreen});
         verminadia::startGame(*g);
         w->sync();

@@ -21,4 +21,8 @@ inline constexpr int kChallengerCount = 6;
 // ChallengerBout while the bout on hand is no challenger's (a challenger's bout holds its index).
 inline constexpr int kNoChallengerBout = 10;
 
+// The four skills' costs in MP, the same for every hero: what a use spends, and what the skill
+// panel and the status screen show beside the skill's name.
+inline constexpr int kSkillCosts[] = {3, 4, 7, 15};
+
 }  // namespace verminadia

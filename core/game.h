@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/form.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "core/sound.h"
-#include "core/text.h"
+#include "core/text/text.h"
+#include "core/widgets/form.h"
 
 namespace verminadia {
 

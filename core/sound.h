@@ -1,10 +1,11 @@
 #pragma once
-// The 22 sound players as the game sees them. The game only plays, stops and seeks back to
-// the start; what comes out of the speakers is the business of a SoundOutput behind them.
+// The 22 sound players as the game sees them, asked for by meaning (Tune::Inn, Sfx::Sword; the
+// table is music/sounds.tsv). The game only plays, stops and seeks back to the start; what comes
+// out of the speakers is the business of a SoundOutput behind them.
 
 #include <array>
 
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 
 namespace verminadia {
 

@@ -7,12 +7,12 @@
 
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "core/whole_numbers.h"
 
 namespace verminadia {
 
-void FormCreate(Game& g) {
+void setStartingValues(Game& g) {
     GameState& s = g.state;
     s.TitleTick = 0;
     s.Exp = 0;
@@ -51,7 +51,7 @@ struct TitleStep {
 
 // clang-format off
 constexpr TitleStep kTitleSteps[] = {
-    {5, 15, [](Game& g) { g.sound.restart(Player::MediaPlayer1); }},
+    {5, 15, [](Game& g) { g.sound.restart(Tune::Shots); }},
     {2, 2, [](Game& g) {
         g.form.show(W::Label1);
         g.caption(W::Label1, N_("            GLIMMERSTOVE"));
@@ -66,12 +66,12 @@ constexpr TitleStep kTitleSteps[] = {
         g.form.setCaption(W::Label1, Text(kGameTitle).part(g.state.TitleTick - 4, kTitleShots));
     }},
     {16, 16, [](Game& g) {
-        g.sound.restart(Player::MediaPlayer2);
+        g.sound.restart(Tune::Applause);
         g.form.show(W::Label2);
     }},
     {18, 18, [](Game& g) {
         g.form.show(W::Label3);
-        g.form.disable(Timer::Timer1);
+        g.form.disable(Timer::Opening);
     }},
     {19, 19, [](Game& g) {
         g.form.setFontColor(W::Label2, kRed);
@@ -87,24 +87,24 @@ constexpr TitleStep kTitleSteps[] = {
     {28, 28, [](Game& g) { g.form.hide(W::Label2); }},
     {29, 29, [](Game& g) {
         g.form.show(W::Panel1);
-        g.form.disable(Timer::Timer1);
+        g.form.disable(Timer::Opening);
     }},
 };
 // clang-format on
 
 }  // namespace
 
-void Timer1Timer(Game& g) {
+void advanceOpening(Game& g) {
     const int tick = addClamped(g.state.TitleTick, 1);
     for (const TitleStep& step : kTitleSteps) {
         if (tick >= step.from && tick <= step.to) step.act(g);
     }
 }
 
-void Label3Click(Game& g) {
-    g.form.enable(Timer::Timer1);
-    g.sound.stopAndRewind(Player::MediaPlayer1);
-    g.sound.stopAndRewind(Player::MediaPlayer2);
+void beginPrologue(Game& g) {
+    g.form.enable(Timer::Opening);
+    g.sound.stopAndRewind(Tune::Shots);
+    g.sound.stopAndRewind(Tune::Applause);
     g.form.hide(W::Label1, W::Label3);
     g.form.setCaption(W::Label2, "");
 }

@@ -1,5 +1,5 @@
 // The ending: what became of the four heroes, each beside a portrait, then the credits under
-// their own theme, and the window closes by itself. One step per tick of Timer5, no input.
+// their own theme, and the window closes by itself. One step per tick of its timer, no input.
 
 #include "ending/ending.h"
 
@@ -16,18 +16,18 @@ namespace {
 // A line of the story on Label2, with the portrait that leaves (W::Form1: none) and the one that comes.
 struct StoryLine {
     int tick;
-    W portraitOff, portraitOn;
+    W portraitOff = W::Form1, portraitOn = W::Form1;
     std::string_view text;
 };
 
 // clang-format off
 constexpr StoryLine kStory[] = {
-    {1, W::Form1, W::Form1, N_(" 　　長い戦いは終わった。")},
-    {3, W::Form1, W::Form1, N_("　　栄光のドラゴンマスター")},
-    {5, W::Form1, W::Image53, N_("サスライの剣士は旅に出た。")},
-    {13, W::Image53, W::Image54, N_("ミゼル先生は森に帰って行った。")},
-    {21, W::Image54, W::Image55, N_("嘆きの老人はお星様になった。")},
-    {29, W::Image55, W::Image56, N_("トルバさんは．．．．．．．．")},
+    {.tick = 1, .text = N_(" 　　長い戦いは終わった。")},
+    {.tick = 3, .text = N_("　　栄光のドラゴンマスター")},
+    {.tick = 5, .portraitOn = W::Image53, .text = N_("サスライの剣士は旅に出た。")},
+    {.tick = 13, .portraitOff = W::Image53, .portraitOn = W::Image54, .text = N_("ミゼル先生は森に帰って行った。")},
+    {.tick = 21, .portraitOff = W::Image54, .portraitOn = W::Image55, .text = N_("嘆きの老人はお星様になった。")},
+    {.tick = 29, .portraitOff = W::Image55, .portraitOn = W::Image56, .text = N_("トルバさんは．．．．．．．．")},
 };
 
 // Two names come back later in the credits, spaced the same each time.
@@ -70,11 +70,11 @@ constexpr int kWindowCloses = 147;
 // Between the story and the credits: the ending theme gives way to the credits theme.
 void storyToCredits(Game& g) {
     g.form.hide(W::Image56);
-    g.sound.stop(Player::MediaPlayer13);
+    g.sound.stop(Tune::Ending);
     g.form.setCaption(W::Label1, "");
     g.form.setFontSizePt(W::Label1, 12);
     g.form.setTop(W::Label1, 145);
-    g.sound.play(Player::MediaPlayer14);
+    g.sound.play(Tune::Credits);
     g.form.hide(W::Label2);
     g.form.show(W::Label1);
 }
@@ -85,15 +85,15 @@ void startEnding(Game& g) {
     g.form.hide(W::Image3, W::Panel5, W::Panel2);
     // Unlike stopTownMusic, nothing is rewound: the town theme is silenced for good, never
     // to be looped again, so it is only stopped where it stands.
-    g.form.disable(Timer::Timer2);
+    g.form.disable(Timer::TownMusic);
     for (const Hero& h : kHeroes) g.sound.stop(h.theme);
-    g.form.enable(Timer::Timer5);
+    g.form.enable(Timer::Ending);
     g.form.show(W::Label2);
 }
 
-void Timer5Timer(Game& g) {
+void advanceEnding(Game& g) {
     const int tick = addClamped(g.state.EndingTick, 1);
-    if (tick == kEndingThemeStarts) g.sound.play(Player::MediaPlayer13);
+    if (tick == kEndingThemeStarts) g.sound.play(Tune::Ending);
     for (const StoryLine& line : kStory) {
         if (line.tick != tick) continue;
         if (line.portraitOff != W::Form1) g.form.hide(line.portraitOff);

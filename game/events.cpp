@@ -20,80 +20,93 @@ struct Binding {
     Handler handler;
 };
 
+// The designed widgets and timers on the left, what a click or a tick does on the right; the
+// comment is what the player sees there.
 // clang-format off
 constexpr Binding<W> kClicks[] = {
     // The title.
-    {W::Label3, Label3Click},
-    // The town.
-    {W::Label4, Label4Click},
-    {W::Label5, Label5Click},
-    {W::Label6, Label6Click},
-    {W::Label7, Label7Click},
-    {W::Button1, Button1Click},
-    {W::Button2, Button2Click},
-    {W::Button3, Button3Click},
-    {W::Button4, Button4Click},
-    {W::Button5, Button5Click},
-    {W::Button25, Button25Click},
-    {W::Label34, Label34Click},
-    {W::Label35, Label35Click},
-    {W::Label36, Label36Click},
-    {W::Label37, Label37Click},
-    {W::Label38, Label38Click},
-    {W::Label39, Label39Click},
-    {W::Label40, Label40Click},
-    {W::Label41, Label41Click},
-    {W::Label42, Label42Click},
-    {W::Label43, Label43Click},
-    {W::Label67, Label67Click},
-    {W::Button7, Button7Click},
-    {W::Button8, Button8Click},
-    {W::Button21, Button21Click},
-    {W::Button22, Button22Click},
-    {W::Button23, Button23Click},
-    {W::Button24, Button24Click},
-    // The arena.
-    {W::Label65, Label65Click},
-    {W::Label66, Label66Click},
-    {W::Button6, Button6Click},
-    {W::Button9, Button9Click},
-    {W::Button10, Button10Click},
-    {W::Button11, Button11Click},
-    {W::Button12, Button12Click},
-    {W::Button13, Button13Click},
-    {W::Button14, Button14Click},
-    {W::Button15, Button15Click},
-    {W::Button16, Button16Click},
-    {W::Label45, Label45Click},
-    {W::Label46, Label46Click},
-    {W::Label47, Label47Click},
-    {W::Label48, Label48Click},
-    {W::Label49, Label49Click},
-    {W::Label50, Label50Click},
-    {W::Label51, Label51Click},
-    {W::Label52, Label52Click},
-    {W::Label69, Label69Click},
-    {W::Label60, Label60Click},
-    {W::Label61, Label61Click},
-    {W::Label62, Label62Click},
-    {W::Label63, Label63Click},
-    {W::Label64, Label64Click},
-    {W::Button17, Button17Click},
-    {W::Button18, Button18Click},
-    {W::Button19, Button19Click},
-    {W::Button20, Button20Click},
+    {W::Label3, beginPrologue},        // スタート
+    // The hero choice.
+    {W::Label4, chooseToruba},         // トルバさん
+    {W::Label5, chooseOldMoaner},      // 嘆きの老人
+    {W::Label7, chooseMizel},          // ミゼル先生
+    {W::Label6, chooseRonin},          // サスライの剣士
+    // The town bar and the status screen.
+    {W::Button1, openStatus},          // ステータス
+    {W::Button2, closeStatus},         // OK
+    {W::Button3, visitKing},           // 王の部屋
+    {W::Button4, openStore},           // 雑貨屋
+    {W::Button5, openInn},             // 宿屋
+    {W::Button6, enterArena},          // 闘技場
+    {W::Button25, openCasino},         // カジノ
+    // The store's shelf.
+    {W::Label34, buyWeapon1},          // the hero's first weapon and its price
+    {W::Label35, buyWeapon2},
+    {W::Label36, buyWeapon3},
+    {W::Label37, buyWeapon4},
+    {W::Label38, buyWeapon5},
+    {W::Label39, buyArmor1},           // the hero's first armour and its price
+    {W::Label40, buyArmor2},
+    {W::Label67, buyArmor3},
+    {W::Label41, buyItem2},            // the hero's second item and its price
+    {W::Label42, buyItem3},
+    {W::Label43, leaveStore},          // 店から出る
+    // The inn.
+    {W::Button7, stayTheNight},        // 宿泊する
+    {W::Button8, leaveInn},            // 宿屋から出る
+    // The casino.
+    {W::Button21, throwRock},          // グー
+    {W::Button22, throwScissors},      // チョキ
+    {W::Button23, throwPaper},         // パー
+    {W::Button24, leaveCasino},        // カジノから出る
+    // The weight classes.
+    {W::Button9, startAmateurBout},    // アマチュア級
+    {W::Button10, startLightBout},     // ライト級
+    {W::Button11, startFlyBout},       // フライ級
+    {W::Button12, startBantamBout},    // バンダム級
+    {W::Button16, startFeatherBout},   // フェザー級
+    {W::Button13, startMiddleBout},    // ミドル級
+    {W::Button14, startHeavyBout},     // ヘビー級
+    {W::Button15, leaveArena},         // 闘技場から出る
+    {W::Label65, revealChampion},      // チャンピオン登場
+    {W::Label66, revealChallenger},    // チャレンジャー登場
+    // The fight's commands.
+    {W::Label45, attack},              // 攻撃
+    {W::Label46, openSkills},          // 特技
+    {W::Label47, openItems},           // 道具
+    {W::Label48, talkToOpponent},      // 話す
+    // The skill panel.
+    {W::Label61, useSkill1},           // the hero's first skill and its MP
+    {W::Label62, useSkill2},
+    {W::Label63, useSkill3},
+    {W::Label64, useSkill4},
+    {W::Label60, closeSkills},         // キャンセル
+    // The item panel.
+    {W::Label49, useItem1},            // the hero's first item
+    {W::Label50, useItem2},            // the second and the third, with their counts
+    {W::Label51, useItem3},
+    {W::Label69, useTear},             // ドラゴンの涙 and its count
+    {W::Label52, closeItems},          // キャンセル
+    // The travelling merchant.
+    {W::Button17, buyWalther},         // ワルサーP38（…円）を買う
+    {W::Button18, buyLingerie},        // セクシーランジェリー（…円）を買う
+    {W::Button19, buyTear},            // ドラゴンの涙（…円）を買う
+    {W::Button20, buyNothing},         // 買わない
     // The message panel: a click on any of its lines is a click on the panel.
-    {W::Panel5, Panel5Click},
-    {W::Label31, Panel5Click},
-    {W::Label32, Panel5Click},
-    {W::Label33, Panel5Click},
+    {W::Panel5, continueMessages},
+    {W::Label31, continueMessages},
+    {W::Label32, continueMessages},
+    {W::Label33, continueMessages},
 };
-// clang-format on
 
 constexpr Binding<Timer> kTicks[] = {
-    {Timer::Timer1, Timer1Timer}, {Timer::Timer2, Timer2Timer}, {Timer::Timer3, Timer3Timer},
-    {Timer::Timer4, Timer4Timer}, {Timer::Timer5, Timer5Timer},
+    {Timer::Opening, advanceOpening},         // Timer1
+    {Timer::TownMusic, loopTownTheme},        // Timer2
+    {Timer::BattleMusic, loopBattleTheme},    // Timer3
+    {Timer::CasinoLights, flashCasinoLights}, // Timer4
+    {Timer::Ending, advanceEnding},           // Timer5
 };
+// clang-format on
 
 // The bindings by widget and by timer; nullptr where a click or tick does nothing.
 template <std::size_t Count, typename Key, std::size_t N>
@@ -107,7 +120,7 @@ constexpr auto kTickOf = byKey<kTimerCount>(kTicks);
 
 }  // namespace
 
-void startGame(Game& g) { FormCreate(g); }
+void startGame(Game& g) { setStartingValues(g); }
 
 bool clickable(W w) { return w != W::Form1 && kClickOf[index(w)] != nullptr; }
 

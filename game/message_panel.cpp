@@ -38,7 +38,7 @@ const PanelStep* stepFor(int code) {
 
 }  // namespace
 
-void Panel5Click(Game& g) {
+void continueMessages(Game& g) {
     const PanelStep* s = stepFor(g.state.TalkState);
     if (s != nullptr && s->step != nullptr) s->step(g);
 }

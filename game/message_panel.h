@@ -6,7 +6,8 @@ namespace verminadia {
 
 struct Game;
 
-void Panel5Click(Game& g);
+// A click on the panel: the step that TalkState names, if any.
+void continueMessages(Game& g);
 
 // Whether a click on the panel performs a step while TalkState holds this code; with any other
 // code the click does nothing, and the panel does not wait for it.

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/utf8.h"
+#include "core/text/utf8.h"
 
 namespace verminadia {
 

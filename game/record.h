@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core/random.h"
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 
 namespace verminadia {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/utf8.h"
+#include "core/text/utf8.h"
 #include "files/regular_file.h"
 
 namespace verminadia {

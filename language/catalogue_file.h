@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/text.h"
+#include "core/text/text.h"
 
 namespace verminadia {
 

@@ -1,18 +1,40 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing the game need, when missing.
+# Installs the Debian packages a task needs, when missing.
+#   usage: install-deps.sh [run|package|test|ci]
+#   run      building the game and playing it (make run, make install)
+#   package  and making its Debian package (make package)
+#   test     and every test (make test, make check, make sanitize, make tsan, make bench)
+#   ci       and the lint (make lint, make lint-all): everything CI does
 set -euo pipefail
 
-packages=(
-    build-essential cmake pkg-config libgtest-dev
-    qt6-base-dev qt6-svg-dev libgl1-mesa-dev
-    fonts-ipafont-gothic gettext
-    abcmidi sox espeak-ng fluidsynth fluid-soundfont-gm timgm6mb-soundfont
-    libfluidsynth-dev libsndfile1-dev pulseaudio pulseaudio-utils
-    clang libclang-rt-14-dev clang-format clang-tidy sound-theme-freedesktop
-    xvfb xauth xdotool x11-utils imagemagick
-    desktop-file-utils appstream lintian dpkg-dev file man-db
-    openbox at-spi2-core python3-pyatspi dbus-daemon
+# Building: the compiler and libraries, the catalogues, the music and the sound effects.
+run=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-svg-dev libgl1-mesa-dev libfluidsynth-dev libsndfile1-dev
+    gettext abcmidi sox espeak-ng
+    # Playing: the font, a General MIDI SoundFont and the desktop's alert sound.
+    fonts-ipafont-gothic fluid-soundfont-gm sound-theme-freedesktop
 )
+package=(dpkg-dev file)
+test=(
+    libgtest-dev
+    # The window under a virtual X server, fullscreen with a window manager, a screen reader's bus.
+    xvfb xauth xdotool x11-utils imagemagick openbox at-spi2-core python3-pyatspi dbus-daemon
+    # A private sound server, the tunes rendered and measured, the fuzzers (built with clang).
+    pulseaudio pulseaudio-utils fluidsynth timgm6mb-soundfont clang libclang-rt-14-dev
+    # The menu entry, metainfo, manual page and package checked.
+    desktop-file-utils appstream lintian man-db
+)
+ci=(clang-format clang-tidy)
+
+mode=${1:-ci}
+case $mode in
+    run) packages=("${run[@]}") ;;
+    package) packages=("${run[@]}" "${package[@]}") ;;
+    test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
+    ci) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${ci[@]}") ;;
+    *) echo "install-deps.sh: unknown task '$mode' (run, package, test or ci)" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,12 +5,12 @@
 #include <fstream>
 #include <iostream>
 
-#include "core/utf8.h"
+#include "core/text/utf8.h"
 #include "files/regular_file.h"
 #include "game/record.h"
 #include "language/catalogues.h"
 #include "language/choice.h"
-#include "tools/script.h"
+#include "script/script.h"
 
 int main(int argc, char** argv) {
     if (argc > 2) {

@@ -8,7 +8,7 @@
 
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "core/whole_numbers.h"
 #include "town/handlers.h"
 #include "town/town_music.h"
@@ -29,11 +29,13 @@ struct Outcome {
     std::string_view result, words;
     bool heroWins;
 };
+// clang-format off
 constexpr std::array kOutcomes = {
-    Outcome{kYouLose, N_("　「アイコの場合は俺の勝ちだ。悪いな、金はもらうぜ。」"), false},
-    Outcome{kYouWin, N_("　「俺の負けだ。金は持って行け。」"), true},
-    Outcome{kYouLose, N_("　「俺の勝ちだ。金はもらうぞ。またいつでも勝負しに来な。」"), false},
+    Outcome{.result = kYouLose, .words = N_("　「アイコの場合は俺の勝ちだ。悪いな、金はもらうぜ。」"), .heroWins = false},
+    Outcome{.result = kYouWin, .words = N_("　「俺の負けだ。金は持って行け。」"), .heroWins = true},
+    Outcome{.result = kYouLose, .words = N_("　「俺の勝ちだ。金はもらうぞ。またいつでも勝負しに来な。」"), .heroWins = false},
 };
+// clang-format on
 
 enum Hand { Rock, Scissors, Paper };
 constexpr std::array<std::string_view, 3> kHandNames = {N_("グー"), N_("チョキ"), N_("パー")};
@@ -68,15 +70,15 @@ void throwHand(Game& g, Hand hand) {
 }  // namespace
 
 // The owner's own tune replaces the town theme; it plays once and is not looped.
-void Button25Click(Game& g) {
+void openCasino(Game& g) {
     GameState& s = g.state;
     s.TalkState = talk::kNothing;
     g.form.hide(W::Panel4, W::Button1);
     g.form.show(W::Panel13);
-    g.form.enable(Timer::Timer4);
+    g.form.enable(Timer::CasinoLights);
     // toruba.mid is also the first hero's town theme, who never gets here: it is at its start.
     stopTownMusic(g);
-    g.sound.play(Player::MediaPlayer3);
+    g.sound.play(Tune::TorubaTheme);
     g.form.show(W::Image52, W::Panel5);
     g.form.setCaption(W::Label70, "");
     g.form.setCaption(W::Label71, "");
@@ -85,22 +87,22 @@ void Button25Click(Game& g) {
     g.caption(W::Label33, kGreeting3);
 }
 
-void Button21Click(Game& g) { throwHand(g, Rock); }
-void Button22Click(Game& g) { throwHand(g, Scissors); }
-void Button23Click(Game& g) { throwHand(g, Paper); }
+void throwRock(Game& g) { throwHand(g, Rock); }
+void throwScissors(Game& g) { throwHand(g, Scissors); }
+void throwPaper(Game& g) { throwHand(g, Paper); }
 
-// The town theme comes back from its beginning on Timer2's next tick.
-void Button24Click(Game& g) {
+// The town theme comes back from its beginning on the town music's next tick.
+void leaveCasino(Game& g) {
     g.form.show(W::Panel4, W::Button1);
     g.form.hide(W::Panel13);
-    g.form.disable(Timer::Timer4);
-    g.sound.stopAndRewind(Player::MediaPlayer3);
-    g.form.enable(Timer::Timer2);
+    g.form.disable(Timer::CasinoLights);
+    g.sound.stopAndRewind(Tune::TorubaTheme);
+    g.form.enable(Timer::TownMusic);
     g.form.hide(W::Image52, W::Panel5);
 }
 
 // The flashing is decoration, so it draws without the clock reseed and leaves Roll alone.
-void Timer4Timer(Game& g) {
+void flashCasinoLights(Game& g) {
     g.state.CasinoTick = g.random->drawWithoutReseed(static_cast<int>(kFlashColours.size()));
     g.form.setColor(W::Panel13, kFlashColours[static_cast<std::size_t>(g.state.CasinoTick)]);
 }

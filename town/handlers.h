@@ -1,49 +1,50 @@
 #pragma once
-// The town's handlers, one per widget event, named after the widget and the event.
+// The town's handlers, each named for what it does; game/events.cpp binds them to the widgets'
+// clicks and the timers' ticks.
 
 namespace verminadia {
 
 struct Game;
 
 // The hero choice.
-void Label4Click(Game& g);
-void Label5Click(Game& g);
-void Label7Click(Game& g);
-void Label6Click(Game& g);
+void chooseToruba(Game& g);
+void chooseOldMoaner(Game& g);
+void chooseMizel(Game& g);
+void chooseRonin(Game& g);
 
 // The town bar, the status screen and the town theme's loop.
-void Button1Click(Game& g);
-void Button2Click(Game& g);
-void Timer2Timer(Game& g);
+void openStatus(Game& g);
+void closeStatus(Game& g);
+void loopTownTheme(Game& g);
 
 // The king's room.
-void Button3Click(Game& g);
+void visitKing(Game& g);
 
-// The store.
-void Button4Click(Game& g);
-void Label34Click(Game& g);
-void Label35Click(Game& g);
-void Label36Click(Game& g);
-void Label37Click(Game& g);
-void Label38Click(Game& g);
-void Label39Click(Game& g);
-void Label40Click(Game& g);
-void Label67Click(Game& g);
-void Label41Click(Game& g);
-void Label42Click(Game& g);
-void Label43Click(Game& g);
+// The store: its shelf by the state's names of the goods.
+void openStore(Game& g);
+void buyWeapon1(Game& g);
+void buyWeapon2(Game& g);
+void buyWeapon3(Game& g);
+void buyWeapon4(Game& g);
+void buyWeapon5(Game& g);
+void buyArmor1(Game& g);
+void buyArmor2(Game& g);
+void buyArmor3(Game& g);
+void buyItem2(Game& g);
+void buyItem3(Game& g);
+void leaveStore(Game& g);
 
 // The inn.
-void Button5Click(Game& g);
-void Button7Click(Game& g);
-void Button8Click(Game& g);
+void openInn(Game& g);
+void stayTheNight(Game& g);
+void leaveInn(Game& g);
 
 // The casino.
-void Button25Click(Game& g);
-void Button21Click(Game& g);
-void Button22Click(Game& g);
-void Button23Click(Game& g);
-void Button24Click(Game& g);
-void Timer4Timer(Game& g);
+void openCasino(Game& g);
+void throwRock(Game& g);
+void throwScissors(Game& g);
+void throwPaper(Game& g);
+void leaveCasino(Game& g);
+void flashCasinoLights(Game& g);
 
 }  // namespace verminadia

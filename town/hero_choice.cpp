@@ -2,7 +2,7 @@
 // the town bar. The panel is never shown again.
 
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "town/handlers.h"
 #include "town/heroes.h"
 
@@ -14,7 +14,7 @@ void chooseHero(Game& g, int id) {
     const Hero& h = kHeroes[static_cast<std::size_t>(id)];
     GameState& s = g.state;
     // The theme starts on the timer's first tick, a second later.
-    g.form.enable(Timer::Timer2);
+    g.form.enable(Timer::TownMusic);
     g.form.show(W::Panel4);
     g.form.hide(W::Panel1);
     g.form.show(W::Panel2);
@@ -63,9 +63,9 @@ void chooseHero(Game& g, int id) {
 }  // namespace
 
 // The choice panel lists the heroes top to bottom as 0, 1, 2, 3; Label7 sits above Label6.
-void Label4Click(Game& g) { chooseHero(g, 0); }
-void Label5Click(Game& g) { chooseHero(g, 1); }
-void Label7Click(Game& g) { chooseHero(g, 2); }
-void Label6Click(Game& g) { chooseHero(g, 3); }
+void chooseToruba(Game& g) { chooseHero(g, 0); }
+void chooseOldMoaner(Game& g) { chooseHero(g, 1); }
+void chooseMizel(Game& g) { chooseHero(g, 2); }
+void chooseRonin(Game& g) { chooseHero(g, 3); }
 
 }  // namespace verminadia

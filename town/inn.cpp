@@ -7,7 +7,7 @@
 
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "town/handlers.h"
 #include "town/heroes.h"
 #include "town/town_music.h"
@@ -29,22 +29,22 @@ int price(const GameState& s) { return s.TitleIndex < kDearFromTitle ? kCheapPri
 
 // The innkeeper greets each hero in her own words; the second line names the price.
 struct Greeting {
-    std::string_view line2, line3Cheap, line3Dear;
+    std::string_view line2, line3;
 };
 
 // By HeroId.
 // clang-format off
 constexpr std::array<Greeting, kHeroCount> kGreetings = {
-    Greeting{N_("　「あら、トルバさん。私に会いに来てくれたの？うれしいわ。"), N_("特別に一泊25円にサービスしてあげるわ。」"), N_("特別に一泊40円にサービスしてあげるわ。」")},
-    Greeting{N_("　「あら、どうしたの？そんなに嘆いて。宿に泊まって気分転"), N_("換でもしたらどう？一泊25円よ。」"), N_("換でもしたらどう？一泊40円よ。」")},
-    Greeting{N_("　「あら、先生。大会に出るの？教師をしながらアルバイトで"), N_("森の管理なんて大変ね。一泊25円だから休んでいってね。」"), N_("森の管理なんて大変ね。一泊40円だから休んでいってね。」")},
-    Greeting{N_("　「あら、お兄さん。そんなにさすらってばかりじゃダメよ。"), N_("たまには宿にでも泊まったら？一泊25円よ。」"), N_("たまには宿にでも泊まったら？一泊40円よ。」")},
+    Greeting{.line2 = N_("　「あら、トルバさん。私に会いに来てくれたの？うれしいわ。"), .line3 = N_("特別に一泊{price}円にサービスしてあげるわ。」")},
+    Greeting{.line2 = N_("　「あら、どうしたの？そんなに嘆いて。宿に泊まって気分転"), .line3 = N_("換でもしたらどう？一泊{price}円よ。」")},
+    Greeting{.line2 = N_("　「あら、先生。大会に出るの？教師をしながらアルバイトで"), .line3 = N_("森の管理なんて大変ね。一泊{price}円だから休んでいってね。」")},
+    Greeting{.line2 = N_("　「あら、お兄さん。そんなにさすらってばかりじゃダメよ。"), .line3 = N_("たまには宿にでも泊まったら？一泊{price}円よ。」")},
 };
 // clang-format on
 
 }  // namespace
 
-void Button5Click(Game& g) {
+void openInn(Game& g) {
     GameState& s = g.state;
     g.form.hide(W::Panel4);
     g.form.show(W::Panel7);
@@ -55,11 +55,11 @@ void Button5Click(Game& g) {
     if (s.HeroId >= 0 && s.HeroId < kHeroCount) {
         const Greeting& greeting = kGreetings[static_cast<std::size_t>(s.HeroId)];
         g.caption(W::Label32, greeting.line2);
-        g.caption(W::Label33, price(s) == kCheapPrice ? greeting.line3Cheap : greeting.line3Dear);
+        g.form.setCaption(W::Label33, g.text(greeting.line3).with("price", price(s)));
     }
 }
 
-void Button7Click(Game& g) {
+void stayTheNight(Game& g) {
     GameState& s = g.state;
     s.TalkState = talk::kNothing;
     const int night = price(s);
@@ -70,7 +70,7 @@ void Button7Click(Game& g) {
         return;
     }
     stopTownMusic(g);
-    g.sound.play(Player::MediaPlayer4);
+    g.sound.play(Tune::Inn);
     s.Gold -= night;
     g.caption(W::Label32, kThanks);
     g.form.setCaption(W::Label33, "");
@@ -83,9 +83,9 @@ void Button7Click(Game& g) {
 
 // After a stay the town theme starts again from its beginning on the timer's first tick;
 // without one it was never interrupted.
-void Button8Click(Game& g) {
-    g.sound.stopAndRewind(Player::MediaPlayer4);
-    g.form.enable(Timer::Timer2);
+void leaveInn(Game& g) {
+    g.sound.stopAndRewind(Tune::Inn);
+    g.form.enable(Timer::TownMusic);
     g.form.show(W::Button1);
     g.form.hide(W::Panel5, W::Panel7, W::Image5);
     g.form.show(W::Panel4);

@@ -17,27 +17,27 @@ namespace {
 
 struct Speech {
     std::string_view line2, line3;
-    std::string GameState::*title;  // the title granted, nullptr for none
+    std::string GameState::*title = nullptr;  // the title granted, nullptr for none
 };
 
 // By ChampionWins, 0 to 6; title n goes with n champions beaten.
 // clang-format off
 constexpr std::array kSpeeches = {
-    Speech{N_("　「私が今回の大会の開催者じゃ。勝ち残った者には名誉の"), N_("ある称号を与えよう。少しでも勝ったらまた来なさい。」"), nullptr},
-    Speech{N_("　「お主はもうただの人ではない。新しい称号を与えよう。"), N_("もっと強くなったらまた来なさい。」"), &GameState::Title1Name},
-    Speech{N_("　「なかなか勝ち進んでるようじゃのう。新しい称号を与え"), N_("よう。もっと強くなったらまた来なさい。」"), &GameState::Title2Name},
-    Speech{N_("　「ここまで勝つとはお主ただ者ではないな。この調子でど"), N_("んどん頑張りなさい。」"), &GameState::Title3Name},
-    Speech{N_("　「あっぱれ、あっぱれ。愉快じゃのう。我が国にこんな強"), N_("い者がいたとは。お主の事を気に入ったわい。」"), &GameState::Title4Name},
-    Speech{N_("　「ほっほっほっ、見事じゃ。一つ上の位にしてやろう。ド"), N_("ラゴンマスターになる日も近いぞ。頑張れ」"), &GameState::Title5Name},
-    Speech{N_("　「ほんと、お前は強いなぁ―。私の変わりに国王にでもな"), N_("らないか？？」"), &GameState::Title6Name},
+    Speech{.line2 = N_("　「私が今回の大会の開催者じゃ。勝ち残った者には名誉の"), .line3 = N_("ある称号を与えよう。少しでも勝ったらまた来なさい。」")},
+    Speech{.line2 = N_("　「お主はもうただの人ではない。新しい称号を与えよう。"), .line3 = N_("もっと強くなったらまた来なさい。」"), .title = &GameState::Title1Name},
+    Speech{.line2 = N_("　「なかなか勝ち進んでるようじゃのう。新しい称号を与え"), .line3 = N_("よう。もっと強くなったらまた来なさい。」"), .title = &GameState::Title2Name},
+    Speech{.line2 = N_("　「ここまで勝つとはお主ただ者ではないな。この調子でど"), .line3 = N_("んどん頑張りなさい。」"), .title = &GameState::Title3Name},
+    Speech{.line2 = N_("　「あっぱれ、あっぱれ。愉快じゃのう。我が国にこんな強"), .line3 = N_("い者がいたとは。お主の事を気に入ったわい。」"), .title = &GameState::Title4Name},
+    Speech{.line2 = N_("　「ほっほっほっ、見事じゃ。一つ上の位にしてやろう。ド"), .line3 = N_("ラゴンマスターになる日も近いぞ。頑張れ」"), .title = &GameState::Title5Name},
+    Speech{.line2 = N_("　「ほんと、お前は強いなぁ―。私の変わりに国王にでもな"), .line3 = N_("らないか？？」"), .title = &GameState::Title6Name},
 };
 // The whole challenger series beaten: the legendary title is spoken, and the ending follows.
-constexpr Speech kFinalSpeech{N_("　「よくぞ闘技会で優勝した。お主に伝説の称号、ドラゴン"), N_("マスターをやろう！！」"), nullptr};
+constexpr Speech kFinalSpeech{.line2 = N_("　「よくぞ闘技会で優勝した。お主に伝説の称号、ドラゴン"), .line3 = N_("マスターをやろう！！」")};
 // clang-format on
 
 }  // namespace
 
-void Button3Click(Game& g) {
+void visitKing(Game& g) {
     GameState& s = g.state;
     g.form.hide(W::Panel4);
     s.TalkState = talk::kCloseKingsRoom;

@@ -10,7 +10,7 @@
 
 #include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
+#include "core/text/town_bar.h"
 #include "core/whole_numbers.h"
 #include "town/handlers.h"
 
@@ -29,23 +29,24 @@ constexpr std::string_view kShortOfMoney = N_("  「お金が足りないよ。�
 struct Equipment {
     W label;
     std::string GameState::*name;
-    std::string_view line;  // on the shelf: the name, then the price as its number
+    std::string_view line;  // on the shelf: the name, then {price}, lined up by the spaces between
     int price;
     bool weapon;
-    int bonus;     // WeaponAttack or ArmorDefense
-    int weaponId;  // picks the attack messages of the fight
+    int bonus;         // WeaponAttack or ArmorDefense
+    int weaponId = 0;  // picks the attack messages of the fight
 };
 
 // clang-format off
 constexpr std::array kEquipment = {
-    Equipment{W::Label34, &GameState::ShopWeapon1Name, N_("{ShopWeapon1Name}　　100"), 100, true, 2, 1},
-    Equipment{W::Label35, &GameState::ShopWeapon2Name, N_("{ShopWeapon2Name}　　200"), 200, true, 4, 2},
-    Equipment{W::Label36, &GameState::ShopWeapon3Name, N_("{ShopWeapon3Name}　　500"), 500, true, 7, 3},
-    Equipment{W::Label37, &GameState::ShopWeapon4Name, N_("{ShopWeapon4Name}　 1000"), 1000, true, 10, 4},
-    Equipment{W::Label38, &GameState::ShopWeapon5Name, N_("{ShopWeapon5Name}　 2500"), 2500, true, 15, 5},
-    Equipment{W::Label39, &GameState::ShopArmor1Name, N_("{ShopArmor1Name}    100"), 100, false, 2, 0},
-    Equipment{W::Label40, &GameState::ShopArmor2Name, N_("{ShopArmor2Name}    500"), 500, false, 6, 0},
-    Equipment{W::Label67, &GameState::ShopArmor3Name, N_("{ShopArmor3Name}    300"), 300, false, 4, 0},
+    // TRANSLATORS: {price} is the good's price in yen, a plain number.
+    Equipment{.label = W::Label34, .name = &GameState::ShopWeapon1Name, .line = N_("{ShopWeapon1Name}　　{price}"), .price = 100, .weapon = true, .bonus = 2, .weaponId = 1},
+    Equipment{.label = W::Label35, .name = &GameState::ShopWeapon2Name, .line = N_("{ShopWeapon2Name}　　{price}"), .price = 200, .weapon = true, .bonus = 4, .weaponId = 2},
+    Equipment{.label = W::Label36, .name = &GameState::ShopWeapon3Name, .line = N_("{ShopWeapon3Name}　　{price}"), .price = 500, .weapon = true, .bonus = 7, .weaponId = 3},
+    Equipment{.label = W::Label37, .name = &GameState::ShopWeapon4Name, .line = N_("{ShopWeapon4Name}　 {price}"), .price = 1000, .weapon = true, .bonus = 10, .weaponId = 4},
+    Equipment{.label = W::Label38, .name = &GameState::ShopWeapon5Name, .line = N_("{ShopWeapon5Name}　 {price}"), .price = 2500, .weapon = true, .bonus = 15, .weaponId = 5},
+    Equipment{.label = W::Label39, .name = &GameState::ShopArmor1Name, .line = N_("{ShopArmor1Name}    {price}"), .price = 100, .weapon = false, .bonus = 2},
+    Equipment{.label = W::Label40, .name = &GameState::ShopArmor2Name, .line = N_("{ShopArmor2Name}    {price}"), .price = 500, .weapon = false, .bonus = 6},
+    Equipment{.label = W::Label67, .name = &GameState::ShopArmor3Name, .line = N_("{ShopArmor3Name}    {price}"), .price = 300, .weapon = false, .bonus = 4},
 };
 // clang-format on
 
@@ -53,7 +54,7 @@ constexpr std::array kEquipment = {
 struct Counted {
     W label;
     std::string GameState::*name;
-    std::string_view line;
+    std::string_view line;  // as the equipment's
     int price;
     std::int32_t GameState::*count;
     int cap;
@@ -62,8 +63,8 @@ struct Counted {
 
 // clang-format off
 constexpr std::array kCounted = {
-    Counted{W::Label41, &GameState::Item2Name, N_("{Item2Name}                   15"), 15, &GameState::Item2Count, 5, W::Label50, W::Label54},
-    Counted{W::Label42, &GameState::Item3Name, N_("{Item3Name}               100"), 100, &GameState::Item3Count, 3, W::Label51, W::Label55},
+    Counted{.label = W::Label41, .name = &GameState::Item2Name, .line = N_("{Item2Name}                   {price}"), .price = 15, .count = &GameState::Item2Count, .cap = 5, .itemLine = W::Label50, .statusLine = W::Label54},
+    Counted{.label = W::Label42, .name = &GameState::Item3Name, .line = N_("{Item3Name}               {price}"), .price = 100, .count = &GameState::Item3Count, .cap = 3, .itemLine = W::Label51, .statusLine = W::Label55},
 };
 // clang-format on
 
@@ -73,6 +74,12 @@ const Good& find(const std::array<Good, N>& goods, W label) {
         if (good.label == label) return good;
     }
     return goods.front();  // unreachable: every handler names a label of the table
+}
+
+// A good's line on the shelf: its name and its price.
+template <typename Good>
+void putOnShelf(Game& g, const Good& good) {
+    g.form.setCaption(good.label, g.text(good.line).with("price", good.price));
 }
 
 // A refusal tells it and changes nothing else.
@@ -120,10 +127,10 @@ void buyCounted(Game& g, W label) { buy(g, find(kCounted, label)); }
 
 }  // namespace
 
-void Button4Click(Game& g) {
+void openStore(Game& g) {
     // Every caption, offered or not, so the second stage is ready whenever it comes.
-    for (const Equipment& e : kEquipment) g.caption(e.label, e.line);
-    for (const Counted& c : kCounted) g.caption(c.label, c.line);
+    for (const Equipment& e : kEquipment) putOnShelf(g, e);
+    for (const Counted& c : kCounted) putOnShelf(g, c);
     g.form.hide(W::Panel4);
     g.form.show(W::Panel6);
     g.state.TalkState = talk::kNothing;
@@ -140,18 +147,18 @@ void prepareSellerReplies(Game& g) {
     g.setText(&GameState::PendingLine3, Text(kShortOfMoney));
 }
 
-void Label34Click(Game& g) { buyEquipment(g, W::Label34); }
-void Label35Click(Game& g) { buyEquipment(g, W::Label35); }
-void Label36Click(Game& g) { buyEquipment(g, W::Label36); }
-void Label37Click(Game& g) { buyEquipment(g, W::Label37); }
-void Label38Click(Game& g) { buyEquipment(g, W::Label38); }
-void Label39Click(Game& g) { buyEquipment(g, W::Label39); }
-void Label40Click(Game& g) { buyEquipment(g, W::Label40); }
-void Label67Click(Game& g) { buyEquipment(g, W::Label67); }
-void Label41Click(Game& g) { buyCounted(g, W::Label41); }
-void Label42Click(Game& g) { buyCounted(g, W::Label42); }
+void buyWeapon1(Game& g) { buyEquipment(g, W::Label34); }
+void buyWeapon2(Game& g) { buyEquipment(g, W::Label35); }
+void buyWeapon3(Game& g) { buyEquipment(g, W::Label36); }
+void buyWeapon4(Game& g) { buyEquipment(g, W::Label37); }
+void buyWeapon5(Game& g) { buyEquipment(g, W::Label38); }
+void buyArmor1(Game& g) { buyEquipment(g, W::Label39); }
+void buyArmor2(Game& g) { buyEquipment(g, W::Label40); }
+void buyArmor3(Game& g) { buyEquipment(g, W::Label67); }
+void buyItem2(Game& g) { buyCounted(g, W::Label41); }
+void buyItem3(Game& g) { buyCounted(g, W::Label42); }
 
-void Label43Click(Game& g) {
+void leaveStore(Game& g) {
     g.form.show(W::Button1);
     g.form.hide(W::Panel5, W::Panel6, W::Image4);
     g.form.show(W::Panel4);

@@ -1,9 +1,11 @@
 // The town bar's status screen, and the town theme that loops while the hero is in town.
 
+#include "core/text/town_bar.h"
+
 #include <string>
 
+#include "core/career.h"
 #include "core/game.h"
-#include "core/town_bar_texts.h"
 #include "core/whole_numbers.h"
 #include "town/handlers.h"
 #include "town/heroes.h"
@@ -12,7 +14,7 @@
 namespace verminadia {
 
 // The status screen covers the whole town bar; its captions are written afresh each time.
-void Button1Click(Game& g) {
+void openStatus(Game& g) {
     const GameState& s = g.state;
     g.form.hide(W::Panel2);
     g.form.show(W::Panel3);
@@ -38,33 +40,33 @@ void Button1Click(Game& g) {
     g.form.setCaption(W::Label54, countedCaption(g.text(&GameState::Item2Name), s.Item2Count));
     g.form.setCaption(W::Label55, countedCaption(g.text(&GameState::Item3Name), s.Item3Count));
     g.form.setCaption(W::Label68, countedCaption(g.text(&GameState::TearName), s.TearCount));
-    g.caption(W::Label56, N_("{Skill1Name}(MP3)"));
-    g.caption(W::Label57, N_("{Skill2Name}(MP4)"));
-    g.caption(W::Label58, N_("{Skill3Name}(MP7)"));
-    g.caption(W::Label59, N_("{Skill4Name}(MP15)"));
+    g.form.setCaption(W::Label56, skillCaption(g.text(&GameState::Skill1Name), kSkillCosts[0]));
+    g.form.setCaption(W::Label57, skillCaption(g.text(&GameState::Skill2Name), kSkillCosts[1]));
+    g.form.setCaption(W::Label58, skillCaption(g.text(&GameState::Skill3Name), kSkillCosts[2]));
+    g.form.setCaption(W::Label59, skillCaption(g.text(&GameState::Skill4Name), kSkillCosts[3]));
 }
 
-void Button2Click(Game& g) {
+void closeStatus(Game& g) {
     g.form.hide(W::Panel3);
     g.form.show(W::Panel2, W::Button1, W::Panel4);
 }
 
 // One tick of the loop: the theme plays at count 1 and is cut and rewound at the loop length,
 // so that the next tick plays it again from the start.
-void Timer2Timer(Game& g) {
+void loopTownTheme(Game& g) {
     const Hero* hero = chosenHero(g.state);
     if (hero == nullptr) return;
     GameState& s = g.state;
     addClamped(s.TownMusicTick, 1);
     if (s.TownMusicTick == 1) g.sound.play(hero->theme);
-    if (s.TownMusicTick == hero->themeLoopTicks) {
+    if (s.TownMusicTick == def(hero->theme).loopTicks) {
         g.sound.seekToStart(hero->theme);
         s.TownMusicTick = 0;
     }
 }
 
 void stopTownMusic(Game& g) {
-    g.form.disable(Timer::Timer2);
+    g.form.disable(Timer::TownMusic);
     g.state.TownMusicTick = 0;
     for (const Hero& h : kHeroes) g.sound.stopAndRewind(h.theme);
 }

@@ -15,14 +15,14 @@
 #include <thread>
 #include <vector>
 
-#include "core/widgets.h"
-#include "ui/audio/clip.h"
-#include "ui/audio/levels.h"
-#include "ui/audio/midi.h"
-#include "ui/audio/mixer.h"
-#include "ui/audio/output_stream.h"
-#include "ui/audio/playback.h"
-#include "ui/audio/sound_files.h"
+#include "audio/clip.h"
+#include "audio/levels.h"
+#include "audio/midi.h"
+#include "audio/mixer.h"
+#include "audio/sound_files.h"
+#include "audio/stream/output_stream.h"
+#include "audio/stream/playback.h"
+#include "core/widgets/table.h"
 
 using namespace verminadia;
 using namespace verminadia::audio;
@@ -34,13 +34,19 @@ bool endsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// Loads one sound file into a player as the game does, with its level.
+// Loads one of the game's sound files into a player as the game does, with its level.
 bool load(Mixer& mixer, std::size_t player, const std::string& file, std::string& error) {
+    const auto sound =
+        std::find_if(kPlayers.begin(), kPlayers.end(), [&](const PlayerDef& d) { return d.file == file; });
+    if (sound == kPlayers.end()) {
+        error = "\"" + file + "\" is none of the game's sounds (music/sounds.tsv)";
+        return false;
+    }
     std::vector<unsigned char> bytes;
     if (!readFile(file, bytes, error)) return false;
     if (endsWith(file, ".mid")) {
         if (!checkMidi(bytes, error) || !mixer.setMidi(player, std::move(bytes), error)) return false;
-        mixer.setLevel(player, tuneLevel(file));
+        mixer.setLevel(player, sound->levelDb);
         return true;
     }
     Clip clip;
@@ -116,7 +122,7 @@ int levels(double firstSeconds) {
         const std::string file(d.file);
         const Level v = measure(mixer, p, firstSeconds);
         std::printf("%-26s %8.1f %8.1f %8.1f %10.1f %8.1f %8.1f\n", file.c_str(), v.seconds, dB(v.rms), dB(v.peak),
-                    dB(v.loudest), dB(v.first), endsWith(file, ".mid") ? tuneLevel(file) : dB(kClipGain));
+                    dB(v.loudest), dB(v.first), endsWith(file, ".mid") ? d.levelDb : dB(kClipGain));
         if (endsWith(file, ".mid") && v.loudest > loudTuneLevel.loudest) loudTune = p, loudTuneLevel = v;
         if (endsWith(file, ".wav") && v.loudest > loudEffectLevel.loudest) loudEffect = p, loudEffectLevel = v;
     }

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/audio/midi.h"
-#include "ui/audio/mixer.h"
+#include "audio/midi.h"
+#include "audio/mixer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<unsigned char> bytes(data, data + size);

@@ -4,8 +4,8 @@
 #include <span>
 #include <vector>
 
-#include "ui/audio/clip.h"
-#include "ui/audio/mixer.h"
+#include "audio/clip.h"
+#include "audio/mixer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     verminadia::audio::Clip clip;

@@ -19,6 +19,9 @@ build=$(realpath "${1:-build}")
 seconds=${2:-15}
 level_seconds=${LEVEL_SECONDS:-20}
 here=$(cd "$(dirname "$0")" && pwd)
+table=$here/../../music/sounds.tsv
+# The file of a sound, by its meaning in the sound table.
+file_of() { awk -F'\t' -v m="$1" '!/^#/ && index("," $1 ",", "," m ",") { print $3 }' "$table"; }
 cd "$build"
 make -s verminadia verminadia-audio-bench verminadia-bench-startup verminadia_sounds >/dev/null
 
@@ -60,7 +63,8 @@ echo "== levels through the mixer, offline, SoundFont $font"
 
 echo "== levels as heard at the sound server (tunes: their first $level_seconds s; effects: whole)"
 printf "%-26s %8s %8s\n" file RMS peak
-for f in *.mid *.wav; do
+mapfile -t files < <(awk -F'\t' '!/^#/ && NF { print $3 }' "$table")
+for f in "${files[@]}"; do
     case $f in *.mid) length=$((level_seconds + 3)) ;; *) length=5 ;; esac
     parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/heard.raw" &
     rec=$!
@@ -83,14 +87,15 @@ for _ in 1 2 3; do
     xvfb-run -a -n $((300 + RANDOM % 600)) -s "-screen 0 1024x768x24" bash "$here/idle.sh" "$build" "$seconds" && break
 done
 
-tune=toruba.mid
+tune=$(file_of TorubaTheme)
 echo "== CPU while \"$tune\" plays, $seconds s"
 ref=$(measure fluidsynth -a pulseaudio -z 512 -c 2 -r 44100 -i -q -n "$font" "$tune")
 ours=$(measure ./verminadia-audio-bench play "$tune" $((seconds + 5)))
 echo "fluidsynth command line: ${ref} s CPU; the game's mixer: ${ours} s CPU; ratio $(awk -v a="$ours" -v b="$ref" 'BEGIN{printf "%.2f", a/b}') (target <= 1.3)"
 
-echo "== from play() to the first sample of \"ジュバ.wav\""
-./verminadia-audio-bench latency "ジュバ.wav" 40 &
+effect=$(file_of Sword)
+echo "== from play() to the first sample of \"$effect\""
+./verminadia-audio-bench latency "$effect" 40 &
 pids+=($!)
 sleep 3
 echo "the sound server's own figures for the stream:"

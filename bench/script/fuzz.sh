@@ -3,16 +3,17 @@
 # OUT_DIR and runs it for SECONDS, seeded with the golden scenarios' scripts. With a SEED the run
 # repeats itself: the fuzzer draws from that seed, starts from the scenarios alone and keeps what
 # it finds in a scratch folder, not in OUT_DIR's corpus. Exits 77 (skipped) when clang++ is not
-# installed.
-#   usage: fuzz.sh OUT_DIR [SECONDS [SEED]]
+# installed. The generated headers (music/sounds.h) are taken from GENERATED, by default the
+# folder "generated" of the build folder "build".
+#   usage: [GENERATED=DIR] fuzz.sh OUT_DIR [SECONDS [SEED]]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 source "$root/bench/fuzz_common.sh"
 fuzz_arguments "$@"
-flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -I"$root")
-sources=("$root"/{core,town,arena,ending,game,files}/*.cpp "$root"/tools/{script,json}.cpp "$here/fuzz_script.cpp")
-headers=("$root"/{core,town,arena,ending,game,files,tools}/*.h)
+flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -I"$root" -I"${GENERATED:-$root/build/generated}")
+sources=("$root"/core/{,*/}*.cpp "$root"/{town,arena,ending,game,files,script}/*.cpp "$here/fuzz_script.cpp")
+headers=("$root"/core/{,*/}*.h "$root"/{town,arena,ending,game,files,script}/*.h)
 if [ ! -x "$out/fuzz_script" ] || [ -n "$(find "${sources[@]}" "${headers[@]}" -newer "$out/fuzz_script" -print -quit)" ]; then
     objects=$out/fuzz_script.o
     rm -rf "$objects"

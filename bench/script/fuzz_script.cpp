@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/utf8.h"
+#include "core/text/utf8.h"
 #include "files/line_reader.h"
 #include "game/record.h"
-#include "tools/script.h"
+#include "script/script.h"
 
 namespace {
 

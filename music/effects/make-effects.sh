@@ -1,18 +1,18 @@
 #!/bin/bash
-# Makes the game's eight sound effects (16-bit mono WAV, 22050 Hz) in the
-# folder given as the only argument. Everything is synthesised here: sox for
-# the slash and the chime, espeak-ng's Japanese voice for the cry and the
-# shouted skill names. Runs the same every time: sox in repeatable mode (-R)
-# so its noise and dither come from a fixed seed, and espeak-ng has no
-# randomness of its own.
+# Makes one of the game's sound effects (16-bit mono WAV, 22050 Hz) from its
+# recipe, as music/sounds.tsv names it: slash, chime, cry, or one of the
+# shouts below. Everything is synthesised here: sox for the slash and the
+# chime, espeak-ng's Japanese voice for the cry and the shouted skill names.
+# Runs the same every time: sox in repeatable mode (-R) so its noise and
+# dither come from a fixed seed, and espeak-ng has no randomness of its own.
 set -euo pipefail
 
-if [ $# -ne 1 ]; then
-    echo "usage: $0 OUTPUT_DIR" >&2
+if [ $# -ne 2 ]; then
+    echo "usage: $0 RECIPE OUTPUT.wav" >&2
     exit 2
 fi
-out=$1
-mkdir -p "$out"
+recipe=$1 out=$2
+mkdir -p "$(dirname "$out")"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -31,7 +31,7 @@ slash() {
         highpass 400 \
         fade q 0.008 0.32 0.22 \
         pad 0 0.2 reverb 15 gain -n -1
-    sx "$work/slash.wav" "${fmt[@]}" "$out/ジュバ.wav" trim 0 0.5
+    sx "$work/slash.wav" "${fmt[@]}" "$out" trim 0 0.5
 }
 
 # ピロリロリン: a rising healing chime. Five bell-like notes climbing a
@@ -51,7 +51,7 @@ chime() {
         i=$((i + 1))
     done
     sx -m "${parts[@]}" "$work/chime.wav" pad 0 0.4 reverb 40 50 80
-    sx "$work/chime.wav" "${fmt[@]}" "$out/ピロリロリン.wav" trim 0 1.6 fade q 0 1.6 0.3 gain -n -2
+    sx "$work/chime.wav" "${fmt[@]}" "$out" trim 0 1.6 fade q 0 1.6 0.3 gain -n -2
 }
 
 # Speaks TEXT with the Japanese voice into a working file.
@@ -63,26 +63,38 @@ say() { # name text pitch(0-99) speed(words/min)
 # bent downwards at the end, with a shake in the voice.
 cry() {
     say cry "うああー" 30 120
-    sx "$work/cry.raw.wav" "${fmt[@]}" "$out/うあー.wav" \
+    sx "$work/cry.raw.wav" "${fmt[@]}" "$out" \
         pitch -200 bend 0.35,-400,0.4 tremolo 9 40 \
         overdrive 6 highpass 120 reverb 20 gain -n -1
 }
 
 # The skill names, shouted: quicker, higher and pushed hard, with a little
-# arena echo. The long "ン" is written as repeated ン for the voice, which
-# does not lengthen a syllabic n with the prolonged-sound mark.
-shout() { # file text pitch speed cents
+# arena echo.
+shout() { # output text pitch speed cents
     say shout "$2" "$3" "$4"
-    sx "$work/shout.raw.wav" "${fmt[@]}" "$out/$1" \
+    sx "$work/shout.raw.wav" "${fmt[@]}" "$1" \
         pitch "$5" compand 0.01,0.2 -60,-60,-30,-12,0,-3 -6 \
         overdrive 4 highpass 150 reverb 25 50 60 gain -n -1
 }
+# Each shout: what the voice says, its pitch (0-99), speed (words a minute) and
+# the shift in cents. The long "ン" is written as repeated ン for the voice,
+# which does not lengthen a syllabic n with the prolonged-sound mark.
+declare -A shouts=(
+    [toruba-thunder]="トルバサンダー 70 175 150"
+    [muromachi-bakufa]="ムロマチバクファー 45 170 -100"
+    [isono]="イソノー 80 150 200"
+    [nnn]="ンンンン 40 110 -150"
+    [nnriro]="んんんりろ 60 150 100"
+)
 
-slash
-chime
-cry
-shout "トルバサンダー.wav"     "トルバサンダー"     70 175 150
-shout "ムロマチバクファー.wav" "ムロマチバクファー" 45 170 -100
-shout "イソノ.wav"             "イソノー"           80 150 200
-shout "ンー.wav"               "ンンンン"           40 110 -150
-shout "んーりろ.wav"           "んんんりろ"         60 150 100
+case $recipe in
+    slash | chime | cry) "$recipe" ;;
+    *)
+        if [ -z "${shouts[$recipe]:-}" ]; then
+            echo "$0: no effect is made by the recipe '$recipe'" >&2
+            exit 2
+        fi
+        read -r text pitch speed cents <<<"${shouts[$recipe]}"
+        shout "$out" "$text" "$pitch" "$speed" "$cents"
+        ;;
+esac

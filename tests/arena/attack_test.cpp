@@ -6,7 +6,8 @@
 #include <set>
 #include <string>
 
-#include "in_arena.h"
+#include "core/career.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -46,7 +47,7 @@ TEST(Attack, TheWeaponsBonusCountsAndTheDamageNeverGoesBelowZero) {
     wall.then(bout("Button13", 1) + attack(2));  // "龍神の弟"
     EXPECT_EQ(wall.form().caption(W::Label33), "龍神の弟に0のダメージを与えた。");
     EXPECT_EQ(wall.state().EnemyHp, 50);
-    EXPECT_EQ(wall.state().TalkState, 2) << "the turn is used up all the same";
+    EXPECT_EQ(wall.state().TalkState, talk::kOpponentTurn) << "the turn is used up all the same";
 
     // Attack + weapon exactly one below the defense: only the best draw hurts.
     for (int draw : {0, 1, 2}) {
@@ -62,7 +63,7 @@ TEST(Attack, HitPointsMayGoBelowZeroAndTheVictoryWaitsForTheNextClick) {
     p.then(bout("Button9", 0) + "set EnemyHp 3\n" + attack(2));
     EXPECT_EQ(p.state().EnemyHp, -7);
     EXPECT_EQ(p.form().caption(W::Label33), "100円マンに10のダメージを与えた。");
-    EXPECT_EQ(p.state().TalkState, 2);
+    EXPECT_EQ(p.state().TalkState, talk::kOpponentTurn);
     EXPECT_TRUE(p.form().showing(W::Image6));
 }
 
@@ -75,7 +76,7 @@ TEST(Attack, TheAttackHidesTheCommandsAndEndsAnyColourFlash) {
     p.then(attack(0));
     EXPECT_EQ(p.form().windowColor(), kBlack);
     EXPECT_FALSE(p.form().showing(W::Panel9));
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer15).playing);
+    EXPECT_TRUE(p.sound().state(Sfx::Sword).playing);
     // The command column is gone, so the same turn cannot attack twice.
     p.then("click Label45");
     EXPECT_NE(p.out.find("ignored: Label45 is hidden"), std::string::npos);

@@ -9,50 +9,23 @@
 #include <ostream>
 #include <string>
 
-#include "in_arena.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
 
-using arena_testing::attack;
 using arena_testing::bout;
 using arena_testing::expectCleanRun;
-using arena_testing::kClick;
-using arena_testing::next;
+using arena_testing::kChampionClasses;
 using arena_testing::opponentPicturesShowing;
+using arena_testing::winTheBout;
 using test::Played;
 
 // Skills and items belong to other screens; a strong hero keeps a career to a few turns a bout
 // and still meets every opponent, including the ones whose defense is 100.
 constexpr const char* kStrongHero = "set Attack 150\nset MaxHp 999\nset Hp 999\n";
 
-// Fights the bout on screen to the end and clicks back to the class choice.
-void winTheBout(Played& p) {
-    for (int turn = 0; turn < 40; ++turn) {
-        p.then(attack(2) + next(1));
-        if (p.state().TalkState == 10) break;
-        ASSERT_EQ(p.state().TalkState, 0) << p.state().EnemyName << ": the hero must survive";
-    }
-    ASSERT_EQ(p.state().TalkState, 10);
-    p.then(next(1));
-    if (p.state().TalkState == 12) p.then(kClick);
-    p.then(kClick);
-    ASSERT_TRUE(p.form().showing(W::Panel8));
-}
-
 void visitTheKing(Played& p) { p.then("click Button15\nclick Button3\nclick Label32\nclick Button6\n"); }
-
-struct ChampionClass {
-    const char* button;
-    int slot;       // the draw that brings the champion
-    int threshold;  // the bout of the class from which it can come
-    const char* champion;
-};
-constexpr std::array kChampionClasses = {
-    ChampionClass{"Button9", 5, 9, "ズンダラデラックス"}, ChampionClass{"Button10", 4, 10, "ポロネ五段"},
-    ChampionClass{"Button11", 4, 10, "警察官ムッカ"},     ChampionClass{"Button12", 4, 10, "扇風機マン"},
-    ChampionClass{"Button16", 4, 10, "ロクロ首"},         ChampionClass{"Button13", 4, 7, "謎の男"},
-};
 
 struct Career {
     int hero;
@@ -70,7 +43,7 @@ TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
     Played p = test::play(test::heroChosen(c.hero) + kStrongHero + "click Button6\n");
 
     for (std::size_t k = 0; k < kChampionClasses.size(); ++k) {
-        const ChampionClass& cls = kChampionClasses[k];
+        const arena_testing::ChampionClass& cls = kChampionClasses[k];
         SCOPED_TRACE(cls.champion);
         // Ordinary bouts up to the threshold, all on a draw that is never the champion's slot.
         for (int n = 1; n < cls.threshold; ++n) {
@@ -136,7 +109,7 @@ TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
 
     // The king's last words, then the ending plays by itself and the window closes.
     p.then("click Button3");
-    EXPECT_EQ(p.state().TalkState, 50);
+    EXPECT_EQ(p.state().TalkState, talk::kEnding);
     p.then("click Label31\ntick Timer5 146");
     EXPECT_TRUE(p.form().open());
     p.then("tick Timer5\ndump");

@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "in_arena.h"
+#include "core/career.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -47,7 +48,7 @@ TEST(Arena, AClassOpensAtItsTitleAndIgnoresItsButtonBefore) {
 
         p.then("set TitleIndex " + std::to_string(c.opensAt) + "\ndraw 0\nclick " + c.button);
         EXPECT_FALSE(p.form().showing(W::Panel8));
-        EXPECT_TRUE(p.form().enabled(Timer::Timer3));
+        EXPECT_TRUE(p.form().enabled(Timer::BattleMusic));
     }
 }
 
@@ -63,16 +64,16 @@ TEST(Arena, TheHeavyClassClosesForGoodAfterTheSixthChallenger) {
 
 TEST(Arena, ABoutSilencesTheTownThemeAndStartsTheClassThemeOneTickLater) {
     auto p = inArena(0, "tick Timer2 3\n");
-    ASSERT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    ASSERT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
     p.then(bout("Button9", 0));
-    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().TownMusicTick, 0);
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer3).playing);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).atStart);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer3));
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer10).playing);
+    EXPECT_FALSE(p.sound().state(Tune::TorubaTheme).playing);
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).atStart);
+    EXPECT_TRUE(p.form().enabled(Timer::BattleMusic));
+    EXPECT_FALSE(p.sound().state(Tune::Battle1).playing);
     p.then("tick Timer3");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer10).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Battle1).playing);
     expectCleanRun(p);
 }
 
@@ -80,14 +81,13 @@ TEST(Arena, EachClassLoopsItsOwnThemeForItsOwnLength) {
     struct Theme {
         const char* button;
         Player player;
-        int loop;
     };
-    for (const Theme& t : {Theme{"Button10", Player::MediaPlayer10, 54}, Theme{"Button11", Player::MediaPlayer11, 52},
-                           Theme{"Button12", Player::MediaPlayer11, 52}, Theme{"Button16", Player::MediaPlayer5, 75},
-                           Theme{"Button13", Player::MediaPlayer5, 75}, Theme{"Button14", Player::MediaPlayer12, 64}}) {
+    for (const Theme& t :
+         {Theme{"Button10", Tune::Battle1}, Theme{"Button11", Tune::Battle2}, Theme{"Button12", Tune::Battle2},
+          Theme{"Button16", Tune::Battle3}, Theme{"Button13", Tune::Battle3}, Theme{"Button14", Tune::Battle4}}) {
         SCOPED_TRACE(t.button);
         auto p = inArena(0, "set TitleIndex 6\n");
-        p.then(bout(t.button, 0) + "tick Timer3 " + std::to_string(t.loop - 1));
+        p.then(bout(t.button, 0) + "tick Timer3 " + std::to_string(def(t.player).loopTicks - 1));
         EXPECT_TRUE(p.sound().state(t.player).playing);
         p.then("tick Timer3");
         EXPECT_FALSE(p.sound().state(t.player).playing);
@@ -95,8 +95,7 @@ TEST(Arena, EachClassLoopsItsOwnThemeForItsOwnLength) {
         EXPECT_EQ(p.state().BattleMusicTick, 0);
         p.then("tick Timer3");
         EXPECT_TRUE(p.sound().state(t.player).playing);
-        for (Player other :
-             {Player::MediaPlayer10, Player::MediaPlayer11, Player::MediaPlayer5, Player::MediaPlayer12}) {
+        for (Player other : {Tune::Battle1, Tune::Battle2, Tune::Battle3, Tune::Battle4}) {
             if (other != t.player) {
                 EXPECT_FALSE(p.sound().state(other).playing);
             }
@@ -112,7 +111,7 @@ TEST(Arena, TheOpeningLinesCountTheBoutsOfTheClass) {
     EXPECT_EQ(f.caption(W::Label32), "対戦相手は浮遊顔です！！");
     EXPECT_EQ(f.caption(W::Label33), "戦闘開始！！！");
     EXPECT_EQ(q.state().Roll, 3);
-    EXPECT_EQ(q.state().TalkState, 0);
+    EXPECT_EQ(q.state().TalkState, talk::kNothing);
     EXPECT_EQ(q.state().ChallengerBout, 10);
     EXPECT_EQ(q.state().ChampionBout, 0);
     EXPECT_TRUE(f.showing(W::Panel5));

@@ -6,7 +6,8 @@
 
 #include <string>
 
-#include "in_arena.h"
+#include "core/career.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -47,9 +48,9 @@ TEST(OpponentTurn, AKindWithoutActionsIsOnlyHeardByItsBlows) {
         EXPECT_EQ(p.form().caption(W::Label31), "ゾンビの攻撃！");
         EXPECT_EQ(p.form().caption(W::Label32), blows[draw]);
         EXPECT_EQ(p.form().windowColor(), kBlack);
-        EXPECT_EQ(p.state().TalkState, 0);
+        EXPECT_EQ(p.state().TalkState, talk::kNothing);
         EXPECT_TRUE(p.form().showing(W::Panel9)) << "the hero chooses again";
-        EXPECT_TRUE(p.sound().state(Player::MediaPlayer17).playing);
+        EXPECT_TRUE(p.sound().state(Sfx::Cry).playing);
     }
 }
 
@@ -129,13 +130,13 @@ TEST(OpponentTurn, ZeroHpAfterTheBlowIsADefeatAndOneIsNot) {
     auto alive = inArena(0, std::string(kZombie) + "set Hp 3\n");
     alive.then(bout("Button10", 1) + attack(0) + next(0));
     EXPECT_EQ(alive.state().Hp, 1);
-    EXPECT_EQ(alive.state().TalkState, 0);
+    EXPECT_EQ(alive.state().TalkState, talk::kNothing);
     EXPECT_TRUE(alive.form().showing(W::Panel9));
 
     auto dead = inArena(0, std::string(kZombie) + "set Hp 2\n");
     dead.then(bout("Button10", 1) + attack(0) + next(0));
     EXPECT_EQ(dead.state().Hp, 0);
-    EXPECT_EQ(dead.state().TalkState, 20);
+    EXPECT_EQ(dead.state().TalkState, talk::kDefeatAftermath);
     EXPECT_FALSE(dead.form().showing(W::Panel9));
     EXPECT_EQ(dead.form().caption(W::Label33), "トルバさんは負けてしまった。");
     EXPECT_EQ(dead.form().caption(W::Label32), "バシッ！！") << "the opponent's action stays";
@@ -157,10 +158,10 @@ TEST(OpponentTurn, AnOpponentLeftAtZeroOrBelowDoesNotActTheVictoryComesAtOnce) {
         SCOPED_TRACE(hp);
         auto p = inArena(0);
         p.then(bout("Button9", 0) + "set EnemyHp " + std::to_string(hp) + "\n" + attack(2) + next(1));
-        EXPECT_EQ(p.state().TalkState, 10);
+        EXPECT_EQ(p.state().TalkState, talk::kExperience);
         EXPECT_EQ(p.form().caption(W::Label31), "100円マンを倒した。");
         EXPECT_EQ(p.state().Hp, 16) << "no blow was struck";
-        EXPECT_FALSE(p.sound().state(Player::MediaPlayer17).playing);
+        EXPECT_FALSE(p.sound().state(Sfx::Cry).playing);
         EXPECT_FALSE(p.form().showing(W::Panel9));
         EXPECT_TRUE(p.form().showing(W::Image6)) << "the picture stays until the next click";
         expectCleanRun(p);

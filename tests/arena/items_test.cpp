@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "in_arena.h"
+#include "core/career.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -77,10 +78,10 @@ TEST(ItemPanel, CancelGoesBackToTheCommandsWithNothingSpent) {
     EXPECT_TRUE(p.form().showing(W::Panel9));
     EXPECT_TRUE(p.form().showing(W::Panel5));
     EXPECT_EQ(p.state().Item2Count, 1);
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     EXPECT_EQ(p.form().caption(W::Label32), "対戦相手は100円マンです！！");
     p.then(attack(0));
-    EXPECT_EQ(p.state().TalkState, 2) << "the turn was still the hero's";
+    EXPECT_EQ(p.state().TalkState, talk::kOpponentTurn) << "the turn was still the hero's";
     expectCleanRun(p);
 }
 
@@ -105,8 +106,8 @@ TEST(FirstItem, TellsItsUseAndIsGoneForTheRestOfTheGame) {
     EXPECT_EQ(f.caption(W::Label31), "ミゼル先生は鮭弁当を使った。");
     EXPECT_EQ(f.caption(W::Label32), "ミゼル先生のHPが少しだけ回復した。");
     EXPECT_EQ(f.caption(W::Label33), "");
-    EXPECT_EQ(p.state().TalkState, 2);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer16).playing);
+    EXPECT_EQ(p.state().TalkState, talk::kOpponentTurn);
+    EXPECT_TRUE(p.sound().state(Sfx::Chime).playing);
     EXPECT_TRUE(f.showing(W::Panel5));
     EXPECT_FALSE(f.showing(W::Panel10));
     EXPECT_FALSE(f.showing(W::Panel9));
@@ -115,7 +116,7 @@ TEST(FirstItem, TellsItsUseAndIsGoneForTheRestOfTheGame) {
 
     // The opponent answers at the next click; the item never comes back.
     p.then(next(0));
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     p.then("click Label47\n");
     EXPECT_FALSE(p.form().showing(W::Label49));
     expectCleanRun(p);
@@ -137,7 +138,7 @@ TEST(SecondItem, HealsTwentyButNeverAboveTheTop) {
         EXPECT_EQ(f.caption(W::Label33), "");
         EXPECT_EQ(f.caption(W::Label11), "HP　" + std::to_string(c.after) + "/30");
         EXPECT_TRUE(f.visible(W::Label50)) << "one is left";
-        EXPECT_EQ(p.state().TalkState, 2);
+        EXPECT_EQ(p.state().TalkState, talk::kOpponentTurn);
         expectCleanRun(p);
     }
 }
@@ -202,7 +203,7 @@ TEST(TearItem, RestoresMpAndTheMerchantOffersItAgain) {
     EXPECT_EQ(f.caption(W::Label10), "MP　33/33");
     EXPECT_TRUE(f.visible(W::Button19)) << "on the merchant's panel at his next visit";
     EXPECT_TRUE(f.visible(W::Label69));
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer16).playing);
+    EXPECT_TRUE(p.sound().state(Sfx::Chime).playing);
 
     // The last tear takes its entries with it.
     auto last = inBout(1, "");

@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "in_arena.h"
+#include "core/career.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -37,12 +38,12 @@ TEST(Victory, ThePrizeIsSevenTimesThePowerPlusADrawOfTwo) {
         EXPECT_EQ(p.state().Gold, 50 + c.prize);
         EXPECT_EQ(f.caption(W::Label12), "所持金　" + std::to_string(50 + c.prize));
         EXPECT_EQ(p.state().Exp, 2);
-        EXPECT_EQ(p.state().TalkState, 10);
-        EXPECT_FALSE(f.enabled(Timer::Timer3));
+        EXPECT_EQ(p.state().TalkState, talk::kExperience);
+        EXPECT_FALSE(f.enabled(Timer::BattleMusic));
         EXPECT_EQ(p.state().BattleMusicTick, 0);
-        EXPECT_FALSE(p.sound().state(Player::MediaPlayer10).playing);
-        EXPECT_TRUE(p.sound().state(Player::MediaPlayer10).atStart);
-        EXPECT_TRUE(p.sound().state(Player::MediaPlayer2).playing);
+        EXPECT_FALSE(p.sound().state(Tune::Battle1).playing);
+        EXPECT_TRUE(p.sound().state(Tune::Battle1).atStart);
+        EXPECT_TRUE(p.sound().state(Tune::Applause).playing);
         expectCleanRun(p);
     }
 }
@@ -50,7 +51,7 @@ TEST(Victory, ThePrizeIsSevenTimesThePowerPlusADrawOfTwo) {
 TEST(Victory, AWonFightTakesThreeClicksWhenNoLevelIsDue) {
     auto p = inArena(0);
     p.then(winningBout() + next(0));
-    ASSERT_EQ(p.state().TalkState, 10);
+    ASSERT_EQ(p.state().TalkState, talk::kExperience);
     EXPECT_EQ(opponentPicturesShowing(p.form()).size(), 1u);
 
     p.then(next(1));
@@ -58,18 +59,18 @@ TEST(Victory, AWonFightTakesThreeClicksWhenNoLevelIsDue) {
     EXPECT_EQ(f.caption(W::Label31), "2の経験値を手に入れた。");
     EXPECT_EQ(f.caption(W::Label32), "");
     EXPECT_EQ(f.caption(W::Label33), "");
-    EXPECT_EQ(p.state().TalkState, 11);
+    EXPECT_EQ(p.state().TalkState, talk::kBackToClasses);
     EXPECT_TRUE(opponentPicturesShowing(f).empty());
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer2).playing);
+    EXPECT_FALSE(p.sound().state(Tune::Applause).playing);
     EXPECT_TRUE(f.showing(W::Panel5));
 
     p.then(kClick);
     EXPECT_FALSE(f.showing(W::Panel5));
     EXPECT_TRUE(f.showing(W::Panel8));
-    EXPECT_TRUE(f.enabled(Timer::Timer2));
+    EXPECT_TRUE(f.enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().Level, 1);
     p.then("tick Timer2");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing) << "the town theme comes back";
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing) << "the town theme comes back";
     expectCleanRun(p);
 }
 
@@ -79,7 +80,7 @@ TEST(LevelUp, ExpTenIsNotEnoughAtLevelOneElevenIs) {
         auto p = inArena(0, "set Exp " + std::to_string(before) + "\n");
         p.then(winningBout() + next(0) + next(0));
         EXPECT_EQ(p.state().Exp, before + 2);
-        EXPECT_EQ(p.state().TalkState, before + 2 > 10 ? 12 : 11);
+        EXPECT_EQ(p.state().TalkState, before + 2 > 10 ? talk::kLevelUp : talk::kBackToClasses);
         EXPECT_EQ(p.state().Level, 1) << "the level rises only on the next click";
     }
 }
@@ -88,21 +89,21 @@ TEST(LevelUp, OneVictoryBringsAtMostOneLevel) {
     auto p = inArena(0, "set Exp 8\n");
     p.then(bout("Button9", 0) + "set EnemyHp 1\nset EnemyExp 52\n" + attack(0) + next(0) + next(0));
     ASSERT_EQ(p.state().Exp, 60);
-    EXPECT_EQ(p.state().TalkState, 12);
+    EXPECT_EQ(p.state().TalkState, talk::kLevelUp);
     p.then(kClick);
     EXPECT_EQ(p.state().Level, 2);
     EXPECT_EQ(p.form().caption(W::Label32), "トルバさんはLVが上がった。");
     EXPECT_EQ(p.form().caption(W::Label33), "");
-    EXPECT_EQ(p.state().TalkState, 11);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer4).playing);
+    EXPECT_EQ(p.state().TalkState, talk::kBackToClasses);
+    EXPECT_TRUE(p.sound().state(Tune::Inn).playing);
     p.then(kClick);
     EXPECT_EQ(p.state().Level, 2) << "60 is past 25, but that waits for the next victory";
     EXPECT_TRUE(p.form().showing(W::Panel8));
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer4).playing);
+    EXPECT_FALSE(p.sound().state(Tune::LevelUp).playing);
 
     // The next victory compares with 25: level 3 and the first skill.
     p.then(winningBout() + next(0) + next(0));
-    EXPECT_EQ(p.state().TalkState, 12);
+    EXPECT_EQ(p.state().TalkState, talk::kLevelUp);
     EXPECT_TRUE(p.form().visible(W::Label61)) << "the skill is shown with the experience";
     EXPECT_TRUE(p.form().visible(W::Label56));
     EXPECT_EQ(p.state().Level, 2);
@@ -160,7 +161,7 @@ TEST(LevelUp, SkillsComeAtLevelsThreeSixNineAndTwelveOnly) {
 TEST(LevelUp, LevelTwentyIsTheTop) {
     auto p = inArena(2, "set Level 20\nset Exp 99999\n");
     p.then(winningBout() + next(0) + next(0));
-    EXPECT_EQ(p.state().TalkState, 11);
+    EXPECT_EQ(p.state().TalkState, talk::kBackToClasses);
     p.then(kClick);
     EXPECT_EQ(p.state().Level, 20);
     EXPECT_TRUE(p.form().showing(W::Panel8));
@@ -173,14 +174,14 @@ TEST(Defeat, TheDefeatTakesTheTitleAndStopsTheFightsMusic) {
     auto p = inArena(0);
     p.then("set TitleIndex 1\nset Hp 1\n" + bout("Button10", 1) + "tick Timer3\n" + attack(0) + next(0));
     const Form& f = p.form();
-    EXPECT_EQ(p.state().TalkState, 20);
+    EXPECT_EQ(p.state().TalkState, talk::kDefeatAftermath);
     EXPECT_EQ(p.state().TitleName, "負け犬");
     EXPECT_EQ(f.caption(W::Label13), "負け犬");
     EXPECT_EQ(p.state().TitleIndex, 1) << "the open classes stay open";
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer6).playing);
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer10).playing);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer10).atStart);
-    EXPECT_FALSE(f.enabled(Timer::Timer3));
+    EXPECT_TRUE(p.sound().state(Tune::Defeat).playing);
+    EXPECT_FALSE(p.sound().state(Tune::Battle1).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Battle1).atStart);
+    EXPECT_FALSE(f.enabled(Timer::BattleMusic));
     EXPECT_EQ(p.state().BattleMusicTick, 0);
     EXPECT_EQ(opponentPicturesShowing(f).size(), 1u);
     expectCleanRun(p);
@@ -202,8 +203,8 @@ TEST(Defeat, TheClickAfterADefeatHalvesTheMoneyAndRestoresHpButNotMp) {
         EXPECT_FALSE(f.showing(W::Panel5));
         EXPECT_FALSE(f.showing(W::Panel8));
         EXPECT_TRUE(opponentPicturesShowing(f).empty());
-        EXPECT_FALSE(p.sound().state(Player::MediaPlayer6).playing);
-        EXPECT_TRUE(f.enabled(Timer::Timer2));
+        EXPECT_FALSE(p.sound().state(Tune::Defeat).playing);
+        EXPECT_TRUE(f.enabled(Timer::TownMusic));
         EXPECT_EQ(f.caption(W::Label13), "負け犬") << "until the king gives the title back";
         expectCleanRun(p);
     }

@@ -7,7 +7,8 @@
 #include <array>
 #include <string>
 
-#include "in_arena.h"
+#include "core/career.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -53,8 +54,7 @@ Played skilledInBout(int hero, std::string_view setup = "") {
 }
 
 bool anySkillSoundPlays(const Played& p) {
-    for (Player s : {Player::MediaPlayer16, Player::MediaPlayer18, Player::MediaPlayer19, Player::MediaPlayer20,
-                     Player::MediaPlayer21, Player::MediaPlayer22}) {
+    for (Player s : {Sfx::Chime, Sfx::TorubaThunder, Sfx::MuromachiBakufa, Sfx::Isono, Sfx::Nnn, Sfx::Nnriro}) {
         if (p.sound().state(s).playing) return true;
     }
     return false;
@@ -94,14 +94,14 @@ TEST(SkillPanel, CancelGoesBackToTheCommandsWithoutUsingTheTurn) {
     EXPECT_FALSE(p.form().showing(W::Panel11));
     EXPECT_TRUE(p.form().showing(W::Panel9));
     EXPECT_TRUE(p.form().showing(W::Panel5));
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     EXPECT_EQ(p.form().caption(W::Label31), opening) << "the bout's opening is still there";
     // The panel's own click does nothing, and the hero may choose again.
     const std::string cancelled = p.script->dump();
     p.then("click Label32\n");
     EXPECT_EQ(p.script->dump(), cancelled);
     p.then(attack(0));
-    EXPECT_EQ(p.state().TalkState, 2);
+    EXPECT_EQ(p.state().TalkState, talk::kOpponentTurn);
     EXPECT_NE(opened, cancelled);
     expectCleanRun(p);
 }
@@ -121,7 +121,7 @@ TEST(DamageSkills, StrikeForTheBasePlusTheDrawAndSpendTheirCost) {
         EXPECT_EQ(s.LastAmount, c.damage);
         EXPECT_EQ(s.Roll, c.draw);
         EXPECT_EQ(s.Mp, 40 - c.cost);
-        EXPECT_EQ(s.TalkState, 2);
+        EXPECT_EQ(s.TalkState, talk::kOpponentTurn);
         EXPECT_EQ(f.caption(W::Label31), "トルバさん");
         const std::string name = c.slot == 1 ? s.Skill1Name : c.slot == 3 ? s.Skill3Name : s.Skill4Name;
         EXPECT_EQ(f.caption(W::Label32), "　「" + name + "！！」");
@@ -155,7 +155,7 @@ TEST(DamageSkills, ABlowThatFellsTheOpponentWinsAtTheNextClickWithoutAnAnswer) {
     EXPECT_EQ(p.state().EnemyHp, 0);
     p.then(next(0));
     EXPECT_EQ(p.form().caption(W::Label31), "100円マンを倒した。");
-    EXPECT_EQ(p.state().TalkState, 10);
+    EXPECT_EQ(p.state().TalkState, talk::kExperience);
     EXPECT_EQ(p.state().Hp, hp) << "the opponent did not act";
     expectCleanRun(p);
 }
@@ -169,7 +169,7 @@ TEST(MpCost, TheExactCostIsEnoughAndOneLessIsRefusedForFree) {
         auto exact = skilledInBout(1, "set Mp " + std::to_string(c.cost) + "\n");
         exact.then(skill(c.slot, 0));
         EXPECT_EQ(exact.state().Mp, 0);
-        EXPECT_EQ(exact.state().TalkState, 2);
+        EXPECT_EQ(exact.state().TalkState, talk::kOpponentTurn);
 
         auto shortOf = skilledInBout(1, "set Mp " + std::to_string(c.cost - 1) + "\n");
         const GameState before = shortOf.state();
@@ -184,7 +184,7 @@ TEST(MpCost, TheExactCostIsEnoughAndOneLessIsRefusedForFree) {
         EXPECT_EQ(s.Hp, before.Hp);
         EXPECT_EQ(s.EnemyHp, before.EnemyHp);
         EXPECT_EQ(s.Roll, before.Roll);
-        EXPECT_EQ(s.TalkState, 0);
+        EXPECT_EQ(s.TalkState, talk::kNothing);
         EXPECT_FALSE(anySkillSoundPlays(shortOf));
         EXPECT_EQ(f.windowColor(), kBlack);
         EXPECT_TRUE(f.showing(W::Panel9));
@@ -195,7 +195,7 @@ TEST(MpCost, TheExactCostIsEnoughAndOneLessIsRefusedForFree) {
         shortOf.then("click Label33\n");
         EXPECT_EQ(shortOf.script->dump(), refused);
         shortOf.then("click Label45\n");  // takes the draw left queued
-        EXPECT_EQ(shortOf.state().TalkState, 2);
+        EXPECT_EQ(shortOf.state().TalkState, talk::kOpponentTurn);
         expectCleanRun(shortOf);
     }
 }
@@ -221,7 +221,7 @@ TEST(HealSkill, HealsTheDrawnAmountButNeverAboveTheMaximum) {
         EXPECT_EQ(f.caption(W::Label33), "ミゼル先生はHPが" + std::to_string(30 + c.draw) + "回復した。");
         EXPECT_EQ(f.caption(W::Label11), "HP　" + std::to_string(c.after) + "/40");
         EXPECT_EQ(f.caption(W::Label10), "MP　0/9");
-        EXPECT_EQ(s.TalkState, 2);
+        EXPECT_EQ(s.TalkState, talk::kOpponentTurn);
         expectCleanRun(p);
     }
 }
@@ -234,7 +234,7 @@ TEST(SkillThree, TurnsTheWindowWhiteUntilTheNextClick) {
     EXPECT_EQ(p.form().windowColor(), kWhite);
     p.then(next(0));
     EXPECT_EQ(p.form().windowColor(), kBlack);
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     EXPECT_TRUE(p.form().showing(W::Panel9));
     expectCleanRun(p);
 }
@@ -242,10 +242,10 @@ TEST(SkillThree, TurnsTheWindowWhiteUntilTheNextClick) {
 TEST(SkillSounds, EachHeroHasHisOwnVoiceForTheSameSlot) {
     using P = Player;
     constexpr std::array<std::array<P, 4>, 4> kSounds = {{
-        {P::MediaPlayer22, P::MediaPlayer16, P::MediaPlayer18, P::MediaPlayer22},
-        {P::MediaPlayer19, P::MediaPlayer16, P::MediaPlayer22, P::MediaPlayer22},
-        {P::MediaPlayer20, P::MediaPlayer16, P::MediaPlayer22, P::MediaPlayer22},
-        {P::MediaPlayer21, P::MediaPlayer16, P::MediaPlayer21, P::MediaPlayer21},
+        {Sfx::Nnriro, Sfx::Chime, Sfx::TorubaThunder, Sfx::Nnriro},
+        {Sfx::MuromachiBakufa, Sfx::Chime, Sfx::Nnriro, Sfx::Nnriro},
+        {Sfx::Isono, Sfx::Chime, Sfx::Nnriro, Sfx::Nnriro},
+        {Sfx::Nnn, Sfx::Chime, Sfx::Nnn, Sfx::Nnn},
     }};
     for (int hero = 0; hero < 4; ++hero) {
         for (int slot = 1; slot <= 4; ++slot) {
@@ -255,8 +255,7 @@ TEST(SkillSounds, EachHeroHasHisOwnVoiceForTheSameSlot) {
             p.then(skill(slot, 0));
             const P expected = kSounds[static_cast<std::size_t>(hero)][static_cast<std::size_t>(slot - 1)];
             EXPECT_TRUE(p.sound().state(expected).playing);
-            for (P other : {P::MediaPlayer16, P::MediaPlayer18, P::MediaPlayer19, P::MediaPlayer20, P::MediaPlayer21,
-                            P::MediaPlayer22}) {
+            for (P other : {Sfx::Chime, Sfx::TorubaThunder, Sfx::MuromachiBakufa, Sfx::Isono, Sfx::Nnn, Sfx::Nnriro}) {
                 if (other != expected) {
                     EXPECT_FALSE(p.sound().state(other).playing);
                 }
@@ -285,15 +284,11 @@ std::string heroTurn(const Played& p) {
 
 // Fights the bout on screen to the end and clicks back to the class choice.
 void fightItOut(Played& p) {
-    for (int turn = 0; turn < 60 && p.state().TalkState != 10; ++turn) {
+    for (int turn = 0; turn < 60 && p.state().TalkState != talk::kExperience; ++turn) {
         p.then(heroTurn(p) + next(0));
-        ASSERT_NE(p.state().TalkState, 20) << "the hero fell to " << p.state().EnemyName;
+        ASSERT_NE(p.state().TalkState, talk::kDefeatAftermath) << "the hero fell to " << p.state().EnemyName;
     }
-    ASSERT_EQ(p.state().TalkState, 10) << p.state().EnemyName << " still stands";
-    p.then(next(1));
-    if (p.state().TalkState == 12) p.then(kClick);
-    p.then(kClick);
-    ASSERT_TRUE(p.form().showing(W::Panel8));
+    arena_testing::collectTheVictory(p);
 }
 
 // Between bouts, when worn: a night at the inn and healing goods from the store, bought with
@@ -307,21 +302,11 @@ void restIfWorn(Played& p) {
     p.then("click Label43\nclick Button6\n");
 }
 
-struct Class {
-    const char* button;
-    int slot;       // the draw that brings the champion
-    int threshold;  // the bout of the class from which it can come
-};
-constexpr std::array kClasses = {
-    Class{"Button9", 5, 9},   Class{"Button10", 4, 10}, Class{"Button11", 4, 10},
-    Class{"Button12", 4, 10}, Class{"Button16", 4, 10}, Class{"Button13", 4, 7},
-};
-
 // A whole career up to the second challenger with the hero's own attack, never raised: the
 // skills learned on the way, and nothing else, bring down "光の王" behind his defence of 100.
 TEST(SkillCareer, TheLordOfLightFallsToSkillsLearnedOnTheWay) {
     Played p = test::play(std::string(test::kToHeroChoice) + "click Label6\nclick Button6\n");
-    for (const Class& c : kClasses) {
+    for (const arena_testing::ChampionClass& c : arena_testing::kChampionClasses) {
         SCOPED_TRACE(c.button);
         for (int n = 1; n < c.threshold; ++n) {
             restIfWorn(p);

@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "in_arena.h"
+#include "core/career.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -33,7 +34,7 @@ TEST(ChampionBout, TheCaptionClickRevealsTheChampionAndOpensTheFight) {
         SCOPED_TRACE(c.button);
         auto p = inArena(0, std::string("set TitleIndex 5\n") + c.setup);
         p.then(bout(c.button, c.button == std::string("Button9") ? 5 : 4) + "tick Timer3\n");
-        EXPECT_TRUE(p.form().enabled(Timer::Timer3)) << "the theme starts behind the caption";
+        EXPECT_TRUE(p.form().enabled(Timer::BattleMusic)) << "the theme starts behind the caption";
         const int hp = p.state().EnemyHp;
         p.then("click Label65");
         const Form& f = p.form();
@@ -42,7 +43,7 @@ TEST(ChampionBout, TheCaptionClickRevealsTheChampionAndOpensTheFight) {
         EXPECT_FALSE(f.showing(W::Label65));
         EXPECT_TRUE(f.showing(W::Panel5));
         EXPECT_TRUE(f.showing(W::Panel9));
-        EXPECT_EQ(p.state().TalkState, 0);
+        EXPECT_EQ(p.state().TalkState, talk::kNothing);
         EXPECT_EQ(p.state().EnemyHp, hp);
         EXPECT_EQ(f.caption(W::Label33), "戦闘開始！！！");
         expectCleanRun(p);
@@ -81,7 +82,7 @@ TEST(ChallengerBout, TheCaptionClickRevealsTheChallengerOfThisHero) {
 TEST(ChallengerBout, ALostChallengerBoutBringsTheSameChallengerBack) {
     auto p = inArena(0, "set TitleIndex 6\nset ChallengerWins 1\nset Hp 1\n");
     p.then("click Button14\nclick Label66\n" + attack(0) + next(0) + std::string(kClick));
-    EXPECT_EQ(p.state().TalkState, 20);  // the aftermath leaves the code as it was
+    EXPECT_EQ(p.state().TalkState, talk::kDefeatAftermath);  // the aftermath leaves the code as it was
     EXPECT_EQ(p.state().ChallengerWins, 1);
     p.then("click Button6\nclick Button14");
     EXPECT_EQ(p.state().EnemyName, "光の王");
@@ -95,7 +96,7 @@ TEST(Pictures, ExactlyOneOpponentPictureIsShownDuringEveryBout) {
         p.then(setUp);
         EXPECT_EQ(opponentPicturesShowing(p.form()).size(), 1u) << p.state().EnemyName;
         p.then(attack(0) + next(0) + next(0));
-        if (p.state().TalkState == 12) p.then(kClick);
+        if (p.state().TalkState == talk::kLevelUp) p.then(kClick);
         p.then(kClick);
         EXPECT_TRUE(opponentPicturesShowing(p.form()).empty());
     };
@@ -111,7 +112,7 @@ TEST(Pictures, ExactlyOneOpponentPictureIsShownDuringEveryBout) {
 
     // A defeat clears the picture as well.
     p.then("set Attack 0\nset Hp 1\n" + bout("Button9", 0) + attack(0) + next(2));
-    ASSERT_EQ(p.state().TalkState, 20);
+    ASSERT_EQ(p.state().TalkState, talk::kDefeatAftermath);
     EXPECT_EQ(opponentPicturesShowing(p.form()).size(), 1u);
     p.then(kClick);
     EXPECT_TRUE(opponentPicturesShowing(p.form()).empty());

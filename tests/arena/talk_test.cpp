@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "core/town_bar_texts.h"
-#include "in_arena.h"
+#include "core/career.h"
+#include "core/text/town_bar.h"
+#include "support/arena.h"
 
 namespace verminadia {
 namespace {
@@ -41,7 +42,7 @@ TEST(Talk, TheAnswerGoesByKindAndDrawAndCostsNoTurn) {
     EXPECT_EQ(f.caption(W::Label31), p.state().EnemyName);
     EXPECT_EQ(f.caption(W::Label32), "　「もしLVが上がっても特技を覚えたか分からないから自分");
     EXPECT_EQ(f.caption(W::Label33), "でステータスとか見て確かめることだね。」");
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     EXPECT_EQ(p.state().Roll, 0);
 
     // Again, with the other draw: a new answer, and still the hero's turn.
@@ -55,7 +56,7 @@ TEST(Talk, TheAnswerGoesByKindAndDrawAndCostsNoTurn) {
     // A click on the panel after talking does nothing: the opponent never answers with a blow.
     p.then(std::string(kClick) + "click Panel5\n" + talk(0) + talk(1) + std::string(kClick));
     EXPECT_EQ(p.state().Hp, hp);
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     EXPECT_EQ(f.caption(W::Label32), "　「このゲームはランクがドラゴン大陸最強のドラゴンマス");
     EXPECT_EQ(p.state().EnemyHp, 20 - 8);
     expectCleanRun(p);
@@ -74,7 +75,7 @@ TEST(Talk, EveryKindAnswersWithBothDraws) {
             EXPECT_NE(f.caption(W::Label32), "");
             EXPECT_NE(f.caption(W::Label32), opening2) << "the opening stayed up";
             EXPECT_NE(f.caption(W::Label33), opening3) << "line 3 kept the opening";
-            EXPECT_EQ(p.state().TalkState, 0);
+            EXPECT_EQ(p.state().TalkState, talk::kNothing);
             // Only the merchants take the command column away, for their shop.
             EXPECT_EQ(f.showing(W::Panel9), kind != 5);
             EXPECT_EQ(f.showing(W::Panel12), kind == 5);
@@ -245,7 +246,7 @@ TEST(Merchant, ThePriceExactlyBuysAndOneYenLessIsRefused) {
         EXPECT_EQ(bought.sound().beeps(), 1);
         EXPECT_FALSE(b.showing(W::Panel12));
         EXPECT_TRUE(b.showing(W::Panel9));
-        EXPECT_EQ(bought.state().TalkState, 0);
+        EXPECT_EQ(bought.state().TalkState, talk::kNothing);
         expectCleanRun(bought);
     }
 }

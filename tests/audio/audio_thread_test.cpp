@@ -14,16 +14,16 @@
 #include <thread>
 #include <vector>
 
+#include "audio/clip.h"
+#include "audio/midi.h"
+#include "audio/mixer.h"
+#include "audio/sound_files.h"
+#include "audio/stream/output.h"
+#include "audio/stream/playback.h"
 #include "blocking_calls.h"
-#include "core/widgets.h"
+#include "core/widgets/table.h"
 #include "fake_server.h"
 #include "test_tunes.h"
-#include "ui/audio/clip.h"
-#include "ui/audio/midi.h"
-#include "ui/audio/mixer.h"
-#include "ui/audio/output.h"
-#include "ui/audio/playback.h"
-#include "ui/audio/sound_files.h"
 
 namespace verminadia::audio {
 namespace {

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "ui/audio/output.h"
+#include "audio/stream/output.h"
 
 namespace verminadia::audio::test {
 

@@ -3,7 +3,7 @@
 // heard, the effects a few dB above the music, and the loudest effect over the loudest passage
 // never beyond the ceiling. Run in the build folder, where the sound files are.
 
-#include "ui/audio/levels.h"
+#include "audio/levels.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "core/widgets.h"
-#include "ui/audio/clip.h"
-#include "ui/audio/midi.h"
-#include "ui/audio/mixer.h"
-#include "ui/audio/sound_files.h"
+#include "audio/clip.h"
+#include "audio/midi.h"
+#include "audio/mixer.h"
+#include "audio/sound_files.h"
+#include "core/widgets/table.h"
 
 namespace verminadia::audio {
 namespace {
@@ -49,7 +49,7 @@ protected:
             if (findSoundFile(file, {}).empty() || !readFile(file, bytes, error)) return;
             if (isTune(file)) {
                 if (!checkMidi(bytes, error) || !mixer_->setMidi(p, std::move(bytes), error)) return;
-                mixer_->setLevel(p, tuneLevel(file));
+                mixer_->setLevel(p, d.levelDb);
             } else {
                 Clip clip;
                 if (!decodeWav(bytes, clip, error)) return;
@@ -103,6 +103,8 @@ protected:
         return v;
     }
 
+    static const Level& of(Player p) { return levels_[std::string(def(p).file)]; }
+
     static Mixer* mixer_;
     static std::map<std::string, Level> levels_;
 };
@@ -112,7 +114,7 @@ std::map<std::string, Level> GameSounds::levels_;
 
 TEST_F(GameSounds, EveryTuneButTheShotPlaysAtTheThemeLevelOverItsLoop) {
     for (const auto& [file, v] : levels_) {
-        if (!isTune(file) || file == "gun.mid") continue;
+        if (!isTune(file) || file == def(Tune::Shots).file) continue;
         EXPECT_NEAR(dB(v.rms), kThemeLevel, 1.0) << file;
         EXPECT_LE(v.peak, kCeiling) << file << " alone reaches the limiter";
     }
@@ -120,9 +122,9 @@ TEST_F(GameSounds, EveryTuneButTheShotPlaysAtTheThemeLevelOverItsLoop) {
 
 TEST_F(GameSounds, TheTitlesShotsAndApplauseAreClearlyHeard) {
     // The title has no music under them: each shot's loudest moment stands at least as loud as a theme.
-    EXPECT_GE(dB(levels_["gun.mid"].loudest), kThemeLevel) << "the shots are faint";
-    EXPECT_GE(dB(levels_["gun.mid"].peak), -10.0);
-    EXPECT_GE(dB(levels_["hakushu.mid"].loudest), kThemeLevel) << "the applause is faint";
+    EXPECT_GE(dB(of(Tune::Shots).loudest), kThemeLevel) << "the shots are faint";
+    EXPECT_GE(dB(of(Tune::Shots).peak), -10.0);
+    EXPECT_GE(dB(of(Tune::Applause).loudest), kThemeLevel) << "the applause is faint";
 }
 
 TEST_F(GameSounds, TheEffectsSitAFewDecibelsAboveTheMusic) {
@@ -157,7 +159,7 @@ TEST_F(GameSounds, TheLoudestEffectOverTheLoudestPassageNeverClips) {
     std::string error;
     ASSERT_TRUE(readFile(tune, bytes, error));
     ASSERT_TRUE(alone.setMidi(tp, bytes, error)) << error;
-    alone.setLevel(tp, tuneLevel(tune));
+    alone.setLevel(tp, def(t).levelDb);
     ASSERT_TRUE(alone.loadSoundFont(findSoundFont(systemSoundFonts()), error)) << error;
 
     mixer_->seekToStart(tp);

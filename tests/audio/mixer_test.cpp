@@ -1,6 +1,6 @@
 // The mixer rendered without a device: what each player command does to the samples.
 
-#include "ui/audio/mixer.h"
+#include "audio/mixer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +15,11 @@
 #include <fluidsynth.h>
 #include <sndfile.h>
 
+#include "audio/clip.h"
+#include "audio/levels.h"
+#include "audio/midi.h"
+#include "audio/sound_files.h"
 #include "test_tunes.h"
-#include "ui/audio/clip.h"
-#include "ui/audio/levels.h"
-#include "ui/audio/midi.h"
-#include "ui/audio/sound_files.h"
 
 namespace verminadia::audio {
 namespace {

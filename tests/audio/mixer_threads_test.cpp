@@ -14,10 +14,10 @@
 #include <thread>
 #include <vector>
 
+#include "audio/clip.h"
+#include "audio/mixer.h"
+#include "audio/sound_files.h"
 #include "test_tunes.h"
-#include "ui/audio/clip.h"
-#include "ui/audio/mixer.h"
-#include "ui/audio/sound_files.h"
 
 namespace verminadia::audio {
 namespace {

@@ -3,7 +3,7 @@
 // second without spinning, and once a server answers every player that is playing is heard
 // again, from where it stood.
 
-#include "ui/audio/playback.h"
+#include "audio/stream/playback.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,10 @@
 #include <thread>
 #include <vector>
 
+#include "audio/clip.h"
+#include "audio/levels.h"
+#include "audio/mixer.h"
 #include "fake_server.h"
-#include "ui/audio/clip.h"
-#include "ui/audio/levels.h"
-#include "ui/audio/mixer.h"
 
 namespace verminadia::audio {
 namespace {

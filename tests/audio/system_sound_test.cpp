@@ -14,10 +14,10 @@
 #include <mutex>
 #include <thread>
 
+#include "desktop/sound_output.h"
 #include "fake_server.h"
-#include "ui/sound_output.h"
 
-namespace verminadia::ui {
+namespace verminadia::desktop {
 namespace {
 
 using namespace std::chrono_literals;
@@ -87,8 +87,8 @@ TEST(SystemSound, ClosingWhileTheSoundStillLoadsIsClean) {
     {
         SystemSound sound;
         sound.start();
-        sound.seekToStart(Player::MediaPlayer1);
-        sound.play(Player::MediaPlayer1);
+        sound.seekToStart(Tune::Shots);
+        sound.play(Tune::Shots);
         sound.beep();
     }
     // The loader still waits for the window's first frame: closing must not wait with it.
@@ -101,22 +101,21 @@ TEST(SystemSound, CommandsDuringAndAfterLoadingAreClean) {
     sound.setTap(heard.tap());
     sound.start();
     for (int tick = 0; tick < 30; ++tick) {
-        sound.seekToStart(Player::MediaPlayer1);
-        sound.play(Player::MediaPlayer1);
-        sound.play(Player::MediaPlayer15);
-        if (tick % 7 == 0) sound.stop(Player::MediaPlayer2);
-        if (tick % 5 == 0) sound.play(Player::MediaPlayer2);
+        sound.seekToStart(Tune::Shots);
+        sound.play(Tune::Shots);
+        sound.play(Sfx::Sword);
+        if (tick % 7 == 0) sound.stop(Tune::Applause);
+        if (tick % 5 == 0) sound.play(Tune::Applause);
         std::this_thread::sleep_for(50ms);
     }
     ASSERT_TRUE(sound.waitUntilLoaded(30s)) << kNoServer;
 
     // Loaded: the town theme and an effect are heard, and fall silent once stopped.
     const long before = heard.loud();
-    sound.play(Player::MediaPlayer3);
-    sound.play(Player::MediaPlayer15);
+    sound.play(Tune::TorubaTheme);
+    sound.play(Sfx::Sword);
     EXPECT_TRUE(heard.waitForSound(before, 10s)) << "a tune and an effect told to play were not heard";
-    for (Player p : {Player::MediaPlayer1, Player::MediaPlayer2, Player::MediaPlayer3, Player::MediaPlayer15})
-        sound.stop(p);
+    for (Player p : {Tune::Shots, Tune::Applause, Tune::TorubaTheme, Sfx::Sword}) sound.stop(p);
     EXPECT_TRUE(heard.waitForSilence(0.5, 10s)) << "the sound went on after every player was stopped";
 }
 
@@ -130,7 +129,7 @@ TEST(SystemSound, TheStreamRestsInSilenceAndTheNextSoundWakesIt) {
     EXPECT_TRUE(heard.waitForRest(2s, 30s)) << "the silent stream did not rest";
     for (int round = 0; round < 2; ++round) {
         const long before = heard.loud();
-        sound.play(Player::MediaPlayer15);
+        sound.play(Sfx::Sword);
         EXPECT_TRUE(heard.waitForSound(before, 10s)) << "the effect did not wake the stream";
         EXPECT_TRUE(heard.waitForRest(2s, 30s)) << "the stream did not rest again";
     }
@@ -144,8 +143,8 @@ TEST(SystemSound, MutedNothingIsHeardAndUnmutedTheThemeComesBack) {
     sound.start();
     ASSERT_TRUE(sound.waitUntilLoaded(30s)) << kNoServer;
     EXPECT_TRUE(sound.muted());
-    sound.play(Player::MediaPlayer3);  // the town theme
-    sound.play(Player::MediaPlayer15);
+    sound.play(Tune::TorubaTheme);  // the town theme
+    sound.play(Sfx::Sword);
     EXPECT_FALSE(heard.waitForSound(0, 2s)) << "heard while muted";
     sound.setMuted(false);
     EXPECT_TRUE(heard.waitForSound(0, 10s)) << "unmuted, the theme did not come back";
@@ -166,7 +165,7 @@ TEST(SystemSound, WhenTheServerComesBackTheThemeThatPlaysIsHeardAgain) {
     sound.setTap(heard.tap());
     sound.start();
     ASSERT_TRUE(sound.waitUntilLoaded(30s));
-    sound.play(Player::MediaPlayer3);
+    sound.play(Tune::TorubaTheme);
     ASSERT_TRUE(heard.waitForSound(0, 10s));
     ::testing::internal::CaptureStderr();
     server.goAway();
@@ -183,8 +182,8 @@ TEST(SystemSound, NeverStartedIsSilentAndClean) {
     Heard heard;
     SystemSound sound;
     sound.setTap(heard.tap());
-    sound.play(Player::MediaPlayer3);
-    sound.stop(Player::MediaPlayer3);
+    sound.play(Tune::TorubaTheme);
+    sound.stop(Tune::TorubaTheme);
     sound.beep();
     // Nothing is opened or read before start(): the window's first frame has the machine to itself.
     EXPECT_FALSE(sound.waitUntilLoaded(10s)) << "the sound loaded without being started";
@@ -192,4 +191,4 @@ TEST(SystemSound, NeverStartedIsSilentAndClean) {
 }
 
 }  // namespace
-}  // namespace verminadia::ui
+}  // namespace verminadia::desktop

@@ -1,6 +1,6 @@
 // The window model: the widget table's shape and the operations the handlers use.
 
-#include "core/form.h"
+#include "core/widgets/form.h"
 
 #include <gtest/gtest.h>
 
@@ -52,14 +52,14 @@ TEST(Form, HidingAPanelKeepsItsChildrensOwnFlags) {
 
 TEST(Form, EnablingARunningTimerDoesNotRestartItsInterval) {
     Form f;
-    const auto starts = f.timer(Timer::Timer2).starts;
-    f.enable(Timer::Timer2);
-    EXPECT_EQ(f.timer(Timer::Timer2).starts, starts + 1);
-    f.enable(Timer::Timer2);
-    EXPECT_EQ(f.timer(Timer::Timer2).starts, starts + 1);
-    f.disable(Timer::Timer2);
-    f.enable(Timer::Timer2);
-    EXPECT_EQ(f.timer(Timer::Timer2).starts, starts + 2);
+    const auto starts = f.timer(Timer::TownMusic).starts;
+    f.enable(Timer::TownMusic);
+    EXPECT_EQ(f.timer(Timer::TownMusic).starts, starts + 1);
+    f.enable(Timer::TownMusic);
+    EXPECT_EQ(f.timer(Timer::TownMusic).starts, starts + 1);
+    f.disable(Timer::TownMusic);
+    f.enable(Timer::TownMusic);
+    EXPECT_EQ(f.timer(Timer::TownMusic).starts, starts + 2);
 }
 
 TEST(Form, FontPointsBecomePixelsAtNinetySixDpiAndClosingStopsEveryTimer) {
@@ -68,7 +68,7 @@ TEST(Form, FontPointsBecomePixelsAtNinetySixDpiAndClosingStopsEveryTimer) {
     EXPECT_EQ(f.state(W::Label1).fontPx, 27);
     f.setFontSizePt(W::Label1, 12);
     EXPECT_EQ(f.state(W::Label1).fontPx, 16);
-    f.enable(Timer::Timer5);
+    f.enable(Timer::Ending);
     f.close();
     EXPECT_FALSE(f.open());
     for (const TimerDef& t : kTimers) EXPECT_FALSE(f.enabled(t.id)) << t.name;

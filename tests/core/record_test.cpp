@@ -68,7 +68,7 @@ TEST(SessionRecord, EachEventCarriesItsTimeAndTheDrawsItMade) {
     draws.draw(4);
     draws.drawWithoutReseed(3);
     recorder.clicked(W::Button9, 1.5);
-    recorder.ticked(Timer::Timer2, 2.25);
+    recorder.ticked(Timer::TownMusic, 2.25);
     std::istringstream lines(record.str());
     std::string header, time1, drawLine, clickLine, time2, tickLine;
     std::getline(lines, header);

@@ -1,7 +1,7 @@
 // The catalogue every text goes through: templates with named fields, the title spelled out in
 // any language, and a game that switches language while it runs and comes back byte for byte.
 
-#include "core/text.h"
+#include "core/text/text.h"
 
 #include <gtest/gtest.h>
 

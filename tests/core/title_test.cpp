@@ -9,7 +9,7 @@ namespace {
 
 using test::play;
 
-TEST(FormCreate, SetsTheStartingValuesAndTheTownBarCaptions) {
+TEST(NewGame, SetsTheStartingValuesAndTheTownBarCaptions) {
     auto p = play("");
     const GameState& s = p.state();
     EXPECT_EQ(s.Gold, 50);
@@ -31,7 +31,7 @@ TEST(FormCreate, SetsTheStartingValuesAndTheTownBarCaptions) {
             EXPECT_FALSE(p.form().showing(d.id)) << d.name;
         }
     }
-    EXPECT_TRUE(p.form().enabled(Timer::Timer1));
+    EXPECT_TRUE(p.form().enabled(Timer::Opening));
 }
 
 TEST(Title, MakerThenBlackScreenThenTheTitleLetterByLetterToGunshots) {
@@ -48,7 +48,7 @@ TEST(Title, MakerThenBlackScreenThenTheTitleLetterByLetterToGunshots) {
     EXPECT_EQ(p.form().state(W::Label1).top, 128);
     EXPECT_EQ(p.form().caption(W::Label1), "            GLIMMERSTOVE");
     EXPECT_EQ(p.form().state(W::Label1).fontColor, kWindowText);
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer1).playing);
+    EXPECT_FALSE(p.sound().state(Tune::Shots).playing);
 
     const char* grown[] = {"ヴ",
                            "ヴェ",
@@ -65,21 +65,21 @@ TEST(Title, MakerThenBlackScreenThenTheTitleLetterByLetterToGunshots) {
         p.then("tick Timer1");
         EXPECT_EQ(p.form().caption(W::Label1), caption) << "tick " << p.state().TitleTick;
         EXPECT_EQ(p.form().state(W::Label1).fontColor, kRed);
-        EXPECT_TRUE(p.sound().state(Player::MediaPlayer1).playing);
+        EXPECT_TRUE(p.sound().state(Tune::Shots).playing);
     }
     EXPECT_EQ(p.state().TitleTick, 15);
 }
 
 TEST(Title, ApplauseSubtitleAndThePromptThenWaitsForTheClick) {
     auto p = play("tick Timer1 16");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer2).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Applause).playing);
     EXPECT_TRUE(p.form().showing(W::Label2));
     EXPECT_EQ(p.form().caption(W::Label2), "～ルーメンティアの灯～");
     EXPECT_EQ(p.form().state(W::Label2).fontColor, kYellow);
 
     p.then("tick Timer1 2");
     EXPECT_TRUE(p.form().showing(W::Label3));
-    EXPECT_FALSE(p.form().enabled(Timer::Timer1));
+    EXPECT_FALSE(p.form().enabled(Timer::Opening));
 
     p.then("tick Timer1 50");  // no time-out: a disabled timer does not tick
     EXPECT_EQ(p.state().TitleTick, 18);
@@ -88,8 +88,8 @@ TEST(Title, ApplauseSubtitleAndThePromptThenWaitsForTheClick) {
 
 TEST(Title, StartClickRunsThePrologueAndShowsTheHeroChoiceElevenTicksLater) {
     auto p = play("tick Timer1 18\nclick Label3");
-    EXPECT_TRUE(p.form().enabled(Timer::Timer1));
-    for (Player shot : {Player::MediaPlayer1, Player::MediaPlayer2}) {
+    EXPECT_TRUE(p.form().enabled(Timer::Opening));
+    for (Player shot : {Tune::Shots, Tune::Applause}) {
         EXPECT_FALSE(p.sound().state(shot).playing);
         EXPECT_TRUE(p.sound().state(shot).atStart);
     }
@@ -122,13 +122,13 @@ TEST(Title, StartClickRunsThePrologueAndShowsTheHeroChoiceElevenTicksLater) {
     EXPECT_EQ(p.state().TitleTick, 29);
     EXPECT_TRUE(p.form().showing(W::Panel1));
     EXPECT_TRUE(p.form().showing(W::Label4));
-    EXPECT_FALSE(p.form().enabled(Timer::Timer1));
+    EXPECT_FALSE(p.form().enabled(Timer::Opening));
     EXPECT_EQ(p.out, "");
 
     // The prompt is gone for good.
     p.then("click Label3");
     EXPECT_EQ(p.out, "ignored: Label3 is hidden\n");
-    EXPECT_FALSE(p.form().enabled(Timer::Timer1));
+    EXPECT_FALSE(p.form().enabled(Timer::Opening));
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 rm -rf "$out"
 mkdir -p "$out"
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; fail "cpack"; }
+# CPack cannot store the sound files' Japanese names under a locale that is not UTF-8.
+LC_ALL=C.UTF-8 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log"; fail "cpack"; }
 deb=$out/verminadia_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || { ls "$out"; fail "no $(basename "$deb")"; }
 rm -rf "$out/_CPack_Packages"

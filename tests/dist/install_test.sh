@@ -20,8 +20,12 @@ for f in games/verminadia \
     [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/games/verminadia" ] || fail "the game is not executable"
-sounds=$(find "$prefix/share/verminadia" -type f \( -name '*.mid' -o -name '*.wav' \) | wc -l)
-[ "$sounds" -eq 22 ] || fail "$sounds sound files installed, not 22"
+# Every file of the sound table, in the game's data folder.
+table=$(dirname "$0")/../../music/sounds.tsv
+[ -r "$table" ] || fail "no sound table at $table"
+while IFS= read -r f; do
+    [ -f "$prefix/share/verminadia/$f" ] || fail "the sound file \"$f\" is not installed"
+done < <(awk -F'\t' '!/^#/ && NF { print $3 }' "$table")
 
 # Each bitmap icon at its own size, with an alpha channel for the menu's background.
 for size in 16 24 32 48 64 128 256; do

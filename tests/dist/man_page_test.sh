@@ -8,6 +8,10 @@ for tool in man groff; do
     command -v $tool >/dev/null || { echo "skip: $tool is not installed (Debian man-db)"; exit 77; }
 done
 fail() { echo "FAIL: $*"; exit 1; }
+# man leaves a database file behind in the temporary folder: give it one that goes with the test.
+TMPDIR=$(mktemp -d)
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "man --warnings: $warnings"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/career.h"
 #include "support/play.h"
 
 namespace verminadia {
@@ -9,8 +10,7 @@ namespace {
 
 using test::play;
 
-constexpr Player kTownThemes[] = {Player::MediaPlayer3, Player::MediaPlayer7, Player::MediaPlayer8,
-                                  Player::MediaPlayer9};
+constexpr Player kTownThemes[] = {Tune::TorubaTheme, Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme};
 constexpr W kPortraits[] = {W::Image53, W::Image54, W::Image55, W::Image56};
 
 // The king has granted the final title: his room is up, the town theme has been playing.
@@ -19,8 +19,8 @@ test::Played kingsLastWords() {
     Game& g = p.game();
     g.form.hide(W::Panel1);
     g.form.show(W::Panel2, W::Image3, W::Panel5);
-    g.form.enable(Timer::Timer2);
-    g.sound.play(Player::MediaPlayer8);
+    g.form.enable(Timer::TownMusic);
+    g.sound.play(Tune::TeacherTheme);
     g.state.TalkState = 50;
     return p;
 }
@@ -37,10 +37,10 @@ TEST(Ending, TheStartClickClearsTheScreenAndSilencesTheTownForGood) {
     EXPECT_FALSE(p.form().showing(W::Image3));
     EXPECT_FALSE(p.form().showing(W::Panel5));
     EXPECT_FALSE(p.form().showing(W::Panel2));
-    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     for (Player theme : kTownThemes) EXPECT_FALSE(p.sound().state(theme).playing);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer5));
-    EXPECT_EQ(p.state().TalkState, 50);
+    EXPECT_TRUE(p.form().enabled(Timer::Ending));
+    EXPECT_EQ(p.state().TalkState, talk::kEnding);
     // Until the first tick Label2 still tells the prologue's last line.
     EXPECT_TRUE(p.form().showing(W::Label2));
     EXPECT_EQ(p.form().caption(W::Label2), "ドラゴン城で闘技大会が行われた。");
@@ -49,7 +49,7 @@ TEST(Ending, TheStartClickClearsTheScreenAndSilencesTheTownForGood) {
 TEST(Ending, TheStoryShowsExactlyOnePortraitFromTickFiveToThirtySix) {
     auto p = kingsLastWords();
     p.then("click Panel5\ntick Timer5");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer13).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Ending).playing);
     EXPECT_EQ(p.form().caption(W::Label2), " 　　長い戦いは終わった。");
     for (int tick = 2; tick <= 40; ++tick) {
         p.then("tick Timer5");
@@ -66,11 +66,11 @@ TEST(Ending, TheStoryShowsExactlyOnePortraitFromTickFiveToThirtySix) {
 TEST(Ending, TickThirtySevenHandsTheStoryOverToTheCredits) {
     auto p = kingsLastWords();
     p.then("click Panel5\ntick Timer5 36");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer13).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Ending).playing);
     EXPECT_FALSE(p.form().showing(W::Label1));
     p.then("tick Timer5");
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer13).playing);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer14).playing);
+    EXPECT_FALSE(p.sound().state(Tune::Ending).playing);
+    EXPECT_TRUE(p.sound().state(Tune::Credits).playing);
     EXPECT_FALSE(p.form().showing(W::Label2));
     EXPECT_TRUE(p.form().showing(W::Label1));
     EXPECT_EQ(p.form().caption(W::Label1), "");

@@ -11,10 +11,10 @@ cd "$src"
 
 xgettext_options=(--from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NC_:1c,2 --add-comments=TRANSLATORS:
                   --add-location=file --no-wrap --package-name=verminadia "--msgid-bugs-address= ")
-shopt -s nullglob
-shown=(core/*.h core/*.cpp town/*.h town/*.cpp arena/*.h arena/*.cpp ending/*.h ending/*.cpp game/*.h game/*.cpp
-       ui/*.h ui/*.cpp)
-game=(core/*.h core/*.cpp town/*.h town/*.cpp arena/*.h arena/*.cpp ending/*.h ending/*.cpp game/*.h game/*.cpp)
+shopt -s nullglob globstar
+game=(core/*.h core/*.cpp core/*/*.h core/*/*.cpp town/*.h town/*.cpp arena/*.h arena/*.cpp ending/*.h ending/*.cpp
+      game/*.h game/*.cpp)
+shown=("${game[@]}" frontend/**/*.h frontend/**/*.cpp desktop/**/*.h desktop/**/*.cpp)
 xgettext "${xgettext_options[@]}" --output="$work/code.pot" "${shown[@]}"
 
 msgids() { grep '^msgid ' "$1" | LC_ALL=C sort -u; }

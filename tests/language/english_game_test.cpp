@@ -6,13 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <sstream>
 #include <string>
 
-#include "arena/in_arena.h"
 #include "language/catalogues.h"
+#include "support/arena.h"
 #include "support/japanese.h"
 
 namespace verminadia {
@@ -20,6 +19,7 @@ namespace {
 
 using arena_testing::attack;
 using arena_testing::bout;
+using arena_testing::kChampionClasses;
 using arena_testing::kClick;
 using arena_testing::next;
 using test::Played;
@@ -46,23 +46,6 @@ void playChecked(Played& p, std::string_view lines) {
     ASSERT_EQ(p.err, "");
 }
 
-void winTheBout(Played& p) {
-    for (int turn = 0; turn < 40 && p.state().TalkState != 10; ++turn) playChecked(p, attack(2) + next(1));
-    ASSERT_EQ(p.state().TalkState, 10) << "the hero must win";
-    playChecked(p, next(1));
-    if (p.state().TalkState == 12) playChecked(p, kClick);
-    playChecked(p, kClick);
-}
-
-struct ChampionClass {
-    const char* button;
-    int slot, threshold;
-};
-constexpr std::array kChampionClasses = {
-    ChampionClass{"Button9", 5, 9},   ChampionClass{"Button10", 4, 10}, ChampionClass{"Button11", 4, 10},
-    ChampionClass{"Button12", 4, 10}, ChampionClass{"Button16", 4, 10}, ChampionClass{"Button13", 4, 7},
-};
-
 class EnglishGame : public ::testing::TestWithParam<int> {};
 
 TEST_P(EnglishGame, FromTheTitleToTheWindowClosingWithoutAJapaneseCaption) {
@@ -81,7 +64,7 @@ TEST_P(EnglishGame, FromTheTitleToTheWindowClosingWithoutAJapaneseCaption) {
     playChecked(p, "click Button4\nclick Label41\nclick Label43\nclick Button6\n");
 
     for (std::size_t k = 0; k < kChampionClasses.size(); ++k) {
-        const ChampionClass& cls = kChampionClasses[k];
+        const arena_testing::ChampionClass& cls = kChampionClasses[k];
         for (int n = 1; n < cls.threshold; ++n) {
             playChecked(p, bout(cls.button, 0));
             if (k == 0 && n == 1) {
@@ -93,16 +76,16 @@ TEST_P(EnglishGame, FromTheTitleToTheWindowClosingWithoutAJapaneseCaption) {
             }
             // The first level-up taught a skill.
             if (k == 0 && n == 2) playChecked(p, "set Mp 99\nclick Label46\nclick Label61\n" + next(0));
-            winTheBout(p);
+            arena_testing::winTheBout(p, playChecked);
         }
         playChecked(p, bout(cls.button, cls.slot) + "click Label65\n");
-        winTheBout(p);
+        arena_testing::winTheBout(p, playChecked);
         playChecked(p, "click Button15\nclick Button3\nclick Label32\nclick Button1\nclick Button2\nclick Button6\n");
         ASSERT_EQ(p.state().TitleIndex, static_cast<int>(k) + 1);
     }
     for (int k = 0; k < 6; ++k) {
         playChecked(p, "click Button14\nclick Label66\n");
-        winTheBout(p);
+        arena_testing::winTheBout(p, playChecked);
     }
     playChecked(p, "click Button15\n");
     if (hero != 0) playChecked(p, "click Button25\ndraw 1\nclick Button21\ndraw 0\nclick Button22\nclick Button24\n");

@@ -1,9 +1,11 @@
 #!/bin/bash
-# Checks the music and sound effects built into BUILD_DIR.
+# Checks the music and sound effects of the sound table (music/sounds.tsv)
+# built into BUILD_DIR.
 #
 # Tunes: the town and battle loops restart a theme every loop-length seconds
 # and cut it one second before, so a theme must be over by then, yet not end
-# so early that the loop falls silent for long. Each tune is measured twice:
+# so early that the loop falls silent for long; a tune that is not looped
+# must last as long as its row says. Each tune is measured twice:
 #   - its own length, from the MIDI file (tempo map and end of track);
 #   - how long it is heard, rendered with FluidSynth (reverb and chorus off,
 #     so only the instruments' own release is left) after trimming the tail
@@ -12,14 +14,15 @@
 # Both must lie in the tune's range.
 # Effects: 16-bit PCM WAV, shorter than 3 s, and not silent.
 #
-# Usage: check-sounds.sh BUILD_DIR
+# Usage: check-sounds.sh BUILD_DIR [TABLE]
 set -uo pipefail
 
-if [ $# -ne 1 ]; then
-    echo "usage: $0 BUILD_DIR" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+    echo "usage: $0 BUILD_DIR [TABLE]" >&2
     exit 2
 fi
 dir=$1
+table=${2:-$(dirname "$0")/../../music/sounds.tsv}
 soundfont=/usr/share/sounds/sf2/FluidR3_GM.sf2
 
 for tool in fluidsynth sox soxi mftext; do
@@ -38,28 +41,22 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 
-# file, shortest and longest allowed length in seconds.
-# Loop themes: loop length - 4 to loop length - 1.
-tunes=(
-    "gun.mid"          0.1   1.5
-    "hakushu.mid"      2     6
-    "toruba.mid"       67    70
-    "roujin.mid"       56    59
-    "sensei.mid"       77    80
-    "kensi.mid"        67    70
-    "Sen1.mid"         50    53
-    "Sen2.mid"         48    51
-    "Sen3.mid"         71    74
-    "Sen4.mid"         60    63
-    "yado Lvup.mid"    3     6
-    "make.mid"         3     6
-    "END1.mid"         34    37
-    "約束の場所へ.mid" 105   112
-)
-effects=(
-    "ジュバ.wav" "ピロリロリン.wav" "うあー.wav" "トルバサンダー.wav"
-    "ムロマチバクファー.wav" "イソノ.wav" "ンー.wav" "んーりろ.wav"
-)
+# From the table: each tune's file with the shortest and longest it may last
+# in seconds (a looped one: loop length - 4 to loop length - 1), and each
+# effect's file.
+if [ ! -r "$table" ]; then
+    echo "FAIL: no sound table at $table"
+    exit 1
+fi
+mapfile -t tunes < <(awk -F'\t' '
+    /^#/ || NF == 0 || $4 != "tune" { next }
+    $6 != "-" { print $3 "\t" ($6 - 4) "\t" ($6 - 1); next }
+    { split($8, r, "-"); print $3 "\t" r[1] "\t" r[2] }' "$table")
+mapfile -t effects < <(awk -F'\t' '!/^#/ && $4 == "effect" { print $3 }' "$table")
+if [ ${#tunes[@]} -eq 0 ] || [ ${#effects[@]} -eq 0 ]; then
+    echo "FAIL: $table names no tunes or no effects"
+    exit 1
+fi
 
 # Seconds from the start of a MIDI file to its last end of track.
 midi_length() {
@@ -80,8 +77,8 @@ rms() { sox "$1" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }'; }
 within() { awk -v x="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(x >= lo && x <= hi) }'; }
 below() { awk -v x="$1" -v lim="$2" 'BEGIN { exit !(x < lim) }'; }
 
-for ((i = 0; i < ${#tunes[@]}; i += 3)); do
-    name=${tunes[i]} lo=${tunes[i + 1]} hi=${tunes[i + 2]}
+for row in "${tunes[@]}"; do
+    IFS=$'\t' read -r name lo hi <<<"$row"
     file="$dir/$name"
     if [ ! -f "$file" ]; then
         fail "$name: missing from $dir"

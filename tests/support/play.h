@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/script.h"
+#include "script/script.h"
 
 namespace verminadia::test {
 
@@ -48,7 +48,7 @@ std::vector<W> opponentPicturesShowing(const Form& f);
 // timer runs) or a tick of a running timer; nothing when neither is left.
 struct MonkeyEvent {
     std::optional<W> click;
-    Timer tick = Timer::Timer1;
+    Timer tick = Timer::Opening;
     std::string line() const;  // as the driver writes it
 };
 std::optional<MonkeyEvent> monkeyEvent(const Game& g, std::mt19937& monkey);

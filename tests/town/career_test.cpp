@@ -40,7 +40,7 @@ TEST(TownCareer, TheWandererEquipsSleepsAndRisesThroughTheTitles) {
     p.then("click Button2");
     // The last champion, then the challengers: the king's final words start the ending.
     p.then("set ChampionWins 6\nclick Button3\nclick Panel5\nset ChallengerWins 6\nclick Button3");
-    EXPECT_EQ(p.state().TalkState, 50);
+    EXPECT_EQ(p.state().TalkState, talk::kEnding);
     EXPECT_EQ(p.state().TitleName, "伝説の剣士");
     EXPECT_EQ(p.out, "");
     EXPECT_GE(p.state().Gold, 0);

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "core/career.h"
 #include "game/events.h"
 #include "in_town.h"
 #include "town/handlers.h"
@@ -45,7 +46,7 @@ TEST(Casino, EnteringOpensThePanelBesideTheHeroSummaryAndTheOwnerGreets) {
     auto p = withCasino(1);
     p.then("set TalkState 1\nclick Button25");
     const Form& f = p.form();
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     for (W shown :
          {W::Panel13, W::Image52, W::Panel5, W::Panel2, W::Edit5, W::Button21, W::Button22, W::Button23, W::Button24}) {
         EXPECT_TRUE(f.showing(shown)) << def(shown).name;
@@ -57,7 +58,7 @@ TEST(Casino, EnteringOpensThePanelBesideTheHeroSummaryAndTheOwnerGreets) {
     EXPECT_EQ(f.caption(W::Label33), kGreeting3);
     EXPECT_EQ(f.caption(W::Label70), "");
     EXPECT_EQ(f.caption(W::Label71), "");
-    EXPECT_TRUE(f.enabled(Timer::Timer4));
+    EXPECT_TRUE(f.enabled(Timer::CasinoLights));
 
     // A second visit starts with the last throw wiped from the panel.
     p.then("draw 1\nclick Button21\nclick Button24\nclick Button25");
@@ -197,7 +198,7 @@ TEST(Casino, ThePanelFlashesRedWhiteOrYellowOnEachTickWithoutTouchingRoll) {
     }
     // Away from the casino the panel keeps its last colour and the timer is off ...
     p.then("draw 1\nclick Button24\ntick Timer4");
-    EXPECT_FALSE(p.form().enabled(Timer::Timer4));
+    EXPECT_FALSE(p.form().enabled(Timer::CasinoLights));
     EXPECT_EQ(p.state().CasinoTick, 0);
     p.then("click Button25");
     EXPECT_EQ(p.form().state(W::Panel13).color, kRed);
@@ -214,10 +215,10 @@ TEST(Casino, TheFlashingIsNotReseededFromTheClock) {
     Game g(silence, stuck);
     startGame(g);
     g.state.HeroId = 1;
-    Button25Click(g);
+    openCasino(g);
     std::set<int> colours;
     for (int i = 0; i < 40; ++i) {
-        tick(g, Timer::Timer4);
+        tick(g, Timer::CasinoLights);
         colours.insert(g.state.CasinoTick);
     }
     EXPECT_EQ(colours.size(), 3u);
@@ -226,7 +227,7 @@ TEST(Casino, TheFlashingIsNotReseededFromTheClock) {
     // The throws, by contrast, are reseeded: with the clock stuck they all come out alike.
     std::set<int> rolls;
     for (int i = 0; i < 10; ++i) {
-        Button21Click(g);
+        throwRock(g);
         rolls.insert(g.state.Roll);
     }
     EXPECT_EQ(rolls.size(), 1u);
@@ -238,17 +239,17 @@ TEST(Casino, EnteringSilencesTheTownThemeAndPlaysTheOwnersTuneOnce) {
         auto p = withCasino(hero);
         p.then("tick Timer2 12\nclick Button25");
         const Sound& sound = p.sound();
-        EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+        EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
         EXPECT_EQ(p.state().TownMusicTick, 0);
-        for (Player theme : {Player::MediaPlayer7, Player::MediaPlayer8, Player::MediaPlayer9}) {
+        for (Player theme : {Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme}) {
             EXPECT_FALSE(sound.state(theme).playing) << def(theme).name;
             EXPECT_TRUE(sound.state(theme).atStart) << def(theme).name;
         }
-        EXPECT_TRUE(sound.state(Player::MediaPlayer3).playing);
+        EXPECT_TRUE(sound.state(Tune::TorubaTheme).playing);
         // Nothing loops it, and the town theme stays off while the hero plays.
         p.then("tick Timer2 80\ntick Timer4 20");
         EXPECT_EQ(p.state().TownMusicTick, 0);
-        for (Player theme : {Player::MediaPlayer7, Player::MediaPlayer8, Player::MediaPlayer9}) {
+        for (Player theme : {Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme}) {
             EXPECT_FALSE(sound.state(theme).playing) << def(theme).name;
         }
     }
@@ -263,13 +264,13 @@ TEST(Casino, LeavingRestoresTheTownAndItsThemeFromTheBeginningASecondLater) {
     EXPECT_TRUE(f.showing(W::Button1));
     EXPECT_TRUE(f.showing(W::Button25));
     for (W gone : {W::Panel13, W::Image52, W::Panel5}) EXPECT_FALSE(f.showing(gone)) << def(gone).name;
-    EXPECT_FALSE(f.enabled(Timer::Timer4));
-    EXPECT_FALSE(sound.state(Player::MediaPlayer3).playing);
-    EXPECT_TRUE(sound.state(Player::MediaPlayer3).atStart);
-    EXPECT_TRUE(f.enabled(Timer::Timer2));
-    EXPECT_FALSE(sound.state(Player::MediaPlayer8).playing);
+    EXPECT_FALSE(f.enabled(Timer::CasinoLights));
+    EXPECT_FALSE(sound.state(Tune::TorubaTheme).playing);
+    EXPECT_TRUE(sound.state(Tune::TorubaTheme).atStart);
+    EXPECT_TRUE(f.enabled(Timer::TownMusic));
+    EXPECT_FALSE(sound.state(Tune::TeacherTheme).playing);
     p.then("tick Timer2");
-    EXPECT_TRUE(sound.state(Player::MediaPlayer8).playing);
+    EXPECT_TRUE(sound.state(Tune::TeacherTheme).playing);
     EXPECT_EQ(p.state().TownMusicTick, 1);
     EXPECT_EQ(f.caption(W::Label12), "所持金　20");
 }

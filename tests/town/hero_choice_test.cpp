@@ -61,12 +61,12 @@ TEST(HeroChoice, EachNameOpensTheTownBarWithThatHerosOwnValues) {
 
 TEST(HeroChoice, TheThemeStartsOneTickLaterNotOnTheClick) {
     auto p = inTown(0);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer2));
+    EXPECT_TRUE(p.form().enabled(Timer::TownMusic));
     for (std::size_t i = 0; i < kPlayerCount; ++i) {
         EXPECT_FALSE(p.sound().state(static_cast<Player>(i)).playing) << def(static_cast<Player>(i)).name;
     }
     p.then("tick Timer2");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
 }
 
 TEST(HeroChoice, TheWanderersAndTheOldMansSharedValuesStayTheirOwn) {
@@ -103,7 +103,7 @@ TEST(HeroChoice, CannotBeMadeBeforeThePanelIsShown) {
     auto p = test::play("tick Timer1 18\nclick Label3\ntick Timer1 10\nclick Label4");
     EXPECT_EQ(p.out, "ignored: Label4 is hidden\n");
     EXPECT_TRUE(p.state().HeroName.empty());
-    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/career.h"
 #include "core/game.h"
 #include "support/play.h"
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/career.h"
 #include "in_town.h"
 
 namespace verminadia {
@@ -49,7 +50,7 @@ TEST(Inn, EnteringOpensTheInnInPlaceOfTheTownButtons) {
     auto p = inTown(0);
     p.then("set TalkState 1\nclick Button5");
     const Form& f = p.form();
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     EXPECT_TRUE(f.showing(W::Panel7));
     EXPECT_TRUE(f.showing(W::Image5));
     EXPECT_TRUE(f.showing(W::Panel5));
@@ -100,34 +101,34 @@ TEST(Inn, ARefusalChangesNothingButTheLinesAndTheThemePlaysOn) {
     g.form.setCaption(W::Label32, line2);
     g.form.setCaption(W::Label33, line3);
     EXPECT_EQ(p.script->dump(), before);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer9).playing);
+    EXPECT_TRUE(p.sound().state(Tune::SwordsmanTheme).playing);
 }
 
 TEST(Inn, AStayPlaysTheInnTuneAndLeavingRestartsTheThemeFromItsBeginning) {
     auto p = inTown(0);
     p.then("tick Timer2 30\nclick Button5\nclick Button7");
     const Sound& sound = p.sound();
-    EXPECT_FALSE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().TownMusicTick, 0);
-    for (Player theme : {Player::MediaPlayer3, Player::MediaPlayer7, Player::MediaPlayer8, Player::MediaPlayer9}) {
+    for (Player theme : {Tune::TorubaTheme, Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme}) {
         EXPECT_FALSE(sound.state(theme).playing) << def(theme).name;
         EXPECT_TRUE(sound.state(theme).atStart) << def(theme).name;
     }
-    EXPECT_TRUE(sound.state(Player::MediaPlayer4).playing);
+    EXPECT_TRUE(sound.state(Tune::Inn).playing);
     p.then("tick Timer2 5");  // the timer is off while the hero sleeps
-    EXPECT_FALSE(sound.state(Player::MediaPlayer3).playing);
+    EXPECT_FALSE(sound.state(Tune::TorubaTheme).playing);
 
     p.then("click Button8");
-    EXPECT_FALSE(sound.state(Player::MediaPlayer4).playing);
-    EXPECT_TRUE(sound.state(Player::MediaPlayer4).atStart);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer2));
+    EXPECT_FALSE(sound.state(Tune::Inn).playing);
+    EXPECT_TRUE(sound.state(Tune::Inn).atStart);
+    EXPECT_TRUE(p.form().enabled(Timer::TownMusic));
     EXPECT_TRUE(p.form().showing(W::Panel4));
     EXPECT_TRUE(p.form().showing(W::Button1));
     EXPECT_FALSE(p.form().showing(W::Panel7));
     EXPECT_FALSE(p.form().showing(W::Panel5));
     EXPECT_FALSE(p.form().showing(W::Image5));
     p.then("tick Timer2");
-    EXPECT_TRUE(sound.state(Player::MediaPlayer3).playing);
+    EXPECT_TRUE(sound.state(Tune::TorubaTheme).playing);
     EXPECT_EQ(p.state().TownMusicTick, 1);
 }
 
@@ -135,8 +136,8 @@ TEST(Inn, LeavingWithoutAStayLeavesTheThemeUninterrupted) {
     auto p = inTown(2);
     p.then("tick Timer2 40\nclick Button5\ntick Timer2 2\nclick Button8\ntick Timer2");
     EXPECT_EQ(p.state().TownMusicTick, 43);
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer8).playing);
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer4).playing);
+    EXPECT_TRUE(p.sound().state(Tune::TeacherTheme).playing);
+    EXPECT_FALSE(p.sound().state(Tune::Inn).playing);
     EXPECT_EQ(p.state().Gold, 50);
 }
 

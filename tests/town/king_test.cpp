@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/career.h"
 #include "in_town.h"
 
 namespace verminadia {
@@ -25,7 +26,7 @@ TEST(KingsRoom, AFirstVisitIsTheOrganisersSpeechAndGrantsNothing) {
     EXPECT_EQ(p.state().TitleIndex, 0);
     EXPECT_EQ(p.state().TitleName, "街の人");
     EXPECT_EQ(f.caption(W::Label13), "街の人");
-    EXPECT_EQ(p.state().TalkState, 1);
+    EXPECT_EQ(p.state().TalkState, talk::kCloseKingsRoom);
     EXPECT_TRUE(f.showing(W::Image3));
     EXPECT_TRUE(f.showing(W::Panel5));
     EXPECT_FALSE(f.showing(W::Panel4));
@@ -33,7 +34,7 @@ TEST(KingsRoom, AFirstVisitIsTheOrganisersSpeechAndGrantsNothing) {
     EXPECT_TRUE(f.showing(W::Panel2));
     // The town theme plays on in the room.
     p.then("tick Timer2");
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
     EXPECT_EQ(p.state().TownMusicTick, 4);
 }
 
@@ -48,7 +49,7 @@ TEST(KingsRoom, OneClickOnThePanelOrItsTextClosesTheRoom) {
         EXPECT_FALSE(f.showing(W::Image3));
         EXPECT_TRUE(f.showing(W::Panel4));
         // The code stays until the next screen sets its own.
-        EXPECT_EQ(p.state().TalkState, 1);
+        EXPECT_EQ(p.state().TalkState, talk::kCloseKingsRoom);
         p.then("click Label32");
         EXPECT_EQ(p.out, "ignored: Label32 is hidden\n");
     }
@@ -129,7 +130,7 @@ TEST(KingsRoom, TheWholeChallengerSeriesBringsTheLegendaryTitleAndTheEnding) {
     EXPECT_EQ(f.caption(W::Label31), "ドラゴン王");
     EXPECT_EQ(f.caption(W::Label32), "　「よくぞ闘技会で優勝した。お主に伝説の称号、ドラゴン");
     EXPECT_EQ(f.caption(W::Label33), "マスターをやろう！！」");
-    EXPECT_EQ(p.state().TalkState, 50);
+    EXPECT_EQ(p.state().TalkState, talk::kEnding);
     // The legendary title is only spoken; the hero keeps the sixth.
     EXPECT_EQ(p.state().TitleName, "神様");
     EXPECT_EQ(p.state().TitleIndex, 6);

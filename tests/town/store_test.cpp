@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/career.h"
 #include "in_town.h"
 
 namespace verminadia {
@@ -44,7 +45,7 @@ TEST(Store, EnteringGreetsAndOpensTheShelfInPlaceOfTheTownButtons) {
     EXPECT_EQ(f.caption(W::Label31), "雑貨屋");
     EXPECT_EQ(f.caption(W::Label32), "　「いらっしゃい。大会に出るならなんか買った方がいいと");
     EXPECT_EQ(f.caption(W::Label33), "思うぜ。いい品ばかりだからヨロシク！！」");
-    EXPECT_EQ(p.state().TalkState, 0);
+    EXPECT_EQ(p.state().TalkState, talk::kNothing);
     EXPECT_EQ(p.state().PendingLine2, kThanks);
     EXPECT_EQ(p.state().PendingLine3, kShortOfMoney);
     EXPECT_TRUE(f.showing(W::Panel6));
@@ -57,7 +58,7 @@ TEST(Store, EnteringGreetsAndOpensTheShelfInPlaceOfTheTownButtons) {
         EXPECT_TRUE(f.showing(w)) << def(w).name;
     }
     for (W w : {W::Label36, W::Label37, W::Label38, W::Label40}) EXPECT_FALSE(f.showing(w)) << def(w).name;
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
     // The greeting lines take clicks but nothing is pending.
     const std::string before = p.script->dump();
     p.then("click Label32\nclick Label33\nclick Panel5");

@@ -93,27 +93,27 @@ TEST(StatusScreen, OpeningAndClosingLeavesTheMusicAlone) {
     auto p = inTown(0);
     p.then("tick Timer2 5\nclick Button1\ntick Timer2 3\nclick Button2");
     EXPECT_EQ(p.state().TownMusicTick, 8);
-    EXPECT_TRUE(p.form().enabled(Timer::Timer2));
-    EXPECT_TRUE(p.sound().state(Player::MediaPlayer3).playing);
+    EXPECT_TRUE(p.form().enabled(Timer::TownMusic));
+    EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
 }
 
 struct Theme {
     int hero;
     Player player;
-    int loop;
 };
 
 TEST(TownMusic, EachHerosThemeIsCutAndRestartedAtItsOwnLoopLength) {
-    for (const Theme t : {Theme{0, Player::MediaPlayer3, 71}, Theme{1, Player::MediaPlayer7, 60},
-                          Theme{2, Player::MediaPlayer8, 81}, Theme{3, Player::MediaPlayer9, 71}}) {
+    for (const Theme t : {Theme{0, Tune::TorubaTheme}, Theme{1, Tune::OldManTheme}, Theme{2, Tune::TeacherTheme},
+                          Theme{3, Tune::SwordsmanTheme}}) {
         SCOPED_TRACE(def(t.player).file);
+        const int loop = def(t.player).loopTicks;
         auto p = inTown(t.hero);
         const Sound& sound = p.sound();
         p.then("tick Timer2");
         EXPECT_TRUE(sound.state(t.player).playing);
-        p.then("tick Timer2 " + std::to_string(t.loop - 2));
+        p.then("tick Timer2 " + std::to_string(loop - 2));
         EXPECT_TRUE(sound.state(t.player).playing) << "still playing one tick before the loop length";
-        EXPECT_EQ(p.state().TownMusicTick, t.loop - 1);
+        EXPECT_EQ(p.state().TownMusicTick, loop - 1);
         p.then("tick Timer2");
         EXPECT_FALSE(sound.state(t.player).playing) << "silenced at the loop length";
         EXPECT_TRUE(sound.state(t.player).atStart);
@@ -121,11 +121,11 @@ TEST(TownMusic, EachHerosThemeIsCutAndRestartedAtItsOwnLoopLength) {
         p.then("tick Timer2");
         EXPECT_TRUE(sound.state(t.player).playing) << "again from the start on the next tick";
         // A second cycle is just as long.
-        p.then("tick Timer2 " + std::to_string(t.loop - 1));
+        p.then("tick Timer2 " + std::to_string(loop - 1));
         EXPECT_FALSE(sound.state(t.player).playing);
         EXPECT_EQ(p.state().TownMusicTick, 0);
         // No other theme is ever touched.
-        for (Player other : {Player::MediaPlayer3, Player::MediaPlayer7, Player::MediaPlayer8, Player::MediaPlayer9}) {
+        for (Player other : {Tune::TorubaTheme, Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme}) {
             if (other != t.player) {
                 EXPECT_TRUE(sound.state(other).atStart) << def(other).name;
             }
@@ -135,10 +135,10 @@ TEST(TownMusic, EachHerosThemeIsCutAndRestartedAtItsOwnLoopLength) {
 
 TEST(TownMusic, ADisabledTimerDoesNotAdvanceTheLoop) {
     auto p = inTown(1);
-    p.game().form.disable(Timer::Timer2);
+    p.game().form.disable(Timer::TownMusic);
     p.then("tick Timer2 10");
     EXPECT_EQ(p.state().TownMusicTick, 0);
-    EXPECT_FALSE(p.sound().state(Player::MediaPlayer7).playing);
+    EXPECT_FALSE(p.sound().state(Tune::OldManTheme).playing);
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+#pragma once
+// Mute: the key M and a checkable entry in the window's context menu turn all sound off and on
+// again, and the choice is remembered with the other settings. M works wherever the window has
+// the keyboard, also while a record is watched.
+
+#include <QAction>
+
+#include "core/game.h"
+
+namespace verminadia::frontend {
+class Settings;
+}
+
+namespace verminadia::desktop {
+
+class GameWindow;
+class SystemSound;
+
+class MuteSwitch : public QAction {
+public:
+    // Starts as the settings say, and hears M from now on.
+    MuteSwitch(GameWindow& window, const Game& game, SystemSound& sound, frontend::Settings& settings);
+    // The entry in the window's context menu, named in the game's language whenever the menu opens.
+    void addToMenu();
+
+private:
+    GameWindow& window_;
+    const Game& game_;
+};
+
+}  // namespace verminadia::desktop

@@ -1,0 +1,76 @@
+#include "desktop/window/accessibility.h"
+
+#include <QAccessibleWidget>
+
+#include "desktop/window/game_window.h"
+#include "desktop/window/widget_views.h"
+#include "frontend/focus_order.h"
+#include "frontend/screen_reader/accessible.h"
+
+namespace verminadia::desktop {
+
+namespace {
+
+QAccessible::Role qtRole(frontend::Role role) {
+    switch (role) {
+        case frontend::Role::Button: return QAccessible::Button;
+        case frontend::Role::StaticText: return QAccessible::StaticText;
+        case frontend::Role::Grouping: return QAccessible::Grouping;
+        case frontend::Role::Pane: return QAccessible::Pane;
+        case frontend::Role::Graphic: return QAccessible::Graphic;
+        case frontend::Role::EditableText: return QAccessible::EditableText;
+    }
+    return QAccessible::Client;
+}
+
+// A label, panel or picture of the window: named by what the window shows, and pressed as the
+// player clicks it.
+class ViewAccess : public QAccessibleWidget {
+public:
+    ViewAccess(QWidget* w, W id) : QAccessibleWidget(w, qtRole(frontend::roleOf(id))), id_(id) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        const auto* window = qobject_cast<const GameWindow*>(widget()->window());
+        return window ? window->accessibleText(id_) : QString();
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (frontend::isStop(id_)) names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && frontend::isStop(id_)) {
+            if (auto* window = qobject_cast<GameWindow*>(widget()->window())) window->clickWidget(id_);
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    W id_;
+};
+
+QAccessibleInterface* viewAccess(const QString&, QObject* object) {
+    // The window itself: a window, named by its title.
+    if (auto* window = qobject_cast<GameWindow*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    auto* view = dynamic_cast<StagedView*>(object);
+    if (!view) return nullptr;
+    // Buttons and heading boxes are Qt's own and speak for themselves.
+    if (dynamic_cast<QAbstractButton*>(object) || dynamic_cast<QLineEdit*>(object)) return nullptr;
+    return new ViewAccess(static_cast<QWidget*>(object), view->id());
+}
+
+}  // namespace
+
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(viewAccess);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace verminadia::desktop

@@ -1,0 +1,394 @@
+#include "desktop/window/game_window.h"
+
+#include <algorithm>
+
+#include <QAccessible>
+#include <QCloseEvent>
+#include <QFocusFrame>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+
+#include "core/title.h"
+#include "desktop/menu/window_menu.h"
+#include "desktop/window/accessibility.h"
+#include "desktop/window/app_style.h"
+#include "desktop/window/qtext.h"
+#include "desktop/window/widget_views.h"
+#include "frontend/focus_order.h"
+#include "frontend/screen_reader/accessible.h"
+
+namespace verminadia::desktop {
+
+namespace {
+
+// Labels and pictures lie beneath the panels, buttons and edit boxes of the same parent.
+bool drawnBeneath(Kind k) { return k == Kind::Label || k == Kind::Picture; }
+
+}  // namespace
+
+QFont gameFont(int px, bool bold) {
+    // IPA P Gothic draws kana and digits wider than MS P Gothic, for which the window was laid
+    // out; narrowed a little it keeps the store's price lines inside their panel.
+    static const bool haveMsPGothic = QFontDatabase::hasFamily(QStringLiteral("ＭＳ Ｐゴシック")) ||
+                                      QFontDatabase::hasFamily(QStringLiteral("MS PGothic"));
+    QFont f;
+    f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                   QStringLiteral("IPA Pゴシック"), QStringLiteral("IPAGothic")});
+    f.setPixelSize(px);
+    f.setBold(bold);
+    if (!haveMsPGothic) f.setStretch(90);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+GameWindow::GameWindow(Game& game, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      game_(game),
+      menu_(new WindowMenu(this)) {
+    installAccessibility();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(qtext(game.catalogue().translate(kGameTitle)));
+    connect(menu_, &WindowMenu::viewChosen, this, &GameWindow::chooseView);
+    connect(menu_, &WindowMenu::menuKeyPressed, this, [this] {
+        const QWidget* at = focusWidget() && focusWidget() != this ? focusWidget() : nullptr;
+        popupMenu(at ? at->mapToGlobal(at->rect().center()) : mapToGlobal(stage_.area().center()));
+    });
+    setView(ViewChoice{});
+    buildTimers();
+    sync();
+}
+
+void GameWindow::ensureBuilt() {
+    if (built_) return;
+    built_ = true;
+    // Fonts are first looked up here, after the empty first frame: the font database takes a
+    // few milliseconds to wake.
+    setFont(gameFont(kWindowFont.px, false));
+    buildWidgets();
+    focusOn(std::nullopt, Qt::OtherFocusReason);  // the window holds the keys until there is a stop
+    appliedRevision_ = ~std::uint64_t{0};
+    sync();
+}
+
+QWidget* GameWindow::widget(W w) {
+    ensureBuilt();
+    return widgets_[index(w)];
+}
+
+QMenu* GameWindow::contextMenu() { return menu_->menu(); }
+
+void GameWindow::buildWidgets() {
+    const ClickSink sink = [this](W w) { clickWidget(w); };
+    for (const WidgetDef& d : kWidgets) {
+        QWidget* parent = d.parent == W::Form1 ? static_cast<QWidget*>(this) : widgets_[index(d.parent)];
+        QWidget* w = nullptr;
+        switch (d.kind) {
+            case Kind::Panel: w = new PanelView(d, stage_, sink, parent); break;
+            case Kind::Label: w = new LabelView(d, stage_, sink, parent); break;
+            case Kind::Picture: w = new PictureView(d, stage_, parent); break;
+            case Kind::Button: {
+                auto* b = new ButtonView(d, stage_, parent);
+                const W id = d.id;
+                connect(b, &QPushButton::clicked, this, [this, id] { clickWidget(id); });
+                w = b;
+                break;
+            }
+            case Kind::Edit: {
+                // A heading: the mouse may still put a cursor in it, the keyboard passes it by,
+                // and a right click brings the window's menu rather than the box's own.
+                auto* e = new EditView(d, stage_, parent);
+                e->setFocusPolicy(Qt::ClickFocus);
+                e->setContextMenuPolicy(Qt::NoContextMenu);
+                e->setAccessibleName(e->text());
+                w = e;
+                break;
+            }
+        }
+        if (d.kind != Kind::Edit) w->setFocusPolicy(frontend::isStop(d.id) ? Qt::TabFocus : Qt::NoFocus);
+        w->setObjectName(qtext(d.name));
+        w->setVisible(d.visible);
+        widgets_[index(d.id)] = w;
+    }
+    // Stacking within each parent: labels and pictures first, in table order, then the rest.
+    for (const bool beneath : {true, false}) {
+        for (const WidgetDef& d : kWidgets) {
+            if (drawnBeneath(d.kind) == beneath) widgets_[index(d.id)]->raise();
+        }
+    }
+    focusFrame_ = new QFocusFrame(this);
+}
+
+void GameWindow::buildTimers() {
+    for (const TimerDef& d : kTimers) {
+        auto* t = new QTimer(this);
+        t->setTimerType(Qt::PreciseTimer);
+        t->setInterval(d.intervalMs);
+        const Timer id = d.id;
+        connect(t, &QTimer::timeout, this, [this, id] { tickTimer(id); });
+        timers_[static_cast<std::size_t>(d.id)] = t;
+    }
+}
+
+void GameWindow::setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked) {
+    clicked_ = std::move(clicked);
+    ticked_ = std::move(ticked);
+}
+
+void GameWindow::clickWidget(W w) {
+    if (watchOnly_) return;
+    if (click(game_, w) == ClickResult::Handled && clicked_) clicked_(w);
+    sync();
+}
+
+void GameWindow::tickTimer(Timer t) {
+    if (watchOnly_) return;
+    if (tick(game_, t) && ticked_) ticked_(t);
+    sync();
+}
+
+void GameWindow::applyWidget(W w, const WidgetState& now) {
+    const WidgetDef& d = def(w);
+    const std::optional<WidgetState>& before = applied_[index(w)];
+    QWidget* view = widgets_[index(w)];
+    const auto changed = [&](auto member) { return !before || (*before).*member != now.*member; };
+    if (before && *before == now) return;
+
+    if (changed(&WidgetState::caption)) {
+        const QString text = QString::fromStdString(now.caption);
+        if (auto* l = dynamic_cast<LabelView*>(view))
+            l->setText(text);
+        else if (auto* b = dynamic_cast<QPushButton*>(view))
+            b->setText(text);
+        else if (auto* e = dynamic_cast<QLineEdit*>(view))
+            e->setText(text);
+    }
+    if (auto* l = dynamic_cast<LabelView*>(view)) {
+        if (changed(&WidgetState::fontColor)) l->setTextColor(now.fontColor);
+        if (changed(&WidgetState::fontPx)) l->setFontPx(now.fontPx);
+        if (changed(&WidgetState::top)) l->setTopEdge(now.top);
+    }
+    if (d.kind == Kind::Picture && changed(&WidgetState::stretch))
+        static_cast<PictureView*>(view)->setStretch(now.stretch);
+    if (d.kind == Kind::Panel && changed(&WidgetState::color)) static_cast<PanelView*>(view)->setColor(now.color);
+    if (changed(&WidgetState::visible)) view->setVisible(now.visible);
+    applied_[index(w)] = now;
+}
+
+void GameWindow::sync() {
+    if (built_ && game_.form.revision() != appliedRevision_) {
+        appliedRevision_ = game_.form.revision();
+        syncing_ = true;
+        for (const WidgetDef& d : kWidgets) applyWidget(d.id, game_.form.state(d.id));
+        syncing_ = false;
+        frontend::Reading now = frontend::readScreen(game_);
+        for (const frontend::Announcement& a : frontend::announcements(heard_, now)) {
+            QAccessibleEvent changed(widgets_[index(a.widget)], QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+        heard_ = std::move(now);
+        const QColor color = toQColor(game_.form.windowColor());
+        if (palette().color(QPalette::Window) != color) {
+            QPalette pal = palette();
+            pal.setColor(QPalette::Window, color);
+            setPalette(pal);
+            update();
+        }
+        followScreen();
+    }
+    for (const TimerDef& d : kTimers) {
+        const std::size_t i = static_cast<std::size_t>(d.id);
+        const TimerState& now = game_.form.timer(d.id);
+        const auto& before = appliedTimers_[i];
+        if (before && before->enabled == now.enabled && before->starts == now.starts) continue;
+        // A timer switched on afresh starts a full interval; one switched off stops at once.
+        if (now.enabled)
+            timers_[i]->start();
+        else
+            timers_[i]->stop();
+        appliedTimers_[i] = now;
+    }
+    if (!game_.form.open() && isVisible()) {
+        close();
+    }
+}
+
+// ---- The view: scale and fullscreen ----
+
+void GameWindow::setView(const ViewChoice& v) {
+    const ViewChoice next{std::clamp(v.scale, kMinScale, kMaxScale), v.fullscreen};
+    const bool entering = next.fullscreen && !view_.fullscreen;
+    const bool leaving = !next.fullscreen && view_.fullscreen;
+    if (entering && isVisible()) windowedPos_ = pos();
+    view_ = next;
+    if (next.fullscreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        stage_ = Stage::fitting(size());
+    } else {
+        const QPoint wanted = leaving ? windowedPos_ : isVisible() ? pos() : kDesignPosition;
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        stage_ = Stage::windowed(next.scale);
+        setFixedSize(kDesignSize * next.scale);
+        move(windowedPosition(wanted));
+    }
+    applyStage();
+    menu_->showView(view_);
+}
+
+void GameWindow::chooseView(const ViewChoice& v) {
+    setView(v);
+    emit viewChosen(view_);
+}
+
+QPoint GameWindow::windowedPosition(QPoint wanted) const {
+    // At its own size the window goes where it was designed to; a larger one is kept on the screen.
+    if (view_.scale == kMinScale || !screen()) return wanted;
+    const QRect room = screen()->availableGeometry();
+    const QSize size = kDesignSize * view_.scale;
+    return QPoint(std::max(room.left(), std::min(wanted.x(), room.right() + 1 - size.width())),
+                  std::max(room.top(), std::min(wanted.y(), room.bottom() + 1 - size.height())));
+}
+
+void GameWindow::applyStage() {
+    setProperty(kStageScaleProperty, stage_.scale);
+    if (built_) {
+        for (QWidget* w : widgets_) dynamic_cast<StagedView*>(w)->relayout();
+    }
+    update();
+}
+
+void GameWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (!view_.fullscreen) return;
+    stage_ = Stage::fitting(size());
+    applyStage();
+}
+
+void GameWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect area = stage_.area();
+    // Fullscreen: black bars around the game's area.
+    if (area != rect()) p.fillRect(rect(), Qt::black);
+    p.fillRect(area, palette().color(QPalette::Window));
+    // The first frame is the empty white window; its widgets are made right after it, long
+    // before the title shows anything.
+    if (!built_) QTimer::singleShot(0, this, &GameWindow::ensureBuilt);
+}
+
+void GameWindow::closeEvent(QCloseEvent* e) {
+    // Closing the window by hand ends the game too: the timers stop and the players close.
+    endedByGame_ = !game_.form.open();
+    if (game_.form.open()) game_.form.close();
+    for (QTimer* t : timers_) t->stop();
+    e->accept();
+    emit gameClosed();
+}
+
+void GameWindow::contextMenuEvent(QContextMenuEvent* e) { popupMenu(e->globalPos()); }
+
+void GameWindow::popupMenu(const QPoint& global) { menu_->menu()->popup(global); }
+
+// ---- The keyboard ----
+
+std::optional<W> GameWindow::focusedStop() const {
+    const auto* view = dynamic_cast<const StagedView*>(focusWidget());
+    if (!view || std::find(stops_.begin(), stops_.end(), view->id()) == stops_.end()) return std::nullopt;
+    return view->id();
+}
+
+void GameWindow::focusOn(std::optional<W> w, Qt::FocusReason reason) {
+    if (!w) {
+        setFocus(reason);
+        if (focusFrame_) focusFrame_->setWidget(nullptr);
+        return;
+    }
+    QWidget* view = widgets_[index(*w)];
+    view->setFocus(reason);
+    // Buttons mark their focus themselves; labels and the message panel get a ring around them.
+    const Kind k = def(*w).kind;
+    focusFrame_->setWidget(focusCues_ && (k == Kind::Label || k == Kind::Panel) ? view : nullptr);
+}
+
+void GameWindow::moveFocus(bool forward) {
+    if (stops_.empty()) return;
+    const std::size_t n = stops_.size();
+    std::size_t i = forward ? 0 : n - 1;
+    if (const std::optional<W> at = focusedStop()) {
+        const auto pos = static_cast<std::size_t>(std::find(stops_.begin(), stops_.end(), *at) - stops_.begin());
+        i = forward ? (pos + 1) % n : (pos + n - 1) % n;
+    }
+    focusOn(stops_[i], forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void GameWindow::followScreen() {
+    std::vector<W> now = frontend::focusStops(game_.form);
+    const bool waits = frontend::panelWaits(game_);
+    if (now == stops_ && waits == panelWaited_) return;
+    const std::optional<W> target = frontend::focusAfterChange(stops_, now, waits, focusedStop());
+    stops_ = std::move(now);
+    panelWaited_ = waits;
+    focusOn(target, Qt::OtherFocusReason);
+}
+
+void GameWindow::showFocusCues() {
+    if (focusCues_) return;
+    // Like the era's desktop, the focus is shown once the keyboard is used, so the mouse
+    // player's window stays exactly as designed.
+    focusCues_ = true;
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    focusOn(focusedStop(), Qt::OtherFocusReason);
+    if (QWidget* f = focusWidget()) f->update();
+}
+
+bool GameWindow::focusNextPrevChild(bool next) {
+    if (syncing_) {
+        // The focused widget is being hidden: the focus waits on the window until the new screen
+        // is in place.
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    showFocusCues();
+    moveFocus(next);
+    return true;
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* e) {
+    if (menu_->handleKey(*e)) return;
+    if ((e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (e->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+            case Qt::Key_Select:
+                // One press, one click: a held key does not race through the story.
+                if (!e->isAutoRepeat()) {
+                    showFocusCues();
+                    if (const std::optional<W> w = focusedStop()) clickWidget(*w);
+                }
+                return;
+            case Qt::Key_Up:
+            case Qt::Key_Left:
+                showFocusCues();
+                moveFocus(false);
+                return;
+            case Qt::Key_Down:
+            case Qt::Key_Right:
+                showFocusCues();
+                moveFocus(true);
+                return;
+            default: break;
+        }
+    }
+    QWidget::keyPressEvent(e);
+}
+
+// ---- What a screen reader is told ----
+
+QString GameWindow::accessibleText(W w) const { return qtext(frontend::accessibleName(w, game_)); }
+
+}  // namespace verminadia::desktop

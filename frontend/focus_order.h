@@ -1,0 +1,34 @@
+#pragma once
+// Which widgets the keyboard reaches, and where the focus goes when a screen appears: plain
+// functions of the game's model, the same in every front end.
+
+#include <optional>
+#include <vector>
+
+#include "core/game.h"
+
+namespace verminadia::frontend {
+
+// The message panel's lines: a click on one is a click on the panel, which answers for them.
+bool isMessageLine(W w);
+// Whether the keyboard reaches the widget and a screen reader can press it: the clickable
+// labels, the buttons and the message panel, not its lines.
+bool isStop(W w);
+
+// The widgets the keyboard can reach on the screen as it stands, in reading order (top to bottom,
+// then left to right): the showing clickable labels and buttons, and the message panel, which
+// answers for its three lines.
+std::vector<W> focusStops(const Form& f);
+
+// The message panel is up and its next click performs a step of the story.
+bool panelWaits(const Game& g);
+
+// Where the focus goes after an event changed the stops or the panel's waiting, given where it
+// was: to the message panel when it waits; else it stays where it is if that is still showing
+// and nothing went away; else to the first item of the screen that appeared, or of the screen.
+// The hero summary's status button and an idle message panel are on most screens, so the
+// screen's own items come first. Nothing when no stop is showing.
+std::optional<W> focusAfterChange(const std::vector<W>& before, const std::vector<W>& now, bool waits,
+                                  std::optional<W> current);
+
+}  // namespace verminadia::frontend

@@ -1,0 +1,19 @@
+#pragma once
+// The texts of the window's own menu that every front end shows in the game's language.
+
+#include <string_view>
+
+#include "core/text/text.h"
+
+namespace verminadia::frontend {
+
+// TRANSLATORS: the context menu's entry that lists the languages.
+inline constexpr std::string_view kLanguageMenuTitle = N_("言語");
+// TRANSLATORS: the name of this catalogue's language, written in that language ("English").
+inline constexpr std::string_view kLanguageName = N_("日本語");
+// TRANSLATORS: the context menu's entry that mutes and unmutes all sound (also the key M).
+inline constexpr std::string_view kMuteItem = N_("音を消す");
+// TRANSLATORS: the context menu's entry on the title: continue the last session.
+inline constexpr std::string_view kContinueItem = N_("つづきから");
+
+}  // namespace verminadia::frontend

@@ -1,0 +1,49 @@
+#include "frontend/screen_reader/accessible.h"
+
+#include "frontend/focus_order.h"
+#include "frontend/screen_reader/picture_names.h"
+#include "frontend/spaces.h"
+
+namespace verminadia::frontend {
+
+Role roleOf(W w) {
+    switch (def(w).kind) {
+        case Kind::Label: return isStop(w) ? Role::Button : Role::StaticText;
+        case Kind::Panel: return w == W::Panel5 ? Role::Grouping : Role::Pane;
+        case Kind::Picture: return Role::Graphic;
+        case Kind::Button: return Role::Button;
+        case Kind::Edit: return Role::EditableText;
+    }
+    return Role::Pane;
+}
+
+std::string messagePanelText(const Form& f) {
+    std::string text;
+    for (const W line : {W::Label31, W::Label32, W::Label33}) {
+        const std::string& caption = f.caption(line);
+        if (trimSpaces(caption).empty()) continue;
+        if (!text.empty()) text += '\n';
+        text += caption;
+    }
+    return text;
+}
+
+std::string accessibleName(W w, const Game& g) {
+    switch (def(w).kind) {
+        case Kind::Label:
+        case Kind::Button:
+        case Kind::Edit: return g.form.caption(w);
+        case Kind::Picture: return pictureName(w, g);
+        case Kind::Panel: {
+            if (w == W::Panel5) return messagePanelText(g.form);
+            // A panel is called by its heading box, where it has one.
+            for (const WidgetDef& child : kWidgets) {
+                if (child.parent == w && child.kind == Kind::Edit) return g.form.caption(child.id);
+            }
+            return {};
+        }
+    }
+    return {};
+}
+
+}  // namespace verminadia::frontend

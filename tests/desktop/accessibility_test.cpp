@@ -1,0 +1,135 @@
+// What a screen reader finds in the window: what the player sees, by the roles a reader knows.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+
+#include "live_window.h"
+#include "town/heroes.h"
+
+namespace verminadia::desktop::fixtures {
+namespace {
+
+struct Heard {
+    QString name;
+    QAccessible::Role role;
+    bool showing, focusable;
+};
+
+struct ScreenReader : LiveWindow {
+    Heard of(QObject* o) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
+        if (!a) return {};
+        return {a->text(QAccessible::Name), a->role(), !a->state().invisible, bool(a->state().focusable)};
+    }
+    Heard of(W w) { return of(view(w)); }
+    void toHeroChoice() {
+        ticks(Timer::Opening, 18);
+        window.clickWidget(W::Label3);
+        ticks(Timer::Opening, 11);
+    }
+};
+
+TEST_F(ScreenReader, HearsTheWindowByItsTitleAndTheHeroesByTheirNames) {
+    EXPECT_EQ(of(&window).name, QStringLiteral("ヴェルミナーディア外伝"));
+    EXPECT_EQ(of(&window).role, QAccessible::Window);
+    toHeroChoice();
+    for (const W label : {W::Label4, W::Label5, W::Label6, W::Label7}) {
+        const Heard h = of(label);
+        EXPECT_EQ(h.name.toStdString(), game.form.caption(label));
+        EXPECT_FALSE(h.name.isEmpty());
+        EXPECT_EQ(h.role, QAccessible::Button);
+        EXPECT_TRUE(h.showing);
+        EXPECT_TRUE(h.focusable);
+        // Object names stay the widget names.
+        EXPECT_EQ(view(label)->objectName(), qname(def(label).name));
+    }
+    // The choice panel is called by its heading.
+    EXPECT_EQ(of(W::Panel1).name.toStdString(), game.form.caption(W::Edit1));
+    EXPECT_EQ(of(W::Edit1).name.toStdString(), game.form.caption(W::Edit1));
+
+    window.clickWidget(W::Label7);
+    const Hero& hero = kHeroes[2];
+    EXPECT_EQ(of(hero.portrait).name, qname(hero.name) + QStringLiteral("の肖像"));
+    EXPECT_EQ(of(hero.portrait).role, QAccessible::Graphic);
+    EXPECT_EQ(of(W::Button3).name.toStdString(), game.form.caption(W::Button3));
+    EXPECT_EQ(of(W::Button3).role, QAccessible::Button);
+}
+
+TEST_F(ScreenReader, HearsTheMessageLinesAsAGroupAndTheOpponentByName) {
+    toHeroChoice();
+    window.clickWidget(W::Label4);
+    window.clickWidget(W::Button6);
+    random.queue(0);
+    window.clickWidget(W::Button9);
+
+    const Heard panel = of(W::Panel5);
+    EXPECT_EQ(panel.role, QAccessible::Grouping);
+    EXPECT_TRUE(panel.focusable);
+    QStringList lines;
+    for (const W line : {W::Label31, W::Label32, W::Label33}) {
+        const Heard h = of(line);
+        EXPECT_EQ(h.name.toStdString(), game.form.caption(line));
+        EXPECT_EQ(h.role, QAccessible::StaticText);
+        EXPECT_FALSE(h.focusable);  // the panel answers for its lines
+        lines << h.name;
+    }
+    EXPECT_EQ(panel.name, lines.join('\n'));
+    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(view(W::Panel5));
+    ASSERT_EQ(group->childCount(), 3);
+    EXPECT_EQ(group->child(1)->object(), view(W::Label32));
+
+    ASSERT_FALSE(game.state.EnemyName.empty());
+    int opponents = 0;
+    for (const WidgetDef& d : kWidgets) {
+        if (d.kind != Kind::Picture || !game.form.showing(d.id) || d.parent != W::Form1) continue;
+        EXPECT_EQ(of(d.id).name.toStdString(), game.state.EnemyName);
+        ++opponents;
+    }
+    EXPECT_EQ(opponents, 1);
+    EXPECT_EQ(of(W::Label45).name.toStdString(), game.form.caption(W::Label45));  // 攻撃, a button
+    EXPECT_EQ(of(W::Label45).role, QAccessible::Button);
+}
+
+std::vector<std::pair<QObject*, QAccessible::Event>>* heard = nullptr;
+void listen(QAccessibleEvent* e) {
+    if (heard) heard->emplace_back(e->object(), e->type());
+}
+
+TEST_F(ScreenReader, IsToldWhenTheMessageLinesChange) {
+    // Events go out only to a screen reader's bus; window.screen_reader runs this with one, which
+    // takes a moment to answer.
+    const bool listening =
+        qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") && QTest::qWaitFor(QAccessible::isActive, 5000);
+    if (!listening) GTEST_SKIP() << "no screen reader is listening";
+    toHeroChoice();
+    window.clickWidget(W::Label4);
+    std::vector<std::pair<QObject*, QAccessible::Event>> events;
+    heard = &events;
+    QAccessible::installUpdateHandler(listen);
+    window.clickWidget(W::Button3);  // the king speaks
+    QAccessible::installUpdateHandler(nullptr);
+    heard = nullptr;
+    const auto told = [&](W w) {
+        return std::count(events.begin(), events.end(),
+                          std::pair{static_cast<QObject*>(view(w)), QAccessible::NameChanged});
+    };
+    EXPECT_EQ(told(W::Panel5), 1);
+    EXPECT_GE(told(W::Label31) + told(W::Label32) + told(W::Label33), 1);
+    EXPECT_EQ(of(W::Image3).name, QStringLiteral("ドラゴン王"));
+}
+
+TEST_F(ScreenReader, PressesWhatThePlayerCouldClick) {
+    ticks(Timer::Opening, 18);
+    QAccessibleInterface* start = QAccessible::queryAccessibleInterface(view(W::Label3));
+    ASSERT_TRUE(start->actionInterface());
+    EXPECT_TRUE(start->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(game.form.showing(W::Label3));  // the prologue has begun
+    // A message line is no button of its own.
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(view(W::Label31));
+    EXPECT_FALSE(line->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+}
+
+}  // namespace
+}  // namespace verminadia::desktop::fixtures

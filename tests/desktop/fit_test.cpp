@@ -1,0 +1,429 @@
+// Every line of every translation fits its box in the window's font at 1x. The game is played
+// in the language through every screen, every opponent's answer and action and every hero's attack lines, with
+// the longest names of each kind written into the state and numbers as large as a career makes
+// them; after every step each caption is measured with QFontMetrics against the room its widget
+// has: a label up to its panel's inner edge or the next widget of its row, a button or an edit
+// box inside its own frame. Every entry of the catalogue must have been shown on the way.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+
+#include "arena/handlers.h"
+#include "arena/outcome.h"
+#include "core/text/town_bar.h"
+#include "core/title.h"
+#include "core/text/town_bar.h"
+#include "desktop/window/game_window.h"
+#include "ending/ending.h"
+#include "frontend/menu_texts.h"
+#include "game/events.h"
+#include "language/catalogues.h"
+#include "language/choice.h"
+#include "town/handlers.h"
+#include "town/heroes.h"
+#include "town/king.h"
+
+namespace verminadia::desktop {
+namespace {
+
+// A translation, noting every entry the game looks up.
+class Recording final : public Catalogue {
+public:
+    explicit Recording(const CatalogueFile& file) : file_(file) {}
+    const std::set<std::string, std::less<>>& seen() const { return seen_; }
+
+private:
+    std::string_view find(std::string_view msgid) const override {
+        seen_.emplace(msgid);
+        return file_.translate(msgid);
+    }
+
+    const CatalogueFile& file_;
+    mutable std::set<std::string, std::less<>> seen_;
+};
+
+// The catalogue this build compiled for a language.
+const CatalogueFile& catalogueFile(const std::string& language) {
+    static std::map<std::string, CatalogueFile> files;
+    if (auto it = files.find(language); it != files.end()) return it->second;
+    std::string why;
+    auto c = CatalogueFile::read(
+        std::filesystem::path(VERMINADIA_BUILD_DIR) / "locale" / language / "LC_MESSAGES/verminadia.mo", why);
+    if (!c) throw std::runtime_error("the " + language + " catalogue: " + why);
+    return files.emplace(language, std::move(*c)).first->second;
+}
+
+// Every language but the game's own.
+std::vector<std::string> translations() { return {languages().begin() + 1, languages().end()}; }
+
+int bevel(const WidgetDef& panel) {
+    const int ring = panel.bevel == Bevel::Lowered2 ? 2 : 1;
+    return panel.bevel == Bevel::None ? ring : 2 * ring;
+}
+
+bool holdsText(Kind k) { return k == Kind::Label || k == Kind::Button || k == Kind::Edit; }
+
+// The room a widget's text has, in pixels.
+class Rooms {
+public:
+    explicit Rooms(GameWindow& window) {
+        for (const WidgetDef& d : kWidgets) {
+            if (!holdsText(d.kind)) continue;
+            room_[d.id] = d.kind == Kind::Label ? labelRoom(d) : frameRoom(window.widget(d.id));
+        }
+    }
+    int of(W w) const { return room_.at(w); }
+
+private:
+    // From its left edge to its panel's inner edge, or to the next widget of its row. The title's
+    // and the ending's labels lie on the window itself, each line alone: theirs is the window's width.
+    static int labelRoom(const WidgetDef& d) {
+        if (d.parent == W::Form1) return 521 - d.left;
+        int right = def(d.parent).width - bevel(def(d.parent));
+        for (const WidgetDef& o : kWidgets) {
+            if (o.id == d.id || o.parent != d.parent || !holdsText(o.kind) || o.left <= d.left) continue;
+            const bool sameRow = o.top < d.top + d.height && d.top < o.top + o.height;
+            if (sameRow) right = std::min(right, o.left);
+        }
+        return right - d.left;
+    }
+    // Inside the frame the style draws: what a button centres its text in, where an edit box
+    // shows its text (less the two pixels it keeps on each side).
+    static int frameRoom(QWidget* w) {
+        if (auto* b = dynamic_cast<QPushButton*>(w)) {
+            QStyleOptionButton opt;
+            opt.initFrom(b);
+            return b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
+        }
+        auto* e = dynamic_cast<QLineEdit*>(w);
+        if (e == nullptr) throw std::logic_error("a widget with text that is no label, button or edit box");
+        QStyleOptionFrame opt;
+        opt.initFrom(e);
+        opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
+        return e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e).width() - 4;
+    }
+    std::map<W, int> room_;
+};
+
+struct Overrun {
+    int width, room;
+};
+
+// The longest name of each kind, by its width in the message panel's font.
+struct LongestNames {
+    std::map<std::string, std::string> byField;
+};
+
+class Fit : public ::testing::TestWithParam<std::string> {
+protected:
+    Recording english{catalogueFile(GetParam())};
+    SilentOutput silence;
+    ClockRandom random{[] { return std::uint64_t{1}; }};
+    // The window whose frames give the buttons' and edit boxes' room.
+    Game reference{silence, random};
+    GameWindow window{reference};
+    Rooms rooms{(window.ensureBuilt(), window)};
+    std::map<std::string, Overrun> overruns;  // "Label32: text"
+
+    static int width(int px, bool bold, const std::string& text) {
+        return QFontMetrics(gameFont(px, bold)).horizontalAdvance(QString::fromStdString(text));
+    }
+    static int messageWidth(const std::string& text) { return width(15, true, text); }
+
+    void measure(const Game& g) {
+        for (const WidgetDef& d : kWidgets) {
+            if (!holdsText(d.kind)) continue;
+            const std::string& caption = g.form.caption(d.id);
+            if (caption.empty()) continue;
+            const int px = d.kind == Kind::Label ? g.form.state(d.id).fontPx : d.font.px;
+            const int w = width(px, d.font.bold, caption);
+            if (w > rooms.of(d.id)) overruns[std::string(d.name) + ": " + caption] = Overrun{w, rooms.of(d.id)};
+        }
+    }
+
+    std::unique_ptr<Game> freshGame() {
+        auto g = std::make_unique<Game>(silence, random, english);
+        startGame(*g);
+        return g;
+    }
+
+    // Runs a handler with the draws it takes queued, then measures.
+    void step(Game& g, Handler h, std::initializer_list<int> draws = {}) {
+        for (int d : draws) random.queue(d);
+        h(g);
+        measure(g);
+    }
+};
+
+// The classes' buttons with their bout counters and the size of their draw.
+struct ClassButton {
+    Handler click;
+    std::int32_t GameState::*bouts;
+    int draws;
+};
+const ClassButton kClasses[] = {
+    {startAmateurBout, &GameState::AmateurBouts, 7}, {startLightBout, &GameState::LightBouts, 6},
+    {startFlyBout, &GameState::FlyBouts, 7},         {startBantamBout, &GameState::BantamBouts, 7},
+    {startFeatherBout, &GameState::FeatherBouts, 6}, {startMiddleBout, &GameState::MiddleBouts, 6},
+};
+const Handler kHeroChoice[] = {chooseToruba, chooseOldMoaner, chooseMizel, chooseRonin};
+
+// Every text field that holds a name, with the kind of name it holds.
+struct NameField {
+    std::string GameState::*field;
+    const char* kind;
+};
+const NameField kNameFields[] = {
+    {&GameState::HeroName, "hero"},
+    {&GameState::JobName, "job"},
+    {&GameState::TitleName, "title"},
+    {&GameState::Title0Name, "title"},
+    {&GameState::Title1Name, "title"},
+    {&GameState::Title2Name, "title"},
+    {&GameState::Title3Name, "title"},
+    {&GameState::Title4Name, "title"},
+    {&GameState::Title5Name, "title"},
+    {&GameState::Title6Name, "title"},
+    {&GameState::WeaponName, "weapon"},
+    {&GameState::ShopWeapon1Name, "weapon"},
+    {&GameState::ShopWeapon2Name, "weapon"},
+    {&GameState::ShopWeapon3Name, "weapon"},
+    {&GameState::ShopWeapon4Name, "weapon"},
+    {&GameState::ShopWeapon5Name, "weapon"},
+    {&GameState::MerchantItem1Name, "weapon"},
+    {&GameState::ArmorName, "armor"},
+    {&GameState::StartArmorName, "armor"},
+    {&GameState::ShopArmor1Name, "armor"},
+    {&GameState::ShopArmor2Name, "armor"},
+    {&GameState::ShopArmor3Name, "armor"},
+    {&GameState::MerchantItem2Name, "armor"},
+    {&GameState::Item1Name, "item"},
+    {&GameState::Item2Name, "item"},
+    {&GameState::Item3Name, "item"},
+    {&GameState::TearName, "item"},
+    {&GameState::Skill1Name, "skill"},
+    {&GameState::Skill2Name, "skill"},
+    {&GameState::Skill3Name, "skill"},
+    {&GameState::Skill4Name, "skill"},
+    {&GameState::EnemyName, "opponent"},
+};
+
+TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
+    std::map<std::string, std::string> longest;  // by kind of name
+    const auto consider = [&](const char* kind, const std::string& name) {
+        std::string& best = longest[kind];
+        if (messageWidth(name) > messageWidth(best)) best = name;
+    };
+
+    // The title and the prologue.
+    {
+        auto g = freshGame();
+        measure(*g);
+        for (int tick = 1; tick <= 29; ++tick) {
+            step(*g, advanceOpening);
+            if (tick == 18) step(*g, beginPrologue);
+        }
+    }
+    // Every hero's names, and every opponent each class can send, with its opening lines.
+    for (int hero = 0; hero < kHeroCount; ++hero) {
+        auto g = freshGame();
+        step(*g, kHeroChoice[hero]);
+        for (const NameField& f : kNameFields) {
+            if (f.field != &GameState::EnemyName) consider(f.kind, g->state.*f.field);
+        }
+        g->state.TitleIndex = 6;
+        for (const ClassButton& c : kClasses) {
+            for (int bouts : {0, 20}) {
+                for (int wins = 0; wins <= 6; ++wins) {
+                    for (int d = 0; d < c.draws; ++d) {
+                        g->state.*c.bouts = bouts;
+                        g->state.ChampionWins = wins;
+                        step(*g, c.click, {d});
+                        consider("opponent", g->state.EnemyName);
+                    }
+                }
+            }
+        }
+        for (int wins = 0; wins < 6; ++wins) {
+            g->state.ChallengerWins = wins;
+            g->state.HeavyBouts = 98;
+            step(*g, startHeavyBout);
+            consider("opponent", g->state.EnemyName);
+        }
+    }
+
+    for (int hero = 0; hero < kHeroCount; ++hero) {
+        SCOPED_TRACE(hero);
+        auto game = freshGame();
+        Game& g = *game;
+        GameState& s = g.state;
+        step(g, kHeroChoice[hero]);
+        // The longest names and numbers as large as a career makes them.
+        for (const NameField& f : kNameFields) g.setText(f.field, Text::verbatim(longest[f.kind]));
+        s.Gold = 99999;
+        s.Hp = s.MaxHp = s.Mp = s.MaxMp = 999;
+        s.Exp = 99999;
+        s.Level = 20;
+        s.Attack = s.Defense = s.Wisdom = s.Speed = 200;
+        s.WeaponAttack = s.ArmorDefense = 30;
+        s.Item2Count = s.Item3Count = s.TearCount = 5;
+        step(g, showMoney);
+        step(g, showLevel);
+        step(g, showHp);
+        step(g, showMp);
+        step(g, openStatus);
+        step(g, closeStatus);
+
+        // The store: every good bought, and every one refused.
+        const Handler shelf[] = {buyWeapon1, buyWeapon2, buyWeapon3, buyWeapon4, buyWeapon5,
+                                 buyArmor1,  buyArmor2,  buyArmor3,  buyItem2,   buyItem3};
+        step(g, openStore);
+        for (Handler buy : shelf) {
+            s.Gold = 0;
+            step(g, buy);
+            s.Gold = 99999;
+            step(g, buy);
+        }
+        step(g, leaveStore);
+        // The inn at both prices, a night and a refusal.
+        for (int title : {0, 3}) {
+            s.TitleIndex = title;
+            step(g, openInn);
+            s.Gold = 0;
+            step(g, stayTheNight);
+            s.Gold = 99999;
+            step(g, stayTheNight);
+            step(g, leaveInn);
+        }
+        // The king at every stage, and his last words.
+        for (int wins = 0; wins <= 6; ++wins) {
+            s.ChampionWins = wins;
+            step(g, visitKing);
+            step(g, closeKingsRoom);
+        }
+        s.ChallengerWins = 6;
+        step(g, visitKing);
+        s.ChallengerWins = 0;
+        g.setText(&GameState::TitleName, Text::verbatim(longest["title"]));
+        step(g, [](Game& in) { in.form.setCaption(W::Label13, in.text(&GameState::TitleName)); });
+        // The casino: every throw with every outcome.
+        step(g, openCasino);
+        for (Handler hand : {throwRock, throwScissors, throwPaper}) {
+            for (int roll = 0; roll < 3; ++roll) {
+                s.Gold = 99999;
+                step(g, hand, {roll});
+            }
+        }
+        step(g, leaveCasino);
+
+        // A bout, then every attack line, every opponent's action and answer, every skill and item.
+        s.TitleIndex = 6;
+        step(g, enterArena);
+        step(g, startAmateurBout, {0});
+        g.setText(&GameState::EnemyName, Text::verbatim(longest["opponent"]));
+        for (int weapon = 0; weapon < 7; ++weapon) {
+            for (int d = 0; d < 3; ++d) {
+                s.WeaponId = weapon;
+                s.EnemyHp = 99999;
+                s.EnemyDefense = 0;
+                step(g, attack, {d});
+            }
+        }
+        for (int kind = 0; kind < 32; ++kind) {
+            for (int d = 0; d < 3; ++d) {
+                s.EnemyKind = kind;
+                s.EnemyHp = 99999;
+                s.Hp = 999;
+                s.EnemyPower = 300;
+                step(g, opponentTurnOrVictoryStep, {d});
+            }
+            for (int d = 0; d < 2; ++d) {
+                s.EnemyKind = kind;
+                step(g, talkToOpponent, {d});
+                g.setText(&GameState::EnemyName, Text::verbatim(longest["opponent"]));
+            }
+        }
+        for (Handler offer : {buyWalther, buyLingerie, buyTear}) {
+            s.Gold = 0;
+            step(g, offer);
+            s.Gold = 99999;
+            s.TearCount = 0;
+            step(g, offer);
+        }
+        step(g, buyNothing);
+        step(g, openSkills);
+        for (Handler skill : {useSkill1, useSkill2, useSkill3, useSkill4}) {
+            s.Mp = 0;
+            step(g, skill);
+            s.Mp = 999;
+            s.Hp = 1;
+            s.EnemyHp = 99999;
+            step(g, skill, {0});
+        }
+        step(g, closeSkills);
+        step(g, openItems);
+        for (Handler good : {useItem1, useItem2, useItem3, useTear}) {
+            s.Item2Count = s.Item3Count = s.TearCount = 5;
+            step(g, good);
+        }
+        step(g, closeItems);
+        // The victory, the experience, a level-up that teaches a skill, and back.
+        s.EnemyHp = 0;
+        s.EnemyPower = 300;
+        step(g, opponentTurnOrVictoryStep, {1});
+        s.Level = 11;
+        step(g, experienceStep, {0});
+        step(g, levelUpStep);
+        step(g, backToClassesStep);
+        // A defeat and the way back to town.
+        step(g, startAmateurBout, {0});
+        g.setText(&GameState::EnemyName, Text::verbatim(longest["opponent"]));
+        s.Hp = 1;
+        s.EnemyHp = 99999;
+        s.EnemyKind = 1;
+        s.EnemyPower = 300;
+        step(g, opponentTurnOrVictoryStep, {0});
+        step(g, defeatAftermathStep);
+
+        // The ending and the credits, to the window closing.
+        if (hero == 0) {
+            step(g, startEnding);
+            for (int tick = 1; tick <= 147; ++tick) step(g, advanceEnding);
+        }
+    }
+
+    for (const auto& [where, o] : overruns) {
+        ADD_FAILURE() << where << "\n  is " << o.width << " px wide, its box has " << o.room << " px";
+    }
+    // Every entry was shown on the way, but the context menu's, which live outside the window.
+    const std::set<std::string_view> outside = {frontend::kLanguageMenuTitle, frontend::kLanguageName,
+                                                frontend::kContinueItem, frontend::kMuteItem};
+    for (const std::string& msgid : catalogueFile(GetParam()).msgids()) {
+        if (outside.count(msgid) == 0) {
+            EXPECT_TRUE(english.seen().count(msgid)) << "never shown, so never measured: " << msgid;
+        }
+    }
+    std::printf("longest names:");
+    for (const auto& [kind, name] : longest) std::printf(" %s \"%s\",", kind.c_str(), name.c_str());
+    std::printf("\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTranslation, Fit, ::testing::ValuesIn(translations()),
+                         [](const ::testing::TestParamInfo<std::string>& param) { return param.param; });
+
+}  // namespace
+}  // namespace verminadia::desktop

@@ -1,0 +1,155 @@
+// The whole game by keyboard in the window: the game played with keys alone, the stops walked in
+// reading order, and the focus shown once the keyboard is used.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include <QImage>
+
+#include "frontend/focus_order.h"
+#include "live_window.h"
+
+namespace verminadia::desktop::fixtures {
+namespace {
+
+using Stops = std::vector<W>;
+
+// Counts the mouse's clicks anywhere in the application.
+struct MouseWatch : QObject {
+    int clicks = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        const auto t = e->type();
+        if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick)
+            ++clicks;
+        return false;
+    }
+};
+
+using Keys = LiveWindow;
+
+TEST_F(Keys, PlayTheOpeningAHeroChoiceAndAWholeFightWithoutTheMouse) {
+    MouseWatch mouse;
+    qApp->installEventFilter(&mouse);
+
+    ticks(Timer::Opening, 17);
+    EXPECT_EQ(focused(), W::Form1);
+    press(Qt::Key_Return);  // nothing to click yet
+    EXPECT_EQ(game.state.TitleTick, 17);
+    ticks(Timer::Opening, 1);
+    EXPECT_EQ(focused(), W::Label3);  // スタート
+    press(Qt::Key_Return);
+    EXPECT_FALSE(view(W::Label3)->isVisible());
+    ticks(Timer::Opening, 11);
+
+    EXPECT_EQ(focused(), W::Label4);
+    press(Qt::Key_Down);
+    EXPECT_EQ(focused(), W::Label5);
+    press(Qt::Key_Return);
+    EXPECT_EQ(game.state.HeroId, 1);
+
+    EXPECT_EQ(focused(), W::Button3);       // the town: 王の部屋 first
+    press(Qt::Key_Tab, Qt::ShiftModifier);  // back round to the last, 闘技場
+    EXPECT_EQ(focused(), W::Button6);
+    press(Qt::Key_Space);
+    EXPECT_TRUE(view(W::Panel8)->isVisible());
+    EXPECT_EQ(focused(), W::Button9);  // アマチュア級
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_TRUE(view(W::Panel9)->isVisible());
+    EXPECT_EQ(focused(), W::Label45);  // 攻撃
+
+    // Return until the fight is over: the hero attacks, the panel takes each step.
+    int presses = 0;
+    while (!view(W::Panel8)->isVisible() && !view(W::Panel4)->isVisible() && presses < 200) {
+        const bool waits = frontend::panelWaits(game);
+        EXPECT_EQ(focused(), waits ? W::Panel5 : W::Label45) << "press " << presses;
+        press(Qt::Key_Return);
+        ++presses;
+    }
+    EXPECT_FALSE(view(W::Panel9)->isVisible());  // the classes again, or the town after a loss
+    EXPECT_GT(game.state.AmateurBouts, 0);
+    EXPECT_GT(presses, 3);
+
+    qApp->removeEventFilter(&mouse);
+    EXPECT_EQ(mouse.clicks, 0);
+}
+
+TEST_F(Keys, TabAndTheArrowsWalkTheStopsInReadingOrderAndWrap) {
+    ticks(Timer::Opening, 18);
+    press(Qt::Key_Return);
+    ticks(Timer::Opening, 11);
+    press(Qt::Key_Return);  // トルバさん
+    const Stops town{W::Button3, W::Button5, W::Button1, W::Button4, W::Button6};
+    for (std::size_t i = 1; i <= town.size(); ++i) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(focused(), town[i % town.size()]);
+    }
+    press(Qt::Key_Right);
+    EXPECT_EQ(focused(), W::Button5);
+    press(Qt::Key_Up);
+    press(Qt::Key_Left);
+    EXPECT_EQ(focused(), W::Button6);
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(focused(), W::Button4);
+}
+
+TEST_F(Keys, TheMessagePanelHasTheFocusWhileItWaitsForItsClick) {
+    ticks(Timer::Opening, 18);
+    press(Qt::Key_Return);
+    ticks(Timer::Opening, 11);
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);  // 王の部屋: the king speaks
+    EXPECT_TRUE(view(W::Image3)->isVisible());
+    EXPECT_EQ(focused(), W::Panel5);
+    press(Qt::Key_Space);  // the room closes
+    EXPECT_FALSE(view(W::Panel5)->isVisible());
+    EXPECT_EQ(focused(), W::Button3);
+}
+
+TEST_F(Keys, NeverReachAHiddenWidget) {
+    // Random keys and ticks all the way through: after each, the focus is on a showing stop or
+    // on the window, and a click goes only where the player can see.
+    std::mt19937 rng(12);
+    const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Return, Qt::Key_Space};
+    for (int step = 0; step < 1500 && game.form.open(); ++step) {
+        if (rng() % 3 == 0) {
+            const auto t = static_cast<Timer>(rng() % kTimerCount);
+            ticks(t, 1);
+        } else {
+            press(keys[rng() % std::size(keys)]);
+        }
+        if (!window.isVisible()) break;
+        const QWidget* f = window.focusWidget();
+        if (!f || f == &window) continue;
+        ASSERT_TRUE(f->isVisible()) << f->objectName().toStdString() << " at step " << step;
+        W w;
+        ASSERT_TRUE(widgetByName(f->objectName().toStdString(), w));
+        const Stops stops = frontend::focusStops(game.form);
+        EXPECT_NE(std::find(stops.begin(), stops.end(), w), stops.end()) << def(w).name;
+    }
+}
+
+TEST_F(Keys, TheFocusIsShownOnlyOnceTheKeyboardIsUsed) {
+    ticks(Timer::Opening, 18);
+    ASSERT_EQ(focused(), W::Label3);
+    const QRect around = view(W::Label3)->geometry().adjusted(-3, -3, 3, 3);
+    const QImage quiet = window.grab(around).toImage();
+    const auto whitePixels = [](const QImage& img) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                // Outside the label's own box, the black title shows nothing white but a mark.
+                if (x >= 3 && x < img.width() - 3 && y >= 3 && y < img.height() - 3) continue;
+                if (QColor(img.pixel(x, y)) == Qt::white) ++n;
+            }
+        }
+        return n;
+    };
+    EXPECT_EQ(whitePixels(quiet), 0);
+    press(Qt::Key_Tab);  // the only stop: the focus stays, and shows
+    EXPECT_EQ(focused(), W::Label3);
+    EXPECT_GT(whitePixels(window.grab(around).toImage()), 10);
+}
+
+}  // namespace
+}  // namespace verminadia::desktop::fixtures

@@ -1,0 +1,121 @@
+// The window's languages: the switch from the context menu that rewrites everything on the screen at once, the window's
+// caption included, and back.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "core/title.h"
+#include "desktop/menu/languages.h"
+#include "desktop/window/game_window.h"
+#include "desktop/window/qtext.h"
+#include "desktop/window/widget_views.h"
+#include "frontend/menu_texts.h"
+#include "game/events.h"
+#include "language/choice.h"
+#include "town/heroes.h"
+
+namespace verminadia::desktop {
+namespace {
+
+// What a widget shows on the screen.
+QString shown(QWidget* w) {
+    if (auto* l = dynamic_cast<LabelView*>(w)) return l->text();
+    if (auto* b = dynamic_cast<QPushButton*>(w)) return b->text();
+    if (auto* e = dynamic_cast<QLineEdit*>(w)) return e->text();
+    return {};
+}
+
+struct Switching : ::testing::Test {
+    std::ostringstream complaints;
+    Catalogues catalogues{VERMINADIA_BUILD_DIR, "test", complaints};
+    SilentOutput silence;
+    ClockRandom random{[] { return std::uint64_t{1}; }};
+    Game game{silence, random};
+    GameWindow window{game};
+    Languages languages{game, window, catalogues, "ja"};
+
+    void SetUp() override {
+        startGame(game);
+        window.ensureBuilt();
+        window.show();
+    }
+    void click(W w) {
+        window.clickWidget(w);
+        window.sync();
+    }
+    void expectScreenFollowsTheModel() {
+        for (const WidgetDef& d : kWidgets) {
+            if (d.kind == Kind::Label || d.kind == Kind::Button || d.kind == Kind::Edit) {
+                EXPECT_EQ(shown(window.widget(d.id)), QString::fromStdString(game.form.caption(d.id))) << d.name;
+            }
+        }
+    }
+};
+
+TEST_F(Switching, TheWholeScreenIsRewrittenAtOnceAndComesBackByteForByte) {
+    // In the store, after the prologue: a message panel, a shelf, the town bar and its buttons.
+    for (int i = 0; i < 18; ++i) tick(game, Timer::Opening);
+    window.sync();
+    click(W::Label3);
+    for (int i = 0; i < 11; ++i) tick(game, Timer::Opening);
+    window.sync();
+    click(W::Label6);
+    click(W::Button4);
+    const QString japaneseGreeting = shown(window.widget(W::Label32));
+    const QString japaneseButton = shown(window.widget(W::Button3));
+
+    languages.choose("en");
+    EXPECT_EQ(languages.current(), "en");
+    EXPECT_EQ(window.windowTitle(), qtext(catalogues.get("en").translate(kGameTitle)));
+    EXPECT_NE(window.windowTitle(), qtext(kGameTitle));
+    EXPECT_NE(shown(window.widget(W::Label32)), japaneseGreeting);
+    EXPECT_NE(shown(window.widget(W::Button3)), japaneseButton);
+    // The hero's name in the state, and so in every line to come.
+    EXPECT_EQ(game.state.HeroName, catalogues.get("en").translate(kHeroes[3].name));
+    expectScreenFollowsTheModel();
+
+    languages.choose("ja");
+    EXPECT_EQ(window.windowTitle(), qtext(kGameTitle));
+    EXPECT_EQ(shown(window.widget(W::Label32)), japaneseGreeting);
+    EXPECT_EQ(shown(window.widget(W::Button3)), japaneseButton);
+    expectScreenFollowsTheModel();
+    EXPECT_EQ(complaints.str(), "");
+}
+
+TEST_F(Switching, TheMenuNamesEachLanguageInItselfAndSwitchesToThePickedOne) {
+    std::string remembered;
+    QMenu* menu = languages.menu(&window, [&](const std::string& language) { remembered = language; });
+    const QList<QAction*> entries = menu->actions();
+    ASSERT_EQ(entries.size(), static_cast<qsizetype>(verminadia::languages().size()));
+    // Japanese first and checked, as the game speaks it now.
+    ASSERT_EQ(entries[0]->data().toString(), QStringLiteral("ja"));
+    EXPECT_EQ(entries[0]->text(), qtext(frontend::kLanguageName));
+    EXPECT_TRUE(entries[0]->isChecked());
+    QAction* english = nullptr;
+    for (QAction* entry : entries) {
+        if (entry->data().toString() == QStringLiteral("en")) english = entry;
+    }
+    ASSERT_NE(english, nullptr);
+    EXPECT_EQ(english->text(), QStringLiteral("English"));
+    EXPECT_FALSE(english->isChecked());
+    EXPECT_EQ(menu->title(), qtext(frontend::kLanguageMenuTitle));
+
+    english->trigger();
+    EXPECT_EQ(remembered, "en");
+    EXPECT_EQ(languages.current(), "en");
+    EXPECT_TRUE(english->isChecked());
+    EXPECT_FALSE(entries[0]->isChecked());
+    EXPECT_EQ(shown(window.widget(W::Label3)), QStringLiteral("Start"));
+    // The next menu is in the language now spoken.
+    EXPECT_EQ(languages.menu(&window)->title(), QStringLiteral("Language"));
+    delete menu;
+}
+
+}  // namespace
+}  // namespace verminadia::desktop

@@ -1,0 +1,84 @@
+// Mute: the key M and the context menu's entry, the sound they turn off and on, and the setting
+// that remembers it.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMenu>
+
+#include "desktop/menu/mute_switch.h"
+#include "desktop/settings.h"
+#include "desktop/sound_output.h"
+#include "frontend/menu_texts.h"
+#include "live_window.h"
+
+namespace verminadia::desktop::fixtures {
+namespace {
+
+struct Muting : LiveWindow {
+    QString file = freshSettingsFile();  // before the settings are read
+    SystemSound sound;                   // never started: no stream, only the mixer's switch
+    Settings settings;
+
+    void SetUp() override {
+        ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
+        LiveWindow::SetUp();
+    }
+    QAction* menuEntry() {
+        for (QAction* a : window.contextMenu()->actions())
+            if (a->isCheckable() && a->shortcut() == QKeySequence(Qt::Key_M)) return a;
+        return nullptr;
+    }
+};
+
+TEST_F(Muting, MTurnsAllSoundOffAndOnAndTheNextRunRemembers) {
+    {
+        MuteSwitch mute(window, game, sound, settings);
+        EXPECT_FALSE(sound.muted()) << "muted without a saved choice";
+        press(Qt::Key_M);
+        EXPECT_TRUE(sound.muted());
+        EXPECT_TRUE(Settings().muted());
+        press(Qt::Key_M);
+        EXPECT_FALSE(sound.muted());
+        EXPECT_FALSE(Settings().muted());
+        press(Qt::Key_M);
+    }
+    // The next run starts muted, its entry ticked.
+    SystemSound next;
+    MuteSwitch mute(window, game, next, settings);
+    EXPECT_TRUE(next.muted());
+    EXPECT_TRUE(mute.isChecked());
+}
+
+TEST_F(Muting, TheMenusEntryIsTickedAsTheSoundIsAndSwitchesIt) {
+    MuteSwitch mute(window, game, sound, settings);
+    mute.addToMenu();
+    QAction* entry = menuEntry();
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), qname(frontend::kMuteItem));
+    EXPECT_FALSE(entry->isChecked());
+    entry->trigger();
+    EXPECT_TRUE(sound.muted());
+    EXPECT_TRUE(Settings().muted());
+    press(Qt::Key_M);
+    EXPECT_FALSE(entry->isChecked()) << "M and the entry disagree";
+}
+
+TEST_F(Muting, WorksWhileARecordIsWatchedButNotWhileAHeadingIsTypedIn) {
+    MuteSwitch mute(window, game, sound, settings);
+    window.setWatchOnly(true);
+    press(Qt::Key_M);
+    EXPECT_TRUE(sound.muted()) << "watching a record, M did nothing";
+    window.setWatchOnly(false);
+    // An M typed into a heading the mouse put a cursor in is a letter, not a switch.
+    auto* heading = dynamic_cast<QLineEdit*>(view(W::Edit1));
+    ASSERT_NE(heading, nullptr);
+    heading->setFocus();
+    const QString before = heading->text();
+    press(Qt::Key_M);
+    EXPECT_TRUE(sound.muted());
+    EXPECT_EQ(heading->text().size(), before.size() + 1);
+}
+
+}  // namespace
+}  // namespace verminadia::desktop::fixtures

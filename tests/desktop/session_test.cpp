@@ -1,0 +1,169 @@
+// The session record through the real window and its file: what the player does is recorded, the
+// driver replays it to the same state, and a new window continues it showing the same screen.
+
+#include "desktop/session.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "desktop/window/game_window.h"
+#include "desktop/window/qtext.h"
+#include "desktop/window/widget_views.h"
+#include "support/play.h"
+
+namespace verminadia::desktop {
+namespace {
+
+// What a player sees of a widget: shown or not, and its text.
+QString seen(GameWindow& w, W id) {
+    QWidget* v = w.widget(id);
+    QString text;
+    if (auto* l = dynamic_cast<LabelView*>(v))
+        text = l->text();
+    else if (auto* b = dynamic_cast<QPushButton*>(v))
+        text = b->text();
+    else if (auto* e = dynamic_cast<QLineEdit*>(v))
+        text = e->text();
+    return QString("%1 %2 %3").arg(qtext(def(id).name)).arg(v->isVisibleTo(&w) ? "shown" : "hidden").arg(text);
+}
+
+std::string fileText(const QString& path) {
+    std::ifstream in(QFile::encodeName(path).toStdString());
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A game in the real window, recorded in the last session's file as the game records it.
+struct Recorded {
+    explicit Recorded(Script& s) : script(s), log(live, file, std::cerr), window(s.game()) {
+        log.open(nullptr, false, 0);
+        s.game().random = &log.random();
+        recordWindow(log, window);
+        window.ensureBuilt();
+        window.show();
+    }
+    void ticks(Timer t, int n) {
+        for (int i = 0; i < n; ++i) window.tickTimer(t);
+    }
+    Script& script;
+    ClockRandom live;
+    RecordFile file;
+    frontend::SessionLog log;
+    GameWindow window;
+};
+
+struct Session : ::testing::Test {
+    QTemporaryDir state;
+    void SetUp() override {
+        ASSERT_TRUE(state.isValid());
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+        QDir().mkpath(state.path() + "/verminadia");
+    }
+
+    // The player on the real window: the title, スタート, a hero, the arena and a few blows.
+    static void playSome(GameWindow& window) {
+        for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Opening);
+        const auto press = [&](W w) {
+            QWidget* v = window.widget(w);
+            if (v->isVisible()) QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, 2));
+        };
+        press(W::Label3);
+        for (int i = 0; i < 11; ++i) window.tickTimer(Timer::Opening);
+        press(W::Label6);
+        for (int i = 0; i < 3; ++i) window.tickTimer(Timer::TownMusic);
+        press(W::Button6);
+        press(W::Button9);
+        for (int blow = 0; blow < 4; ++blow) {
+            press(W::Label45);
+            press(W::Label32);
+            window.tickTimer(Timer::BattleMusic);
+        }
+    }
+};
+
+TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) {
+    Script played;
+    Recorded session(played);
+    GameWindow& window = session.window;
+    playSome(window);
+    ASSERT_GT(played.game().state.AmateurBouts, 0) << "the session never reached the arena";
+
+    const std::string record = fileText(lastSessionPath());
+    auto replayed = test::play(record);
+    ASSERT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.script->dump(), played.dump());
+
+    const frontend::Resumed continued = frontend::continueLastSession(RecordFile(), std::cerr);
+    EXPECT_TRUE(continued.fromRecord);
+    EXPECT_GE(continued.lastTime, 0);
+    EXPECT_EQ(continued.script->dump(), played.dump());
+    GameWindow again(continued.script->game());
+    again.ensureBuilt();
+    again.sync();
+    for (const WidgetDef& d : kWidgets) EXPECT_EQ(seen(again, d.id), seen(window, d.id));
+    EXPECT_EQ(again.palette().color(QPalette::Window), window.palette().color(QPalette::Window));
+}
+
+TEST_F(Session, ContinuingFromTheTitlesMenuShowsTheLastSessionAndGoesOnInItsRecord) {
+    std::string before;
+    {
+        Script played;
+        Recorded session(played);
+        session.ticks(Timer::Opening, 18);
+        session.window.clickWidget(W::Label3);
+        session.ticks(Timer::Opening, 11);
+        session.window.clickWidget(W::Label5);
+        before = played.dump();
+    }
+    Script fresh;
+    Recorded title(fresh);
+    title.ticks(Timer::Opening, 3);
+    ASSERT_TRUE(title.log.canContinue());
+    SilentOutput speakers;
+    title.log.continueLast(fresh, speakers);
+    title.window.sync();
+    EXPECT_EQ(fresh.dump(), before);
+    EXPECT_TRUE(title.window.widget(W::Panel2)->isVisible());
+    EXPECT_FALSE(title.log.canContinue());
+    title.window.clickWidget(W::Button5);  // the inn
+    auto replayed = test::play(fileText(lastSessionPath()));
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.script->dump(), fresh.dump());
+}
+
+TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
+    {
+        Script played;
+        Recorded session(played);
+        session.ticks(Timer::Opening, 18);
+        session.window.clickWidget(W::Label3);
+        ASSERT_TRUE(QFile::exists(lastSessionPath()));
+        // A window closed by hand keeps the record to continue from.
+        session.window.close();
+        EXPECT_TRUE(QFile::exists(lastSessionPath()));
+    }
+    Script ending;
+    Recorded credits(ending);
+    ending.game().form.hide(W::Panel1);
+    ending.game().state.EndingTick = 146;
+    ending.game().form.enable(Timer::Ending);
+    credits.window.sync();
+    credits.ticks(Timer::Ending, 1);
+    EXPECT_FALSE(ending.game().form.open());
+    EXPECT_FALSE(QFile::exists(lastSessionPath()));
+}
+
+}  // namespace
+}  // namespace verminadia::desktop
