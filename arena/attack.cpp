@@ -8,6 +8,7 @@
 #include "arena/texts.h"
 #include "core/career.h"
 #include "core/game.h"
+#include "core/whole_numbers.h"
 
 namespace verminadia {
 
@@ -86,11 +87,11 @@ void attack(Game& g) {
     g.form.setWindowColor(kBlack);
     g.sound.play(Sfx::Sword);
     const int drawn = g.draw(kAttackDraw);
-    s.LastAmount = drawn + s.Attack + s.WeaponAttack - s.EnemyDefense;
+    s.LastAmount = clampedInt(std::int64_t{drawn} + s.Attack + s.WeaponAttack - s.EnemyDefense);
     if (s.LastAmount < 1) s.LastAmount = 0;
     g.caption(W::Label31, N_("{HeroName}の攻撃！！"));
     if (const std::string_view* line = attackLine(s, drawn)) g.caption(W::Label32, *line);
-    s.EnemyHp -= s.LastAmount;
+    subtractClamped(s.EnemyHp, s.LastAmount);
     g.caption(W::Label33, kDamageDealt);
 }
 

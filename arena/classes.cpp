@@ -11,6 +11,7 @@
 #include "arena/special_bouts.h"
 #include "core/career.h"
 #include "core/game.h"
+#include "core/whole_numbers.h"
 #include "town/town_music.h"
 
 namespace verminadia {
@@ -188,7 +189,7 @@ void setUpBout(Game& g, const WeightClass& c) {
     g.form.hide(W::Panel8);
     g.form.show(W::Panel9);
     s.TalkState = talk::kNothing;
-    const int bouts = ++(s.*c.bouts);
+    const int bouts = addClamped(s.*c.bouts, 1);
     s.EnemyPower = c.basePower;
     const int drawn = g.draw(c.drawSize);
 
@@ -243,7 +244,7 @@ void startHeavyBout(Game& g) {
     g.form.show(W::Panel5);
     g.form.hide(W::Panel8, W::Panel9);
     s.TalkState = talk::kNothing;
-    ++s.HeavyBouts;
+    addClamped(s.HeavyBouts, 1);
     s.EnemyPower = kHeavyBasePower;
     s.EnemyDefense = c->defense;
     s.EnemyKind = c->kind;
@@ -258,7 +259,7 @@ void startHeavyBout(Game& g) {
 
 void loopBattleTheme(Game& g) {
     GameState& s = g.state;
-    ++s.BattleMusicTick;
+    addClamped(s.BattleMusicTick, 1);
     for (const BattleTheme& t : kBattleThemes) {
         if (t.number != s.BattleTheme) continue;
         if (s.BattleMusicTick == 1) g.sound.play(t.tune);

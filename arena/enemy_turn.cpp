@@ -10,6 +10,7 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "core/text/town_bar.h"
+#include "core/whole_numbers.h"
 
 namespace verminadia {
 
@@ -97,7 +98,7 @@ void opponentTurn(Game& g) {
     g.form.show(W::Panel9);
     s.TalkState = talk::kNothing;
     const int drawn = g.draw(kOpponentDraw);
-    s.LastAmount = 2 * s.EnemyPower + drawn - s.ArmorDefense - s.Defense / 4;
+    s.LastAmount = clampedInt(2 * std::int64_t{s.EnemyPower} + drawn - s.ArmorDefense - s.Defense / 4);
     if (s.LastAmount < 1) s.LastAmount = 0;
     g.caption(W::Label31, N_("{EnemyName}の攻撃！"));
     g.caption(W::Label32, kBlows[static_cast<std::size_t>(drawn)]);
@@ -110,7 +111,7 @@ void opponentTurn(Game& g) {
         break;
     }
     g.caption(W::Label33, N_("{HeroName}は{LastAmount}のダメージをうけた。"));
-    s.Hp -= s.LastAmount;
+    subtractClamped(s.Hp, s.LastAmount);
     showHp(g);
     if (s.Hp < 1) defeat(g);
 }

@@ -11,6 +11,7 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "core/text/town_bar.h"
+#include "core/whole_numbers.h"
 
 namespace verminadia {
 
@@ -19,8 +20,8 @@ namespace {
 // The first item checks the top after the gain, unlike the others: near the top it lifts the
 // hero all the way to MaxHp (a gain of up to 3), lower down it gives exactly 2.
 void littleHeal(GameState& s) {
-    if (s.Hp + 2 <= s.MaxHp) s.Hp += 2;
-    if (s.Hp + 2 > s.MaxHp) s.Hp = s.MaxHp;
+    if (std::int64_t{s.Hp} + 2 <= s.MaxHp) s.Hp += 2;
+    if (std::int64_t{s.Hp} + 2 > s.MaxHp) s.Hp = s.MaxHp;
 }
 void heal20(GameState& s) { healUpToMax(s, 20); }
 void fullHeal(GameState& s) { s.Hp = s.MaxHp; }
@@ -62,7 +63,7 @@ void useGood(Game& g, const Good& good) {
     GameState& s = g.state;
     s.TalkState = talk::kOpponentTurn;
     g.sound.play(Sfx::Chime);
-    if (good.count != nullptr) --(s.*good.count);
+    if (good.count != nullptr) subtractClamped(s.*good.count, 1);
     g.form.hide(W::Panel10);
     g.form.show(W::Panel5);
     if (good.shelf != W::Form1) g.form.show(good.shelf);

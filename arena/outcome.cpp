@@ -11,6 +11,7 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "core/text/town_bar.h"
+#include "core/whole_numbers.h"
 #include "town/store.h"
 
 namespace verminadia {
@@ -90,16 +91,16 @@ void victory(Game& g) {
     stopBattleMusic(g);
     g.sound.play(Tune::Applause);
     const int drawn = g.draw(kPrizeDraw);
-    s.LastAmount = s.EnemyPower * kPrizePerPower + drawn;
+    s.LastAmount = clampedInt(std::int64_t{s.EnemyPower} * kPrizePerPower + drawn);
     g.caption(W::Label31, N_("{EnemyName}を倒した。"));
     g.caption(W::Label32, N_("{HeroName}は{LastAmount}円手に入れた。"));
     g.form.setCaption(W::Label33, "");
-    s.Gold += s.LastAmount;
-    s.Exp += s.EnemyExp;
+    addClamped(s.Gold, s.LastAmount);
+    addClamped(s.Exp, s.EnemyExp);
     showMoney(g);
 
     if (s.ChampionBout >= 1 && s.ChampionBout <= kTitleChampions) {
-        ++s.ChampionWins;
+        addClamped(s.ChampionWins, 1);
         if (s.ChampionBout == kFourthChampion) changeStoreStock(g);
         // Hero 0 never gets the casino: it is his own.
         if (s.ChampionBout == kSixthChampion && s.HeroId >= 1 && s.HeroId <= 3) g.form.show(W::Button25);
@@ -148,16 +149,16 @@ void levelUpStep(Game& g) {
     const LevelStep* l = levelStep(s.Level);
     if (l != nullptr && l->skillEntry != W::Form1) g.form.setCaption(W::Label33, g.text(&GameState::PendingLine3));
     s.TalkState = talk::kBackToClasses;
-    ++s.Level;
+    addClamped(s.Level, 1);
     // Roll still holds the draw of the experience step, the click before.
-    s.MaxHp += s.Roll + 3;
-    s.MaxMp += s.Roll + 2;
-    s.Hp += s.Roll + 3;
-    s.Mp += s.Roll + 2;
-    ++s.Attack;
-    ++s.Defense;
-    ++s.Wisdom;
-    ++s.Speed;
+    addClamped(s.MaxHp, std::int64_t{s.Roll} + 3);
+    addClamped(s.MaxMp, std::int64_t{s.Roll} + 2);
+    addClamped(s.Hp, std::int64_t{s.Roll} + 3);
+    addClamped(s.Mp, std::int64_t{s.Roll} + 2);
+    addClamped(s.Attack, 1);
+    addClamped(s.Defense, 1);
+    addClamped(s.Wisdom, 1);
+    addClamped(s.Speed, 1);
     showHp(g);
     showMp(g);
     showLevel(g);

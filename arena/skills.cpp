@@ -13,6 +13,7 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "core/text/town_bar.h"
+#include "core/whole_numbers.h"
 
 namespace verminadia {
 
@@ -62,13 +63,13 @@ void useSkill(Game& g, const Skill& k) {
     if (k.whiteWindow) g.form.setWindowColor(kWhite);
     const int drawn = g.draw(k.draw);
     s.TalkState = talk::kOpponentTurn;
-    s.LastAmount = k.base + drawn;
+    s.LastAmount = clampedInt(std::int64_t{k.base} + drawn);
     if (k.effect == Effect::Damage) {
         // No floor: the next click on the panel sees a zero or negative and declares the victory.
-        s.EnemyHp -= s.LastAmount;
-        s.Mp -= k.cost;
+        subtractClamped(s.EnemyHp, s.LastAmount);
+        subtractClamped(s.Mp, k.cost);
     } else {
-        s.Mp -= k.cost;
+        subtractClamped(s.Mp, k.cost);
         healUpToMax(s, s.LastAmount);
     }
     g.form.setCaption(W::Label31, g.text(&GameState::HeroName));
@@ -92,8 +93,8 @@ void backToCommands(Game& g, W panel) {
 }
 
 void healUpToMax(GameState& s, int amount) {
-    if (s.Hp + amount > s.MaxHp) s.Hp = s.MaxHp;
-    if (s.Hp + amount <= s.MaxHp) s.Hp += amount;
+    if (std::int64_t{s.Hp} + amount > s.MaxHp) s.Hp = s.MaxHp;
+    if (std::int64_t{s.Hp} + amount <= s.MaxHp) s.Hp += amount;
 }
 
 // The entries are written afresh on every opening; which of them show is the level-ups' doing.

@@ -12,6 +12,7 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "core/text/town_bar.h"
+#include "core/whole_numbers.h"
 #include "town/store.h"
 
 namespace verminadia {
@@ -140,7 +141,7 @@ void buy(Game& g, const Offer& o) {
             s.WeaponId = kWaltherId;
             break;
         case Good::Armor: s.ArmorDefense = kLingerieDefense; break;
-        case Good::Tear: ++s.TearCount; break;
+        case Good::Tear: addClamped(s.TearCount, 1); break;
     }
     g.form.setCaption(W::Label32, g.text(&GameState::PendingLine2));
     g.form.setCaption(W::Label33, "");

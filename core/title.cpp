@@ -8,6 +8,7 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "core/text/town_bar.h"
+#include "core/whole_numbers.h"
 
 namespace verminadia {
 
@@ -94,7 +95,7 @@ constexpr TitleStep kTitleSteps[] = {
 }  // namespace
 
 void advanceOpening(Game& g) {
-    const int tick = ++g.state.TitleTick;
+    const int tick = addClamped(g.state.TitleTick, 1);
     for (const TitleStep& step : kTitleSteps) {
         if (tick >= step.from && tick <= step.to) step.act(g);
     }

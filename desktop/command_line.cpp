@@ -111,7 +111,11 @@ CommandLine parseCommandLine(int& argc, char** argv) {
         line.replayPath = parser.value(replay);
         bool number = true;
         if (parser.isSet(speed)) line.speed = parser.value(speed).toDouble(&number);
-        if (!number || !(line.speed > 0 && line.speed <= 1000)) {
+        if (parser.isSet(record) && line.recordPath.isEmpty()) {
+            line.exitStatus = refuse(QStringLiteral("bad file '' for --record: a file name is needed"));
+        } else if (parser.isSet(replay) && line.replayPath.isEmpty()) {
+            line.exitStatus = refuse(QStringLiteral("bad file '' for --replay: a file name is needed"));
+        } else if (!number || !(line.speed > 0 && line.speed <= 1000)) {
             line.exitStatus =
                 refuse(QStringLiteral("bad speed '%1': a number above 0, at most 1000").arg(parser.value(speed)));
         } else if (parser.isSet(language) && !frontend::knownLanguage(line.language.toStdString())) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/game.h"
+#include "core/whole_numbers.h"
 #include "town/heroes.h"
 
 namespace verminadia {
@@ -91,7 +92,7 @@ void startEnding(Game& g) {
 }
 
 void advanceEnding(Game& g) {
-    const int tick = ++g.state.EndingTick;
+    const int tick = addClamped(g.state.EndingTick, 1);
     if (tick == kEndingThemeStarts) g.sound.play(Tune::Ending);
     for (const StoryLine& line : kStory) {
         if (line.tick != tick) continue;

@@ -8,7 +8,11 @@
 //   draw 2               what the event drew, in order (absent when it drew nothing)
 //   click Button9
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <iosfwd>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,8 +42,14 @@ private:
 
 class SessionRecorder {
 public:
+    // Told once for an output that failed to take a write or a flush (a full disk), with its
+    // place in `outs`. That output gets nothing more, so its record ends with the last event it
+    // took whole (a cut last line, which readers drop), and the game plays on.
+    using WriteFailed = std::function<void(std::size_t output)>;
+
     // Writes to every stream in `outs` (the last session's record, and a file the player named).
-    SessionRecorder(DrawLog& draws, std::vector<std::ostream*> outs) : draws_(draws), outs_(std::move(outs)) {}
+    SessionRecorder(DrawLog& draws, std::vector<std::ostream*> outs, WriteFailed failed = {})
+        : draws_(draws), outs_(std::move(outs)), failed_(std::move(failed)) {}
 
     // The first line of a new record.
     void begin();
@@ -49,16 +59,29 @@ public:
 
 private:
     void event(std::string_view command, std::string_view name, double seconds);
+    void write(const std::string& lines);
 
     DrawLog& draws_;
-    std::vector<std::ostream*> outs_;
+    std::vector<std::ostream*> outs_;  // a failed one is set to null
+    WriteFailed failed_;
 };
 
 inline constexpr std::string_view kRecordHeader = "# verminadia session record";
-// The time marker's prefix: "# @" then the seconds since the session began.
+// The time marker's prefix: "# @" then the seconds since the session began, in digits with a
+// point whatever the locale, at most kMaxRecordSeconds (about 31 years of play).
 inline constexpr std::string_view kRecordTime = "# @";
+inline constexpr std::int64_t kMaxRecordSeconds = 1'000'000'000;
 
-// The seconds of a time marker line; false for any other line.
+// What a record or script may hold, so that a device or an endless file is refused rather than
+// read: the whole, and each line (an event's draws are a few dozen bytes).
+inline constexpr std::uintmax_t kMaxRecordBytes = std::uintmax_t{64} << 20;
+inline constexpr std::size_t kMaxRecordLineBytes = 4096;
+
+// The seconds of a time marker line; false for any other line, and for a marker whose time is
+// not such a number (`timeMarkerError` says so).
 bool recordTime(std::string_view line, double& seconds);
+// Why a time marker line is bad, e.g. "bad time 'inf': seconds from 0 to 1000000000"; empty for a
+// good one and for any other line.
+std::string timeMarkerError(std::string_view line);
 
 }  // namespace verminadia

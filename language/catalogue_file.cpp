@@ -2,14 +2,17 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
+
+#include "core/text/utf8.h"
+#include "files/regular_file.h"
 
 namespace verminadia {
 
 namespace {
 
 constexpr std::uint32_t kMagic = 0x950412de;
+// Far above any catalogue of this game's few hundred texts: a larger file is refused unread.
+constexpr std::uintmax_t kMaxBytes = std::uintmax_t{16} << 20;
 
 // The file's words are in the byte order of the machine that wrote it; the magic number says which.
 struct Reader {
@@ -71,10 +74,15 @@ std::optional<CatalogueFile> CatalogueFile::parse(std::string_view bytes, std::s
         return std::nullopt;
     }
     CatalogueFile file;
+    bool header = false;
     for (std::uint32_t i = 0; i < count; ++i) {
         std::string_view msgid, msgstr;
         if (!r.string(originals + std::size_t{8} * i, msgid) || !r.string(translations + std::size_t{8} * i, msgstr)) {
             why = "entry " + std::to_string(i) + " lies outside the file";
+            return std::nullopt;
+        }
+        if (!isUtf8(msgid) || !isUtf8(msgstr)) {
+            why = "entry " + std::to_string(i) + " is not valid UTF-8";
             return std::nullopt;
         }
         if (msgid.empty()) {
@@ -82,22 +90,24 @@ std::optional<CatalogueFile> CatalogueFile::parse(std::string_view bytes, std::s
                 why = "its texts are not in UTF-8";
                 return std::nullopt;
             }
+            header = true;
             continue;
         }
         if (msgstr.empty()) continue;  // untranslated: the game's own text is shown
         if (file.entries_.emplace(msgid, msgstr).second) file.order_.emplace_back(msgid);
     }
+    // Without the header nothing says the texts are UTF-8: the window would show them garbled.
+    if (!header) {
+        why = "it has no header naming its character set";
+        return std::nullopt;
+    }
     return file;
 }
 
 std::optional<CatalogueFile> CatalogueFile::read(const std::filesystem::path& file, std::string& why) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        why = "cannot be read";
-        return std::nullopt;
-    }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return parse(bytes, why);
+    const std::optional<std::string> bytes = readRegularFile(file, kMaxBytes, why);
+    if (!bytes) return std::nullopt;
+    return parse(*bytes, why);
 }
 
 std::string_view CatalogueFile::find(std::string_view msgid) const {

@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/utf8.h"
+#include "files/line_reader.h"
+#include "game/record.h"
 #include "script/json.h"
 
 namespace verminadia {
@@ -60,6 +63,9 @@ const char* kindName(Kind k) {
 
 const char* boolean(bool b) { return b ? "true" : "false"; }
 
+// Words of the line as an error quotes them: escaped and cut short.
+std::string quoted(std::string_view s) { return "'" + escapedInput(s) + "'"; }
+
 }  // namespace
 
 Script::Script(const Catalogue& catalogue) : game_(silence_, random_, catalogue) { startGame(game_); }
@@ -70,16 +76,17 @@ void Script::restart() {
 }
 
 int Script::run(std::istream& in, std::ostream& out, std::ostream& err) {
+    LineReader lines(in, kMaxRecordBytes, kMaxRecordLineBytes);
+    const auto stop = [&](const std::string& reason) {
+        out.flush();
+        err << "line " << lines.number() << ": " << reason << '\n';
+        return 2;
+    };
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        const std::string reason = step(line, out);
-        if (!reason.empty()) {
-            out.flush();
-            err << "line " << number << ": " << reason << '\n';
-            return 2;
-        }
+    while (lines.next(line)) {
+        if (const std::string reason = step(line, out); !reason.empty()) return stop(reason);
     }
-    return 0;
+    return lines.problem().empty() ? 0 : stop(lines.problem());
 }
 
 std::string Script::step(std::string_view line, std::ostream& out) {
@@ -96,7 +103,7 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
     if (command == "click") {
         if (args.size() != 1) return "click takes one widget name";
         W w;
-        if (!widgetByName(args[0], w)) return "unknown widget '" + std::string(args[0]) + "'";
+        if (!widgetByName(args[0], w)) return "unknown widget " + quoted(args[0]);
         switch (click(game_, w)) {
             case ClickResult::Handled: break;
             case ClickResult::Hidden: out << "ignored: " << args[0] << " is hidden\n"; break;
@@ -105,13 +112,13 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
     } else if (command == "tick") {
         if (args.empty() || args.size() > 2) return "tick takes a timer name and an optional count";
         Timer t;
-        if (!timerByName(args[0], t)) return "unknown timer '" + std::string(args[0]) + "'";
+        if (!timerByName(args[0], t)) return "unknown timer " + quoted(args[0]);
         int count = 1;
         if (args.size() == 2 && (!parseInt(args[1], count) || count < 0)) {
-            return "bad tick count '" + std::string(args[1]) + "'";
+            return "bad tick count " + quoted(args[1]);
         }
-        for (int i = 0; i < count; ++i) {
-            tick(game_, t);
+        // A timer that is off stays off: the rest of the count would do nothing, only take time.
+        for (int i = 0; i < count && tick(game_, t); ++i) {
             if (random_.badValue()) break;
         }
     } else if (command == "draw") {
@@ -119,7 +126,7 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
         std::vector<int> values;
         for (std::string_view a : args) {
             int v;
-            if (!parseInt(a, v) || v < 0) return "bad draw value '" + std::string(a) + "'";
+            if (!parseInt(a, v) || v < 0) return "bad draw value " + quoted(a);
             values.push_back(v);
         }
         for (int v : values) random_.queue(v);
@@ -134,8 +141,7 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
         for (const IntField& f : kIntFields) {
             if (f.name != field) continue;
             std::int32_t v;
-            if (!parseInt(trim(value), v))
-                return "bad whole number '" + std::string(value) + "' for " + std::string(field);
+            if (!parseInt(trim(value), v)) return "bad whole number " + quoted(value) + " for " + std::string(field);
             game_.state.*f.member = v;
             return {};
         }
@@ -150,7 +156,7 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
             }
             return {};
         }
-        return "unknown field '" + std::string(field) + "'";
+        return "unknown field " + quoted(field);
     } else if (command == "print") {
         if (args.size() != 1) return "print takes one name";
         const std::string_view name = args[0];
@@ -176,12 +182,12 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
         else if (playerByName(name, p))
             out << playerJson(p) << '\n';
         else
-            return "unknown name '" + std::string(name) + "'";
+            return "unknown name " + quoted(name);
     } else if (command == "dump") {
         if (!args.empty()) return "dump takes nothing";
         out << dump() << '\n';
     } else {
-        return "unknown command '" + std::string(command) + "'";
+        return "unknown command " + quoted(command);
     }
 
     if (const auto* bad = random_.badValue()) {

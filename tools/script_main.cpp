@@ -5,6 +5,9 @@
 #include <fstream>
 #include <iostream>
 
+#include "core/text/utf8.h"
+#include "files/regular_file.h"
+#include "game/record.h"
 #include "language/catalogues.h"
 #include "language/choice.h"
 #include "script/script.h"
@@ -20,9 +23,11 @@ int main(int argc, char** argv) {
     const std::string language = verminadia::languageFromEnvironment(env, verminadia::languages());
     verminadia::Script script(catalogues.get(language));
     if (argc == 2) {
-        std::ifstream in(argv[1]);
-        if (!in) {
-            std::cerr << "verminadia-script: cannot read " << argv[1] << '\n';
+        std::ifstream in;
+        std::string why;
+        if (!verminadia::openRegularFile(argv[1], verminadia::kMaxRecordBytes, in, why)) {
+            std::cerr << "verminadia-script: cannot read " << verminadia::escapedInput(argv[1], 4096) << ": " << why
+                      << '\n';
             return 2;
         }
         return script.run(in, std::cout, std::cerr);

@@ -1,16 +1,15 @@
 // The casino: トルバさん stakes all of the hero's money on one throw of rock-paper-scissors.
 // The owner's draw alone decides the throw, and a tie counts as his win.
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 
 #include "core/career.h"
 #include "core/game.h"
 #include "core/text/town_bar.h"
+#include "core/whole_numbers.h"
 #include "town/handlers.h"
 #include "town/town_music.h"
 
@@ -52,11 +51,7 @@ constexpr std::array<OwnersHands, 3> kOwnersHands = {
 constexpr std::array<Rgb, 3> kFlashColours = {kRed, kWhite, kYellow};
 
 // Doubling stops at the largest sum a purse can hold rather than wrapping round to a debt.
-int doubled(int gold) {
-    const std::int64_t twice = std::int64_t{gold} * 2;
-    return static_cast<int>(
-        std::clamp<std::int64_t>(twice, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
+int doubled(int gold) { return clampedInt(std::int64_t{gold} * 2); }
 
 void throwHand(Game& g, Hand hand) {
     GameState& s = g.state;

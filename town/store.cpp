@@ -11,6 +11,7 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "core/text/town_bar.h"
+#include "core/whole_numbers.h"
 #include "town/handlers.h"
 
 namespace verminadia {
@@ -112,7 +113,7 @@ void buy(Game& g, const Counted& c) {
     GameState& s = g.state;
     g.sound.beep();
     s.Gold -= c.price;
-    ++(s.*c.count);
+    addClamped(s.*c.count, 1);
     g.form.setCaption(W::Label32, g.text(&GameState::PendingLine2));
     g.form.setCaption(W::Label33, "");
     showMoney(g);

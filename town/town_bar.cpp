@@ -6,6 +6,7 @@
 
 #include "core/career.h"
 #include "core/game.h"
+#include "core/whole_numbers.h"
 #include "town/handlers.h"
 #include "town/heroes.h"
 #include "town/town_music.h"
@@ -27,8 +28,10 @@ void openStatus(Game& g) {
     g.caption(W::Label21, N_("武器　　{WeaponName}"));
     g.caption(W::Label22, N_("防具　　{ArmorName}"));
     // Attack and defence with the equipment's bonus; the others are the plain values.
-    g.form.setCaption(W::Label23, g.text(N_("攻撃力　　　{attack}")).with("attack", s.Attack + s.WeaponAttack));
-    g.form.setCaption(W::Label24, g.text(N_("防御力　　　{defense}")).with("defense", s.Defense + s.ArmorDefense));
+    g.form.setCaption(W::Label23,
+                      g.text(N_("攻撃力　　　{attack}")).with("attack", std::int64_t{s.Attack} + s.WeaponAttack));
+    g.form.setCaption(W::Label24,
+                      g.text(N_("防御力　　　{defense}")).with("defense", std::int64_t{s.Defense} + s.ArmorDefense));
     g.caption(W::Label25, N_("知恵　　 　　{Wisdom}"));
     g.caption(W::Label26, N_("素早さ　 　　{Speed}"));
     g.caption(W::Label29, N_("所持金　　　　{Gold}"));
@@ -54,7 +57,7 @@ void loopTownTheme(Game& g) {
     const Hero* hero = chosenHero(g.state);
     if (hero == nullptr) return;
     GameState& s = g.state;
-    ++s.TownMusicTick;
+    addClamped(s.TownMusicTick, 1);
     if (s.TownMusicTick == 1) g.sound.play(hero->theme);
     if (s.TownMusicTick == def(hero->theme).loopTicks) {
         g.sound.seekToStart(hero->theme);

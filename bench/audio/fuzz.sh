@@ -6,19 +6,10 @@
 # Exits 77 (skipped) when clang++ is not installed.
 #   usage: fuzz.sh OUT_DIR [SECONDS [SEED]]
 set -euo pipefail
-out=$1
-seconds=${2:-60}
-seed=${3:-}
-repeat=()
-if [ -n "$seed" ]; then
-    scratch=$(mktemp -d)
-    trap 'rm -rf "$scratch"' EXIT
-    repeat=(-seed="$seed")
-fi
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-command -v clang++ >/dev/null || { echo "skip: clang++ is not installed"; exit 77; }
-mkdir -p "$out"
+source "$root/bench/fuzz_common.sh"
+fuzz_arguments "$@"
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I"$root"
        $(pkg-config --cflags fluidsynth sndfile))
 libs=($(pkg-config --libs fluidsynth sndfile) -pthread)
@@ -30,11 +21,7 @@ for kind in midi wav; do
     corpus=${scratch:-$out}/corpus_$kind
     mkdir -p "$corpus"
     find . -maxdepth 1 -name "*.$( [ $kind = midi ] && echo mid || echo wav )" -exec cp -n {} "$corpus/" \; 2>/dev/null || true
-    echo "== fuzz_$kind for ${seconds}s${seed:+, seed $seed}"
     # Leaks inside FluidSynth's and libsndfile's own caches are not ours to fix here.
-    ASAN_OPTIONS=detect_leaks=0 "$out/fuzz_$kind" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-        -rss_limit_mb=2048 -print_final_stats=1 "${repeat[@]}" "$corpus" 2>&1 | grep -E "^(#|==|INFO: Seed|stat::number_of_executed_units|ERROR|SUMMARY)" | tail -8
-    status=${PIPESTATUS[0]}
-    [ "$status" -eq 0 ] || { echo "fuzz_$kind found a fault (exit $status)"; exit 1; }
+    ASAN_OPTIONS=detect_leaks=0 fuzz_run "fuzz_$kind" "$corpus" -max_len=65536
 done
 echo "no faults found"

@@ -273,5 +273,18 @@ TEST(Victory, ChampionAndChallengerProgressNeverMix) {
     expectCleanRun(plain);
 }
 
+TEST(Victory, APurseFilledAtTheCasinoStaysFullAndAHugeBlowLeavesNoHpToSpare) {
+    // The casino fills a purse to the largest sum; a prize on top keeps it there, not a debt.
+    auto p = inArena(0, "set Gold 2147483647\n");
+    p.then(winningBout() + next(0));
+    EXPECT_EQ(p.state().Gold, 2147483647);
+    EXPECT_EQ(p.form().caption(W::Label12), "所持金　2147483647");
+    // The largest power hits for the most there is, and HP stops at the bottom.
+    auto q = inArena(0);
+    q.then(bout("Button9", 0) + "set EnemyPower 2147483647\nset Hp -10\n" + attack(0) + next(1));
+    EXPECT_EQ(q.state().LastAmount, 2147483647);
+    EXPECT_EQ(q.state().Hp, -2147483647 - 1);
+}
+
 }  // namespace
 }  // namespace verminadia

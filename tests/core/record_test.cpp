@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <sstream>
+#include <streambuf>
 
 #include "game/events.h"
 #include "support/play.h"
@@ -13,8 +16,9 @@
 namespace verminadia {
 namespace {
 
-// A monkey's session, recorded as the window records it; returns the record.
-std::string recordedSession(Script& played, std::uint32_t seed, int events) {
+// A monkey's session, recorded as the window records it; returns the record. `also` get it too.
+std::string recordedSession(Script& played, std::uint32_t seed, int events, std::vector<std::ostream*> also = {},
+                            const SessionRecorder::WriteFailed& failed = {}) {
     std::uint64_t now = seed;
     ClockRandom clock([&now] { return now += 7919; });  // a clock that moves: every reseed differs
     DrawLog draws(clock);
@@ -22,7 +26,8 @@ std::string recordedSession(Script& played, std::uint32_t seed, int events) {
     Random* own = g.random;  // the log lives only as long as this session
     g.random = &draws;
     std::ostringstream record;
-    SessionRecorder recorder(draws, {&record});
+    also.insert(also.begin(), &record);
+    SessionRecorder recorder(draws, also, failed);
     recorder.begin();
     std::mt19937 monkey(seed);
     for (int e = 0; e < events && g.form.open(); ++e) {
@@ -73,6 +78,7 @@ TEST(SessionRecord, EachEventCarriesItsTimeAndTheDrawsItMade) {
     std::getline(lines, time2);
     std::getline(lines, tickLine);
     EXPECT_EQ(header, kRecordHeader);
+    EXPECT_EQ(time1, "# @1.500");
     double seconds = 0;
     EXPECT_TRUE(recordTime(time1, seconds));
     EXPECT_DOUBLE_EQ(seconds, 1.5);
@@ -81,9 +87,74 @@ TEST(SessionRecord, EachEventCarriesItsTimeAndTheDrawsItMade) {
     EXPECT_TRUE(recordTime(time2, seconds));
     EXPECT_DOUBLE_EQ(seconds, 2.25);
     EXPECT_EQ(tickLine, "tick Timer2");  // the tick drew nothing, so no draw line
-    EXPECT_FALSE(recordTime("# @-1", seconds));
-    EXPECT_FALSE(recordTime("# @12s", seconds));
+}
+
+TEST(SessionRecord, TimesAreDigitsWithAPointUpToABound) {
+    double seconds = -1;
+    for (const char* good : {"# @0", "# @12.345", "# @7.", "# @1000000000", "# @0.1234567890123"}) {
+        EXPECT_TRUE(recordTime(good, seconds)) << good;
+        EXPECT_EQ(timeMarkerError(good), "") << good;
+    }
+    EXPECT_DOUBLE_EQ(seconds, 0.123456789);
+    for (const char* bad : {"inf", "nan", "1e308", "1e3", "-1", "+1", "", " 1", "1 ", ".5", "0x10", "1,5", "12s",
+                            "1000000000.001", "99999999999999999999"}) {
+        EXPECT_FALSE(recordTime(std::string("# @") + bad, seconds)) << bad;
+        EXPECT_EQ(timeMarkerError(std::string("# @") + bad),
+                  "bad time '" + std::string(bad) + "': seconds from 0 to 1000000000");
+    }
     EXPECT_FALSE(recordTime("click Label3", seconds));
+    EXPECT_EQ(timeMarkerError("# a comment"), "");
+    // Whatever the clock says, the record reads back.
+    std::ostringstream record;
+    ClockRandom clock([] { return std::uint64_t{5}; });
+    DrawLog draws(clock);
+    SessionRecorder recorder(draws, {&record});
+    for (const double odd : {-3.0, 1e300, std::numeric_limits<double>::quiet_NaN(), 2.5}) {
+        recorder.clicked(W::Button9, odd);
+    }
+    EXPECT_EQ(record.str(),
+              "# @0.000\nclick Button9\n# @1000000000.000\nclick Button9\n# @0.000\nclick Button9\n"
+              "# @2.500\nclick Button9\n");
+}
+
+// An output with room for `room` bytes, which then fails as a full disk does.
+class FullDisk : public std::streambuf {
+public:
+    explicit FullDisk(std::size_t room) : room_(room) {}
+    std::string written;
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        const std::size_t taken = std::min(static_cast<std::size_t>(n), room_ - written.size());
+        written.append(s, taken);
+        return static_cast<std::streamsize>(taken);
+    }
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof()) || written.size() == room_) return traits_type::eof();
+        written += traits_type::to_char_type(c);
+        return c;
+    }
+
+private:
+    std::size_t room_;
+};
+
+TEST(SessionRecord, AFullDiskIsSaidOnceAndItsRecordStaysAPrefixWhileTheGamePlaysOn) {
+    for (const std::size_t room : {std::size_t{0}, std::size_t{1000}, std::size_t{4321}}) {
+        Script played;
+        FullDisk disk(room);
+        std::ostream full(&disk);
+        std::vector<std::size_t> said;
+        const std::string whole =
+            recordedSession(played, 5, 1500, {&full}, [&](std::size_t output) { said.push_back(output); });
+        EXPECT_EQ(said, std::vector<std::size_t>{1}) << "said once, for the full one";
+        // Nothing written after the failure: the record is whole up to a cut last line.
+        ASSERT_LT(disk.written.size(), whole.size());
+        EXPECT_EQ(whole.substr(0, disk.written.size()), disk.written) << room;
+        auto replayed = test::play(disk.written.substr(0, disk.written.rfind('\n') + 1));
+        EXPECT_EQ(replayed.err, "") << room;
+        EXPECT_EQ(test::play(whole).script->dump(), played.dump()) << "the game played on, recorded whole";
+    }
 }
 
 TEST(SessionRecord, AKilledGameLeavesARecordThatReplaysUpToItsLastEvent) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <sstream>
+#include <streambuf>
+
+#include "game/record.h"
 #include "support/play.h"
 
 namespace verminadia {
@@ -99,6 +104,92 @@ TEST(Script, ABadLineStopsTheRunWithItsNumberAndStatusTwo) {
     // Nothing after the bad line runs.
     auto p = play("set Gold 7\nbogus\nset Gold 9");
     EXPECT_EQ(p.state().Gold, 7);
+}
+
+// Input that never ends, as /dev/zero or `yes` give it: the same bytes over and over.
+class Endless : public std::streambuf {
+public:
+    explicit Endless(std::string unit) : unit_(std::move(unit)) {}
+
+protected:
+    int_type underflow() override {
+        setg(unit_.data(), unit_.data(), unit_.data() + unit_.size());
+        return traits_type::to_int_type(unit_.front());
+    }
+
+private:
+    std::string unit_;
+};
+
+// Runs `in` exactly as a file holds it, without the newline `play` adds at the end.
+test::Played asFile(std::istream& in) {
+    test::Played p;
+    p.script = std::make_unique<Script>();
+    std::ostringstream out, err;
+    p.status = p.script->run(in, out, err);
+    p.out = out.str();
+    p.err = err.str();
+    return p;
+}
+
+TEST(Script, ReadsOnlyWholeLinesWithinBoundsAndSaysWhereItStopped) {
+    // A full disk or a kill cut "set Gold 16" after its 1: the cut line is never played.
+    std::istringstream cut("set Gold 7\nset Gold 1");
+    auto p = asFile(cut);
+    EXPECT_EQ(p.status, 2);
+    EXPECT_EQ(p.state().Gold, 7);
+    EXPECT_EQ(p.err, "line 2: no newline at its end, so it may be cut short: dropped\n");
+
+    const std::string longest = "#" + std::string(4095, 'x') + "\n";
+    std::istringstream tooLong(longest + "#" + longest + "dump\n");
+    p = asFile(tooLong);
+    EXPECT_EQ(p.err, "line 2: longer than 4096 bytes\n");
+    EXPECT_EQ(p.out, "");
+
+    // Neither a line that never ends nor lines that never stop make the driver hold more.
+    Endless zeros(std::string(4096, '\0')), comments(longest);
+    std::istream zeroInput(&zeros), commentInput(&comments);
+    p = asFile(zeroInput);
+    EXPECT_EQ(p.err, "line 1: longer than 4096 bytes\n");
+    p = asFile(commentInput);
+    EXPECT_EQ(p.status, 2);
+    EXPECT_EQ(p.err,
+              "line " + std::to_string(kMaxRecordBytes / longest.size() + 1) + ": the input goes on past 64 MiB\n");
+}
+
+TEST(Script, ErrorsQuoteTheLineEscapedAndCutShort) {
+    struct Case {
+        std::string line, message;
+    };
+    const Case cases[] = {
+        {std::string("click Label3\0", 13), "unknown widget 'Label3\\0'"},
+        {"click \x1b]0;title\x07\x1b[2J", "unknown widget '\\x1b]0;title\\x07\\x1b[2J'"},
+        {"click \xc2\x9b"
+         "31m\x7f",
+         "unknown widget '\\xc2\\x9b31m\\x7f'"},
+        {"tick \xe3\x83 \xff", "unknown timer '\\xe3\\x83'"},
+        {"click back\\slash", "unknown widget 'back\\\\slash'"},
+        {"print " + std::string(3000, 'A'), "unknown name '" + std::string(60, 'A') + "…'"},
+    };
+    for (const Case& c : cases) {
+        auto p = test::play(c.line);
+        EXPECT_EQ(p.status, 2);
+        EXPECT_EQ(p.err, "line 1: " + c.message + "\n");
+    }
+    // Cut on a whole character: twenty of three bytes, then the mark.
+    std::string dogs;
+    for (int i = 0; i < 30; ++i) dogs += "犬";
+    EXPECT_EQ(test::play("set Gold " + dogs).err, "line 1: bad whole number '" + dogs.substr(0, 60) + "…' for Gold\n");
+}
+
+TEST(Script, TicksOfATimerThatIsOffStopAtOnce) {
+    // Timer4 is off on the title: were every tick asked for tried, these lines would take minutes.
+    const auto start = std::chrono::steady_clock::now();
+    std::string lines;
+    for (int i = 0; i < 30; ++i) lines += "tick Timer4 2147483647\n";
+    auto p = test::play(lines + "print Timer4");
+    EXPECT_EQ(p.out, "{\"enabled\":false,\"interval\":500}\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 }  // namespace

@@ -8,9 +8,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Runs the game with no display of any kind; leaves the status in $status.
+# Runs the game with no display of any kind and a home of its own; leaves the status in $status.
 run() {
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 "$game" "$@" >"$work/out" 2>"$work/err"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$work/home" XDG_STATE_HOME="$work/home/state" \
+        XDG_CONFIG_HOME="$work/home/config" timeout 20 "$game" "$@" >"$work/out" 2>"$work/err"
     status=$?
 }
 
@@ -49,4 +50,7 @@ check_refused --fullscreen --fullscreen=1
 check_refused --bogus --version --bogus
 check_refused level5 level5
 check_refused -bogus -- -bogus
+# An empty file name is no file: refused like a bad one, not a game that quietly records nothing.
+check_refused '' --record ''
+check_refused '' --replay ''
 echo "command line ok"

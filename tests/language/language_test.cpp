@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -72,9 +73,9 @@ TEST(LanguageChoice, TheGameHasJapaneseFirstAndACatalogueForEachPoFile) {
     EXPECT_NE(std::find(languages().begin(), languages().end(), "en"), languages().end());
 }
 
-// A catalogue as msgfmt lays it out, in either byte order.
-std::string moFile(std::map<std::string, std::string> entries, bool bigEndian = false) {
-    entries.emplace("", "Content-Type: text/plain; charset=UTF-8\n");
+// A catalogue as msgfmt lays it out, in either byte order; with its header unless told otherwise.
+std::string moFile(std::map<std::string, std::string> entries, bool bigEndian = false, bool header = true) {
+    if (header) entries.emplace("", "Content-Type: text/plain; charset=UTF-8\n");
     std::string out;
     const auto word = [&](std::uint32_t v) {
         for (int i = 0; i < 4; ++i) {
@@ -144,6 +145,11 @@ TEST(CatalogueFile, RefusesWhatIsNoCatalogueWithTheReason) {
     bad.back() = 'x';  // the last string loses its NUL
     EXPECT_EQ(reason(bad), "entry 1 lies outside the file");
     EXPECT_EQ(reason(moFile({{"", "Content-Type: text/plain; charset=EUC-JP\n"}})), "its texts are not in UTF-8");
+    // Texts that cannot be shown as they are: nothing says they are UTF-8, or they are not.
+    EXPECT_EQ(reason(moFile({{"犬", "dog"}}, false, false)), "it has no header naming its character set");
+    EXPECT_EQ(reason(moFile({{"犬", "d\xffg"}})), "entry 1 is not valid UTF-8");
+    EXPECT_EQ(reason(moFile({{"\xe7\x8a", "dog"}})), "entry 1 is not valid UTF-8");
+    EXPECT_EQ(reason(moFile({{"犬", "\xed\xa0\x80"}})), "entry 1 is not valid UTF-8") << "a surrogate";
 }
 
 // A folder of its own for the test, gone with it.
@@ -188,6 +194,25 @@ TEST(Catalogues, AMissingOrDamagedFileIsSaidOnceInOneLineAndTheGameStaysJapanese
     EXPECT_EQ(broken.get("en").translate("犬"), "犬");
     EXPECT_EQ(said.str(), "verminadia: " + (damaged.path / "locale/en/LC_MESSAGES/verminadia.mo").string() +
                               ": not a catalogue (wrong magic number): the game stays in Japanese\n");
+}
+
+TEST(Catalogues, OnlyARegularFileOfASensibleSizeIsRead) {
+    Folder huge, odd;
+    // Two gigabytes that take no room: refused by their size, never read.
+    huge.write("locale/en/LC_MESSAGES/verminadia.mo", "");
+    const std::filesystem::path big = huge.path / "locale/en/LC_MESSAGES/verminadia.mo";
+    std::filesystem::resize_file(big, std::uintmax_t{2} << 30);
+    std::ostringstream said;
+    Catalogues c(huge.path, "verminadia", said);
+    EXPECT_EQ(c.get("en").translate("犬"), "犬");
+    EXPECT_EQ(said.str(), "verminadia: " + big.string() + ": it is larger than 16 MiB: the game stays in Japanese\n");
+
+    std::string why;
+    ASSERT_EQ(::mkfifo((odd.path / "fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(CatalogueFile::read(odd.path / "fifo", why));
+    EXPECT_EQ(why, "it is not a regular file");
+    EXPECT_FALSE(CatalogueFile::read(odd.path, why));
+    EXPECT_EQ(why, "it is a directory");
 }
 
 TEST(Catalogues, JapaneseAndUnknownLanguagesNeedNoFile) {

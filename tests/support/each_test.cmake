@@ -28,6 +28,8 @@ set(verminadia_test_labels
   "^audio\\."                                     sound
   "^sounds$"                                      sound,once
   "^audio\\.fuzz_short$"                          once
+  "^driver\\.hostile_input$"                     quick
+  "^driver\\.fuzz_short$"                         slow,once
   "^dist\\."                                      package,once
   "^layers\\."                                    layers,once
   "^(audio\\.(fuzz_short|levels|real_path|system_sound)|sounds|window\\.scaled_under_xvfb)$"  slow

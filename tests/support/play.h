@@ -23,7 +23,7 @@ struct Played {
     const Sound& sound() const { return script->game().sound; }
     // For setting a scene up directly, where no click leads there yet.
     Game& game() { return script->game(); }
-    // Runs more lines on the same game.
+    // Runs more lines on the same game; the last needs no newline here.
     Played& then(std::string_view lines);
 };
 

@@ -1,0 +1,38 @@
+#!/bin/bash
+# Builds the script and record reader's fuzzer with clang (libFuzzer, AddressSanitizer, UBSan) in
+# OUT_DIR and runs it for SECONDS, seeded with the golden scenarios' scripts. With a SEED the run
+# repeats itself: the fuzzer draws from that seed, starts from the scenarios alone and keeps what
+# it finds in a scratch folder, not in OUT_DIR's corpus. Exits 77 (skipped) when clang++ is not
+# installed. The generated headers (music/sounds.h) are taken from GENERATED, by default the
+# folder "generated" of the build folder "build".
+#   usage: [GENERATED=DIR] fuzz.sh OUT_DIR [SECONDS [SEED]]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+source "$root/bench/fuzz_common.sh"
+fuzz_arguments "$@"
+flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -I"$root" -I"${GENERATED:-$root/build/generated}")
+sources=("$root"/core/{,*/}*.cpp "$root"/{town,arena,ending,game,files,script}/*.cpp "$here/fuzz_script.cpp")
+headers=("$root"/core/{,*/}*.h "$root"/{town,arena,ending,game,files,script}/*.h)
+if [ ! -x "$out/fuzz_script" ] || [ -n "$(find "${sources[@]}" "${headers[@]}" -newer "$out/fuzz_script" -print -quit)" ]; then
+    objects=$out/fuzz_script.o
+    rm -rf "$objects"
+    mkdir -p "$objects"
+    # The game is some forty files: two at a time.
+    pids=()
+    for src in "${sources[@]}"; do
+        clang++ "${flags[@]}" -c "$src" -o "$objects/$(basename "$(dirname "$src")")_$(basename "$src").o" &
+        pids+=($!)
+        if [ ${#pids[@]} -ge 2 ]; then
+            wait "${pids[0]}"
+            pids=("${pids[@]:1}")
+        fi
+    done
+    for pid in "${pids[@]}"; do wait "$pid"; done
+    clang++ -fsanitize=fuzzer,address,undefined "$objects"/*.o -o "$out/fuzz_script"
+fi
+corpus=${scratch:-$out}/corpus_script
+mkdir -p "$corpus"
+cp -n "$root"/tests/scenarios/*.script "$corpus/"
+fuzz_run fuzz_script "$corpus" -max_len=16384
+echo "no faults found"
