@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "game/events.h"
 #include "frontend/spaces.h"
+#include "game/events.h"
 #include "game/message_panel.h"
 
 namespace verminadia::frontend {
@@ -14,10 +14,9 @@ namespace {
 bool contains(const std::vector<W>& ws, W w) { return std::find(ws.begin(), ws.end(), w) != ws.end(); }
 
 // The status screen's values in the order they are read.
-constexpr W kStatusValues[] = {W::Label14, W::Label15, W::Label16, W::Label17, W::Label18, W::Label19,
-                               W::Label21, W::Label22, W::Label23, W::Label24, W::Label25, W::Label26,
-                               W::Label56, W::Label57, W::Label58, W::Label59, W::Label53, W::Label54,
-                               W::Label55, W::Label68, W::Label29};
+constexpr W kStatusValues[] = {W::Label14, W::Label15, W::Label16, W::Label17, W::Label18, W::Label19, W::Label21,
+                               W::Label22, W::Label23, W::Label24, W::Label25, W::Label26, W::Label56, W::Label57,
+                               W::Label58, W::Label59, W::Label53, W::Label54, W::Label55, W::Label68, W::Label29};
 
 // The panel on the window that holds the widget, or the widget itself when it lies on the window.
 W groupOf(W w) {
@@ -42,7 +41,9 @@ Place placeOf(const Form& f, W w) {
 
 bool isMessageLine(W w) { return w == W::Label31 || w == W::Label32 || w == W::Label33; }
 
-bool isReadingStop(W w) { return std::find(std::begin(kStatusValues), std::end(kStatusValues), w) != std::end(kStatusValues); }
+bool isReadingStop(W w) {
+    return std::find(std::begin(kStatusValues), std::end(kStatusValues), w) != std::end(kStatusValues);
+}
 
 bool pressable(W w) { return clickable(w) && !isMessageLine(w); }
 

@@ -111,7 +111,7 @@ private:
 
     Announcer announcer_{this};
     std::optional<Form> heard_;  // the model as a screen reader was last told of it
-    std::vector<W> stops_;     // the keyboard's stops as the last sync left them
+    std::vector<W> stops_;       // the keyboard's stops as the last sync left them
     bool panelWaited_ = false;
     bool syncing_ = false;
     bool focusCues_ = false;  // the keyboard has been used: the focus is shown

@@ -74,7 +74,8 @@ std::vector<std::string> announcements(const Form& before, const Form& now, std:
         if (!appeared(before, now, p.panel)) continue;
         // A reader says a place's name as the focus enters it.
         if (!within(focusAfter, p.panel) && !blank(now.caption(p.name))) said.push_back(now.caption(p.name));
-        if (p.prompt && now.showing(*p.prompt) && !blank(now.caption(*p.prompt))) said.push_back(now.caption(*p.prompt));
+        if (p.prompt && now.showing(*p.prompt) && !blank(now.caption(*p.prompt)))
+            said.push_back(now.caption(*p.prompt));
     }
     // The panel's own text comes with the focus when the focus moves onto it.
     const bool panelTakesFocus = focusAfter == W::Panel5 && focusBefore != W::Panel5;

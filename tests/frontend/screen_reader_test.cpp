@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
+#include "core/title.h"
 #include "frontend/screen_reader/accessible.h"
 #include "frontend/screen_reader/announcements.h"
-#include "core/title.h"
 #include "support/arena.h"
 #include "support/play.h"
 #include "town/heroes.h"

@@ -24,6 +24,7 @@ set(verminadia_test_labels
   "^verminadia-desktop-tests/"                    window
   "^window\\."                                    window
   "^window\\.screen_reader$"                      screen-reader
+  "^window\\.orca$"                               screen-reader,slow
   "^verminadia-audio(-thread)?-tests/"            sound
   "^audio\\."                                     sound
   "^sounds$"                                      sound,once
