@@ -36,6 +36,8 @@ constexpr HeroPicture kHeroPictures[] = {
     {W::Image56, 0, kPortrait},
 };
 
+constexpr std::string_view kOpponent = N_("対戦相手");
+
 std::string portrait(std::string_view words, int hero, const Game& g) {
     return Text(words).with("HeroName", Text(kHeroes[static_cast<std::size_t>(hero)].name)).render(g.form.catalogue());
 }
@@ -56,7 +58,14 @@ std::string pictureName(W picture, const Game& g) {
     }
     // Every other picture is an opponent's; the one in the ring is the one the game names.
     if (g.form.showing(picture) && !g.state.EnemyName.empty()) return std::string(words.translate(g.state.EnemyName));
-    return std::string(words.translate(N_("対戦相手")));
+    return std::string(words.translate(kOpponent));
+}
+
+std::vector<std::string_view> pictureWords() {
+    std::vector<std::string_view> all{kPortrait, kOpponent};
+    for (const Person& p : kPeople) all.push_back(p.words);
+    for (const HeroPicture& h : kHeroPictures) all.push_back(h.words);
+    return all;
 }
 
 }  // namespace verminadia::frontend

@@ -20,6 +20,8 @@ pos = 0
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'( voice=\w+)?\s*(?:\[?\{'established|$)", re.S | re.M)
 everything = []
 failures = []
+BUTTON = "プッシュボタン" if ja else "push button"
+focus = ""  # what Orca last said of the focus
 
 
 def heard():
@@ -52,6 +54,8 @@ def press(key, quiet=1.2, most=8.0, until=None):
     for s in said:
         print(f"   {s}")
     everything.extend(said)
+    global focus
+    focus = next((s for s in reversed(said) if s.endswith(BUTTON + ".")), focus)
     return said
 
 
@@ -66,9 +70,12 @@ def spoken(said, *words):
 
 
 def tab_to(name, most=16):
+    """Tabs until Orca names the focus so; Orca may speak late on a busy machine, so each Tab
+    waits for the focus to be said."""
     for _ in range(most):
-        if spoken(press("Tab", quiet=0.8), name):
+        if f"{name} {BUTTON}" in focus:
             return True
+        press("Tab", quiet=1.5, until=BUTTON)
     failures.append(f"Tab never reached {name}")
     return False
 
@@ -89,8 +96,9 @@ check(spoken(town, T("ドラゴン城", "Dragon Castle")), "the town's name", to
 step("the status key")
 status = press("s", quiet=1.5)
 check(spoken(status, "HP") and spoken(status, T("所持金", "Money")), "the hero's state", status)
-step("flat review of the town: its pictures in words")
+step("flat review of the town from its top line: its pictures in words")
 press("KP_Subtract", quiet=1)
+press("KP_Insert+KP_Home", quiet=1)
 for _ in range(7):
     press("KP_Page_Up", quiet=0.8)
 press("KP_Subtract", quiet=1)
@@ -114,37 +122,36 @@ tab_to(T("宿屋から出る", "Leave the inn"))
 press("Return", quiet=1.5)
 
 step("fights until one is won and one lost")
-won = lost = lost_now = hit = False
+won = lost = False
+fight = []  # everything said in the fights, in order
 for bout in range(8):
     if won and lost:
         break
-    if bout == 0 or lost_now:
+    if bout == 0 or lost:
         tab_to(T("闘技場", "Arena"))
         classes = press("Return", quiet=1.5)
         if bout == 0:
             check(spoken(classes, T("出場する階級を選んで下さい", "Choose a weight class")), "the arena's prompt", classes)
-    lost_now = False
+    start = len(fight)
     for _ in range(40):
-        said = press("Return", quiet=1.0)
-        if spoken(said, T("ダメージをうけた", "damage.")) and spoken(said, T("の攻撃！", " attacks!")):
-            hit = True
-            # The damage taken comes after what the opponent did, in the same turn.
-            attack = next(i for i, s in enumerate(said) if T("の攻撃！", " attacks!") in s)
-            damage = max(i for i, s in enumerate(said) if T("ダメージをうけた", "damage.") in s)
-            check(attack <= damage, "the damage after the opponent's turn", said)
-        if spoken(said, T("円手に入れた", " yen.")):
-            more = said + press("Return", quiet=1.5)
-            check(spoken(more, T("経験値", "EXP")), "the experience after a win", more)
+        fight += press("Return", quiet=1.0)
+        this = fight[start:]
+        if spoken(this, T("経験値", "EXP")):
+            check(spoken(this, T("円手に入れた", " yen.")), "the yen after a win", this[-4:])
             won = True
-            press("Return", quiet=1.5)  # back to the classes
+            press("Return", quiet=1.5)  # back to the classes, or a level-up first
             break
-        if spoken(said, T("負けてしまった", "was defeated.")):
-            lost = lost_now = True
-            press("Return", quiet=1.5)  # back to town
+        if spoken(this, T("負けてしまった", "was defeated.")):
+            lost = True
+            fight += press("Return", quiet=1.5)  # back to town
             break
-check(hit, "the opponent's turn and the damage taken were spoken", [])
-check(won, "a fight was won", [])
+check(won, "a fight was won, with its experience", [])
 check(lost, "a fight was lost", [])
+# The damage taken is said after what the opponent did.
+said = "\n".join(fight)
+damage = re.search(T(r"\d+のダメージをうけた", r" took \d+ damage"), said)
+attack = re.search(T(r"の攻撃！(?!！)", r" attacks!(?!!)"), said)
+check(damage and attack and attack.start() < damage.start(), "the damage taken, after the opponent's turn", fight[:12])
 
 if not ja:
     japanese = [s for s in everything if re.search("[\u3040-\u30ff\u4e00-\u9fff]", s)]
