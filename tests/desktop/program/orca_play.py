@@ -124,7 +124,7 @@ press("Return", quiet=1.5)
 step("fights until one is won and one lost")
 won = lost = False
 fight = []  # everything said in the fights, in order
-for bout in range(8):
+for bout in range(12):
     if won and lost:
         break
     if bout == 0 or lost:
@@ -137,6 +137,9 @@ for bout in range(8):
         fight += press("Return", quiet=1.0)
         this = fight[start:]
         if spoken(this, T("経験値", "EXP")):
+            # On a busy machine Orca may still be saying the win: listen a little longer.
+            fight += press("none", quiet=2)
+            this = fight[start:]
             check(spoken(this, T("円手に入れた", " yen.")), "the yen after a win", this[-4:])
             won = True
             press("Return", quiet=1.5)  # back to the classes, or a level-up first
