@@ -120,7 +120,8 @@ TEST_F(ScreenReader, IsToldWhenTheMessageLinesChangeAndHearsTheNewTextAndTheStat
     QAccessible::installUpdateHandler(nullptr);
     heard = nullptr;
     notified = nullptr;
-    EXPECT_EQ(said, (QStringList{of(W::Panel5).name, QString::fromStdString(frontend::heroStatus(game.form))}));
+    // The king's words come with the focus on the panel; the status key is said by itself.
+    EXPECT_EQ(said, QStringList{QString::fromStdString(frontend::heroStatus(game.form))});
     const auto told = [&](W w) {
         return std::count(events.begin(), events.end(),
                           std::pair{static_cast<QObject*>(view(w)), QAccessible::NameChanged});
