@@ -17,7 +17,7 @@ PREFIX ?= /usr/local
 WERROR ?= OFF
 CONFIGURE = -DVERMINADIA_WERROR=$(WERROR)
 
-.PHONY: run test check sanitize tsan lint lint-all bench install package deps build clean
+.PHONY: run test orca-test check sanitize tsan lint lint-all bench install package deps build clean
 
 # What tools/install-deps.sh installs, and whether the tests are built: a first build for playing,
 # installing or packaging leaves them out, and so needs no test tools; later builds keep the
@@ -25,9 +25,9 @@ CONFIGURE = -DVERMINADIA_WERROR=$(WERROR)
 DEPS = run
 TESTING =
 package: DEPS = package
-test check sanitize tsan bench: DEPS = test
+test orca-test check sanitize tsan bench: DEPS = test
 lint lint-all: DEPS = ci
-test check bench lint lint-all: TESTING = ON
+test orca-test check bench lint lint-all: TESTING = ON
 testing = $(if $(TESTING),-DBUILD_TESTING=$(TESTING),$(if $(wildcard $(1)/CMakeCache.txt),,-DBUILD_TESTING=OFF))
 
 # Only the game, its catalogues and its sound files.
@@ -37,8 +37,12 @@ run: deps
 	cd $(BUILD) && ./verminadia
 
 # ctest gives every test a home of its own in the build folder (tests/support/each_test.cmake).
+# The Orca test runs on its own (make orca-test): it takes minutes, and Orca runs once per user.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -LE orca
+
+orca-test: build
+	cd $(BUILD) && ctest --output-on-failure -L orca
 
 check: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -L quick
@@ -48,7 +52,7 @@ sanitize: deps
 	cmake --build build-sanitize -j$(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --output-on-failure -j$(JOBS) -LE once
+		ctest --output-on-failure -j$(JOBS) -LE "once|orca"
 
 # The threaded parts: the mixer (rendered on one thread while another commands it), the stream's
 # keeper against a fake server, the window, and the sound output with its loader and keeper

@@ -1,7 +1,9 @@
 #include "frontend/focus_order.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "frontend/spaces.h"
 #include "game/events.h"
 #include "game/message_panel.h"
 
@@ -11,28 +13,63 @@ namespace {
 
 bool contains(const std::vector<W>& ws, W w) { return std::find(ws.begin(), ws.end(), w) != ws.end(); }
 
+// The status screen's values in the order they are read.
+constexpr W kStatusValues[] = {W::Label14, W::Label15, W::Label16, W::Label17, W::Label18, W::Label19, W::Label21,
+                               W::Label22, W::Label23, W::Label24, W::Label25, W::Label26, W::Label56, W::Label57,
+                               W::Label58, W::Label59, W::Label53, W::Label54, W::Label55, W::Label68, W::Label29};
+
+// The panel on the window that holds the widget, or the widget itself when it lies on the window.
+W groupOf(W w) {
+    while (def(w).parent != W::Form1) w = def(w).parent;
+    return w;
+}
+
+// A widget's place on the window, the model's top edge for a label: the game may move it.
+struct Place {
+    int top, left;
+};
+Place placeOf(const Form& f, W w) {
+    Place at{0, 0};
+    for (W p = w; p != W::Form1; p = def(p).parent) {
+        at.top += def(p).kind == Kind::Label ? f.state(p).top : def(p).top;
+        at.left += def(p).left;
+    }
+    return at;
+}
+
 }  // namespace
 
 bool isMessageLine(W w) { return w == W::Label31 || w == W::Label32 || w == W::Label33; }
 
-bool isStop(W w) { return clickable(w) && !isMessageLine(w); }
+bool isReadingStop(W w) {
+    return std::find(std::begin(kStatusValues), std::end(kStatusValues), w) != std::end(kStatusValues);
+}
+
+bool pressable(W w) { return clickable(w) && !isMessageLine(w); }
+
+bool isStop(W w) { return pressable(w) || isReadingStop(w); }
 
 std::vector<W> focusStops(const Form& f) {
     struct Stop {
         W w;
-        int top, left;
+        Place group, at;
     };
     std::vector<Stop> stops;
     for (const WidgetDef& d : kWidgets) {
-        if (!isStop(d.id) || !f.showing(d.id)) continue;
-        const bool onPanel = d.parent != W::Form1;
-        // A label's top edge is the model's: the game may move it.
-        const int top = (onPanel ? def(d.parent).top : 0) + (d.kind == Kind::Label ? f.state(d.id).top : d.top);
-        const int left = (onPanel ? def(d.parent).left : 0) + d.left;
-        stops.push_back({d.id, top, left});
+        if (!isStop(d.id) || !f.showing(d.id) || isReadingStop(d.id)) continue;
+        stops.push_back({d.id, placeOf(f, groupOf(d.id)), placeOf(f, d.id)});
     }
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](const Stop& a, const Stop& b) { return a.top != b.top ? a.top < b.top : a.left < b.left; });
+    const auto before = [](const Place& a, const Place& b) { return a.top != b.top ? a.top < b.top : a.left < b.left; };
+    std::stable_sort(stops.begin(), stops.end(), [&](const Stop& a, const Stop& b) {
+        if (a.group.top != b.group.top || a.group.left != b.group.left) return before(a.group, b.group);
+        return before(a.at, b.at);
+    });
+    // The status screen's values come first, in the order they are read.
+    std::vector<Stop> values;
+    for (const W w : kStatusValues) {
+        if (f.showing(w) && !trimSpaces(f.caption(w)).empty()) values.push_back({w, {}, {}});
+    }
+    stops.insert(stops.begin(), values.begin(), values.end());
     std::vector<W> out;
     out.reserve(stops.size());
     for (const Stop& s : stops) out.push_back(s.w);
@@ -50,7 +87,7 @@ std::optional<W> focusAfterChange(const std::vector<W>& before, const std::vecto
     const bool nothingWent = std::all_of(before.begin(), before.end(), [&](W w) { return contains(now, w); });
     if (current && *current != W::Panel5 && contains(now, *current) && nothingWent) return current;
 
-    const auto onEveryScreen = [](W w) { return w == W::Panel5 || w == W::Button1; };
+    const auto onEveryScreen = [](W w) { return w == W::Panel5 || w == W::Button1 || isReadingStop(w); };
     const auto first = [&](auto&& wanted) -> std::optional<W> {
         for (W w : now) {
             if (wanted(w) && !onEveryScreen(w)) return w;

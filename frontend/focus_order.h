@@ -11,13 +11,19 @@ namespace verminadia::frontend {
 
 // The message panel's lines: a click on one is a click on the panel, which answers for them.
 bool isMessageLine(W w);
-// Whether the keyboard reaches the widget and a screen reader can press it: the clickable
-// labels, the buttons and the message panel, not its lines.
+// The status screen's values: the keyboard reaches them so that a screen reader reads them one
+// by one, and a press does nothing.
+bool isReadingStop(W w);
+// Whether the keyboard reaches the widget: the clickable labels, the buttons and the message
+// panel, not its lines; and the status screen's values.
 bool isStop(W w);
+// Whether a press on the stop is a click: every stop but the status screen's values.
+bool pressable(W w);
 
-// The widgets the keyboard can reach on the screen as it stands, in reading order (top to bottom,
-// then left to right): the showing clickable labels and buttons, and the message panel, which
-// answers for its three lines.
+// The widgets the keyboard can reach on the screen as it stands, in reading order, a group at a
+// time: the panels on the window from top to bottom, then left to right, and in each the stops
+// the same way. The showing clickable labels and buttons, the status screen's values that say
+// something, and the message panel, which answers for its three lines.
 std::vector<W> focusStops(const Form& f);
 
 // The message panel is up and its next click performs a step of the story.
@@ -27,7 +33,8 @@ bool panelWaits(const Game& g);
 // was: to the message panel when it waits; else it stays where it is if that is still showing
 // and nothing went away; else to the first item of the screen that appeared, or of the screen.
 // The hero summary's status button and an idle message panel are on most screens, so the
-// screen's own items come first. Nothing when no stop is showing.
+// screen's own items come first, and the focus lands on something to press. Nothing when no stop is
+// showing.
 std::optional<W> focusAfterChange(const std::vector<W>& before, const std::vector<W>& now, bool waits,
                                   std::optional<W> current);
 

@@ -27,6 +27,21 @@ std::size_t blankAt(std::string_view s, bool atEnd) {
 
 }  // namespace
 
+std::string collapseSpaces(std::string_view text) {
+    text = trimSpaces(text);
+    std::string out;
+    while (!text.empty()) {
+        if (const std::size_t n = blankAt(text, false)) {
+            if (!out.empty() && out.back() != ' ') out += ' ';
+            text.remove_prefix(n);
+        } else {
+            out += text.front();
+            text.remove_prefix(1);
+        }
+    }
+    return out;
+}
+
 std::string_view trimSpaces(std::string_view text) {
     while (const std::size_t n = blankAt(text, false)) text.remove_prefix(n);
     while (const std::size_t n = blankAt(text, true)) text.remove_suffix(n);

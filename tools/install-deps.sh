@@ -22,6 +22,8 @@ test=(
     libgtest-dev
     # The window under a virtual X server, fullscreen with a window manager, a screen reader's bus.
     xvfb xauth xdotool x11-utils imagemagick openbox at-spi2-core python3-pyatspi dbus-daemon
+    # What a blind player hears: the Orca screen reader, its speech, a session bus for it, locales.
+    orca speech-dispatcher speech-dispatcher-espeak-ng dbus-x11 locales
     # A private sound server, the tunes rendered and measured, the fuzzers (built with clang).
     pulseaudio pulseaudio-utils fluidsynth timgm6mb-soundfont clang libclang-rt-14-dev
     # The menu entry, metainfo, manual page and package checked.

@@ -31,11 +31,13 @@ bool Form::showing(W w) const {
 void Form::setCaption(W w, Text caption) {
     at(w).caption = caption.render(*catalogue_);
     texts_[index(w)] = std::move(caption);
+    ++writes_[index(w)];
 }
 
 void Form::setCaption(W w, std::string caption) {
     texts_[index(w)] = Text::verbatim(caption);
     at(w).caption = std::move(caption);
+    ++writes_[index(w)];
 }
 
 void Form::retranslate(const Catalogue& catalogue) {

@@ -56,6 +56,8 @@ public:
     void setCaption(W w, std::string caption);
     const std::string& caption(W w) const { return widgets_[index(w)].caption; }
     const Text& captionText(W w) const { return texts_[index(w)]; }
+    // Counts the captions a handler wrote, so that the same text written again is news too.
+    std::uint32_t captionWrites(W w) const { return writes_[index(w)]; }
     // Every caption made again in another language.
     void retranslate(const Catalogue& catalogue);
     const Catalogue& catalogue() const { return *catalogue_; }
@@ -88,6 +90,7 @@ private:
     const Catalogue* catalogue_;
     std::array<WidgetState, kWidgetCount> widgets_;
     std::array<Text, kWidgetCount> texts_;
+    std::array<std::uint32_t, kWidgetCount> writes_{};
     std::array<TimerState, kTimerCount> timers_;
     Rgb windowColor_ = kWhite;
     bool open_ = true;

@@ -6,6 +6,7 @@
 #include "desktop/window/widget_views.h"
 #include "frontend/focus_order.h"
 #include "frontend/screen_reader/accessible.h"
+#include "frontend/screen_reader/announcements.h"
 
 namespace verminadia::desktop {
 
@@ -15,7 +16,7 @@ QAccessible::Role qtRole(frontend::Role role) {
     switch (role) {
         case frontend::Role::Button: return QAccessible::Button;
         case frontend::Role::StaticText: return QAccessible::StaticText;
-        case frontend::Role::Grouping: return QAccessible::Grouping;
+        case frontend::Role::Section: return QAccessible::Section;
         case frontend::Role::Pane: return QAccessible::Pane;
         case frontend::Role::Graphic: return QAccessible::Graphic;
         case frontend::Role::EditableText: return QAccessible::EditableText;
@@ -35,14 +36,25 @@ public:
         return window ? window->accessibleText(id_) : QString();
     }
 
+    // A place's prompt labels its panel: a reader that also took it for a stray label of the
+    // panel would say it twice.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        if (frontend::promptedPlace(id_) && (match & QAccessible::Labelled)) {
+            if (QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(widget()->parentWidget()))
+                found.append({panel, QAccessible::Labelled});
+        }
+        return found;
+    }
+
     QStringList actionNames() const override {
         QStringList names = QAccessibleWidget::actionNames();
-        if (frontend::isStop(id_)) names.prepend(pressAction());
+        if (frontend::pressable(id_)) names.prepend(pressAction());
         return names;
     }
 
     void doAction(const QString& action) override {
-        if (action == pressAction() && frontend::isStop(id_)) {
+        if (action == pressAction() && frontend::pressable(id_)) {
             if (auto* window = qobject_cast<GameWindow*>(widget()->window())) window->clickWidget(id_);
             return;
         }
@@ -64,6 +76,16 @@ QAccessibleInterface* viewAccess(const QString&, QObject* object) {
 }
 
 }  // namespace
+
+void renewAccess(QWidget* w) {
+    if (!QAccessible::isActive()) return;
+    QList<QWidget*> all = w->findChildren<QWidget*>();
+    all.prepend(w);
+    for (QWidget* each : all) {
+        if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(each))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    }
+}
 
 void installAccessibility() {
     static const bool installed = [] {

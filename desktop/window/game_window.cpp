@@ -19,6 +19,7 @@
 #include "desktop/window/widget_views.h"
 #include "frontend/focus_order.h"
 #include "frontend/screen_reader/accessible.h"
+#include "frontend/screen_reader/announcements.h"
 
 namespace verminadia::desktop {
 
@@ -55,7 +56,7 @@ GameWindow::GameWindow(Game& game, QWidget* parent)
     connect(menu_, &WindowMenu::viewChosen, this, &GameWindow::chooseView);
     connect(menu_, &WindowMenu::menuKeyPressed, this, [this] {
         const QWidget* at = focusWidget() && focusWidget() != this ? focusWidget() : nullptr;
-        popupMenu(at ? at->mapToGlobal(at->rect().center()) : mapToGlobal(stage_.area().center()));
+        popupMenu(at ? at->mapToGlobal(at->rect().center()) : mapToGlobal(stage_.area().center()), true);
     });
     setView(ViewChoice{});
     buildTimers();
@@ -175,22 +176,20 @@ void GameWindow::applyWidget(W w, const WidgetState& now) {
     if (d.kind == Kind::Picture && changed(&WidgetState::stretch))
         static_cast<PictureView*>(view)->setStretch(now.stretch);
     if (d.kind == Kind::Panel && changed(&WidgetState::color)) static_cast<PanelView*>(view)->setColor(now.color);
-    if (changed(&WidgetState::visible)) view->setVisible(now.visible);
+    if (changed(&WidgetState::visible)) {
+        if (before && now.visible) renewAccess(view);
+        view->setVisible(now.visible);
+    }
     applied_[index(w)] = now;
 }
 
 void GameWindow::sync() {
     if (built_ && game_.form.revision() != appliedRevision_) {
         appliedRevision_ = game_.form.revision();
+        const std::optional<W> focusBefore = focusedStop();
         syncing_ = true;
         for (const WidgetDef& d : kWidgets) applyWidget(d.id, game_.form.state(d.id));
         syncing_ = false;
-        frontend::Reading now = frontend::readScreen(game_);
-        for (const frontend::Announcement& a : frontend::announcements(heard_, now)) {
-            QAccessibleEvent changed(widgets_[index(a.widget)], QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&changed);
-        }
-        heard_ = std::move(now);
         const QColor color = toQColor(game_.form.windowColor());
         if (palette().color(QPalette::Window) != color) {
             QPalette pal = palette();
@@ -198,7 +197,7 @@ void GameWindow::sync() {
             setPalette(pal);
             update();
         }
-        followScreen();
+        followScreen(focusBefore);
     }
     for (const TimerDef& d : kTimers) {
         const std::size_t i = static_cast<std::size_t>(d.id);
@@ -290,9 +289,21 @@ void GameWindow::closeEvent(QCloseEvent* e) {
     emit gameClosed();
 }
 
-void GameWindow::contextMenuEvent(QContextMenuEvent* e) { popupMenu(e->globalPos()); }
+void GameWindow::contextMenuEvent(QContextMenuEvent* e) {
+    popupMenu(e->globalPos(), e->reason() != QContextMenuEvent::Mouse);
+}
 
-void GameWindow::popupMenu(const QPoint& global) { menu_->menu()->popup(global); }
+void GameWindow::popupMenu(const QPoint& global, bool byKeyboard) {
+    QMenu* menu = menu_->menu();
+    menu->popup(global);
+    if (!byKeyboard) return;
+    // Opened by keyboard, the menu starts on its first entry, which a screen reader then says.
+    // Not at once: the reader would take the window's activation that follows the popup for the
+    // news. The mouse player's menu opens as it always did.
+    QTimer::singleShot(50, menu, [menu] {
+        if (menu->isVisible() && !menu->actions().isEmpty()) menu->setActiveAction(menu->actions().first());
+    });
+}
 
 // ---- The keyboard ----
 
@@ -320,9 +331,13 @@ void GameWindow::moveFocus(bool forward) {
         focusOn(*w, forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
-void GameWindow::followScreen() {
-    std::optional<W> target;
-    if (stops_.follow(game_, focusedStop(), target)) focusOn(target, Qt::OtherFocusReason);
+void GameWindow::followScreen(std::optional<W> focusBefore) {
+    std::optional<W> target = focusedStop();
+    const bool moves = stops_.follow(game_, focusedStop(), target);
+    // What changed is said before the focus moves, as a sighted player reads the new screen
+    // before acting on it.
+    tellScreenReader(focusBefore, target);
+    if (moves) focusOn(target, Qt::OtherFocusReason);
 }
 
 void GameWindow::showFocusCues() {
@@ -358,7 +373,7 @@ void GameWindow::keyPressEvent(QKeyEvent* e) {
                 // One press, one click: a held key does not race through the story.
                 if (!e->isAutoRepeat()) {
                     showFocusCues();
-                    if (const std::optional<W> w = focusedStop()) clickWidget(*w);
+                    if (const std::optional<W> w = focusedStop(); w && frontend::pressable(*w)) clickWidget(*w);
                 }
                 return;
             case Qt::Key_Up:
@@ -371,6 +386,10 @@ void GameWindow::keyPressEvent(QKeyEvent* e) {
                 showFocusCues();
                 moveFocus(true);
                 return;
+            case Qt::Key_S:
+                // The hero's state, said whatever has the focus.
+                announcer_.announce({frontend::heroStatus(game_.form)});
+                return;
             default: break;
         }
     }
@@ -378,6 +397,19 @@ void GameWindow::keyPressEvent(QKeyEvent* e) {
 }
 
 // ---- What a screen reader is told ----
+
+void GameWindow::tellScreenReader(std::optional<W> focusBefore, std::optional<W> focusAfter) {
+    if (heard_) {
+        // A reader that caches the message panel's name hears of each change; the new text
+        // itself is announced.
+        if (frontend::messagePanelText(*heard_) != frontend::messagePanelText(game_.form)) {
+            QAccessibleEvent renamed(widgets_[index(W::Panel5)], QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
+        announcer_.announce(frontend::announcements(*heard_, game_.form, focusBefore, focusAfter));
+    }
+    heard_ = game_.form;
+}
 
 QString GameWindow::accessibleText(W w) const { return qtext(frontend::accessibleName(w, game_)); }
 

@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "desktop/window/announcer.h"
 #include "desktop/window/stage.h"
 #include "frontend/focus_order.h"
-#include "frontend/screen_reader/announcements.h"
 #include "game/events.h"
 
 class QFocusFrame;
@@ -86,9 +86,12 @@ private:
     std::optional<W> focusedStop() const;
     void focusOn(std::optional<W> w, Qt::FocusReason reason);
     void moveFocus(bool forward);
-    void followScreen();
+    // Moves the focus where the new screen wants it, from where it was before the change.
+    void followScreen(std::optional<W> focusBefore);
+    // Tells a screen reader what changed since it was last told, and where the focus goes.
+    void tellScreenReader(std::optional<W> focusBefore, std::optional<W> focusAfter);
     void showFocusCues();
-    void popupMenu(const QPoint& global);
+    void popupMenu(const QPoint& global, bool byKeyboard);
 
     Game& game_;
     std::array<QWidget*, kWidgetCount> widgets_{};
@@ -107,7 +110,8 @@ private:
     QPoint windowedPos_ = kDesignPosition;  // where the window goes back to after fullscreen
     WindowMenu* menu_;
 
-    frontend::Reading heard_;     // what a screen reader was told by the last sync
+    Announcer announcer_{this};
+    std::optional<Form> heard_;  // the model as a screen reader was last told of it
     frontend::FocusStops stops_;  // the keyboard's stops as the last sync left them
     bool syncing_ = false;
     bool focusCues_ = false;  // the keyboard has been used: the focus is shown

@@ -8,8 +8,8 @@ namespace verminadia::frontend {
 
 Role roleOf(W w) {
     switch (def(w).kind) {
-        case Kind::Label: return isStop(w) ? Role::Button : Role::StaticText;
-        case Kind::Panel: return w == W::Panel5 ? Role::Grouping : Role::Pane;
+        case Kind::Label: return pressable(w) ? Role::Button : Role::StaticText;
+        case Kind::Panel: return w == W::Panel5 ? Role::Section : Role::Pane;
         case Kind::Picture: return Role::Graphic;
         case Kind::Button: return Role::Button;
         case Kind::Edit: return Role::EditableText;
@@ -31,12 +31,16 @@ std::string messagePanelText(const Form& f) {
 std::string accessibleName(W w, const Game& g) {
     switch (def(w).kind) {
         case Kind::Label:
+            if (isReadingStop(w)) return collapseSpaces(g.form.caption(w));
+            return g.form.caption(w);
         case Kind::Button:
         case Kind::Edit: return g.form.caption(w);
         case Kind::Picture: return pictureName(w, g);
         case Kind::Panel: {
             if (w == W::Panel5) return messagePanelText(g.form);
-            // A panel is called by its heading box, where it has one.
+            // The town is called by its name on top; the others by their heading box, where they
+            // have one.
+            if (w == W::Panel4) return g.form.caption(W::Label30);
             for (const WidgetDef& child : kWidgets) {
                 if (child.parent == w && child.kind == Kind::Edit) return g.form.caption(child.id);
             }

@@ -1,7 +1,7 @@
 #pragma once
 // What a screen reader is told of each widget: its name, what the player sees of it (a caption,
 // a picture in words, the message panel's lines, a panel by its heading), and its role, by the
-// roles readers know: clickable labels are buttons, the message panel a group of its lines.
+// roles readers know: clickable labels are buttons, the message panel a section named by its lines.
 
 #include <string>
 
@@ -9,12 +9,14 @@
 
 namespace verminadia::frontend {
 
-enum class Role { Button, StaticText, Grouping, Pane, Graphic, EditableText };
+// The message panel is a section: a reader that tried to speak the name change of a focused
+// group would fail on what Qt 6.4 sends with it, and its new text is announced anyway.
+enum class Role { Button, StaticText, Section, Pane, Graphic, EditableText };
 
 Role roleOf(W w);
 
-// The widget's name as the reader says it: captions in the game's language, the pictures in the
-// game's own words (picture_names.h).
+// The widget's name as the reader says it: captions in the game's language, the status screen's
+// values without their padding, the pictures in words (picture_names.h), a panel by its heading.
 std::string accessibleName(W w, const Game& g);
 
 // The message panel as the reader reads it: its lines that hold something, one a line.

@@ -1,6 +1,6 @@
 #include "frontend/screen_reader/picture_names.h"
 
-#include <array>
+#include <iterator>
 #include <string_view>
 
 #include "town/heroes.h"
@@ -15,9 +15,9 @@ struct Person {
     std::string_view words;
 };
 constexpr Person kPeople[] = {
-    {W::Image3, "ドラゴン王"},
-    {W::Image4, "雑貨屋の主人"},
-    {W::Image5, "宿屋のおフク"},
+    {W::Image3, N_("ドラゴン王")},
+    {W::Image4, N_("雑貨屋の主人")},
+    {W::Image5, N_("宿屋のおフク")},
 };
 
 // Pictures of a hero outside the hero's own town bar and status screen: the casino's owner is
@@ -25,34 +25,47 @@ constexpr Person kPeople[] = {
 struct HeroPicture {
     W picture;
     int hero;
-    std::string_view before;  // words before the hero's name
+    std::string_view words;  // with the hero's name for {HeroName}
 };
+constexpr std::string_view kPortrait = N_("{HeroName}の肖像");
 constexpr HeroPicture kHeroPictures[] = {
-    {W::Image52, 0, "カジノの主人、"},
-    {W::Image53, 3, ""},
-    {W::Image54, 2, ""},
-    {W::Image55, 1, ""},
-    {W::Image56, 0, ""},
+    {W::Image52, 0, N_("カジノの主人、{HeroName}の肖像")},
+    {W::Image53, 3, kPortrait},
+    {W::Image54, 2, kPortrait},
+    {W::Image55, 1, kPortrait},
+    {W::Image56, 0, kPortrait},
 };
 
-constexpr std::string_view kPortraitOf = "の肖像";
+constexpr std::string_view kOpponent = N_("対戦相手");
+
+std::string portrait(std::string_view words, int hero, const Game& g) {
+    return Text(words).with("HeroName", Text(kHeroes[static_cast<std::size_t>(hero)].name)).render(g.form.catalogue());
+}
 
 }  // namespace
 
 std::string pictureName(W picture, const Game& g) {
+    const Catalogue& words = g.form.catalogue();
     for (const Person& p : kPeople) {
-        if (p.picture == picture) return std::string(p.words);
+        if (p.picture == picture) return std::string(words.translate(p.words));
     }
     for (const HeroPicture& h : kHeroPictures) {
-        if (h.picture == picture)
-            return std::string(h.before).append(kHeroes[static_cast<std::size_t>(h.hero)].name).append(kPortraitOf);
+        if (h.picture == picture) return portrait(h.words, h.hero, g);
     }
-    for (const Hero& h : kHeroes) {
-        if (h.portrait == picture || h.statusPortrait == picture) return std::string(h.name).append(kPortraitOf);
+    for (std::size_t i = 0; i < std::size(kHeroes); ++i) {
+        if (kHeroes[i].portrait == picture || kHeroes[i].statusPortrait == picture)
+            return portrait(kPortrait, static_cast<int>(i), g);
     }
     // Every other picture is an opponent's; the one in the ring is the one the game names.
-    if (g.form.showing(picture) && !g.state.EnemyName.empty()) return g.state.EnemyName;
-    return "対戦相手";
+    if (g.form.showing(picture) && !g.state.EnemyName.empty()) return std::string(words.translate(g.state.EnemyName));
+    return std::string(words.translate(kOpponent));
+}
+
+std::vector<std::string_view> pictureWords() {
+    std::vector<std::string_view> all{kPortrait, kOpponent};
+    for (const Person& p : kPeople) all.push_back(p.words);
+    for (const HeroPicture& h : kHeroPictures) all.push_back(h.words);
+    return all;
 }
 
 }  // namespace verminadia::frontend

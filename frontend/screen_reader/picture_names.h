@@ -4,11 +4,16 @@
 // in the ring.
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/game.h"
 
 namespace verminadia::frontend {
 
 std::string pictureName(W picture, const Game& g);
+
+// The catalogue's texts that only a screen reader says, never drawn on the window.
+std::vector<std::string_view> pictureWords();
 
 }  // namespace verminadia::frontend

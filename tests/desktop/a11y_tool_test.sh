@@ -14,7 +14,7 @@ lines=$(grep -c . <<<"$out")
 line() { grep -F "{\"object\":\"$1\"," <<<"$out"; }
 line Form1 | grep -qF '"name":"ヴェルミナーディア外伝","role":"Window"' || fail "the window"
 line Label32 | grep -qF '"name":"対戦相手は100円マンです！！","role":"StaticText","showing":true' || fail "the second line"
-line Panel5 | grep -qF '"role":"Grouping","showing":true,"focusable":true' || fail "the message panel"
+line Panel5 | grep -qF '"role":"Section","showing":true,"focusable":true' || fail "the message panel"
 line Image6 | grep -qF '"name":"100円マン","role":"Graphic","showing":true' || fail "the opponent"
 line Label45 | grep -qF '"name":"攻撃","role":"Button","showing":true,"focusable":true' || fail "the attack command"
 if grep -q '"name":"\(Label\|Panel\|Image\|Button\|Edit\)[0-9]' <<<"$out"; then fail "a name is a widget's"; fi

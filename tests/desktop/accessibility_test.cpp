@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 
+#include "frontend/screen_reader/announcements.h"
 #include "live_window.h"
 #include "town/heroes.h"
 
@@ -56,7 +57,7 @@ TEST_F(ScreenReader, HearsTheWindowByItsTitleAndTheHeroesByTheirNames) {
     EXPECT_EQ(of(W::Button3).role, QAccessible::Button);
 }
 
-TEST_F(ScreenReader, HearsTheMessageLinesAsAGroupAndTheOpponentByName) {
+TEST_F(ScreenReader, HearsTheMessageLinesAsASectionAndTheOpponentByName) {
     toHeroChoice();
     window.clickWidget(W::Label4);
     window.clickWidget(W::Button6);
@@ -64,7 +65,7 @@ TEST_F(ScreenReader, HearsTheMessageLinesAsAGroupAndTheOpponentByName) {
     window.clickWidget(W::Button9);
 
     const Heard panel = of(W::Panel5);
-    EXPECT_EQ(panel.role, QAccessible::Grouping);
+    EXPECT_EQ(panel.role, QAccessible::Section);
     EXPECT_TRUE(panel.focusable);
     QStringList lines;
     for (const W line : {W::Label31, W::Label32, W::Label33}) {
@@ -92,11 +93,16 @@ TEST_F(ScreenReader, HearsTheMessageLinesAsAGroupAndTheOpponentByName) {
 }
 
 std::vector<std::pair<QObject*, QAccessible::Event>>* heard = nullptr;
+QStringList* notified = nullptr;  // the notifications shown, by what they say
 void listen(QAccessibleEvent* e) {
     if (heard) heard->emplace_back(e->object(), e->type());
+    QAccessibleInterface* a = e->accessibleInterface();
+    if (notified && e->type() == QAccessible::ObjectShow && a && a->role() == QAccessible::Notification &&
+        a->parent() && a->parent()->role() == QAccessible::StatusBar)
+        *notified << a->text(QAccessible::Name);
 }
 
-TEST_F(ScreenReader, IsToldWhenTheMessageLinesChange) {
+TEST_F(ScreenReader, IsToldWhenTheMessageLinesChangeAndHearsTheNewTextAndTheStatusKey) {
     // Events go out only to a screen reader's bus; window.screen_reader runs this with one, which
     // takes a moment to answer.
     const bool listening =
@@ -105,11 +111,17 @@ TEST_F(ScreenReader, IsToldWhenTheMessageLinesChange) {
     toHeroChoice();
     window.clickWidget(W::Label4);
     std::vector<std::pair<QObject*, QAccessible::Event>> events;
+    QStringList said;
     heard = &events;
+    notified = &said;
     QAccessible::installUpdateHandler(listen);
     window.clickWidget(W::Button3);  // the king speaks
+    QTest::keyClick(&window, Qt::Key_S);
     QAccessible::installUpdateHandler(nullptr);
     heard = nullptr;
+    notified = nullptr;
+    // The king's words come with the focus on the panel; the status key is said by itself.
+    EXPECT_EQ(said, QStringList{QString::fromStdString(frontend::heroStatus(game.form))});
     const auto told = [&](W w) {
         return std::count(events.begin(), events.end(),
                           std::pair{static_cast<QObject*>(view(w)), QAccessible::NameChanged});

@@ -49,7 +49,9 @@ TEST_F(Keys, PlayTheOpeningAHeroChoiceAndAWholeFightWithoutTheMouse) {
     EXPECT_EQ(game.state.HeroId, 1);
 
     EXPECT_EQ(focused(), W::Button3);       // the town: 王の部屋 first
-    press(Qt::Key_Tab, Qt::ShiftModifier);  // back round to the last, 闘技場
+    press(Qt::Key_Tab, Qt::ShiftModifier);  // back to the hero bar's ステータス, then round to 闘技場
+    EXPECT_EQ(focused(), W::Button1);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(focused(), W::Button6);
     press(Qt::Key_Space);
     EXPECT_TRUE(view(W::Panel8)->isVisible());
@@ -79,18 +81,19 @@ TEST_F(Keys, TabAndTheArrowsWalkTheStopsInReadingOrderAndWrap) {
     press(Qt::Key_Return);
     ticks(Timer::Opening, 11);
     press(Qt::Key_Return);  // トルバさん
-    const Stops town{W::Button3, W::Button5, W::Button1, W::Button4, W::Button6};
+    // A panel at a time: the hero bar's status button, then the town's buttons, row by row.
+    const Stops town{W::Button1, W::Button3, W::Button5, W::Button4, W::Button6};
     for (std::size_t i = 1; i <= town.size(); ++i) {
         press(Qt::Key_Tab);
-        EXPECT_EQ(focused(), town[i % town.size()]);
+        EXPECT_EQ(focused(), town[(i + 1) % town.size()]);
     }
     press(Qt::Key_Right);
     EXPECT_EQ(focused(), W::Button5);
     press(Qt::Key_Up);
     press(Qt::Key_Left);
-    EXPECT_EQ(focused(), W::Button6);
+    EXPECT_EQ(focused(), W::Button1);
     press(Qt::Key_Backtab);
-    EXPECT_EQ(focused(), W::Button4);
+    EXPECT_EQ(focused(), W::Button6);
 }
 
 TEST_F(Keys, TheMessagePanelHasTheFocusWhileItWaitsForItsClick) {

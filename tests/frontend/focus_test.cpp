@@ -15,11 +15,21 @@ TEST(FocusStops, AreTheShowingClickablesInReadingOrderWithThePanelStandingForIts
     test::Played p = test::play(test::kToHeroChoice);
     EXPECT_EQ(focusStops(p.form()), (Stops{W::Label4, W::Label5, W::Label7, W::Label6}));
     p.then("click Label4\n");
-    // The town bar's two rows, each read left to right across both panels.
-    EXPECT_EQ(focusStops(p.form()), (Stops{W::Button3, W::Button5, W::Button1, W::Button4, W::Button6}));
-    p.then("click Button6\ndraw 0\nclick Button9\n");
-    // The fight: the message panel above the commands, for it starts higher.
-    EXPECT_EQ(focusStops(p.form()), (Stops{W::Panel5, W::Label45, W::Label46, W::Label47, W::Label48}));
+    // A panel at a time, left to right: the hero bar's status button, then the town's buttons.
+    EXPECT_EQ(focusStops(p.form()), (Stops{W::Button1, W::Button3, W::Button5, W::Button4, W::Button6}));
+    p.then("click Button1\n");
+    // The status screen's values are read one by one, in the order they are read, before OK.
+    const Stops status = focusStops(p.form());
+    ASSERT_GE(status.size(), 14u);
+    EXPECT_EQ(std::vector<W>(status.begin(), status.begin() + 3), (Stops{W::Label14, W::Label15, W::Label16}));
+    EXPECT_EQ(status.back(), W::Button2);
+    EXPECT_EQ(status[status.size() - 2], W::Label29);  // the money, at the bottom
+    EXPECT_TRUE(isReadingStop(W::Label23));
+    EXPECT_FALSE(pressable(W::Label23));
+    EXPECT_EQ(focusAfterChange({W::Button1, W::Button3}, status, false, W::Button1), W::Button2);
+    p.then("click Button2\nclick Button6\ndraw 0\nclick Button9\n");
+    // The fight: the commands on the left, then the message panel.
+    EXPECT_EQ(focusStops(p.form()), (Stops{W::Label45, W::Label46, W::Label47, W::Label48, W::Panel5}));
     p.then("click Label47\n");  // the item panel, alone
     EXPECT_EQ(focusStops(p.form()), (Stops{W::Label49, W::Label52}));
 }

@@ -1,10 +1,14 @@
-// What a screen reader is told, from the game's model: each widget's name and role, and what it
-// hears anew after a click.
+// What a screen reader is told, from the game's model: each widget's name and role, what it
+// hears by itself after a click or a tick, and the status key's words.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/title.h"
 #include "frontend/screen_reader/accessible.h"
 #include "frontend/screen_reader/announcements.h"
+#include "support/arena.h"
 #include "support/play.h"
 #include "town/heroes.h"
 
@@ -23,7 +27,7 @@ TEST(ScreenReader, NamesWhatThePlayerSeesByTheRolesReadersKnow) {
     EXPECT_EQ(roleOf(kHeroes[2].portrait), Role::Graphic);
 
     p.then("click Button6\ndraw 0\nclick Button9\n");
-    EXPECT_EQ(roleOf(W::Panel5), Role::Grouping);
+    EXPECT_EQ(roleOf(W::Panel5), Role::Section);
     EXPECT_EQ(roleOf(W::Label31), Role::StaticText);  // the panel answers for its lines
     EXPECT_EQ(accessibleName(W::Panel5, g),
               g.form.caption(W::Label31) + '\n' + g.form.caption(W::Label32) + '\n' + g.form.caption(W::Label33));
@@ -32,19 +36,98 @@ TEST(ScreenReader, NamesWhatThePlayerSeesByTheRolesReadersKnow) {
     EXPECT_EQ(accessibleName(W::Image7, g), "対戦相手");
 }
 
-TEST(Announcements, TellTheMessagePanelsNewLinesOnceAndSkipBlankLines) {
-    test::Played p = test::play(test::heroChosen(0));
-    Game& g = p.game();
-    const Reading before = readScreen(g);
-    p.then("click Button3\n");  // the king speaks
-    const Reading after = readScreen(g);
-    EXPECT_EQ(announcements(before, after), (std::vector<Announcement>{{W::Panel5, accessibleName(W::Panel5, g)}}));
-    EXPECT_NE(after.messagePanel.find("ドラゴン王"), std::string::npos) << after.messagePanel;
-    EXPECT_TRUE(announcements(after, readScreen(g)).empty());
+// Plays the lines and returns what the reader heard, the focus staying put.
+std::vector<std::string> heardAfter(test::Played& p, std::string_view lines, std::optional<W> focusAfter = {}) {
+    const Form before = p.form();
+    p.then(lines);
+    return announcements(before, p.form(), std::nullopt, focusAfter);
+}
 
-    g.form.setCaption(W::Label32, std::string("\u3000 \u3000"));
-    g.form.setCaption(W::Label33, std::string("続き"));
-    EXPECT_EQ(readScreen(g).messagePanel, g.form.caption(W::Label31) + "\n続き");
+using Said = std::vector<std::string>;
+
+TEST(Announcements, TellTheTitleWholeOnceAndEveryLineOfThePrologue) {
+    test::Played p = test::play("");
+    Said heard;
+    const auto listen = [&](std::string_view line, int times) {
+        for (int i = 0; i < times; ++i) {
+            const Said now = heardAfter(p, line);
+            heard.insert(heard.end(), now.begin(), now.end());
+        }
+    };
+    listen("tick Timer1 1\n", 18);
+    listen("click Label3\n", 1);
+    listen("tick Timer1 1\n", 11);
+    const std::string title(untranslated().translate(kGameTitle));
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), title), 1);
+    for (const std::string& said : heard) EXPECT_FALSE(said.size() < title.size() && title.starts_with(said)) << said;
+    for (const char* line : {"このゲームはフィクションです。", "ドラゴン城で闘技大会が行われた。"})
+        EXPECT_EQ(std::count(heard.begin(), heard.end(), line), 1) << line;
+}
+
+TEST(Announcements, TellEachMessageOnceEvenTheSameAgainUnlessTheFocusBringsIt) {
+    test::Played p = test::play(test::heroChosen(0));
+    const Form before = p.form();
+    const Said king = heardAfter(p, "click Button3\n");
+    EXPECT_EQ(king, Said{messagePanelText(p.form())});
+    EXPECT_TRUE(heardAfter(p, "").empty());
+    // The focus moving onto the panel reads it: the reader is not told twice.
+    EXPECT_TRUE(announcements(before, p.form(), W::Button3, W::Panel5).empty());
+
+    // The shop: its name when the focus stays outside it, then what a purchase cost and the money
+    // left; the same line again for a second purchase.
+    test::Played shop = test::play(test::heroChosen(0));
+    const Said entered = heardAfter(shop, "click Button4\n");
+    ASSERT_FALSE(entered.empty());
+    EXPECT_EQ(entered.front(), shop.form().caption(W::Edit2));  // the place, then its greeting
+    EXPECT_EQ(entered.back(), messagePanelText(shop.form()));
+    EXPECT_EQ(std::count(entered.begin(), entered.end(), shop.form().caption(W::Edit2)), 1);
+    const Said again = heardAfter(shop, "click Label43\nclick Button4\n", W::Label41);  // the focus goes in
+    EXPECT_EQ(std::count(again.begin(), again.end(), shop.form().caption(W::Edit2)), 0);
+    shop.then("set Gold 1000\n");
+    for (int purchase = 0; purchase < 2; ++purchase) {
+        const Said bought = heardAfter(shop, "click Label41\n");
+        ASSERT_EQ(bought.size(), 2u) << purchase;
+        EXPECT_EQ(bought[0], messagePanelText(shop.form()));
+        EXPECT_EQ(bought[1], shop.form().caption(W::Label12));  // the money left
+    }
+}
+
+TEST(Announcements, TellAPlacesPromptAndTheHerosValuesThatChanged) {
+    test::Played p = test::play(test::heroChosen(0));
+    const Said arena = heardAfter(p, "click Button6\n", W::Button9);
+    EXPECT_EQ(arena, Said{p.form().caption(W::Label44)});  // the place's name comes with the focus
+    EXPECT_EQ(promptedPlace(W::Label44), W::Panel8);
+    EXPECT_EQ(promptedPlace(W::Label45), std::nullopt);
+
+    test::Played inn = test::play(test::heroChosen(0));
+    inn.then("click Button5\nset Hp 3\nset Gold 40\n");
+    const Said night = heardAfter(inn, "click Button7\n");
+    EXPECT_EQ(night, (Said{messagePanelText(inn.form()), inn.form().caption(W::Label12)}));  // the money left
+
+    // The opponent's turn: what it did, then the hero's HP.
+    test::Played fight = arena_testing::inArena(0, "set EnemyPower 6\n");
+    fight.then(arena_testing::bout("Button9", 0) + "set EnemyPower 6\n" + arena_testing::attack(0));
+    const std::string hp = fight.form().caption(W::Label11);
+    const Said hit = heardAfter(fight, arena_testing::next(1));
+    ASSERT_NE(fight.form().caption(W::Label11), hp);
+    EXPECT_EQ(hit, (Said{messagePanelText(fight.form()), fight.form().caption(W::Label11)}));
+    arena_testing::expectCleanRun(fight);
+}
+
+TEST(StatusKey, SaysTheHerosStateLineByLineOnceThereIsAHero) {
+    test::Played p = test::play(test::kToHeroChoice);
+    EXPECT_EQ(heroStatus(p.form()), "");
+    p.then("click Label4\n");
+    const Form& f = p.form();
+    EXPECT_EQ(heroStatus(f), f.caption(W::Label8) + '\n' + f.caption(W::Label9) + '\n' + f.caption(W::Label13) + '\n' +
+                                 f.caption(W::Label11) + '\n' + f.caption(W::Label10) + '\n' + f.caption(W::Label12));
+    // The status screen's values are read without their padding.
+    p.then("click Button1\n");
+    EXPECT_EQ(roleOf(W::Label23), Role::StaticText);
+    const std::string attack = accessibleName(W::Label23, p.game());
+    EXPECT_EQ(attack.rfind("攻撃力 ", 0), 0u) << attack;
+    EXPECT_EQ(attack.find("  "), std::string::npos);
+    EXPECT_EQ(accessibleName(W::Panel4, p.game()), "ドラゴン城");  // the town by its name
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // status screen, every champion with a visit to the king after each, a talk, an item and a skill
 // in a fight, a defeat, the six challengers, the casino, the king's last words and the ending
 // until the window closes. After every line of the script, no caption on the screen holds a
-// Japanese character.
+// Japanese character, nor what a screen reader is told of it.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "frontend/screen_reader/accessible.h"
 #include "language/catalogues.h"
 #include "support/arena.h"
 #include "support/japanese.h"
@@ -41,6 +42,9 @@ void playChecked(Played& p, std::string_view lines) {
             if (!p.form().showing(d.id)) continue;
             const std::string& caption = p.form().caption(d.id);
             ASSERT_FALSE(test::hasJapanese(caption)) << "after '" << line << "', " << d.name << " shows: " << caption;
+            // A screen reader's words too: the pictures', the panels'.
+            const std::string heard = frontend::accessibleName(d.id, p.game());
+            ASSERT_FALSE(test::hasJapanese(heard)) << "after '" << line << "', " << d.name << " is read as: " << heard;
         }
     }
     ASSERT_EQ(p.err, "");

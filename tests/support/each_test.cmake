@@ -11,6 +11,7 @@
 #                  sound server: seconds in all (make check)
 #   window         the real window: offscreen, and the real program under a virtual X server
 #   screen-reader  the window over a real accessibility bus
+#   orca           the game played by keyboard with the Orca screen reader listening (make orca-test)
 #   sound          the mixer, the sound output, a real sound server, the game's own sound files
 #   package        the install, the Debian package, the menu entry, metainfo and manual page
 #   layers         each layer sees the folders below it and no others
@@ -24,6 +25,7 @@ set(verminadia_test_labels
   "^verminadia-desktop-tests/"                    window
   "^window\\."                                    window
   "^window\\.screen_reader$"                      screen-reader
+  "^window\\.orca$"                               screen-reader,orca,slow
   "^verminadia-audio(-thread)?-tests/"            sound
   "^audio\\."                                     sound
   "^sounds$"                                      sound,once
