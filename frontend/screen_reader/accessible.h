@@ -9,7 +9,7 @@
 
 namespace verminadia::frontend {
 
-enum class Role { Button, StaticText, Grouping, Pane, Graphic, EditableText };
+enum class Role { Button, StaticText, Grouping, Pane, Graphic, Heading };
 
 Role roleOf(W w);
 
