@@ -132,7 +132,11 @@ void LabelView::fit() {
         return;
     }
     const QFontMetrics m(designFont_);
-    setGeometry(stage_.place(def_, QRect(def_.left, top_, m.horizontalAdvance(text_), m.height())));
+    const int width = m.horizontalAdvance(text_);
+    int left = def_.left;
+    // The designed caption keeps its designed place to the pixel; another is centred on it.
+    if (def_.align == Align::Centre) left += (m.horizontalAdvance(qtext(def_.caption)) - width) / 2;
+    setGeometry(stage_.place(def_, QRect(left, top_, width, m.height())));
 }
 
 void LabelView::showEvent(QShowEvent*) { fit(); }
