@@ -90,7 +90,7 @@ struct WidgetDef {
     Bevel bevel = Bevel::None;
     bool stretch = false;  // pictures
     int bitmapWidth = 0, bitmapHeight = 0;
-    W bitmap = W::Form1;  // the picture whose bitmap this one shows (itself, or the one it shares)
+    W bitmap = W::Form1;        // the picture whose bitmap this one shows (itself, or the one it shares)
     Align align = Align::Left;  // labels
 };
 

@@ -27,7 +27,6 @@
 #include "arena/outcome.h"
 #include "core/text/town_bar.h"
 #include "core/title.h"
-#include "core/text/town_bar.h"
 #include "desktop/window/game_window.h"
 #include "ending/ending.h"
 #include "frontend/menu_texts.h"
