@@ -61,6 +61,9 @@ inline constexpr Rgb kWindowText = 0x000000;
 inline constexpr Rgb kButtonFace = 0xD4D0C8;
 
 enum class Kind : std::uint8_t { Panel, Label, Picture, Button, Edit };
+// Where a label's caption sits when it is not the designed one (a translation): from the designed
+// left edge, or centred where the designed caption's centre is.
+enum class Align : std::uint8_t { Left, Centre };
 // Every panel has a raised outer bevel; some also have a lowered inner one.
 enum class Bevel : std::uint8_t { None, Lowered, Lowered2 };
 
@@ -87,7 +90,8 @@ struct WidgetDef {
     Bevel bevel = Bevel::None;
     bool stretch = false;  // pictures
     int bitmapWidth = 0, bitmapHeight = 0;
-    W bitmap = W::Form1;  // the picture whose bitmap this one shows (itself, or the one it shares)
+    W bitmap = W::Form1;        // the picture whose bitmap this one shows (itself, or the one it shares)
+    Align align = Align::Left;  // labels
 };
 
 extern const std::array<WidgetDef, kWidgetCount> kWidgets;

@@ -19,7 +19,7 @@ QAccessible::Role qtRole(frontend::Role role) {
         case frontend::Role::Section: return QAccessible::Section;
         case frontend::Role::Pane: return QAccessible::Pane;
         case frontend::Role::Graphic: return QAccessible::Graphic;
-        case frontend::Role::EditableText: return QAccessible::EditableText;
+        case frontend::Role::Heading: return QAccessible::Heading;
     }
     return QAccessible::Client;
 }
@@ -70,8 +70,8 @@ QAccessibleInterface* viewAccess(const QString&, QObject* object) {
     if (auto* window = qobject_cast<GameWindow*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
     auto* view = dynamic_cast<StagedView*>(object);
     if (!view) return nullptr;
-    // Buttons and heading boxes are Qt's own and speak for themselves.
-    if (dynamic_cast<QAbstractButton*>(object) || dynamic_cast<QLineEdit*>(object)) return nullptr;
+    // Buttons are Qt's own and speak for themselves.
+    if (dynamic_cast<QAbstractButton*>(object)) return nullptr;
     return new ViewAccess(static_cast<QWidget*>(object), view->id());
 }
 

@@ -98,18 +98,9 @@ void GameWindow::buildWidgets() {
                 w = b;
                 break;
             }
-            case Kind::Edit: {
-                // A heading: the mouse may still put a cursor in it, the keyboard passes it by,
-                // and a right click brings the window's menu rather than the box's own.
-                auto* e = new EditView(d, stage_, parent);
-                e->setFocusPolicy(Qt::ClickFocus);
-                e->setContextMenuPolicy(Qt::NoContextMenu);
-                e->setAccessibleName(e->text());
-                w = e;
-                break;
-            }
+            case Kind::Edit: w = new EditView(d, stage_, parent); break;
         }
-        if (d.kind != Kind::Edit) w->setFocusPolicy(frontend::isStop(d.id) ? Qt::TabFocus : Qt::NoFocus);
+        w->setFocusPolicy(frontend::isStop(d.id) ? Qt::TabFocus : Qt::NoFocus);
         w->setObjectName(qtext(d.name));
         w->setVisible(d.visible);
         widgets_[index(d.id)] = w;

@@ -132,7 +132,11 @@ void LabelView::fit() {
         return;
     }
     const QFontMetrics m(designFont_);
-    setGeometry(stage_.place(def_, QRect(def_.left, top_, m.horizontalAdvance(text_), m.height())));
+    const int width = m.horizontalAdvance(text_);
+    int left = def_.left;
+    // The designed caption keeps its designed place to the pixel; another is centred on it.
+    if (def_.align == Align::Centre) left += (m.horizontalAdvance(qtext(def_.caption)) - width) / 2;
+    setGeometry(stage_.place(def_, QRect(left, top_, width, m.height())));
 }
 
 void LabelView::showEvent(QShowEvent*) { fit(); }
@@ -205,13 +209,10 @@ void PictureView::relayout() {
 void PictureView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const qreal ratio = devicePixelRatioF();
-    if (qFuzzyCompare(stage_.scale, 1.0) && qFuzzyCompare(ratio, 1.0)) {
-        if (stretch_) {
-            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            p.drawPixmap(rect(), pixmap());
-        } else {
-            p.drawPixmap(0, 0, pixmap());
-        }
+    // The bitmap serves only where it is shown at its own size; a stretched one is drawn afresh,
+    // or a tiny bitmap would come out in blocks.
+    if (!stretch_ && qFuzzyCompare(stage_.scale, 1.0) && qFuzzyCompare(ratio, 1.0)) {
+        p.drawPixmap(0, 0, pixmap());
         return;
     }
     const QRect target =
@@ -241,11 +242,23 @@ void ButtonView::keyReleaseEvent(QKeyEvent* e) { e->ignore(); }
 
 EditView::EditView(const WidgetDef& def, const Stage& stage, QWidget* parent)
     : QLineEdit(qtext(def.caption), parent), StagedView(def, stage) {
+    // A sign in the shape of a text box: it keeps the box's look, but takes no typing, no focus
+    // and no text cursor, and a right click brings the window's menu rather than the box's own.
     setFrame(true);
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::ArrowCursor);
+    setContextMenuPolicy(Qt::NoContextMenu);
     setCursorPosition(0);
     setPaletteColor(*this, QPalette::Text, def.font.color);
     EditView::relayout();  // the class's own: it is being made
 }
+
+// The mouse neither places a cursor nor selects: a sign is only read.
+void EditView::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void EditView::mouseMoveEvent(QMouseEvent* e) { e->accept(); }
+void EditView::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
+void EditView::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 
 void EditView::relayout() {
     setGeometry(placed());

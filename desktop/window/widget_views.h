@@ -80,8 +80,8 @@ private:
 };
 
 // A bitmap in a box: drawn at its own size from the top-left corner, or stretched to fill the box.
-// At 1 it is the built-in bitmap; at any other scale or device pixel ratio it is rendered afresh
-// from its drawing at the pixels it covers on the screen.
+// Unstretched at 1 it is the built-in bitmap; stretched, or at any other scale or device pixel
+// ratio, it is rendered afresh from its drawing at the pixels it covers on the screen.
 class PictureView : public QWidget, public StagedView {
 public:
     PictureView(const WidgetDef& def, const Stage& stage, QWidget* parent);
@@ -111,11 +111,17 @@ protected:
     void keyReleaseEvent(QKeyEvent*) override;
 };
 
-// A one-line box used as a heading.
+// A one-line box used as a heading: it looks like a text box and reads as a heading.
 class EditView : public QLineEdit, public StagedView {
 public:
     EditView(const WidgetDef& def, const Stage& stage, QWidget* parent);
     void relayout() override;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
 };
 
 // The picture of a widget, from the pictures built into the program. A picture missing from

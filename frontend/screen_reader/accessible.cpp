@@ -12,7 +12,7 @@ Role roleOf(W w) {
         case Kind::Panel: return w == W::Panel5 ? Role::Section : Role::Pane;
         case Kind::Picture: return Role::Graphic;
         case Kind::Button: return Role::Button;
-        case Kind::Edit: return Role::EditableText;
+        case Kind::Edit: return Role::Heading;
     }
     return Role::Pane;
 }

@@ -11,7 +11,7 @@ namespace verminadia::frontend {
 
 // The message panel is a section: a reader that tried to speak the name change of a focused
 // group would fail on what Qt 6.4 sends with it, and its new text is announced anyway.
-enum class Role { Button, StaticText, Section, Pane, Graphic, EditableText };
+enum class Role { Button, StaticText, Section, Pane, Graphic, Heading };
 
 Role roleOf(W w);
 

@@ -48,6 +48,8 @@ TEST_F(ScreenReader, HearsTheWindowByItsTitleAndTheHeroesByTheirNames) {
     // The choice panel is called by its heading.
     EXPECT_EQ(of(W::Panel1).name.toStdString(), game.form.caption(W::Edit1));
     EXPECT_EQ(of(W::Edit1).name.toStdString(), game.form.caption(W::Edit1));
+    EXPECT_EQ(of(W::Edit1).role, QAccessible::Heading);
+    EXPECT_FALSE(of(W::Edit1).focusable);
 
     window.clickWidget(W::Label7);
     const Hero& hero = kHeroes[2];

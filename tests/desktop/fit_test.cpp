@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -422,6 +423,26 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
     std::printf("longest names:");
     for (const auto& [kind, name] : longest) std::printf(" %s \"%s\",", kind.c_str(), name.c_str());
     std::printf("\n");
+}
+
+// What the designed window centres stays centred in a translation: each centred label's middle,
+// as the window places it, is where the designed caption's middle is.
+TEST_P(Fit, CentredCaptionsStayCentred) {
+    auto g = freshGame();
+    GameWindow translated(*g);
+    translated.ensureBuilt();
+    translated.show();
+    for (const WidgetDef& d : kWidgets) {
+        if (d.align != Align::Centre) continue;
+        g->form.show(d.id);
+        if (d.parent != W::Form1) g->form.show(d.parent);
+        translated.sync();
+        const QRect shown = translated.widget(d.id)->geometry();
+        const int designed = width(d.font.px, d.font.bold, std::string(d.caption));
+        EXPECT_NE(shown.width(), designed) << d.name << ": not translated, so not measured";
+        EXPECT_LE(std::abs(2 * shown.left() + shown.width() - (2 * d.left + designed)), 2)
+            << d.name << " \"" << g->form.caption(d.id) << "\" is off the designed centre";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTranslation, Fit, ::testing::ValuesIn(translations()),

@@ -78,18 +78,17 @@ TEST_F(View, OpensAsDesignedWithoutAChoice) {
     EXPECT_EQ(window.pos(), QPoint(276, 201));
 }
 
-// Whether `shown`, drawn at twice the bitmap's size, is the picture drawn afresh rather than the
-// bitmap enlarged, and still the same picture.
-void expectDrawnAfresh(const QImage& shown, const WidgetDef& d) {
+// Whether `sharp`, the picture as shown, is drawn afresh rather than the bitmap enlarged, and is
+// still the same picture.
+void expectDrawnAfresh(const QImage& sharp, const WidgetDef& d) {
     const QImage bitmap = loadPicture(d).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage sharp = shown.copy(0, 0, d.bitmapWidth * 2, d.bitmapHeight * 2);
-    const QImage blocky = bitmap.scaled(bitmap.size() * 2);  // each bitmap pixel made four
+    const QImage blocky = bitmap.scaled(sharp.size());  // each bitmap pixel made a block
     int differ = 0;
     for (int y = 0; y < sharp.height(); ++y) {
         for (int x = 0; x < sharp.width(); ++x) differ += sharp.pixel(x, y) != blocky.pixel(x, y) ? 1 : 0;
     }
-    EXPECT_GT(differ, sharp.width() * sharp.height() / 10) << "the picture is the bitmap enlarged";
-    // Yet it is the same picture: halved again, it is close to the bitmap.
+    EXPECT_GT(differ, sharp.width() * sharp.height() / 10) << d.name << ": the picture is the bitmap enlarged";
+    // Yet it is the same picture: shrunk again, it is close to the bitmap.
     const QImage halved = sharp.scaled(bitmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double error = 0;
     for (int y = 0; y < bitmap.height(); ++y) {
@@ -98,14 +97,28 @@ void expectDrawnAfresh(const QImage& shown, const WidgetDef& d) {
             error += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
         }
     }
-    EXPECT_LT(error / (3.0 * bitmap.width() * bitmap.height()), 12.0);
+    EXPECT_LT(error / (3.0 * bitmap.width() * bitmap.height()), 12.0) << d.name;
+}
+
+QImage shownPicture(QWidget* v, QSize size) {
+    return v->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(0, 0), size));
 }
 
 TEST_F(View, DrawsPicturesFromTheirDrawingsNotByEnlargingTheBitmaps) {
     window.setView({2, false});
     game.form.show(W::Image3);
     window.sync();
-    expectDrawnAfresh(view(W::Image3)->grab().toImage().convertToFormat(QImage::Format_RGB32), def(W::Image3));
+    expectDrawnAfresh(shownPicture(view(W::Image3), QSize(59, 89) * 2), def(W::Image3));
+}
+
+TEST_F(View, DrawsStretchedPicturesFromTheirDrawingsAtTheirOwnSize) {
+    // The tiniest opponents, stretched four times and more: a bitmap enlarged would be blocks.
+    for (const W w : {W::Image58, W::Image61}) {
+        game.form.show(w);
+        window.sync();
+        expectDrawnAfresh(shownPicture(view(w), QSize(def(w).width, def(w).height)), def(w));
+        game.form.hide(w);
+    }
 }
 
 // Run by window.hidpi with QT_SCALE_FACTOR=2: the same sharp pictures and bevels on a screen with
@@ -116,7 +129,7 @@ TEST_F(View, DrawsAtTheDevicePixelsOfAHighDensityScreen) {
     window.sync();
     const QImage shown = view(W::Image3)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(65, 89) * 2);
-    expectDrawnAfresh(shown, def(W::Image3));
+    expectDrawnAfresh(shown.copy(0, 0, 59 * 2, 89 * 2), def(W::Image3));
     // A bevel of one pixel is two device pixels wide, both white.
     ticks(Timer::Opening, 18);
     window.clickWidget(W::Label3);

@@ -97,6 +97,29 @@ TEST_F(Window, ClickingTheStartPromptRunsThePrologueUpToTheHeroChoice) {
     shot("hero-choice");
 }
 
+TEST_F(Window, AHeadingIsASignThatTakesNoFocusCursorOrTyping) {
+    ticks(Timer::Opening, 18);
+    window.clickWidget(W::Label3);
+    ticks(Timer::Opening, 11);
+    auto* heading = static_cast<QLineEdit*>(window.widget(W::Edit1));
+    const QString text = heading->text();
+    const QImage looks = heading->grab().toImage();
+    // A click, a drag across it and a double click, then typing where the focus is and into the
+    // heading itself.
+    QTest::mouseClick(heading, Qt::LeftButton, {}, heading->rect().center());
+    QTest::mousePress(heading, Qt::LeftButton, {}, QPoint(4, 8));
+    QTest::mouseMove(heading, QPoint(heading->width() - 4, 8));
+    QTest::mouseRelease(heading, Qt::LeftButton, {}, QPoint(heading->width() - 4, 8));
+    QTest::mouseDClick(heading, Qt::LeftButton, {}, heading->rect().center());
+    QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : &window, QStringLiteral("hello"));
+    QTest::keyClicks(heading, QStringLiteral("hello"));
+    EXPECT_EQ(heading->text(), text);
+    EXPECT_FALSE(heading->hasFocus());
+    EXPECT_FALSE(heading->hasSelectedText());
+    EXPECT_EQ(heading->grab().toImage(), looks) << "a cursor or a selection shows";
+    EXPECT_TRUE(window.widget(W::Panel1)->isVisible()) << "typing chose a hero";
+}
+
 TEST_F(Window, AHiddenWidgetCannotBeClicked) {
     // Mid-title: the maker's name is up and the shots sound, and スタート is not shown yet. Its
     // click would take the name away, silence the shots and blank Label2.
