@@ -13,7 +13,7 @@ fuzz_arguments "$@"
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I"$root"
        $(pkg-config --cflags fluidsynth sndfile))
 libs=($(pkg-config --libs fluidsynth sndfile) -pthread)
-sources=("$root"/audio/{clip,midi,sequence,mixer}.cpp)
+sources=("$root"/audio/{clip,track,midi,sequence,mixer}.cpp)
 for kind in midi wav; do
     if [ ! -x "$out/fuzz_$kind" ] || [ -n "$(find "$here/fuzz_$kind.cpp" "$root/audio" -newer "$out/fuzz_$kind" -print -quit)" ]; then
         clang++ "${flags[@]}" "$here/fuzz_$kind.cpp" "${sources[@]}" "${libs[@]}" -o "$out/fuzz_$kind"
