@@ -8,8 +8,8 @@ namespace verminadia::audio {
 
 namespace {
 
-constexpr long kHeadFrames = kRate * 3 / 2;  // a start or a rewind has this long before the ring must be there
-constexpr long kRingFrames = kRate * 2;
+constexpr long kHeadFrames = long{kRate} * 3 / 2;  // a start or a rewind has this long before the ring must be there
+constexpr long kRingFrames = long{kRate} * 2;
 constexpr long kStep = 4096;  // frames decoded at a time
 constexpr long kLongest = 10L * 60 * kRate;
 constexpr float kScale = 1.0f / 32768.0f;

@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
 
     mixer.play(0);
-    std::vector<float> left(kPeriod), right(kPeriod), frames(2 * kPeriod);
+    std::vector<float> left(kPeriod), right(kPeriod), frames(std::size_t{2} * kPeriod);
     long written = 0;
     bool sounding = true;
     while (sounding && written < kLongest) {
