@@ -111,7 +111,7 @@ private:
     WindowMenu* menu_;
 
     Announcer announcer_{this};
-    std::optional<Form> heard_;  // the model as a screen reader was last told of it
+    std::optional<Form> heard_;   // the model as a screen reader was last told of it
     frontend::FocusStops stops_;  // the keyboard's stops as the last sync left them
     bool syncing_ = false;
     bool focusCues_ = false;  // the keyboard has been used: the focus is shown
