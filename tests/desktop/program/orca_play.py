@@ -21,6 +21,10 @@ SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'( voice=\w+)?\s*(?:\[?\{'established
 everything = []
 failures = []
 BUTTON = "プッシュボタン" if ja else "push button"
+# What Orca says of a new focus: its name, then its role.
+FOCUS = T(r" (プッシュボタン|セクション|ラベル)\.$", r" (push button|section|label)\.$")
+# Anything but the echo of a key.
+WORDS = r"^(?!(return|tab|s|dash) $)."
 focus = ""  # what Orca last said of the focus
 
 
@@ -34,9 +38,11 @@ def heard():
     return [re.sub(r"\n {18}", " / ", m.group(1)).replace("\n", " / ") for m in SPEECH.finditer(text)]
 
 
-def press(key, quiet=1.2, most=8.0, until=None):
+def press(key, quiet=1.2, most=15.0, until=None):
     """Presses the key ('none': none), then listens until Orca has been quiet for `quiet`
-    seconds or said `until`, at most `most` seconds. Returns what it said."""
+    seconds; with `until` (a pattern), first until Orca has said something that matches it,
+    however long a busy machine keeps Orca behind (at most `most` seconds). Returns what it
+    said."""
     if key != "none":
         subprocess.run(["xdotool", "key", "--delay", "60", key], env=env, check=True)
     said, start, last = [], time.time(), time.time()
@@ -46,16 +52,16 @@ def press(key, quiet=1.2, most=8.0, until=None):
         if new:
             said += new
             last = time.time()
-            if until and any(until in s for s in new):
-                break
-        elif time.time() - last >= quiet and (said or time.time() - start >= quiet):
+            if until and any(re.search(until, s) for s in new):
+                until = None
+        elif not until and time.time() - last >= quiet and (said or time.time() - start >= quiet):
             break
     print(f"== {key}")
     for s in said:
         print(f"   {s}")
     everything.extend(said)
     global focus
-    focus = next((s for s in reversed(said) if s.endswith(BUTTON + ".")), focus)
+    focus = next((s for s in reversed(said) if re.search(FOCUS, s)), focus)
     return said
 
 
@@ -75,7 +81,7 @@ def tab_to(name, most=16):
     for _ in range(most):
         if f"{name} {BUTTON}" in focus:
             return True
-        press("Tab", quiet=1.5, until=BUTTON)
+        press("Tab", quiet=0.6, until=FOCUS)
     failures.append(f"Tab never reached {name}")
     return False
 
@@ -85,41 +91,41 @@ def step(title):
 
 
 step("the title, to the start prompt")
-press("none", quiet=60, most=60, until=T("スタート", "Start"))
+press("none", most=60, until=T("スタート", "Start"))
 step("start: the prologue, then the hero choice")
-prologue = press("Return", quiet=30, most=40, until=T("トルバさん", "Toruba"))
+prologue = press("Return", quiet=3, most=60, until=T("トルバさん", "Toruba"))
 check(spoken(prologue, T("このゲームはフィクションです。", "This game is a work of fiction.")), "the prologue's first line", prologue)
 check(spoken(prologue, T("ドラゴン城で闘技大会が行われた。", "a tournament was held at Dragon Castle.")), "the prologue's last line", prologue)
 step("the first hero: the town")
-town = press("Return", quiet=2)
+town = press("Return", until=FOCUS)
 check(spoken(town, T("ドラゴン城", "Dragon Castle")), "the town's name", town)
 step("the status key")
-status = press("s", quiet=1.5)
+status = press("s", until=T("所持金", "Money"))
 check(spoken(status, "HP") and spoken(status, T("所持金", "Money")), "the hero's state", status)
 step("flat review of the town from its top line: its pictures in words")
-press("KP_Subtract", quiet=1)
-press("KP_Insert+KP_Home", quiet=1)
+press("KP_Subtract", until=WORDS)
+press("KP_Insert+KP_Home", until=WORDS)
 for _ in range(7):
-    press("KP_Page_Up", quiet=0.8)
-press("KP_Subtract", quiet=1)
+    press("KP_Page_Up", quiet=1)
+press("KP_Subtract", quiet=2)
 
 step("the shop and a purchase")
 tab_to(T("雑貨屋", "Shop"))
-press("Return", quiet=1.5)
+press("Return", until=FOCUS)
 tab_to("15")
-bought = press("Return", quiet=1.5)
+bought = press("Return", until=T("所持金", "Money"))
 check(spoken(bought, T("毎度あり", "Thanks a bunch")), "the shopkeeper's line after a purchase", bought)
 check(spoken(bought, T("所持金", "Money")), "the money left after a purchase", bought)
 tab_to(T("店から出る", "Leave the shop"))
-press("Return", quiet=1.5)
+press("Return", quiet=2)
 
 step("a night at the inn")
 tab_to(T("宿屋", "Inn"))
-press("Return", quiet=1.5)
-night = press("Return", quiet=1.5)
+press("Return", until=FOCUS)
+night = press("Return", until=T("所持金", "Money"))
 check(spoken(night, T("所持金", "Money")), "the money left after a night", night)
 tab_to(T("宿屋から出る", "Leave the inn"))
-press("Return", quiet=1.5)
+press("Return", quiet=2)
 
 step("fights until one is won and one lost")
 won = lost = False
@@ -129,24 +135,23 @@ for bout in range(12):
         break
     if bout == 0 or lost:
         tab_to(T("闘技場", "Arena"))
-        classes = press("Return", quiet=1.5)
+        classes = press("Return", until=FOCUS)
         if bout == 0:
             check(spoken(classes, T("出場する階級を選んで下さい", "Choose a weight class")), "the arena's prompt", classes)
     start = len(fight)
     for _ in range(40):
-        fight += press("Return", quiet=1.0)
+        # Each Return says the next line of the fight; wait for it, or a late word would be
+        # taken for the next.
+        fight += press("Return", quiet=1, most=6, until=WORDS)
         this = fight[start:]
         if spoken(this, T("経験値", "EXP")):
-            # On a busy machine Orca may still be saying the win: listen a little longer.
-            fight += press("none", quiet=2)
-            this = fight[start:]
             check(spoken(this, T("円手に入れた", " yen.")), "the yen after a win", this[-4:])
             won = True
-            press("Return", quiet=1.5)  # back to the classes, or a level-up first
+            press("Return", quiet=2)  # back to the classes, or a level-up first
             break
         if spoken(this, T("負けてしまった", "was defeated.")):
             lost = True
-            fight += press("Return", quiet=1.5)  # back to town
+            fight += press("Return", quiet=2)  # back to town
             break
 check(won, "a fight was won, with its experience", [])
 check(lost, "a fight was lost", [])
