@@ -4,7 +4,7 @@
 #  1. the title: its gunshots are heard; the sound server is killed and started again meanwhile,
 #     and the shots are heard again, with one line on standard error for the loss;
 #  2. the town theme, reached by continuing a session recorded up to the hero's arrival: its RMS
-#     is the themes' level, -20 dBFS.
+#     over 25 s from its first note is the themes' level, -20 dBFS.
 # Exits 77 (skipped) only when PulseAudio itself cannot start here.
 set -u
 game=$1
@@ -55,15 +55,21 @@ echo "== the town theme"
 export XDG_STATE_HOME=$work/town
 mkdir -p "$XDG_STATE_HOME/verminadia"
 printf 'tick Timer1 18\nclick Label3\ntick Timer1 11\nclick Label4\n' >"$XDG_STATE_HOME/verminadia/last-session.script"
-startgame "$work" "$game" --continue
-sleep 3  # the window, the SoundFont, and the theme's first note
 record "$work/town.raw"
-sleep 25
+startgame "$work" "$game" --continue
+# Measured from the theme's first note: a build under the sanitizers on a busy machine takes
+# many seconds to open its window.
+for _ in $(seq 60); do
+    sleep 1
+    awk -v p="$(stat "$work/town.raw" "Maximum amplitude")" 'BEGIN { exit !(p > 0.01) }' && break
+done
+sleep 26
 stoprecord
 stopgame
 echo "game said:"; cat "$work/game.err"
-rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/town.raw" -n stats 2>&1 | awk '/RMS lev dB/ {print $4}')
-peak=$(stat "$work/town.raw" "Maximum amplitude")
+sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/town.raw" "$work/town.wav" silence 1 0.05 1% trim 0 25
+rms=$(sox "$work/town.wav" -n stats 2>&1 | awk '/RMS lev dB/ {print $4}')
+peak=$(sox "$work/town.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
 echo "town theme: RMS $rms dBFS, peak $peak"
 # The same 25 s of it through the mixer alone, offline: -20.0 dBFS.
 awk -v r="$rms" 'BEGIN { exit !(r > -23 && r < -17) }' || { echo "FAIL: the town theme is not at -20 dBFS"; fail=1; }
