@@ -63,8 +63,7 @@ std::vector<CaptionPiece> layOutCaption(const WidgetDef& d, const QString& text,
     value.replace(QLatin1Char(kColumnBreak), QLatin1Char(' '));
     const int width = m.horizontalAdvance(value);
     const int edge = qRound(d.column.at * scale) - qRound(d.left * scale);
-    return {{head, 0, m.horizontalAdvance(head)},
-            {value, d.column.align == Align::Right ? edge - width : edge, width}};
+    return {{head, 0, m.horizontalAdvance(head)}, {value, d.column.align == Align::Right ? edge - width : edge, width}};
 }
 
 QRect StagedView::placed() const { return stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height)); }

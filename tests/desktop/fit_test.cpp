@@ -428,7 +428,8 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
     for (const auto& [where, o] : overruns) {
         ADD_FAILURE() << where << "\n  is " << o.width << " px wide, its box has " << o.room << " px";
     }
-    for (const std::string& where : ragged) ADD_FAILURE() << where << "\n  is lined up by spaces: a tab starts its column";
+    for (const std::string& where : ragged)
+        ADD_FAILURE() << where << "\n  is lined up by spaces: a tab starts its column";
     // Every entry was shown on the way, but the context menu's, which live outside the window, and
     // the pictures' words, which only a screen reader says.
     std::set<std::string_view> outside = {frontend::kLanguageMenuTitle, frontend::kLanguageName,
@@ -487,7 +488,8 @@ TEST_P(Fit, StoryLinesStayCentredUnderTheTitle) {
     auto translated = freshGame();
     const auto lines = leftEdges(*translated);
     EXPECT_EQ(lines.size(), 5u);  // the subtitle and the four lines of the prologue
-    for (const auto& [caption, at] : lines) EXPECT_LE(std::abs(at.second), 2) << "\"" << caption << "\" is off the centre";
+    for (const auto& [caption, at] : lines)
+        EXPECT_LE(std::abs(at.second), 2) << "\"" << caption << "\" is off the centre";
     Game own{silence, random};
     startGame(own);
     for (const auto& [caption, at] : leftEdges(own)) EXPECT_EQ(at.first, def(W::Label2).left) << caption;
