@@ -63,8 +63,8 @@ inline constexpr Rgb kButtonFace = 0xD4D0C8;
 enum class Kind : std::uint8_t { Panel, Label, Picture, Button, Edit };
 // The game's own language shows every caption where it was designed, its columns lined up by
 // spaces. A translation follows the layout the design implies: a label's caption from the
-// designed left edge, or centred where the designed caption's centre is; and what follows a tab
-// in its caption in the label's column.
+// designed left edge, or centred where the designed caption's centre is (or ending at its right
+// edge); and what follows a tab in its caption in the label's column.
 enum class Align : std::uint8_t { Left, Centre, Right };
 inline constexpr char kColumnBreak = '\t';
 // A column of values at `at` pixels across the label's panel: the values' left edge, or their
