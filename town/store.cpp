@@ -29,7 +29,7 @@ constexpr std::string_view kShortOfMoney = N_("  「お金が足りないよ。�
 struct Equipment {
     W label;
     std::string GameState::*name;
-    std::string_view line;  // on the shelf: the name, then {price}, lined up by the spaces between
+    std::string_view line;  // on the shelf: the name, then {price}, in the price column in a translation
     int price;
     bool weapon;
     int bonus;         // WeaponAttack or ArmorDefense
@@ -38,7 +38,8 @@ struct Equipment {
 
 // clang-format off
 constexpr std::array kEquipment = {
-    // TRANSLATORS: {price} is the good's price in yen, a plain number.
+    // TRANSLATORS: {price} is the good's price in yen, a plain number; a tab before it puts it
+    // in the shelf's price column.
     Equipment{.label = W::Label34, .name = &GameState::ShopWeapon1Name, .line = N_("{ShopWeapon1Name}　　{price}"), .price = 100, .weapon = true, .bonus = 2, .weaponId = 1},
     Equipment{.label = W::Label35, .name = &GameState::ShopWeapon2Name, .line = N_("{ShopWeapon2Name}　　{price}"), .price = 200, .weapon = true, .bonus = 4, .weaponId = 2},
     Equipment{.label = W::Label36, .name = &GameState::ShopWeapon3Name, .line = N_("{ShopWeapon3Name}　　{price}"), .price = 500, .weapon = true, .bonus = 7, .weaponId = 3},

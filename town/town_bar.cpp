@@ -19,6 +19,7 @@ void openStatus(Game& g) {
     g.form.hide(W::Panel2);
     g.form.show(W::Panel3);
     g.form.hide(W::Panel4);
+    // TRANSLATORS: a heading, then its value; a tab puts the value in the screen's column.
     g.caption(W::Label14, N_("名前　　　{HeroName}"));
     g.caption(W::Label15, N_("職業　　　{JobName}"));
     g.caption(W::Label16, N_("HP        {Hp}/{MaxHp}"));

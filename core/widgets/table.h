@@ -61,9 +61,18 @@ inline constexpr Rgb kWindowText = 0x000000;
 inline constexpr Rgb kButtonFace = 0xD4D0C8;
 
 enum class Kind : std::uint8_t { Panel, Label, Picture, Button, Edit };
-// Where a label's caption sits when it is not the designed one (a translation): from the designed
-// left edge, or centred where the designed caption's centre is.
-enum class Align : std::uint8_t { Left, Centre };
+// The game's own language shows every caption where it was designed, its columns lined up by
+// spaces. A translation follows the layout the design implies: a label's caption from the
+// designed left edge, or centred where the designed caption's centre is (or ending at its right
+// edge); and what follows a tab in its caption in the label's column.
+enum class Align : std::uint8_t { Left, Centre, Right };
+inline constexpr char kColumnBreak = '\t';
+// A column of values at `at` pixels across the label's panel: the values' left edge, or their
+// right edge (Align::Right), shared by the rows of the panel that line up.
+struct Column {
+    int at = 0;  // 0: none
+    Align align = Align::Left;
+};
 // Every panel has a raised outer bevel; some also have a lowered inner one.
 enum class Bevel : std::uint8_t { None, Lowered, Lowered2 };
 
@@ -92,6 +101,7 @@ struct WidgetDef {
     int bitmapWidth = 0, bitmapHeight = 0;
     W bitmap = W::Form1;        // the picture whose bitmap this one shows (itself, or the one it shares)
     Align align = Align::Left;  // labels
+    Column column = {};         // labels
 };
 
 extern const std::array<WidgetDef, kWidgetCount> kWidgets;

@@ -179,6 +179,12 @@ void GameWindow::sync() {
         appliedRevision_ = game_.form.revision();
         const std::optional<W> focusBefore = focusedStop();
         syncing_ = true;
+        if (const bool translated = &game_.form.catalogue() != &untranslated(); translated != translated_) {
+            translated_ = translated;
+            for (QWidget* view : widgets_) {
+                if (auto* l = dynamic_cast<LabelView*>(view)) l->setTranslated(translated);
+            }
+        }
         for (const WidgetDef& d : kWidgets) applyWidget(d.id, game_.form.state(d.id));
         syncing_ = false;
         const QColor color = toQColor(game_.form.windowColor());

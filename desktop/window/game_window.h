@@ -101,6 +101,7 @@ private:
     std::uint64_t appliedRevision_ = ~std::uint64_t{0};
     bool built_ = false;
     bool watchOnly_ = false;
+    bool translated_ = false;  // the labels were last told the game speaks a translation
     bool endedByGame_ = false;
     std::function<void(W)> clicked_;
     std::function<void(Timer)> ticked_;

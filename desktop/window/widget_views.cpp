@@ -1,5 +1,7 @@
 #include "desktop/window/widget_views.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QFile>
 #include <QKeyEvent>
@@ -47,6 +49,22 @@ QString pictureFile(const WidgetDef& def, const char* suffix) {
 }
 
 }  // namespace
+
+std::vector<CaptionPiece> layOutCaption(const WidgetDef& d, const QString& text, const QFontMetrics& m, qreal scale) {
+    const qsizetype tab = text.indexOf(QLatin1Char(kColumnBreak));
+    if (tab < 0 || d.column.at == 0) {
+        // A tab with no column to go to is a space.
+        QString line = text;
+        line.replace(QLatin1Char(kColumnBreak), QLatin1Char(' '));
+        return {{line, 0, m.horizontalAdvance(line)}};
+    }
+    const QString head = text.left(tab);
+    QString value = text.mid(tab + 1);
+    value.replace(QLatin1Char(kColumnBreak), QLatin1Char(' '));
+    const int width = m.horizontalAdvance(value);
+    const int edge = qRound(d.column.at * scale) - qRound(d.left * scale);
+    return {{head, 0, m.horizontalAdvance(head)}, {value, d.column.align == Align::Right ? edge - width : edge, width}};
+}
 
 QRect StagedView::placed() const { return stage_.place(def_, QRect(def_.left, def_.top, def_.width, def_.height)); }
 
@@ -132,11 +150,22 @@ void LabelView::fit() {
         return;
     }
     const QFontMetrics m(designFont_);
-    const int width = m.horizontalAdvance(text_);
+    int width = 0;
+    for (const CaptionPiece& piece : layOutCaption(def_, text_, m)) width = std::max(width, piece.left + piece.width);
     int left = def_.left;
-    // The designed caption keeps its designed place to the pixel; another is centred on it.
-    if (def_.align == Align::Centre) left += (m.horizontalAdvance(qtext(def_.caption)) - width) / 2;
+    // A translation lines up where the designed caption does: its left edge, centre or right edge.
+    if (translated_ && def_.align != Align::Left) {
+        const int spare = m.horizontalAdvance(qtext(def_.caption)) - width;
+        left += def_.align == Align::Centre ? spare / 2 : spare;
+    }
     setGeometry(stage_.place(def_, QRect(left, top_, width, m.height())));
+}
+
+void LabelView::setTranslated(bool translated) {
+    if (translated == translated_) return;
+    translated_ = translated;
+    fit();
+    update();
 }
 
 void LabelView::showEvent(QShowEvent*) { fit(); }
@@ -146,7 +175,15 @@ void LabelView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), parentWidget()->palette().color(QPalette::Window));
     p.setFont(font());
     p.setPen(color_);
-    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text_);
+    const auto pieces = layOutCaption(def_, text_, QFontMetrics(font()), stage_.scale);
+    if (pieces.size() == 1) {
+        p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, pieces.front().text);
+        return;
+    }
+    for (const CaptionPiece& piece : pieces) {
+        p.drawText(QRect(piece.left, 0, std::max(piece.width, width() - piece.left), height()),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, piece.text);
+    }
 }
 
 void LabelView::mouseReleaseEvent(QMouseEvent* e) {

@@ -4,7 +4,9 @@
 // placed and drawn through the window's stage, so it looks the same at every scale, only sharper.
 
 #include <functional>
+#include <vector>
 
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -51,6 +53,16 @@ private:
     ClickSink sink_;
 };
 
+// A label's caption as the window lays it out, in pixels from the label's left edge at `scale`
+// with metrics of the font at that scale: the text before a tab, then what follows it in the
+// label's column. Without a tab, or without a column, it is one piece.
+struct CaptionPiece {
+    QString text;
+    int left, width;
+};
+std::vector<CaptionPiece> layOutCaption(const WidgetDef& d, const QString& text, const QFontMetrics& m,
+                                        qreal scale = 1);
+
 // One line of text on its parent's colour; it sizes itself to its text from a fixed left and top.
 // Its size is measured at the designed font height and scaled with the stage, so every screen
 // keeps its designed layout; the text itself is drawn with the font at the scaled height.
@@ -58,6 +70,9 @@ class LabelView : public QWidget, public StagedView {
 public:
     LabelView(const WidgetDef& def, const Stage& stage, ClickSink sink, QWidget* parent);
     void setText(const QString& text);
+    // Shown in a translation: the caption is placed by the label's alignment and column, which
+    // the game's own language leaves to its designed spaces.
+    void setTranslated(bool translated);
     void setTextColor(Rgb color);
     void setFontPx(int px);
     void setTopEdge(int top);
@@ -77,6 +92,7 @@ private:
     QColor color_;
     QFont designFont_;
     int top_;
+    bool translated_ = false;
 };
 
 // A bitmap in a box: drawn at its own size from the top-left corner, or stretched to fill the box.

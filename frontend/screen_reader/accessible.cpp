@@ -1,5 +1,7 @@
 #include "frontend/screen_reader/accessible.h"
 
+#include <algorithm>
+
 #include "frontend/focus_order.h"
 #include "frontend/screen_reader/picture_names.h"
 #include "frontend/spaces.h"
@@ -30,9 +32,13 @@ std::string messagePanelText(const Form& f) {
 
 std::string accessibleName(W w, const Game& g) {
     switch (def(w).kind) {
-        case Kind::Label:
+        case Kind::Label: {
             if (isReadingStop(w)) return collapseSpaces(g.form.caption(w));
-            return g.form.caption(w);
+            // A value in its column is read after the pause a space makes.
+            std::string caption = g.form.caption(w);
+            std::replace(caption.begin(), caption.end(), kColumnBreak, ' ');
+            return caption;
+        }
         case Kind::Button:
         case Kind::Edit: return g.form.caption(w);
         case Kind::Picture: return pictureName(w, g);

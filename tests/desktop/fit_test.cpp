@@ -28,6 +28,7 @@
 #include "core/text/town_bar.h"
 #include "core/title.h"
 #include "desktop/window/game_window.h"
+#include "desktop/window/widget_views.h"
 #include "ending/ending.h"
 #include "frontend/menu_texts.h"
 #include "frontend/screen_reader/picture_names.h"
@@ -139,6 +140,7 @@ protected:
     GameWindow window{reference};
     Rooms rooms{(window.ensureBuilt(), window)};
     std::map<std::string, Overrun> overruns;  // "Label32: text"
+    std::set<std::string> ragged;             // a label with a column, its value not in it
 
     static int width(int px, bool bold, const std::string& text) {
         return QFontMetrics(gameFont(px, bold)).horizontalAdvance(QString::fromStdString(text));
@@ -150,9 +152,25 @@ protected:
             if (!holdsText(d.kind)) continue;
             const std::string& caption = g.form.caption(d.id);
             if (caption.empty()) continue;
-            const int px = d.kind == Kind::Label ? g.form.state(d.id).fontPx : d.font.px;
-            const int w = width(px, d.font.bold, caption);
-            if (w > rooms.of(d.id)) overruns[std::string(d.name) + ": " + caption] = Overrun{w, rooms.of(d.id)};
+            const std::string where = std::string(d.name) + ": " + caption;
+            if (d.kind != Kind::Label) {
+                const int w = width(d.font.px, d.font.bold, caption);
+                if (w > rooms.of(d.id)) overruns[where] = Overrun{w, rooms.of(d.id)};
+                continue;
+            }
+            // A label as the window lays it out: a value in its column, after its heading.
+            const QFontMetrics m(gameFont(g.form.state(d.id).fontPx, d.font.bold));
+            const auto pieces = layOutCaption(d, QString::fromStdString(caption), m);
+            const int w = pieces.back().left + pieces.back().width;
+            if (w > rooms.of(d.id)) overruns[where] = Overrun{w, rooms.of(d.id)};
+            if (d.column.at == 0) continue;
+            if (pieces.size() != 2) {
+                ragged.insert(where);
+            } else if (const int head = pieces[0].width + m.horizontalAdvance(QStringLiteral("  "));
+                       head > pieces[1].left) {
+                // Two spaces at least between a heading and its value.
+                overruns[where + " (up to its value)"] = Overrun{head, pieces[1].left};
+            }
         }
     }
 
@@ -410,6 +428,8 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
     for (const auto& [where, o] : overruns) {
         ADD_FAILURE() << where << "\n  is " << o.width << " px wide, its box has " << o.room << " px";
     }
+    for (const std::string& where : ragged)
+        ADD_FAILURE() << where << "\n  is lined up by spaces: a tab starts its column";
     // Every entry was shown on the way, but the context menu's, which live outside the window, and
     // the pictures' words, which only a screen reader says.
     std::set<std::string_view> outside = {frontend::kLanguageMenuTitle, frontend::kLanguageName,
@@ -443,6 +463,67 @@ TEST_P(Fit, CentredCaptionsStayCentred) {
         EXPECT_LE(std::abs(2 * shown.left() + shown.width() - (2 * d.left + designed)), 2)
             << d.name << " \"" << g->form.caption(d.id) << "\" is off the designed centre";
     }
+}
+
+// The title's subtitle is centred by the window, and so is every line of the story told on it
+// after; the game's own language keeps them where they were designed, padded with its spaces.
+TEST_P(Fit, StoryLinesStayCentredUnderTheTitle) {
+    const auto leftEdges = [&](Game& g) {
+        GameWindow shown(g);
+        shown.ensureBuilt();
+        shown.show();
+        const WidgetDef& d = def(W::Label2);
+        const int designed = width(d.font.px, d.font.bold, std::string(d.caption));
+        std::map<std::string, std::pair<int, int>> edges;  // caption: left edge, off the centre
+        for (int tick = 1; tick <= 29; ++tick) {
+            advanceOpening(g);
+            if (tick == 18) beginPrologue(g);
+            shown.sync();
+            const QRect at = shown.widget(W::Label2)->geometry();
+            if (g.form.showing(W::Label2) && !g.form.caption(W::Label2).empty())
+                edges[g.form.caption(W::Label2)] = {at.left(), 2 * at.left() + at.width() - (2 * d.left + designed)};
+        }
+        return edges;
+    };
+    auto translated = freshGame();
+    const auto lines = leftEdges(*translated);
+    EXPECT_EQ(lines.size(), 5u);  // the subtitle and the four lines of the prologue
+    for (const auto& [caption, at] : lines)
+        EXPECT_LE(std::abs(at.second), 2) << "\"" << caption << "\" is off the centre";
+    Game own{silence, random};
+    startGame(own);
+    for (const auto& [caption, at] : leftEdges(own)) EXPECT_EQ(at.first, def(W::Label2).left) << caption;
+}
+
+// The values the design lines up with spaces stand in columns in a translation: on the status
+// screen and the store's shelf, every row's value starts (or, for numbers, ends) at the same
+// place, whole inside its label.
+TEST_P(Fit, ValuesStandInColumns) {
+    auto g = freshGame();
+    chooseToruba(*g);
+    openStore(*g);
+    openStatus(*g);
+    GameWindow translated(*g);
+    translated.ensureBuilt();
+    translated.show();
+    for (const WidgetDef& d : kWidgets) {
+        if (d.column.at != 0) g->form.show(d.id, d.parent);
+    }
+    translated.sync();
+    std::map<std::pair<W, int>, std::set<int>> edges;  // by panel and column: where the values line up
+    for (const WidgetDef& d : kWidgets) {
+        if (d.column.at == 0) continue;
+        auto* view = static_cast<LabelView*>(translated.widget(d.id));
+        const QRect shown = view->geometry();
+        const auto pieces = layOutCaption(d, view->text(), QFontMetrics(view->font()));
+        ASSERT_EQ(pieces.size(), 2u) << d.name << " \"" << g->form.caption(d.id) << "\" has no value in a column";
+        const CaptionPiece& value = pieces.back();
+        EXPECT_LE(value.left + value.width, shown.width()) << d.name << ": its value is cut off";
+        const int edge = shown.left() + value.left + (d.column.align == Align::Right ? value.width : 0);
+        edges[{d.parent, d.column.at}].insert(edge);
+    }
+    EXPECT_EQ(edges.size(), 4u);  // the shelf's prices; the hero's values, the gear's and money, the strengths
+    for (const auto& [column, at] : edges) EXPECT_EQ(at.size(), 1u) << def(column.first).name << " " << column.second;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTranslation, Fit, ::testing::ValuesIn(translations()),

@@ -42,9 +42,11 @@ void playChecked(Played& p, std::string_view lines) {
             if (!p.form().showing(d.id)) continue;
             const std::string& caption = p.form().caption(d.id);
             ASSERT_FALSE(test::hasJapanese(caption)) << "after '" << line << "', " << d.name << " shows: " << caption;
-            // A screen reader's words too: the pictures', the panels'.
+            // A screen reader's words too: the pictures', the panels', and the values in columns
+            // without the tab that puts them there.
             const std::string heard = frontend::accessibleName(d.id, p.game());
             ASSERT_FALSE(test::hasJapanese(heard)) << "after '" << line << "', " << d.name << " is read as: " << heard;
+            ASSERT_EQ(heard.find(kColumnBreak), std::string::npos) << d.name << " is read with a tab: " << heard;
         }
     }
     ASSERT_EQ(p.err, "");
