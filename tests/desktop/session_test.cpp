@@ -48,7 +48,7 @@ std::string fileText(const QString& path) {
 // A game in the real window, recorded in the last session's file as the game records it.
 struct Recorded {
     explicit Recorded(Script& s) : script(s), log(live, file, std::cerr), window(s.game()) {
-        log.open(nullptr, false, 0);
+        log.open(nullptr, nullptr);
         s.game().random = &log.random();
         recordWindow(log, window);
         window.ensureBuilt();
@@ -107,7 +107,7 @@ TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) 
 
     const frontend::Resumed continued = frontend::continueLastSession(RecordFile(), std::cerr);
     EXPECT_TRUE(continued.fromRecord);
-    EXPECT_GE(continued.lastTime, 0);
+    EXPECT_GE(continued.record.lastTime, 0);
     EXPECT_EQ(continued.script->dump(), played.dump());
     GameWindow again(continued.script->game());
     again.ensureBuilt();
