@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -12,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -163,6 +167,47 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     credits.ticks(Timer::Ending, 1);
     EXPECT_FALSE(ending.game().form.open());
     EXPECT_FALSE(QFile::exists(lastSessionPath()));
+}
+
+TEST_F(Session, ARecordThatIsNoRegularFileIsRefusedAtOnceAndANewSessionReplacesIt) {
+    const QByteArray last = QFile::encodeName(lastSessionPath());
+    for (const char* kind : {"a FIFO", "a link to /dev/zero", "a directory"}) {
+        const int made = kind[2] == 'F'   ? mkfifo(last.constData(), 0600)
+                         : kind[2] == 'l' ? symlink("/dev/zero", last.constData())
+                                          : mkdir(last.constData(), 0700);
+        ASSERT_EQ(made, 0) << kind;
+        std::ostringstream said;
+        EXPECT_FALSE(frontend::continueLastSession(RecordFile(), said).fromRecord);  // at once, whole
+        EXPECT_EQ(said.str(), "verminadia: cannot continue, starting afresh: cannot read " + last.toStdString() +
+                                  (kind[2] == 'd' ? ": it is a directory\n" : ": it is not a regular file\n"))
+            << kind;
+        Script played;
+        {
+            Recorded session(played);
+            session.ticks(Timer::Opening, 18);
+            session.window.clickWidget(W::Label3);
+        }
+        if (kind[2] == 'd') {
+            EXPECT_TRUE(QFileInfo(lastSessionPath()).isDir()) << "a directory is never replaced";
+            ASSERT_TRUE(QDir().rmdir(lastSessionPath()));
+            continue;
+        }
+        EXPECT_EQ(test::play(fileText(lastSessionPath())).script->dump(), played.dump()) << kind;
+        ASSERT_TRUE(QFile::remove(lastSessionPath()));
+    }
+}
+
+TEST_F(Session, ThePlayersOwnRecordBehindALinkIsReplacedAndTheLinkKept) {
+    const QString own = state.filePath("mine.script"), link = state.filePath("link.script");
+    ASSERT_TRUE(QFile(own).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(own, link));
+    RecordFile file(link, RecordFile::Whose::Player);
+    std::string why;
+    std::unique_ptr<std::ostream> out = file.replace("# verminadia session record\n", why);
+    ASSERT_TRUE(out) << why;
+    *out << "tick Timer1\n" << std::flush;
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(fileText(own), "# verminadia session record\ntick Timer1\n");
 }
 
 }  // namespace
