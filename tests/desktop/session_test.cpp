@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -167,6 +168,62 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     credits.ticks(Timer::Ending, 1);
     EXPECT_FALSE(ending.game().form.open());
     EXPECT_FALSE(QFile::exists(lastSessionPath()));
+}
+
+// The full-disk shim's switch, found when window.full_disk preloads it: from now on the files in
+// `folder` may take `bytes` more; a null folder lets every write through.
+using FillDisk = void (*)(const char* folder, long long bytes);
+
+TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
+    const auto fill = reinterpret_cast<FillDisk>(dlsym(RTLD_DEFAULT, "verminadia_fill_disk"));
+    if (fill == nullptr) GTEST_SKIP() << "needs the full-disk shim preloaded: ctest -R window.full_disk";
+    const QString folder = QFileInfo(state.path() + "/verminadia").canonicalFilePath();
+    const std::string full = QFile::encodeName(folder).toStdString(), where = lastSessionPath().toStdString();
+    std::ostringstream said;
+    struct Restore {
+        std::streambuf* cerr;
+        FillDisk fill;
+        ~Restore() {
+            fill(nullptr, 0);
+            std::cerr.rdbuf(cerr);
+        }
+    } restore{std::cerr.rdbuf(said.rdbuf()), fill};
+
+    std::string whole;  // the game at the last event the record took whole
+    {
+        Script played;
+        Recorded session(played);
+        session.ticks(Timer::Opening, 18);
+        session.window.clickWidget(W::Label3);
+        fill(full.c_str(), 34);  // one more tick, and a line and a half of the next one
+        session.ticks(Timer::Opening, 1);
+        whole = played.dump();
+        session.ticks(Timer::Opening, 5);
+        EXPECT_EQ(played.game().state.TitleTick, 24) << "the game plays on";
+    }
+    EXPECT_EQ(said.str(), "verminadia: cannot write the session record " + where +
+                              ": No space left on device; it holds this session only up to here\n");
+
+    said.str({});
+    const frontend::Resumed resumed = frontend::continueLastSession(RecordFile(), said);
+    EXPECT_TRUE(resumed.fromRecord);
+    EXPECT_EQ(resumed.script->dump(), whole);
+    EXPECT_EQ(said.str(), "verminadia: " + where + ": line 43: no newline at its end, so it may be cut short: dropped\n");
+
+    // A new session while the disk is full leaves the last record as it was, and nothing beside it.
+    const std::string before = fileText(lastSessionPath());
+    said.str({});
+    fill(full.c_str(), 0);
+    {
+        Script fresh;
+        Recorded session(fresh);
+        session.ticks(Timer::Opening, 18);
+        session.window.clickWidget(W::Label3);
+    }
+    EXPECT_EQ(fileText(lastSessionPath()), before);
+    EXPECT_EQ(said.str(), "verminadia: cannot write the session record " + where +
+                              ": No space left on device; this session cannot be continued\n");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("last-session.script")});
 }
 
 TEST_F(Session, ARecordThatIsNoRegularFileIsRefusedAtOnceAndANewSessionReplacesIt) {
