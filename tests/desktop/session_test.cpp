@@ -170,6 +170,27 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     EXPECT_FALSE(QFile::exists(lastSessionPath()));
 }
 
+TEST_F(Session, AReplayWaitsOutAGapLongerThanATimerCanWait) {
+    const QString path = state.filePath(QStringLiteral("long.script"));
+    std::ofstream(QFile::encodeName(path).toStdString()) << "tick Timer1\n# @3000000.000\ntick Timer1\n";
+    Script script;
+    GameWindow window(script.game());
+    Replayer replayer(script, window, 1);
+    QString error;
+    ASSERT_TRUE(replayer.load(path, error)) << error.toStdString();
+    bool ended = false;
+    QObject::connect(&replayer, &Replayer::finished, [&ended] { ended = true; });
+    static int qtSaid = 0;
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++qtSaid; });
+    replayer.start();
+    QTest::qWait(20);
+    qInstallMessageHandler(before);
+    EXPECT_EQ(script.game().state.TitleTick, 1);
+    EXPECT_FALSE(ended) << "the second tick is 35 days away";
+    EXPECT_EQ(qtSaid, 0) << "the timer was refused its wait";
+}
+
 // The full-disk shim's switch, found when window.full_disk preloads it: from now on the files in
 // `folder` may take `bytes` more; a null folder lets every write through.
 using FillDisk = void (*)(const char* folder, long long bytes);
