@@ -66,11 +66,10 @@ CommandLine parseCommandLine(int& argc, char** argv) {
     const QCommandLineOption replay(QStringLiteral("replay"),
                                     QStringLiteral("Watch the session recorded in <file>; clicks are ignored."),
                                     QStringLiteral("file"));
-    const QCommandLineOption speed(QStringLiteral("speed"),
-                                   QStringLiteral("With --replay: play <x> times faster, %1 to %2 (default 1).")
-                                       .arg(kMinSpeed)
-                                       .arg(kMaxSpeed),
-                                   QStringLiteral("x"));
+    const QCommandLineOption speed(
+        QStringLiteral("speed"),
+        QStringLiteral("With --replay: play <x> times faster, %1 to %2 (default 1).").arg(kMinSpeed).arg(kMaxSpeed),
+        QStringLiteral("x"));
     const QCommandLineOption language(
         QStringLiteral("language"),
         QStringLiteral("Play in <code>: %1.").arg(QString::fromStdString(frontend::knownLanguages())),
@@ -119,9 +118,10 @@ CommandLine parseCommandLine(int& argc, char** argv) {
         } else if (parser.isSet(replay) && line.replayPath.isEmpty()) {
             line.exitStatus = refuse(QStringLiteral("bad file '' for --replay: a file name is needed"));
         } else if (!line.recordPath.isEmpty() && isLastSessionRecord(line.recordPath)) {
-            line.exitStatus = refuse(
-                QStringLiteral("bad file '%1' for --record: it is the last session's record, which the game keeps itself")
-                    .arg(line.recordPath));
+            line.exitStatus =
+                refuse(QStringLiteral(
+                           "bad file '%1' for --record: it is the last session's record, which the game keeps itself")
+                           .arg(line.recordPath));
         } else if (!number || !(line.speed >= kMinSpeed && line.speed <= kMaxSpeed)) {
             line.exitStatus = refuse(QStringLiteral("bad speed '%1': a number from %2 to %3")
                                          .arg(parser.value(speed))

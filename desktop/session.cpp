@@ -68,7 +68,8 @@ std::unique_ptr<std::ostream> RecordFile::replace(const std::string& start, std:
         why = "it is a directory";
         return nullptr;
     }
-    if (whose_ == Whose::Player && fs::exists(status) && !fs::is_regular_file(status)) return written(target, start, why);
+    if (whose_ == Whose::Player && fs::exists(status) && !fs::is_regular_file(status))
+        return written(target, start, why);
     fs::create_directories(target.parent_path(), ec);
     fs::path beside = target;
     beside += '.' + std::to_string(QCoreApplication::applicationPid()) + ".new";

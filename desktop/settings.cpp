@@ -54,7 +54,8 @@ bool writeSettings(QIODevice& device, const QSettings::SettingsMap& map) {
 }
 
 QSettings::Format plainSettings() {
-    static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("conf"), readSettings, writeSettings);
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), readSettings, writeSettings);
     return format;
 }
 

@@ -46,8 +46,9 @@ ViewChoice Settings::view() {
         if (const std::optional<int> n = readScale(*scale)) {
             v.scale = *n;
         } else {
-            say("the saved scale '" + escapedInput(*scale) + "' is not a whole number from " + std::to_string(kMinScale) + " to " +
-                std::to_string(kMaxScale) + "; using " + std::to_string(kMinScale));
+            say("the saved scale '" + escapedInput(*scale) + "' is not a whole number from " +
+                std::to_string(kMinScale) + " to " + std::to_string(kMaxScale) + "; using " +
+                std::to_string(kMinScale));
         }
     }
     v.fullscreen = savedSwitch(kFullscreenKey, "fullscreen");

@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -229,7 +228,8 @@ TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
     const frontend::Resumed resumed = frontend::continueLastSession(RecordFile(), said);
     EXPECT_TRUE(resumed.fromRecord);
     EXPECT_EQ(resumed.script->dump(), whole);
-    EXPECT_EQ(said.str(), "verminadia: " + where + ": line 43: no newline at its end, so it may be cut short: dropped\n");
+    EXPECT_EQ(said.str(),
+              "verminadia: " + where + ": line 43: no newline at its end, so it may be cut short: dropped\n");
 
     // A new session while the disk is full leaves the last record as it was, and nothing beside it.
     const std::string before = fileText(lastSessionPath());

@@ -5,10 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <iostream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -67,8 +66,9 @@ TEST_F(SavedFile, AValueIsReadAsItsTextNeverAsQtsOwnEncoding) {
     }
     Settings settings;
     EXPECT_EQ(settings.view(), ViewChoice{});
-    EXPECT_EQ(said.str(), "verminadia: the saved scale '@Variant(\\\\0\\\\0\\\\0\\\\x7f\\\\0\\\\0\\\\0\\\\aNoSuchType\\\\0)' is "
-                          "not a whole number from 1 to 4; using 1\n");
+    EXPECT_EQ(said.str(),
+              "verminadia: the saved scale '@Variant(\\\\0\\\\0\\\\0\\\\x7f\\\\0\\\\0\\\\0\\\\aNoSuchType\\\\0)' is "
+              "not a whole number from 1 to 4; using 1\n");
     EXPECT_EQ(qtSaid, 0) << "Qt spoke for the game";
     settings.setView({2, false});
     EXPECT_EQ(Settings().view(), (ViewChoice{2, false}));

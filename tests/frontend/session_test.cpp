@@ -166,7 +166,8 @@ TEST(Session, ARecordThatCannotBeWrittenIsSaidOnceAndThePlayersOwnFileGetsEveryt
     session.click(W::Label3);
     session.click(W::Label3);
     EXPECT_EQ(session.said.str(),
-              "verminadia: cannot write the session record the test's record: no space left; this session cannot be continued\n");
+              "verminadia: cannot write the session record the test's record: no space left; this session cannot be "
+              "continued\n");
     auto replayed = test::play(*mine.kept);
     EXPECT_EQ(replayed.script->dump(), session.script->dump());
 }
@@ -183,8 +184,9 @@ TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
         whole = session.script->dump();
         session.ticks(Timer::Opening, 5);
         EXPECT_EQ(session.script->game().state.TitleTick, 24) << "the game plays on";
-        EXPECT_EQ(session.said.str(), "verminadia: cannot write the session record the test's record: the write "
-                                      "failed; it holds this session only up to here\n");
+        EXPECT_EQ(session.said.str(),
+                  "verminadia: cannot write the session record the test's record: the write "
+                  "failed; it holds this session only up to here\n");
     }
     ASSERT_EQ(last.kept->back(), 'k') << "the record ends cut short: " << *last.kept;
 
@@ -193,7 +195,8 @@ TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
     Resumed resumed = continueLastSession(last, said);
     ASSERT_TRUE(resumed.fromRecord);
     EXPECT_EQ(resumed.script->dump(), whole);
-    EXPECT_EQ(said.str(), "verminadia: the test's record: line 43: no newline at its end, so it may be cut short: dropped\n");
+    EXPECT_EQ(said.str(),
+              "verminadia: the test's record: line 43: no newline at its end, so it may be cut short: dropped\n");
     last.room = std::string::npos;
     {
         Recorded session(last, std::move(resumed));
@@ -270,12 +273,13 @@ TEST(PacedReplay, TakesOnlyWhatARecordHoldsAndLeavesOutACutLastLine) {
         Script script;
         return replay.playUntil(script, 1e9);
     };
-    EXPECT_EQ(played("tick Timer1\n# @1e308\nclick Label3\n"), "line 2: bad time '1e308': seconds from 0 to 1000000000");
-    EXPECT_EQ(played("set Money 5\n"), "line 1: 'set' is not in a session record, which holds only draws, clicks and ticks");
+    EXPECT_EQ(played("tick Timer1\n# @1e308\nclick Label3\n"),
+              "line 2: bad time '1e308': seconds from 0 to 1000000000");
+    EXPECT_EQ(played("set Money 5\n"),
+              "line 1: 'set' is not in a session record, which holds only draws, clicks and ticks");
     EXPECT_EQ(played("tick Timer1 18\nclick Lab"), "");
     EXPECT_EQ(played(std::string(5000, '#') + "\n"), "line 1: longer than 4096 bytes");
 }
 
 }  // namespace
 }  // namespace verminadia::frontend
-

@@ -3,16 +3,15 @@
 // The write that crosses the limit is cut short, as on a disk that fills up mid-line. A test
 // turns it on by calling verminadia_fill_disk, which it finds only when the shim is preloaded.
 
-#include <dlfcn.h>
-#include <fcntl.h>
-#include <sys/uio.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <dlfcn.h>
+#include <fcntl.h>
 #include <string>
+#include <sys/uio.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
