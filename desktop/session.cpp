@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include "desktop/window/game_window.h"
 #include "files/regular_file.h"
@@ -74,9 +73,14 @@ std::unique_ptr<std::ostream> RecordFile::replace(const std::string& start, std:
     fs::path beside = target;
     beside += '.' + std::to_string(QCoreApplication::applicationPid()) + ".new";
     std::unique_ptr<std::ofstream> out = written(beside, start, why);
-    if (out) fs::rename(beside, target, ec);
-    if (out && !ec) return out;
-    if (ec) why = ec.message();
+    if (!out) {
+        fs::remove(beside, ec);
+        return nullptr;
+    }
+    std::error_code renamed;
+    fs::rename(beside, target, renamed);
+    if (!renamed) return out;
+    why = renamed.message();
     out.reset();
     fs::remove(beside, ec);
     return nullptr;

@@ -16,7 +16,7 @@ namespace verminadia::desktop {
 namespace {
 
 // A few lines are all the game keeps.
-constexpr qint64 kMaxSettingsBytes = 64 * 1024;
+constexpr qint64 kMaxSettingsBytes = qint64{64} * 1024;
 
 const QString kGeneral = QStringLiteral("General");
 

@@ -81,6 +81,15 @@ struct Recorded {
 
 using namespace std::chrono_literals;
 
+// A last session that left the title for the hero choice, its last two ticks `then` after it began.
+void leftAtTheHeroChoice(MemoryRecord& last, std::chrono::milliseconds then) {
+    Recorded session(last);
+    session.ticks(Timer::Opening, 18);
+    session.click(W::Label3);
+    session.now = then;
+    session.ticks(Timer::Opening, 2);
+}
+
 TEST(Session, ANewSessionReplacesTheLastRecordOnlyAtThePlayersFirstClick) {
     MemoryRecord last;
     last.kept = "# verminadia session record\ntick Timer1 18\nclick Label3\n";
@@ -100,13 +109,7 @@ TEST(Session, ANewSessionReplacesTheLastRecordOnlyAtThePlayersFirstClick) {
 
 TEST(Session, AContinuedSessionGoesOnInTheSameRecordAndInThePlayersOwnFile) {
     MemoryRecord last, mine;
-    {
-        Recorded session(last);
-        session.ticks(Timer::Opening, 18);
-        session.click(W::Label3);
-        session.now = 750ms;
-        session.ticks(Timer::Opening, 2);
-    }
+    leftAtTheHeroChoice(last, 750ms);
     std::ostringstream said;
     Resumed resumed = continueLastSession(last, said);
     ASSERT_TRUE(resumed.fromRecord);
@@ -220,13 +223,7 @@ TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
 
 TEST(Session, ContinuingFromTheTitleGivesThePlayersOwnFileTheWholeSessionInTimeOrder) {
     MemoryRecord last, mine;
-    {
-        Recorded earlier(last);
-        earlier.ticks(Timer::Opening, 18);
-        earlier.click(W::Label3);
-        earlier.now = 5000ms;
-        earlier.ticks(Timer::Opening, 2);
-    }
+    leftAtTheHeroChoice(last, 5000ms);
     Recorded session(last, Resumed{std::make_unique<Script>()}, &mine);
     session.ticks(Timer::Opening, 3);
     session.now = 1000ms;
