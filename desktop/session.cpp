@@ -69,7 +69,8 @@ std::unique_ptr<std::ostream> RecordFile::replace(const std::string& start, std:
     }
     if (whose_ == Whose::Player && fs::exists(status) && !fs::is_regular_file(status))
         return written(target, start, why);
-    fs::create_directories(target.parent_path(), ec);
+    // The game's own folder is made when it is missing; a file the player named goes where it is.
+    if (whose_ == Whose::Game) fs::create_directories(target.parent_path(), ec);
     fs::path beside = target;
     beside += '.' + std::to_string(QCoreApplication::applicationPid()) + ".new";
     std::unique_ptr<std::ofstream> out = written(beside, start, why);
