@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "desktop/session.h"
 #include "dist/description.h"
 #include "frontend/settings/languages.h"
 
@@ -65,9 +66,10 @@ CommandLine parseCommandLine(int& argc, char** argv) {
     const QCommandLineOption replay(QStringLiteral("replay"),
                                     QStringLiteral("Watch the session recorded in <file>; clicks are ignored."),
                                     QStringLiteral("file"));
-    const QCommandLineOption speed(QStringLiteral("speed"),
-                                   QStringLiteral("With --replay: play <x> times faster (default 1)."),
-                                   QStringLiteral("x"));
+    const QCommandLineOption speed(
+        QStringLiteral("speed"),
+        QStringLiteral("With --replay: play <x> times faster, %1 to %2 (default 1).").arg(kMinSpeed).arg(kMaxSpeed),
+        QStringLiteral("x"));
     const QCommandLineOption language(
         QStringLiteral("language"),
         QStringLiteral("Play in <code>: %1.").arg(QString::fromStdString(frontend::knownLanguages())),
@@ -115,9 +117,16 @@ CommandLine parseCommandLine(int& argc, char** argv) {
             line.exitStatus = refuse(QStringLiteral("bad file '' for --record: a file name is needed"));
         } else if (parser.isSet(replay) && line.replayPath.isEmpty()) {
             line.exitStatus = refuse(QStringLiteral("bad file '' for --replay: a file name is needed"));
-        } else if (!number || !(line.speed > 0 && line.speed <= 1000)) {
+        } else if (!line.recordPath.isEmpty() && isLastSessionRecord(line.recordPath)) {
             line.exitStatus =
-                refuse(QStringLiteral("bad speed '%1': a number above 0, at most 1000").arg(parser.value(speed)));
+                refuse(QStringLiteral(
+                           "bad file '%1' for --record: it is the last session's record, which the game keeps itself")
+                           .arg(line.recordPath));
+        } else if (!number || !(line.speed >= kMinSpeed && line.speed <= kMaxSpeed)) {
+            line.exitStatus = refuse(QStringLiteral("bad speed '%1': a number from %2 to %3")
+                                         .arg(parser.value(speed))
+                                         .arg(kMinSpeed)
+                                         .arg(kMaxSpeed));
         } else if (parser.isSet(language) && !frontend::knownLanguage(line.language.toStdString())) {
             line.exitStatus = refuse(QStringLiteral("unknown language '%1' (%2)")
                                          .arg(line.language, QString::fromStdString(frontend::knownLanguages())));

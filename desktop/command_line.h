@@ -13,6 +13,11 @@ class QCommandLineParser;
 
 namespace verminadia::desktop {
 
+// How much faster than it was played --replay may play a record: a range, so that every wait
+// between its events is one a timer can keep.
+inline constexpr double kMinSpeed = 0.01;
+inline constexpr double kMaxSpeed = 1000;
+
 struct CommandLine {
     // Set when the parser has already answered (help, version, a bad option): exit with it.
     std::optional<int> exitStatus;

@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
     desktop::Languages languages(game, window, catalogues, language);
 
     ClockRandom random;
+    desktop::RecordFile own(line.recordPath, desktop::RecordFile::Whose::Player);
     frontend::SessionLog log(random, lastRecord, std::cerr);
     std::unique_ptr<desktop::Replayer> replayer;
     if (!line.replayPath.isEmpty()) {
@@ -115,12 +116,9 @@ int main(int argc, char** argv) {
         }
     } else {
         // The file the player named is a promise: it must be writable before the game starts.
-        std::unique_ptr<std::ostream> own;
-        if (!line.recordPath.isEmpty() && !(own = desktop::writeFile(line.recordPath))) {
-            std::fprintf(stderr, "verminadia: cannot write the session record %s\n", qPrintable(line.recordPath));
+        if (!log.open(line.recordPath.isEmpty() ? nullptr : &own, resumed.fromRecord ? &resumed.record : nullptr)) {
             return 2;
         }
-        log.open(std::move(own), resumed.fromRecord, resumed.lastTime);
         game.random = &log.random();
         desktop::recordWindow(log, window);
     }

@@ -22,23 +22,29 @@ class GameWindow;
 // $XDG_STATE_HOME/verminadia/last-session.script (~/.local/state/verminadia/ by default).
 QString lastSessionPath();
 
-// The last session's record, as that file.
+// A session's record as a file: the last session's, or one the player named. Only a regular
+// file is read. A new record is written beside the old one and renamed into its place (a
+// symbolic link's file is replaced, not the link). A file the player named that is a device or
+// a pipe (/dev/stdout) is written straight; the last session's record never is.
 class RecordFile final : public frontend::RecordStore {
 public:
-    explicit RecordFile(QString path = lastSessionPath()) : path_(std::move(path)) {}
+    enum class Whose { Game, Player };
+    explicit RecordFile(QString path = lastSessionPath(), Whose whose = Whose::Game)
+        : path_(std::move(path)), whose_(whose) {}
 
     bool exists() const override;
-    std::unique_ptr<std::istream> read() const override;
-    std::unique_ptr<std::ostream> write(bool goOn) override;
+    std::unique_ptr<std::istream> read(std::string& why) const override;
+    std::unique_ptr<std::ostream> replace(const std::string& start, std::string& why) override;
     void remove() override;
     std::string where() const override { return path_.toStdString(); }
 
 private:
     QString path_;
+    Whose whose_;
 };
 
-// A file the player named, to write a record to; nullptr when it cannot be written.
-std::unique_ptr<std::ostream> writeFile(const QString& path, bool goOn = false);
+// Whether `path` names the last session's record, under its own name, a link or another name.
+bool isLastSessionRecord(const QString& path);
 
 // Plays the record in a file into the script's game at once, without sound. False with the
 // reason: the file cannot be read, or "PATH: line N: reason".

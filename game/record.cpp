@@ -1,6 +1,7 @@
 #include "game/record.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <ostream>
 #include <string>
@@ -20,6 +21,9 @@ std::string timeMarker(double seconds) {
     return std::string(kRecordTime) + std::to_string(ms / 1000) + '.' + std::string(3 - thousandths.size(), '0') +
            thousandths + '\n';
 }
+
+// The commands a record holds besides comments.
+constexpr std::string_view kRecordCommands[] = {"draw", "click", "tick"};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -73,6 +77,7 @@ void SessionRecorder::event(std::string_view command, std::string_view name, dou
 void SessionRecorder::write(const std::string& lines) {
     for (std::size_t i = 0; i < outs_.size(); ++i) {
         std::ostream* o = outs_[i];
+        errno = 0;  // so that the callback can tell why
         if (o == nullptr || (*o << lines << std::flush)) continue;
         // Whatever came after a failed write would follow a cut line: nothing more goes there.
         outs_[i] = nullptr;
@@ -89,6 +94,18 @@ std::string timeMarkerError(std::string_view line) {
     if (!line.starts_with(kRecordTime) || recordTime(line, seconds)) return {};
     return "bad time '" + escapedInput(line.substr(kRecordTime.size())) + "': seconds from 0 to " +
            std::to_string(kMaxRecordSeconds);
+}
+
+std::string recordLineError(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    if (line[first] == '#') return timeMarkerError(line);
+    const std::string_view rest = line.substr(first);
+    const std::string_view command = rest.substr(0, rest.find_first_of(" \t\r"));
+    for (std::string_view known : kRecordCommands) {
+        if (command == known) return {};
+    }
+    return "'" + escapedInput(command) + "' is not in a session record, which holds only draws, clicks and ticks";
 }
 
 }  // namespace verminadia

@@ -84,4 +84,10 @@ bool recordTime(std::string_view line, double& seconds);
 // good one and for any other line.
 std::string timeMarkerError(std::string_view line);
 
+// Why a line cannot be in a session record, which holds only what the recorder writes: comments
+// (time markers among them, which must be good), draws, clicks and ticks. Empty for such a line.
+// The driver's other commands (set, seed, print, dump) are for scripts, not for records the
+// window reads: `set` can put any value in the rules.
+std::string recordLineError(std::string_view line);
+
 }  // namespace verminadia

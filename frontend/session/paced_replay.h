@@ -13,11 +13,12 @@ namespace verminadia::frontend {
 
 class PacedReplay {
 public:
-    // Reads the record's lines, each with the time marker before it (0 before the first).
+    // Reads the record's lines, each with the time marker before it (0 before the first), within
+    // the size a record may have; a last line without its newline is left out.
     explicit PacedReplay(std::istream& record);
 
-    // Plays into `script` every line due by `seconds` of the record's time. Empty, or "line N:
-    // reason" for the bad line it stopped at.
+    // Plays into `script` every line due by `seconds` of the record's time: only what a record
+    // holds. Empty, or "line N: reason" for the bad line it stopped at.
     std::string playUntil(Script& script, double seconds);
     bool finished() const { return next_ == lines_.size(); }
     // When the next line is due, in the record's time; only while not finished.
@@ -28,6 +29,7 @@ private:
         double at;
         int number;
         std::string text;
+        std::string problem = {};  // why the record could be read no further here
     };
     std::vector<Line> lines_;
     std::size_t next_ = 0;

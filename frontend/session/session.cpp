@@ -1,5 +1,10 @@
 #include "frontend/session/session.h"
 
+#include <cerrno>
+#include <system_error>
+
+#include "files/line_reader.h"
+
 namespace verminadia::frontend {
 
 namespace {
@@ -7,42 +12,52 @@ namespace {
 void say(std::ostream& out, const std::string& line) { out << "verminadia: " << line << '\n' << std::flush; }
 
 // The last session's record played into `script`; false with the reason.
-bool replayLast(Script& script, const RecordStore& last, std::string& error, double* lastTime) {
-    const std::unique_ptr<std::istream> in = last.read();
+bool replayLast(Script& script, const RecordStore& last, std::string& error, RecordRead* read) {
+    std::string why;
+    const std::unique_ptr<std::istream> in = last.read(why);
     if (!in) {
-        error = "cannot read " + last.where();
+        error = "cannot read " + last.where() + ": " + why;
         return false;
     }
-    return replayQuietly(script, *in, last.where(), error, lastTime);
+    return replayQuietly(script, *in, last.where(), error, read);
 }
 
 }  // namespace
 
 bool replayQuietly(Script& script, std::istream& record, const std::string& name, std::string& error,
-                   double* lastTime) {
+                   RecordRead* read) {
+    LineReader lines(record, kMaxRecordBytes, kMaxRecordLineBytes);
+    const auto bad = [&](const std::string& reason) {
+        error = name;
+        error.append(": line ").append(std::to_string(lines.number())).append(": ").append(reason);
+        return false;
+    };
     std::ostringstream ignored;
     std::string line;
-    for (int number = 1; std::getline(record, line); ++number) {
-        double seconds = 0;
-        if (lastTime != nullptr && recordTime(line, seconds)) *lastTime = seconds;
-        const std::string reason = script.step(line, ignored);
-        if (!reason.empty()) {
-            error = name;
-            error.append(": line ").append(std::to_string(number)).append(": ").append(reason);
-            return false;
-        }
+    while (lines.next(line)) {
+        std::string reason = recordLineError(line);
+        if (reason.empty()) reason = script.step(line, ignored);
+        if (!reason.empty()) return bad(reason);
+        if (read == nullptr) continue;
+        recordTime(line, read->lastTime);
+        read->lines.append(line).push_back('\n');
     }
-    return true;
+    if (lines.droppedCutLine()) {
+        if (read != nullptr) read->dropped = "line " + std::to_string(lines.number()) + ": " + lines.problem();
+        return true;
+    }
+    return lines.problem().empty() || bad(lines.problem());
 }
 
 Resumed continueLastSession(const RecordStore& last, std::ostream& complaints, const Catalogue& catalogue) {
     Resumed r{std::make_unique<Script>(catalogue)};
     if (!last.exists()) return r;
     std::string error;
-    if (!replayLast(*r.script, last, error, &r.lastTime)) {
+    if (!replayLast(*r.script, last, error, &r.record)) {
         say(complaints, "cannot continue, starting afresh: " + error);
         return Resumed{std::make_unique<Script>(catalogue)};
     }
+    if (!r.record.dropped.empty()) say(complaints, last.where() + ": " + r.record.dropped);
     if (!r.script->game().form.open()) return Resumed{std::make_unique<Script>(catalogue)};  // seen to the end
     r.fromRecord = true;
     return r;
@@ -54,57 +69,74 @@ std::chrono::milliseconds SessionLog::steadyClock() {
 
 double SessionLog::seconds() const { return start_ + static_cast<double>((clock_() - started_).count()) / 1000.0; }
 
-void SessionLog::open(std::unique_ptr<std::ostream> extra, bool continued, double startSeconds) {
-    start_ = startSeconds;
+void SessionLog::say(const std::string& line) { frontend::say(complaints_, line); }
+
+bool SessionLog::open(RecordStore* own, const RecordRead* continued) {
+    own_ = own;
     started_ = clock_();
-    extra_ = std::move(extra);
-    if (extra_ && continued) {
-        // The player's own file holds the whole session, from its first event.
-        const std::unique_ptr<std::istream> in = store_.read();
-        if (in && in->peek() != std::istream::traits_type::eof()) *extra_ << in->rdbuf() << std::flush;
-    }
-    if (continued) {
-        openLastRecord(true);
-    } else {
-        // A new session leaves the last one's record alone until the player's first click, so
-        // that it can still be continued from the title.
-        record({&title_});
-        recorder_->begin();
-    }
+    if (continued == nullptr) return startAfresh();
+    start_ = continued->lastTime;
+    if (!startOwnRecord(continued->lines)) return false;
+    startLastRecord(continued->lines);
+    return true;
 }
 
-void SessionLog::record(std::vector<std::ostream*> outs) {
-    if (extra_) outs.push_back(extra_.get());
-    recorder_ = std::make_unique<SessionRecorder>(draws_, std::move(outs));
+void SessionLog::record(std::ostream* out) {
+    std::vector<std::ostream*> outs{out};
+    std::vector<std::string> names{store_.where()};
+    if (ownOut_) {
+        outs.push_back(ownOut_.get());
+        names.push_back(own_->where());
+    }
+    recorder_ = std::make_unique<SessionRecorder>(draws_, std::move(outs), [this, names](std::size_t i) {
+        const std::string why = errno != 0 ? std::generic_category().message(errno) : "the write failed";
+        say("cannot write the session record " + names[i] + ": " + why + "; it holds this session only up to here");
+    });
 }
 
-void SessionLog::openLastRecord(bool continued) {
-    last_ = store_.write(continued);
-    if (!last_ || !*last_) {
-        say(complaints_, "cannot write the session record " + store_.where() + "; this session cannot be continued");
-        last_.reset();
-        record({});
-        return;
-    }
-    *last_ << title_.str() << std::flush;
+bool SessionLog::startAfresh() {
+    start_ = 0;
     title_.str({});
-    record({last_.get()});
+    const bool own = startOwnRecord({});
+    record(&title_);
+    recorder_->begin();
+    return own;
+}
+
+bool SessionLog::startOwnRecord(const std::string& start) {
+    ownOut_.reset();
+    if (own_ == nullptr) return true;
+    std::string why;
+    ownOut_ = own_->replace(start, why);
+    if (!ownOut_) say("cannot write the session record " + own_->where() + ": " + why);
+    return ownOut_ != nullptr;
+}
+
+void SessionLog::startLastRecord(const std::string& start) {
+    tookOver_ = true;
+    title_.str({});
+    std::string why;
+    last_ = store_.replace(start, why);
+    if (!last_) {
+        say("cannot write the session record " + store_.where() + ": " + why + "; this session cannot be continued");
+    }
+    record(last_.get());
 }
 
 void SessionLog::clicked(W w) {
-    if (!last_ && title_.tellp() > 0) openLastRecord(false);
+    if (!tookOver_) startLastRecord(title_.str());
     recorder_->clicked(w, seconds());
 }
 
 void SessionLog::ticked(Timer t) { recorder_->ticked(t, seconds()); }
 
 void SessionLog::gameEnded() {
-    record({});
+    record(nullptr);
     last_.reset();
     store_.remove();
 }
 
-bool SessionLog::canContinue() const { return !last_ && store_.exists(); }
+bool SessionLog::canContinue() const { return !tookOver_ && store_.exists(); }
 
 void SessionLog::continueLast(Script& script, SoundOutput& sound) {
     for (std::size_t p = 0; p < kPlayerCount; ++p) {  // the title's shots and applause stop
@@ -114,18 +146,17 @@ void SessionLog::continueLast(Script& script, SoundOutput& sound) {
     Game& game = script.game();
     script.restart();
     std::string error;
-    double lastTime = 0;
-    const bool replayed = replayLast(script, store_, error, &lastTime);
-    if (!replayed) say(complaints_, "cannot continue, starting afresh: " + error);
-    title_.str({});
+    RecordRead read;
+    const bool replayed = replayLast(script, store_, error, &read);
+    if (!replayed) say("cannot continue, starting afresh: " + error);
+    if (replayed && !read.dropped.empty()) say(store_.where() + ": " + read.dropped);
     if (!replayed || !game.form.open()) {
         script.restart();
-        start_ = 0;
-        record({&title_});
-        recorder_->begin();
+        startAfresh();
     } else {
-        start_ = lastTime;
-        openLastRecord(true);
+        start_ = read.lastTime;
+        startOwnRecord(read.lines);
+        startLastRecord(read.lines);
     }
     started_ = clock_();
     game.random = &draws_;

@@ -19,16 +19,26 @@
 
 namespace verminadia::frontend {
 
-// Plays a record into the script's game at once, without sound. False with the reason, "NAME:
-// line N: reason" for a bad line of the record NAME. `lastTime` gets the record's last time marker.
+// What a record held, once played: its last time marker, and its whole lines, which a continued
+// session's record starts with. A last line without its newline is not among them (`dropped`
+// says so, "line N: ..."): a full disk or a kill may have cut it short.
+struct RecordRead {
+    double lastTime = 0;
+    std::string lines;
+    std::string dropped;
+};
+
+// Plays a record into the script's game at once, without sound: only what a record holds
+// (comments, time markers, draws, clicks and ticks), within the size a record may have. False
+// with the reason, "NAME: line N: reason" for a bad line of the record NAME.
 bool replayQuietly(Script& script, std::istream& record, const std::string& name, std::string& error,
-                   double* lastTime = nullptr);
+                   RecordRead* read = nullptr);
 
 // The game a continued session starts from.
 struct Resumed {
     std::unique_ptr<Script> script;
     bool fromRecord = false;  // the last session's record was played into it
-    double lastTime = 0;      // that record's last time marker
+    RecordRead record = {};   // what that record held
 };
 
 // The last session's record replayed into a fresh game. A record that is missing, bad (said in
@@ -48,10 +58,11 @@ public:
     SessionLog(Random& source, RecordStore& last, std::ostream& complaints, Clock clock = steadyClock)
         : draws_(source), store_(last), complaints_(complaints), clock_(std::move(clock)) {}
 
-    // Starts recording. `extra` is the player's own file, if any. A continued session's events
-    // so far are in the last session's record (`continued`) and ended at `startSeconds`: the new
-    // events follow them, in both. Otherwise a new record begins.
-    void open(std::unique_ptr<std::ostream> extra, bool continued, double startSeconds);
+    // Starts recording. `own` is the player's own record, if any: it holds the whole session, from
+    // its first event. A continued session starts both records with what the last session's held
+    // (`continued`), and its events follow them; otherwise a new record begins. False, said in one
+    // line, when the player's own record cannot be written.
+    bool open(RecordStore* own, const RecordRead* continued);
     // The draws of the game go through here, so that each event's are written with it.
     Random& random() { return draws_; }
 
@@ -65,23 +76,32 @@ public:
     bool canContinue() const;
     // Continues the last session in the running game: `script` starts afresh, the last record is
     // replayed into it without sound, and `sound` plays what that session was playing; this
-    // session's record becomes that one's. A bad or finished record is said in one line and
+    // session's records go on from that one's. A bad or finished record is said in one line and
     // leaves a fresh game on the title.
     void continueLast(Script& script, SoundOutput& sound);
 
 private:
     double seconds() const;
-    void record(std::vector<std::ostream*> outs);  // to these and the player's own file
-    // Starts writing the last session's record: going on from where it stands, or anew.
-    void openLastRecord(bool continued);
+    void say(const std::string& line);
+    // Records to `out` (the last session's record, the title's events or nothing) and to the
+    // player's own record.
+    void record(std::ostream* out);
+    // A new session: its events go to the player's own record, and to the last session's only from
+    // the player's first click.
+    bool startAfresh();
+    // The player's own record and the last session's, each holding `start` and taking what follows.
+    bool startOwnRecord(const std::string& start);
+    void startLastRecord(const std::string& start);
 
     DrawLog draws_;
     RecordStore& store_;
     std::ostream& complaints_;
     Clock clock_;
-    std::unique_ptr<std::ostream> last_, extra_;
+    RecordStore* own_ = nullptr;
+    std::unique_ptr<std::ostream> last_, ownOut_;
     std::unique_ptr<SessionRecorder> recorder_;
     std::ostringstream title_;  // a new session's events before the player's first click
+    bool tookOver_ = false;     // this session has taken the last session's record over
     std::chrono::milliseconds started_{};
     double start_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "core/text/utf8.h"
 #include "frontend/settings/languages.h"
 #include "frontend/spaces.h"
 
@@ -37,15 +38,17 @@ std::optional<int> readScale(std::string_view text) {
 ViewChoice Settings::view() {
     ViewChoice v;
     if (!store_.readable()) {
-        say("cannot read the settings in " + store_.where() + "; using the defaults");
+        const std::string why = store_.whyUnreadable();
+        say("cannot read the settings in " + store_.where() + (why.empty() ? "" : ": " + why) + "; using the defaults");
         return v;
     }
     if (const std::optional<std::string> scale = store_.value(kScaleKey)) {
         if (const std::optional<int> n = readScale(*scale)) {
             v.scale = *n;
         } else {
-            say("the saved scale '" + *scale + "' is not a whole number from " + std::to_string(kMinScale) + " to " +
-                std::to_string(kMaxScale) + "; using " + std::to_string(kMinScale));
+            say("the saved scale '" + escapedInput(*scale) + "' is not a whole number from " +
+                std::to_string(kMinScale) + " to " + std::to_string(kMaxScale) + "; using " +
+                std::to_string(kMinScale));
         }
     }
     v.fullscreen = savedSwitch(kFullscreenKey, "fullscreen");
@@ -62,7 +65,7 @@ std::string Settings::language() {
     const std::optional<std::string> code = store_.value(kLanguageKey);
     if (!code || !store_.readable()) return {};
     if (knownLanguage(*code)) return *code;
-    say("the saved language '" + *code + "' is not one the game has (" + knownLanguages() +
+    say("the saved language '" + escapedInput(*code) + "' is not one the game has (" + knownLanguages() +
         "); using the environment's");
     return {};
 }
@@ -86,7 +89,7 @@ bool Settings::savedSwitch(std::string_view key, std::string_view name) {
     if (!v) return false;
     const std::string text = lower(trimSpaces(*v));
     if (text == "true" || text == "false") return text == "true";
-    say("the saved " + std::string(name) + " '" + *v + "' is neither true nor false; using false");
+    say("the saved " + std::string(name) + " '" + escapedInput(*v) + "' is neither true nor false; using false");
     return false;
 }
 

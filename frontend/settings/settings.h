@@ -37,6 +37,8 @@ public:
     // False when what is kept cannot be read at all (a damaged file): then every value is its
     // default.
     virtual bool readable() const = 0;
+    // Why, when it is known ("it is a directory").
+    virtual std::string whyUnreadable() const { return {}; }
     // Where the settings are kept, for messages.
     virtual std::string where() const = 0;
 };

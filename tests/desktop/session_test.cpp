@@ -5,13 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -48,7 +52,7 @@ std::string fileText(const QString& path) {
 // A game in the real window, recorded in the last session's file as the game records it.
 struct Recorded {
     explicit Recorded(Script& s) : script(s), log(live, file, std::cerr), window(s.game()) {
-        log.open(nullptr, false, 0);
+        log.open(nullptr, nullptr);
         s.game().random = &log.random();
         recordWindow(log, window);
         window.ensureBuilt();
@@ -107,7 +111,7 @@ TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) 
 
     const frontend::Resumed continued = frontend::continueLastSession(RecordFile(), std::cerr);
     EXPECT_TRUE(continued.fromRecord);
-    EXPECT_GE(continued.lastTime, 0);
+    EXPECT_GE(continued.record.lastTime, 0);
     EXPECT_EQ(continued.script->dump(), played.dump());
     GameWindow again(continued.script->game());
     again.ensureBuilt();
@@ -163,6 +167,125 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     credits.ticks(Timer::Ending, 1);
     EXPECT_FALSE(ending.game().form.open());
     EXPECT_FALSE(QFile::exists(lastSessionPath()));
+}
+
+TEST_F(Session, AReplayWaitsOutAGapLongerThanATimerCanWait) {
+    const QString path = state.filePath(QStringLiteral("long.script"));
+    std::ofstream(QFile::encodeName(path).toStdString()) << "tick Timer1\n# @3000000.000\ntick Timer1\n";
+    Script script;
+    GameWindow window(script.game());
+    Replayer replayer(script, window, 1);
+    QString error;
+    ASSERT_TRUE(replayer.load(path, error)) << error.toStdString();
+    bool ended = false;
+    QObject::connect(&replayer, &Replayer::finished, [&ended] { ended = true; });
+    static int qtSaid = 0;
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++qtSaid; });
+    replayer.start();
+    QTest::qWait(20);
+    qInstallMessageHandler(before);
+    EXPECT_EQ(script.game().state.TitleTick, 1);
+    EXPECT_FALSE(ended) << "the second tick is 35 days away";
+    EXPECT_EQ(qtSaid, 0) << "the timer was refused its wait";
+}
+
+// The full-disk shim's switch, found when window.full_disk preloads it: from now on the files in
+// `folder` may take `bytes` more; a null folder lets every write through.
+using FillDisk = void (*)(const char* folder, long long bytes);
+
+TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
+    const auto fill = reinterpret_cast<FillDisk>(dlsym(RTLD_DEFAULT, "verminadia_fill_disk"));
+    if (fill == nullptr) GTEST_SKIP() << "needs the full-disk shim preloaded: ctest -R window.full_disk";
+    const QString folder = QFileInfo(state.path() + "/verminadia").canonicalFilePath();
+    const std::string full = QFile::encodeName(folder).toStdString(), where = lastSessionPath().toStdString();
+    std::ostringstream said;
+    struct Restore {
+        std::streambuf* cerr;
+        FillDisk fill;
+        ~Restore() {
+            fill(nullptr, 0);
+            std::cerr.rdbuf(cerr);
+        }
+    } restore{std::cerr.rdbuf(said.rdbuf()), fill};
+
+    std::string whole;  // the game at the last event the record took whole
+    {
+        Script played;
+        Recorded session(played);
+        session.ticks(Timer::Opening, 18);
+        session.window.clickWidget(W::Label3);
+        fill(full.c_str(), 34);  // one more tick, and a line and a half of the next one
+        session.ticks(Timer::Opening, 1);
+        whole = played.dump();
+        session.ticks(Timer::Opening, 5);
+        EXPECT_EQ(played.game().state.TitleTick, 24) << "the game plays on";
+    }
+    EXPECT_EQ(said.str(), "verminadia: cannot write the session record " + where +
+                              ": No space left on device; it holds this session only up to here\n");
+
+    said.str({});
+    const frontend::Resumed resumed = frontend::continueLastSession(RecordFile(), said);
+    EXPECT_TRUE(resumed.fromRecord);
+    EXPECT_EQ(resumed.script->dump(), whole);
+    EXPECT_EQ(said.str(),
+              "verminadia: " + where + ": line 43: no newline at its end, so it may be cut short: dropped\n");
+
+    // A new session while the disk is full leaves the last record as it was, and nothing beside it.
+    const std::string before = fileText(lastSessionPath());
+    said.str({});
+    fill(full.c_str(), 0);
+    {
+        Script fresh;
+        Recorded session(fresh);
+        session.ticks(Timer::Opening, 18);
+        session.window.clickWidget(W::Label3);
+    }
+    EXPECT_EQ(fileText(lastSessionPath()), before);
+    EXPECT_EQ(said.str(), "verminadia: cannot write the session record " + where +
+                              ": No space left on device; this session cannot be continued\n");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("last-session.script")});
+}
+
+TEST_F(Session, ARecordThatIsNoRegularFileIsRefusedAtOnceAndANewSessionReplacesIt) {
+    const QByteArray last = QFile::encodeName(lastSessionPath());
+    for (const char* kind : {"a FIFO", "a link to /dev/zero", "a directory"}) {
+        const int made = kind[2] == 'F'   ? mkfifo(last.constData(), 0600)
+                         : kind[2] == 'l' ? symlink("/dev/zero", last.constData())
+                                          : mkdir(last.constData(), 0700);
+        ASSERT_EQ(made, 0) << kind;
+        std::ostringstream said;
+        EXPECT_FALSE(frontend::continueLastSession(RecordFile(), said).fromRecord);  // at once, whole
+        EXPECT_EQ(said.str(), "verminadia: cannot continue, starting afresh: cannot read " + last.toStdString() +
+                                  (kind[2] == 'd' ? ": it is a directory\n" : ": it is not a regular file\n"))
+            << kind;
+        Script played;
+        {
+            Recorded session(played);
+            session.ticks(Timer::Opening, 18);
+            session.window.clickWidget(W::Label3);
+        }
+        if (kind[2] == 'd') {
+            EXPECT_TRUE(QFileInfo(lastSessionPath()).isDir()) << "a directory is never replaced";
+            ASSERT_TRUE(QDir().rmdir(lastSessionPath()));
+            continue;
+        }
+        EXPECT_EQ(test::play(fileText(lastSessionPath())).script->dump(), played.dump()) << kind;
+        ASSERT_TRUE(QFile::remove(lastSessionPath()));
+    }
+}
+
+TEST_F(Session, ThePlayersOwnRecordBehindALinkIsReplacedAndTheLinkKept) {
+    const QString own = state.filePath("mine.script"), link = state.filePath("link.script");
+    ASSERT_TRUE(QFile(own).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(own, link));
+    RecordFile file(link, RecordFile::Whose::Player);
+    std::string why;
+    std::unique_ptr<std::ostream> out = file.replace("# verminadia session record\n", why);
+    ASSERT_TRUE(out) << why;
+    *out << "tick Timer1\n" << std::flush;
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(fileText(own), "# verminadia session record\ntick Timer1\n");
 }
 
 }  // namespace

@@ -53,4 +53,28 @@ check_refused -bogus -- -bogus
 # An empty file name is no file: refused like a bad one, not a game that quietly records nothing.
 check_refused '' --record ''
 check_refused '' --replay ''
+check_refused 1e-300 --replay x --speed 1e-300
+check_refused inf --replay x --speed inf
+
+# The last session's record is the game's: --record cannot name it, under any name, and it is
+# left as it was.
+last=$work/home/state/verminadia/last-session.script
+mkdir -p "$(dirname "$last")"
+printf '# verminadia session record\ntick Timer1\n' >"$last"
+ln -s "$last" "$work/link"
+check_refused "$last" --continue --record "$last"
+check_refused "$work/link" --continue --record "$work/link"
+check_refused "$work/home/state/../state/verminadia/last-session.script" --record "$work/home/state/../state/verminadia/last-session.script"
+[ "$(cat "$last")" = "$(printf '# verminadia session record\ntick Timer1')" ] || fail "the last session's record was touched"
+
+# A record to watch that is no regular file: one line naming why, status 2, at once.
+mkdir "$work/folder"
+mkfifo "$work/fifo"
+for record in "$work/folder" "$work/fifo" /dev/zero; do
+    run --replay "$record"
+    echo "--replay $record: status $status: $(cat "$work/err")"
+    [ "$status" -eq 2 ] || fail "--replay $record: status $status, not 2"
+    [ "$(grep -c . "$work/err")" -eq 1 ] || fail "--replay $record: not exactly one line on standard error"
+    grep -q "^verminadia: cannot read $record: it is" "$work/err" || fail "--replay $record: the line does not say why"
+done
 echo "command line ok"

@@ -14,36 +14,43 @@
 namespace verminadia::frontend {
 namespace {
 
-// The last session's record as a string; each flush keeps what was written, as a file does.
+// A record kept as a string, with as much room as a disk has left.
 struct MemoryRecord final : RecordStore {
     std::optional<std::string> kept;
+    std::size_t room = std::string::npos;
     bool writable = true;
 
+    // Each flush keeps what was written, as a file does, as far as there is room.
     struct Writer final : std::stringbuf {
-        Writer(std::string& to, bool goOn) : to_(to) {
-            if (!goOn) to_.clear();
-        }
+        explicit Writer(MemoryRecord& to) : to_(to) {}
         int sync() override {
-            to_ += str();
+            const std::string written = str();
             str({});
-            return 0;
+            const std::size_t fits = std::min(written.size(), to_.room - to_.kept->size());
+            to_.kept->append(written, 0, fits);
+            return fits == written.size() ? 0 : -1;
         }
-        std::string& to_;
+        MemoryRecord& to_;
     };
     struct Stream final : std::ostream {
-        Stream(std::string& to, bool goOn) : std::ostream(&buf), buf(to, goOn) {}
+        explicit Stream(MemoryRecord& to) : std::ostream(&buf), buf(to) {}
         Writer buf;
     };
 
     bool exists() const override { return kept.has_value(); }
-    std::unique_ptr<std::istream> read() const override {
+    std::unique_ptr<std::istream> read(std::string& why) const override {
+        why = "it is not there";
         if (!kept) return nullptr;
         return std::make_unique<std::istringstream>(*kept);
     }
-    std::unique_ptr<std::ostream> write(bool goOn) override {
-        if (!writable) return nullptr;
-        if (!kept) kept.emplace();
-        return std::make_unique<Stream>(*kept, goOn);
+    std::unique_ptr<std::ostream> replace(const std::string& start, std::string& why) override {
+        // The new record is written beside the old one, which goes only once it is whole.
+        if (!writable || start.size() > room - (kept ? kept->size() : 0)) {
+            why = "no space left";
+            return nullptr;
+        }
+        kept = start;
+        return std::make_unique<Stream>(*this);
     }
     void remove() override { kept.reset(); }
     std::string where() const override { return "the test's record"; }
@@ -52,9 +59,9 @@ struct MemoryRecord final : RecordStore {
 // A game as a front end runs it, recorded: each event reaches the game, then the log.
 struct Recorded {
     explicit Recorded(MemoryRecord& last, Resumed from = Resumed{std::make_unique<Script>()},
-                      std::unique_ptr<std::ostream> extra = {})
+                      MemoryRecord* own = nullptr)
         : script(std::move(from.script)), log(live, last, said, [this] { return now; }) {
-        log.open(std::move(extra), from.fromRecord, from.lastTime);
+        EXPECT_TRUE(log.open(own, from.fromRecord ? &from.record : nullptr));
         script->game().random = &log.random();
     }
     void click(W w) {
@@ -73,6 +80,15 @@ struct Recorded {
 };
 
 using namespace std::chrono_literals;
+
+// A last session that left the title for the hero choice, its last two ticks `then` after it began.
+void leftAtTheHeroChoice(MemoryRecord& last, std::chrono::milliseconds then) {
+    Recorded session(last);
+    session.ticks(Timer::Opening, 18);
+    session.click(W::Label3);
+    session.now = then;
+    session.ticks(Timer::Opening, 2);
+}
 
 TEST(Session, ANewSessionReplacesTheLastRecordOnlyAtThePlayersFirstClick) {
     MemoryRecord last;
@@ -93,19 +109,13 @@ TEST(Session, ANewSessionReplacesTheLastRecordOnlyAtThePlayersFirstClick) {
 
 TEST(Session, AContinuedSessionGoesOnInTheSameRecordAndInThePlayersOwnFile) {
     MemoryRecord last, mine;
-    {
-        Recorded session(last);
-        session.ticks(Timer::Opening, 18);
-        session.click(W::Label3);
-        session.now = 750ms;
-        session.ticks(Timer::Opening, 2);
-    }
+    leftAtTheHeroChoice(last, 750ms);
     std::ostringstream said;
     Resumed resumed = continueLastSession(last, said);
     ASSERT_TRUE(resumed.fromRecord);
-    EXPECT_EQ(resumed.lastTime, 0.75);
+    EXPECT_EQ(resumed.record.lastTime, 0.75);
     EXPECT_EQ(resumed.script->game().state.TitleTick, 20);
-    Recorded session(last, std::move(resumed), mine.write(false));
+    Recorded session(last, std::move(resumed), &mine);
     session.now = 1000ms;
     session.ticks(Timer::Opening, 5);
     EXPECT_NE(last.kept->find("# @1.750\n"), std::string::npos) << "the times go on from the record's last";
@@ -123,7 +133,7 @@ TEST(Session, AnEmptyLastRecordIsContinuedAndThePlayersOwnFileStillGetsEveryEven
     std::ostringstream said;
     Resumed resumed = continueLastSession(last, said);
     ASSERT_TRUE(resumed.fromRecord);
-    Recorded session(last, std::move(resumed), mine.write(false));
+    Recorded session(last, std::move(resumed), &mine);
     session.ticks(Timer::Opening, 3);
     EXPECT_NE(mine.kept->find("tick Timer1\n"), std::string::npos) << *mine.kept;
     EXPECT_EQ(*mine.kept, *last.kept);
@@ -132,7 +142,8 @@ TEST(Session, AnEmptyLastRecordIsContinuedAndThePlayersOwnFileStillGetsEveryEven
 TEST(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
     MemoryRecord last;
     for (const char* bad :
-         {"tick Timer1 3\nfrobnicate\n", "click Label99\n", "draw -1\n",
+         {"tick Timer1 3\nfrobnicate\n", "click Label99\n", "draw -1\n", "set Money 2147483647\n", "seed 7\n",
+          "tick Timer1\n# @inf\ntick Timer1\n",
           "tick Timer1 18\ndraw 99\nclick Label3\ntick Timer1 11\nclick Label4\nclick Button6\nclick Button9\n"}) {
         last.kept = bad;
         std::ostringstream said;
@@ -153,14 +164,86 @@ TEST(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
 TEST(Session, ARecordThatCannotBeWrittenIsSaidOnceAndThePlayersOwnFileGetsEverything) {
     MemoryRecord last, mine;
     last.writable = false;
-    Recorded session(last, Resumed{std::make_unique<Script>()}, mine.write(false));
+    Recorded session(last, Resumed{std::make_unique<Script>()}, &mine);
     session.ticks(Timer::Opening, 18);
     session.click(W::Label3);
     session.click(W::Label3);
     EXPECT_EQ(session.said.str(),
-              "verminadia: cannot write the session record the test's record; this session cannot be continued\n");
+              "verminadia: cannot write the session record the test's record: no space left; this session cannot be "
+              "continued\n");
     auto replayed = test::play(*mine.kept);
     EXPECT_EQ(replayed.script->dump(), session.script->dump());
+}
+
+TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
+    MemoryRecord last;
+    std::string whole;  // the game at the last event the record took whole
+    {
+        Recorded session(last);
+        session.ticks(Timer::Opening, 18);
+        session.click(W::Label3);
+        last.room = last.kept->size() + 34;  // one more tick, and a line and a half of the next one
+        session.ticks(Timer::Opening, 1);
+        whole = session.script->dump();
+        session.ticks(Timer::Opening, 5);
+        EXPECT_EQ(session.script->game().state.TitleTick, 24) << "the game plays on";
+        EXPECT_EQ(session.said.str(),
+                  "verminadia: cannot write the session record the test's record: the write "
+                  "failed; it holds this session only up to here\n");
+    }
+    ASSERT_EQ(last.kept->back(), 'k') << "the record ends cut short: " << *last.kept;
+
+    // Continued, the cut line is dropped, said, and never followed by the new events.
+    std::ostringstream said;
+    Resumed resumed = continueLastSession(last, said);
+    ASSERT_TRUE(resumed.fromRecord);
+    EXPECT_EQ(resumed.script->dump(), whole);
+    EXPECT_EQ(said.str(),
+              "verminadia: the test's record: line 43: no newline at its end, so it may be cut short: dropped\n");
+    last.room = std::string::npos;
+    {
+        Recorded session(last, std::move(resumed));
+        session.ticks(Timer::Opening, 2);
+        auto replayed = test::play(*last.kept);
+        EXPECT_EQ(replayed.status, 0) << replayed.err;
+        EXPECT_EQ(replayed.script->dump(), session.script->dump());
+    }
+
+    // A new session on a full disk leaves the last record as it was.
+    last.room = last.kept->size();
+    const std::string before = *last.kept;
+    Recorded fresh(last);
+    fresh.ticks(Timer::Opening, 18);
+    fresh.click(W::Label3);
+    EXPECT_EQ(*last.kept, before);
+    EXPECT_EQ(fresh.said.str(),
+              "verminadia: cannot write the session record the test's record: no space left; this session cannot be "
+              "continued\n");
+}
+
+TEST(Session, ContinuingFromTheTitleGivesThePlayersOwnFileTheWholeSessionInTimeOrder) {
+    MemoryRecord last, mine;
+    leftAtTheHeroChoice(last, 5000ms);
+    Recorded session(last, Resumed{std::make_unique<Script>()}, &mine);
+    session.ticks(Timer::Opening, 3);
+    session.now = 1000ms;
+    SilentOutput speakers;
+    session.log.continueLast(*session.script, speakers);
+    session.now = 1500ms;
+    session.ticks(Timer::Opening, 1);
+    EXPECT_EQ(*mine.kept, *last.kept);
+    auto replayed = test::play(*mine.kept);
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.script->dump(), session.script->dump());
+    std::istringstream lines(*mine.kept);
+    double previous = 0;
+    for (std::string line; std::getline(lines, line);) {
+        double at = 0;
+        if (!recordTime(line, at)) continue;
+        EXPECT_GE(at, previous) << *mine.kept;
+        previous = at;
+    }
+    EXPECT_EQ(previous, 5.5);
 }
 
 TEST(PacedReplay, PlaysEachLineWhenItsTimeComesAndStopsAtABadOne) {
@@ -175,8 +258,24 @@ TEST(PacedReplay, PlaysEachLineWhenItsTimeComesAndStopsAtABadOne) {
     EXPECT_EQ(replay.playUntil(script, 1.25), "");
     EXPECT_FALSE(script.game().form.showing(W::Label3));
     EXPECT_FALSE(replay.finished());
-    EXPECT_EQ(replay.playUntil(script, 9.0), "line 7: unknown command 'frobnicate'");
+    EXPECT_EQ(replay.playUntil(script, 9.0),
+              "line 7: 'frobnicate' is not in a session record, which holds only draws, clicks and ticks");
     EXPECT_TRUE(replay.finished());
+}
+
+TEST(PacedReplay, TakesOnlyWhatARecordHoldsAndLeavesOutACutLastLine) {
+    const auto played = [](const std::string& text) {
+        std::istringstream record(text);
+        PacedReplay replay(record);
+        Script script;
+        return replay.playUntil(script, 1e9);
+    };
+    EXPECT_EQ(played("tick Timer1\n# @1e308\nclick Label3\n"),
+              "line 2: bad time '1e308': seconds from 0 to 1000000000");
+    EXPECT_EQ(played("set Money 5\n"),
+              "line 1: 'set' is not in a session record, which holds only draws, clicks and ticks");
+    EXPECT_EQ(played("tick Timer1 18\nclick Lab"), "");
+    EXPECT_EQ(played(std::string(5000, '#') + "\n"), "line 1: longer than 4096 bytes");
 }
 
 }  // namespace

@@ -76,6 +76,12 @@ TEST_F(Saved, ADamagedValueIsSaidInOneLineAndItsDefaultUsed) {
         EXPECT_EQ(settings.view(), c.expected) << c.scale;
         EXPECT_NE(oneLine().find(c.said), std::string::npos) << c.scale;
     }
+    // A value is quoted escaped and cut short: no escape sequence reaches the terminal.
+    store.values = {{"view/scale", "\x1b]0;x\a" + std::string(10 << 20, '9')}};
+    EXPECT_EQ(settings.view(), ViewChoice{});
+    const std::string line = oneLine();
+    EXPECT_LT(line.size(), 200u);
+    EXPECT_NE(line.find("'\\x1b]0;x\\x07999"), std::string::npos) << line;
     // Blanks and the letters' case are no damage.
     store.values = {{"view/scale", " 4\t"}, {"view/fullscreen", "TRUE "}, {"sound/muted", "False"}};
     EXPECT_EQ(settings.view(), (ViewChoice{4, true}));

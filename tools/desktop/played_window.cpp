@@ -1,22 +1,26 @@
 #include "tools/desktop/played_window.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "desktop/menu/languages.h"
+#include "files/regular_file.h"
 #include "frontend/settings/languages.h"
+#include "game/record.h"
 
 namespace verminadia::desktop {
 
 PlayedWindow::PlayedWindow(const char* program) : program_(program), catalogues_(programFolder(), program, std::cerr) {}
 
 int PlayedWindow::play(const char* path, ViewChoice view) {
-    std::ifstream in(path);
-    if (!in) {
-        std::fprintf(stderr, "%s: cannot read %s\n", program_, path);
+    std::string why;
+    const std::optional<std::string> text = readRegularFile(path, kMaxRecordBytes, why);
+    if (!text) {
+        std::fprintf(stderr, "%s: cannot read %s: %s\n", program_, path, why.c_str());
         return 2;
     }
+    std::istringstream in(*text);
     script_ = std::make_unique<Script>(catalogues_.get(frontend::startLanguage("", "")));
     if (const int status = script_->run(in, std::cout, std::cerr); status != 0) return status;
     window_ = std::make_unique<GameWindow>(script_->game());

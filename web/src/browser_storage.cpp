@@ -54,16 +54,23 @@ void LocalStorageSettings::setValue(std::string_view key, const std::string& val
 
 bool LocalStorageRecord::exists() const { return LocalStorageSettings().value(kRecordKey).has_value(); }
 
-std::unique_ptr<std::istream> LocalStorageRecord::read() const {
+std::unique_ptr<std::istream> LocalStorageRecord::read(std::string& why) const {
     const std::optional<std::string> text = LocalStorageSettings().value(kRecordKey);
-    if (!text) return nullptr;
+    if (!text) {
+        why = "it is not there";
+        return nullptr;
+    }
     return std::make_unique<std::istringstream>(*text);
 }
 
-std::unique_ptr<std::ostream> LocalStorageRecord::write(bool goOn) {
-    LocalStorageSettings storage;
-    if (!storage.readable()) return nullptr;
-    return std::make_unique<StoredStream>(goOn ? storage.value(kRecordKey).value_or("") : "");
+std::unique_ptr<std::ostream> LocalStorageRecord::replace(const std::string& start, std::string& why) {
+    if (!LocalStorageSettings().readable()) {
+        why = "the browser gives this page no local storage";
+        return nullptr;
+    }
+    auto out = std::make_unique<StoredStream>(start);
+    out->flush();
+    return out;
 }
 
 void LocalStorageRecord::remove() {

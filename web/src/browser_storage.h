@@ -22,12 +22,13 @@ public:
     std::string where() const override { return "the browser's local storage"; }
 };
 
-// The last session's record, kept whole under one key: what is flushed is written there.
+// The last session's record, kept whole under one key: what is flushed is written there, the whole
+// record at once.
 class LocalStorageRecord final : public frontend::RecordStore {
 public:
     bool exists() const override;
-    std::unique_ptr<std::istream> read() const override;
-    std::unique_ptr<std::ostream> write(bool goOn) override;
+    std::unique_ptr<std::istream> read(std::string& why) const override;
+    std::unique_ptr<std::ostream> replace(const std::string& start, std::string& why) override;
     void remove() override;
     std::string where() const override { return "in the browser's local storage"; }
 };

@@ -94,7 +94,7 @@ void Page::start() {
         buildLanguageMenu();
         // A new session is recorded; until the first click the last one can still be continued.
         script_.restart();
-        log_.open(nullptr, false, 0);
+        log_.open(nullptr, nullptr);
         game_.random = &log_.random();
         game_.sound.setOutput(sound_);
         started_ = true;
