@@ -143,4 +143,4 @@ web-test: web
 
 web-bench: web
 	cd web && npm ci --no-audit --no-fund
-	node --no-experimental-fetch web/tools/bench.mjs
+	node web/tools/bench.mjs
