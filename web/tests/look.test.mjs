@@ -46,16 +46,21 @@ function difference(a, b) {
   return {share: differing / (a.width * a.height), diff};
 }
 
+// Runs a desktop tool on the screen's script, in Japanese and offscreen; its output.
+function onDesktop(tool, screen, ...args) {
+  mkdirSync(out, {recursive: true});
+  const script = join(out, `${screen.name}.script`);
+  writeFileSync(script, screen.script);
+  return execFileSync(tool, [script, ...args], {env: {...process.env, LANGUAGE: 'ja', QT_QPA_PLATFORM: 'offscreen'}});
+}
+
 const the = withBrowser();
 
 for (const screen of screens) {
   test(`the ${screen.name} looks as on the desktop`, {skip: !existsSync(shot ?? '') && 'no desktop verminadia-shot built'},
        async () => {
-    mkdirSync(out, {recursive: true});
-    const script = join(out, `${screen.name}.script`);
-    writeFileSync(script, screen.script);
     const desktopFile = join(out, `${screen.name}-desktop.png`);
-    execFileSync(shot, [script, desktopFile], {env: {...process.env, LANGUAGE: 'ja', QT_QPA_PLATFORM: 'offscreen'}});
+    onDesktop(shot, screen, desktopFile);
 
     const played = await open(the.browser, the.server.url);
     await screen.play(played);
@@ -72,7 +77,7 @@ for (const screen of screens) {
 
 // Qt's roles as Chromium names them; a label's text is its StaticText, a picture's words its image.
 const chromiumRole = {Window: 'RootWebArea', Pane: 'group', Section: 'group', Button: 'button',
-                      StaticText: 'StaticText', Graphic: 'image', EditableText: 'textbox', Heading: 'heading'};
+                      StaticText: 'StaticText', Graphic: 'image', Heading: 'heading'};
 
 // Chromium's tree, and for a widget its node and every node beneath it.
 async function accessibilityTree(page) {
@@ -94,11 +99,8 @@ async function accessibilityTree(page) {
 for (const screen of screens) {
   test(`the ${screen.name} reads as on the desktop`, {skip: !existsSync(a11y ?? '') && 'no desktop verminadia-a11y built'},
        async () => {
-    mkdirSync(out, {recursive: true});
-    const script = join(out, `${screen.name}.script`);
-    writeFileSync(script, screen.script);
-    const desktop = execFileSync(a11y, [script], {env: {...process.env, LANGUAGE: 'ja', QT_QPA_PLATFORM: 'offscreen'}})
-      .toString().trim().split('\n').map((line) => JSON.parse(line)).filter((w) => w.showing && w.name);
+    const desktop = onDesktop(a11y, screen).toString().trim().split('\n').map((line) => JSON.parse(line))
+      .filter((w) => w.showing && w.name);
     assert.ok(desktop.length >= 4, 'the desktop names the screen');
 
     const played = await open(the.browser, the.server.url);
