@@ -4,7 +4,6 @@
 #include <cmath>
 #include <emscripten/bind.h>
 #include <iostream>
-#include <limits>
 #include <string>
 #include <utility>
 
@@ -30,11 +29,12 @@ val bound(const char* function, Player p) {
 
 double seconds() { return val::global("performance").call<double>("now") / 1000.0; }
 
+bool isEffect(Player p) { return kPlayers[static_cast<std::size_t>(p)].played.ends_with(".wav"); }
+
 // The tunes are rendered at their own levels; an effect plays at the effects' gain with its own.
 double gainOf(Player p) {
-    const PlayerDef& d = kPlayers[static_cast<std::size_t>(p)];
-    const bool effect = d.played.ends_with(".wav");
-    return effect ? audio::kClipGain * std::pow(10.0, std::min(d.levelDb, 0.0) / 20.0) : 1.0;
+    const double levelDb = std::min(kPlayers[static_cast<std::size_t>(p)].levelDb, 0.0);
+    return isEffect(p) ? audio::kClipGain * std::pow(10.0, levelDb / 20.0) : 1.0;
 }
 
 // The page's bindings for the fetch's promises.
@@ -57,27 +57,36 @@ void soundRunning(val) { theOutput->running(); }
 
 }  // namespace
 
-double WebAudioOutput::clock() const { return (muted_ ? mutedAt_ : seconds()) - mutedTotal_; }
+// Muted, a tune's time stands still; an effect's runs on, so that one played meanwhile is not
+// saved for later.
+double WebAudioOutput::clock(Player p) const {
+    if (isEffect(p)) return seconds();
+    return (muted_ ? mutedAt_ : seconds()) - mutedTotal_;
+}
 
-double WebAudioOutput::position(const Track& t) const { return t.offset + (t.playing ? clock() - t.since : 0.0); }
+double WebAudioOutput::position(Player p) const {
+    const Track& t = tracks_[static_cast<std::size_t>(p)];
+    return t.offset + (t.playing ? clock(p) - t.since : 0.0);
+}
 
-bool WebAudioOutput::ended(const Track& t) const {
-    return !t.buffer.isUndefined() && position(t) >= t.buffer["duration"].as<double>();
+bool WebAudioOutput::ended(Player p) const {
+    const Track& t = tracks_[static_cast<std::size_t>(p)];
+    return !t.buffer.isUndefined() && position(p) >= t.buffer["duration"].as<double>();
 }
 
 void WebAudioOutput::play(Player p) {
     Track& t = track(p);
-    if (t.playing && !ended(t)) return;
-    if (ended(t)) t.offset = 0;  // at the end: from the start
+    if (t.playing && !ended(p)) return;
+    if (ended(p)) t.offset = 0;  // at the end: from the start
     t.playing = true;
-    t.since = clock();
+    t.since = clock(p);
     sound(p);
 }
 
 void WebAudioOutput::stop(Player p) {
     Track& t = track(p);
     if (!t.playing) return;
-    const double at = position(t);
+    const double at = position(p);
     t.offset = t.buffer.isUndefined() ? at : std::min(at, t.buffer["duration"].as<double>());
     t.playing = false;
     silence(t);
@@ -163,11 +172,11 @@ void WebAudioOutput::sound(Player p) {
     if (!t.playing || !allowed() || muted_ || t.unplayable) return;
     if (t.buffer.isUndefined()) return fetch(p);
     silence(t);
-    if (ended(t)) return;
+    if (ended(p)) return;
     t.source = context_.call<val>("createBufferSource");
     t.source.set("buffer", t.buffer);
     t.source.call<val>("connect", t.gain);
-    t.source.call<void>("start", 0, position(t));
+    t.source.call<void>("start", 0, position(p));
 }
 
 void WebAudioOutput::silence(Track& t) {

@@ -25,7 +25,8 @@ public:
     // A key, click or tap: the browser may now let the page sound. `started` runs once it does.
     void allow(std::function<void()> started);
     bool allowed() const { return !context_.isUndefined(); }
-    // Muted, nothing sounds and nothing moves on; unmuted, what plays goes on from where it stood.
+    // Muted, nothing sounds and no tune moves on; unmuted, each goes on from where it stood, and an
+    // effect where it would be by now.
     void setMuted(bool muted);
     bool muted() const { return muted_; }
 
@@ -47,9 +48,9 @@ private:
         double since = 0;   // the clock when it last started
     };
 
-    double clock() const;
-    double position(const Track& t) const;
-    bool ended(const Track& t) const;
+    double clock(Player p) const;
+    double position(Player p) const;
+    bool ended(Player p) const;
     void sound(Player p);
     void silence(Track& t);
     void resume();
@@ -61,8 +62,8 @@ private:
     emscripten::val bus_ = emscripten::val::undefined();  // the limiter every player feeds
     std::function<void()> started_;
     bool muted_ = false;
-    double mutedAt_ = 0;     // the clock's own time when muted
-    double mutedTotal_ = 0;  // seconds spent muted, which the players' clock leaves out
+    double mutedAt_ = 0;     // the page's time when muted
+    double mutedTotal_ = 0;  // seconds spent muted, which the tunes' clock leaves out
 };
 
 }  // namespace verminadia::web
