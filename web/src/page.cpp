@@ -68,7 +68,7 @@ void onContinueClick(const val&) { thePage->continueLastSession(); }
 
 void onMuteClick(const val&) { thePage->toggleMute(); }
 
-void onServiceWorkerFailed(val error) {
+void onServiceWorkerFailed(const val& error) {
     val::global("console").call<void>("warn", val("verminadia: offline play is not available:"), error);
 }
 

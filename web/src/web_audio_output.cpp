@@ -38,22 +38,22 @@ double gainOf(Player p) {
 }
 
 // The page's bindings for the fetch's promises.
-val soundResponse(val response) {
+val soundResponse(const val& response) {
     if (response["ok"].as<bool>()) return response.call<val>("arrayBuffer");
     return val::global("Promise").call<val>("reject", val("HTTP " + std::to_string(response["status"].as<int>())));
 }
 
-val soundBytes(int, val bytes) { return theOutput->decode(bytes); }
+val soundBytes(int, const val& bytes) { return theOutput->decode(bytes); }
 
-void soundDecoded(int player, val buffer) {
+void soundDecoded(int player, const val& buffer) {
     if (theOutput) theOutput->decoded(Player{static_cast<std::uint8_t>(player)}, buffer);
 }
 
-void soundFailed(int player, val error) {
+void soundFailed(int player, const val& error) {
     if (theOutput) theOutput->failed(Player{static_cast<std::uint8_t>(player)}, error);
 }
 
-void soundRunning(val) { theOutput->running(); }
+void soundRunning(const val&) { theOutput->running(); }
 
 }  // namespace
 
