@@ -17,7 +17,8 @@ export const titleTickMs = 1500;
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
   '.css': 'text/css', '.svg': 'image/svg+xml', '.woff2': 'font/woff2', '.mo': 'application/octet-stream',
-  '.webmanifest': 'application/manifest+json', '.txt': 'text/plain; charset=utf-8',
+  '.webmanifest': 'application/manifest+json', '.txt': 'text/plain; charset=utf-8', '.png': 'image/png',
+  '.ogg': 'audio/ogg', '.wav': 'audio/wav',
 };
 
 // Serves the folder as any static host would; `log` gets every path asked for.
@@ -49,7 +50,7 @@ export async function launch() {
 
 // Playwright's installed clock still follows the real one, so a slow machine would see extra ticks
 // between a test's steps: it is paused at once, before the page has any timer.
-export async function holdClock(page) {
+async function holdClock(page) {
   const now = Date.now();
   await page.clock.install({time: now});
   await page.clock.pauseAt(now + 1000);
