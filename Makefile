@@ -1,5 +1,6 @@
 # make run      : installs what building and playing need, builds the game, and starts it
-# make test     : installs what testing needs, builds, and runs every test (the browser edition's too)
+# make test     : installs what testing needs, builds, and runs every test: the desktop's
+#                 (make desktop-test), then the browser edition's (make web-test)
 # make check    : the same, running only the quick tests (ctest label quick): under a minute
 # make sanitize : the tests again under AddressSanitizer and UndefinedBehaviorSanitizer, except
 #                 those no build setting changes (ctest label once)
@@ -17,7 +18,7 @@ PREFIX ?= /usr/local
 WERROR ?= OFF
 CONFIGURE = -DVERMINADIA_WERROR=$(WERROR)
 
-.PHONY: run test orca-test check sanitize tsan lint lint-all bench install package deps build clean
+.PHONY: run test desktop-test orca-test check sanitize tsan lint lint-all bench install package deps build clean
 
 # What tools/install-deps.sh installs, and whether the tests are built: a first build for playing,
 # installing or packaging leaves them out, and so needs no test tools; later builds keep the
@@ -25,9 +26,9 @@ CONFIGURE = -DVERMINADIA_WERROR=$(WERROR)
 DEPS = run
 TESTING =
 package: DEPS = package
-test orca-test check sanitize tsan bench: DEPS = test
+test desktop-test orca-test check sanitize tsan bench: DEPS = test
 lint lint-all: DEPS = ci
-test orca-test check bench lint lint-all: TESTING = ON
+test desktop-test orca-test check bench lint lint-all: TESTING = ON
 testing = $(if $(TESTING),-DBUILD_TESTING=$(TESTING),$(if $(wildcard $(1)/CMakeCache.txt),,-DBUILD_TESTING=OFF))
 
 # Only the game, its catalogues and its sound files.
@@ -38,7 +39,9 @@ run: deps
 
 # ctest gives every test a home of its own in the build folder (tests/support/each_test.cmake).
 # The Orca test takes minutes; make orca-test runs it alone.
-test: build
+test: desktop-test web-test
+
+desktop-test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 orca-test: build
@@ -107,21 +110,27 @@ clean:
 	rm -rf $(BUILD) build-sanitize build-tsan $(WEB_BUILD) build-web
 
 # The browser edition (web/README.md), built with Debian's em++:
-# make web      : the static folder build-web/: the page, the game's wasm, pictures, catalogues, font
+# make web      : the static folder build-web/: the page, the game's wasm, pictures, catalogues, font,
+#                 and the soundtrack as the desktop build in $(BUILD) renders it
 # make web-run  : builds, then serves build-web/ on 127.0.0.1 and prints the address
 # make web-test : builds, then replays the golden scenarios under node and plays the page in
-#                 Debian's Chromium (beside the desktop's look when $(BUILD)/verminadia-shot is built)
+#                 Debian's Chromium (beside the desktop's look and accessibility tree when
+#                 $(BUILD)/verminadia-shot and verminadia-a11y are built, as make test builds them)
+# make web-bench: builds, then prints the page's load, size, idle and memory figures
 WEB_BUILD ?= build-emscripten
 WEB_PORT ?= 8000
 web_env = NODE_PATH=/usr/share/nodejs
 
-.PHONY: web web-run web-test
+.PHONY: web web-run web-test web-bench
 
-web web-run web-test: DEPS = web
+web web-run web-test web-bench: DEPS = web
+# The soundtrack and the icon's bitmaps come from the desktop's build, which has FluidSynth and Qt.
 web: deps
+	cmake -S . -B $(BUILD) $(CONFIGURE) $(call testing,$(BUILD))
+	cmake --build $(BUILD) -j$(JOBS) --target verminadia_sounds verminadia-svg2png
 	$(web_env) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel $(CONFIGURE) \
 		"-DCMAKE_CROSSCOMPILING_EMULATOR=node;--no-experimental-fetch" -DVERMINADIA_WEB_FOLDER=$(CURDIR)/build-web \
-		-DVERMINADIA_DESKTOP_SHOT=$(abspath $(BUILD))/verminadia-shot
+		-DVERMINADIA_DESKTOP_BUILD=$(abspath $(BUILD))
 	$(web_env) cmake --build $(WEB_BUILD) -j$(JOBS)
 
 web-run: web
@@ -131,3 +140,7 @@ web-run: web
 web-test: web
 	cd web && npm ci --no-audit --no-fund
 	cd $(WEB_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+web-bench: web
+	cd web && npm ci --no-audit --no-fund
+	node web/tools/bench.mjs

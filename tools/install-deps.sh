@@ -3,7 +3,7 @@
 #   usage: install-deps.sh [run|package|test|ci|web]
 #   run      building the game and playing it (make run, make install)
 #   package  and making its Debian package (make package)
-#   test     and every test (make test, make check, make sanitize, make tsan, make bench)
+#   test     and every test, the browser edition's too (make test, check, sanitize, tsan, bench)
 #   ci       and the lint (make lint, make lint-all): everything CI does
 #   web      building the browser edition and testing it in Chromium (make web, web-run, web-test)
 set -euo pipefail
@@ -41,8 +41,8 @@ mode=${1:-ci}
 case $mode in
     run) packages=("${run[@]}") ;;
     package) packages=("${run[@]}" "${package[@]}") ;;
-    test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
-    ci) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${ci[@]}") ;;
+    test) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${web[@]}") ;;
+    ci) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${web[@]}" "${ci[@]}") ;;
     web) packages=("${run[@]}" "${web[@]}") ;;
     *) echo "install-deps.sh: unknown task '$mode' (run, package, test, ci or web)" >&2; exit 2 ;;
 esac

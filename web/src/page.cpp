@@ -22,6 +22,8 @@ const char kLanguageMenu[] = "language";
 const char kAnnouncements[] = "announce";
 const char kMenuBar[] = "bar";
 const char kContinueButton[] = "continue";
+const char kMuteSwitch[] = "mute";
+const char kSoundNote[] = "sound-note";
 
 void onTimer(void* timer) { thePage->tickTimer(static_cast<const TimerDef*>(timer)->id); }
 
@@ -41,8 +43,11 @@ void onStageClick(const val& event) {
     if (w && clickable(*w)) thePage->clickWidget(*w);
 }
 
+void onGesture(const val&) { thePage->gesture(); }
+
 void onKeyDown(const val& event) {
     const std::string key = event["key"].as<std::string>();
+    if (key != "Escape") thePage->gesture();
     if (within(event["target"], kMenuBar)) {
         // The menu bar keeps its own keys; Escape goes back to the game.
         if (key == "Escape") thePage->leaveMenu();
@@ -61,7 +66,9 @@ void onLanguageChange(const val& event) { thePage->chooseLanguage(event["target"
 
 void onContinueClick(const val&) { thePage->continueLastSession(); }
 
-void onServiceWorkerFailed(val error) {
+void onMuteClick(const val&) { thePage->toggleMute(); }
+
+void onServiceWorkerFailed(const val& error) {
     val::global("console").call<void>("warn", val("verminadia: offline play is not available:"), error);
 }
 
@@ -74,18 +81,17 @@ Page::Page() : view_(byId(kStage)) {
     document().call<void>("addEventListener", val("keydown"), val::module_property("verminadiaKeyDown"));
     byId(kLanguageMenu).call<void>("addEventListener", val("change"), val::module_property("verminadiaLanguageChange"));
     byId(kContinueButton).call<void>("addEventListener", val("click"), val::module_property("verminadiaContinueClick"));
+    byId(kMuteSwitch).call<void>("addEventListener", val("click"), val::module_property("verminadiaMuteClick"));
+    // Browsers let a page sound from a press (a mouse's) or a release (a touch's).
+    for (const char* event : {"pointerdown", "pointerup"}) {
+        document().call<void>("addEventListener", val(event), val::module_property("verminadiaGesture"));
+    }
+    sound_.setMuted(settings_.muted());
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, &onResize);
     refit();
 }
 
 void Page::start() {
-    // Offline play: the folder's service worker keeps every file of the game after one visit.
-    const val navigator = val::global("navigator");
-    if (!navigator["serviceWorker"].isUndefined()) {
-        navigator["serviceWorker"]
-            .call<val>("register", val("service-worker.js"))
-            .call<void>("catch", val::module_property("verminadiaServiceWorkerFailed"));
-    }
     // The language chosen in the menu on an earlier visit, else the browser's.
     std::string language = settings_.language();
     if (language.empty()) language = browserLanguage();
@@ -101,6 +107,14 @@ void Page::start() {
         sync();
         // For the load figures: the title is on the stage from here.
         val::global("performance").call<void>("mark", val("verminadia-title"));
+        // Offline play: the folder's service worker keeps the game's files after one visit. It
+        // fetches them all, so only once the title shows.
+        const val navigator = val::global("navigator");
+        if (!navigator["serviceWorker"].isUndefined()) {
+            navigator["serviceWorker"]
+                .call<val>("register", val("service-worker.js"))
+                .call<void>("catch", val::module_property("verminadiaServiceWorkerFailed"));
+        }
     });
 }
 
@@ -158,6 +172,23 @@ void Page::continueLastSession() {
     sync();
 }
 
+void Page::gesture() {
+    sound_.allow([] { byId(kSoundNote).set("hidden", true); });
+}
+
+void Page::toggleMute() {
+    sound_.setMuted(!sound_.muted());
+    settings_.setMuted(sound_.muted());
+    syncMuteSwitch();
+}
+
+void Page::syncMuteSwitch() {
+    val button = byId(kMuteSwitch);
+    setText(button, std::string(game_.catalogue().translate(frontend::kMuteItem)));
+    setAttribute(button, "aria-pressed", sound_.muted() ? "true" : "false");
+    button.set("hidden", false);
+}
+
 void Page::syncContinueButton() {
     val button = byId(kContinueButton);
     setText(button, std::string(game_.catalogue().translate(frontend::kContinueItem)));
@@ -168,7 +199,7 @@ void Page::sync() {
     if (game_.form.revision() != appliedRevision_) {
         appliedRevision_ = game_.form.revision();
         view_.apply(game_.form);
-        view_.describePictures(game_);
+        view_.describe(game_);
         // The message panel is read as one: a screen reader hears its new lines at once.
         if (std::string message = game_.form.showing(W::Panel5) ? frontend::messagePanelText(game_.form) : "";
             message != announced_) {
@@ -179,6 +210,7 @@ void Page::sync() {
     }
     syncTimers();
     syncContinueButton();
+    syncMuteSwitch();
     if (!game_.form.open()) {
         log_.gameEnded();
         closeStage();
@@ -231,6 +263,10 @@ bool Page::takeKey(const std::string& key, bool shift, bool plain, bool repeat) 
         return true;
     }
     if (!plain) return false;
+    if (key == "m") {
+        if (!repeat) toggleMute();
+        return true;
+    }
     if (key == "Enter" || key == " ") {
         // One press, one click: a held key does not race through the story.
         if (!repeat) {
@@ -281,5 +317,7 @@ EMSCRIPTEN_BINDINGS(verminadia_page) {
     emscripten::function("verminadiaKeyDown", &verminadia::web::onKeyDown);
     emscripten::function("verminadiaLanguageChange", &verminadia::web::onLanguageChange);
     emscripten::function("verminadiaContinueClick", &verminadia::web::onContinueClick);
+    emscripten::function("verminadiaMuteClick", &verminadia::web::onMuteClick);
+    emscripten::function("verminadiaGesture", &verminadia::web::onGesture);
     emscripten::function("verminadiaServiceWorkerFailed", &verminadia::web::onServiceWorkerFailed);
 }

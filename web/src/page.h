@@ -37,6 +37,10 @@ public:
     void continueLastSession();
     // Escape in the page's menu: the keys go back to the game.
     void leaveMenu();
+    // A key, click or tap anywhere: the browser may now let the page sound.
+    void gesture();
+    // The bar's mute switch, or the key M, as the desktop's menu has it.
+    void toggleMute();
     // Everything on the screen in another language, at once.
     void chooseLanguage(const std::string& language);
     // The room for the stage changed.
@@ -51,6 +55,7 @@ private:
     void useLanguage(const std::string& wanted, const Catalogue& catalogue);
     void syncTimers();
     void syncContinueButton();
+    void syncMuteSwitch();
     void closeStage();
 
     // Keyboard focus: on a showing stop, or on the stage itself when there is none.

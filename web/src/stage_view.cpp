@@ -1,10 +1,11 @@
 #include "web/src/stage_view.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 
-#include "frontend/screen_reader/picture_names.h"
+#include "frontend/screen_reader/accessible.h"
 #include "game/events.h"
 
 namespace verminadia::web {
@@ -13,6 +14,10 @@ namespace {
 
 inline constexpr int kDesignWidth = 521;
 inline constexpr int kDesignHeight = 351;
+
+// The shared layer's roles as ARIA spells them, in frontend::Role's order: a label's text and a
+// picture's image need none of their own.
+constexpr std::array<const char*, 6> kAriaRoles = {"button", nullptr, "group", "group", nullptr, "heading"};
 
 // Labels and pictures lie beneath the panels, buttons and edit boxes of the same parent.
 bool drawnBeneath(Kind k) { return k == Kind::Label || k == Kind::Picture; }
@@ -81,19 +86,12 @@ StageView::StageView(val stage) : stage_(std::move(stage)) {
         e.set("id", val(std::string(d.name)));
         e["dataset"].set("w", val(static_cast<int>(index(d.id))));
         place(e, d);
-        if (clickable(d.id) && d.kind != Kind::Button) {
-            // The keyboard reaches it through the game's own order, not the browser's.
-            setAttribute(e, "role", "button");
-            e.set("tabIndex", val(-1));
-        }
+        // Each is what the desktop tells a screen reader it is.
+        if (const char* role = kAriaRoles[static_cast<std::size_t>(frontend::roleOf(d.id))])
+            setAttribute(e, "role", role);
+        // The keyboard reaches it through the game's own order, not the browser's.
+        if (clickable(d.id) && d.kind != Kind::Button) e.set("tabIndex", val(-1));
         elements_.push_back(e);
-    }
-    // A panel is named by its heading box, where it has one.
-    for (const WidgetDef& d : kWidgets) {
-        if (d.kind != Kind::Edit || d.parent == W::Form1 || clickable(d.parent)) continue;
-        val panel = elements_[index(d.parent)];
-        setAttribute(panel, "role", "group");
-        setAttribute(panel, "aria-labelledby", std::string(d.name));
     }
     // Stacking within each parent: labels and pictures first, in table order, then the rest.
     for (const bool beneath : {true, false}) {
@@ -162,13 +160,19 @@ bool StageView::showPicture(W w) {
     return true;
 }
 
-void StageView::describePictures(const Game& g) {
+void StageView::describe(const Game& g) {
     for (const WidgetDef& d : kWidgets) {
-        if (d.kind != Kind::Picture || !pictureLoaded_[index(d.id)]) continue;
-        std::string words = frontend::pictureName(d.id, g);
+        // Labels and buttons are named by their text; the rest as the desktop names them.
+        const bool picture = d.kind == Kind::Picture && pictureLoaded_[index(d.id)];
+        if (!picture && d.kind != Kind::Edit && d.kind != Kind::Panel) continue;
+        std::string words = frontend::accessibleName(d.id, g);
         if (words == described_[index(d.id)]) continue;
         described_[index(d.id)] = std::move(words);
-        elements_[index(d.id)]["firstChild"].set("alt", val(described_[index(d.id)]));
+        if (picture) {
+            elements_[index(d.id)]["firstChild"].set("alt", val(described_[index(d.id)]));
+        } else {
+            setAttribute(elements_[index(d.id)], "aria-label", described_[index(d.id)]);
+        }
     }
 }
 

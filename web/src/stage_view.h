@@ -21,9 +21,9 @@ public:
 
     // Brings every widget in line with the model; only what changed since the last call is touched.
     void apply(const Form& form);
-    // Gives each picture that has shown its words for a screen reader, as the shared layer says
-    // them; a fighter's picture changes with the opponent.
-    void describePictures(const Game& g);
+    // Gives each picture that has shown, and each heading box, its words for a screen reader, as
+    // the shared layer says them; a fighter's picture changes with the opponent.
+    void describe(const Game& g);
 
     const val& element(W w) const { return elements_[index(w)]; }
     // The widget an event on `target` is meant for: the innermost widget holding it.

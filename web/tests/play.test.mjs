@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import {describe, test} from 'node:test';
 
-import {clickAt, focused, goldenCaption, look, open, withBrowser} from './support.mjs';
+import {clickAt, focused, goldenCaption, look, open, until, withBrowser} from './support.mjs';
 
 const the = withBrowser();
 
@@ -51,7 +51,11 @@ test('the stage fills the window, keeping its shape, centred', async () => {
   const {page, context, problems} = await open(the.browser, the.server.url);
   const bar = await page.evaluate(() => document.getElementById('bar').offsetHeight);
   await page.setViewportSize({width: 1400, height: 702 + bar});
-  const box = await page.locator('#stage').boundingBox();
+  const fitted = async () => {
+    const box = await page.locator('#stage').boundingBox();
+    return box.width > 600 && box;
+  };
+  const box = await until(fitted, 'the stage to follow the window');
   assert.deepEqual([box.x, box.y - bar, box.width, box.height].map(Math.round), [179, 0, 1042, 702]);
   assert.deepEqual(problems, []);
   await context.close();

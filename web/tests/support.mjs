@@ -17,7 +17,8 @@ export const titleTickMs = 1500;
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
   '.css': 'text/css', '.svg': 'image/svg+xml', '.woff2': 'font/woff2', '.mo': 'application/octet-stream',
-  '.webmanifest': 'application/manifest+json', '.txt': 'text/plain; charset=utf-8',
+  '.webmanifest': 'application/manifest+json', '.txt': 'text/plain; charset=utf-8', '.png': 'image/png',
+  '.ogg': 'audio/ogg', '.wav': 'audio/wav',
 };
 
 // Serves the folder as any static host would; `log` gets every path asked for.
@@ -47,15 +48,35 @@ export async function launch() {
   });
 }
 
+// Playwright's installed clock still follows the real one, so a slow machine would see extra ticks
+// between a test's steps: it is paused at once, before the page has any timer.
+async function holdClock(page) {
+  const now = Date.now();
+  await page.clock.install({time: now});
+  await page.clock.pauseAt(now + 1000);
+}
+
+// Polls `condition` until it holds, for what the browser does on its own time (a resize, a decode).
+export async function until(condition, what, timeoutMs = 10000) {
+  const deadline = Date.now() + timeoutMs;
+  for (;;) {
+    const value = await condition();
+    if (value) return value;
+    if (Date.now() > deadline) throw new Error(`still waiting for ${what}`);
+    await new Promise((ok) => setTimeout(ok, 20));
+  }
+}
+
 // The page in a browser speaking `locale`, its clock held: nothing ticks until `ticks` runs it.
 // The viewport leaves the stage its designed size.
-export async function open(browser, url, {locale = 'ja-JP'} = {}) {
+export async function open(browser, url, {locale = 'ja-JP', prepare} = {}) {
   const context = await browser.newContext({locale, viewport: {width: design.width, height: 400}});
   const page = await context.newPage();
+  await prepare?.(page);
   const problems = [];
   page.on('pageerror', (e) => problems.push(e.message));
   page.on('console', (m) => { if (m.type() === 'error') problems.push(m.text()); });
-  await page.clock.install();
+  await holdClock(page);
   await page.goto(url);
   await page.waitForSelector('#language:not([hidden])');
   const bar = await page.evaluate(() => document.getElementById('bar').offsetHeight);

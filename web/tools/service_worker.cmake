@@ -1,5 +1,6 @@
 # Writes OUTPUT from TEMPLATE: the service worker that keeps every file of the folder SITE, named
-# by a version that changes whenever any of those files does.
+# by a version that changes whenever any of those files does. The soundtrack (sounds/) is kept as
+# it is first played rather than fetched at once: it is most of the folder's bytes.
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
 get_filename_component(worker ${OUTPUT} NAME)
 list(REMOVE_ITEM files ${worker})
@@ -9,7 +10,9 @@ set(digest "")
 foreach(f IN LISTS files)
   file(SHA256 ${SITE}/${f} hash)
   string(APPEND digest "${f} ${hash}\n")
-  string(APPEND FILES ", '${f}'")
+  if(NOT f MATCHES "^sounds/")
+    string(APPEND FILES ", '${f}'")
+  endif()
 endforeach()
 string(SHA256 digest "${digest}")
 string(SUBSTRING ${digest} 0 16 VERSION)

@@ -1,0 +1,225 @@
+#include "web/src/web_audio_output.h"
+
+#include <algorithm>
+#include <cmath>
+#include <emscripten/bind.h>
+#include <iostream>
+#include <string>
+#include <utility>
+
+#include "audio/levels.h"
+
+namespace verminadia::web {
+
+using emscripten::val;
+
+namespace {
+
+WebAudioOutput* theOutput = nullptr;
+
+// The sounds' folder in the page's static folder; the names are the desktop's, so escaped.
+std::string soundUrl(Player p) {
+    const std::string_view file = kPlayers[static_cast<std::size_t>(p)].played;
+    return "sounds/" + val::global("encodeURIComponent")(val(std::string(file))).as<std::string>();
+}
+
+val bound(const char* function, Player p) {
+    return val::module_property(function).call<val>("bind", val::null(), val(static_cast<int>(p)));
+}
+
+double seconds() { return val::global("performance").call<double>("now") / 1000.0; }
+
+bool isEffect(Player p) { return kPlayers[static_cast<std::size_t>(p)].played.ends_with(".wav"); }
+
+// The tunes are rendered at their own levels; an effect plays at the effects' gain with its own.
+double gainOf(Player p) {
+    const double levelDb = std::min(kPlayers[static_cast<std::size_t>(p)].levelDb, 0.0);
+    return isEffect(p) ? audio::kClipGain * std::pow(10.0, levelDb / 20.0) : 1.0;
+}
+
+// The page's bindings for the fetch's promises.
+val soundResponse(const val& response) {
+    if (response["ok"].as<bool>()) return response.call<val>("arrayBuffer");
+    return val::global("Promise").call<val>("reject", val("HTTP " + std::to_string(response["status"].as<int>())));
+}
+
+val soundBytes(int, const val& bytes) { return theOutput->decode(bytes); }
+
+void soundDecoded(int player, const val& buffer) {
+    if (theOutput) theOutput->decoded(Player{static_cast<std::uint8_t>(player)}, buffer);
+}
+
+void soundFailed(int player, const val& error) {
+    if (theOutput) theOutput->failed(Player{static_cast<std::uint8_t>(player)}, error);
+}
+
+void soundRunning(const val&) { theOutput->running(); }
+
+}  // namespace
+
+// Muted, a tune's time stands still; an effect's runs on, so that one played meanwhile is not
+// saved for later.
+double WebAudioOutput::clock(Player p) const {
+    if (isEffect(p)) return seconds();
+    return (muted_ ? mutedAt_ : seconds()) - mutedTotal_;
+}
+
+double WebAudioOutput::position(Player p) const {
+    const Track& t = tracks_[static_cast<std::size_t>(p)];
+    return t.offset + (t.playing ? clock(p) - t.since : 0.0);
+}
+
+bool WebAudioOutput::ended(Player p) const {
+    const Track& t = tracks_[static_cast<std::size_t>(p)];
+    return !t.buffer.isUndefined() && position(p) >= t.buffer["duration"].as<double>();
+}
+
+void WebAudioOutput::play(Player p) {
+    Track& t = track(p);
+    if (t.playing && !ended(p)) return;
+    if (ended(p)) t.offset = 0;  // at the end: from the start
+    t.playing = true;
+    t.since = clock(p);
+    sound(p);
+}
+
+void WebAudioOutput::stop(Player p) {
+    Track& t = track(p);
+    if (!t.playing) return;
+    const double at = position(p);
+    t.offset = t.buffer.isUndefined() ? at : std::min(at, t.buffer["duration"].as<double>());
+    t.playing = false;
+    silence(t);
+}
+
+void WebAudioOutput::seekToStart(Player p) {
+    Track& t = track(p);
+    t.playing = false;
+    t.offset = 0;
+    silence(t);
+}
+
+void WebAudioOutput::beep() {
+    // The desktop's fallback bell: 880 Hz for 0.15 s, with 10 ms edges.
+    if (!allowed() || muted_) return;
+    const double now = context_["currentTime"].as<double>(), peak = 0.3 * audio::kClipGain;
+    val tone = context_.call<val>("createOscillator");
+    tone["frequency"].set("value", 880);
+    val envelope = context_.call<val>("createGain");
+    val level = envelope["gain"];
+    level.call<void>("setValueAtTime", 0, now);
+    level.call<void>("linearRampToValueAtTime", peak, now + 0.01);
+    level.call<void>("setValueAtTime", peak, now + 0.14);
+    level.call<void>("linearRampToValueAtTime", 0, now + 0.15);
+    tone.call<val>("connect", envelope).call<val>("connect", bus_);
+    tone.call<void>("start", now);
+    tone.call<void>("stop", now + 0.15);
+}
+
+void WebAudioOutput::allow(std::function<void()> started) {
+    theOutput = this;
+    if (allowed()) {
+        // A touch's first press may not count as a gesture; its release does.
+        if (context_["state"].as<std::string>() != "running") resume();
+        return;
+    }
+    const val constructor = val::global("AudioContext");
+    if (constructor.isUndefined()) return;  // a browser without Web Audio stays silent
+    started_ = std::move(started);
+    context_ = constructor.new_();
+    // The master bus's limiter: nothing leaves above the desktop's ceiling.
+    bus_ = context_.call<val>("createDynamicsCompressor");
+    bus_["threshold"].set("value", 20.0 * std::log10(audio::kCeiling));
+    bus_["knee"].set("value", 0);
+    bus_["ratio"].set("value", 20);
+    bus_["attack"].set("value", 0.001);
+    bus_["release"].set("value", 0.05);
+    bus_.call<val>("connect", context_["destination"]);
+    for (const PlayerDef& d : kPlayers) {
+        Track& t = track(d.id);
+        t.gain = context_.call<val>("createGain");
+        t.gain["gain"].set("value", gainOf(d.id));
+        t.gain.call<val>("connect", bus_);
+    }
+    resume();
+    for (const PlayerDef& d : kPlayers) sound(d.id);
+}
+
+void WebAudioOutput::resume() {
+    context_.call<val>("resume").call<void>("then", val::module_property("verminadiaSoundRunning"));
+}
+
+void WebAudioOutput::running() {
+    if (started_ && context_["state"].as<std::string>() == "running") std::exchange(started_, nullptr)();
+}
+
+void WebAudioOutput::setMuted(bool muted) {
+    if (muted == muted_) return;
+    if (muted) {
+        mutedAt_ = seconds();
+        muted_ = true;
+        for (Track& t : tracks_) silence(t);
+        return;
+    }
+    mutedTotal_ += seconds() - mutedAt_;
+    muted_ = false;
+    for (const PlayerDef& d : kPlayers) sound(d.id);
+}
+
+// Starts what should be sounding now, where the clock says it stands: fetched first if need be.
+void WebAudioOutput::sound(Player p) {
+    Track& t = track(p);
+    if (!t.playing || !allowed() || muted_ || t.unplayable) return;
+    if (t.buffer.isUndefined()) return fetch(p);
+    silence(t);
+    if (ended(p)) return;
+    t.source = context_.call<val>("createBufferSource");
+    t.source.set("buffer", t.buffer);
+    t.source.call<val>("connect", t.gain);
+    t.source.call<void>("start", 0, position(p));
+}
+
+void WebAudioOutput::silence(Track& t) {
+    if (t.source.isUndefined()) return;
+    t.source.call<void>("stop");
+    t.source.call<void>("disconnect");
+    t.source = val::undefined();
+}
+
+void WebAudioOutput::fetch(Player p) {
+    Track& t = track(p);
+    if (t.fetching) return;
+    t.fetching = true;
+    val::global("fetch")(val(soundUrl(p)))
+        .call<val>("then", val::module_property("verminadiaSoundResponse"))
+        .call<val>("then", bound("verminadiaSoundBytes", p))
+        .call<val>("then", bound("verminadiaSoundDecoded", p))
+        .call<void>("catch", bound("verminadiaSoundFailed", p));
+}
+
+val WebAudioOutput::decode(const val& bytes) { return context_.call<val>("decodeAudioData", bytes); }
+
+void WebAudioOutput::decoded(Player p, const val& buffer) {
+    Track& t = track(p);
+    t.fetching = false;
+    t.buffer = buffer;
+    sound(p);
+}
+
+void WebAudioOutput::failed(Player p, const val& error) {
+    Track& t = track(p);
+    t.fetching = false;
+    t.unplayable = true;
+    std::cerr << "verminadia: cannot play " << soundUrl(p) << " (" << val::global("String")(error).as<std::string>()
+              << "): that player stays silent\n";
+}
+
+}  // namespace verminadia::web
+
+EMSCRIPTEN_BINDINGS(verminadia_sound) {
+    emscripten::function("verminadiaSoundResponse", &verminadia::web::soundResponse);
+    emscripten::function("verminadiaSoundBytes", &verminadia::web::soundBytes);
+    emscripten::function("verminadiaSoundDecoded", &verminadia::web::soundDecoded);
+    emscripten::function("verminadiaSoundFailed", &verminadia::web::soundFailed);
+    emscripten::function("verminadiaSoundRunning", &verminadia::web::soundRunning);
+}
