@@ -1,12 +1,12 @@
 #include "audio/stream/output_stream.h"
 
-#include <fstream>
-#include <string_view>
-
-#include <fluidsynth.h>
+#include <array>
+#include <cstdlib>
+#include <mutex>
+#include <pulse/error.h>
+#include <pulse/simple.h>
 
 #include "audio/clip.h"
-#include "audio/midi.h"
 
 namespace verminadia::audio {
 
@@ -14,80 +14,72 @@ namespace {
 
 constexpr int kPeriodSize = 512;  // 11.6 ms per period: half the wake-ups of a smaller one
 constexpr int kPeriods = 2;       // 23 ms ahead: well under a frame of the game's clicks
+constexpr std::size_t kPeriodBytes = std::size_t{kPeriodSize} * 2 * sizeof(float);
 
-bool haveSoundCard() {
-    std::ifstream cards("/proc/asound/cards");
-    std::string line;
-    return std::getline(cards, line) && line.find("no soundcards") == std::string::npos;
+// Only a name for the server's volume controls. libpulse reads it from the environment, where it
+// stays: setting it again on every wake would change the environment while other threads read it.
+// A role the user set is kept.
+void nameRole() {
+    static std::once_flag once;
+    std::call_once(once, [] { setenv("PULSE_PROP_media.role", "game", 0); });
 }
 
 }  // namespace
 
-int OutputStream::renderPeriod(void* data, int len, int, float*[], int nout, float* out[]) {
-    auto* self = static_cast<OutputStream*>(data);
-    // The synthesiser's own complaints while the mix is made are printed as any other...
-    onFluidSynthErrors(nullptr, nullptr);
-    if (nout >= 2) self->client_->period(out[0], out[1], len);
-    // ...but an error on this thread outside the callback is the driver's: its write to the
-    // server failed, and its thread ends.
-    onFluidSynthErrors(broken, self);
-    return nout >= 2 ? FLUID_OK : FLUID_FAILED;
-}
-
-void OutputStream::broken(void* data) { static_cast<OutputStream*>(data)->client_->failed(); }
-
-OutputStream::~OutputStream() {
-    close();
-    if (settings_) delete_fluid_settings(static_cast<fluid_settings_t*>(settings_));
-}
+OutputStream::~OutputStream() { close(); }
 
 bool OutputStream::open(Client& client, std::string& error) {
     close();
     client_ = &client;
-    FluidSynthMessages messages;
-    auto* settings = static_cast<fluid_settings_t*>(settings_);
-    if (!settings) {
-        settings = new_fluid_settings();
-        settings_ = settings;
-        if (!settings || fluid_settings_setnum(settings, "synth.sample-rate", kRate) != FLUID_OK ||
-            fluid_settings_setint(settings, "audio.period-size", kPeriodSize) != FLUID_OK ||
-            fluid_settings_setint(settings, "audio.periods", kPeriods) != FLUID_OK) {
-            error = messages.reason("FluidSynth refuses the stream's settings");
-            return false;
-        }
-    }
-    // Only a name for the server's volume controls: FluidSynth builds without it refuse it. The
-    // driver puts it in the environment, where it stays: naming it again would change the
-    // environment on every wake while other threads read it.
-    fluid_settings_setstr(settings, "audio.pulseaudio.media-role", roleNamed_ ? "" : "game");
-    roleNamed_ = true;
-    // JACK, FluidSynth's first choice, would try to start a server of its own; name ours.
-    for (const char* name : {"pulseaudio", "alsa"}) {
-        // Without a sound card ALSA's library would fill standard error with its complaints.
-        if (std::string_view(name) == "alsa" && !haveSoundCard()) continue;
-        if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
-        driver_ = new_fluid_audio_driver2(settings, renderPeriod, this);
-        if (driver_) break;
-    }
-    if (!driver_) {
-        error = messages.reason("no audio device or sound server");
+    nameRole();
+    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 2};
+    // The server holds two periods ahead of us and asks for one at a time.
+    pa_buffer_attr attributes{};
+    attributes.maxlength = static_cast<std::uint32_t>(-1);
+    attributes.tlength = static_cast<std::uint32_t>(kPeriodBytes * kPeriods);
+    attributes.prebuf = static_cast<std::uint32_t>(-1);
+    attributes.minreq = static_cast<std::uint32_t>(kPeriodBytes);
+    attributes.fragsize = static_cast<std::uint32_t>(-1);
+    int code = 0;
+    stream_ =
+        pa_simple_new(nullptr, "verminadia", PA_STREAM_PLAYBACK, nullptr, "game", &spec, nullptr, &attributes, &code);
+    if (!stream_) {
+        error = std::string("no sound server: PulseAudio says \"") + pa_strerror(code) + "\"";
         return false;
     }
-    if (fluid_settings_getint(settings, "audio.period-size", &periodSize_) != FLUID_OK ||
-        fluid_settings_getint(settings, "audio.periods", &periods_) != FLUID_OK) {
-        periodSize_ = kPeriodSize;  // what was asked for; the figure is only reported
-        periods_ = kPeriods;
-    }
+    closing_.store(false, std::memory_order_relaxed);
+    writer_ = std::thread([this] { write(); });
     return true;
 }
 
-void OutputStream::close() {
-    // Joins the driver's thread: it finishes the period it is in, whose write the server takes
-    // within a period, or at once if the server has gone.
-    if (driver_) delete_fluid_audio_driver(static_cast<fluid_audio_driver_t*>(driver_));
-    driver_ = nullptr;
+// The audio thread: a period from the client, then the write, which waits until the server has
+// room for it. A failed write is a server gone: the client hears it and the thread ends.
+void OutputStream::write() {
+    std::array<float, kPeriodSize> left{}, right{};
+    std::array<float, std::size_t{2} * kPeriodSize> frames{};
+    while (!closing_.load(std::memory_order_relaxed)) {
+        client_->period(left.data(), right.data(), kPeriodSize);
+        for (std::size_t i = 0; i < left.size(); ++i) {
+            frames[2 * i] = left[i];
+            frames[2 * i + 1] = right[i];
+        }
+        int code = 0;
+        if (pa_simple_write(stream_, frames.data(), kPeriodBytes, &code) < 0) {
+            client_->failed();
+            return;
+        }
+    }
 }
 
-double OutputStream::bufferSeconds() const { return static_cast<double>(periodSize_) * periods_ / kRate; }
+void OutputStream::close() {
+    // The thread finishes the period it is in, whose write the server takes within a period, or
+    // at once if the server has gone.
+    closing_.store(true, std::memory_order_relaxed);
+    if (writer_.joinable()) writer_.join();
+    if (stream_) pa_simple_free(stream_);
+    stream_ = nullptr;
+}
+
+double OutputStream::bufferSeconds() const { return static_cast<double>(kPeriodSize) * kPeriods / kRate; }
 
 }  // namespace verminadia::audio

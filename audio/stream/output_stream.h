@@ -1,10 +1,14 @@
 #pragma once
-// The stream to the sound server: FluidSynth's own audio driver, calling the client from its audio
-// thread for every period. Opened and closed as often as the stream rests and wakes.
+// The stream to the sound server: libpulse's simple API, written from an output thread of our own
+// that asks the client for each period. Opened and closed as often as the stream rests and wakes.
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "audio/stream/output.h"
+
+struct pa_simple;
 
 namespace verminadia::audio {
 
@@ -15,22 +19,19 @@ public:
     OutputStream(const OutputStream&) = delete;
     OutputStream& operator=(const OutputStream&) = delete;
 
-    // Tries PulseAudio (which also serves PipeWire desktops), then ALSA. False with the reason
-    // when neither has a device.
+    // Connects to PulseAudio (or PipeWire's PulseAudio server). False with the reason when none
+    // answers.
     bool open(Client& client, std::string& error) override;
     void close() override;
     double bufferSeconds() const override;
 
 private:
-    static int renderPeriod(void* data, int len, int nfx, float* fx[], int nout, float* out[]);
-    static void broken(void* data);
+    void write();
 
     Client* client_ = nullptr;
-    void* settings_ = nullptr;
-    void* driver_ = nullptr;
-    bool roleNamed_ = false;
-    int periodSize_ = 0;
-    int periods_ = 0;
+    pa_simple* stream_ = nullptr;
+    std::thread writer_;
+    std::atomic<bool> closing_{false};
 };
 
 }  // namespace verminadia::audio

@@ -17,12 +17,13 @@
 
 #include "audio/clip.h"
 #include "audio/levels.h"
-#include "audio/midi.h"
 #include "audio/mixer.h"
 #include "audio/sound_files.h"
 #include "audio/stream/output_stream.h"
 #include "audio/stream/playback.h"
 #include "core/widgets/table.h"
+#include "render/midi.h"
+#include "render/midi_mixer.h"
 
 using namespace verminadia;
 using namespace verminadia::audio;
@@ -35,7 +36,7 @@ bool endsWith(const std::string& s, const std::string& tail) {
 }
 
 // Loads one of the game's sound files into a player as the game does, with its level.
-bool load(Mixer& mixer, std::size_t player, const std::string& file, std::string& error) {
+bool load(MidiMixer& mixer, std::size_t player, const std::string& file, std::string& error) {
     const auto sound =
         std::find_if(kPlayers.begin(), kPlayers.end(), [&](const PlayerDef& d) { return d.file == file; });
     if (sound == kPlayers.end()) {
@@ -103,7 +104,7 @@ Level measure(Mixer& mixer, std::size_t player, double firstSeconds) {
 }
 
 int levels(double firstSeconds) {
-    Mixer mixer(kPlayerCount);
+    MidiMixer mixer(kPlayerCount);
     std::string error;
     for (const PlayerDef& d : kPlayers)
         if (!load(mixer, static_cast<std::size_t>(d.id), std::string(d.file), error)) {
@@ -151,7 +152,7 @@ int levels(double firstSeconds) {
 }
 
 int play(const std::string& file, double seconds) {
-    Mixer mixer(1);
+    MidiMixer mixer(1);
     Playback playback(mixer, std::make_unique<OutputStream>());
     std::string error;
     if (!load(mixer, 0, file, error) || !mixer.loadSoundFont(findSoundFont(systemSoundFonts()), error)) {
@@ -193,7 +194,7 @@ void report(const char* what, std::vector<double> ms, double buffer) {
 }
 
 int latency(const std::string& file, int count) {
-    Mixer mixer(1);
+    MidiMixer mixer(1);
     Playback::Timing timing;
     timing.restSeconds = 0.3;  // the same rest as the game's, sooner: many wakes in a short run
     Playback playback(mixer, std::make_unique<OutputStream>(), timing);

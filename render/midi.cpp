@@ -1,4 +1,4 @@
-#include "audio/midi.h"
+#include "render/midi.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 
 #include <fluidsynth.h>
 
-#include "audio/sequence.h"
+#include "render/sequence.h"
 
 namespace verminadia::audio {
 
