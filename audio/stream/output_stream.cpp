@@ -16,12 +16,12 @@ constexpr int kPeriodSize = 512;  // 11.6 ms per period: half the wake-ups of a 
 constexpr int kPeriods = 2;       // 23 ms ahead: well under a frame of the game's clicks
 constexpr std::size_t kPeriodBytes = std::size_t{kPeriodSize} * 2 * sizeof(float);
 
-// Only a name for the server's volume controls. libpulse reads it from the environment, where it
-// stays: setting it again on every wake would change the environment while other threads read it.
-// A role the user set is kept.
+// Only a name for the server's volume controls, which pa_simple takes from the environment alone.
+// Set once, as FluidSynth's driver did before, never on each wake: changing the environment while
+// other threads read it is a race. A role the user set is kept.
 void nameRole() {
     static std::once_flag once;
-    std::call_once(once, [] { setenv("PULSE_PROP_media.role", "game", 0); });
+    std::call_once(once, [] { setenv("PULSE_PROP_media.role", "game", 0); });  // NOLINT(concurrency-mt-unsafe)
 }
 
 }  // namespace
