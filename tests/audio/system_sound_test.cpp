@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -188,8 +187,7 @@ TEST(SystemSound, WhenTheServerComesBackTheThemeThatPlaysIsHeardAgain) {
 class DamagedFiles {
 public:
     DamagedFiles() : build_(std::filesystem::current_path()) {
-        const char* tmp = std::getenv("TEST_TMPDIR");
-        folder_ = std::filesystem::path(tmp ? tmp : "/tmp") / "damaged-sounds";
+        folder_ = std::filesystem::path(::testing::TempDir()) / "damaged-sounds";
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         for (const PlayerDef& d : kPlayers)
