@@ -1,10 +1,11 @@
 #include "audio/stream/output_stream.h"
 
-#include <array>
-#include <cstdlib>
-#include <mutex>
+#include <algorithm>
+#include <pulse/context.h>
 #include <pulse/error.h>
-#include <pulse/simple.h>
+#include <pulse/proplist.h>
+#include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
 
 #include "audio/clip.h"
 
@@ -12,17 +13,20 @@ namespace verminadia::audio {
 
 namespace {
 
-constexpr int kPeriodSize = 512;  // 11.6 ms per period: half the wake-ups of a smaller one
-constexpr int kPeriods = 2;       // 23 ms ahead: well under a frame of the game's clicks
-constexpr std::size_t kPeriodBytes = std::size_t{kPeriodSize} * 2 * sizeof(float);
+constexpr std::size_t kFrameBytes = 2 * sizeof(float);
+constexpr std::size_t kPeriodBytes = std::size_t{OutputStream::kPeriodSize} * kFrameBytes;
 
-// Only a name for the server's volume controls, which pa_simple takes from the environment alone.
-// Set once, as FluidSynth's driver did before, never on each wake: changing the environment while
-// other threads read it is a race. A role the user set is kept.
-void nameRole() {
-    static std::once_flag once;
-    std::call_once(once, [] { setenv("PULSE_PROP_media.role", "game", 0); });  // NOLINT(concurrency-mt-unsafe)
-}
+// The names the server shows in its volume controls.
+struct Names {
+    pa_proplist* list = pa_proplist_new();
+    Names() {
+        pa_proplist_sets(list, PA_PROP_APPLICATION_NAME, "verminadia");
+        pa_proplist_sets(list, PA_PROP_MEDIA_ROLE, "game");
+    }
+    ~Names() { pa_proplist_free(list); }
+    Names(const Names&) = delete;
+    Names& operator=(const Names&) = delete;
+};
 
 }  // namespace
 
@@ -31,53 +35,119 @@ OutputStream::~OutputStream() { close(); }
 bool OutputStream::open(Client& client, std::string& error) {
     close();
     client_ = &client;
-    nameRole();
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 2};
-    // The server holds two periods ahead of us and asks for one at a time.
-    pa_buffer_attr attributes{};
-    attributes.maxlength = static_cast<std::uint32_t>(-1);
-    attributes.tlength = static_cast<std::uint32_t>(kPeriodBytes * kPeriods);
-    attributes.prebuf = static_cast<std::uint32_t>(-1);
-    attributes.minreq = static_cast<std::uint32_t>(kPeriodBytes);
-    attributes.fragsize = static_cast<std::uint32_t>(-1);
-    int code = 0;
-    stream_ =
-        pa_simple_new(nullptr, "verminadia", PA_STREAM_PLAYBACK, nullptr, "game", &spec, nullptr, &attributes, &code);
-    if (!stream_) {
-        error = std::string("no sound server: PulseAudio says \"") + pa_strerror(code) + "\"";
+    failed_ = false;
+    loop_ = pa_threaded_mainloop_new();
+    if (!loop_) {
+        error = "no sound server: libpulse cannot start";
         return false;
     }
-    closing_.store(false, std::memory_order_relaxed);
-    writer_ = std::thread([this] { write(); });
-    return true;
-}
-
-// The audio thread: a period from the client, then the write, which waits until the server has
-// room for it. A failed write is a server gone: the client hears it and the thread ends.
-void OutputStream::write() {
-    std::array<float, kPeriodSize> left{}, right{};
-    std::array<float, std::size_t{2} * kPeriodSize> frames{};
-    while (!closing_.load(std::memory_order_relaxed)) {
-        client_->period(left.data(), right.data(), kPeriodSize);
-        for (std::size_t i = 0; i < left.size(); ++i) {
-            frames[2 * i] = left[i];
-            frames[2 * i + 1] = right[i];
+    const Names names;
+    context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "verminadia", names.list);
+    if (!context_) {
+        close();
+        error = "no sound server: libpulse cannot start";
+        return false;
+    }
+    pa_context_set_state_callback(context_, contextChanged, this);
+    pa_threaded_mainloop_lock(loop_);
+    bool ok = pa_threaded_mainloop_start(loop_) >= 0 &&
+              pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) >= 0;
+    for (pa_context_state_t s; ok && (s = pa_context_get_state(context_)) != PA_CONTEXT_READY;) {
+        ok = PA_CONTEXT_IS_GOOD(s);
+        if (ok) pa_threaded_mainloop_wait(loop_);
+    }
+    if (ok) {
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 2};
+        // The server holds two periods ahead and asks for one at a time.
+        pa_buffer_attr attributes{};
+        attributes.maxlength = static_cast<std::uint32_t>(-1);
+        attributes.tlength = static_cast<std::uint32_t>(kPeriodBytes * kPeriods);
+        attributes.prebuf = static_cast<std::uint32_t>(-1);
+        attributes.minreq = static_cast<std::uint32_t>(kPeriodBytes);
+        attributes.fragsize = static_cast<std::uint32_t>(-1);
+        stream_ = pa_stream_new_with_proplist(context_, "game", &spec, nullptr, names.list);
+        ok = stream_ != nullptr;
+        if (ok) {
+            pa_stream_set_state_callback(stream_, streamChanged, this);
+            pa_stream_set_write_callback(stream_, wanted, this);
+            // No timing updates: nothing here asks the stream's position, and each would wake the loop.
+            ok = pa_stream_connect_playback(stream_, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                            nullptr) >= 0;
         }
-        int code = 0;
-        if (pa_simple_write(stream_, frames.data(), kPeriodBytes, &code) < 0) {
-            client_->failed();
-            return;
+        for (pa_stream_state_t s; ok && (s = pa_stream_get_state(stream_)) != PA_STREAM_READY;) {
+            ok = PA_STREAM_IS_GOOD(s);
+            if (ok) pa_threaded_mainloop_wait(loop_);
         }
     }
+    running_ = ok;
+    if (!ok)
+        error = std::string("no sound server: PulseAudio says \"") + pa_strerror(pa_context_errno(context_)) + "\"";
+    pa_threaded_mainloop_unlock(loop_);
+    if (!ok) close();
+    return ok;
+}
+
+// The loop's thread, under its lock, from here to broken().
+void OutputStream::contextChanged(pa_context* context, void* data) {
+    auto* self = static_cast<OutputStream*>(data);
+    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) self->broken();
+    pa_threaded_mainloop_signal(self->loop_, 0);
+}
+
+void OutputStream::streamChanged(pa_stream* stream, void* data) {
+    auto* self = static_cast<OutputStream*>(data);
+    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) self->broken();
+    pa_threaded_mainloop_signal(self->loop_, 0);
+}
+
+// The audio thread: the server wants `bytes` more; they are made a period at a time.
+void OutputStream::wanted(pa_stream* stream, std::size_t bytes, void* data) {
+    auto* self = static_cast<OutputStream*>(data);
+    while (bytes >= kFrameBytes && !self->failed_) {
+        const std::size_t frames = std::min<std::size_t>(bytes / kFrameBytes, kPeriodSize);
+        self->client_->period(self->left_.data(), self->right_.data(), static_cast<int>(frames));
+        for (std::size_t i = 0; i < frames; ++i) {
+            self->frames_[2 * i] = self->left_[i];
+            self->frames_[2 * i + 1] = self->right_[i];
+        }
+        if (pa_stream_write(stream, self->frames_.data(), frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+            self->broken();
+            return;
+        }
+        bytes -= frames * kFrameBytes;
+    }
+}
+
+// The server went away, or the stream broke: said once, and only for a stream that was open.
+void OutputStream::broken() {
+    if (!running_ || failed_) return;
+    failed_ = true;
+    client_->failed();
 }
 
 void OutputStream::close() {
-    // The thread finishes the period it is in, whose write the server takes within a period, or
-    // at once if the server has gone.
-    closing_.store(true, std::memory_order_relaxed);
-    if (writer_.joinable()) writer_.join();
-    if (stream_) pa_simple_free(stream_);
-    stream_ = nullptr;
+    if (!loop_) return;
+    pa_threaded_mainloop_lock(loop_);
+    running_ = false;
+    if (stream_) {
+        pa_stream_set_state_callback(stream_, nullptr, nullptr);
+        pa_stream_set_write_callback(stream_, nullptr, nullptr);
+        pa_stream_disconnect(stream_);
+        pa_stream_unref(stream_);
+        stream_ = nullptr;
+    }
+    if (context_) {
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+        context_ = nullptr;
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    // Joins the loop's thread, which waits on the server's socket and nothing else: a server that
+    // stopped answering cannot keep it.
+    pa_threaded_mainloop_stop(loop_);
+    pa_threaded_mainloop_free(loop_);
+    loop_ = nullptr;
 }
 
 double OutputStream::bufferSeconds() const { return static_cast<double>(kPeriodSize) * kPeriods / kRate; }
