@@ -9,13 +9,13 @@
 set -euo pipefail
 
 # Building: the compiler and libraries, the catalogues, the music (rendered through FluidSynth
-# with its General MIDI SoundFont, then compressed) and the sound effects.
+# with its General MIDI SoundFont, then compressed: the build's alone) and the sound effects.
 run=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-svg-dev libgl1-mesa-dev libfluidsynth-dev libsndfile1-dev
+    qt6-base-dev qt6-svg-dev libgl1-mesa-dev libpulse-dev libsndfile1-dev libfluidsynth-dev
     gettext abcmidi sox espeak-ng fluid-soundfont-gm vorbis-tools
-    # Playing: the font and the desktop's alert sound.
-    fonts-ipafont-gothic sound-theme-freedesktop
+    # Playing: the sound server's client library, the font and the desktop's alert sound.
+    libpulse0 fonts-ipafont-gothic sound-theme-freedesktop
 )
 package=(dpkg-dev file)
 test=(

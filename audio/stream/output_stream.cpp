@@ -1,93 +1,155 @@
 #include "audio/stream/output_stream.h"
 
-#include <fstream>
-#include <string_view>
-
-#include <fluidsynth.h>
+#include <algorithm>
+#include <pulse/context.h>
+#include <pulse/error.h>
+#include <pulse/proplist.h>
+#include <pulse/stream.h>
+#include <pulse/thread-mainloop.h>
 
 #include "audio/clip.h"
-#include "audio/midi.h"
 
 namespace verminadia::audio {
 
 namespace {
 
-constexpr int kPeriodSize = 512;  // 11.6 ms per period: half the wake-ups of a smaller one
-constexpr int kPeriods = 2;       // 23 ms ahead: well under a frame of the game's clicks
+constexpr std::size_t kFrameBytes = 2 * sizeof(float);
+constexpr std::size_t kPeriodBytes = std::size_t{OutputStream::kPeriodSize} * kFrameBytes;
 
-bool haveSoundCard() {
-    std::ifstream cards("/proc/asound/cards");
-    std::string line;
-    return std::getline(cards, line) && line.find("no soundcards") == std::string::npos;
-}
+// The names the server shows in its volume controls.
+struct Names {
+    pa_proplist* list = pa_proplist_new();
+    Names() {
+        pa_proplist_sets(list, PA_PROP_APPLICATION_NAME, "verminadia");
+        pa_proplist_sets(list, PA_PROP_MEDIA_ROLE, "game");
+    }
+    ~Names() { pa_proplist_free(list); }
+    Names(const Names&) = delete;
+    Names& operator=(const Names&) = delete;
+};
 
 }  // namespace
 
-int OutputStream::renderPeriod(void* data, int len, int, float*[], int nout, float* out[]) {
-    auto* self = static_cast<OutputStream*>(data);
-    // The synthesiser's own complaints while the mix is made are printed as any other...
-    onFluidSynthErrors(nullptr, nullptr);
-    if (nout >= 2) self->client_->period(out[0], out[1], len);
-    // ...but an error on this thread outside the callback is the driver's: its write to the
-    // server failed, and its thread ends.
-    onFluidSynthErrors(broken, self);
-    return nout >= 2 ? FLUID_OK : FLUID_FAILED;
-}
-
-void OutputStream::broken(void* data) { static_cast<OutputStream*>(data)->client_->failed(); }
-
-OutputStream::~OutputStream() {
-    close();
-    if (settings_) delete_fluid_settings(static_cast<fluid_settings_t*>(settings_));
-}
+OutputStream::~OutputStream() { close(); }
 
 bool OutputStream::open(Client& client, std::string& error) {
     close();
     client_ = &client;
-    FluidSynthMessages messages;
-    auto* settings = static_cast<fluid_settings_t*>(settings_);
-    if (!settings) {
-        settings = new_fluid_settings();
-        settings_ = settings;
-        if (!settings || fluid_settings_setnum(settings, "synth.sample-rate", kRate) != FLUID_OK ||
-            fluid_settings_setint(settings, "audio.period-size", kPeriodSize) != FLUID_OK ||
-            fluid_settings_setint(settings, "audio.periods", kPeriods) != FLUID_OK) {
-            error = messages.reason("FluidSynth refuses the stream's settings");
-            return false;
-        }
-    }
-    // Only a name for the server's volume controls: FluidSynth builds without it refuse it. The
-    // driver puts it in the environment, where it stays: naming it again would change the
-    // environment on every wake while other threads read it.
-    fluid_settings_setstr(settings, "audio.pulseaudio.media-role", roleNamed_ ? "" : "game");
-    roleNamed_ = true;
-    // JACK, FluidSynth's first choice, would try to start a server of its own; name ours.
-    for (const char* name : {"pulseaudio", "alsa"}) {
-        // Without a sound card ALSA's library would fill standard error with its complaints.
-        if (std::string_view(name) == "alsa" && !haveSoundCard()) continue;
-        if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
-        driver_ = new_fluid_audio_driver2(settings, renderPeriod, this);
-        if (driver_) break;
-    }
-    if (!driver_) {
-        error = messages.reason("no audio device or sound server");
+    failed_ = false;
+    loop_ = pa_threaded_mainloop_new();
+    if (!loop_) {
+        error = "no sound server: libpulse cannot start";
         return false;
     }
-    if (fluid_settings_getint(settings, "audio.period-size", &periodSize_) != FLUID_OK ||
-        fluid_settings_getint(settings, "audio.periods", &periods_) != FLUID_OK) {
-        periodSize_ = kPeriodSize;  // what was asked for; the figure is only reported
-        periods_ = kPeriods;
+    const Names names;
+    context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "verminadia", names.list);
+    if (!context_) {
+        close();
+        error = "no sound server: libpulse cannot start";
+        return false;
     }
-    return true;
+    pa_context_set_state_callback(context_, contextChanged, this);
+    pa_threaded_mainloop_lock(loop_);
+    bool ok = pa_threaded_mainloop_start(loop_) >= 0 &&
+              pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) >= 0;
+    for (pa_context_state_t s; ok && (s = pa_context_get_state(context_)) != PA_CONTEXT_READY;) {
+        ok = PA_CONTEXT_IS_GOOD(s);
+        if (ok) pa_threaded_mainloop_wait(loop_);
+    }
+    if (ok) {
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 2};
+        // The server holds two periods ahead and asks for one at a time.
+        pa_buffer_attr attributes{};
+        attributes.maxlength = static_cast<std::uint32_t>(-1);
+        attributes.tlength = static_cast<std::uint32_t>(kPeriodBytes * kPeriods);
+        attributes.prebuf = static_cast<std::uint32_t>(-1);
+        attributes.minreq = static_cast<std::uint32_t>(kPeriodBytes);
+        attributes.fragsize = static_cast<std::uint32_t>(-1);
+        stream_ = pa_stream_new_with_proplist(context_, "game", &spec, nullptr, names.list);
+        ok = stream_ != nullptr;
+        if (ok) {
+            pa_stream_set_state_callback(stream_, streamChanged, this);
+            pa_stream_set_write_callback(stream_, wanted, this);
+            // No timing updates: nothing here asks the stream's position, and each would wake the loop.
+            ok = pa_stream_connect_playback(stream_, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                            nullptr) >= 0;
+        }
+        for (pa_stream_state_t s; ok && (s = pa_stream_get_state(stream_)) != PA_STREAM_READY;) {
+            ok = PA_STREAM_IS_GOOD(s);
+            if (ok) pa_threaded_mainloop_wait(loop_);
+        }
+    }
+    running_ = ok;
+    if (!ok)
+        error = std::string("no sound server: PulseAudio says \"") + pa_strerror(pa_context_errno(context_)) + "\"";
+    pa_threaded_mainloop_unlock(loop_);
+    if (!ok) close();
+    return ok;
+}
+
+// The loop's thread, under its lock, from here to broken().
+void OutputStream::contextChanged(pa_context* context, void* data) {
+    auto* self = static_cast<OutputStream*>(data);
+    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) self->broken();
+    pa_threaded_mainloop_signal(self->loop_, 0);
+}
+
+void OutputStream::streamChanged(pa_stream* stream, void* data) {
+    auto* self = static_cast<OutputStream*>(data);
+    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) self->broken();
+    pa_threaded_mainloop_signal(self->loop_, 0);
+}
+
+// The audio thread: the server wants `bytes` more; they are made a period at a time.
+void OutputStream::wanted(pa_stream* stream, std::size_t bytes, void* data) {
+    auto* self = static_cast<OutputStream*>(data);
+    while (bytes >= kFrameBytes && !self->failed_) {
+        const std::size_t frames = std::min<std::size_t>(bytes / kFrameBytes, kPeriodSize);
+        self->client_->period(self->left_.data(), self->right_.data(), static_cast<int>(frames));
+        for (std::size_t i = 0; i < frames; ++i) {
+            self->frames_[2 * i] = self->left_[i];
+            self->frames_[2 * i + 1] = self->right_[i];
+        }
+        if (pa_stream_write(stream, self->frames_.data(), frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+            self->broken();
+            return;
+        }
+        bytes -= frames * kFrameBytes;
+    }
+}
+
+// The server went away, or the stream broke: said once, and only for a stream that was open.
+void OutputStream::broken() {
+    if (!running_ || failed_) return;
+    failed_ = true;
+    client_->failed();
 }
 
 void OutputStream::close() {
-    // Joins the driver's thread: it finishes the period it is in, whose write the server takes
-    // within a period, or at once if the server has gone.
-    if (driver_) delete_fluid_audio_driver(static_cast<fluid_audio_driver_t*>(driver_));
-    driver_ = nullptr;
+    if (!loop_) return;
+    pa_threaded_mainloop_lock(loop_);
+    running_ = false;
+    if (stream_) {
+        pa_stream_set_state_callback(stream_, nullptr, nullptr);
+        pa_stream_set_write_callback(stream_, nullptr, nullptr);
+        pa_stream_disconnect(stream_);
+        pa_stream_unref(stream_);
+        stream_ = nullptr;
+    }
+    if (context_) {
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+        context_ = nullptr;
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    // Joins the loop's thread, which waits on the server's socket and nothing else: a server that
+    // stopped answering cannot keep it.
+    pa_threaded_mainloop_stop(loop_);
+    pa_threaded_mainloop_free(loop_);
+    loop_ = nullptr;
 }
 
-double OutputStream::bufferSeconds() const { return static_cast<double>(periodSize_) * periods_ / kRate; }
+double OutputStream::bufferSeconds() const { return static_cast<double>(kPeriodSize) * kPeriods / kRate; }
 
 }  // namespace verminadia::audio

@@ -1,4 +1,6 @@
-// Measurements of the sound path the game uses: the same mixer, levels and stream, without the window.
+// Measurements of the sound path the game uses: the same mixer, rendered files and stream, without
+// the window. FILE is a sound's designed name (music/sounds.tsv); what is played is the file the
+// game plays for it (the rendered tune, or the WAV).
 //   audio_bench levels [SECONDS]           each tune and effect through the mixer, offline (and
 //                                          the RMS of each tune's first SECONDS)
 //   audio_bench play FILE SECONDS          plays a tune or an effect (CPU is read from outside)
@@ -17,7 +19,6 @@
 
 #include "audio/clip.h"
 #include "audio/levels.h"
-#include "audio/midi.h"
 #include "audio/mixer.h"
 #include "audio/sound_files.h"
 #include "audio/stream/output_stream.h"
@@ -34,7 +35,8 @@ bool endsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// Loads one of the game's sound files into a player as the game does, with its level.
+// Loads one of the game's sound files into a player as the game does: the rendered tune, at the
+// level it was rendered with, or the WAV.
 bool load(Mixer& mixer, std::size_t player, const std::string& file, std::string& error) {
     const auto sound =
         std::find_if(kPlayers.begin(), kPlayers.end(), [&](const PlayerDef& d) { return d.file == file; });
@@ -42,13 +44,10 @@ bool load(Mixer& mixer, std::size_t player, const std::string& file, std::string
         error = "\"" + file + "\" is none of the game's sounds (music/sounds.tsv)";
         return false;
     }
+    const std::string played(sound->played);
     std::vector<unsigned char> bytes;
-    if (!readFile(file, bytes, error)) return false;
-    if (endsWith(file, ".mid")) {
-        if (!checkMidi(bytes, error) || !mixer.setMidi(player, std::move(bytes), error)) return false;
-        mixer.setLevel(player, sound->levelDb);
-        return true;
-    }
+    if (!readFile(played, bytes, error)) return false;
+    if (endsWith(played, ".ogg")) return mixer.setTrack(player, std::move(bytes), error);
     Clip clip;
     if (!decodeWav(bytes, clip, error)) return false;
     mixer.setClip(player, std::move(clip));
@@ -73,6 +72,8 @@ Level measure(Mixer& mixer, std::size_t player, double firstSeconds) {
     long frames = 0;
     mixer.play(player);
     while (mixer.playing(player) && frames < 300L * kRate) {
+        // Faster than real time: the decoder is given the time a second of periods would give it.
+        if (frames % kRate == 0) mixer.waitUntilDecoded();
         mixer.render(l.data(), r.data(), kPeriod);
         double s = 0;
         for (int i = 0; i < kPeriod; ++i) {
@@ -107,13 +108,9 @@ int levels(double firstSeconds) {
     std::string error;
     for (const PlayerDef& d : kPlayers)
         if (!load(mixer, static_cast<std::size_t>(d.id), std::string(d.file), error)) {
-            std::fprintf(stderr, "audio_bench: %s: %s\n", std::string(d.file).c_str(), error.c_str());
+            std::fprintf(stderr, "audio_bench: %s: %s\n", std::string(d.played).c_str(), error.c_str());
             return 1;
         }
-    if (!mixer.loadSoundFont(findSoundFont(systemSoundFonts()), error)) {
-        std::fprintf(stderr, "audio_bench: %s\n", error.c_str());
-        return 1;
-    }
     std::printf("%-26s %8s %8s %8s %10s %8s %8s\n", "file", "seconds", "RMS", "peak", "loudest", "first", "level");
     std::size_t loudTune = 0, loudEffect = 0;
     Level loudTuneLevel, loudEffectLevel;
@@ -135,10 +132,15 @@ int levels(double firstSeconds) {
     mixer.seekToStart(loudTune);
     mixer.play(loudTune);
     std::vector<float> l(441), r(441);
-    for (long f = 0; f < loudTuneLevel.loudestAt; f += 441) mixer.render(l.data(), r.data(), 441);
+    for (long f = 0; f < loudTuneLevel.loudestAt; f += 441) {
+        if (f % kRate == 0) mixer.waitUntilDecoded();
+        mixer.render(l.data(), r.data(), 441);
+    }
+    mixer.waitUntilDecoded();
     mixer.play(loudEffect);
     double peak = 0;
-    while (mixer.playing(loudEffect)) {
+    for (int k = 1; mixer.playing(loudEffect); ++k) {
+        if (k % 100 == 0) mixer.waitUntilDecoded();
         mixer.render(l.data(), r.data(), 441);
         for (int i = 0; i < 441; ++i) peak = std::max({peak, double(std::abs(l[i])), double(std::abs(r[i]))});
     }
@@ -154,7 +156,7 @@ int play(const std::string& file, double seconds) {
     Mixer mixer(1);
     Playback playback(mixer, std::make_unique<OutputStream>());
     std::string error;
-    if (!load(mixer, 0, file, error) || !mixer.loadSoundFont(findSoundFont(systemSoundFonts()), error)) {
+    if (!load(mixer, 0, file, error)) {
         std::fprintf(stderr, "audio_bench: %s\n", error.c_str());
         return 1;
     }

@@ -1,16 +1,17 @@
 #!/bin/bash
 # Figures of the sound path, each against its reference measured in the same run:
-#  1. levels: every tune and effect through the mixer offline, and as heard through the sound
-#     server (the null sink's monitor, recorded with parec)
+#  1. levels: every rendered tune and effect through the mixer offline, and as heard through the
+#     sound server (the null sink's monitor, recorded with parec)
 #  2. CPU while the title waits with a sound server running: the game vs the fluidsynth command
 #     line idle on the same server (target < 0.5 % of a core)
-#  3. CPU while a town theme plays: the game's mixer and stream vs the fluidsynth command line
-#     playing the same file with the same SoundFont and period settings (target <= 1.3)
+#  3. CPU while a town theme plays: the game's mixer and stream playing the rendered tune vs the
+#     fluidsynth command line playing the MIDI file with the same period settings (target <= 0.3)
 #  4. from play() to the first sample of an effect, the stream running and the stream resting
 #     (target <= 50 ms)
-#  5. start-up to the window on screen and resident memory with the sound loaded, vs an empty Qt
-#     window (targets <= 1.5 x and <= +80 MB)
-#  6. optionally, the loading fuzzers for FUZZ_SECONDS each
+#  5. start-up to the window on screen and resident memory on the title and in town, vs an empty
+#     Qt window (targets <= 1.06 x and <= +35 MB)
+#  6. the package's download: the .deb and what it depends on beyond Qt and the font (<= 15 MB)
+#  7. optionally, the loading fuzzers for FUZZ_SECONDS each
 # Runs its own PulseAudio with a null sink (no sound card needed).
 #   usage: bench/audio/run.sh BUILD_DIR [SECONDS]
 #   LEVEL_SECONDS (default 20): how much of each tune is recorded as heard
@@ -58,7 +59,7 @@ measure() {
 }
 db() { awk -v v="$1" 'BEGIN { printf "%.1f", 20 * log(v) / log(10) }'; }
 
-echo "== levels through the mixer, offline, SoundFont $font"
+echo "== levels through the mixer, offline, of the rendered files"
 ./verminadia-audio-bench levels "$level_seconds"
 
 echo "== levels as heard at the sound server (tunes: their first $level_seconds s; effects: whole)"
@@ -91,7 +92,7 @@ tune=$(file_of TorubaTheme)
 echo "== CPU while \"$tune\" plays, $seconds s"
 ref=$(measure fluidsynth -a pulseaudio -z 512 -c 2 -r 44100 -i -q -n "$font" "$tune")
 ours=$(measure ./verminadia-audio-bench play "$tune" $((seconds + 5)))
-echo "fluidsynth command line: ${ref} s CPU; the game's mixer: ${ours} s CPU; ratio $(awk -v a="$ours" -v b="$ref" 'BEGIN{printf "%.2f", a/b}') (target <= 1.3)"
+echo "fluidsynth command line: ${ref} s CPU; the game's mixer: ${ours} s CPU; ratio $(awk -v a="$ours" -v b="$ref" 'BEGIN{printf "%.2f", a/b}') (target <= 0.3)"
 
 effect=$(file_of Sword)
 echo "== from play() to the first sample of \"$effect\""
@@ -107,6 +108,9 @@ echo "== start-up and memory under Xvfb"
 for _ in 1 2 3; do
     xvfb-run -a -n $((300 + RANDOM % 600)) -s "-screen 0 1024x768x24" bash "$here/startup.sh" "$build" "${RUNS:-7}" && break
 done
+
+echo "== the package's download"
+bash "$here/package_size.sh" "$build"
 
 if [ -n "${FUZZ_SECONDS:-}" ]; then
     echo "== fuzzers, $FUZZ_SECONDS s each"

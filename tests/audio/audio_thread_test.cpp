@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "audio/clip.h"
-#include "audio/midi.h"
 #include "audio/mixer.h"
 #include "audio/sound_files.h"
 #include "audio/stream/output.h"
@@ -23,6 +22,8 @@
 #include "blocking_calls.h"
 #include "core/widgets/table.h"
 #include "fake_server.h"
+#include "render/midi.h"
+#include "render/midi_mixer.h"
 #include "test_tunes.h"
 
 namespace verminadia::audio {
@@ -146,7 +147,7 @@ TEST_F(AudioThreadCalls, TheGamesTunesPlayRewindAndStopWithoutBlockingCalls) {
 
 // A short tune played to its end is rewound there; played again, it starts from its beginning.
 TEST_F(AudioThreadCalls, ATuneThatEndsAndPlaysAgainMakesNoBlockingCalls) {
-    Mixer mixer(2);
+    MidiMixer mixer(2);
     ASSERT_TRUE(mixer.setMidi(0, test::midiFile({{0, 0, 72, 0, 240}, {9, 0, 38, 120, 120}})));
     std::string error;
     ASSERT_TRUE(mixer.loadSoundFont(font_, error)) << error;
@@ -170,7 +171,7 @@ TEST_F(AudioThreadCalls, ATuneThatEndsAndPlaysAgainMakesNoBlockingCalls) {
 
 // The stream's own part of each period: the keeper's bookkeeping, and the rest it asks for.
 TEST_F(AudioThreadCalls, AStreamThatPlaysFallsSilentAndRestsMakesNoBlockingCalls) {
-    Mixer mixer(2);
+    MidiMixer mixer(2);
     ASSERT_TRUE(mixer.setMidi(0, test::midiFile({{0, 0, 72, 0, 480}, {9, 0, 38, 120, 120}})));
     std::string error;
     ASSERT_TRUE(mixer.loadSoundFont(font_, error)) << error;

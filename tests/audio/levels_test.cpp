@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "audio/clip.h"
-#include "audio/midi.h"
 #include "audio/mixer.h"
 #include "audio/sound_files.h"
 #include "core/widgets/table.h"
+#include "render/midi.h"
+#include "render/midi_mixer.h"
 
 namespace verminadia::audio {
 namespace {
@@ -40,7 +41,7 @@ protected:
     static void SetUpTestSuite() {
         const std::string font = findSoundFont(systemSoundFonts());
         if (font.empty()) return;
-        mixer_ = new Mixer(kPlayerCount);
+        mixer_ = new MidiMixer(kPlayerCount);
         for (const PlayerDef& d : kPlayers) {
             const std::string file(d.file);
             std::vector<unsigned char> bytes;
@@ -105,11 +106,11 @@ protected:
 
     static const Level& of(Player p) { return levels_[std::string(def(p).file)]; }
 
-    static Mixer* mixer_;
+    static MidiMixer* mixer_;
     static std::map<std::string, Level> levels_;
 };
 
-Mixer* GameSounds::mixer_ = nullptr;
+MidiMixer* GameSounds::mixer_ = nullptr;
 std::map<std::string, Level> GameSounds::levels_;
 
 TEST_F(GameSounds, EveryTuneButTheShotPlaysAtTheThemeLevelOverItsLoop) {
@@ -154,7 +155,7 @@ TEST_F(GameSounds, TheLoudestEffectOverTheLoudestPassageNeverClips) {
     }
     const auto tp = static_cast<std::size_t>(t), ep = static_cast<std::size_t>(e);
     // The tune alone, in a mixer of its own, beside the mix: what the music is without the effect.
-    Mixer alone(kPlayerCount);
+    MidiMixer alone(kPlayerCount);
     std::vector<unsigned char> bytes;
     std::string error;
     ASSERT_TRUE(readFile(tune, bytes, error));

@@ -17,8 +17,9 @@
 
 #include "audio/clip.h"
 #include "audio/levels.h"
-#include "audio/midi.h"
 #include "audio/sound_files.h"
+#include "render/midi.h"
+#include "render/midi_mixer.h"
 #include "test_tunes.h"
 
 namespace verminadia::audio {
@@ -362,7 +363,7 @@ protected:
     }
     // Seconds of sound, as its RMS. Rendered faster than real time, so the mixer's loader is
     // given the time a real period would have given it to hand rewound players back.
-    static double listen(Mixer& m, double seconds) {
+    static double listen(MidiMixer& m, double seconds) {
         m.waitUntilRemade();
         return render(m, static_cast<int>(seconds * kRate)).rms();
     }
@@ -370,7 +371,7 @@ protected:
 };
 
 TEST_F(MidiPlayer, RendersSoundAndFallsSilentOnStopWithNoHangingNotes) {
-    Mixer m(2);
+    MidiMixer m(2);
     ASSERT_TRUE(m.setMidi(0, midiNote(19, 0, 60, 4800)));  // an organ held for five seconds
     std::string error;
     ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
@@ -383,7 +384,7 @@ TEST_F(MidiPlayer, RendersSoundAndFallsSilentOnStopWithNoHangingNotes) {
 }
 
 TEST_F(MidiPlayer, SeekToStartWhilePlayingStopsItAndPlayStartsAgain) {
-    Mixer m(1);
+    MidiMixer m(1);
     ASSERT_TRUE(m.setMidi(0, midiNote(19, 0, 60, 4800)));
     std::string error;
     ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
@@ -406,7 +407,7 @@ TEST_F(MidiPlayer, SeekToStartWhilePlayingStopsItAndPlayStartsAgain) {
 }
 
 TEST_F(MidiPlayer, PlayAtTheEndPlaysTheTuneAgain) {
-    Mixer m(1);
+    MidiMixer m(1);
     ASSERT_TRUE(m.setMidi(0, midiNote(0, 0, 72, 240)));  // a quarter of a second of piano
     std::string error;
     ASSERT_TRUE(m.loadSoundFont(font_, error)) << error;
@@ -419,7 +420,7 @@ TEST_F(MidiPlayer, PlayAtTheEndPlaysTheTuneAgain) {
 }
 
 TEST_F(MidiPlayer, PlayBeforeTheSoundFontIsInStartsOnceItArrives) {
-    Mixer m(1);
+    MidiMixer m(1);
     ASSERT_TRUE(m.setMidi(0, midiNote(19, 0, 60, 4800)));
     m.play(0);
     EXPECT_EQ(render(m, 1024).peak(), 0.0f);
@@ -485,7 +486,7 @@ TEST_F(MidiPlayer, EachTuneKeepsItsOwnChannelsAndDrumsStayDrums) {
     // drum as a piano note.
     const std::initializer_list<test::Note> piano = {{0, 0, 60, 0, 4800, 40}};
     const std::initializer_list<test::Note> organAndSnare = {{0, 19, 67, 0, 4800}, {9, 0, 38, 0, 4800}};
-    Mixer m(2);
+    MidiMixer m(2);
     ASSERT_TRUE(m.setMidi(0, midiFile(piano)));
     ASSERT_TRUE(m.setMidi(1, midiFile(organAndSnare)));
     std::string error;
@@ -512,7 +513,7 @@ TEST_F(MidiPlayer, EachTuneKeepsItsOwnChannelsAndDrumsStayDrums) {
 }
 
 TEST_F(MidiPlayer, SilenceCostsNoSynthesisOnceTheReverbHasDiedAway) {
-    Mixer m(1);
+    MidiMixer m(1);
     // A quarter of a second of clarinet: its voice is over soon after, its reverb is not.
     ASSERT_TRUE(m.setMidi(0, midiNote(71, 0, 72, 240)));
     std::string error;
@@ -544,9 +545,9 @@ TEST_F(MidiPlayer, MutedNothingMovesAndUnmutedTheTuneGoesOnFromWhereItStood) {
     // Three seconds of piano, a new note each second; one mixer is muted for two seconds, the
     // other plays on without it.
     const auto tune = midiFile({{0, 0, 60, 0, 960}, {0, 0, 64, 960, 960}, {0, 0, 67, 1920, 960}});
-    Mixer muted(1), plain(1);
+    MidiMixer muted(1), plain(1);
     std::string error;
-    for (Mixer* m : {&muted, &plain}) {
+    for (MidiMixer* m : {&muted, &plain}) {
         ASSERT_TRUE(m->setMidi(0, tune));
         ASSERT_TRUE(m->loadSoundFont(font_, error)) << error;
         m->play(0);

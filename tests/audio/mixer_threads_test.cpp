@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "audio/clip.h"
-#include "audio/mixer.h"
 #include "audio/sound_files.h"
+#include "render/midi_mixer.h"
 #include "test_tunes.h"
 
 namespace verminadia::audio {
@@ -39,7 +39,7 @@ TEST(MixerThreads, CommandsWhileRenderingLeaveEveryPlayerObedient) {
     if (font.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
     // A three-second tune with drums, a fifth-of-a-second one that keeps reaching its end, a
     // clip, a player without sound, and the beep.
-    Mixer m(4);
+    MidiMixer m(4);
     ASSERT_TRUE(m.setMidi(0, test::midiFile({{0, 0, 60, 0, 2880}, {1, 19, 67, 480, 1920}, {9, 0, 38, 960, 240}})));
     ASSERT_TRUE(m.setMidi(1, test::midiFile({{0, 56, 72, 0, 200}})));
     Clip clip;

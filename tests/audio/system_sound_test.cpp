@@ -10,10 +10,14 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <mutex>
+#include <sstream>
 #include <thread>
 
+#include "core/widgets/table.h"
 #include "desktop/sound_output.h"
 #include "fake_server.h"
 
@@ -176,6 +180,73 @@ TEST(SystemSound, WhenTheServerComesBackTheThemeThatPlaysIsHeardAgain) {
     EXPECT_TRUE(heard.waitForSound(before, 3s)) << "the theme was not heard again once the server was back";
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "verminadia: the sound server went away; the game plays on silently until it is back\n");
+}
+
+// The game's sound files in a folder of their own, where the test damages some; the game is
+// started from there, and the working directory is given back afterwards.
+class DamagedFiles {
+public:
+    DamagedFiles() : build_(std::filesystem::current_path()) {
+        folder_ = std::filesystem::path(::testing::TempDir()) / "damaged-sounds";
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        for (const PlayerDef& d : kPlayers)
+            if (std::filesystem::exists(build_ / d.played))
+                std::filesystem::create_symlink(build_ / d.played, folder_ / d.played);
+        std::filesystem::current_path(folder_);
+    }
+    ~DamagedFiles() { std::filesystem::current_path(build_); }
+    DamagedFiles(const DamagedFiles&) = delete;
+    DamagedFiles& operator=(const DamagedFiles&) = delete;
+    bool complete() const { return std::filesystem::exists(folder_ / def(Tune::TorubaTheme).played); }
+    // The file's first `keep` bytes, then `tail`.
+    void damage(Player p, double keep, const std::string& tail) {
+        const std::string name(def(p).played);
+        std::ifstream in(build_ / name, std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        const std::string whole = bytes.str();
+        std::filesystem::remove(folder_ / name);
+        std::ofstream(folder_ / name, std::ios::binary)
+            << whole.substr(0, static_cast<std::size_t>(keep * static_cast<double>(whole.size()))) << tail;
+    }
+
+private:
+    std::filesystem::path build_, folder_;
+};
+
+// A rendered tune cut short and another one overwritten: each is named in one line, its player
+// stays silent whatever it is told, and the rest of the game plays.
+TEST(SystemSound, ADamagedTuneIsNamedOnceAndItsPlayerStaysSilent) {
+    DamagedFiles files;
+    if (!files.complete()) GTEST_SKIP() << "needs the game's rendered tunes in the working directory";
+    files.damage(Tune::TorubaTheme, 0.5, "");
+    files.damage(Tune::Shots, 0.0, std::string(4096, 'x'));
+    Heard heard;
+    ::testing::internal::CaptureStderr();
+    {
+        SystemSound sound(std::make_unique<audio::test::FakeServer>(), audio::Playback::Timing{});
+        sound.setTap(heard.tap());
+        sound.start();
+        ASSERT_TRUE(sound.waitUntilLoaded(30s));
+        sound.play(Tune::TorubaTheme);
+        sound.play(Tune::Shots);
+        EXPECT_FALSE(heard.waitForSound(0, 2s)) << "a damaged tune was heard";
+        sound.play(Sfx::Sword);
+        EXPECT_TRUE(heard.waitForSound(0, 10s)) << "an effect was not heard beside the damaged tunes";
+    }
+    std::istringstream said(::testing::internal::GetCapturedStderr());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(said, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 2u);
+    for (Player p : {Tune::TorubaTheme, Tune::Shots})
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [&](const std::string& l) {
+                                    return l.find(def(p).played) != std::string::npos &&
+                                           l.find("that player stays silent") != std::string::npos;
+                                }),
+                  1)
+            << def(p).played;
 }
 
 TEST(SystemSound, NeverStartedIsSilentAndClean) {

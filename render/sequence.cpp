@@ -1,4 +1,4 @@
-#include "audio/sequence.h"
+#include "render/sequence.h"
 
 #include "audio/clip.h"
 

@@ -10,9 +10,10 @@
 #include <sndfile.h>
 
 #include "audio/clip.h"
-#include "audio/midi.h"
 #include "audio/mixer.h"
 #include "audio/sound_files.h"
+#include "render/midi.h"
+#include "render/midi_mixer.h"
 
 using namespace verminadia::audio;
 
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
 
     std::string error;
     std::vector<unsigned char> bytes;
-    Mixer mixer(1);
+    MidiMixer mixer(1);
     if (!readFile(tune, bytes, error) || !checkMidi(bytes, error) || !mixer.setMidi(0, std::move(bytes), error) ||
         !mixer.loadSoundFont(soundFont, error))
         return fail(tune + ": " + error);

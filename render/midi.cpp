@@ -1,4 +1,4 @@
-#include "audio/midi.h"
+#include "render/midi.h"
 
 #include <algorithm>
 #include <array>
@@ -8,15 +8,13 @@
 
 #include <fluidsynth.h>
 
-#include "audio/sequence.h"
+#include "render/sequence.h"
 
 namespace verminadia::audio {
 
 namespace {
 
 thread_local FluidSynthMessages* collecting = nullptr;
-thread_local void (*errorHandler)(void*) = nullptr;
-thread_local void* errorHandlerData = nullptr;
 
 // The errors already printed, by their text; a full table prints the rest rather than drop them.
 std::mutex printedLock;
@@ -38,10 +36,6 @@ void log(int level, const char* message, void*) {
         collect(*collecting, message);
         return;
     }
-    if (errorHandler) {
-        errorHandler(errorHandlerData);
-        return;
-    }
     if (firstTime(message)) std::fprintf(stderr, "verminadia: FluidSynth: %s\n", message);
 }
 
@@ -57,11 +51,6 @@ void routeFluidSynthLog() {
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
             fluid_set_log_function(level, log, nullptr);
     });
-}
-
-void onFluidSynthErrors(void (*handler)(void*), void* data) {
-    errorHandler = handler;
-    errorHandlerData = data;
 }
 
 FluidSynthMessages::FluidSynthMessages() : outer_(collecting) {

@@ -13,11 +13,6 @@ namespace verminadia::audio {
 // on standard error once, however often it repeats. Warnings and chatter are dropped.
 void routeFluidSynthLog();
 
-// From now on, an error FluidSynth reports on the calling thread calls `handler` instead of being
-// printed. An audio driver's thread says so when its stream breaks, and then ends: the output
-// hears of it at once and tells the game's own one line.
-void onFluidSynthErrors(void (*handler)(void* data), void* data);
-
 class FluidSynthMessages {
 public:
     FluidSynthMessages();

@@ -11,9 +11,11 @@
 
 #include <fluidsynth.h>
 
+#include "audio/mixer.h"
+
 namespace verminadia::audio {
 
-inline constexpr int kBlock = 64;  // FluidSynth's own block: events take effect between blocks
+// kBlock (the mixer's block) is FluidSynth's own too: events take effect between blocks.
 
 // Where a sequence's channel messages go: its own block of 16 channels of the shared synthesiser.
 struct Route {
