@@ -49,6 +49,8 @@ describe('the title', () => {
 
 test('the stage fills the window, keeping its shape, centred', async () => {
   const {page, context, problems} = await open(the.browser, the.server.url);
+  // The bar takes one line at this width, two at the designed one.
+  await page.setViewportSize({width: 1400, height: 702});
   const bar = await page.evaluate(() => document.getElementById('bar').offsetHeight);
   await page.setViewportSize({width: 1400, height: 702 + bar});
   const fitted = async () => {
