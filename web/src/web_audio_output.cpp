@@ -31,6 +31,12 @@ double seconds() { return val::global("performance").call<double>("now") / 1000.
 
 bool isEffect(Player p) { return kPlayers[static_cast<std::size_t>(p)].played.ends_with(".wav"); }
 
+// A sound this short stays decoded once heard: the effects, and the title's shots, started again
+// on every tick (4 s as rendered, 1.5 MB decoded).
+constexpr double kShortSeconds = 5;
+
+bool staysDecoded(Player p, double duration) { return isEffect(p) || duration < kShortSeconds; }
+
 // The tunes are rendered at their own levels; an effect plays at the effects' gain with its own.
 double gainOf(Player p) {
     const double levelDb = std::min(kPlayers[static_cast<std::size_t>(p)].levelDb, 0.0);
@@ -43,10 +49,16 @@ val soundResponse(const val& response) {
     return val::global("Promise").call<val>("reject", val("HTTP " + std::to_string(response["status"].as<int>())));
 }
 
-val soundBytes(int, const val& bytes) { return theOutput->decode(bytes); }
+void soundFetched(int player, const val& bytes) {
+    if (theOutput) theOutput->fetched(Player{static_cast<std::uint8_t>(player)}, bytes);
+}
 
 void soundDecoded(int player, const val& buffer) {
     if (theOutput) theOutput->decoded(Player{static_cast<std::uint8_t>(player)}, buffer);
+}
+
+void soundPlayedOut(int player, const val& event) {
+    if (theOutput) theOutput->playedOut(Player{static_cast<std::uint8_t>(player)}, event["target"]);
 }
 
 void soundFailed(int player, const val& error) {
@@ -54,6 +66,8 @@ void soundFailed(int player, const val& error) {
 }
 
 void soundRunning(const val&) { theOutput->running(); }
+
+val decodedSounds() { return theOutput ? theOutput->decodedFiles() : val::array(); }
 
 }  // namespace
 
@@ -71,7 +85,7 @@ double WebAudioOutput::position(Player p) const {
 
 bool WebAudioOutput::ended(Player p) const {
     const Track& t = tracks_[static_cast<std::size_t>(p)];
-    return !t.buffer.isUndefined() && position(p) >= t.buffer["duration"].as<double>();
+    return t.duration > 0 && position(p) >= t.duration;
 }
 
 void WebAudioOutput::play(Player p) {
@@ -83,13 +97,16 @@ void WebAudioOutput::play(Player p) {
     sound(p);
 }
 
+// Stopped, a long tune lets its samples go, rewound by its loop or not.
 void WebAudioOutput::stop(Player p) {
     Track& t = track(p);
-    if (!t.playing) return;
-    const double at = position(p);
-    t.offset = t.buffer.isUndefined() ? at : std::min(at, t.buffer["duration"].as<double>());
-    t.playing = false;
+    if (t.playing) {
+        const double at = position(p);
+        t.offset = t.duration > 0 ? std::min(at, t.duration) : at;
+        t.playing = false;
+    }
     silence(t);
+    release(p);
 }
 
 void WebAudioOutput::seekToStart(Player p) {
@@ -158,7 +175,10 @@ void WebAudioOutput::setMuted(bool muted) {
     if (muted) {
         mutedAt_ = seconds();
         muted_ = true;
-        for (Track& t : tracks_) silence(t);
+        for (const PlayerDef& d : kPlayers) {
+            silence(track(d.id));
+            release(d.id);
+        }
         return;
     }
     mutedTotal_ += seconds() - mutedAt_;
@@ -166,15 +186,16 @@ void WebAudioOutput::setMuted(bool muted) {
     for (const PlayerDef& d : kPlayers) sound(d.id);
 }
 
-// Starts what should be sounding now, where the clock says it stands: fetched first if need be.
+// Starts what should be sounding now, where the clock says it stands: decoded first if need be.
 void WebAudioOutput::sound(Player p) {
     Track& t = track(p);
     if (!t.playing || !allowed() || muted_ || t.unplayable) return;
-    if (t.buffer.isUndefined()) return fetch(p);
+    if (t.buffer.isUndefined()) return load(p);
     silence(t);
     if (ended(p)) return;
     t.source = context_.call<val>("createBufferSource");
     t.source.set("buffer", t.buffer);
+    t.source.set("onended", bound("verminadiaSoundPlayedOut", p));
     t.source.call<val>("connect", t.gain);
     t.source.call<void>("start", 0, position(p));
 }
@@ -186,29 +207,74 @@ void WebAudioOutput::silence(Track& t) {
     t.source = val::undefined();
 }
 
-void WebAudioOutput::fetch(Player p) {
+// A long tune's samples go; its bytes stay, to be decoded again when it next plays.
+void WebAudioOutput::release(Player p) {
     Track& t = track(p);
-    if (t.fetching) return;
-    t.fetching = true;
+    if (t.buffer.isUndefined() || staysDecoded(p, t.duration)) return;
+    silence(t);
+    t.buffer = val::undefined();
+}
+
+// Decodes the player's file, fetched first the first time.
+void WebAudioOutput::load(Player p) {
+    Track& t = track(p);
+    if (t.pending) return;
+    t.pending = true;
+    if (!t.bytes.isUndefined()) return decode(p);
     val::global("fetch")(val(soundUrl(p)))
         .call<val>("then", val::module_property("verminadiaSoundResponse"))
-        .call<val>("then", bound("verminadiaSoundBytes", p))
+        .call<val>("then", bound("verminadiaSoundFetched", p))
+        .call<void>("catch", bound("verminadiaSoundFailed", p));
+}
+
+void WebAudioOutput::fetched(Player p, const val& bytes) {
+    track(p).bytes = bytes;
+    decode(p);
+}
+
+void WebAudioOutput::decode(Player p) {
+    // Decoding takes the bytes it is given away: it gets a copy.
+    context_.call<val>("decodeAudioData", track(p).bytes.call<val>("slice", 0))
         .call<val>("then", bound("verminadiaSoundDecoded", p))
         .call<void>("catch", bound("verminadiaSoundFailed", p));
 }
 
-val WebAudioOutput::decode(const val& bytes) { return context_.call<val>("decodeAudioData", bytes); }
-
 void WebAudioOutput::decoded(Player p, const val& buffer) {
     Track& t = track(p);
-    t.fetching = false;
+    t.pending = false;
+    t.duration = buffer["duration"].as<double>();
+    if (staysDecoded(p, t.duration)) {
+        t.bytes = val::undefined();
+    } else if (!t.playing || muted_) {
+        return;  // stopped or muted while it was decoded: nothing is kept but the bytes
+    }
     t.buffer = buffer;
     sound(p);
 }
 
+// Only the source now sounding can have played out; one silenced since is no longer the track's.
+// A tune with a loop keeps its samples for the loop's next play; any other lets them go.
+void WebAudioOutput::playedOut(Player p, const val& source) {
+    Track& t = track(p);
+    if (t.source.isUndefined() || !source.strictlyEquals(t.source)) return;
+    t.source.call<void>("disconnect");
+    t.source = val::undefined();
+    if (def(p).loopTicks == 0) release(p);
+}
+
+val WebAudioOutput::decodedFiles() const {
+    val files = val::array();
+    for (const PlayerDef& d : kPlayers) {
+        if (!tracks_[static_cast<std::size_t>(d.id)].buffer.isUndefined()) {
+            files.call<void>("push", val(std::string(d.played)));
+        }
+    }
+    return files;
+}
+
 void WebAudioOutput::failed(Player p, const val& error) {
     Track& t = track(p);
-    t.fetching = false;
+    t.pending = false;
     t.unplayable = true;
     std::cerr << "verminadia: cannot play " << soundUrl(p) << " (" << val::global("String")(error).as<std::string>()
               << "): that player stays silent\n";
@@ -218,8 +284,10 @@ void WebAudioOutput::failed(Player p, const val& error) {
 
 EMSCRIPTEN_BINDINGS(verminadia_sound) {
     emscripten::function("verminadiaSoundResponse", &verminadia::web::soundResponse);
-    emscripten::function("verminadiaSoundBytes", &verminadia::web::soundBytes);
+    emscripten::function("verminadiaSoundFetched", &verminadia::web::soundFetched);
     emscripten::function("verminadiaSoundDecoded", &verminadia::web::soundDecoded);
+    emscripten::function("verminadiaSoundPlayedOut", &verminadia::web::soundPlayedOut);
     emscripten::function("verminadiaSoundFailed", &verminadia::web::soundFailed);
     emscripten::function("verminadiaSoundRunning", &verminadia::web::soundRunning);
+    emscripten::function("verminadiaDecodedSounds", &verminadia::web::decodedSounds);
 }

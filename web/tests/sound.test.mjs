@@ -1,10 +1,11 @@
 // What the page plays, heard through an analyser the test puts between the page's sound and the
 // speakers: silent until the first key, then the title's shots at their tick, fetched only then.
+// And what it keeps decoded: a long tune only while it can sound.
 
 import assert from 'node:assert/strict';
 import {test} from 'node:test';
 
-import {open, until, withBrowser} from './support.mjs';
+import {clickAt, open, until, withBrowser} from './support.mjs';
 
 const the = withBrowser();
 
@@ -49,6 +50,28 @@ test('silent until a key, then the title\'s shots at their tick; M mutes them', 
   await until(async () => (await loudness()) === 0, 'the mute to silence the shots');
   await ticks(1);
   assert.equal(await loudness(), 0, 'muted, the next shot is not heard');
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
+test('a tune the game stops lets its decoded samples go; the next one is decoded as it plays', async () => {
+  const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+  const decoded = () => page.evaluate(() => Module.verminadiaDecodedSounds());
+  await page.keyboard.press('x');
+  await ticks(18);
+  await clickAt(page, 'Label3');
+  await ticks(11);
+  await clickAt(page, 'Label4');  // トルバさん, into town, where his theme plays at the next second
+  await ticks(1, 1000);
+  await until(async () => (await decoded()).includes('toruba.ogg'), 'the town theme to be decoded');
+  await clickAt(page, 'Button6');
+  await clickAt(page, 'Button9');  // the amateur class: its battle theme takes over
+  await ticks(1, 1000);
+  const now = await until(async () => {
+    const files = await decoded();
+    return files.some((f) => /^Sen\d\.ogg$/.test(f)) && files;
+  }, 'the battle theme to be decoded');
+  assert.equal(now.includes('toruba.ogg'), false, 'the stopped town theme is no longer decoded');
   assert.deepEqual(problems, []);
   await context.close();
 });
