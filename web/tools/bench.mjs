@@ -1,7 +1,8 @@
 // Figures of the page on 127.0.0.1 in headless Chromium: the time from navigation until the title
 // is started and painted with a cold cache, the bytes moved before then compressed as a static host
 // would serve them (gzip -9), the soundtrack's size and that none of it is fetched before the
-// title, the processor time Chromium spends while the title waits, and the page's memory. A
+// title, the processor time Chromium spends while the title waits, and the page's memory, idle at
+// the title and after a game's first steps with sound. A
 // benchmark to run on purpose (make web-bench), never a pass-or-fail test.
 //   node web/tools/bench.mjs [RUNS]   (VERMINADIA_SITE names the folder; default build-web/)
 
@@ -9,7 +10,7 @@ import {readdirSync, readFileSync, statSync} from 'node:fs';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
 
-import {launch, serve, site} from '../tests/support.mjs';
+import {clickAt, launch, look, open, serve, site} from '../tests/support.mjs';
 
 const runs = Number(process.argv[2] ?? 5);
 const idleSeconds = 30;
@@ -87,5 +88,29 @@ const blank = await (await browser.newContext()).newPage();
 await blank.goto('about:blank');
 const mb = (n) => `${(n / 1048576).toFixed(1)} MB`;
 console.log(`the page's memory: ${mb(game)} private in its renderer (an empty page's: ${mb(await largestRenderer())})`);
+
+// The same after the title, the town and a won bout with sound on (a key first), each tune heard
+// for a few seconds, and the garbage then collected, as Chromium does in its own time.
+const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
+const played = await open(browser, server.url);
+await played.page.keyboard.press('x');
+await played.ticks(18);
+await clickAt(played.page, 'Label3');
+await played.ticks(11);
+await clickAt(played.page, 'Label4');
+await played.ticks(1, 1000);
+await sleep(3000);
+await clickAt(played.page, 'Button6');
+await clickAt(played.page, 'Button9');
+await played.ticks(1, 1000);
+await sleep(3000);
+for (let click = 0; click < 80 && !(await look(played.page, 'Panel8')).showing; ++click) {
+  await clickAt(played.page, (await look(played.page, 'Label45')).showing ? 'Label45' : 'Panel5');
+}
+await sleep(3000);
+await (await played.context.newCDPSession(played.page)).send('HeapProfiler.collectGarbage');
+await sleep(1000);
+console.log(`  after the title, the town and a bout with sound: ${mb(await largestRenderer())}`);
+await played.context.close();
 await server.close();
 await browser.close();
