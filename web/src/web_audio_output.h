@@ -7,7 +7,7 @@
 // clock as if heard, so that once the page may sound, what plays picks up where the game stands.
 // Each file is fetched the first time it must sound, never before.
 //
-// Web Audio holds a decoded sound as 32-bit samples, ten times its compressed size: a minute of
+// Web Audio holds a decoded sound as 32-bit samples, forty times its compressed size: a minute of
 // tune is 20 MB. So a long tune stays decoded only while it can sound. Once the game stops it (a
 // loop's rewind is not a stop: it plays again at the next tick), once it has played out with no
 // loop to play it again, or while muted, its decoded samples go and only its compressed bytes are
