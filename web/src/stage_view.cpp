@@ -87,7 +87,7 @@ val appendSpan(const val& parent, const char* className, const std::string& text
 // A label's caption as the window lays it out. A translation lines up on the designed caption:
 // that caption, unseen, gives the label its designed width, and the text is anchored to its
 // centre or right edge. A value after the heading stands in the label's column; the heading keeps
-// a space before it, so that a screen reader hears the two as words.
+// a space after it, so that a screen reader hears the two as words.
 void layOutLabel(const val& e, const WidgetDef& d, const std::string& caption, bool translated) {
     const CaptionSplit split = splitCaption(d, caption);
     const bool aligned = translated && d.align != Align::Left;
