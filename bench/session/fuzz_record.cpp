@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/utf8.h"
 #include "frontend/session/paced_replay.h"
 #include "frontend/session/session.h"
 #include "game/record.h"
@@ -97,8 +98,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             at = end + 1;
         }
     }
-    // At most one line is said, whatever the record held.
+    // At most one line is said, whatever the record held, in UTF-8 with the bytes it quotes
+    // escaped: nothing in it moves a terminal's cursor or rings its bell.
     check(complaints.empty() || complaints.find('\n') == complaints.size() - 1);
+    check(verminadia::isUtf8(complaints));
+    for (std::size_t i = 0; i + 1 < complaints.size(); ++i)
+        check(static_cast<unsigned char>(complaints[i]) >= 0x20 && complaints[i] != 0x7F);
 
     // --replay: watched at its own pace, to the end or to its first bad line. A record the reader
     // takes plays to the same game.
