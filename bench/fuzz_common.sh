@@ -18,6 +18,36 @@ fuzz_arguments() {
     mkdir -p "$out"
 }
 
+# Builds $out/NAME with clang (libFuzzer, AddressSanitizer, UBSan) from SOURCES, when it is missing
+# or older than any of them or of the headers beside them. The generated headers (music/sounds.h)
+# come from $GENERATED, by default the folder "generated" of the build folder "build".
+fuzz_build() {
+    local name=$1
+    shift
+    local sources=("$@") headers=() dirs src
+    local flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                 -I"$root" -I"${GENERATED:-$root/build/generated}")
+    mapfile -t dirs < <(for src in "${sources[@]}"; do dirname "$src"; done | sort -u)
+    for src in "${dirs[@]}"; do headers+=("$src"/*.h); done
+    if [ -x "$out/$name" ] && [ -z "$(find "${sources[@]}" "${headers[@]}" -newer "$out/$name" -print -quit)" ]; then
+        return
+    fi
+    local objects=$out/$name.o pids=()
+    rm -rf "$objects"
+    mkdir -p "$objects"
+    # The game is some forty files: two at a time.
+    for src in "${sources[@]}"; do
+        clang++ "${flags[@]}" -c "$src" -o "$objects/$(basename "$(dirname "$src")")_$(basename "$src").o" &
+        pids+=($!)
+        if [ ${#pids[@]} -ge 2 ]; then
+            wait "${pids[0]}"
+            pids=("${pids[@]:1}")
+        fi
+    done
+    for pid in "${pids[@]}"; do wait "$pid"; done
+    clang++ -fsanitize=fuzzer,address,undefined "$objects"/*.o -o "$out/$name"
+}
+
 # Runs the fuzzer $out/NAME on CORPUS for $seconds with the further OPTIONS, prints its summary,
 # and exits 1 when it found a fault.
 fuzz_run() {

@@ -11,26 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 source "$root/bench/fuzz_common.sh"
 fuzz_arguments "$@"
-flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -I"$root" -I"${GENERATED:-$root/build/generated}")
-sources=("$root"/core/{,*/}*.cpp "$root"/{town,arena,ending,game,files,script}/*.cpp "$here/fuzz_script.cpp")
-headers=("$root"/core/{,*/}*.h "$root"/{town,arena,ending,game,files,script}/*.h)
-if [ ! -x "$out/fuzz_script" ] || [ -n "$(find "${sources[@]}" "${headers[@]}" -newer "$out/fuzz_script" -print -quit)" ]; then
-    objects=$out/fuzz_script.o
-    rm -rf "$objects"
-    mkdir -p "$objects"
-    # The game is some forty files: two at a time.
-    pids=()
-    for src in "${sources[@]}"; do
-        clang++ "${flags[@]}" -c "$src" -o "$objects/$(basename "$(dirname "$src")")_$(basename "$src").o" &
-        pids+=($!)
-        if [ ${#pids[@]} -ge 2 ]; then
-            wait "${pids[0]}"
-            pids=("${pids[@]:1}")
-        fi
-    done
-    for pid in "${pids[@]}"; do wait "$pid"; done
-    clang++ -fsanitize=fuzzer,address,undefined "$objects"/*.o -o "$out/fuzz_script"
-fi
+fuzz_build fuzz_script "$root"/core/{,*/}*.cpp "$root"/{town,arena,ending,game,files,script}/*.cpp "$here/fuzz_script.cpp"
 corpus=${scratch:-$out}/corpus_script
 mkdir -p "$corpus"
 cp -n "$root"/tests/scenarios/*.script "$corpus/"

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "core/widgets/caption_layout.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
 #include "game/events.h"
@@ -51,18 +52,12 @@ QString pictureFile(const WidgetDef& def, const char* suffix) {
 }  // namespace
 
 std::vector<CaptionPiece> layOutCaption(const WidgetDef& d, const QString& text, const QFontMetrics& m, qreal scale) {
-    const qsizetype tab = text.indexOf(QLatin1Char(kColumnBreak));
-    if (tab < 0 || d.column.at == 0) {
-        // A tab with no column to go to is a space.
-        QString line = text;
-        line.replace(QLatin1Char(kColumnBreak), QLatin1Char(' '));
-        return {{line, 0, m.horizontalAdvance(line)}};
-    }
-    const QString head = text.left(tab);
-    QString value = text.mid(tab + 1);
-    value.replace(QLatin1Char(kColumnBreak), QLatin1Char(' '));
+    const CaptionSplit split = splitCaption(d, text.toStdString());
+    const QString head = QString::fromStdString(split.head);
+    if (!split.inColumn) return {{head, 0, m.horizontalAdvance(head)}};
+    const QString value = QString::fromStdString(split.value);
     const int width = m.horizontalAdvance(value);
-    const int edge = qRound(d.column.at * scale) - qRound(d.left * scale);
+    const int edge = columnEdge(d, scale);
     return {{head, 0, m.horizontalAdvance(head)}, {value, d.column.align == Align::Right ? edge - width : edge, width}};
 }
 
@@ -154,10 +149,8 @@ void LabelView::fit() {
     for (const CaptionPiece& piece : layOutCaption(def_, text_, m)) width = std::max(width, piece.left + piece.width);
     int left = def_.left;
     // A translation lines up where the designed caption does: its left edge, centre or right edge.
-    if (translated_ && def_.align != Align::Left) {
-        const int spare = m.horizontalAdvance(qtext(def_.caption)) - width;
-        left += def_.align == Align::Centre ? spare / 2 : spare;
-    }
+    if (translated_ && def_.align != Align::Left)
+        left += alignedOffset(def_, m.horizontalAdvance(qtext(def_.caption)), width);
     setGeometry(stage_.place(def_, QRect(left, top_, width, m.height())));
 }
 

@@ -32,6 +32,7 @@ set(verminadia_test_labels
   "^audio\\.fuzz_short$"                          once
   "^driver\\.hostile_input$"                     quick
   "^driver\\.fuzz_short$"                         slow,once
+  "^session\\.fuzz_short$"                        slow,once
   "^dist\\."                                      package,once
   "^layers\\."                                    layers,once
   "^(audio\\.(fuzz_short|levels|real_path|system_sound)|sounds|window\\.scaled_under_xvfb)$"  slow

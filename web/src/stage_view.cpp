@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/widgets/caption_layout.h"
 #include "frontend/screen_reader/accessible.h"
 #include "game/events.h"
 
@@ -75,6 +76,40 @@ void paint(const val& e, Rgb color) {
     e["style"].call<void>("setProperty", val("--beneath"), val(cssColor(color)));
 }
 
+// A piece of a caption in a span of its own, inside `parent`.
+val appendSpan(const val& parent, const char* className, const std::string& text) {
+    val span = createElement("span", className);
+    setText(span, text);
+    parent.call<void>("appendChild", span);
+    return span;
+}
+
+// A label's caption as the window lays it out. A translation lines up on the designed caption:
+// that caption, unseen, gives the label its designed width, and the text is anchored to its
+// centre or right edge. A value after the heading stands in the label's column; the heading keeps
+// a space after it, so that a screen reader hears the two as words.
+void layOutLabel(const val& e, const WidgetDef& d, const std::string& caption, bool translated) {
+    const CaptionSplit split = splitCaption(d, caption);
+    const bool aligned = translated && d.align != Align::Left;
+    if (!aligned && !split.inColumn) {
+        setText(e, split.head);
+        return;
+    }
+    setText(e, "");
+    val text = e;
+    if (aligned) {
+        setAttribute(appendSpan(e, "designed", std::string(d.caption)), "aria-hidden", "true");
+        text = appendSpan(e, d.align == Align::Centre ? "centred" : "right-edge", "");
+    }
+    if (!split.inColumn) {
+        setText(text, split.head);
+        return;
+    }
+    text.call<void>("appendChild", document().call<val>("createTextNode", val(split.head + " ")));
+    val value = appendSpan(text, d.column.align == Align::Right ? "value right-edge" : "value", split.value);
+    setStyle(value, "left", px(columnEdge(d)));
+}
+
 }  // namespace
 
 StageView::StageView(val stage) : stage_(std::move(stage)) {
@@ -104,6 +139,13 @@ StageView::StageView(val stage) : stage_(std::move(stage)) {
 }
 
 void StageView::apply(const Form& form) {
+    // Only a translation is laid out by the labels' alignment: every label is laid out again.
+    if (const bool translated = &form.catalogue() != &untranslated(); translated != translated_) {
+        translated_ = translated;
+        for (const WidgetDef& d : kWidgets) {
+            if (d.kind == Kind::Label) applied_[index(d.id)].reset();
+        }
+    }
     if (windowColor_ != form.windowColor()) {
         windowColor_ = form.windowColor();
         paint(stage_, *windowColor_);
@@ -121,6 +163,8 @@ void StageView::applyWidget(W w, const WidgetState& now) {
     if (changed(&WidgetState::caption)) {
         if (d.kind == Kind::Edit) {
             e.set("value", now.caption);
+        } else if (d.kind == Kind::Label) {
+            layOutLabel(e, d, now.caption, translated_);
         } else if (d.kind != Kind::Picture && d.kind != Kind::Panel) {
             setText(e, now.caption);
         }

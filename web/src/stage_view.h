@@ -45,6 +45,7 @@ private:
     std::array<bool, kWidgetCount> pictureLoaded_{};
     std::array<std::string, kWidgetCount> described_{};
     std::optional<Rgb> windowColor_;
+    bool translated_ = false;
 };
 
 }  // namespace verminadia::web
