@@ -58,25 +58,26 @@ await page.goto(server.url);
 await page.waitForSelector('#Label3:not([hidden])', {timeout: 60000});
 const cdp = await browser.newBrowserCDPSession();
 const cpu = async () => (await cdp.send('SystemInfo.getProcessInfo')).processInfo;
-// And the page's own main thread: its tasks and the script they run.
-const pageCdp = await context.newCDPSession(page);
-await pageCdp.send('Performance.enable');
-const mainThread = async () => Object.fromEntries((await pageCdp.send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
-const before = await cpu(), pageBefore = await mainThread();
-await new Promise((done) => setTimeout(done, idleSeconds * 1000));
-const after = await cpu(), pageAfter = await mainThread();
-const spent = after.reduce((sum, p) => sum + p.cpuTime, 0) - before.reduce((sum, p) => sum + p.cpuTime, 0);
-const byType = {};
-for (const p of after) {
-  const was = before.find((q) => q.id === p.id)?.cpuTime ?? 0;
-  byType[p.type] = (byType[p.type] ?? 0) + p.cpuTime - was;
+// Chromium's processor time, all of its processes, over idleSeconds with `page` open, and the
+// page's own main thread meanwhile: its tasks and the script they run.
+async function idle(page) {
+  const pageCdp = await page.context().newCDPSession(page);
+  await pageCdp.send('Performance.enable');
+  const mainThread = async () => Object.fromEntries((await pageCdp.send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
+  const before = await cpu(), pageBefore = await mainThread();
+  await new Promise((done) => setTimeout(done, idleSeconds * 1000));
+  const after = await cpu(), pageAfter = await mainThread();
+  const byType = {};
+  for (const p of after) {
+    const was = before.find((q) => q.id === p.id)?.cpuTime ?? 0;
+    byType[p.type] = (byType[p.type] ?? 0) + p.cpuTime - was;
+  }
+  const spent = Object.values(byType).reduce((sum, s) => sum + s, 0);
+  const ms = (name) => 1000 * (pageAfter[name] - pageBefore[name]);
+  return {spent, byType, tasks: ms('TaskDuration'), script: ms('ScriptDuration')};
 }
 const share = (seconds) => `${(100 * seconds / idleSeconds).toFixed(2)} %`;
-console.log(`processor while the title waits: ${share(spent)} of a core over ${idleSeconds} s, all of Chromium (` +
-            Object.entries(byType).map(([type, s]) => `${type} ${share(s)}`).join(', ') + ')');
-const ms = (name) => `${(1000 * (pageAfter[name] - pageBefore[name])).toFixed(1)} ms`;
-console.log(`  the page's main thread meanwhile: tasks ${ms('TaskDuration')}, script ${ms('ScriptDuration')}`);
-
+const title = await idle(page);
 // A renderer's private pages: what it holds that no other process shares.
 const privateBytes = (pid) => ['Private_Clean', 'Private_Dirty'].reduce((sum, field) =>
   sum + Number(readFileSync(`/proc/${pid}/smaps_rollup`, 'utf8').match(new RegExp(`^${field}:\\s+(\\d+)`, 'm'))[1]) * 1024, 0);
@@ -88,6 +89,14 @@ const blank = await (await browser.newContext()).newPage();
 await blank.goto('about:blank');
 const mb = (n) => `${(n / 1048576).toFixed(1)} MB`;
 console.log(`the page's memory: ${mb(game)} private in its renderer (an empty page's: ${mb(await largestRenderer())})`);
+// The reference, in the same run: Chromium with only an empty page, once it has settled.
+await new Promise((done) => setTimeout(done, 3000));
+const reference = await idle(blank);
+console.log(`processor while the title waits: ${share(title.spent)} of a core over ${idleSeconds} s, all of Chromium (` +
+            Object.entries(title.byType).map(([type, s]) => `${type} ${share(s)}`).join(', ') + `); ` +
+            `with an empty page instead: ${share(reference.spent)}; the title's own: ${share(Math.max(0, title.spent - reference.spent))}`);
+console.log(`  the page's main thread meanwhile: tasks ${title.tasks.toFixed(1)} ms, script ${title.script.toFixed(1)} ms ` +
+            `(an empty page's: tasks ${reference.tasks.toFixed(1)} ms)`);
 
 // The same after the title, the town and a won bout with sound on (a key first), each tune heard
 // for a few seconds, and the garbage then collected, as Chromium does in its own time.
