@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import {describe, test} from 'node:test';
 
-import {clickAt, focused, goldenCaption, look, open, until, withBrowser} from './support.mjs';
+import {clickAt, focused, goldenCaption, look, open, tapAt, until, withBrowser} from './support.mjs';
 
 const the = withBrowser();
 
@@ -95,6 +95,19 @@ describe('from the title into town', () => {
     assert.equal((await look(page, 'Panel3')).showing, true, 'the status screen');
     const unnamed = await page.$$eval('#stage img', (imgs) => imgs.filter((i) => i.checkVisibility() && !i.alt).length);
     assert.equal(unnamed, 0, 'every picture showing is told in words');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
+  test('with taps on a touch screen', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url, {hasTouch: true});
+    await ticks(titleShown);
+    await tapAt(page, 'Label3');
+    await ticks(prologue);
+    await tapAt(page, 'Label4');
+    assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
+    await tapAt(page, 'Button1');
+    assert.equal((await look(page, 'Panel3')).showing, true, 'the status screen');
     assert.deepEqual(problems, []);
     await context.close();
   });

@@ -69,8 +69,8 @@ export async function until(condition, what, timeoutMs = 10000) {
 
 // The page in a browser speaking `locale`, its clock held: nothing ticks until `ticks` runs it.
 // The viewport leaves the stage its designed size.
-export async function open(browser, url, {locale = 'ja-JP', prepare} = {}) {
-  const context = await browser.newContext({locale, viewport: {width: design.width, height: 400}});
+export async function open(browser, url, {locale = 'ja-JP', prepare, hasTouch = false} = {}) {
+  const context = await browser.newContext({locale, hasTouch, viewport: {width: design.width, height: 400}});
   const page = await context.newPage();
   await prepare?.(page);
   const problems = [];
@@ -96,6 +96,12 @@ export function look(page, name) {
 export async function clickAt(page, name) {
   const box = await page.locator('#' + name).boundingBox();
   await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+// A tap of a finger at the middle of a widget (the page opened with `hasTouch`).
+export async function tapAt(page, name) {
+  const box = await page.locator('#' + name).boundingBox();
+  await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
 }
 
 // The widget that has the keyboard focus.
