@@ -57,7 +57,7 @@ bool OutputStream::open(Client& client, std::string& error) {
         if (ok) pa_threaded_mainloop_wait(loop_);
     }
     if (ok) {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kRate, 2};
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kRate, 2};
         // The server holds two periods ahead and asks for one at a time.
         pa_buffer_attr attributes{};
         attributes.maxlength = static_cast<std::uint32_t>(-1);
@@ -65,7 +65,7 @@ bool OutputStream::open(Client& client, std::string& error) {
         attributes.prebuf = static_cast<std::uint32_t>(-1);
         attributes.minreq = static_cast<std::uint32_t>(kPeriodBytes);
         attributes.fragsize = static_cast<std::uint32_t>(-1);
-        stream_ = pa_stream_new_with_proplist(context_, "game", &spec, nullptr, names.list);
+        stream_ = pa_stream_new_with_proplist(context_, "game", &format, nullptr, names.list);
         ok = stream_ != nullptr;
         if (ok) {
             pa_stream_set_state_callback(stream_, streamChanged, this);
