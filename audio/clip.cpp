@@ -7,9 +7,8 @@
 #include <numbers>
 #include <string_view>
 
-#include <sndfile.h>
-
 #include "audio/memory_file.h"
+#include "audio/system_libraries.h"
 
 namespace verminadia::audio {
 
@@ -17,9 +16,9 @@ namespace {
 
 // libsndfile plays what there is of a file cut short and only notes it in its log, as
 // "data : 22050 (should be 9956)"; the game refuses such a file like a damaged one.
-bool cutShort(SNDFILE* file) {
+bool cutShort(const Sndfile& sf, SNDFILE* file) {
     std::array<char, 4096> log{};
-    sf_command(file, SFC_GET_LOG_INFO, log.data(), static_cast<int>(log.size()));
+    sf.sf_command(file, SFC_GET_LOG_INFO, log.data(), static_cast<int>(log.size()));
     const std::string_view text(log.data());
     const auto data = text.find("data : ");
     if (data == std::string_view::npos) return false;
@@ -58,10 +57,10 @@ sf_count_t memTell(void* user) { return static_cast<MemoryFile*>(user)->pos; }
 
 }  // namespace
 
-SNDFILE* openInMemory(MemoryFile& file, SF_INFO& info) {
+SNDFILE* openInMemory(const Sndfile& sf, MemoryFile& file, SF_INFO& info) {
     SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
     info = SF_INFO{};
-    return sf_open_virtual(&io, SFM_READ, &info, &file);
+    return sf.sf_open_virtual(&io, SFM_READ, &info, &file);
 }
 
 bool decodeWav(std::span<const unsigned char> bytes, Clip& out, std::string& error) {
@@ -69,28 +68,30 @@ bool decodeWav(std::span<const unsigned char> bytes, Clip& out, std::string& err
         error = "the file is empty";
         return false;
     }
+    const Sndfile* sf = sndfile(error);
+    if (!sf) return false;
     MemoryFile mem{bytes};
     SF_INFO info{};
-    SNDFILE* file = openInMemory(mem, info);
+    SNDFILE* file = openInMemory(*sf, mem, info);
     if (!file) {
-        error = sf_strerror(nullptr);
+        error = sf->sf_strerror(nullptr);
         return false;
     }
     if (info.channels < 1 || info.channels > 8 || info.samplerate < 1000 || info.samplerate > 192000 ||
         info.frames <= 0 || info.frames > kMaxFrames * 4) {
-        sf_close(file);
+        sf->sf_close(file);
         error = "no usable sound in the file";
         return false;
     }
-    if (cutShort(file)) {
-        sf_close(file);
+    if (cutShort(*sf, file)) {
+        sf->sf_close(file);
         error = "the file is cut short";
         return false;
     }
     const auto channels = static_cast<std::size_t>(info.channels);
     std::vector<float> raw(static_cast<std::size_t>(info.frames) * channels);
-    const sf_count_t got = sf_readf_float(file, raw.data(), info.frames);
-    sf_close(file);
+    const sf_count_t got = sf->sf_readf_float(file, raw.data(), info.frames);
+    sf->sf_close(file);
     if (got <= 0) {
         error = "no samples could be read";
         return false;

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include <sndfile.h>
+#include "audio/system_libraries.h"
 
 namespace verminadia::audio {
 
@@ -13,6 +13,6 @@ struct MemoryFile {
 };
 
 // Null when libsndfile knows no such file; `file` must outlive the handle.
-SNDFILE* openInMemory(MemoryFile& file, SF_INFO& info);
+SNDFILE* openInMemory(const Sndfile& sf, MemoryFile& file, SF_INFO& info);
 
 }  // namespace verminadia::audio

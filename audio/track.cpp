@@ -21,13 +21,16 @@ std::unique_ptr<Track> Track::make(std::vector<unsigned char> bytes, std::string
         error = "the file is empty";
         return nullptr;
     }
+    const Sndfile* sf = sndfile(error);
+    if (!sf) return nullptr;
     std::unique_ptr<Track> t(new Track);
     t->bytes_ = std::move(bytes);
     t->memory_.bytes = t->bytes_;
+    t->sf_ = sf;
     SF_INFO info{};
-    t->file_ = openInMemory(t->memory_, info);
+    t->file_ = openInMemory(*sf, t->memory_, info);
     if (!t->file_) {
-        error = sf_strerror(nullptr);
+        error = sf->sf_strerror(nullptr);
         return nullptr;
     }
     if (info.channels != 2 || info.samplerate != kRate || info.frames <= 0 || info.frames > kLongest) {
@@ -38,12 +41,12 @@ std::unique_ptr<Track> Track::make(std::vector<unsigned char> bytes, std::string
     t->headFrames_ = std::min(t->frames_, kHeadFrames);
     t->head_.resize(static_cast<std::size_t>(2 * t->headFrames_));
     std::vector<std::int16_t> rest(2 * kStep);
-    long got = static_cast<long>(sf_readf_short(t->file_, t->head_.data(), t->headFrames_));
+    long got = static_cast<long>(sf->sf_readf_short(t->file_, t->head_.data(), t->headFrames_));
     for (long n = 0; got < t->frames_; got += n) {
-        n = static_cast<long>(sf_readf_short(t->file_, rest.data(), kStep));
+        n = static_cast<long>(sf->sf_readf_short(t->file_, rest.data(), kStep));
         if (n <= 0) break;
     }
-    if (got != t->frames_ || sf_error(t->file_) != SF_ERR_NO_ERROR) {
+    if (got != t->frames_ || sf->sf_error(t->file_) != SF_ERR_NO_ERROR) {
         error = "the file is damaged or cut short";
         return nullptr;
     }
@@ -55,7 +58,7 @@ std::unique_ptr<Track> Track::make(std::vector<unsigned char> bytes, std::string
 }
 
 Track::~Track() {
-    if (file_) sf_close(file_);
+    if (file_) sf_->sf_close(file_);
 }
 
 void Track::rewound() {
@@ -87,10 +90,10 @@ long Track::want(long position) {
 
 long Track::decode(bool restart, long at, long wanted) {
     if (restart || decodePos_ != at) {
-        if (sf_seek(file_, at, SEEK_SET) < 0) return 0;
+        if (sf_->sf_seek(file_, at, SEEK_SET) < 0) return 0;
         decodePos_ = at;
     }
-    const long got = std::max(0L, static_cast<long>(sf_readf_short(file_, decoded_.data(), wanted)));
+    const long got = std::max(0L, static_cast<long>(sf_->sf_readf_short(file_, decoded_.data(), wanted)));
     decodePos_ += got;
     return got;
 }

@@ -13,9 +13,8 @@
 #include <string>
 #include <vector>
 
-#include <sndfile.h>
-
 #include "audio/memory_file.h"
+#include "audio/system_libraries.h"
 
 namespace verminadia::audio {
 
@@ -61,6 +60,7 @@ private:
 
     std::vector<unsigned char> bytes_;
     MemoryFile memory_;
+    const Sndfile* sf_ = nullptr;
     SNDFILE* file_ = nullptr;
     long frames_ = 0;
     std::vector<std::int16_t> head_;  // the first headFrames_, interleaved

@@ -75,10 +75,8 @@ int main(int argc, char** argv) {
     starting = false;
     QApplication::setApplicationName(QStringLiteral("verminadia"));
 #ifdef VERMINADIA_APP_ID
-    // The menu entry and the icon the install puts in place; a game run from its build folder
-    // has no themed icon, and the window simply shows none.
+    // The menu entry the install puts in place.
     QGuiApplication::setDesktopFileName(QStringLiteral(VERMINADIA_APP_ID));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VERMINADIA_APP_ID)));
 #endif
     QApplication::setOrganizationName(QStringLiteral("verminadia"));
     desktop::applyClassicLook();
@@ -127,11 +125,16 @@ int main(int argc, char** argv) {
     game.sound.setOutput(sound);  // what was playing when the session was left is heard again
     window.sync();
     window.show();
-    sound.start();  // the stream and the SoundFont load beside the first frame, not before it
+    sound.start();  // the stream and the sound files load once the first frame is out
     if (replayer) replayer->start();
-    // The menu's own entries, once the first frame is out: the languages, and on the title the
-    // way back into the last session.
+    // Once the window is on screen: the icon, and the menu's own entries: the languages, and on the
+    // title the way back into the last session.
     QTimer::singleShot(0, &window, [&] {
+#ifdef VERMINADIA_APP_ID
+        // The installed icon: looking it up in the icon theme takes as long as a frame. A game run
+        // from its build folder has no themed icon, and the window simply shows none.
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VERMINADIA_APP_ID)));
+#endif
         QMenu* menu = window.contextMenu();
         menu->addMenu(languages.menu(menu, [&settings](const std::string& code) { settings.setLanguage(code); }));
         mute.addToMenu();

@@ -11,6 +11,7 @@
 #include "audio/clip.h"
 #include "audio/sound_files.h"
 #include "audio/stream/output_stream.h"
+#include "audio/system_libraries.h"
 
 #ifndef VERMINADIA_DATA_DIR
 #define VERMINADIA_DATA_DIR ""
@@ -121,8 +122,12 @@ void SystemSound::load() {
     playback_.start();
     std::string error;
 
+    // Without libsndfile no file can be decoded: said once for them all.
+    const bool decoding = audio::sndfile(error) != nullptr;
+    if (!decoding) std::fprintf(stderr, "verminadia: %s; no sound file can be played\n", error.c_str());
     const std::vector<std::string> folders = soundFolders();
     for (const PlayerDef& d : kPlayers) {
+        if (!decoding) break;
         const std::string name(d.played);
         const std::string path = audio::findSoundFile(name, folders);
         std::vector<unsigned char> bytes;

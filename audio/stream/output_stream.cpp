@@ -1,13 +1,9 @@
 #include "audio/stream/output_stream.h"
 
 #include <algorithm>
-#include <pulse/context.h>
-#include <pulse/error.h>
-#include <pulse/proplist.h>
-#include <pulse/stream.h>
-#include <pulse/thread-mainloop.h>
 
 #include "audio/clip.h"
+#include "audio/system_libraries.h"
 
 namespace verminadia::audio {
 
@@ -18,12 +14,13 @@ constexpr std::size_t kPeriodBytes = std::size_t{OutputStream::kPeriodSize} * kF
 
 // The names the server shows in its volume controls.
 struct Names {
-    pa_proplist* list = pa_proplist_new();
-    Names() {
-        pa_proplist_sets(list, PA_PROP_APPLICATION_NAME, "verminadia");
-        pa_proplist_sets(list, PA_PROP_MEDIA_ROLE, "game");
+    const Pulse& pa;
+    pa_proplist* list = pa.pa_proplist_new();
+    explicit Names(const Pulse& p) : pa(p) {
+        pa.pa_proplist_sets(list, PA_PROP_APPLICATION_NAME, "verminadia");
+        pa.pa_proplist_sets(list, PA_PROP_MEDIA_ROLE, "game");
     }
-    ~Names() { pa_proplist_free(list); }
+    ~Names() { pa.pa_proplist_free(list); }
     Names(const Names&) = delete;
     Names& operator=(const Names&) = delete;
 };
@@ -34,27 +31,33 @@ OutputStream::~OutputStream() { close(); }
 
 bool OutputStream::open(Client& client, std::string& error) {
     close();
+    pa_ = pulse(error);
+    if (!pa_) {
+        error = "no sound server: " + error;
+        return false;
+    }
+    const Pulse& pa = *pa_;
     client_ = &client;
     failed_ = false;
-    loop_ = pa_threaded_mainloop_new();
+    loop_ = pa.pa_threaded_mainloop_new();
     if (!loop_) {
         error = "no sound server: libpulse cannot start";
         return false;
     }
-    const Names names;
-    context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "verminadia", names.list);
+    const Names names(pa);
+    context_ = pa.pa_context_new_with_proplist(pa.pa_threaded_mainloop_get_api(loop_), "verminadia", names.list);
     if (!context_) {
         close();
         error = "no sound server: libpulse cannot start";
         return false;
     }
-    pa_context_set_state_callback(context_, contextChanged, this);
-    pa_threaded_mainloop_lock(loop_);
-    bool ok = pa_threaded_mainloop_start(loop_) >= 0 &&
-              pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) >= 0;
-    for (pa_context_state_t s; ok && (s = pa_context_get_state(context_)) != PA_CONTEXT_READY;) {
+    pa.pa_context_set_state_callback(context_, contextChanged, this);
+    pa.pa_threaded_mainloop_lock(loop_);
+    bool ok = pa.pa_threaded_mainloop_start(loop_) >= 0 &&
+              pa.pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) >= 0;
+    for (pa_context_state_t s; ok && (s = pa.pa_context_get_state(context_)) != PA_CONTEXT_READY;) {
         ok = PA_CONTEXT_IS_GOOD(s);
-        if (ok) pa_threaded_mainloop_wait(loop_);
+        if (ok) pa.pa_threaded_mainloop_wait(loop_);
     }
     if (ok) {
         const pa_sample_spec format{PA_SAMPLE_FLOAT32NE, kRate, 2};
@@ -65,24 +68,24 @@ bool OutputStream::open(Client& client, std::string& error) {
         attributes.prebuf = static_cast<std::uint32_t>(-1);
         attributes.minreq = static_cast<std::uint32_t>(kPeriodBytes);
         attributes.fragsize = static_cast<std::uint32_t>(-1);
-        stream_ = pa_stream_new_with_proplist(context_, "game", &format, nullptr, names.list);
+        stream_ = pa.pa_stream_new_with_proplist(context_, "game", &format, nullptr, names.list);
         ok = stream_ != nullptr;
         if (ok) {
-            pa_stream_set_state_callback(stream_, streamChanged, this);
-            pa_stream_set_write_callback(stream_, wanted, this);
+            pa.pa_stream_set_state_callback(stream_, streamChanged, this);
+            pa.pa_stream_set_write_callback(stream_, wanted, this);
             // No timing updates: nothing here asks the stream's position, and each would wake the loop.
-            ok = pa_stream_connect_playback(stream_, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr,
+            ok = pa.pa_stream_connect_playback(stream_, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr,
                                             nullptr) >= 0;
         }
-        for (pa_stream_state_t s; ok && (s = pa_stream_get_state(stream_)) != PA_STREAM_READY;) {
+        for (pa_stream_state_t s; ok && (s = pa.pa_stream_get_state(stream_)) != PA_STREAM_READY;) {
             ok = PA_STREAM_IS_GOOD(s);
-            if (ok) pa_threaded_mainloop_wait(loop_);
+            if (ok) pa.pa_threaded_mainloop_wait(loop_);
         }
     }
     running_ = ok;
     if (!ok)
-        error = std::string("no sound server: PulseAudio says \"") + pa_strerror(pa_context_errno(context_)) + "\"";
-    pa_threaded_mainloop_unlock(loop_);
+        error = std::string("no sound server: PulseAudio says \"") + pa.pa_strerror(pa.pa_context_errno(context_)) + "\"";
+    pa.pa_threaded_mainloop_unlock(loop_);
     if (!ok) close();
     return ok;
 }
@@ -90,14 +93,14 @@ bool OutputStream::open(Client& client, std::string& error) {
 // The loop's thread, under its lock, from here to broken().
 void OutputStream::contextChanged(pa_context* context, void* data) {
     auto* self = static_cast<OutputStream*>(data);
-    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) self->broken();
-    pa_threaded_mainloop_signal(self->loop_, 0);
+    if (!PA_CONTEXT_IS_GOOD(self->pa_->pa_context_get_state(context))) self->broken();
+    self->pa_->pa_threaded_mainloop_signal(self->loop_, 0);
 }
 
 void OutputStream::streamChanged(pa_stream* stream, void* data) {
     auto* self = static_cast<OutputStream*>(data);
-    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) self->broken();
-    pa_threaded_mainloop_signal(self->loop_, 0);
+    if (!PA_STREAM_IS_GOOD(self->pa_->pa_stream_get_state(stream))) self->broken();
+    self->pa_->pa_threaded_mainloop_signal(self->loop_, 0);
 }
 
 // The audio thread: the server wants `bytes` more; they are made a period at a time.
@@ -110,7 +113,7 @@ void OutputStream::wanted(pa_stream* stream, std::size_t bytes, void* data) {
             self->frames_[2 * i] = self->left_[i];
             self->frames_[2 * i + 1] = self->right_[i];
         }
-        if (pa_stream_write(stream, self->frames_.data(), frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+        if (self->pa_->pa_stream_write(stream, self->frames_.data(), frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
             self->broken();
             return;
         }
@@ -127,26 +130,26 @@ void OutputStream::broken() {
 
 void OutputStream::close() {
     if (!loop_) return;
-    pa_threaded_mainloop_lock(loop_);
+    pa_->pa_threaded_mainloop_lock(loop_);
     running_ = false;
     if (stream_) {
-        pa_stream_set_state_callback(stream_, nullptr, nullptr);
-        pa_stream_set_write_callback(stream_, nullptr, nullptr);
-        pa_stream_disconnect(stream_);
-        pa_stream_unref(stream_);
+        pa_->pa_stream_set_state_callback(stream_, nullptr, nullptr);
+        pa_->pa_stream_set_write_callback(stream_, nullptr, nullptr);
+        pa_->pa_stream_disconnect(stream_);
+        pa_->pa_stream_unref(stream_);
         stream_ = nullptr;
     }
     if (context_) {
-        pa_context_set_state_callback(context_, nullptr, nullptr);
-        pa_context_disconnect(context_);
-        pa_context_unref(context_);
+        pa_->pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_->pa_context_disconnect(context_);
+        pa_->pa_context_unref(context_);
         context_ = nullptr;
     }
-    pa_threaded_mainloop_unlock(loop_);
+    pa_->pa_threaded_mainloop_unlock(loop_);
     // Joins the loop's thread, which waits on the server's socket and nothing else: a server that
     // stopped answering cannot keep it.
-    pa_threaded_mainloop_stop(loop_);
-    pa_threaded_mainloop_free(loop_);
+    pa_->pa_threaded_mainloop_stop(loop_);
+    pa_->pa_threaded_mainloop_free(loop_);
     loop_ = nullptr;
 }
 

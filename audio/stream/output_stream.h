@@ -14,6 +14,8 @@ struct pa_stream;
 
 namespace verminadia::audio {
 
+struct Pulse;
+
 class OutputStream final : public Output {
 public:
     OutputStream() = default;
@@ -22,7 +24,7 @@ public:
     OutputStream& operator=(const OutputStream&) = delete;
 
     // Connects to PulseAudio (or PipeWire's PulseAudio server). False with the reason when none
-    // answers.
+    // answers, or libpulse is not there.
     bool open(Client& client, std::string& error) override;
     void close() override;
     double bufferSeconds() const override;
@@ -37,6 +39,7 @@ private:
     void broken();
 
     Client* client_ = nullptr;
+    const Pulse* pa_ = nullptr;  // libpulse, once the first open has found it
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;

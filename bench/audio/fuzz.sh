@@ -11,9 +11,9 @@ root=$(cd "$here/../.." && pwd)
 source "$root/bench/fuzz_common.sh"
 fuzz_arguments "$@"
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I"$root"
-       $(pkg-config --cflags sndfile))
-libs=($(pkg-config --libs sndfile) -pthread)
-sources=("$root"/audio/{clip,track,mixer}.cpp)
+       $(pkg-config --cflags sndfile libpulse))
+libs=(-ldl -pthread)
+sources=("$root"/audio/{clip,track,mixer,system_libraries}.cpp)
 for kind in ogg wav; do
     if [ ! -x "$out/fuzz_$kind" ] || [ -n "$(find "$here/fuzz_$kind.cpp" "$root/audio" -newer "$out/fuzz_$kind" -print -quit)" ]; then
         clang++ "${flags[@]}" "$here/fuzz_$kind.cpp" "${sources[@]}" "${libs[@]}" -o "$out/fuzz_$kind"

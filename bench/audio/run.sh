@@ -24,7 +24,7 @@ table=$here/../../music/sounds.tsv
 # The file of a sound, by its meaning in the sound table.
 file_of() { awk -F'\t' -v m="$1" '!/^#/ && index("," $1 ",", "," m ",") { print $3 }' "$table"; }
 cd "$build"
-make -s verminadia verminadia-audio-bench verminadia-bench-startup verminadia_sounds >/dev/null
+make -s verminadia verminadia-audio-bench verminadia-bench-startup verminadia-bench-window verminadia_sounds >/dev/null
 
 . "$here/../../tests/audio/null_sink.sh"
 work=$(mktemp -d)

@@ -1,8 +1,8 @@
 #!/bin/bash
-# Inside an X server: the time from launch until the window is on screen, and the resident
-# memory 12 s later, for an empty Qt window and for the game: on the title (its sound files
-# loaded, the shots playing) and in town (a session continued to the hero's arrival: the town
-# theme playing). Medians of RUNS launches.
+# Inside an X server: the time from launch until the window is on screen, and the resident memory
+# 12 s later, for an empty Qt window and for the game: on the title (its sound files loaded, the
+# shots playing) and in town (a session continued to the hero's arrival: the town theme playing).
+# Medians of RUNS launches.
 #   usage: startup.sh BUILD_DIR RUNS
 set -euo pipefail
 build=$1
@@ -11,34 +11,33 @@ cd "$build"
 # xvfb-run may hand over before its server accepts clients.
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-now() { date +%s%N; }
 
-# Prints "milliseconds-to-window resident-MB" for one launch of the program.
+# Prints "milliseconds-to-window resident-MB" for one launch of the program. The display itself
+# tells when the window is mapped; nothing polls beside the program.
 launch() {
-    local t0; t0=$(now)
-    "$@" >/dev/null 2>"$build/startup.err" &
-    local pid=$!
-    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "$* did not start:" >&2; cat "$build/startup.err" >&2; exit 1; }
-        sleep 0.002
-    done
-    local t1; t1=$(now)
+    local shown ms pid
+    shown=$(./verminadia-bench-window "$@" 2>"$build/startup.err") ||
+        { echo "$* did not start:" >&2; cat "$build/startup.err" >&2; exit 1; }
+    read -r ms pid <<<"$shown"
     sleep 12
     local rss; rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
-    kill "$pid"; wait "$pid" 2>/dev/null || true
-    echo "$(( (t1 - t0) / 1000000 )) $(( rss / 1024 ))"
+    kill "$pid"
+    while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
+    echo "$ms $(( rss / 1024 ))"
 }
 
-for _ in $(seq "$runs"); do launch ./verminadia-bench-startup empty --stay; done > empty.txt
-for _ in $(seq "$runs"); do launch ./verminadia; done > game.txt
-# The record of a session up to hero 0's arrival in town (as tests/audio/real_path_test.sh).
-# Written again for each launch: a session continued is recorded on.
+# The three take turns, so that a machine growing busier or quieter weighs on each alike.
+# The record of a session up to hero 0's arrival in town (as tests/audio/real_path_test.sh) is
+# written again for each launch: a session continued is recorded on.
 town=$(mktemp -d)
 mkdir -p "$town/verminadia"
+: >empty.txt; : >game.txt; : >town.txt
 for _ in $(seq "$runs"); do
+    launch ./verminadia-bench-startup empty --stay >>empty.txt
+    launch ./verminadia >>game.txt
     printf 'tick Timer1 18\nclick Label3\ntick Timer1 11\nclick Label4\n' >"$town/verminadia/last-session.script"
-    launch env XDG_STATE_HOME="$town" ./verminadia --continue
-done > town.txt
+    launch env XDG_STATE_HOME="$town" ./verminadia --continue >>town.txt
+done
 rm -rf "$town"
 e_ms=$(cut -d' ' -f1 empty.txt | median); e_mb=$(cut -d' ' -f2 empty.txt | median)
 g_ms=$(cut -d' ' -f1 game.txt | median); g_mb=$(cut -d' ' -f2 game.txt | median)

@@ -18,6 +18,7 @@
 #include "audio/clip.h"
 #include "audio/levels.h"
 #include "audio/sound_files.h"
+#include "audio/system_libraries.h"
 #include "render/midi.h"
 #include "render/midi_mixer.h"
 #include "test_tunes.h"
@@ -314,6 +315,32 @@ TEST(RenderedTune, DamagedFilesAreRefusedWithAReason) {
         EXPECT_FALSE(m.setTrack(0, b, error)) << b.size() << " bytes";
         EXPECT_FALSE(error.empty());
     }
+}
+
+// A sound library the system lacks, or one without a function the game calls, is said in one
+// line naming both; the functions it has are found and work.
+TEST(SystemLibraries, WhatIsMissingIsNamedAndWhatIsThereWorks) {
+    std::size_t (*length)(const char*) = nullptr;
+    SystemLibrary libc("libc.so.6");
+    libc.find(length, "strlen");
+    ASSERT_TRUE(libc.error().empty()) << libc.error();
+    EXPECT_EQ(length("ヴェル"), 9u);
+
+    void (*missing)() = nullptr;
+    libc.find(missing, "verminadia_no_such_function");
+    EXPECT_EQ(libc.error(), "libc.so.6 has no verminadia_no_such_function");
+    libc.find(length, "strlen");
+    EXPECT_EQ(length, nullptr) << "nothing more is looked for after a failure";
+
+    SystemLibrary absent("libverminadia-absent.so.0");
+    absent.find(length, "strlen");
+    EXPECT_EQ(length, nullptr);
+    EXPECT_EQ(absent.error().rfind("libverminadia-absent.so.0 cannot be opened: ", 0), 0u) << absent.error();
+    EXPECT_EQ(absent.error().find('\n'), std::string::npos);
+
+    std::string error;
+    EXPECT_NE(sndfile(error), nullptr) << error;
+    EXPECT_NE(pulse(error), nullptr) << error;
 }
 
 // --- MIDI ---

@@ -20,7 +20,7 @@ rm -rf "$out/_CPack_Packages"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for wanted in 'fonts-ipafont-gothic' 'libqt6widgets6' 'libc6'; do
+for wanted in 'fonts-ipafont-gothic' 'libqt6widgets6' 'libc6' 'libpulse0' 'libsndfile1'; do
     grep -qF "$wanted" <<<"$depends" || fail "Depends lacks $wanted"
 done
 grep -q 'soundfont' <<<"$depends" && fail "Depends names a SoundFont: the music is rendered at build time"
