@@ -5,13 +5,13 @@
 // for from any thread. Null, with the reason, when the library cannot be opened or lacks one of
 // the functions: that part of the sound then stays silent.
 
-#include <string>
-
 #include <pulse/context.h>
 #include <pulse/error.h>
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
+#include <string>
+
 #include <sndfile.h>
 
 namespace verminadia::audio {

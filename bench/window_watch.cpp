@@ -5,16 +5,14 @@
 //   prints "MILLISECONDS PID" once the window is on screen, and leaves the program running. The
 //   program's standard output goes nowhere; its standard error is this one's.
 
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <memory>
-
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <xcb/xcb.h>
 
 extern char** environ;

@@ -12,7 +12,7 @@ set -euo pipefail
 # with its General MIDI SoundFont, then compressed: the build's alone) and the sound effects.
 run=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-svg-dev libgl1-mesa-dev libpulse-dev libsndfile1-dev libfluidsynth-dev
+    qt6-base-dev qt6-svg-dev libgl1-mesa-dev libpulse-dev libsndfile1-dev libxcb1-dev libfluidsynth-dev
     gettext abcmidi sox espeak-ng fluid-soundfont-gm vorbis-tools
     # Playing: the sound server's client library, the font and the desktop's alert sound.
     libpulse0 fonts-ipafont-gothic sound-theme-freedesktop

@@ -75,7 +75,7 @@ bool OutputStream::open(Client& client, std::string& error) {
             pa.pa_stream_set_write_callback(stream_, wanted, this);
             // No timing updates: nothing here asks the stream's position, and each would wake the loop.
             ok = pa.pa_stream_connect_playback(stream_, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr,
-                                            nullptr) >= 0;
+                                               nullptr) >= 0;
         }
         for (pa_stream_state_t s; ok && (s = pa.pa_stream_get_state(stream_)) != PA_STREAM_READY;) {
             ok = PA_STREAM_IS_GOOD(s);
@@ -84,7 +84,8 @@ bool OutputStream::open(Client& client, std::string& error) {
     }
     running_ = ok;
     if (!ok)
-        error = std::string("no sound server: PulseAudio says \"") + pa.pa_strerror(pa.pa_context_errno(context_)) + "\"";
+        error =
+            std::string("no sound server: PulseAudio says \"") + pa.pa_strerror(pa.pa_context_errno(context_)) + "\"";
     pa.pa_threaded_mainloop_unlock(loop_);
     if (!ok) close();
     return ok;
@@ -113,7 +114,8 @@ void OutputStream::wanted(pa_stream* stream, std::size_t bytes, void* data) {
             self->frames_[2 * i] = self->left_[i];
             self->frames_[2 * i + 1] = self->right_[i];
         }
-        if (self->pa_->pa_stream_write(stream, self->frames_.data(), frames * kFrameBytes, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+        if (self->pa_->pa_stream_write(stream, self->frames_.data(), frames * kFrameBytes, nullptr, 0,
+                                       PA_SEEK_RELATIVE) < 0) {
             self->broken();
             return;
         }
