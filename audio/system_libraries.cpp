@@ -7,7 +7,7 @@ namespace verminadia::audio {
 SystemLibrary::SystemLibrary(const char* soname) : soname_(soname) {
     handle_ = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
     if (!handle_) {
-        const char* why = dlerror();
+        const char* why = dlerror();  // NOLINT(concurrency-mt-unsafe): glibc keeps its message per thread
         error_ = soname_ + " cannot be opened" + (why ? std::string(": ") + why : std::string());
     }
 }

@@ -57,7 +57,8 @@ namespace verminadia::audio {
     F(pa_stream_unref)                \
     F(pa_strerror)
 
-#define VERMINADIA_FUNCTION_POINTER(name) decltype(&::name) name = nullptr;
+// A declaration, which parentheses around the name would break.
+#define VERMINADIA_FUNCTION_POINTER(name) decltype(&::name) name = nullptr;  // NOLINT(bugprone-macro-parentheses)
 struct Sndfile {
     VERMINADIA_SNDFILE_FUNCTIONS(VERMINADIA_FUNCTION_POINTER)
 };
