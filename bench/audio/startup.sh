@@ -22,7 +22,8 @@ launch() {
     sleep 12
     local rss; rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
     kill "$pid"
-    while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
+    # Gone, or a zombie its new parent has yet to reap.
+    while [ -r "/proc/$pid/stat" ] && [ "$(sed 's/.*) //' "/proc/$pid/stat" | cut -c1)" != Z ]; do sleep 0.05; done
     echo "$ms $(( rss / 1024 ))"
 }
 
