@@ -14,7 +14,8 @@
 #                                        or 'none'), wait WAIT seconds, print what Orca said since
 #                                        the last call, one utterance a line
 #   orca_session.sh said DIR               everything Orca said so far
-#   orca_session.sh stop DIR               end every process the session started
+#   orca_session.sh stop DIR               end every process the session started, and wait till
+#                                        they are gone
 #
 # Orca 43 buffers its debug log; a copy of it with a line-buffered log is made in DIR. Orca reads
 # a text only when the application sends an accessibility event that Orca handles: what is
@@ -75,8 +76,15 @@ keys)
   speech "$dir/orca.log" "$dir/pos" ;;
 said) echo 0 >"$dir/all"; speech "$dir/orca.log" "$dir/all" ;;
 stop)
-  tac "$dir/pids" 2>/dev/null | while read -r p; do kill -9 "$p" 2>/dev/null || true; done; : >"$dir/pids"
   # the AT-SPI bus launcher leaves its own bus daemon behind: the one listening inside DIR
-  for p in $(pgrep -f -- "unix:path=$dir/run/" 2>/dev/null); do kill -9 "$p" 2>/dev/null || true; done ;;
+  killed=$(tac "$dir/pids" 2>/dev/null; pgrep -f -- "unix:path=$dir/run/" 2>/dev/null || true); : >"$dir/pids"
+  for p in $killed; do kill -9 "$p" 2>/dev/null || true; done
+  # The session's processes were orphaned when start returned: they are gone only once init reaps
+  # them, which some inits do every few seconds. Until then a killed Orca still counts as running
+  # for this user, and the next session's Orca would refuse to speak.
+  for _ in $(seq 150); do
+    alive=0; for p in $killed; do [ -e "/proc/$p" ] && alive=1; done
+    [ $alive = 0 ] && break; sleep 0.2
+  done ;;
 *) echo "orca_session.sh: unknown command $cmd" >&2; exit 2 ;;
 esac
