@@ -110,10 +110,12 @@ start_xvfb() {
     wait_for 60 "Xvfb to answer on $DISPLAY" xdotool getdisplaygeometry
 }
 
-# Openbox has taken the screen once it names itself on the root window; a window mapped before
-# that is never managed as the window manager would have it (fullscreen, for one).
+# Openbox names itself on the root window (_NET_SUPPORTING_WM_CHECK) as soon as it has taken the
+# screen, but goes on starting for a second or more on a loaded machine, and a window mapped
+# meanwhile is never managed: it stays unmapped. Openbox is ready once it has set the last of the
+# root window's properties, the work area and its theme.
 start_openbox() {
     openbox >/dev/null 2>&1 &
-    wait_for 60 "openbox to take the screen (_NET_SUPPORTING_WM_CHECK on the root window)" \
-        sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    wait_for 60 "openbox to take the screen and be ready (_NET_WORKAREA and _OB_THEME on the root window)" \
+        sh -c "xprop -root _NET_WORKAREA _OB_THEME | grep -c ' = ' | grep -qx 2"
 }
