@@ -8,8 +8,9 @@
 #   null_sink_stop        stops it, and waits until it is gone
 # And for the tests that play the game and listen to it:
 #   record FILE / stoprecord     what the server plays, as raw 16-bit stereo at 44100 Hz
-#   startgame WORK GAME [ARGS]   the game in a process group of its own (xvfb-run passes no kill
-#                                on to it), saying what it says in WORK/game.out and WORK/game.err
+#   startgame WORK GAME [ARGS]   the game in a process group of its own, so that stopgame ends
+#                                what it starts too, saying what it says in WORK/game.out and
+#                                WORK/game.err
 #   stopgame                     it and everything it started
 #   heard_cleanup WORK           whatever of these still runs, the server, and WORK itself
 

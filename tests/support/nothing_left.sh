@@ -11,11 +11,11 @@ root=${1:?usage: nothing_left.sh ROOT}
 left() { grep -lzsxF "VERMINADIA_TESTS=$root" /proc/[0-9]*/environ | cut -d/ -f3; }
 
 pids=$(left)
-for _ in $(seq 100); do
-    [ -n "$pids" ] || { echo "no process of the tests is left"; exit 0; }
-    sleep 0.2
+while [ -n "$pids" ] && [ "$SECONDS" -lt 20 ]; do
+    sleep 0.5
     pids=$(left)
 done
+[ -n "$pids" ] || { echo "no process of the tests is left"; exit 0; }
 echo "FAIL: processes the tests started still run:"
 for pid in $pids; do
     test=$(tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | sed -n "s|^TEST_TMPDIR=$root/\(.*\)/tmp$|\1|p")
