@@ -16,6 +16,7 @@ MuteSwitch::MuteSwitch(GameWindow& window, const Game& game, SystemSound& sound,
     setCheckable(true);
     setChecked(sound.muted());
     setShortcut(Qt::Key_M);
+    setAutoRepeat(false);  // a held M switches once, not back and forth
     setShortcutContext(Qt::WindowShortcut);
     window.addAction(this);
     connect(this, &QAction::toggled, this, [&sound, &settings](bool on) {
