@@ -47,8 +47,8 @@ async function listening(options = {}) {
   const loudness = () => page.evaluate(() => window.loudness?.() ?? 0);
   // Waits until the page's sound has run `seconds` more: how long a silence lasted.
   const hear = async (seconds) => {
-    const from = await page.evaluate(() => window.heard());
-    await until(async () => (await page.evaluate(() => window.heard())) >= from + seconds, `${seconds} s of sound`, 20000);
+    const from = await page.evaluate(() => window.heard?.() ?? 0);
+    await until(async () => (await page.evaluate(() => window.heard?.() ?? 0)) >= from + seconds, `${seconds} s of sound`, 20000);
   };
   return {...played, sounds, loudness, hear};
 }
