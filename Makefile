@@ -149,3 +149,12 @@ web-test: web
 web-bench: web
 	cd web && npm ci --no-audit --no-fund
 	node web/tools/bench.mjs
+
+# make mutate   : plants one-line faults in the rules, the message panel, the session record, the
+#                 focus, the announcements and the page, one at a time, and names the test that
+#                 catches each (tools/mutate.sh; the page's with the browser edition built)
+.PHONY: mutate
+mutate: DEPS = test
+mutate: TESTING = ON
+mutate: build
+	bash tools/mutate.sh
