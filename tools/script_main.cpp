@@ -6,9 +6,8 @@
 #include <cstdlib>
 #include <iostream>
 #include <optional>
-#include <sstream>
+#include <streambuf>
 #include <string>
-#include <utility>
 
 #include "core/text/utf8.h"
 #include "files/regular_file.h"
@@ -16,6 +15,16 @@
 #include "language/catalogues.h"
 #include "language/choice.h"
 #include "script/script.h"
+
+namespace {
+
+// Reads a script already in memory where it lies: one of 64 MiB is not copied.
+class TextBuffer : public std::streambuf {
+public:
+    explicit TextBuffer(std::string& text) { setg(text.data(), text.data(), text.data() + text.size()); }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 2) {
@@ -35,7 +44,8 @@ int main(int argc, char** argv) {
                       << '\n';
             return 2;
         }
-        std::istringstream in(std::move(*text));
+        TextBuffer buffer(*text);
+        std::istream in(&buffer);
         return script.run(in, std::cout, std::cerr);
     }
     return script.run(std::cin, std::cout, std::cerr);
