@@ -16,8 +16,7 @@ enum class LastLine { MayBeCut, Whole };
 
 class LineReader {
 public:
-    LineReader(std::istream& in, std::uintmax_t maxBytes, std::size_t maxLineBytes,
-               LastLine last = LastLine::MayBeCut)
+    LineReader(std::istream& in, std::uintmax_t maxBytes, std::size_t maxLineBytes, LastLine last = LastLine::MayBeCut)
         : in_(in), maxBytes_(maxBytes), maxLineBytes_(maxLineBytes), last_(last) {}
 
     // The next line, without its newline; false at the end of the input or where reading stops.
