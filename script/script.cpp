@@ -76,7 +76,8 @@ void Script::restart() {
 }
 
 int Script::run(std::istream& in, std::ostream& out, std::ostream& err) {
-    LineReader lines(in, kMaxRecordBytes, kMaxRecordLineBytes);
+    // A script's last line needs no newline; the session's records keep the stricter rule.
+    LineReader lines(in, kMaxRecordBytes, kMaxRecordLineBytes, LastLine::Whole);
     const auto stop = [&](const std::string& reason) {
         out.flush();
         err << "line " << lines.number() << ": " << reason << '\n';

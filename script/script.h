@@ -15,7 +15,8 @@ public:
     // The game in its own language, or with its texts looked up in `catalogue`.
     explicit Script(const Catalogue& catalogue = untranslated());
 
-    // Runs every line; returns the exit status: 0, or 2 after the first bad line (reported on err).
+    // Runs every line, a last one without its newline too; returns the exit status: 0, or 2 after
+    // the first bad line (reported on err).
     int run(std::istream& in, std::ostream& out, std::ostream& err);
     // Runs one line (blank lines and comments do nothing); returns the reason it is bad, or "".
     std::string step(std::string_view line, std::ostream& out);
