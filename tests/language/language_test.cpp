@@ -126,6 +126,36 @@ TEST(CatalogueFile, ReadsEitherByteOrderAndFallsBackToTheMsgid) {
     }
 }
 
+TEST(CatalogueFile, PicksACountedTextsFormByItsHeadersRule) {
+    using namespace std::string_literals;
+    const auto withRule = [](const std::string& rule) {
+        return moFile(
+            {{"", "Content-Type: text/plain; charset=UTF-8\nPlural-Forms: nplurals=3; plural=" + rule + ";\n"},
+             {"{n}匹\0{n}匹"s, "{n} pies\0{n} psy\0{n} psów"s},
+             {"犬", "pies"}});
+    };
+    std::string why;
+    const auto polish =
+        CatalogueFile::parse(withRule("(n==1 ? 0 : n%10>=2 && n%10<=4 && (n%100<10 || n%100>=20) ? 1 : 2)"), why);
+    ASSERT_TRUE(polish) << why;
+    for (const auto& [n, form] : std::map<std::int64_t, std::string>{
+             {1, "1 pies"}, {2, "2 psy"}, {5, "5 psów"}, {12, "12 psów"}, {22, "22 psy"}, {-2, "-2 psy"}}) {
+        EXPECT_EQ(Text(NP_("{n}匹"), n).with("n", n).render(*polish), form);
+    }
+    EXPECT_EQ(polish->translate("犬"), "pies") << "a text without a count is untouched";
+    EXPECT_EQ(untranslated().translate(NP_("{n}匹"), 5), "{n}匹");
+    // A form the rule names that the entry lacks gives the game's own text.
+    const auto beyond = CatalogueFile::parse(withRule("n + 2"), why);
+    ASSERT_TRUE(beyond) << why;
+    EXPECT_EQ(beyond->translate(NP_("{n}匹"), 0), "{n} psów");
+    EXPECT_EQ(beyond->translate(NP_("{n}匹"), 1), "{n}匹");
+    for (const std::string& bad :
+         std::vector<std::string>{"n !=", "(n == 1", "n / 0", "m != 1", std::string(200, '(') + "n"}) {
+        EXPECT_FALSE(CatalogueFile::parse(withRule(bad), why)) << bad;
+        EXPECT_EQ(why, "its Plural-Forms rule cannot be read") << bad;
+    }
+}
+
 TEST(CatalogueFile, RefusesWhatIsNoCatalogueWithTheReason) {
     const std::string good = moFile({{"犬", "dog"}});
     std::string bad;
@@ -238,9 +268,16 @@ const CatalogueFile& english() {
     return file;
 }
 
+// The fields a text names, a name's form ({TheEnemyName}) counted as the field it stands for.
 std::multiset<std::string_view> fieldsOf(std::string_view text) {
-    const std::vector<std::string_view> names = Text::fieldNames(text);
-    return {names.begin(), names.end()};
+    std::multiset<std::string_view> fields;
+    for (std::string_view name : Text::fieldNames(text)) {
+        for (const FieldForm& f : kFieldForms) {
+            if (f.field == name) name = f.base;
+        }
+        fields.insert(name);
+    }
+    return fields;
 }
 
 TEST(Translations, KeepEveryFieldOfEveryTemplate) {
