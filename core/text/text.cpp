@@ -35,7 +35,7 @@ std::string_view Catalogue::translate(std::string_view msgid) const {
 
 std::string_view Catalogue::translate(CountedText text, std::int64_t n) const {
     if (const std::string_view t = findPlural(text.msgid, n); !t.empty()) return t;
-    return text.msgid;
+    return translate(text.msgid);
 }
 
 const Catalogue& untranslated() {

@@ -37,7 +37,7 @@ public:
     // The text in the catalogue's language; where the catalogue has none, the msgid itself
     // (without a context).
     std::string_view translate(std::string_view msgid) const;
-    // The form for the count `n` in the catalogue's language; where it has none, the msgid.
+    // The form for the count `n`; where the catalogue has none, its one translation, or the msgid.
     std::string_view translate(CountedText text, std::int64_t n) const;
 
 protected:

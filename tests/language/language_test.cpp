@@ -16,6 +16,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "arena/texts.h"
+#include "core/game.h"
 #include "language/catalogues.h"
 #include "language/choice.h"
 #include "support/japanese.h"
@@ -144,11 +146,11 @@ TEST(CatalogueFile, PicksACountedTextsFormByItsHeadersRule) {
     }
     EXPECT_EQ(polish->translate("犬"), "pies") << "a text without a count is untouched";
     EXPECT_EQ(untranslated().translate(NP_("{n}匹"), 5), "{n}匹");
-    // A form the rule names that the entry lacks gives the game's own text.
+    // A form the rule names that the entry lacks gives its first.
     const auto beyond = CatalogueFile::parse(withRule("n + 2"), why);
     ASSERT_TRUE(beyond) << why;
     EXPECT_EQ(beyond->translate(NP_("{n}匹"), 0), "{n} psów");
-    EXPECT_EQ(beyond->translate(NP_("{n}匹"), 1), "{n}匹");
+    EXPECT_EQ(beyond->translate(NP_("{n}匹"), 1), "{n} pies");
     for (const std::string& bad :
          std::vector<std::string>{"n !=", "(n == 1", "n / 0", "m != 1", std::string(200, '(') + "n"}) {
         EXPECT_FALSE(CatalogueFile::parse(withRule(bad), why)) << bad;
@@ -295,6 +297,24 @@ TEST(EnglishCatalogue, HoldsNoJapanese) {
     for (const std::string& msgid : english().msgids()) {
         EXPECT_FALSE(test::hasJapanese(english().translate(msgid))) << msgid << " -> " << english().translate(msgid);
     }
+}
+
+TEST(EnglishCatalogue, NamesAnOpponentWithTheArticleItsNameWants) {
+    SilentOutput silence;
+    ClockRandom random{[] { return std::uint64_t{1}; }};
+    Game g(silence, random);
+    const auto said = [&](std::string_view line) { return g.text(line).render(g.catalogue()); };
+    g.setText(&GameState::EnemyName, opponentName(N_("扇風機マン"), Naming::Thing));
+    EXPECT_EQ(said(N_("{EnemyName}の首を撥ねた。")), "扇風機マンの首を撥ねた。");
+    g.setCatalogue(english());
+    EXPECT_EQ(said(N_("{EnemyName}の首を撥ねた。")), "Lopped off the Fan Man's head.");
+    EXPECT_EQ(said(N_("{EnemyName}の攻撃！")), "The Fan Man attacks!");
+    EXPECT_EQ(g.state.EnemyName, "Fan Man");
+    g.setText(&GameState::EnemyName, opponentName(N_("ズンダラ"), Naming::Person));
+    EXPECT_EQ(said(N_("{EnemyName}の攻撃！")), "Zundara attacks!");
+    // A name set from outside the game has no article to give.
+    g.state.EnemyName = "Gorilla";
+    EXPECT_EQ(said(N_("{EnemyName}の首を撥ねた。")), "Lopped off Gorilla's head.");
 }
 
 TEST(EnglishCatalogue, NamesTheHeroesAsTheGlossarySays) {
