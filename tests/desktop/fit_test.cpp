@@ -449,8 +449,8 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
     // Every entry was shown on the way, but the context menu's, which live outside the window, and
     // the pictures' words, which only a screen reader says.
     std::set<std::string_view> outside = {frontend::kLanguageMenuTitle, frontend::kLanguageName,
-                                          frontend::kContinueItem, frontend::kMuteItem,
-                                          frontend::kScaleItem, frontend::kFullscreenItem};
+                                          frontend::kContinueItem,      frontend::kMuteItem,
+                                          frontend::kScaleItem,         frontend::kFullscreenItem};
     for (const std::string_view words : frontend::pictureWords()) outside.insert(words);
     for (const std::string& msgid : catalogueFile(GetParam()).msgids()) {
         if (outside.count(msgid) == 0) {

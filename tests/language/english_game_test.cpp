@@ -43,7 +43,8 @@ void playChecked(Played& p, std::string_view lines) {
             const std::string& caption = p.form().caption(d.id);
             ASSERT_FALSE(test::hasJapanese(caption)) << "after '" << line << "', " << d.name << " shows: " << caption;
             // A field the translation names but the game did not fill shows as it is written.
-            ASSERT_TRUE(Text::fieldNames(caption).empty()) << "after '" << line << "', " << d.name << " shows: " << caption;
+            ASSERT_TRUE(Text::fieldNames(caption).empty())
+                << "after '" << line << "', " << d.name << " shows: " << caption;
             // A screen reader's words too: the pictures', the panels', and the values in columns
             // without the tab that puts them there.
             const std::string heard = frontend::accessibleName(d.id, p.game());
