@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "arena/texts.h"
 #include "core/widgets/table.h"
 
 namespace verminadia {
@@ -14,6 +15,7 @@ struct Challenger {
     int wins;    // ChallengerWins when this challenger is due
     int heroId;  // -1: the same for every hero
     std::string_view name;
+    Naming naming = Naming::Thing;
     int hp, power, defense, kind, exp;
     W picture;
 };

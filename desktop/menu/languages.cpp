@@ -32,6 +32,12 @@ QString Languages::name(const std::string& language) {
 
 QMenu* Languages::menu(QWidget* parent, const std::function<void(const std::string&)>& chosen) {
     auto* menu = new QMenu(qtext(game_.catalogue().translate(frontend::kLanguageMenuTitle)), parent);
+    // The title follows the language spoken when the menu it belongs to opens.
+    if (auto* above = qobject_cast<QMenu*>(parent)) {
+        QObject::connect(above, &QMenu::aboutToShow, menu, [this, menu] {
+            menu->setTitle(qtext(game_.catalogue().translate(frontend::kLanguageMenuTitle)));
+        });
+    }
     auto* group = new QActionGroup(menu);
     for (const std::string& language : languages()) {
         QAction* entry = menu->addAction(name(language));

@@ -6,20 +6,22 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "core/game.h"
 #include "desktop/window/game_window.h"
+#include "desktop/window/qtext.h"
+#include "frontend/menu_texts.h"
 
 namespace verminadia::desktop {
 
 WindowMenu::WindowMenu(QWidget* window) : QObject(window), window_(window), scaleGroup_(new QActionGroup(this)) {
     for (int n = kMinScale; n <= kMaxScale; ++n) {
-        const QSize size = kDesignSize * n;
-        auto* a = new QAction(QStringLiteral("%1倍 (%2 × %3)").arg(n).arg(size.width()).arg(size.height()), this);
+        auto* a = new QAction(this);
         a->setCheckable(true);
         a->setActionGroup(scaleGroup_);
         connect(a, &QAction::triggered, this, [this, n] { choose({n, false}); });
         scales_[static_cast<std::size_t>(n - kMinScale)] = a;
     }
-    fullscreen_ = new QAction(QStringLiteral("全画面表示"), this);
+    fullscreen_ = new QAction(this);
     fullscreen_->setCheckable(true);
     fullscreen_->setShortcut(QKeySequence(Qt::Key_F11));
     connect(fullscreen_, &QAction::triggered, this, [this](bool on) { choose({view_.scale, on}); });
@@ -61,8 +63,23 @@ QMenu* WindowMenu::menu() {
         for (QAction* a : scales_) menu_->addAction(a);
         menu_->addSeparator();
         menu_->addAction(fullscreen_);
+        name();
+        // In the language the game speaks when the menu opens.
+        connect(menu_, &QMenu::aboutToShow, this, &WindowMenu::name);
     }
     return menu_;
+}
+
+void WindowMenu::name() {
+    const auto* window = qobject_cast<const GameWindow*>(window_);
+    const Catalogue& c = window ? window->game().catalogue() : untranslated();
+    for (int n = kMinScale; n <= kMaxScale; ++n) {
+        const QSize size = kDesignSize * n;
+        const Text entry =
+            Text(frontend::kScaleItem).with("scale", n).with("width", size.width()).with("height", size.height());
+        scales_[static_cast<std::size_t>(n - kMinScale)]->setText(qtext(entry.render(c)));
+    }
+    fullscreen_->setText(qtext(c.translate(frontend::kFullscreenItem)));
 }
 
 bool WindowMenu::handleKey(const QKeyEvent& e) {

@@ -38,6 +38,8 @@ signals:
 
 private:
     void choose(ViewChoice v);
+    // The entries' names in the game's language.
+    void name();
 
     QWidget* window_;
     QMenu* menu_ = nullptr;
