@@ -73,7 +73,7 @@ record "$work/town.raw"
 startgame "$work" "$game" --continue
 # Measured from the theme's first note: a build under the sanitizers on a busy machine takes
 # many seconds to open its window.
-hear "$work/town.raw" 60 26
+hear "$work/town.raw" 120 26
 stoprecord
 stopgame
 echo "game said:"; cat "$work/game.err"
