@@ -73,6 +73,8 @@ heard_cleanup() {
     [ -n "${rec:-}" ] && kill "$rec" 2>/dev/null
     [ -n "${gamepid:-}" ] && kill -- -"$gamepid" 2>/dev/null
     [ -n "${pa:-}" ] && kill "$pa" 2>/dev/null
-    wait 2>/dev/null
+    # These alone: the virtual X server, another child, ends only when the test does.
+    local started="${rec:-} ${gamepid:-} ${pa:-}"
+    [ -z "${started// /}" ] || wait $started 2>/dev/null
     rm -rf "$1"
 }

@@ -11,7 +11,7 @@ game=$1
 for tool in pulseaudio parec pactl Xvfb xdotool sox; do
     command -v $tool >/dev/null || { echo "skip: $tool is not installed"; exit 77; }
 done
-. "$(dirname "$0")/../support/processes.sh" 270
+. "$(dirname "$0")/../support/processes.sh" 420
 # The game in Japanese, whatever the tester's locale: its window is found by its Japanese title,
 # which the X tools read only under a UTF-8 locale.
 export LANGUAGE=ja LC_ALL=C.UTF-8
@@ -73,7 +73,7 @@ record "$work/town.raw"
 startgame "$work" "$game" --continue
 # Measured from the theme's first note: a build under the sanitizers on a busy machine takes
 # many seconds to open its window.
-hear "$work/town.raw" 60 26
+hear "$work/town.raw" 120 26
 stoprecord
 stopgame
 echo "game said:"; cat "$work/game.err"

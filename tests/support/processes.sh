@@ -47,7 +47,9 @@ on_exit() { verminadia_on_exit="$1; $verminadia_on_exit"; }
 
 verminadia_exit() {
     local status=$?
+    # The script has ended: its own limit no longer cuts in.
     trap - EXIT
+    trap '' ALRM
     eval "$verminadia_on_exit" >/dev/null 2>&1 || true
     end_started
     exit "$status"
