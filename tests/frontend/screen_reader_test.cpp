@@ -112,6 +112,12 @@ TEST(Announcements, TellAPlacesPromptAndTheHerosValuesThatChanged) {
     ASSERT_NE(fight.form().caption(W::Label11), hp);
     EXPECT_EQ(hit, (Said{messagePanelText(fight.form()), fight.form().caption(W::Label11)}));
     arena_testing::expectCleanRun(fight);
+
+    // The hero bar coming into view is no change of the hero's values: they are not said.
+    test::Played chosen = test::play(test::kToHeroChoice);
+    const Said choice = heardAfter(chosen, "click Label4\n", W::Button1);
+    for (const W value : {W::Label9, W::Label11, W::Label12})
+        EXPECT_EQ(std::find(choice.begin(), choice.end(), chosen.form().caption(value)), choice.end()) << choice.size();
 }
 
 TEST(StatusKey, SaysTheHerosStateLineByLineOnceThereIsAHero) {
