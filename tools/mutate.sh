@@ -67,7 +67,7 @@ mutant say-panel frontend/screen_reader/announcements.cpp '&& focusBefore !=' '&
 mutant say-hero frontend/screen_reader/announcements.cpp 'if (rewritten(before, now, w) && !blank(now.caption(w)))' \
     'if (appeared(before, now, w) && !blank(now.caption(w)))' '^(Announcements|ScreenReader)\.' 'a changed HP is not said'
 mutant say-rewritten frontend/screen_reader/announcements.cpp 'return now.showing(w) && before.showing(w) &&' \
-    'return now.showing(w) &&' '^(Announcements|ScreenReader)\.' 'a line that appears is said twice'
+    'return now.showing(w) &&' '^(Announcements|ScreenReader)\.' 'a hero value coming into view is said as a change'
 # The page's storage and mute.
 mutant page-record web/src/browser_storage.cpp 'LocalStorageSettings().setValue(kRecordKey, str());' '' \
     'web:web.browser' 'the session record is never stored'
