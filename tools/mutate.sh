@@ -92,6 +92,13 @@ restore() {
 trap 'restore; rm -rf "$keep"' EXIT
 trap 'exit 130' INT TERM
 
+# A build waited for in the background, so that Ctrl+C reaches the traps at once: bash takes a
+# foreground child's normal exit after Ctrl+C as the child's own answer to it, and goes on.
+build_quietly() {
+    "$@" > "$keep/build.log" 2>&1 &
+    wait $!
+}
+
 # Replaces ORIGINAL, found exactly once, by REPLACEMENT in FILE; says why not otherwise.
 plant() {
     python3 - "$@" <<'EOF'
@@ -136,12 +143,12 @@ for i in "${!names[@]}"; do
     fi
     by='' outcome=''
     if [[ "$want" == web:* ]]; then
-        if ! NODE_PATH=/usr/share/nodejs cmake --build "$web_build" -j"$jobs" > "$keep/build.log" 2>&1; then
+        if ! NODE_PATH=/usr/share/nodejs build_quietly cmake --build "$web_build" -j"$jobs"; then
             outcome="does not build"
         else
             by=$(cd "$web_build" && ctest -j"$jobs" --timeout 600 -R "${want#web:}" 2>&1 | first_failure)
         fi
-    elif ! cmake --build "$build" -j"$jobs" > "$keep/build.log" 2>&1; then
+    elif ! build_quietly cmake --build "$build" -j"$jobs"; then
         outcome="does not build"
     else
         by=$(cd "$build" && ctest -j"$jobs" --timeout 120 --stop-on-failure -R "$want" 2>&1 | first_failure)
@@ -164,9 +171,9 @@ done
 
 # The build as the tree is again.
 echo "== rebuilding the unchanged tree"
-cmake --build "$build" -j"$jobs" > "$keep/build.log" 2>&1 || { tail -5 "$keep/build.log"; failed=1; }
+build_quietly cmake --build "$build" -j"$jobs" || { tail -5 "$keep/build.log"; failed=1; }
 if [ -z "$web_missing" ] && printf '%s\n' "${rows[@]}" | grep '^page-' | grep -qv '|skipped|'; then
-    NODE_PATH=/usr/share/nodejs cmake --build "$web_build" -j"$jobs" > "$keep/build.log" 2>&1 || failed=1
+    NODE_PATH=/usr/share/nodejs build_quietly cmake --build "$web_build" -j"$jobs" || failed=1
 fi
 
 echo
