@@ -17,8 +17,8 @@ jobs=${JOBS:-2}
 
 # mutant NAME FILE ORIGINAL REPLACEMENT TESTS DESCRIPTION
 # ORIGINAL is plain text found exactly once in FILE (function names and operators, not widget
-# names, which may be renamed); TESTS is a ctest -R pattern run before the quick tests, or
-# "web:PATTERN" for the page's tests in the browser edition's build.
+# names, which may be renamed); TESTS is a ctest -R pattern (GoogleTest's cases are SUITE.CASE)
+# run before the quick tests, or "web:PATTERN" for the page's tests in the browser edition's build.
 names=() files=() originals=() replacements=() tests=() descriptions=()
 mutant() {
     names+=("$1") files+=("$2") originals+=("$3") replacements+=("$4") tests+=("$5") descriptions+=("$6")
@@ -26,48 +26,48 @@ mutant() {
 
 # The rules: the town, the arena, the ending.
 mutant inn-price town/inn.cpp 'if (s.Gold < night) {' 'if (s.Gold <= night) {' \
-    'verminadia-town-tests' 'a night costing all the money is refused'
+    '^Inn\.' 'a night costing all the money is refused'
 mutant inn-mp town/inn.cpp 's.Mp = s.MaxMp;' 's.Hp = s.MaxHp;' \
-    'verminadia-town-tests' 'a night no longer restores MP'
+    '^Inn\.' 'a night no longer restores MP'
 mutant store-price town/store.cpp 'if (g.state.Gold >= price) return false;' 'if (g.state.Gold > price) return false;' \
-    'verminadia-town-tests' 'a good costing all the money is refused'
+    '^Store\.' 'a good costing all the money is refused'
 mutant store-cap town/store.cpp 'if (s.*c.count >= c.cap)' 'if (s.*c.count > c.cap)' \
-    'verminadia-town-tests' 'the stock passes its cap'
-mutant attack-floor arena/attack.cpp 'if (s.LastAmount < 1) s.LastAmount = 0;' 'if (s.LastAmount < 0) s.LastAmount = 0;' \
-    'verminadia-arena-tests' 'a blow of 0 or less is not floored'
+    '^(Store|StoreGoods)\.' 'the stock passes its cap'
+mutant attack-defence arena/attack.cpp 's.WeaponAttack - s.EnemyDefense)' 's.WeaponAttack)' \
+    '^Attack\.' "the opponent's defence is ignored"
 mutant champion-count arena/outcome.cpp 's.ChampionBout <= kTitleChampions' 's.ChampionBout < kTitleChampions' \
-    'verminadia-arena-tests' "the last champion's win is not counted"
+    '^(ChampionBout|Victory)\.' "the last champion's win is not counted"
 mutant champion-stock arena/outcome.cpp 'if (s.ChampionBout == kFourthChampion)' 'if (s.ChampionBout == kSixthChampion)' \
-    'verminadia-arena-tests' 'the store changes its stock after the wrong champion'
+    '^(ChampionBout|Victory|StoreGoods)\.' 'the store changes its stock after the wrong champion'
 mutant ending-theme ending/ending.cpp 'if (tick == kEndingThemeStarts)' 'if (tick >= kEndingThemeStarts)' \
-    'verminadia-ending-tests' 'the ending theme starts again at every tick'
+    '^Ending\.' 'the ending theme starts again at every tick'
 # The message panel.
-mutant panel-step game/message_panel.cpp 'return s != nullptr && s->step != nullptr;' 'return s != nullptr;' \
-    'verminadia-frontend-tests' 'a code without a step still waits for a click'
+mutant panel-step game/message_panel.cpp '{talk::kLevelUp, levelUpStep},' '{talk::kLevelUp, experienceStep},' \
+    '^(LevelUp|MessagePanel)\.' 'the click after a level-up performs the experience step'
 mutant panel-find game/message_panel.cpp 'if (s.code == code) return &s;' 'if (s.code >= code) return &s;' \
-    'verminadia-tests' 'a click performs the wrong step'
+    '^MessagePanel\.' 'a click performs the wrong step'
 # The session record.
 mutant record-seconds game/record.cpp 'if (whole > kMaxRecordSeconds) return false;' \
-    'if (whole >= kMaxRecordSeconds) return false;' 'verminadia-tests' 'the last second of a record is refused'
+    'if (whole >= kMaxRecordSeconds) return false;' '^SessionRecord\.' 'the last second of a record is refused'
 mutant record-cut game/record.cpp 'outs_[i] = nullptr;' ';' \
-    'verminadia-tests' 'a record written on after a failed write'
+    '^SessionRecord\.' 'a record written on after a failed write'
 mutant session-guard frontend/session/session.cpp 'return !tookOver_ && store_.exists();' 'return store_.exists();' \
-    'verminadia-frontend-tests|verminadia-desktop-tests/Session' 'a session taken over is offered to continue'
+    '^(Session|PacedReplay)\.' 'a session taken over is offered to continue'
 mutant session-ended frontend/session/session.cpp '    store_.remove();' '' \
-    'verminadia-frontend-tests|verminadia-desktop-tests/Session' 'a game seen to its end can be continued'
+    '^(Session|PacedReplay)\.' 'a game seen to its end can be continued'
 # The shell's focus and announcements.
 mutant focus-back frontend/focus_order.cpp '(pos + n - 1) % n' '(pos + 1) % n' \
-    'verminadia-frontend-tests' 'Shift+Tab moves forward'
+    '^(FocusStops|FocusAfterChange|Keys)\.' 'Shift+Tab moves forward'
 mutant focus-panel frontend/focus_order.cpp 'if (waits && contains(now,' 'if (!waits && contains(now,' \
-    'verminadia-frontend-tests' 'the waiting message panel does not take the focus'
+    '^(FocusStops|FocusAfterChange|Keys)\.' 'the waiting message panel does not take the focus'
 mutant focus-follow frontend/focus_order.cpp 'if (now == stops_ && waits == panelWaited_) return false;' \
-    'if (now == stops_) return false;' 'verminadia-frontend-tests' 'the focus stays when only the panel starts waiting'
+    'if (now == stops_) return false;' '^(FocusStops|FocusAfterChange|Keys)\.' 'the focus stays when only the panel starts waiting'
 mutant say-panel frontend/screen_reader/announcements.cpp '&& focusBefore !=' '&& focusBefore ==' \
-    'verminadia-frontend-tests' 'the panel text is said twice when it takes the focus'
+    '^(Announcements|ScreenReader)\.' 'the panel text is said twice when it takes the focus'
 mutant say-hero frontend/screen_reader/announcements.cpp 'if (rewritten(before, now, w) && !blank(now.caption(w)))' \
-    'if (appeared(before, now, w) && !blank(now.caption(w)))' 'verminadia-frontend-tests' 'a changed HP is not said'
+    'if (appeared(before, now, w) && !blank(now.caption(w)))' '^(Announcements|ScreenReader)\.' 'a changed HP is not said'
 mutant say-rewritten frontend/screen_reader/announcements.cpp 'return now.showing(w) && before.showing(w) &&' \
-    'return now.showing(w) &&' 'verminadia-frontend-tests' 'a line that appears is said twice'
+    'return now.showing(w) &&' '^(Announcements|ScreenReader)\.' 'a hero value coming into view is said as a change'
 # The page's storage and mute.
 mutant page-record web/src/browser_storage.cpp 'LocalStorageSettings().setValue(kRecordKey, str());' '' \
     'web:web.browser' 'the session record is never stored'
@@ -91,6 +91,13 @@ restore() {
 }
 trap 'restore; rm -rf "$keep"' EXIT
 trap 'exit 130' INT TERM
+
+# A build waited for in the background, so that Ctrl+C reaches the traps at once: bash takes a
+# foreground child's normal exit after Ctrl+C as the child's own answer to it, and goes on.
+build_quietly() {
+    "$@" > "$keep/build.log" 2>&1 &
+    wait $!
+}
 
 # Replaces ORIGINAL, found exactly once, by REPLACEMENT in FILE; says why not otherwise.
 plant() {
@@ -136,12 +143,12 @@ for i in "${!names[@]}"; do
     fi
     by='' outcome=''
     if [[ "$want" == web:* ]]; then
-        if ! NODE_PATH=/usr/share/nodejs cmake --build "$web_build" -j"$jobs" > "$keep/build.log" 2>&1; then
+        if ! NODE_PATH=/usr/share/nodejs build_quietly cmake --build "$web_build" -j"$jobs"; then
             outcome="does not build"
         else
             by=$(cd "$web_build" && ctest -j"$jobs" --timeout 600 -R "${want#web:}" 2>&1 | first_failure)
         fi
-    elif ! cmake --build "$build" -j"$jobs" > "$keep/build.log" 2>&1; then
+    elif ! build_quietly cmake --build "$build" -j"$jobs"; then
         outcome="does not build"
     else
         by=$(cd "$build" && ctest -j"$jobs" --timeout 120 --stop-on-failure -R "$want" 2>&1 | first_failure)
@@ -164,9 +171,9 @@ done
 
 # The build as the tree is again.
 echo "== rebuilding the unchanged tree"
-cmake --build "$build" -j"$jobs" > "$keep/build.log" 2>&1 || { tail -5 "$keep/build.log"; failed=1; }
+build_quietly cmake --build "$build" -j"$jobs" || { tail -5 "$keep/build.log"; failed=1; }
 if [ -z "$web_missing" ] && printf '%s\n' "${rows[@]}" | grep '^page-' | grep -qv '|skipped|'; then
-    NODE_PATH=/usr/share/nodejs cmake --build "$web_build" -j"$jobs" > "$keep/build.log" 2>&1 || failed=1
+    NODE_PATH=/usr/share/nodejs build_quietly cmake --build "$web_build" -j"$jobs" || failed=1
 fi
 
 echo

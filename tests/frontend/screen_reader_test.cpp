@@ -116,6 +116,12 @@ TEST(Announcements, TellAPlacesPromptAndTheHerosValuesThatChanged) {
                          "トルバさんは11のダメージをうけた。",
                          "HP　5/16"}));
     arena_testing::expectCleanRun(fight);
+
+    // The hero bar coming into view is no change of the hero's values: they are not said.
+    test::Played chosen = test::play(test::kToHeroChoice);
+    const Said choice = heardAfter(chosen, "click Label4\n", W::Button1);
+    for (const W value : {W::Label9, W::Label11, W::Label12})
+        EXPECT_EQ(std::find(choice.begin(), choice.end(), chosen.form().caption(value)), choice.end()) << choice.size();
 }
 
 TEST(StatusKey, SaysTheHerosStateLineByLineOnceThereIsAHero) {
