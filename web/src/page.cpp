@@ -80,7 +80,11 @@ void onLanguageChange(const val& event) {
     thePage->shell().chooseLanguage(event["target"]["value"].as<std::string>());
 }
 
-void onContinueClick(const val&) { thePage->shell().continueLast(); }
+// The button goes with the title: the keys go back to the game, whose focus follows its screen.
+void onContinueClick(const val&) {
+    document()["activeElement"].call<void>("blur");
+    thePage->shell().continueLast();
+}
 
 void onMuteClick(const val&) { thePage->shell().toggleMute(); }
 
