@@ -38,34 +38,34 @@ async function playPage(pageLog) {
   let state = '';
   try {
     for (const line of (await readFile(inputs, 'utf8')).split('\n')) {
-    if (line === '' || line.startsWith('#')) continue;
-    const [verb, what, ...rest] = line.split(' ');
-    if (verb === 'tick') await ticks(Number(rest[0]), intervals[what]);
-    else if (verb === 'click') await clickAt(page, what);
-    else if (verb === 'key') await page.keyboard.press(what === 'Space' ? 'Space' : what);
-    else if (verb === 'draw') {
-      for (const v of [what, ...rest]) await page.evaluate((n) => Module.verminadiaQueueDraw(n), Number(v));
-    } else if (verb === 'language') {
-      await page.selectOption('#language', what);
-      await page.waitForFunction((l) => document.documentElement.lang === l, what);
-    } else if (verb === 'reload') {
-      await page.reload();
-      await page.waitForSelector('#language:not([hidden])');
-      await listen(page);
-    } else if (verb === 'continue') await page.click('#continue');
-    else throw new Error(`parity inputs: ${line}`);
-    const focus = await page.evaluate(() => {
-      const id = document.activeElement?.id ?? '';
-      return id === '' || id === 'stage' ? '-' : id;
-    });
-    const heard = await page.evaluate(() => window.parityHeard.splice(0).join(''));
-    log += `> ${line}\nfocus ${focus}\n${heard}`;
-    const dump = await page.evaluate(() => Module.verminadiaDump());
-    if (dump !== state) {
-      state = dump;
-      log += state + '\n';
+      if (line === '' || line.startsWith('#')) continue;
+      const [verb, what, ...rest] = line.split(' ');
+      if (verb === 'tick') await ticks(Number(rest[0]), intervals[what]);
+      else if (verb === 'click') await clickAt(page, what);
+      else if (verb === 'key') await page.keyboard.press(what);
+      else if (verb === 'draw') {
+        for (const v of [what, ...rest]) await page.evaluate((n) => Module.verminadiaQueueDraw(n), Number(v));
+      } else if (verb === 'language') {
+        await page.selectOption('#language', what);
+        await page.waitForFunction((l) => document.documentElement.lang === l, what);
+      } else if (verb === 'reload') {
+        await page.reload();
+        await page.waitForSelector('#language:not([hidden])');
+        await listen(page);
+      } else if (verb === 'continue') await page.click('#continue');
+      else throw new Error(`parity inputs: ${line}`);
+      const focus = await page.evaluate(() => {
+        const id = document.activeElement?.id ?? '';
+        return id === '' || id === 'stage' ? '-' : id;
+      });
+      const heard = await page.evaluate(() => window.parityHeard.splice(0).join(''));
+      log += `> ${line}\nfocus ${focus}\n${heard}`;
+      const dump = await page.evaluate(() => Module.verminadiaDump());
+      if (dump !== state) {
+        state = dump;
+        log += state + '\n';
+      }
     }
-  }
   } finally {
     await writeFile(pageLog, log);
   }
