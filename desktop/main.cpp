@@ -99,7 +99,13 @@ int main(int argc, char** argv) {
     FileCatalogues source(catalogues);
     desktop::RecordFile lastRecord;
     ClockRandom random;
-    frontend::Shell shell({sound, random, lastRecord, settingsFile, source, frontend::processEnvironment(), std::cerr,
+    frontend::Shell shell({sound,
+                           random,
+                           lastRecord,
+                           settingsFile,
+                           source,
+                           frontend::processEnvironment(),
+                           std::cerr,
                            {.scale = true, .fullscreen = true}});
     // The view saved last time, unless the command line asks for another this once.
     if (line.view) shell.presetView(*line.view);

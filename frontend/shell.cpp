@@ -25,15 +25,15 @@ struct Binding {
 // Every key the game answers, in every front end. "+" is a shifted key on most keyboards, so
 // Ctrl+Shift+plus is Ctrl+plus too.
 constexpr Binding kKeys[] = {
-    {Key::Tab, kPlain, Action::Next},           {Key::Tab, kShift, Action::Previous},
-    {Key::Down, kPlain, Action::Next},          {Key::Right, kPlain, Action::Next},
-    {Key::Up, kPlain, Action::Previous},        {Key::Left, kPlain, Action::Previous},
-    {Key::Enter, kPlain, Action::Press},        {Key::Space, kPlain, Action::Press},
-    {Key::S, kPlain, Action::Status},           {Key::M, kPlain, Action::Mute},
-    {Key::Menu, kPlain, Action::Menu},          {Key::F10, kShift, Action::Menu},
-    {Key::F11, kPlain, Action::Fullscreen},     {Key::Escape, kPlain, Action::LeaveFullscreen},
-    {Key::Plus, kCtrl, Action::Bigger},         {Key::Plus, kCtrlShift, Action::Bigger},
-    {Key::Equal, kCtrl, Action::Bigger},        {Key::Minus, kCtrl, Action::Smaller},
+    {Key::Tab, kPlain, Action::Next},       {Key::Tab, kShift, Action::Previous},
+    {Key::Down, kPlain, Action::Next},      {Key::Right, kPlain, Action::Next},
+    {Key::Up, kPlain, Action::Previous},    {Key::Left, kPlain, Action::Previous},
+    {Key::Enter, kPlain, Action::Press},    {Key::Space, kPlain, Action::Press},
+    {Key::S, kPlain, Action::Status},       {Key::M, kPlain, Action::Mute},
+    {Key::Menu, kPlain, Action::Menu},      {Key::F10, kShift, Action::Menu},
+    {Key::F11, kPlain, Action::Fullscreen}, {Key::Escape, kPlain, Action::LeaveFullscreen},
+    {Key::Plus, kCtrl, Action::Bigger},     {Key::Plus, kCtrlShift, Action::Bigger},
+    {Key::Equal, kCtrl, Action::Bigger},    {Key::Minus, kCtrl, Action::Smaller},
 };
 
 struct KeyName {
@@ -41,10 +41,22 @@ struct KeyName {
     Key key;
 };
 constexpr KeyName kKeyNames[] = {
-    {"Tab", Key::Tab},         {"Enter", Key::Enter},       {" ", Key::Space},         {"ArrowUp", Key::Up},
-    {"ArrowDown", Key::Down},  {"ArrowLeft", Key::Left},    {"ArrowRight", Key::Right}, {"s", Key::S},
-    {"m", Key::M},             {"ContextMenu", Key::Menu},  {"F10", Key::F10},         {"F11", Key::F11},
-    {"Escape", Key::Escape},   {"+", Key::Plus},            {"=", Key::Equal},         {"-", Key::Minus},
+    {"Tab", Key::Tab},
+    {"Enter", Key::Enter},
+    {" ", Key::Space},
+    {"ArrowUp", Key::Up},
+    {"ArrowDown", Key::Down},
+    {"ArrowLeft", Key::Left},
+    {"ArrowRight", Key::Right},
+    {"s", Key::S},
+    {"m", Key::M},
+    {"ContextMenu", Key::Menu},
+    {"F10", Key::F10},
+    {"F11", Key::F11},
+    {"Escape", Key::Escape},
+    {"+", Key::Plus},
+    {"=", Key::Equal},
+    {"-", Key::Minus},
 };
 
 }  // namespace

@@ -53,19 +53,19 @@ struct Announcement {
 // What a view does after an input, in this order: mirror the model, say, move the focus, and
 // the rest.
 struct Effects {
-    bool stage = false;                      // the model changed: mirror it into the widgets
-    bool messageRenamed = false;             // the message panel's text changed: its name with it
-    std::vector<Announcement> said;          // for a screen reader, whatever has the focus
-    std::optional<std::optional<W>> focus;   // the focus goes to a stop, or to the stage itself
-    bool focusCues = false;                  // the keyboard was first used: the focus shows from now on
+    bool stage = false;                              // the model changed: mirror it into the widgets
+    bool messageRenamed = false;                     // the message panel's text changed: its name with it
+    std::vector<Announcement> said;                  // for a screen reader, whatever has the focus
+    std::optional<std::optional<W>> focus;           // the focus goes to a stop, or to the stage itself
+    bool focusCues = false;                          // the keyboard was first used: the focus shows from now on
     std::vector<std::pair<Timer, int>> startTimers;  // (re)started, with their interval in ms
     std::vector<Timer> stopTimers;
-    std::optional<ViewChoice> view;          // the player chose another view
-    bool openMenu = false;                   // the menu key: the view's menu, at the focus
-    bool language = false;                   // everything is in another language now
-    bool mute = false;                       // muted() changed
-    bool closed = false;                     // the game closed its window
-    bool taken = false;                      // the key was the game's: the view does nothing more with it
+    std::optional<ViewChoice> view;  // the player chose another view
+    bool openMenu = false;           // the menu key: the view's menu, at the focus
+    bool language = false;           // everything is in another language now
+    bool mute = false;               // muted() changed
+    bool closed = false;             // the game closed its window
+    bool taken = false;              // the key was the game's: the view does nothing more with it
 };
 
 // The catalogues, now (the desktop's files) or once fetched (a browser's).

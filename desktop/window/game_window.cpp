@@ -343,11 +343,12 @@ void GameWindow::keyPressEvent(QKeyEvent* e) {
     };
     const auto k = keys.find(e->key());
     const Qt::KeyboardModifiers m = e->modifiers();
-    const bool taken = k != keys.end() &&
-                       shell_.key(k->second,
-                                  {.shift = m.testFlag(Qt::ShiftModifier), .ctrl = m.testFlag(Qt::ControlModifier),
-                                   .alt = m.testFlag(Qt::AltModifier), .meta = m.testFlag(Qt::MetaModifier)},
-                                  e->isAutoRepeat());
+    const bool taken = k != keys.end() && shell_.key(k->second,
+                                                     {.shift = m.testFlag(Qt::ShiftModifier),
+                                                      .ctrl = m.testFlag(Qt::ControlModifier),
+                                                      .alt = m.testFlag(Qt::AltModifier),
+                                                      .meta = m.testFlag(Qt::MetaModifier)},
+                                                     e->isAutoRepeat());
     if (!taken) QWidget::keyPressEvent(e);
 }
 

@@ -81,8 +81,8 @@ struct Session {
         : last(record),
           settings(kept),
           shell({sound, random, last, settings, catalogues,
-                 [lang](const char* name) { return std::string_view(name) == "LANGUAGE" ? lang : nullptr; },
-                 complaints, can}) {
+                 [lang](const char* name) { return std::string_view(name) == "LANGUAGE" ? lang : nullptr; }, complaints,
+                 can}) {
         shell.onEffects([this](const Effects& e) { told.push_back(e); });
     }
     void ticks(Timer t, int n) {

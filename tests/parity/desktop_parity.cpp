@@ -48,8 +48,13 @@ struct Program {
 
     Program(ClockRandom& random, FileCatalogues& catalogues, const QString& recordPath)
         : record(recordPath),
-          shell({sound, random, record, settings, catalogues,
-                 [](const char* name) { return std::string_view(name) == "LANGUAGE" ? "ja" : nullptr; }, std::cerr,
+          shell({sound,
+                 random,
+                 record,
+                 settings,
+                 catalogues,
+                 [](const char* name) { return std::string_view(name) == "LANGUAGE" ? "ja" : nullptr; },
+                 std::cerr,
                  {.scale = true, .fullscreen = true}}) {
         QObject::connect(&window, &desktop::GameWindow::announced, &window,
                          [this](const QString& text, bool assertive) {
@@ -64,8 +69,14 @@ struct Program {
 };
 
 const std::pair<const char*, Qt::Key> kKeys[] = {
-    {"Tab", Qt::Key_Tab},       {"Enter", Qt::Key_Return},  {"Space", Qt::Key_Space},     {"ArrowUp", Qt::Key_Up},
-    {"ArrowDown", Qt::Key_Down}, {"ArrowLeft", Qt::Key_Left}, {"ArrowRight", Qt::Key_Right}, {"s", Qt::Key_S},
+    {"Tab", Qt::Key_Tab},
+    {"Enter", Qt::Key_Return},
+    {"Space", Qt::Key_Space},
+    {"ArrowUp", Qt::Key_Up},
+    {"ArrowDown", Qt::Key_Down},
+    {"ArrowLeft", Qt::Key_Left},
+    {"ArrowRight", Qt::Key_Right},
+    {"s", Qt::Key_S},
     {"m", Qt::Key_M},
 };
 
@@ -121,7 +132,8 @@ int main(int argc, char** argv) {
         } else if (verb == "key") {
             const bool shift = what.rfind("Shift+", 0) == 0;
             const std::string name = shift ? what.substr(6) : what;
-            const auto k = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const auto& e) { return name == e.first; });
+            const auto k =
+                std::find_if(std::begin(kKeys), std::end(kKeys), [&](const auto& e) { return name == e.first; });
             if (k == std::end(kKeys)) {
                 std::fprintf(stderr, "verminadia-parity: line %d: no key %s\n", number, name.c_str());
                 return 2;

@@ -1,5 +1,6 @@
 #include "web/src/page.h"
 
+#include <cctype>
 #include <emscripten.h>
 #include <emscripten/bind.h>
 #include <emscripten/eventloop.h>
@@ -9,8 +10,6 @@
 #include "frontend/menu_texts.h"
 #include "frontend/screen_reader/accessible.h"
 #include "language/choice.h"
-
-#include <cctype>
 
 namespace verminadia::web {
 
@@ -71,14 +70,14 @@ void onKeyDown(const val& event) {
         key != frontend::Key::Tab) {
         return;  // a heading box the mouse put a cursor in takes its keys
     }
-    const frontend::Modifiers mods{.shift = event["shiftKey"].as<bool>(), .ctrl = event["ctrlKey"].as<bool>(),
-                                   .alt = event["altKey"].as<bool>(), .meta = event["metaKey"].as<bool>()};
+    const frontend::Modifiers mods{.shift = event["shiftKey"].as<bool>(),
+                                   .ctrl = event["ctrlKey"].as<bool>(),
+                                   .alt = event["altKey"].as<bool>(),
+                                   .meta = event["metaKey"].as<bool>()};
     if (thePage->shell().key(key, mods, event["repeat"].as<bool>())) event.call<void>("preventDefault");
 }
 
-void onLanguageChange(const val& event) {
-    thePage->shell().chooseLanguage(event["target"]["value"].as<std::string>());
-}
+void onLanguageChange(const val& event) { thePage->shell().chooseLanguage(event["target"]["value"].as<std::string>()); }
 
 // The button goes with the title: the keys go back to the game, whose focus follows its screen.
 void onContinueClick(const val&) {
@@ -118,9 +117,7 @@ Page::Page()
     shell_.onEffects([this](const frontend::Effects& e) { apply(e); });
 }
 
-void Page::start() {
-    shell_.start();
-}
+void Page::start() { shell_.start(); }
 
 void Page::refit() {
     const val screen = byId(kScreen);
