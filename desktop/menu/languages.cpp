@@ -5,7 +5,6 @@
 #include <QMenu>
 
 #include "core/game.h"
-#include "core/title.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
 #include "frontend/menu_texts.h"
@@ -19,11 +18,8 @@ Languages::Languages(Game& game, GameWindow& window, Catalogues& catalogues, std
     : game_(game), window_(window), catalogues_(catalogues), current_(std::move(current)) {}
 
 void Languages::choose(const std::string& language) {
-    const Catalogue& catalogue = catalogues_.get(language);
     current_ = language;
-    game_.setCatalogue(catalogue);
-    window_.setWindowTitle(qtext(catalogue.translate(kGameTitle)));
-    window_.sync();
+    window_.shell().setLanguage(language, catalogues_.get(language));
 }
 
 QString Languages::name(const std::string& language) {
