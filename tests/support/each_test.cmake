@@ -37,6 +37,7 @@ set(verminadia_test_labels
   "^audio\\."                                     sound
   "^sounds$"                                      sound,once
   "^audio\\.fuzz_short$"                          once
+  "^fuzz\\."                                      once
   "^driver\\.hostile_input$"                     quick
   "^driver\\.fuzz_short$"                         slow,once
   "^session\\.fuzz_short$"                        slow,once

@@ -163,8 +163,11 @@ check(won, "a fight was won, with its experience", [])
 check(lost, "a fight was lost", [])
 # The damage taken is said after what the opponent did.
 said = "\n".join(fight)
-damage = re.search(T(r"\d+のダメージをうけた", r" took \d+ damage"), said)
-attack = re.search(T(r"の攻撃！(?!！)", r" attacks!(?!!)"), said)
+damage = re.search(T(r"(?:^|/ )([^/\n]+?)は\d+のダメージをうけた", r"(?:^|/ )([^/\n]+?) took \d+ damage"), said, re.M)
+# The opponent's attack, not the hero's: in Japanese the hero's has two marks, in English the
+# two differ only by who attacks.
+hero = re.escape(damage.group(1)) if damage else "$^"
+attack = re.search(T(r"の攻撃！(?!！)", rf"(?:^|/ )(?!{hero} attacks!)[^/\n]* attacks!"), said, re.M)
 check(damage and attack and attack.start() < damage.start(), "the damage taken, after the opponent's turn", fight[:12])
 
 if not ja:
