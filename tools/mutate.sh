@@ -73,12 +73,12 @@ mutant page-record web/src/browser_storage.cpp 'LocalStorageSettings().setValue(
     'web:web.browser' 'the session record is never stored'
 mutant page-remove web/src/browser_storage.cpp 'localStorage().call<void>("removeItem"' 'localStorage().call<void>("getItem"' \
     'web:web.browser' 'a finished game can be continued after a reload'
-mutant page-mute-kept web/src/page.cpp 'settings_.setMuted(sound_.muted());' '' \
+mutant page-mute-kept frontend/shell.cpp 'if (settings_) settings_->setMuted(muted_);' '' \
     'web:web.browser' 'the mute is not kept for the next visit'
-mutant page-mute-read web/src/page.cpp 'sound_.setMuted(settings_.muted());' '' \
-    'web:web.browser' 'a kept mute is not applied at load'
-mutant page-mute-said web/src/page.cpp '"aria-pressed", sound_.muted() ? "true" : "false"' \
-    '"aria-pressed", sound_.muted() ? "false" : "true"' 'web:web.browser' 'the mute switch tells the opposite'
+mutant page-mute-applied web/src/page.cpp 'if (e.mute) sound_.setMuted(shell_.muted());' '' \
+    'web:web.browser' 'the mute switch does not reach the sound of the page'
+mutant page-mute-said web/src/page.cpp '"aria-pressed", shell_.muted() ? "true" : "false"' \
+    '"aria-pressed", shell_.muted() ? "false" : "true"' 'web:web.browser' 'the mute switch tells the opposite'
 
 # Every changed file is kept here and written back on exit.
 keep=$(mktemp -d)
