@@ -98,14 +98,16 @@ void Shell::useSettings(Settings& s) {
 
 bool Shell::start(std::string_view languageOption, bool continueLast, RecordStore* own, bool watch) {
     const std::string language = startLanguage(languageOption, settings_->language(), parts_->environment);
-    bool opened = false;
-    parts_->catalogues.get(language, [=, this, &opened](const Catalogue& catalogue) {
+    // Shared with the start, which may come once this call has returned (a fetched catalogue):
+    // nothing of this frame may be written then.
+    const auto opened = std::make_shared<bool>(false);
+    parts_->catalogues.get(language, [=, this](const Catalogue& catalogue) {
         useLanguage(language, catalogue);
         script_->restart();
         watchOnly_ = watch;
         // A new session is recorded; until the first click the last one can still be continued.
-        opened = watch || log_->open(own, nullptr);
-        if (!opened) return;
+        *opened = watch || log_->open(own, nullptr);
+        if (!*opened) return;
         if (!watch && continueLast && parts_->lastRecord.exists()) log_->continueLast(*script_, parts_->sound);
         if (!watch) game_->random = &log_->random();
         game_->sound.setOutput(parts_->sound);
@@ -117,7 +119,7 @@ bool Shell::start(std::string_view languageOption, bool continueLast, RecordStor
         tell(e);
     });
     // A catalogue still being fetched: the session starts when it comes.
-    return opened || !started_;
+    return *opened || !started_;
 }
 
 void Shell::setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked) {
