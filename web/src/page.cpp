@@ -1,11 +1,11 @@
 #include "web/src/page.h"
 
 #include <cctype>
-#include <sstream>
 #include <emscripten.h>
 #include <emscripten/bind.h>
 #include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
+#include <sstream>
 
 #include "core/title.h"
 #include "frontend/menu_texts.h"
