@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
+#include <sstream>
 
 #include "core/title.h"
 #include "frontend/menu_texts.h"
@@ -90,6 +91,14 @@ void onMuteClick(const val&) { thePage->shell().toggleMute(); }
 // For the parity test: draws queued as the script driver queues them, and the game's state as it dumps it.
 void queueDraw(int value) { thePage->random().queue(value); }
 std::string dumpState() { return thePage->shell().script().dump(); }
+// For a test that sets a scene as the script driver's `set` line does (a field and its value):
+// "" or why the line is bad. The record keeps only what the player did, not this.
+std::string setField(const std::string& field, const std::string& value) {
+    std::ostringstream ignored;
+    const std::string why = thePage->shell().script().step("set " + field + " " + value, ignored);
+    thePage->shell().sync();
+    return why;
+}
 
 void onServiceWorkerFailed(const val& error) {
     val::global("console").call<void>("warn", val("verminadia: offline play is not available:"), error);
@@ -223,4 +232,5 @@ EMSCRIPTEN_BINDINGS(verminadia_page) {
     emscripten::function("verminadiaServiceWorkerFailed", &verminadia::web::onServiceWorkerFailed);
     emscripten::function("verminadiaQueueDraw", &verminadia::web::queueDraw);
     emscripten::function("verminadiaDump", &verminadia::web::dumpState);
+    emscripten::function("verminadiaSet", &verminadia::web::setField);
 }

@@ -240,3 +240,30 @@ test('the message panel takes the focus with its text, said once, and gives it b
   assert.deepEqual(problems, []);
   await context.close();
 });
+
+test('the end of the credits closes the stage and clears the record: a reload offers nothing to continue', async () => {
+  const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+  const record = () => page.evaluate(() => localStorage.getItem('verminadia/session'));
+  const creditsTickMs = 1000;
+  await ticks(titleShown);
+  await clickAt(page, 'Label3');
+  await ticks(prologue);
+  await clickAt(page, 'Label7');
+  // Both arenas won, as the English ending's golden scenario sets them.
+  for (const field of ['ChampionWins', 'ChallengerWins']) {
+    assert.equal(await page.evaluate((f) => Module.verminadiaSet(f, '6'), field), '');
+  }
+  await clickAt(page, 'Button3');  // the king's last words
+  await clickAt(page, 'Panel5');
+  await ticks(146, creditsTickMs);
+  assert.equal(await page.locator('#stage').isVisible(), true, 'the credits still run');
+  assert.notEqual(await record(), null);
+  await ticks(1, creditsTickMs);
+  assert.equal(await page.locator('#stage').isHidden(), true, 'the stage closes with the credits');
+  assert.equal(await record(), null);
+  await page.reload();
+  await page.waitForSelector('#language:not([hidden])');
+  assert.equal(await page.locator('#continue').isHidden(), true, 'a game seen to its end is not continued');
+  assert.deepEqual(problems, []);
+  await context.close();
+});
