@@ -73,6 +73,8 @@ mutant page-record web/src/browser_storage.cpp 'LocalStorageSettings().setValue(
     'web:web.browser' 'the session record is never stored'
 mutant page-remove web/src/browser_storage.cpp 'localStorage().call<void>("removeItem"' 'localStorage().call<void>("getItem"' \
     'web:web.browser' 'a finished game can be continued after a reload'
+mutant page-closed web/src/page.cpp 'if (e.closed) byId(kStage).set("hidden", true);' '' \
+    'web:web.browser' 'the stage stays after the credits'
 mutant page-mute-kept frontend/shell.cpp 'if (settings_) settings_->setMuted(muted_);' '' \
     'web:web.browser' 'the mute is not kept for the next visit'
 mutant page-mute-applied web/src/page.cpp 'if (e.mute) sound_.setMuted(shell_.muted());' '' \
