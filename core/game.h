@@ -24,15 +24,16 @@ using TextMember = std::string GameState::*;
 
 struct Game {
     Game(SoundOutput& out, Random& rng, const Catalogue& catalogue = untranslated())
-        : form(catalogue), sound(out), random(&rng), catalogue_(&catalogue) {}
+        : form(catalogue), sound(out), random_(rng), catalogue_(&catalogue) {}
 
     GameState state;
     Form form;
     Sound sound;
-    Random* random;
 
     // A draw of n, kept in Roll until the next one.
-    int draw(int n) { return state.Roll = random->draw(n); }
+    int draw(int n) { return state.Roll = random_.draw(n); }
+    // A draw for decoration only: no reseed, and Roll is left alone.
+    int drawWithoutReseed(int n) { return random_.drawWithoutReseed(n); }
 
     // A template whose fields name the state's fields ("{HeroName}は{LastAmount}円手に入れた。"),
     // filled with their values as they are now. Other fields are left for Text::with.
@@ -50,6 +51,7 @@ struct Game {
     void setCatalogue(const Catalogue& catalogue);
 
 private:
+    Random& random_;
     std::array<Text, std::size(kTextFields)> texts_{};
     const Catalogue* catalogue_;
 };

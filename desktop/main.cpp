@@ -59,9 +59,10 @@ int main(int argc, char** argv) {
     if (line.exitStatus) return *line.exitStatus;
     // A record to watch is read whole before any window: a bad one ends the program here.
     if (!line.replayPath.isEmpty()) {
-        Script check;
+        Session check;
+        Script checker(check);
         QString error;
-        if (!desktop::replayFile(check, line.replayPath, error)) {
+        if (!desktop::replayFile(checker, line.replayPath, error)) {
             std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
             return 2;
         }
@@ -91,22 +92,22 @@ int main(int argc, char** argv) {
     // The game starts as the driver's does; a continued one has its last session replayed into it.
     desktop::RecordFile lastRecord;
     frontend::Resumed resumed = line.continueLast ? frontend::continueLastSession(lastRecord, std::cerr, catalogue)
-                                                  : frontend::Resumed{std::make_unique<Script>(catalogue)};
-    const std::unique_ptr<Script> script = std::move(resumed.script);
-    Game& game = script->game();
+                                                  : frontend::Resumed{std::make_unique<Session>(catalogue)};
+    const std::unique_ptr<Session> session = std::move(resumed.session);
+    Script script(*session);
+    Game& game = session->game();
     desktop::GameWindow window(game);
     window.setView(view);
     QObject::connect(&window, &desktop::GameWindow::viewChosen, &window,
                      [&settings](const desktop::ViewChoice& v) { settings.setView(v); });
     desktop::Languages languages(game, window, catalogues, language);
 
-    ClockRandom random;
     desktop::RecordFile own(line.recordPath, desktop::RecordFile::Whose::Player);
-    frontend::SessionLog log(random, lastRecord, std::cerr);
+    frontend::SessionLog log(*session, lastRecord, std::cerr);
     std::unique_ptr<desktop::Replayer> replayer;
     if (!line.replayPath.isEmpty()) {
         window.setWatchOnly(true);
-        replayer = std::make_unique<desktop::Replayer>(*script, window, line.speed);
+        replayer = std::make_unique<desktop::Replayer>(script, window, line.speed);
         QString error;
         if (!replayer->load(line.replayPath, error)) {
             std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
@@ -117,7 +118,6 @@ int main(int argc, char** argv) {
         if (!log.open(line.recordPath.isEmpty() ? nullptr : &own, resumed.fromRecord ? &resumed.record : nullptr)) {
             return 2;
         }
-        game.random = &log.random();
         desktop::recordWindow(log, window);
     }
 
@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
             again->setVisible(log.canContinue());
         });
         QObject::connect(again, &QAction::triggered, &window, [&] {
-            log.continueLast(*script, sound);
+            log.continueLast(sound);
             window.sync();
         });
     });

@@ -123,8 +123,7 @@ private:
 
 // Runs `in` exactly as a file holds it, without the newline `play` adds at the end.
 test::Played asFile(std::istream& in) {
-    test::Played p;
-    p.script = std::make_unique<Script>();
+    test::Played p = test::play("");
     std::ostringstream out, err;
     p.status = p.script->run(in, out, err);
     p.out = out.str();

@@ -83,10 +83,7 @@ TEST(Text, TheTitleIsSpelledOutInElevenShotsWhateverItsLength) {
 
 // The store, open for the old man with the greeting on the panel and the status screen written.
 test::Played inTheStore(const Catalogue& c) {
-    test::Played p;
-    p.script = std::make_unique<Script>(c);
-    p.then(test::heroChosen(1) + "click Button1\nclick Button2\nclick Button4\n");
-    return p;
+    return test::play(test::heroChosen(1) + "click Button1\nclick Button2\nclick Button4\n", c);
 }
 
 std::string bracketed(const std::string& japanese) { return "[" + japanese + "]"; }
@@ -150,25 +147,25 @@ std::string whereTheyDiffer(const std::string& a, const std::string& b) {
 TEST(GameLanguage, RandomSessionsInAnotherLanguageComeBackByteForByte) {
     Bracketed other;
     for (int seed = 1; seed <= 6; ++seed) {
-        Script japanese, elsewhere(other), toggled;
-        for (Script* s : {&japanese, &elsewhere, &toggled}) s->step("seed " + std::to_string(seed), std::cout);
+        Session japanese, elsewhere(other), toggled;
+        for (Session* s : {&japanese, &elsewhere, &toggled}) s->random().seed(static_cast<std::uint64_t>(seed));
         std::mt19937 monkey(static_cast<std::uint32_t>(seed));
         for (int e = 0; e < 1000 && japanese.game().form.open(); ++e) {
             const auto next = test::monkeyEvent(japanese.game(), monkey);
             if (!next) break;
             const std::string line = next->line();
             std::ostringstream ignored;
-            japanese.step(line, ignored);
-            elsewhere.step(line, ignored);
+            Script(japanese).step(line, ignored);
+            Script(elsewhere).step(line, ignored);
             toggled.game().setCatalogue(other);
-            toggled.step(line, ignored);
+            Script(toggled).step(line, ignored);
             toggled.game().setCatalogue(untranslated());
-            const std::string want = japanese.dump(), got = toggled.dump();
+            const std::string want = Script(japanese).dump(), got = Script(toggled).dump();
             ASSERT_TRUE(got == want) << "seed " << seed << ", event " << e << " (" << line
                                      << "): " << whereTheyDiffer(got, want);
         }
         elsewhere.game().setCatalogue(untranslated());
-        const std::string want = japanese.dump(), got = elsewhere.dump();
+        const std::string want = Script(japanese).dump(), got = Script(elsewhere).dump();
         EXPECT_TRUE(got == want) << "seed " << seed << ": " << whereTheyDiffer(got, want);
     }
 }

@@ -13,16 +13,17 @@
 namespace verminadia::test {
 
 struct Played {
-    std::unique_ptr<Script> script;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<Script> script;  // driving the session
     std::string out;  // what the driver printed
     std::string err;
     int status = 0;
 
-    const GameState& state() const { return script->game().state; }
-    const Form& form() const { return script->game().form; }
-    const Sound& sound() const { return script->game().sound; }
+    const GameState& state() const { return session->game().state; }
+    const Form& form() const { return session->game().form; }
+    const Sound& sound() const { return session->game().sound; }
     // For setting a scene up directly, where no click leads there yet.
-    Game& game() { return script->game(); }
+    Game& game() { return session->game(); }
     // Runs more lines on the same game; the last needs no newline here.
     Played& then(std::string_view lines);
 };

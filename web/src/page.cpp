@@ -99,9 +99,8 @@ void Page::start() {
         useLanguage(language, catalogue);
         buildLanguageMenu();
         // A new session is recorded; until the first click the last one can still be continued.
-        script_.restart();
+        session_.restart();
         log_.open(nullptr, nullptr);
-        game_.random = &log_.random();
         game_.sound.setOutput(sound_);
         started_ = true;
         sync();
@@ -167,7 +166,7 @@ void Page::tickTimer(Timer t) {
 
 void Page::continueLastSession() {
     if (!started_ || !log_.canContinue()) return;
-    log_.continueLast(script_, sound_);
+    log_.continueLast(sound_);
     appliedRevision_ = ~std::uint64_t{0};
     sync();
 }

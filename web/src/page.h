@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "core/random.h"
 #include "frontend/focus_order.h"
 #include "frontend/session/session.h"
 #include "game/events.h"
@@ -65,15 +64,14 @@ private:
     void followScreen();
 
     WebAudioOutput sound_;
-    ClockRandom random_;
-    Script script_;
-    Game& game_ = script_.game();
+    Session session_;
+    Game& game_ = session_.game();
     PageLanguages languages_;
     // What the page keeps between visits; trouble with it is said on the console.
     LocalStorageSettings kept_;
     frontend::Settings settings_{kept_, std::cerr};
     LocalStorageRecord lastRecord_;
-    frontend::SessionLog log_{random_, lastRecord_, std::cerr};
+    frontend::SessionLog log_{session_, lastRecord_, std::cerr};
     std::string language_;
     StageView view_;
     bool started_ = false;
