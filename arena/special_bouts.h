@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "arena/foe_kind.h"
 #include "core/widgets/table.h"
 
 namespace verminadia {
@@ -14,7 +15,9 @@ struct Challenger {
     int wins;    // ChallengerWins when this challenger is due
     int heroId;  // -1: the same for every hero
     std::string_view name;
-    int hp, power, defense, kind, exp;
+    int hp, power, defense;
+    FoeKind kind;
+    int exp;
     W picture;
 };
 
