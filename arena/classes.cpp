@@ -198,7 +198,7 @@ void setUpBout(Game& g, const WeightClass& c) {
         if (o.draw != drawn || !matches(o.when, bouts, c, s.ChampionWins)) continue;
         s.EnemyDefense = o.defense;
         s.EnemyKind = static_cast<std::int32_t>(o.kind);
-        g.setText(&GameState::EnemyName, Text(o.name));
+        g.state.EnemyName = Text(o.name);
         s.EnemyHp = o.hp;
         s.EnemyExp = o.exp;
         s.EnemyPower = o.power;
@@ -248,7 +248,7 @@ void startHeavyBout(Game& g) {
     addClamped(s.HeavyBouts, 1);
     s.EnemyDefense = c->defense;
     s.EnemyKind = static_cast<std::int32_t>(c->kind);
-    g.setText(&GameState::EnemyName, Text(c->name));
+    g.state.EnemyName = Text(c->name);
     s.EnemyHp = c->hp;
     s.EnemyExp = c->exp;
     s.EnemyPower = c->power;

@@ -130,7 +130,7 @@ void buy(Game& g, const Offer& o) {
     GameState& s = g.state;
     // Too little money is the only refusal; the shop stays open as it was.
     if (s.Gold < o.price) {
-        g.form.setCaption(W::Label32, g.text(&GameState::PendingLine3));
+        g.form.setCaption(W::Label32, g.state.PendingLine3);
         g.form.setCaption(W::Label33, "");
         return;
     }
@@ -144,10 +144,10 @@ void buy(Game& g, const Offer& o) {
         case Good::Armor: s.ArmorDefense = kLingerieDefense; break;
         case Good::Tear: addClamped(s.TearCount, 1); break;
     }
-    g.form.setCaption(W::Label32, g.text(&GameState::PendingLine2));
+    g.form.setCaption(W::Label32, g.state.PendingLine2);
     g.form.setCaption(W::Label33, "");
-    if (o.good == Good::Weapon) g.setText(&GameState::WeaponName, g.text(&GameState::MerchantItem1Name));
-    if (o.good == Good::Armor) g.setText(&GameState::ArmorName, g.text(&GameState::MerchantItem2Name));
+    if (o.good == Good::Weapon) g.state.WeaponName = g.state.MerchantItem1Name;
+    if (o.good == Good::Armor) g.state.ArmorName = g.state.MerchantItem2Name;
     showMoney(g);
     if (o.good == Good::Tear) g.form.show(W::Label68, W::Label69);
     g.form.hide(W::Panel12);
@@ -159,7 +159,7 @@ void buy(Game& g, const Offer& o) {
 
 void talkToOpponent(Game& g) {
     GameState& s = g.state;
-    g.form.setCaption(W::Label31, g.text(&GameState::EnemyName));
+    g.form.setCaption(W::Label31, g.state.EnemyName);
     s.TalkState = talk::kNothing;
     const int drawn = g.draw(kTalkDraw);
     const Answer* a = answerFor(static_cast<FoeKind>(s.EnemyKind), drawn);

@@ -143,9 +143,9 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
             if (!value.empty() && value.front() == '"') {
                 auto text = json::unquote(trim(value));
                 if (!text) return "bad JSON string for " + std::string(field);
-                game().state.*f.member = *text;
+                game().state.*f.member = Text::verbatim(*text);
             } else {
-                game().state.*f.member = std::string(value);
+                game().state.*f.member = Text::verbatim(std::string(value));
             }
             return {};
         }
@@ -161,7 +161,7 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
         }
         for (const TextField& f : kTextFields) {
             if (f.name == name) {
-                out << json::quote(game().state.*f.member) << '\n';
+                out << json::quote(game().shown(f.member)) << '\n';
                 return {};
             }
         }
@@ -229,7 +229,7 @@ std::string Script::stateJson() const {
         o << sep << '"' << f.name << "\":" << game().state.*f.member;
         sep = ',';
     }
-    for (const TextField& f : kTextFields) o << ",\"" << f.name << "\":" << json::quote(game().state.*f.member);
+    for (const TextField& f : kTextFields) o << ",\"" << f.name << "\":" << json::quote(game().shown(f.member));
     o << '}';
     return o.str();
 }

@@ -37,14 +37,14 @@ void openStatus(Game& g) {
     g.caption(W::Label26, N_("素早さ　 　　{Speed}"));
     g.caption(W::Label29, N_("所持金　　　　{Gold}"));
     // Item and skill lines are shown by whoever gives or takes them, never here.
-    g.form.setCaption(W::Label53, g.text(&GameState::Item1Name));
-    g.form.setCaption(W::Label54, countedCaption(g.text(&GameState::Item2Name), s.Item2Count));
-    g.form.setCaption(W::Label55, countedCaption(g.text(&GameState::Item3Name), s.Item3Count));
-    g.form.setCaption(W::Label68, countedCaption(g.text(&GameState::TearName), s.TearCount));
-    g.form.setCaption(W::Label56, skillCaption(g.text(&GameState::Skill1Name), kSkillCosts[0]));
-    g.form.setCaption(W::Label57, skillCaption(g.text(&GameState::Skill2Name), kSkillCosts[1]));
-    g.form.setCaption(W::Label58, skillCaption(g.text(&GameState::Skill3Name), kSkillCosts[2]));
-    g.form.setCaption(W::Label59, skillCaption(g.text(&GameState::Skill4Name), kSkillCosts[3]));
+    g.form.setCaption(W::Label53, g.state.Item1Name);
+    g.form.setCaption(W::Label54, countedCaption(g.state.Item2Name, s.Item2Count));
+    g.form.setCaption(W::Label55, countedCaption(g.state.Item3Name, s.Item3Count));
+    g.form.setCaption(W::Label68, countedCaption(g.state.TearName, s.TearCount));
+    g.form.setCaption(W::Label56, skillCaption(g.state.Skill1Name, kSkillCosts[0]));
+    g.form.setCaption(W::Label57, skillCaption(g.state.Skill2Name, kSkillCosts[1]));
+    g.form.setCaption(W::Label58, skillCaption(g.state.Skill3Name, kSkillCosts[2]));
+    g.form.setCaption(W::Label59, skillCaption(g.state.Skill4Name, kSkillCosts[3]));
 }
 
 void closeStatus(Game& g) {

@@ -59,7 +59,7 @@ TEST(Arena, TheHeavyClassClosesForGoodAfterTheSixthChallenger) {
     EXPECT_EQ(p.script->dump(), before);
     p.then("set ChallengerWins 5\nclick Button14");
     EXPECT_EQ(p.state().HeavyBouts, 1);
-    EXPECT_EQ(p.state().EnemyName, "サスライの剣士");
+    EXPECT_EQ(p.shown(&GameState::EnemyName), "サスライの剣士");
 }
 
 TEST(Arena, ABoutSilencesTheTownThemeAndStartsTheClassThemeOneTickLater) {
@@ -152,14 +152,14 @@ TEST(Arena, TheChampionComesFromItsThresholdBoutOnTheSlotsDraw) {
                                   std::to_string(s.due) + "\nset " + s.counter + " ";
         auto early = inArena(0, setup + std::to_string(s.firstChampionBout - 2) + "\n");
         early.then(bout(s.button, s.draw));
-        EXPECT_EQ(early.state().EnemyName, s.before);
+        EXPECT_EQ(early.shown(&GameState::EnemyName), s.before);
         EXPECT_FALSE(early.form().showing(W::Label65));
         EXPECT_TRUE(early.form().showing(W::Panel9));
         EXPECT_EQ(opponentPicturesShowing(early.form()).size(), 1u);
 
         auto due = inArena(0, setup + std::to_string(s.firstChampionBout - 1) + "\n");
         due.then(bout(s.button, s.draw));
-        EXPECT_EQ(due.state().EnemyName, s.champion);
+        EXPECT_EQ(due.shown(&GameState::EnemyName), s.champion);
         EXPECT_EQ(due.state().EnemyPower, s.power);
         EXPECT_TRUE(due.form().showing(W::Label65));
         EXPECT_FALSE(due.form().showing(W::Panel5));
@@ -180,7 +180,7 @@ TEST(Arena, ASlotWhoseChampionIsNotDueBringsTheLateOrdinaryOpponent) {
     // The light champion already beaten: its slot brings "チッポ君" with the later experience.
     auto light = inArena(0, "set TitleIndex 2\nset ChampionWins 2\nset LightBouts 20\n");
     light.then(bout("Button10", 4));
-    EXPECT_EQ(light.state().EnemyName, "チッポ君");
+    EXPECT_EQ(light.shown(&GameState::EnemyName), "チッポ君");
     EXPECT_EQ(light.state().EnemyHp, 32);
     EXPECT_EQ(light.state().EnemyExp, 5);
     EXPECT_FALSE(light.form().showing(W::Label65));
@@ -188,13 +188,13 @@ TEST(Arena, ASlotWhoseChampionIsNotDueBringsTheLateOrdinaryOpponent) {
     // Not yet due either: the amateur champion is the only one that can come with none beaten.
     auto early = inArena(0, "set TitleIndex 6\nset ChampionWins 0\nset FeatherBouts 30\n");
     early.then(bout("Button16", 4));
-    EXPECT_EQ(early.state().EnemyName, "赤字の商人");
+    EXPECT_EQ(early.shown(&GameState::EnemyName), "赤字の商人");
     EXPECT_EQ(early.state().EnemyExp, 11);
 
     // Once a champion has fallen, amateur draw 5 brings the weaker "黄色魔人" for good.
     auto amateur = inArena(0, "set ChampionWins 1\nset AmateurBouts 8\n");
     amateur.then(bout("Button9", 5));
-    EXPECT_EQ(amateur.state().EnemyName, "黄色魔人");
+    EXPECT_EQ(amateur.shown(&GameState::EnemyName), "黄色魔人");
     EXPECT_EQ(amateur.state().EnemyPower, 1);
     EXPECT_TRUE(amateur.form().showing(W::Image37));
     expectCleanRun(amateur);
@@ -205,7 +205,7 @@ TEST(Arena, TheOldManMeetsOnlyPowerOneAmateursButTheChampionKeepsItsThree) {
         SCOPED_TRACE(hero);
         auto p = inArena(hero);
         p.then(bout("Button9", 1));  // "ズンダラ", power 2
-        EXPECT_EQ(p.state().EnemyName, "ズンダラ");
+        EXPECT_EQ(p.shown(&GameState::EnemyName), "ズンダラ");
         EXPECT_EQ(p.state().EnemyPower, hero == 1 ? 1 : 2);
 
         auto champ = inArena(hero, "set AmateurBouts 8\n");
@@ -223,7 +223,7 @@ TEST(Arena, TheHeavyClassSendsTheNextChallengerBehindItsCaption) {
     auto p = inArena(3, "set TitleIndex 6\nset ChallengerWins 2\nset ChampionBout 6\n");
     p.then("click Button14");
     const GameState& s = p.state();
-    EXPECT_EQ(s.EnemyName, "大魔王");
+    EXPECT_EQ(test::japanese(s.EnemyName), "大魔王");
     EXPECT_EQ(s.EnemyPower, 8);
     EXPECT_EQ(s.EnemyHp, 250);
     EXPECT_EQ(s.ChallengerBout, 2);

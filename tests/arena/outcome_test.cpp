@@ -175,7 +175,7 @@ TEST(Defeat, TheDefeatTakesTheTitleAndStopsTheFightsMusic) {
     p.then("set TitleIndex 1\nset Hp 1\n" + bout("Button10", 1) + "tick Timer3\n" + attack(0) + next(0));
     const Form& f = p.form();
     EXPECT_EQ(p.state().TalkState, talk::kDefeatAftermath);
-    EXPECT_EQ(p.state().TitleName, "負け犬");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "負け犬");
     EXPECT_EQ(f.caption(W::Label13), "負け犬");
     EXPECT_EQ(p.state().TitleIndex, 1) << "the open classes stay open";
     EXPECT_TRUE(p.sound().state(Tune::Defeat).playing);
@@ -216,7 +216,7 @@ TEST(Defeat, LosingToAChampionBooksNothingAndTheChampionComesAgain) {
     EXPECT_EQ(p.state().ChampionWins, 0);
     EXPECT_EQ(p.state().ChallengerWins, 0);
     p.then("click Button6\n" + bout("Button9", 5));
-    EXPECT_EQ(p.state().EnemyName, "ズンダラデラックス");
+    EXPECT_EQ(p.shown(&GameState::EnemyName), "ズンダラデラックス");
     EXPECT_TRUE(p.form().showing(W::Label65));
     expectCleanRun(p);
 }

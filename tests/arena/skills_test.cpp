@@ -78,10 +78,10 @@ TEST(SkillPanel, ListsOnlyTheLearnedSkillsWithTheirCosts) {
     EXPECT_TRUE(two.form().showing(W::Label62));
     EXPECT_FALSE(two.form().showing(W::Label63));
     EXPECT_FALSE(two.form().showing(W::Label64));
-    EXPECT_EQ(two.form().caption(W::Label61), s.Skill1Name + "(MP3)");
-    EXPECT_EQ(two.form().caption(W::Label62), s.Skill2Name + "(MP4)");
-    EXPECT_EQ(two.form().caption(W::Label63), s.Skill3Name + "(MP7)");
-    EXPECT_EQ(two.form().caption(W::Label64), s.Skill4Name + "(MP15)");
+    EXPECT_EQ(two.form().caption(W::Label61), test::japanese(s.Skill1Name) + "(MP3)");
+    EXPECT_EQ(two.form().caption(W::Label62), test::japanese(s.Skill2Name) + "(MP4)");
+    EXPECT_EQ(two.form().caption(W::Label63), test::japanese(s.Skill3Name) + "(MP7)");
+    EXPECT_EQ(two.form().caption(W::Label64), test::japanese(s.Skill4Name) + "(MP15)");
     expectCleanRun(two);
 }
 
@@ -123,7 +123,9 @@ TEST(DamageSkills, StrikeForTheBasePlusTheDrawAndSpendTheirCost) {
         EXPECT_EQ(s.Mp, 40 - c.cost);
         EXPECT_EQ(s.TalkState, talk::kOpponentTurn);
         EXPECT_EQ(f.caption(W::Label31), "トルバさん");
-        const std::string name = c.slot == 1 ? s.Skill1Name : c.slot == 3 ? s.Skill3Name : s.Skill4Name;
+        const std::string name = c.slot == 1   ? test::japanese(s.Skill1Name)
+                                 : c.slot == 3 ? test::japanese(s.Skill3Name)
+                                               : test::japanese(s.Skill4Name);
         EXPECT_EQ(f.caption(W::Label32), "　「" + name + "！！」");
         EXPECT_EQ(f.caption(W::Label33), "100円マンに" + std::to_string(c.damage) + "のダメージを与えた。");
         EXPECT_EQ(f.caption(W::Label10), "MP　" + std::to_string(40 - c.cost) + "/50");
@@ -138,7 +140,7 @@ TEST(DamageSkills, NoDefenceReducesTheBlow) {
     // "光の王", the second challenger: 80 HP behind a defence of 100.
     auto p = inArena(3, "set TitleIndex 6\nset ChampionWins 6\nset ChallengerWins 1\n");
     p.then(learnSkills(4) + "click Button14\nclick Label66\nset Mp 99\n");
-    ASSERT_EQ(p.state().EnemyName, "光の王");
+    ASSERT_EQ(p.shown(&GameState::EnemyName), "光の王");
     ASSERT_EQ(p.state().EnemyDefense, 100);
     p.then(skill(1, 0));
     EXPECT_EQ(p.state().EnemyHp, 60);
@@ -216,7 +218,7 @@ TEST(HealSkill, HealsTheDrawnAmountButNeverAboveTheMaximum) {
         EXPECT_EQ(s.Mp, 0);
         EXPECT_EQ(s.EnemyHp, 20) << "the heal strikes no one";
         EXPECT_EQ(f.caption(W::Label31), "ミゼル先生");
-        EXPECT_EQ(f.caption(W::Label32), "　「" + s.Skill2Name + "！！」");
+        EXPECT_EQ(f.caption(W::Label32), "　「" + test::japanese(s.Skill2Name) + "！！」");
         // The line names the amount drawn, even when the top cut it short.
         EXPECT_EQ(f.caption(W::Label33), "ミゼル先生はHPが" + std::to_string(30 + c.draw) + "回復した。");
         EXPECT_EQ(f.caption(W::Label11), "HP　" + std::to_string(c.after) + "/40");
@@ -286,7 +288,7 @@ std::string heroTurn(const Played& p) {
 void fightItOut(Played& p) {
     for (int turn = 0; turn < 60 && p.state().TalkState != talk::kExperience; ++turn) {
         p.then(heroTurn(p) + next(0));
-        ASSERT_NE(p.state().TalkState, talk::kDefeatAftermath) << "the hero fell to " << p.state().EnemyName;
+        ASSERT_NE(p.state().TalkState, talk::kDefeatAftermath) << "the hero fell to " << p.shown(&GameState::EnemyName);
     }
     arena_testing::collectTheVictory(p);
 }
@@ -322,14 +324,14 @@ TEST(SkillCareer, TheLordOfLightFallsToSkillsLearnedOnTheWay) {
     }
     restIfWorn(p);
     p.then("click Button14\nclick Label66\n");
-    ASSERT_EQ(p.state().EnemyName, "遺跡の神");
+    ASSERT_EQ(p.shown(&GameState::EnemyName), "遺跡の神");
     fightItOut(p);
     if (::testing::Test::HasFatalFailure()) return;
 
     restIfWorn(p);
     p.then("click Button14\nclick Label66\n");
     const GameState& s = p.state();
-    ASSERT_EQ(s.EnemyName, "光の王");
+    ASSERT_EQ(test::japanese(s.EnemyName), "光の王");
     EXPECT_EQ(s.WeaponAttack, 0);
     EXPECT_EQ(s.Attack, 13 + s.Level - 1) << "one point a level, nothing more";
     ASSERT_LE(s.Attack + 2, s.EnemyDefense) << "a plain blow cannot hurt him";

@@ -39,7 +39,7 @@ TEST(Talk, TheAnswerGoesByKindAndDrawAndCostsNoTurn) {
 
     p.then(talk(0));
     const Form& f = p.form();
-    EXPECT_EQ(f.caption(W::Label31), p.state().EnemyName);
+    EXPECT_EQ(f.caption(W::Label31), p.shown(&GameState::EnemyName));
     EXPECT_EQ(f.caption(W::Label32), "　「もしLVが上がっても特技を覚えたか分からないから自分");
     EXPECT_EQ(f.caption(W::Label33), "でステータスとか見て確かめることだね。」");
     EXPECT_EQ(p.state().TalkState, talk::kNothing);
@@ -71,7 +71,7 @@ TEST(Talk, EveryKindAnswersWithBothDraws) {
             const Form& f = p.form();
             const std::string opening2 = f.caption(W::Label32), opening3 = f.caption(W::Label33);
             p.then(talk(draw));
-            EXPECT_EQ(f.caption(W::Label31), p.state().EnemyName);
+            EXPECT_EQ(f.caption(W::Label31), p.shown(&GameState::EnemyName));
             EXPECT_NE(f.caption(W::Label32), "");
             EXPECT_NE(f.caption(W::Label32), opening2) << "the opening stayed up";
             EXPECT_NE(f.caption(W::Label33), opening3) << "line 3 kept the opening";
@@ -98,7 +98,7 @@ TEST(Talk, AOneLineAnswerEmptiesLineThree) {
 TEST(Talk, ThePolicemanKnowsTheHerosName) {
     auto p = inArena(1);
     p.then(bout("Button9", 0) + "set EnemyKind 12\n" + talk(1));
-    const std::string& hero = p.state().HeroName;
+    const std::string& hero = p.shown(&GameState::HeroName);
     ASSERT_FALSE(hero.empty());
     EXPECT_EQ(p.form().caption(W::Label32), "　「お前は指名手配の" + hero + "だな！逮捕してやる。」");
     EXPECT_EQ(p.form().caption(W::Label33), "");
@@ -158,7 +158,7 @@ TEST(Merchant, TalkingOpensTheShopWithTheGunOrTheLingerie) {
     p.then("set PendingLine2 x\nset PendingLine3 y\n" + talk(0));
     const Form& f = p.form();
     ASSERT_EQ(p.state().EnemyKind, 5);
-    EXPECT_EQ(f.caption(W::Label31), p.state().EnemyName);
+    EXPECT_EQ(f.caption(W::Label31), p.shown(&GameState::EnemyName));
     EXPECT_EQ(f.caption(W::Label32), "　「始めまして、私はインドから来た商人です。なかなか貴");
     EXPECT_EQ(f.caption(W::Label33), "重な物が揃ってるので何か買って下さい。」");
     EXPECT_TRUE(f.showing(W::Panel12));
@@ -171,8 +171,8 @@ TEST(Merchant, TalkingOpensTheShopWithTheGunOrTheLingerie) {
 
     // The replies are the store's own.
     auto store = test::play(std::string(test::kToHeroChoice) + "click Label4\nclick Button4\n");
-    EXPECT_EQ(p.state().PendingLine2, store.state().PendingLine2);
-    EXPECT_EQ(p.state().PendingLine3, store.state().PendingLine3);
+    EXPECT_EQ(p.shown(&GameState::PendingLine2), store.shown(&GameState::PendingLine2));
+    EXPECT_EQ(p.shown(&GameState::PendingLine3), store.shown(&GameState::PendingLine3));
 
     // Each talk draws the offer again.
     p.then("click Button20\n" + talk(1));
@@ -240,7 +240,7 @@ TEST(Merchant, ThePriceExactlyBuysAndOneYenLessIsRefused) {
         const Form& b = bought.form();
         EXPECT_EQ(bought.state().Gold, 0);
         EXPECT_EQ(b.caption(W::Label12), moneyText(0));
-        EXPECT_EQ(b.caption(W::Label31), bought.state().EnemyName);
+        EXPECT_EQ(b.caption(W::Label31), bought.shown(&GameState::EnemyName));
         EXPECT_EQ(b.caption(W::Label32), "　「毎度あり。絶対、役に立つと思うぜ！」");
         EXPECT_EQ(b.caption(W::Label33), "");
         EXPECT_EQ(bought.sound().beeps(), 1);
@@ -256,17 +256,17 @@ TEST(Merchant, TheGoodsReplaceWhatTheHeroWears) {
     gun.then("set WeaponAttack 15\nset WeaponId 5\nset ArmorDefense 6\n" + talk(0) + "click Button17\n");
     EXPECT_EQ(gun.state().WeaponAttack, 30);
     EXPECT_EQ(gun.state().WeaponId, 6);
-    EXPECT_EQ(gun.state().WeaponName, gun.state().MerchantItem1Name);
+    EXPECT_EQ(gun.shown(&GameState::WeaponName), gun.shown(&GameState::MerchantItem1Name));
     EXPECT_EQ(gun.state().ArmorDefense, 6);
     // The gun fights with its own lines: 0 + 10 + 30 − 2.
     gun.then(attack(0));
     EXPECT_EQ(gun.state().EnemyHp, 60 - 38);
-    EXPECT_NE(gun.form().caption(W::Label32).find(gun.state().MerchantItem1Name), std::string::npos);
+    EXPECT_NE(gun.form().caption(W::Label32).find(gun.shown(&GameState::MerchantItem1Name)), std::string::npos);
 
     auto lingerie = atTheMerchant(5000);
     lingerie.then("set ArmorDefense 6\n" + talk(1) + "click Button18\n");
     EXPECT_EQ(lingerie.state().ArmorDefense, 20);
-    EXPECT_EQ(lingerie.state().ArmorName, lingerie.state().MerchantItem2Name);
+    EXPECT_EQ(lingerie.shown(&GameState::ArmorName), lingerie.shown(&GameState::MerchantItem2Name));
     EXPECT_EQ(lingerie.state().WeaponAttack, 0);
     // Power 5 against armour 20: the merchant's blows no longer get through.
     const int hp = lingerie.state().Hp;
@@ -282,7 +282,7 @@ TEST(Merchant, TheStoreReplacesTheGunAgain) {
            std::string(kClick) + "click Button15\nset Gold 100\nclick Button4\nclick Label34\n");
     EXPECT_EQ(p.state().WeaponAttack, 2);
     EXPECT_EQ(p.state().WeaponId, 1);
-    EXPECT_EQ(p.state().WeaponName, p.state().ShopWeapon1Name);
+    EXPECT_EQ(p.shown(&GameState::WeaponName), p.shown(&GameState::ShopWeapon1Name));
     expectCleanRun(p);
 }
 

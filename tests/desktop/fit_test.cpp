@@ -272,7 +272,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
                         g->state.*c.bouts = bouts;
                         g->state.ChampionWins = wins;
                         step(*g, c.click, {d});
-                        consider("opponent", g->state.EnemyName);
+                        consider("opponent", g->shown(&GameState::EnemyName));
                     }
                 }
             }
@@ -281,7 +281,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
             g->state.ChallengerWins = wins;
             g->state.HeavyBouts = 98;
             step(*g, startHeavyBout);
-            consider("opponent", g->state.EnemyName);
+            consider("opponent", g->shown(&GameState::EnemyName));
         }
     }
 

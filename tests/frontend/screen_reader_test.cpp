@@ -32,7 +32,7 @@ TEST(ScreenReader, NamesWhatThePlayerSeesByTheRolesReadersKnow) {
     EXPECT_EQ(accessibleName(W::Panel5, g),
               g.form.caption(W::Label31) + '\n' + g.form.caption(W::Label32) + '\n' + g.form.caption(W::Label33));
     ASSERT_EQ(test::opponentPicturesShowing(g.form), std::vector<W>{W::Image6});
-    EXPECT_EQ(accessibleName(W::Image6, g), g.state.EnemyName);  // the opponent in the ring, by name
+    EXPECT_EQ(accessibleName(W::Image6, g), g.shown(&GameState::EnemyName));  // the opponent in the ring, by name
     EXPECT_EQ(accessibleName(W::Image7, g), "対戦相手");
 }
 

@@ -29,8 +29,8 @@ TEST(TownCareer, TheWandererEquipsSleepsAndRisesThroughTheTitles) {
     g.state.ChampionWins = 4;
     changeStoreStock(g);
     p.then("set Gold 500\nclick Button4\nclick Label40\nclick Label43\nclick Button3\nclick Panel5");
-    EXPECT_EQ(p.state().ArmorName, "ドラゴンの鎧　  ");
-    EXPECT_EQ(p.state().TitleName, "特攻隊長");
+    EXPECT_EQ(p.shown(&GameState::ArmorName), "ドラゴンの鎧　  ");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "特攻隊長");
     p.then("click Button1");
     EXPECT_EQ(p.form().caption(W::Label21), "武器　　銀のつるぎ　　  ");
     EXPECT_EQ(p.form().caption(W::Label22), "防具　　ドラゴンの鎧　  ");
@@ -41,7 +41,7 @@ TEST(TownCareer, TheWandererEquipsSleepsAndRisesThroughTheTitles) {
     // The last champion, then the challengers: the king's final words start the ending.
     p.then("set ChampionWins 6\nclick Button3\nclick Panel5\nset ChallengerWins 6\nclick Button3");
     EXPECT_EQ(p.state().TalkState, talk::kEnding);
-    EXPECT_EQ(p.state().TitleName, "伝説の剣士");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "伝説の剣士");
     EXPECT_EQ(p.out, "");
     EXPECT_GE(p.state().Gold, 0);
 }

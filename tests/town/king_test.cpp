@@ -24,7 +24,7 @@ TEST(KingsRoom, AFirstVisitIsTheOrganisersSpeechAndGrantsNothing) {
     EXPECT_EQ(f.caption(W::Label32), kOrganiser2);
     EXPECT_EQ(f.caption(W::Label33), kOrganiser3);
     EXPECT_EQ(p.state().TitleIndex, 0);
-    EXPECT_EQ(p.state().TitleName, "街の人");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "街の人");
     EXPECT_EQ(f.caption(W::Label13), "街の人");
     EXPECT_EQ(p.state().TalkState, talk::kCloseKingsRoom);
     EXPECT_TRUE(f.showing(W::Image3));
@@ -81,7 +81,7 @@ TEST(KingsRoom, EachChampionBeatenBringsItsSpeechAndTitle) {
         EXPECT_EQ(p.form().caption(W::Label32), v.line2);
         EXPECT_EQ(p.form().caption(W::Label33), v.line3);
         EXPECT_EQ(p.state().TitleIndex, v.champions);
-        EXPECT_EQ(p.state().TitleName, v.title);
+        EXPECT_EQ(p.shown(&GameState::TitleName), v.title);
         EXPECT_EQ(p.form().caption(W::Label13), v.title);
         p.then("click Panel5");
         EXPECT_TRUE(p.form().showing(W::Panel4));
@@ -95,7 +95,7 @@ TEST(KingsRoom, ASecondVisitWithoutANewChampionChangesNothing) {
     const std::string after = p.script->dump();
     p.then("click Button3\nclick Panel5");
     EXPECT_EQ(p.script->dump(), after);
-    EXPECT_EQ(p.state().TitleName, "城の剣士");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "城の剣士");
 }
 
 TEST(KingsRoom, AVisitAfterADefeatGivesTheTitleBack) {
@@ -107,7 +107,7 @@ TEST(KingsRoom, AVisitAfterADefeatGivesTheTitleBack) {
     g.form.setCaption(W::Label13, g.state.TitleName);
     p.then("click Button3");
     EXPECT_EQ(p.form().caption(W::Label32), "　「ここまで勝つとはお主ただ者ではないな。この調子でど");
-    EXPECT_EQ(p.state().TitleName, "街の人気者");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "街の人気者");
     EXPECT_EQ(p.form().caption(W::Label13), "街の人気者");
     EXPECT_EQ(p.state().TitleIndex, 3);
 }
@@ -132,7 +132,7 @@ TEST(KingsRoom, TheWholeChallengerSeriesBringsTheLegendaryTitleAndTheEnding) {
     EXPECT_EQ(f.caption(W::Label33), "マスターをやろう！！」");
     EXPECT_EQ(p.state().TalkState, talk::kEnding);
     // The legendary title is only spoken; the hero keeps the sixth.
-    EXPECT_EQ(p.state().TitleName, "神様");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "神様");
     EXPECT_EQ(p.state().TitleIndex, 6);
     EXPECT_FALSE(f.showing(W::Button1));
     EXPECT_FALSE(f.showing(W::Panel4));

@@ -46,8 +46,8 @@ TEST(Store, EnteringGreetsAndOpensTheShelfInPlaceOfTheTownButtons) {
     EXPECT_EQ(f.caption(W::Label32), "　「いらっしゃい。大会に出るならなんか買った方がいいと");
     EXPECT_EQ(f.caption(W::Label33), "思うぜ。いい品ばかりだからヨロシク！！」");
     EXPECT_EQ(p.state().TalkState, talk::kNothing);
-    EXPECT_EQ(p.state().PendingLine2, kThanks);
-    EXPECT_EQ(p.state().PendingLine3, kShortOfMoney);
+    EXPECT_EQ(p.shown(&GameState::PendingLine2), kThanks);
+    EXPECT_EQ(p.shown(&GameState::PendingLine3), kShortOfMoney);
     EXPECT_TRUE(f.showing(W::Panel6));
     EXPECT_TRUE(f.showing(W::Image4));
     EXPECT_TRUE(f.showing(W::Panel5));
@@ -98,7 +98,7 @@ TEST(Store, AWeaponIsEquippedAtOnceAndNeverOfferedAgain) {
     p.then("set Gold 300\nclick Label35");
     EXPECT_EQ(p.state().WeaponAttack, 4);
     EXPECT_EQ(p.state().WeaponId, 2);
-    EXPECT_EQ(p.state().WeaponName, "金のつるぎ 　   ");
+    EXPECT_EQ(p.shown(&GameState::WeaponName), "金のつるぎ 　   ");
     EXPECT_FALSE(p.form().visible(W::Label35));
     p.then("click Label35");
     EXPECT_EQ(p.out, "ignored: Label35 is hidden\n");
@@ -106,7 +106,7 @@ TEST(Store, AWeaponIsEquippedAtOnceAndNeverOfferedAgain) {
     p.then("click Label34");
     EXPECT_EQ(p.state().WeaponAttack, 2);
     EXPECT_EQ(p.state().WeaponId, 1);
-    EXPECT_EQ(p.state().WeaponName, "銀のつるぎ　　  ");
+    EXPECT_EQ(p.shown(&GameState::WeaponName), "銀のつるぎ　　  ");
     EXPECT_EQ(p.state().Gold, 0);
 }
 
@@ -114,8 +114,8 @@ TEST(Store, TheLastArmourBoughtIsTheOneWornWhateverItsValue) {
     auto p = inStore(0);
     p.then("set Gold 400\nclick Label67\nclick Label39");
     EXPECT_EQ(p.state().ArmorDefense, 2);
-    EXPECT_EQ(p.state().ArmorName, p.state().ShopArmor1Name);
-    EXPECT_EQ(p.state().ArmorName, "呪われた鎧　 　");
+    EXPECT_EQ(p.shown(&GameState::ArmorName), p.shown(&GameState::ShopArmor1Name));
+    EXPECT_EQ(p.shown(&GameState::ArmorName), "呪われた鎧　 　");
     EXPECT_EQ(p.state().WeaponId, 0);
     EXPECT_EQ(p.sound().beeps(), 2);
 }
