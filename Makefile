@@ -37,7 +37,8 @@ run: deps
 	cmake --build $(BUILD) -j$(JOBS) --target verminadia verminadia_sounds
 	cd $(BUILD) && ./verminadia
 
-# ctest gives every test a home of its own in the build folder (tests/support/each_test.cmake).
+# ctest gives every test a home of its own in the build folder and a time limit, and checks after
+# them that none left a process running (tests/support/each_test.cmake).
 # The Orca test takes minutes; make orca-test runs it alone.
 test: desktop-test web-test
 
@@ -137,10 +138,26 @@ web-run: web
 	@echo "The game is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
 	cd build-web && python3 -m http.server --bind 127.0.0.1 $(WEB_PORT)
 
+# As the desktop's tests do (tests/support/each_test.cmake), every process the browser edition's
+# tests start bears a mark, by which none may be left once they are done.
+web_mark = $(abspath $(WEB_BUILD))/test-run
 web-test: web
 	cd web && npm ci --no-audit --no-fund
-	cd $(WEB_BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(WEB_BUILD) && VERMINADIA_TESTS=$(web_mark) ctest --output-on-failure -j$(JOBS); status=$$?; \
+		$(CURDIR)/tests/support/nothing_left.sh $(web_mark) || status=1; exit $$status
 
 web-bench: web
 	cd web && npm ci --no-audit --no-fund
 	node web/tools/bench.mjs
+
+# make mutate   : plants one-line faults in the rules, the message panel, the session record, the
+#                 focus, the announcements and the page, one at a time, and names the test that
+#                 catches each (tools/mutate.sh; the page's with the browser edition built);
+#                 make bench runs it too
+.PHONY: mutate
+mutate: DEPS = test
+mutate: TESTING = ON
+mutate: build
+	bash tools/mutate.sh
+# Half an hour on a loaded machine: a benchmark's time, not a check's.
+bench: mutate

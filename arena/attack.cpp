@@ -92,7 +92,7 @@ void attack(Game& g) {
     g.caption(W::Label31, N_("{HeroName}の攻撃！！"));
     if (const std::string_view* line = attackLine(s, drawn)) g.caption(W::Label32, *line);
     subtractClamped(s.EnemyHp, s.LastAmount);
-    g.caption(W::Label33, kDamageDealt);
+    g.form.setCaption(W::Label33, g.text(kDamageDealt, g.state.LastAmount));
 }
 
 }  // namespace verminadia

@@ -9,6 +9,7 @@
 #include "arena/battle_music.h"
 #include "arena/handlers.h"
 #include "arena/special_bouts.h"
+#include "arena/texts.h"
 #include "core/career.h"
 #include "core/game.h"
 #include "core/whole_numbers.h"
@@ -31,6 +32,7 @@ struct Opponent {
     int draw;
     When when;
     std::string_view name;
+    Naming naming = Naming::Thing;
     int hp, power, defense;
     FoeKind kind;
     int exp;
@@ -42,13 +44,13 @@ constexpr W kAnnounced = W::Form1;
 // clang-format off
 constexpr std::array kAmateur = {
     Opponent{.draw = 0, .when = When::Always, .name = N_("100円マン"), .hp = 20, .power = 1, .defense = 2, .kind = FoeKind::Ordinary, .exp = 2, .picture = W::Image6},
-    Opponent{.draw = 1, .when = When::Always, .name = N_("ズンダラ"), .hp = 20, .power = 2, .defense = 2, .kind = FoeKind::Zundara, .exp = 2, .picture = W::Image7},
+    Opponent{.draw = 1, .when = When::Always, .name = N_("ズンダラ"), .naming = Naming::Person, .hp = 20, .power = 2, .defense = 2, .kind = FoeKind::Zundara, .exp = 2, .picture = W::Image7},
     Opponent{.draw = 2, .when = When::Always, .name = N_("スライム"), .hp = 20, .power = 1, .defense = 2, .kind = FoeKind::Ordinary, .exp = 2, .picture = W::Image8},
     Opponent{.draw = 3, .when = When::Always, .name = N_("浮遊顔"), .hp = 15, .power = 2, .defense = 2, .kind = FoeKind::Ordinary, .exp = 1, .picture = W::Image9},
-    Opponent{.draw = 4, .when = When::Always, .name = N_("ズンダラ"), .hp = 18, .power = 1, .defense = 4, .kind = FoeKind::Zundara, .exp = 2, .picture = W::Image7},
+    Opponent{.draw = 4, .when = When::Always, .name = N_("ズンダラ"), .naming = Naming::Person, .hp = 18, .power = 1, .defense = 4, .kind = FoeKind::Zundara, .exp = 2, .picture = W::Image7},
     Opponent{.draw = 5, .when = When::Early, .name = N_("黄魔人"), .hp = 12, .power = 2, .defense = 4, .kind = FoeKind::Ordinary, .exp = 2, .picture = W::Image37},
     Opponent{.draw = 5, .when = When::Late, .name = N_("黄色魔人"), .hp = 12, .power = 1, .defense = 4, .kind = FoeKind::Ordinary, .exp = 2, .picture = W::Image37},
-    Opponent{.draw = 5, .when = When::Champion, .name = N_("ズンダラデラックス"), .hp = 35, .power = 3, .defense = 3, .kind = FoeKind::ZundaraDeluxe, .exp = 5, .picture = kAnnounced},
+    Opponent{.draw = 5, .when = When::Champion, .name = N_("ズンダラデラックス"), .naming = Naming::Person, .hp = 35, .power = 3, .defense = 3, .kind = FoeKind::ZundaraDeluxe, .exp = 5, .picture = kAnnounced},
     Opponent{.draw = 6, .when = When::Always, .name = N_("生命物体"), .hp = 15, .power = 2, .defense = 2, .kind = FoeKind::Ordinary, .exp = 2, .picture = W::Image58},
 };
 constexpr std::array kLight = {
@@ -56,31 +58,31 @@ constexpr std::array kLight = {
     Opponent{.draw = 1, .when = When::Always, .name = N_("ゾンビ"), .hp = 20, .power = 2, .defense = 6, .kind = FoeKind::Zombie, .exp = 5, .picture = W::Image11},
     Opponent{.draw = 2, .when = When::Always, .name = N_("宇宙人"), .hp = 28, .power = 2, .defense = 2, .kind = FoeKind::Alien, .exp = 5, .picture = W::Image13},
     Opponent{.draw = 3, .when = When::Always, .name = N_("兵隊"), .hp = 26, .power = 2, .defense = 3, .kind = FoeKind::Ordinary, .exp = 4, .picture = W::Image16},
-    Opponent{.draw = 4, .when = When::Early, .name = N_("チッポ君"), .hp = 30, .power = 2, .defense = 2, .kind = FoeKind::Chippo, .exp = 4, .picture = W::Image38},
-    Opponent{.draw = 4, .when = When::Late, .name = N_("チッポ君"), .hp = 32, .power = 2, .defense = 2, .kind = FoeKind::Chippo, .exp = 5, .picture = W::Image38},
-    Opponent{.draw = 4, .when = When::Champion, .name = N_("ポロネ五段"), .hp = 60, .power = 3, .defense = 3, .kind = FoeKind::Wrestler, .exp = 8, .picture = kAnnounced},
+    Opponent{.draw = 4, .when = When::Early, .name = N_("チッポ君"), .naming = Naming::Person, .hp = 30, .power = 2, .defense = 2, .kind = FoeKind::Chippo, .exp = 4, .picture = W::Image38},
+    Opponent{.draw = 4, .when = When::Late, .name = N_("チッポ君"), .naming = Naming::Person, .hp = 32, .power = 2, .defense = 2, .kind = FoeKind::Chippo, .exp = 5, .picture = W::Image38},
+    Opponent{.draw = 4, .when = When::Champion, .name = N_("ポロネ五段"), .naming = Naming::Person, .hp = 60, .power = 3, .defense = 3, .kind = FoeKind::Wrestler, .exp = 8, .picture = kAnnounced},
     Opponent{.draw = 5, .when = When::Always, .name = N_("お星様"), .hp = 26, .power = 2, .defense = 3, .kind = FoeKind::Ordinary, .exp = 4, .picture = W::Image59},
 };
 constexpr std::array kFly = {
     Opponent{.draw = 0, .when = When::Always, .name = N_("トラ"), .hp = 50, .power = 3, .defense = 4, .kind = FoeKind::Beast, .exp = 6, .picture = W::Image12},
     Opponent{.draw = 1, .when = When::Always, .name = N_("人食い族"), .hp = 55, .power = 3, .defense = 3, .kind = FoeKind::Beast, .exp = 6, .picture = W::Image14},
-    Opponent{.draw = 2, .when = When::Always, .name = N_("ヅラズンダラ"), .hp = 50, .power = 3, .defense = 4, .kind = FoeKind::WigZundara, .exp = 5, .picture = W::Image45},
+    Opponent{.draw = 2, .when = When::Always, .name = N_("ヅラズンダラ"), .naming = Naming::Person, .hp = 50, .power = 3, .defense = 4, .kind = FoeKind::WigZundara, .exp = 5, .picture = W::Image45},
     Opponent{.draw = 3, .when = When::Always, .name = N_("野ウサギ"), .hp = 60, .power = 3, .defense = 3, .kind = FoeKind::Hare, .exp = 6, .picture = W::Image36},
     Opponent{.draw = 4, .when = When::Early, .name = N_("ヘビ魔人"), .hp = 40, .power = 3, .defense = 4, .kind = FoeKind::Beast, .exp = 5, .picture = W::Image39},
     Opponent{.draw = 4, .when = When::Late, .name = N_("ヘビ魔人"), .hp = 40, .power = 3, .defense = 4, .kind = FoeKind::Beast, .exp = 6, .picture = W::Image39},
-    Opponent{.draw = 4, .when = When::Champion, .name = N_("警察官ムッカ"), .hp = 85, .power = 4, .defense = 2, .kind = FoeKind::Policeman, .exp = 10, .picture = kAnnounced},
+    Opponent{.draw = 4, .when = When::Champion, .name = N_("警察官ムッカ"), .naming = Naming::Person, .hp = 85, .power = 4, .defense = 2, .kind = FoeKind::Policeman, .exp = 10, .picture = kAnnounced},
     Opponent{.draw = 5, .when = When::Always, .name = N_("偽太陽"), .hp = 50, .power = 3, .defense = 3, .kind = FoeKind::FalseSun, .exp = 6, .picture = W::Image57},
     Opponent{.draw = 6, .when = When::Always, .name = N_("ナントカ星人"), .hp = 50, .power = 3, .defense = 3, .kind = FoeKind::Alien, .exp = 6, .picture = W::Image62},
 };
 constexpr std::array kBantam = {
-    Opponent{.draw = 0, .when = When::Always, .name = N_("モヒズンダラ"), .hp = 60, .power = 4, .defense = 3, .kind = FoeKind::Zundara, .exp = 8, .picture = W::Image46},
+    Opponent{.draw = 0, .when = When::Always, .name = N_("モヒズンダラ"), .naming = Naming::Person, .hp = 60, .power = 4, .defense = 3, .kind = FoeKind::Zundara, .exp = 8, .picture = W::Image46},
     Opponent{.draw = 1, .when = When::Always, .name = N_("魔界の戦士"), .hp = 40, .power = 4, .defense = 7, .kind = FoeKind::Ordinary, .exp = 9, .picture = W::Image16},
     Opponent{.draw = 2, .when = When::Always, .name = N_("カエル"), .hp = 50, .power = 4, .defense = 5, .kind = FoeKind::Frog, .exp = 7, .picture = W::Image27},
     Opponent{.draw = 3, .when = When::Always, .name = N_("恐怖の目玉"), .hp = 30, .power = 4, .defense = 10, .kind = FoeKind::Ordinary, .exp = 8, .picture = W::Image28},
-    Opponent{.draw = 4, .when = When::NoChampion, .name = N_("ズンダラレッド"), .hp = 60, .power = 4, .defense = 4, .kind = FoeKind::Zundara, .exp = 7, .picture = W::Image42},
+    Opponent{.draw = 4, .when = When::NoChampion, .name = N_("ズンダラレッド"), .naming = Naming::Person, .hp = 60, .power = 4, .defense = 4, .kind = FoeKind::Zundara, .exp = 7, .picture = W::Image42},
     Opponent{.draw = 4, .when = When::Champion, .name = N_("扇風機マン"), .hp = 100, .power = 5, .defense = 4, .kind = FoeKind::FanMan, .exp = 15, .picture = kAnnounced},
-    Opponent{.draw = 5, .when = When::Always, .name = N_("ピョンちゃん"), .hp = 60, .power = 4, .defense = 4, .kind = FoeKind::Ordinary, .exp = 8, .picture = W::Image60},
-    Opponent{.draw = 6, .when = When::Always, .name = N_("ウワサのピピちゃん"), .hp = 60, .power = 4, .defense = 4, .kind = FoeKind::Ordinary, .exp = 8, .picture = W::Image64},
+    Opponent{.draw = 5, .when = When::Always, .name = N_("ピョンちゃん"), .naming = Naming::Person, .hp = 60, .power = 4, .defense = 4, .kind = FoeKind::Ordinary, .exp = 8, .picture = W::Image60},
+    Opponent{.draw = 6, .when = When::Always, .name = N_("ウワサのピピちゃん"), .naming = Naming::Person, .hp = 60, .power = 4, .defense = 4, .kind = FoeKind::Ordinary, .exp = 8, .picture = W::Image64},
 };
 constexpr std::array kFeather = {
     Opponent{.draw = 0, .when = When::Always, .name = N_("偉大な博士"), .hp = 70, .power = 5, .defense = 3, .kind = FoeKind::Doctor, .exp = 10, .picture = W::Image17},
@@ -97,7 +99,7 @@ constexpr std::array kMiddle = {
     Opponent{.draw = 1, .when = When::Always, .name = N_("龍神の弟"), .hp = 50, .power = 6, .defense = 100, .kind = FoeKind::DragonGodsBrother, .exp = 14, .picture = W::Image21},
     Opponent{.draw = 2, .when = When::Always, .name = N_("究極の魔法使い"), .hp = 60, .power = 6, .defense = 100, .kind = FoeKind::Sorcerer, .exp = 17, .picture = W::Image22},
     Opponent{.draw = 3, .when = When::Always, .name = N_("泉仙人"), .hp = 25, .power = 6, .defense = 15, .kind = FoeKind::Hermit, .exp = 16, .picture = W::Image23},
-    Opponent{.draw = 4, .when = When::NoChampion, .name = N_("ズンダラホワイト"), .hp = 100, .power = 6, .defense = 2, .kind = FoeKind::WhiteZundara, .exp = 15, .picture = W::Image43},
+    Opponent{.draw = 4, .when = When::NoChampion, .name = N_("ズンダラホワイト"), .naming = Naming::Person, .hp = 100, .power = 6, .defense = 2, .kind = FoeKind::WhiteZundara, .exp = 15, .picture = W::Image43},
     Opponent{.draw = 4, .when = When::Champion, .name = N_("謎の男"), .hp = 200, .power = 7, .defense = 4, .kind = FoeKind::Riddler, .exp = 30, .picture = kAnnounced},
     Opponent{.draw = 5, .when = When::Always, .name = N_("目覚まし時計魔人"), .hp = 120, .power = 6, .defense = 3, .kind = FoeKind::Ordinary, .exp = 16, .picture = W::Image61},
 };
@@ -198,7 +200,7 @@ void setUpBout(Game& g, const WeightClass& c) {
         if (o.draw != drawn || !matches(o.when, bouts, c, s.ChampionWins)) continue;
         s.EnemyDefense = o.defense;
         s.EnemyKind = static_cast<std::int32_t>(o.kind);
-        g.state.EnemyName = Text(o.name);
+        g.state.EnemyName = opponentName(o.name, o.naming);
         s.EnemyHp = o.hp;
         s.EnemyExp = o.exp;
         s.EnemyPower = o.power;
@@ -248,7 +250,7 @@ void startHeavyBout(Game& g) {
     addClamped(s.HeavyBouts, 1);
     s.EnemyDefense = c->defense;
     s.EnemyKind = static_cast<std::int32_t>(c->kind);
-    g.state.EnemyName = Text(c->name);
+    g.state.EnemyName = opponentName(c->name, c->naming);
     s.EnemyHp = c->hp;
     s.EnemyExp = c->exp;
     s.EnemyPower = c->power;

@@ -111,7 +111,7 @@ void opponentTurn(Game& g) {
         if (a.stretch != W::Form1) g.form.setStretch(a.stretch, true);
         break;
     }
-    g.caption(W::Label33, N_("{HeroName}は{LastAmount}のダメージをうけた。"));
+    g.form.setCaption(W::Label33, g.text(NP_("{HeroName}は{LastAmount}のダメージをうけた。"), s.LastAmount));
     subtractClamped(s.Hp, s.LastAmount);
     showHp(g);
     if (s.Hp < 1) defeat(g);

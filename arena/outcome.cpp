@@ -93,7 +93,7 @@ void victory(Game& g) {
     const int drawn = g.draw(kPrizeDraw);
     s.LastAmount = clampedInt(std::int64_t{s.EnemyPower} * kPrizePerPower + drawn);
     g.caption(W::Label31, N_("{EnemyName}を倒した。"));
-    g.caption(W::Label32, N_("{HeroName}は{LastAmount}円手に入れた。"));
+    g.form.setCaption(W::Label32, g.text(NP_("{HeroName}は{LastAmount}円手に入れた。"), s.LastAmount));
     g.form.setCaption(W::Label33, "");
     addClamped(s.Gold, s.LastAmount);
     addClamped(s.Exp, s.EnemyExp);
@@ -126,7 +126,7 @@ void experienceStep(Game& g) {
     g.sound.stopAndRewind(Tune::Applause);
     s.TalkState = talk::kBackToClasses;
     hideOpponentPictures(g);
-    g.caption(W::Label31, N_("{EnemyExp}の経験値を手に入れた。"));
+    g.form.setCaption(W::Label31, g.text(NP_("{EnemyExp}の経験値を手に入れた。"), s.EnemyExp));
     g.form.setCaption(W::Label32, "");
     g.form.setCaption(W::Label33, "");
     // The level-up's lines and gains are settled now and told on the next click: its step shows

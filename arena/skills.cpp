@@ -74,7 +74,8 @@ void useSkill(Game& g, const Skill& k) {
     }
     g.form.setCaption(W::Label31, g.state.HeroName);
     g.form.setCaption(W::Label32, Text(N_("　「{skill}！！」")).with("skill", g.state.*k.name));
-    g.caption(W::Label33, k.effect == Effect::Damage ? kDamageDealt : N_("{HeroName}はHPが{LastAmount}回復した。"));
+    const CountedText line = k.effect == Effect::Damage ? kDamageDealt : NP_("{HeroName}はHPが{LastAmount}回復した。");
+    g.form.setCaption(W::Label33, g.text(line, s.LastAmount));
     showMp(g);
     if (k.effect == Effect::Heal) showHp(g);
 }

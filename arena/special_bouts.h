@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "arena/foe_kind.h"
+#include "arena/texts.h"
 #include "core/widgets/table.h"
 
 namespace verminadia {
@@ -15,6 +16,7 @@ struct Challenger {
     int wins;    // ChallengerWins when this challenger is due
     int heroId;  // -1: the same for every hero
     std::string_view name;
+    Naming naming = Naming::Thing;
     int hp, power, defense;
     FoeKind kind;
     int exp;

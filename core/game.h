@@ -36,6 +36,8 @@ struct Game {
     // A template whose fields name the state's fields ("{HeroName}は{LastAmount}円手に入れた。"),
     // filled with their values as they are now. Other fields are left for Text::with.
     Text text(std::string_view msgid) const;
+    // The same for a text that names a count, in the form the count wants.
+    Text text(CountedText counted, std::int64_t n) const;
     // A caption from such a template.
     void caption(W w, std::string_view msgid) { form.setCaption(w, text(msgid)); }
 
@@ -51,6 +53,9 @@ struct Game {
     }
 
 private:
+    // `t`, whose template is `msgid`, with the state's fields it names.
+    Text filled(Text t, std::string_view msgid) const;
+
     Random& random_;
     const Catalogue* catalogue_;
 };

@@ -22,6 +22,7 @@
 #include "desktop/window/qtext.h"
 #include "frontend/menu_texts.h"
 #include "frontend/settings/languages.h"
+#include "frontend/shell.h"
 #include "game/events.h"
 
 namespace {
@@ -44,6 +45,18 @@ void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& msg) 
     }
     std::fprintf(stderr, "%s\n", qPrintable(msg));
 }
+
+// The catalogues on the desktop are files beside the program, at hand at once.
+class FileCatalogues final : public verminadia::frontend::CatalogueSource {
+public:
+    explicit FileCatalogues(verminadia::Catalogues& all) : all_(all) {}
+    void get(const std::string& language, std::function<void(const verminadia::Catalogue&)> ready) override {
+        ready(all_.get(language));
+    }
+
+private:
+    verminadia::Catalogues& all_;
+};
 
 bool haveDisplay() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -81,49 +94,40 @@ int main(int argc, char** argv) {
 #endif
     QApplication::setOrganizationName(QStringLiteral("verminadia"));
     desktop::applyClassicLook();
-    // The view saved last time, unless the command line asks for another this once.
-    desktop::Settings settings;
-    const desktop::ViewChoice view = line.view ? *line.view : settings.view();
-
+    desktop::SettingsFile settingsFile;
     desktop::SystemSound sound;
     Catalogues catalogues(desktop::programFolder(), "verminadia", std::cerr);
-    const std::string language = frontend::startLanguage(line.language.toStdString(), settings.language());
-    const Catalogue& catalogue = catalogues.get(language);
-    // The game starts as the driver's does; a continued one has its last session replayed into it.
+    FileCatalogues source(catalogues);
     desktop::RecordFile lastRecord;
-    frontend::Resumed resumed = line.continueLast ? frontend::continueLastSession(lastRecord, std::cerr, catalogue)
-                                                  : frontend::Resumed{std::make_unique<Session>(catalogue)};
-    const std::unique_ptr<Session> session = std::move(resumed.session);
-    Script script(*session);
-    Game& game = session->game();
-    desktop::GameWindow window(game);
-    window.setView(view);
-    QObject::connect(&window, &desktop::GameWindow::viewChosen, &window,
-                     [&settings](const desktop::ViewChoice& v) { settings.setView(v); });
-    desktop::Languages languages(game, window, catalogues, language);
-
+    frontend::Shell shell({sound,
+                           lastRecord,
+                           settingsFile,
+                           source,
+                           frontend::processEnvironment(),
+                           std::cerr,
+                           {.scale = true, .fullscreen = true}});
+    // The view saved last time, unless the command line asks for another this once.
+    if (line.view) shell.presetView(*line.view);
+    desktop::GameWindow window(shell);
     desktop::RecordFile own(line.recordPath, desktop::RecordFile::Whose::Player);
-    frontend::SessionLog log(*session, lastRecord, std::cerr);
+    const bool watching = !line.replayPath.isEmpty();
+    // The file the player named is a promise: it must be writable before the game starts.
+    if (!shell.start(line.language.toStdString(), line.continueLast, line.recordPath.isEmpty() ? nullptr : &own,
+                     watching)) {
+        return 2;
+    }
+    Game& game = shell.game();
+    desktop::Languages languages(game, window, catalogues, shell.language());
     std::unique_ptr<desktop::Replayer> replayer;
-    if (!line.replayPath.isEmpty()) {
-        window.setWatchOnly(true);
-        replayer = std::make_unique<desktop::Replayer>(script, window, line.speed);
+    if (watching) {
+        replayer = std::make_unique<desktop::Replayer>(shell.script(), window, line.speed);
         QString error;
         if (!replayer->load(line.replayPath, error)) {
             std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
             return 2;
         }
-    } else {
-        // The file the player named is a promise: it must be writable before the game starts.
-        if (!log.open(line.recordPath.isEmpty() ? nullptr : &own, resumed.fromRecord ? &resumed.record : nullptr)) {
-            return 2;
-        }
-        desktop::recordWindow(log, window);
     }
-
-    desktop::MuteSwitch mute(window, game, sound, settings);
-    game.sound.setOutput(sound);  // what was playing when the session was left is heard again
-    window.sync();
+    desktop::MuteSwitch mute(window, game, sound, *shell.settings());
     window.show();
     sound.start();  // the stream and the sound files load once the first frame is out
     if (replayer) replayer->start();
@@ -136,18 +140,15 @@ int main(int argc, char** argv) {
         QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VERMINADIA_APP_ID)));
 #endif
         QMenu* menu = window.contextMenu();
-        menu->addMenu(languages.menu(menu, [&settings](const std::string& code) { settings.setLanguage(code); }));
+        menu->addMenu(languages.menu(menu, [&shell](const std::string& code) { shell.settings()->setLanguage(code); }));
         mute.addToMenu();
         if (replayer) return;
         QAction* again = menu->addAction(desktop::qtext(game.catalogue().translate(frontend::kContinueItem)));
         QObject::connect(menu, &QMenu::aboutToShow, again, [&, again] {
             again->setText(desktop::qtext(game.catalogue().translate(frontend::kContinueItem)));
-            again->setVisible(log.canContinue());
+            again->setVisible(shell.canContinue());
         });
-        QObject::connect(again, &QAction::triggered, &window, [&] {
-            log.continueLast(sound);
-            window.sync();
-        });
+        QObject::connect(again, &QAction::triggered, &window, [&shell] { shell.continueLast(); });
     });
     return QApplication::exec();
 }

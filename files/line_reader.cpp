@@ -17,6 +17,8 @@ bool LineReader::next(std::string& line) {
             done_ = true;
             if (line.empty()) {
                 --number_;
+            } else if (last_ == LastLine::Whole) {
+                return true;
             } else {
                 cut_ = true;
                 problem_ = "no newline at its end, so it may be cut short: dropped";

@@ -8,14 +8,18 @@
 
 namespace verminadia {
 
+// What a last line without its newline is. In a record the game wrote, a write that a full disk
+// or a kill may have cut short, and a cut `click Button16` would read as `click Button1`: it is
+// dropped. In a script a person wrote or a shell piped, only the way `printf` and many editors end
+// their text: it is read like any other.
+enum class LastLine { MayBeCut, Whole };
+
 class LineReader {
 public:
-    LineReader(std::istream& in, std::uintmax_t maxBytes, std::size_t maxLineBytes)
-        : in_(in), maxBytes_(maxBytes), maxLineBytes_(maxLineBytes) {}
+    LineReader(std::istream& in, std::uintmax_t maxBytes, std::size_t maxLineBytes, LastLine last = LastLine::MayBeCut)
+        : in_(in), maxBytes_(maxBytes), maxLineBytes_(maxLineBytes), last_(last) {}
 
     // The next line, without its newline; false at the end of the input or where reading stops.
-    // A last line without its newline is never given: a full disk or a kill may have cut it short,
-    // and a cut `click Button16` would read as `click Button1`.
     bool next(std::string& line);
     // The number of the line given last, or of the line where reading stopped.
     int number() const { return number_; }
@@ -29,6 +33,7 @@ private:
     std::istream& in_;
     std::uintmax_t maxBytes_;
     std::size_t maxLineBytes_;
+    LastLine last_;
     std::uintmax_t read_ = 0;
     int number_ = 0;
     bool done_ = false, cut_ = false;

@@ -12,7 +12,10 @@ std::string sizeInWords(std::uintmax_t bytes) {
     return std::to_string(bytes) + " bytes";
 }
 
-bool openRegularFile(const std::filesystem::path& file, std::uintmax_t maxBytes, std::ifstream& in, std::string& why) {
+namespace {
+
+bool openWithin(const std::filesystem::path& file, std::uintmax_t maxBytes, bool pipes, std::ifstream& in,
+                std::string& why) {
     // Asked before opening: opening a FIFO waits for a writer that may never come.
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(file, ec);
@@ -24,11 +27,13 @@ bool openRegularFile(const std::filesystem::path& file, std::uintmax_t maxBytes,
         why = "it is a directory";
         return false;
     }
-    if (!std::filesystem::is_regular_file(status)) {
-        why = "it is not a regular file";
+    const bool pipe = pipes && std::filesystem::is_fifo(status);
+    if (!pipe && !std::filesystem::is_regular_file(status)) {
+        why = pipes ? "it is neither a regular file nor a pipe" : "it is not a regular file";
         return false;
     }
-    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    // A pipe has no size to ask: what it gives is counted as it is read.
+    const std::uintmax_t size = pipe ? 0 : std::filesystem::file_size(file, ec);
     if (ec) {
         why = ec.message();
         return false;
@@ -46,10 +51,10 @@ bool openRegularFile(const std::filesystem::path& file, std::uintmax_t maxBytes,
     return true;
 }
 
-std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::uintmax_t maxBytes,
-                                           std::string& why) {
+std::optional<std::string> readWithin(const std::filesystem::path& file, std::uintmax_t maxBytes, bool pipes,
+                                      std::string& why) {
     std::ifstream in;
-    if (!openRegularFile(file, maxBytes, in, why)) return std::nullopt;
+    if (!openWithin(file, maxBytes, pipes, in, why)) return std::nullopt;
     std::string bytes;
     char chunk[65536];
     while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
@@ -66,6 +71,22 @@ std::optional<std::string> readRegularFile(const std::filesystem::path& file, st
         return std::nullopt;
     }
     return bytes;
+}
+
+}  // namespace
+
+bool openRegularFile(const std::filesystem::path& file, std::uintmax_t maxBytes, std::ifstream& in, std::string& why) {
+    return openWithin(file, maxBytes, false, in, why);
+}
+
+std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::uintmax_t maxBytes,
+                                           std::string& why) {
+    return readWithin(file, maxBytes, false, why);
+}
+
+std::optional<std::string> readFileOrPipe(const std::filesystem::path& file, std::uintmax_t maxBytes,
+                                          std::string& why) {
+    return readWithin(file, maxBytes, true, why);
 }
 
 }  // namespace verminadia

@@ -22,6 +22,12 @@ bool openRegularFile(const std::filesystem::path& file, std::uintmax_t maxBytes,
 std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::uintmax_t maxBytes,
                                            std::string& why);
 
+// The whole of a regular file or of a pipe (a FIFO, a shell's `<(…)`, `/dev/stdin` fed by one),
+// read as a stream to its end; nothing, with the reason in `why`, when it is neither or goes on
+// past `maxBytes`. Opening a pipe waits for its writer, so this is for what a person hands a
+// tool, never for what the game opens on its own.
+std::optional<std::string> readFileOrPipe(const std::filesystem::path& file, std::uintmax_t maxBytes, std::string& why);
+
 // A size as the errors say it: "64 MiB", "4 KiB", "100 bytes".
 std::string sizeInWords(std::uintmax_t bytes);
 

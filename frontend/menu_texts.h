@@ -16,4 +16,9 @@ inline constexpr std::string_view kMuteItem = N_("音を消す");
 // TRANSLATORS: the context menu's entry on the title: continue the last session.
 inline constexpr std::string_view kContinueItem = N_("つづきから");
 
+// TRANSLATORS: the context menu's entries for the window's size: the scale, then the size in pixels.
+inline constexpr std::string_view kScaleItem = N_("{scale}倍 ({width} × {height})");
+// TRANSLATORS: the context menu's entry that fills the screen (also the key F11).
+inline constexpr std::string_view kFullscreenItem = N_("全画面表示");
+
 }  // namespace verminadia::frontend

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "core/text/utf8.h"
 #include "files/regular_file.h"
@@ -28,17 +30,166 @@ struct Reader {
         return true;
     }
 
-    // The string described at `at` (its length, then its offset), up to its first NUL: a plural's
-    // further forms and a context's separator play no part in this game.
+    // The string described at `at` (its length, then its offset), whole: a counted text's forms
+    // are separated by NULs.
     bool string(std::size_t at, std::string_view& out) const {
         std::uint32_t length = 0, offset = 0;
         if (!word(at, length) || !word(at + 4, offset)) return false;
         if (offset > bytes.size() || bytes.size() - offset <= length || bytes[offset + length] != '\0') return false;
         out = bytes.substr(offset, length);
-        out = out.substr(0, out.find('\0'));
         return true;
     }
 };
+
+std::vector<std::string> splitAtNul(std::string_view s) {
+    std::vector<std::string> parts;
+    for (std::size_t from = 0;;) {
+        const std::size_t nul = s.find('\0', from);
+        parts.emplace_back(s.substr(from, nul == std::string_view::npos ? std::string_view::npos : nul - from));
+        if (nul == std::string_view::npos) return parts;
+        from = nul + 1;
+    }
+}
+
+// The value of a Plural-Forms rule (a C expression of n: ?:, ||, &&, comparisons, + - * / %,
+// !, parentheses, numbers) for one n; nothing when the rule is no such expression.
+class PluralRule {
+public:
+    PluralRule(std::string_view rule, std::uint64_t n) : s_(rule), n_(n) {}
+
+    std::optional<std::uint64_t> value() {
+        const std::uint64_t v = ternary();
+        skipSpaces();
+        if (failed_ || at_ != s_.size()) return std::nullopt;
+        return v;
+    }
+
+private:
+    void skipSpaces() {
+        while (at_ < s_.size() && (s_[at_] == ' ' || s_[at_] == '\t' || s_[at_] == '\n')) ++at_;
+    }
+    bool take(std::string_view op) {
+        skipSpaces();
+        if (s_.substr(at_, op.size()) != op) return false;
+        // "<" is not the start of "<=", nor "!" of "!=".
+        if (op.size() == 1 && at_ + 1 < s_.size() && s_[at_ + 1] == '=' &&
+            std::string_view("<>!=").find(op) != std::string_view::npos)
+            return false;
+        at_ += op.size();
+        return true;
+    }
+    std::uint64_t ternary() {
+        const std::uint64_t condition = orElse();
+        if (!take("?")) return condition;
+        const std::uint64_t yes = ternary();
+        if (!take(":")) failed_ = true;
+        const std::uint64_t no = ternary();
+        return condition != 0 ? yes : no;
+    }
+    std::uint64_t orElse() {
+        std::uint64_t v = andAlso();
+        while (take("||")) v = (andAlso() != 0) || v != 0 ? 1 : 0;
+        return v;
+    }
+    std::uint64_t andAlso() {
+        std::uint64_t v = equality();
+        while (take("&&")) v = (equality() != 0) && v != 0 ? 1 : 0;
+        return v;
+    }
+    std::uint64_t equality() {
+        std::uint64_t v = comparison();
+        for (;;) {
+            if (take("=="))
+                v = v == comparison() ? 1 : 0;
+            else if (take("!="))
+                v = v != comparison() ? 1 : 0;
+            else
+                return v;
+        }
+    }
+    std::uint64_t comparison() {
+        std::uint64_t v = sum();
+        for (;;) {
+            if (take("<="))
+                v = v <= sum() ? 1 : 0;
+            else if (take(">="))
+                v = v >= sum() ? 1 : 0;
+            else if (take("<"))
+                v = v < sum() ? 1 : 0;
+            else if (take(">"))
+                v = v > sum() ? 1 : 0;
+            else
+                return v;
+        }
+    }
+    std::uint64_t sum() {
+        std::uint64_t v = product();
+        for (;;) {
+            if (take("+"))
+                v += product();
+            else if (take("-"))
+                v -= product();
+            else
+                return v;
+        }
+    }
+    std::uint64_t product() {
+        std::uint64_t v = unary();
+        for (;;) {
+            const bool times = take("*");
+            const bool divide = !times && take("/");
+            if (!times && !divide && !take("%")) return v;
+            const std::uint64_t d = unary();
+            if (times)
+                v *= d;
+            else if (d == 0)
+                failed_ = true;
+            else
+                v = divide ? v / d : v % d;
+        }
+    }
+    std::uint64_t unary() {
+        if (take("!")) return unary() == 0 ? 1 : 0;
+        skipSpaces();
+        if (++depth_ > 64 || at_ >= s_.size()) {  // a rule nested this deep is no rule
+            failed_ = true;
+            return 0;
+        }
+        std::uint64_t v = 0;
+        if (take("(")) {
+            v = ternary();
+            if (!take(")")) failed_ = true;
+        } else if (s_[at_] == 'n') {
+            ++at_;
+            v = n_;
+        } else if (s_[at_] >= '0' && s_[at_] <= '9') {
+            while (at_ < s_.size() && s_[at_] >= '0' && s_[at_] <= '9')
+                v = v * 10 + static_cast<std::uint64_t>(s_[at_++] - '0');
+        } else {
+            failed_ = true;
+        }
+        --depth_;
+        return v;
+    }
+
+    std::string_view s_;
+    std::uint64_t n_;
+    std::size_t at_ = 0;
+    int depth_ = 0;
+    bool failed_ = false;
+};
+
+// The rule of a header's "Plural-Forms: nplurals=2; plural=n != 1;", or nothing when it has none.
+std::optional<std::string> pluralRule(std::string_view header) {
+    const std::size_t line = header.find("Plural-Forms:");
+    if (line == std::string_view::npos) return std::nullopt;
+    std::string_view forms = header.substr(line);
+    forms = forms.substr(0, forms.find('\n'));
+    const std::size_t rule = forms.find("plural=");
+    if (rule == std::string_view::npos) return std::string();
+    forms = forms.substr(rule + 7);
+    return std::string(forms.substr(0, forms.find(';')));
+}
 
 bool hasUtf8Charset(std::string_view header) {
     std::string lower(header);
@@ -90,10 +241,22 @@ std::optional<CatalogueFile> CatalogueFile::parse(std::string_view bytes, std::s
                 why = "its texts are not in UTF-8";
                 return std::nullopt;
             }
+            if (const std::optional<std::string> rule = pluralRule(msgstr)) {
+                if (!PluralRule(*rule, 1).value()) {
+                    why = "its Plural-Forms rule cannot be read";
+                    return std::nullopt;
+                }
+                file.pluralRule_ = *rule;
+            }
             header = true;
             continue;
         }
-        if (msgstr.empty()) continue;  // untranslated: the game's own text is shown
+        if (msgstr.empty() || msgstr.front() == '\0') continue;  // untranslated: the game's own text is shown
+        if (const std::size_t plural = msgid.find('\0'); plural != std::string_view::npos) {
+            msgid = msgid.substr(0, plural);
+            file.plurals_.emplace(msgid, splitAtNul(msgstr));
+            msgstr = msgstr.substr(0, msgstr.find('\0'));
+        }
         if (file.entries_.emplace(msgid, msgstr).second) file.order_.emplace_back(msgid);
     }
     // Without the header nothing says the texts are UTF-8: the window would show them garbled.
@@ -114,6 +277,16 @@ std::string_view CatalogueFile::find(std::string_view msgid) const {
     if (msgid.empty()) return {};
     const auto it = entries_.find(std::string(msgid));
     return it == entries_.end() ? std::string_view() : std::string_view(it->second);
+}
+
+std::string_view CatalogueFile::findPlural(std::string_view msgid, std::int64_t n) const {
+    const auto it = plurals_.find(std::string(msgid));
+    if (it == plurals_.end()) return {};
+    // A negative count takes the form of its size, as "-1 point" does.
+    const std::uint64_t count = n < 0 ? static_cast<std::uint64_t>(-(n + 1)) + 1 : static_cast<std::uint64_t>(n);
+    const std::optional<std::uint64_t> form = PluralRule(pluralRule_, count).value();
+    if (!form || *form >= it->second.size()) return {};
+    return it->second[*form];
 }
 
 }  // namespace verminadia

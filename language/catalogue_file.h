@@ -3,6 +3,7 @@
 // gettext: that one needs the locale installed on the machine and ignores LANGUAGE under the C
 // locale, and the game has to speak English on machines that have no English locale at all.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -25,8 +26,12 @@ public:
 
 private:
     std::string_view find(std::string_view msgid) const override;
+    std::string_view findPlural(std::string_view msgid, std::int64_t n) const override;
 
     std::unordered_map<std::string, std::string> entries_;
+    // A counted text's forms, by its msgid, and the header's rule that picks one.
+    std::unordered_map<std::string, std::vector<std::string>> plurals_;
+    std::string pluralRule_ = "n != 1";
     std::vector<std::string> order_;
 };
 

@@ -69,7 +69,8 @@ std::string quoted(std::string_view s) { return "'" + escapedInput(s) + "'"; }
 }  // namespace
 
 int Script::run(std::istream& in, std::ostream& out, std::ostream& err) {
-    LineReader lines(in, kMaxRecordBytes, kMaxRecordLineBytes);
+    // A script's last line needs no newline; the session's records keep the stricter rule.
+    LineReader lines(in, kMaxRecordBytes, kMaxRecordLineBytes, LastLine::Whole);
     const auto stop = [&](const std::string& reason) {
         out.flush();
         err << "line " << lines.number() << ": " << reason << '\n';

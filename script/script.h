@@ -16,7 +16,8 @@ public:
     // Drives `session`, which outlives the driver.
     explicit Script(Session& session) : session_(session) {}
 
-    // Runs every line; returns the exit status: 0, or 2 after the first bad line (reported on err).
+    // Runs every line, a last one without its newline too; returns the exit status: 0, or 2 after
+    // the first bad line (reported on err).
     int run(std::istream& in, std::ostream& out, std::ostream& err);
     // Runs one line (blank lines and comments do nothing); returns the reason it is bad, or "".
     std::string step(std::string_view line, std::ostream& out);

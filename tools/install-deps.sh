@@ -26,8 +26,8 @@ test=(
     orca speech-dispatcher speech-dispatcher-espeak-ng dbus-x11 locales
     # A private sound server, the tunes rendered and measured, the fuzzers (built with clang).
     pulseaudio pulseaudio-utils fluidsynth timgm6mb-soundfont clang libclang-rt-14-dev
-    # The menu entry, metainfo, manual page and package checked.
-    desktop-file-utils appstream lintian man-db
+    # The menu entry, metainfo, manual page and package checked; the files the packaged game opens.
+    desktop-file-utils appstream lintian man-db strace
 )
 web=(
     # The browser edition: em++, node and npm for its tests, Chromium to play it, its font cut.

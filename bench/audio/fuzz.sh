@@ -1,9 +1,10 @@
 #!/bin/bash
-# Builds the rendered tunes' (Ogg Vorbis) and the WAVs' loading fuzzers with clang (libFuzzer, AddressSanitizer, UBSan) in
-# OUT_DIR and runs each for SECONDS, seeded with the game's own sound files from the working
-# directory. With a SEED the run repeats itself: the fuzzers draw from that seed, start from the
-# game's files alone and keep what they find in a scratch folder, not in OUT_DIR's corpus.
-# Exits 77 (skipped) when clang++ is not installed.
+# Builds the rendered tunes' (Ogg Vorbis) and the WAVs' loading fuzzers with clang (libFuzzer,
+# AddressSanitizer, UBSan) in OUT_DIR and runs each for SECONDS, seeded with the game's own sound
+# files from the working directory. With a SEED the run repeats itself: the fuzzers draw from that
+# seed, start from the game's files alone and keep what they find in a scratch folder, not in
+# OUT_DIR's corpus. Exits 1 when it finds a fault, and 77 (skipped), saying why, when clang++ cannot
+# build a fuzzer here.
 #   usage: fuzz.sh OUT_DIR [SECONDS [SEED]]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

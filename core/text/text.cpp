@@ -33,6 +33,11 @@ std::string_view Catalogue::translate(std::string_view msgid) const {
     return context == std::string_view::npos ? msgid : msgid.substr(context + 1);
 }
 
+std::string_view Catalogue::translate(CountedText text, std::int64_t n) const {
+    if (const std::string_view t = findPlural(text.msgid, n); !t.empty()) return t;
+    return translate(text.msgid);
+}
+
 const Catalogue& untranslated() {
     static const Untranslated catalogue;
     return catalogue;
@@ -97,6 +102,13 @@ Text& Text::part(int shown, int of) {
     return *this;
 }
 
+Text Text::form(std::string_view form) const {
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] == form) return values_[i];
+    }
+    return *this;
+}
+
 bool Text::has(std::string_view name) const {
     for (const std::string& n : names_) {
         if (n == name) return true;
@@ -114,7 +126,7 @@ std::string Text::render(const Catalogue& c) const {
         std::vector<FieldValue> values;
         values.reserve(names_.size());
         for (std::size_t i = 0; i < names_.size(); ++i) values.push_back(FieldValue{names_[i], values_[i].render(c)});
-        whole = fill(c.translate(id_), values);
+        whole = fill(counted_ ? c.translate(CountedText{id_}, count_) : c.translate(id_), values);
     }
     if (of_ <= 0) return whole;
     // Rounded up, so that the first part shows a character and the last shows them all.

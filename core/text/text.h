@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace verminadia {
@@ -22,16 +23,28 @@ constexpr std::string_view N_(std::string_view msgid) { return msgid; }
 // the text is the msgid alone.
 #define NC_(context, msgid) std::string_view(context "\004" msgid)
 
+// Marks a text that names a count. The game's own language writes it the same for every count;
+// a catalogue gives it a form for each of its own plural forms ("1 point", "2 points"), as
+// gettext's ngettext does.
+struct CountedText {
+    std::string_view msgid;
+};
+constexpr CountedText NP_(std::string_view msgid) { return {msgid}; }
+
 class Catalogue {
 public:
     virtual ~Catalogue() = default;
     // The text in the catalogue's language; where the catalogue has none, the msgid itself
     // (without a context).
     std::string_view translate(std::string_view msgid) const;
+    // The form for the count `n`; where the catalogue has none, its one translation, or the msgid.
+    std::string_view translate(CountedText text, std::int64_t n) const;
 
 protected:
     // The catalogue's own translation of the msgid (with its context), or nothing.
     virtual std::string_view find(std::string_view msgid) const = 0;
+    // The catalogue's own form of a counted text for `n`, or nothing.
+    virtual std::string_view findPlural(std::string_view /*msgid*/, std::int64_t /*n*/) const { return {}; }
 };
 
 // The game's own language: every text as it is written.
@@ -44,11 +57,17 @@ class Text {
 public:
     Text() = default;  // nothing: an empty caption
     explicit Text(std::string_view msgid) : id_(msgid) {}
+    // A counted text in the form `n` wants; its fields are filled as any other's.
+    Text(CountedText text, std::int64_t n) : id_(text.msgid), count_(n), counted_(true) {}
     static Text verbatim(std::string text);
     static Text number(std::int64_t n) { return verbatim(std::to_string(n)); }
 
     // Fills the field {name}.
     Text& with(std::string_view name, Text value);
+    // A name's form for a place in a sentence (see kFieldForms), kept with the name without
+    // showing in it; the name itself where it has no such form.
+    Text& withForm(std::string_view form, Text value) { return with(form, std::move(value)); }
+    Text form(std::string_view form) const;
     Text& with(std::string_view name, std::int64_t n) { return with(name, number(n)); }
     // Only the first `shown` of `of` parts of the text, its characters shared out evenly: the
     // title spelled out one letter per shot, whatever its length in the language.
@@ -66,11 +85,26 @@ public:
 
 private:
     std::string id_;
+    std::int64_t count_ = 0;  // a counted text's count
+    bool counted_ = false;
     bool verbatim_ = false;
     // The fields filled so far: names_[i] with values_[i].
     std::vector<std::string> names_;
     std::vector<Text> values_;
     int shown_ = 0, of_ = 0;  // of_ 0: the whole text
+};
+
+// Fields a translation may use wherever the template gives their base field: a name as a
+// sentence wants it. Languages with articles name a thing ("the Fan Man") unlike a person
+// ("Zundara"), and capitalise the article that starts a sentence.
+struct FieldForm {
+    std::string_view field;  // what the translation writes
+    std::string_view base;   // the template's field it stands for
+    std::string_view form;   // the form the base's value carries (Text::withForm)
+};
+inline constexpr FieldForm kFieldForms[] = {
+    {"theEnemyName", "EnemyName", "within a sentence"},
+    {"TheEnemyName", "EnemyName", "starting a sentence"},
 };
 
 // A template with its fields filled: {name} by the value given for name. A field with no value

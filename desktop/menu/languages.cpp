@@ -5,7 +5,6 @@
 #include <QMenu>
 
 #include "core/game.h"
-#include "core/title.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
 #include "frontend/menu_texts.h"
@@ -19,11 +18,8 @@ Languages::Languages(Game& game, GameWindow& window, Catalogues& catalogues, std
     : game_(game), window_(window), catalogues_(catalogues), current_(std::move(current)) {}
 
 void Languages::choose(const std::string& language) {
-    const Catalogue& catalogue = catalogues_.get(language);
     current_ = language;
-    game_.setCatalogue(catalogue);
-    window_.setWindowTitle(qtext(catalogue.translate(kGameTitle)));
-    window_.sync();
+    window_.shell().setLanguage(language, catalogues_.get(language));
 }
 
 QString Languages::name(const std::string& language) {
@@ -32,6 +28,12 @@ QString Languages::name(const std::string& language) {
 
 QMenu* Languages::menu(QWidget* parent, const std::function<void(const std::string&)>& chosen) {
     auto* menu = new QMenu(qtext(game_.catalogue().translate(frontend::kLanguageMenuTitle)), parent);
+    // The title follows the language spoken when the menu it belongs to opens.
+    if (auto* above = qobject_cast<QMenu*>(parent)) {
+        QObject::connect(above, &QMenu::aboutToShow, menu, [this, menu] {
+            menu->setTitle(qtext(game_.catalogue().translate(frontend::kLanguageMenuTitle)));
+        });
+    }
     auto* group = new QActionGroup(menu);
     for (const std::string& language : languages()) {
         QAction* entry = menu->addAction(name(language));

@@ -6,21 +6,23 @@
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
 #include "frontend/menu_texts.h"
-#include "frontend/settings/settings.h"
 
 namespace verminadia::desktop {
 
 MuteSwitch::MuteSwitch(GameWindow& window, const Game& game, SystemSound& sound, frontend::Settings& settings)
     : QAction(&window), window_(window), game_(game) {
-    sound.setMuted(settings.muted());
+    if (window.shell().settings() == nullptr) window.shell().useSettings(settings);
+    sound.setMuted(window.shell().muted());
     setCheckable(true);
     setChecked(sound.muted());
+    // Shown beside the entry; the key itself is the shell's.
     setShortcut(Qt::Key_M);
-    setShortcutContext(Qt::WindowShortcut);
-    window.addAction(this);
-    connect(this, &QAction::toggled, this, [&sound, &settings](bool on) {
+    setAutoRepeat(false);  // a held M switches once, not back and forth
+    setShortcutContext(Qt::WidgetShortcut);
+    connect(this, &QAction::triggered, this, [&window] { window.shell().toggleMute(); });
+    connect(&window, &GameWindow::muteChanged, this, [this, &sound](bool on) {
+        setChecked(on);
         sound.setMuted(on);
-        settings.setMuted(on);
     });
 }
 

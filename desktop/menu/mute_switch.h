@@ -1,7 +1,6 @@
 #pragma once
-// Mute: the key M and a checkable entry in the window's context menu turn all sound off and on
-// again, and the choice is remembered with the other settings. M works wherever the window has
-// the keyboard, also while a record is watched.
+// Mute: a checkable entry in the window's context menu, and the key M the shell answers, turn all
+// sound off and on again; the shell remembers the choice with the other settings.
 
 #include <QAction>
 

@@ -1,6 +1,7 @@
 #include "desktop/window/game_window.h"
 
 #include <algorithm>
+#include <map>
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -25,6 +26,8 @@ namespace verminadia::desktop {
 
 namespace {
 
+constexpr frontend::Capabilities kCapabilities{.scale = true, .fullscreen = true};
+
 // Labels and pictures lie beneath the panels, buttons and edit boxes of the same parent.
 bool drawnBeneath(Kind k) { return k == Kind::Label || k == Kind::Picture; }
 
@@ -45,21 +48,31 @@ QFont gameFont(int px, bool bold) {
     return f;
 }
 
+GameWindow::GameWindow(frontend::Shell& shell, QWidget* parent) : GameWindow(&shell, nullptr, parent) {}
+
 GameWindow::GameWindow(Game& game, QWidget* parent)
+    : GameWindow(nullptr, std::make_unique<frontend::Shell>(game, kCapabilities), parent) {}
+
+GameWindow::GameWindow(frontend::Shell* shell, std::unique_ptr<frontend::Shell> own, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      game_(game),
+      ownShell_(std::move(own)),
+      shell_(shell ? *shell : *ownShell_),
       menu_(new WindowMenu(this)) {
     installAccessibility();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qtext(game.catalogue().translate(kGameTitle)));
-    connect(menu_, &WindowMenu::viewChosen, this, &GameWindow::chooseView);
-    connect(menu_, &WindowMenu::menuKeyPressed, this, [this] {
-        const QWidget* at = focusWidget() && focusWidget() != this ? focusWidget() : nullptr;
-        popupMenu(at ? at->mapToGlobal(at->rect().center()) : mapToGlobal(stage_.area().center()), true);
-    });
+    setWindowTitle(qtext(game().catalogue().translate(kGameTitle)));
+    connect(menu_, &WindowMenu::viewChosen, this, [this](const ViewChoice& v) { shell_.chooseView(v); });
     setView(ViewChoice{});
-    buildTimers();
+    for (const TimerDef& d : kTimers) {
+        auto* t = new QTimer(this);
+        t->setTimerType(Qt::PreciseTimer);
+        t->setInterval(d.intervalMs);
+        const Timer id = d.id;
+        connect(t, &QTimer::timeout, this, [this, id] { tickTimer(id); });
+        timers_[static_cast<std::size_t>(d.id)] = t;
+    }
+    shell_.onEffects([this](const frontend::Effects& e) { apply(e); });
     sync();
 }
 
@@ -70,9 +83,9 @@ void GameWindow::ensureBuilt() {
     // few milliseconds to wake.
     setFont(gameFont(kWindowFont.px, false));
     buildWidgets();
-    focusOn(std::nullopt, Qt::OtherFocusReason);  // the window holds the keys until there is a stop
-    appliedRevision_ = ~std::uint64_t{0};
-    sync();
+    mirror();
+    // The window holds the keys until there is a stop.
+    focusOn(shell_.focus(), Qt::OtherFocusReason);
 }
 
 QWidget* GameWindow::widget(W w) {
@@ -114,34 +127,6 @@ void GameWindow::buildWidgets() {
     focusFrame_ = new QFocusFrame(this);
 }
 
-void GameWindow::buildTimers() {
-    for (const TimerDef& d : kTimers) {
-        auto* t = new QTimer(this);
-        t->setTimerType(Qt::PreciseTimer);
-        t->setInterval(d.intervalMs);
-        const Timer id = d.id;
-        connect(t, &QTimer::timeout, this, [this, id] { tickTimer(id); });
-        timers_[static_cast<std::size_t>(d.id)] = t;
-    }
-}
-
-void GameWindow::setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked) {
-    clicked_ = std::move(clicked);
-    ticked_ = std::move(ticked);
-}
-
-void GameWindow::clickWidget(W w) {
-    if (watchOnly_) return;
-    if (click(game_, w) == ClickResult::Handled && clicked_) clicked_(w);
-    sync();
-}
-
-void GameWindow::tickTimer(Timer t) {
-    if (watchOnly_) return;
-    if (tick(game_, t) && ticked_) ticked_(t);
-    sync();
-}
-
 void GameWindow::applyWidget(W w, const WidgetState& now) {
     const WidgetDef& d = def(w);
     const std::optional<WidgetState>& before = applied_[index(w)];
@@ -174,43 +159,66 @@ void GameWindow::applyWidget(W w, const WidgetState& now) {
     applied_[index(w)] = now;
 }
 
-void GameWindow::sync() {
-    if (built_ && game_.form.revision() != appliedRevision_) {
-        appliedRevision_ = game_.form.revision();
-        const std::optional<W> focusBefore = focusedStop();
-        syncing_ = true;
-        if (const bool translated = &game_.form.catalogue() != &untranslated(); translated != translated_) {
-            translated_ = translated;
-            for (QWidget* view : widgets_) {
-                if (auto* l = dynamic_cast<LabelView*>(view)) l->setTranslated(translated);
-            }
+void GameWindow::mirror() {
+    syncing_ = true;
+    if (const bool translated = &game().form.catalogue() != &untranslated(); translated != translated_) {
+        translated_ = translated;
+        for (QWidget* view : widgets_) {
+            if (auto* l = dynamic_cast<LabelView*>(view)) l->setTranslated(translated);
         }
-        for (const WidgetDef& d : kWidgets) applyWidget(d.id, game_.form.state(d.id));
-        syncing_ = false;
-        const QColor color = toQColor(game_.form.windowColor());
-        if (palette().color(QPalette::Window) != color) {
-            QPalette pal = palette();
-            pal.setColor(QPalette::Window, color);
-            setPalette(pal);
-            update();
-        }
-        followScreen(focusBefore);
     }
-    for (const TimerDef& d : kTimers) {
-        const std::size_t i = static_cast<std::size_t>(d.id);
-        const TimerState& now = game_.form.timer(d.id);
-        const auto& before = appliedTimers_[i];
-        if (before && before->enabled == now.enabled && before->starts == now.starts) continue;
-        // A timer switched on afresh starts a full interval; one switched off stops at once.
-        if (now.enabled)
-            timers_[i]->start();
-        else
-            timers_[i]->stop();
-        appliedTimers_[i] = now;
+    for (const WidgetDef& d : kWidgets) applyWidget(d.id, game().form.state(d.id));
+    syncing_ = false;
+    const QColor color = toQColor(game().form.windowColor());
+    if (palette().color(QPalette::Window) != color) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, color);
+        setPalette(pal);
+        update();
     }
-    if (!game_.form.open() && isVisible()) {
-        close();
+}
+
+void GameWindow::apply(const frontend::Effects& e) {
+    if (e.stage && built_) mirror();
+    if (e.messageRenamed && built_) {
+        // A reader that caches the message panel's name hears of each change.
+        QAccessibleEvent renamed(widgets_[index(W::Panel5)], QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
     }
+    std::vector<std::string> said;
+    QStringList polite, assertive;
+    for (const frontend::Announcement& a : e.said) {
+        said.push_back(a.text);
+        (a.urgency == frontend::Urgency::Polite ? polite : assertive).push_back(qtext(a.text));
+    }
+    // Qt 6.4 has no urgent announcement of its own: both are notifications, in order.
+    announcer_.announce(said);
+    if (!polite.isEmpty()) emit announced(polite.join('\n'), false);
+    if (!assertive.isEmpty()) emit announced(assertive.join('\n'), true);
+    if (e.focusCues) {
+        focusCues_ = true;
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    }
+    if ((e.focus || e.focusCues) && built_) {
+        focusOn(shell_.focus(), e.focus ? Qt::TabFocusReason : Qt::OtherFocusReason);
+        if (QWidget* f = focusWidget()) f->update();
+    }
+    for (const auto& [t, interval] : e.startTimers) timers_[static_cast<std::size_t>(t)]->start(interval);
+    for (const Timer t : e.stopTimers) timers_[static_cast<std::size_t>(t)]->stop();
+    if (e.view) {
+        setView(*e.view);
+        emit viewChosen(view_);
+    }
+    if (e.openMenu) {
+        const QWidget* at = focusWidget() && focusWidget() != this ? focusWidget() : nullptr;
+        popupMenu(at ? at->mapToGlobal(at->rect().center()) : mapToGlobal(stage_.area().center()), true);
+    }
+    if (e.language) {
+        setWindowTitle(qtext(game().catalogue().translate(kGameTitle)));
+        emit languageChanged();
+    }
+    if (e.mute) emit muteChanged(shell_.muted());
+    if (e.closed && isVisible()) close();
 }
 
 // ---- The view: scale and fullscreen ----
@@ -235,11 +243,6 @@ void GameWindow::setView(const ViewChoice& v) {
     }
     applyStage();
     menu_->showView(view_);
-}
-
-void GameWindow::chooseView(const ViewChoice& v) {
-    setView(v);
-    emit viewChosen(view_);
 }
 
 QPoint GameWindow::windowedPosition(QPoint wanted) const {
@@ -278,9 +281,7 @@ void GameWindow::paintEvent(QPaintEvent*) {
 }
 
 void GameWindow::closeEvent(QCloseEvent* e) {
-    // Closing the window by hand ends the game too: the timers stop and the players close.
-    endedByGame_ = !game_.form.open();
-    if (game_.form.open()) game_.form.close();
+    shell_.close();
     for (QTimer* t : timers_) t->stop();
     e->accept();
     emit gameClosed();
@@ -304,12 +305,6 @@ void GameWindow::popupMenu(const QPoint& global, bool byKeyboard) {
 
 // ---- The keyboard ----
 
-std::optional<W> GameWindow::focusedStop() const {
-    const auto* view = dynamic_cast<const StagedView*>(focusWidget());
-    if (!view || !stops_.has(view->id())) return std::nullopt;
-    return view->id();
-}
-
 void GameWindow::focusOn(std::optional<W> w, Qt::FocusReason reason) {
     if (!w) {
         setFocus(reason);
@@ -323,30 +318,6 @@ void GameWindow::focusOn(std::optional<W> w, Qt::FocusReason reason) {
     focusFrame_->setWidget(focusCues_ && (k == Kind::Label || k == Kind::Panel) ? view : nullptr);
 }
 
-void GameWindow::moveFocus(bool forward) {
-    if (const std::optional<W> w = stops_.next(focusedStop(), forward))
-        focusOn(*w, forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-}
-
-void GameWindow::followScreen(std::optional<W> focusBefore) {
-    std::optional<W> target = focusedStop();
-    const bool moves = stops_.follow(game_, focusedStop(), target);
-    // What changed is said before the focus moves, as a sighted player reads the new screen
-    // before acting on it.
-    tellScreenReader(focusBefore, target);
-    if (moves) focusOn(target, Qt::OtherFocusReason);
-}
-
-void GameWindow::showFocusCues() {
-    if (focusCues_) return;
-    // Like the era's desktop, the focus is shown once the keyboard is used, so the mouse
-    // player's window stays exactly as designed.
-    focusCues_ = true;
-    setAttribute(Qt::WA_KeyboardFocusChange);
-    focusOn(focusedStop(), Qt::OtherFocusReason);
-    if (QWidget* f = focusWidget()) f->update();
-}
-
 bool GameWindow::focusNextPrevChild(bool next) {
     if (syncing_) {
         // The focused widget is being hidden: the focus waits on the window until the new screen
@@ -354,60 +325,33 @@ bool GameWindow::focusNextPrevChild(bool next) {
         setFocus(Qt::OtherFocusReason);
         return true;
     }
-    showFocusCues();
-    moveFocus(next);
+    shell_.key(frontend::Key::Tab, {.shift = !next});
     return true;
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* e) {
-    if (menu_->handleKey(*e)) return;
-    if ((e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        switch (e->key()) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Space:
-            case Qt::Key_Select:
-                // One press, one click: a held key does not race through the story.
-                if (!e->isAutoRepeat()) {
-                    showFocusCues();
-                    if (const std::optional<W> w = focusedStop(); w && frontend::pressable(*w)) clickWidget(*w);
-                }
-                return;
-            case Qt::Key_Up:
-            case Qt::Key_Left:
-                showFocusCues();
-                moveFocus(false);
-                return;
-            case Qt::Key_Down:
-            case Qt::Key_Right:
-                showFocusCues();
-                moveFocus(true);
-                return;
-            case Qt::Key_S:
-                // The hero's state, said whatever has the focus.
-                announcer_.announce({frontend::heroStatus(game_.form)});
-                return;
-            default: break;
-        }
-    }
-    QWidget::keyPressEvent(e);
+    static const std::map<int, frontend::Key> keys = {
+        {Qt::Key_Return, frontend::Key::Enter}, {Qt::Key_Enter, frontend::Key::Enter},
+        {Qt::Key_Select, frontend::Key::Enter}, {Qt::Key_Space, frontend::Key::Space},
+        {Qt::Key_Up, frontend::Key::Up},        {Qt::Key_Down, frontend::Key::Down},
+        {Qt::Key_Left, frontend::Key::Left},    {Qt::Key_Right, frontend::Key::Right},
+        {Qt::Key_S, frontend::Key::S},          {Qt::Key_M, frontend::Key::M},
+        {Qt::Key_Menu, frontend::Key::Menu},    {Qt::Key_F10, frontend::Key::F10},
+        {Qt::Key_F11, frontend::Key::F11},      {Qt::Key_Escape, frontend::Key::Escape},
+        {Qt::Key_Plus, frontend::Key::Plus},    {Qt::Key_Equal, frontend::Key::Equal},
+        {Qt::Key_Minus, frontend::Key::Minus},
+    };
+    const auto k = keys.find(e->key());
+    const Qt::KeyboardModifiers m = e->modifiers();
+    const bool taken = k != keys.end() && shell_.key(k->second,
+                                                     {.shift = m.testFlag(Qt::ShiftModifier),
+                                                      .ctrl = m.testFlag(Qt::ControlModifier),
+                                                      .alt = m.testFlag(Qt::AltModifier),
+                                                      .meta = m.testFlag(Qt::MetaModifier)},
+                                                     e->isAutoRepeat());
+    if (!taken) QWidget::keyPressEvent(e);
 }
 
-// ---- What a screen reader is told ----
-
-void GameWindow::tellScreenReader(std::optional<W> focusBefore, std::optional<W> focusAfter) {
-    if (heard_) {
-        // A reader that caches the message panel's name hears of each change; the new text
-        // itself is announced.
-        if (frontend::messagePanelText(*heard_) != frontend::messagePanelText(game_.form)) {
-            QAccessibleEvent renamed(widgets_[index(W::Panel5)], QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&renamed);
-        }
-        announcer_.announce(frontend::announcements(*heard_, game_.form, focusBefore, focusAfter));
-    }
-    heard_ = game_.form;
-}
-
-QString GameWindow::accessibleText(W w) const { return qtext(frontend::accessibleName(w, game_)); }
+QString GameWindow::accessibleText(W w) const { return qtext(frontend::accessibleName(w, game())); }
 
 }  // namespace verminadia::desktop

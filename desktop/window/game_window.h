@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -14,7 +15,7 @@
 
 #include "desktop/window/announcer.h"
 #include "desktop/window/stage.h"
-#include "frontend/focus_order.h"
+#include "frontend/shell.h"
 #include "game/events.h"
 
 class QFocusFrame;
@@ -27,26 +28,30 @@ class WindowMenu;
 class GameWindow : public QWidget {
     Q_OBJECT
 public:
+    // The view of a session: the shell decides, the window shows.
+    explicit GameWindow(frontend::Shell& shell, QWidget* parent = nullptr);
+    // A view of a game played elsewhere (tests, tools).
     explicit GameWindow(Game& game, QWidget* parent = nullptr);
 
     // The widget's view, made with the others when first needed.
     QWidget* widget(W w);
     // Makes every widget of the table now rather than after the first frame.
     void ensureBuilt();
-    // A player's click on a widget, as the window delivers it.
-    void clickWidget(W w);
-    // A tick of one of the window's timers, as it delivers it.
-    void tickTimer(Timer t);
+    // A player's click on a widget, and a tick of one of the timers, as the window delivers them.
+    void clickWidget(W w) { shell_.click(w); }
+    void tickTimer(Timer t) { shell_.tick(t); }
     // Brings every widget, colour and timer in line with the model.
-    void sync();
+    void sync() { shell_.sync(); }
 
+    frontend::Shell& shell() { return shell_; }
     // Sees every click and tick that reached the game, just after it ran: the session record.
-    void setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked);
-    // While a record is replayed into the game, the window only shows it: its own timers and the
-    // player's clicks no longer reach the game.
-    void setWatchOnly(bool watchOnly) { watchOnly_ = watchOnly; }
+    void setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked) {
+        shell_.setObserver(std::move(clicked), std::move(ticked));
+    }
+    // While a record is replayed into the game, the window only shows it.
+    void setWatchOnly(bool watchOnly) { shell_.setWatchOnly(watchOnly); }
     // True once the game closed the window by itself, at the end of the credits.
-    bool endedByGame() const { return endedByGame_; }
+    bool endedByGame() const { return shell_.endedByGame(); }
     // The view: the window's scale, or fullscreen. Setting it does not count as the player's
     // choice (see viewChosen).
     ViewChoice view() const { return view_; }
@@ -58,13 +63,19 @@ public:
 
     // What a screen reader is told of a widget: what the player sees of it.
     QString accessibleText(W w) const;
-    const Game& game() const { return game_; }
+    const Game& game() const { return shell_.game(); }
 
 signals:
     // The game closed its window.
     void gameClosed();
     // The player chose another view, by key or from the menu: it is to be remembered.
     void viewChosen(const ViewChoice& v);
+    // Mute was switched.
+    void muteChanged(bool muted);
+    // The game speaks another language.
+    void languageChanged();
+    // What a screen reader was told after an input, its texts a line each.
+    void announced(const QString& texts, bool assertive);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -75,36 +86,23 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    GameWindow(frontend::Shell* shell, std::unique_ptr<frontend::Shell> own, QWidget* parent);
     void buildWidgets();
-    void buildTimers();
+    void apply(const frontend::Effects& e);
+    void mirror();
     void applyWidget(W w, const WidgetState& now);
     void applyStage();
-    void chooseView(const ViewChoice& v);
     QPoint windowedPosition(QPoint wanted) const;
-
-    // Keyboard focus: always on a showing stop, or on the window itself when there is none.
-    std::optional<W> focusedStop() const;
     void focusOn(std::optional<W> w, Qt::FocusReason reason);
-    void moveFocus(bool forward);
-    // Moves the focus where the new screen wants it, from where it was before the change.
-    void followScreen(std::optional<W> focusBefore);
-    // Tells a screen reader what changed since it was last told, and where the focus goes.
-    void tellScreenReader(std::optional<W> focusBefore, std::optional<W> focusAfter);
-    void showFocusCues();
     void popupMenu(const QPoint& global, bool byKeyboard);
 
-    Game& game_;
+    std::unique_ptr<frontend::Shell> ownShell_;
+    frontend::Shell& shell_;
     std::array<QWidget*, kWidgetCount> widgets_{};
     std::array<std::optional<WidgetState>, kWidgetCount> applied_{};
     std::array<QTimer*, kTimerCount> timers_{};
-    std::array<std::optional<TimerState>, kTimerCount> appliedTimers_{};
-    std::uint64_t appliedRevision_ = ~std::uint64_t{0};
     bool built_ = false;
-    bool watchOnly_ = false;
     bool translated_ = false;  // the labels were last told the game speaks a translation
-    bool endedByGame_ = false;
-    std::function<void(W)> clicked_;
-    std::function<void(Timer)> ticked_;
 
     ViewChoice view_;
     Stage stage_;
@@ -112,8 +110,6 @@ private:
     WindowMenu* menu_;
 
     Announcer announcer_{this};
-    std::optional<Form> heard_;   // the model as a screen reader was last told of it
-    frontend::FocusStops stops_;  // the keyboard's stops as the last sync left them
     bool syncing_ = false;
     bool focusCues_ = false;  // the keyboard has been used: the focus is shown
     QFocusFrame* focusFrame_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 
 #include "core/career.h"
@@ -14,6 +15,7 @@ namespace {
 using arena_testing::bout;
 using arena_testing::expectCleanRun;
 using arena_testing::inArena;
+using arena_testing::kChampionClasses;
 using arena_testing::opponentPicturesShowing;
 
 TEST(Arena, EnteringAndLeavingSwapsTheTownButtonsForTheClassChoice) {
@@ -126,53 +128,35 @@ TEST(Arena, TheOpeningLinesCountTheBoutsOfTheClass) {
 
 // Each class's champion slot: the last bout that still brings the ordinary opponent, then the
 // first that brings the champion, with the champion due.
-struct Slot {
-    const char* button;
-    const char* counter;
-    int draw;
-    int due;  // ChampionWins
-    int firstChampionBout;
-    const char* before;
-    const char* champion;
-    int power;
-};
-constexpr Slot kSlots[] = {
-    {"Button9", "AmateurBouts", 5, 0, 9, "黄魔人", "ズンダラデラックス", 3},
-    {"Button10", "LightBouts", 4, 1, 10, "チッポ君", "ポロネ五段", 3},
-    {"Button11", "FlyBouts", 4, 2, 10, "ヘビ魔人", "警察官ムッカ", 4},
-    {"Button12", "BantamBouts", 4, 3, 10, "ズンダラレッド", "扇風機マン", 5},
-    {"Button16", "FeatherBouts", 4, 4, 10, "多忙な商人", "ロクロ首", 6},
-    {"Button13", "MiddleBouts", 4, 5, 7, "ズンダラホワイト", "謎の男", 7},
-};
-
 TEST(Arena, TheChampionComesFromItsThresholdBoutOnTheSlotsDraw) {
-    for (const Slot& s : kSlots) {
+    for (std::size_t due = 0; due < kChampionClasses.size(); ++due) {  // ChampionWins
+        const arena_testing::ChampionClass& s = kChampionClasses[due];
         SCOPED_TRACE(s.button);
-        const std::string setup = "set TitleIndex " + std::to_string(s.due) + "\nset ChampionWins " +
-                                  std::to_string(s.due) + "\nset " + s.counter + " ";
-        auto early = inArena(0, setup + std::to_string(s.firstChampionBout - 2) + "\n");
-        early.then(bout(s.button, s.draw));
+        const std::string setup = "set TitleIndex " + std::to_string(due) + "\nset ChampionWins " +
+                                  std::to_string(due) + "\nset " + s.counter + " ";
+        auto early = inArena(0, setup + std::to_string(s.threshold - 2) + "\n");
+        early.then(bout(s.button, s.slot));
         EXPECT_EQ(early.shown(&GameState::EnemyName), s.before);
         EXPECT_FALSE(early.form().showing(W::Label65));
         EXPECT_TRUE(early.form().showing(W::Panel9));
         EXPECT_EQ(opponentPicturesShowing(early.form()).size(), 1u);
 
-        auto due = inArena(0, setup + std::to_string(s.firstChampionBout - 1) + "\n");
-        due.then(bout(s.button, s.draw));
-        EXPECT_EQ(due.shown(&GameState::EnemyName), s.champion);
-        EXPECT_EQ(due.state().EnemyPower, s.power);
-        EXPECT_TRUE(due.form().showing(W::Label65));
-        EXPECT_FALSE(due.form().showing(W::Panel5));
-        EXPECT_FALSE(due.form().showing(W::Panel9));
-        EXPECT_TRUE(opponentPicturesShowing(due.form()).empty()) << "the champion waits behind its caption";
-        EXPECT_EQ(due.form().caption(W::Label32), std::string("対戦相手は") + s.champion + "です！！");
-        EXPECT_EQ(due.state().ChampionBout, 0) << "numbered only when the caption is clicked";
+        auto champion = inArena(0, setup + std::to_string(s.threshold - 1) + "\n");
+        champion.then(bout(s.button, s.slot));
+        EXPECT_EQ(champion.shown(&GameState::EnemyName), s.champion);
+        EXPECT_EQ(champion.state().EnemyPower, s.power);
+        EXPECT_TRUE(champion.form().showing(W::Label65));
+        EXPECT_FALSE(champion.form().showing(W::Panel5));
+        EXPECT_FALSE(champion.form().showing(W::Panel9));
+        EXPECT_TRUE(opponentPicturesShowing(champion.form()).empty()) << "the champion waits behind its caption";
+        EXPECT_EQ(champion.form().caption(W::Label32), std::string("対戦相手は") + s.champion + "です！！");
+        EXPECT_EQ(champion.state().ChampionBout, 0) << "numbered only when the caption is clicked";
 
         // Another draw in the same bout brings an ordinary opponent.
-        auto other = inArena(0, setup + std::to_string(s.firstChampionBout - 1) + "\n");
+        auto other = inArena(0, setup + std::to_string(s.threshold - 1) + "\n");
         other.then(bout(s.button, 0));
         EXPECT_FALSE(other.form().showing(W::Label65));
-        expectCleanRun(due);
+        expectCleanRun(champion);
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include "core/career.h"
 #include "support/arena.h"
+#include "support/shipped.h"
+#include "town/heroes.h"
 
 namespace verminadia {
 namespace {
@@ -119,18 +121,21 @@ TEST(LevelUp, TheStatisticsGrowByTheExperienceStepsDraw) {
         auto p = inArena(0, "set Exp 20\nset Hp 10\nset Mp 1\n");  // wounded, MP spent
         p.then(winningBout() + next(0) + next(r) + std::string(kClick));
         const GameState& s = p.state();
+        const Hero& torba = kHeroes[0];  // grown from level 1
         EXPECT_EQ(s.Level, 2);
-        EXPECT_EQ(s.MaxHp, 16 + 3 + r);
+        EXPECT_EQ(s.MaxHp, torba.hp + 3 + r);
         EXPECT_EQ(s.Hp, 10 + 3 + r) << "still wounded by the same amount";
-        EXPECT_EQ(s.MaxMp, 5 + 2 + r);
+        EXPECT_EQ(s.MaxMp, torba.mp + 2 + r);
         EXPECT_EQ(s.Mp, 1 + 2 + r);
-        EXPECT_EQ(s.Attack, 11);
-        EXPECT_EQ(s.Defense, 10);
-        EXPECT_EQ(s.Wisdom, 3);
-        EXPECT_EQ(s.Speed, 10);
+        EXPECT_EQ(s.Attack, torba.attack + 1);
+        EXPECT_EQ(s.Defense, torba.defense + 1);
+        EXPECT_EQ(s.Wisdom, torba.wisdom + 1);
+        EXPECT_EQ(s.Speed, torba.speed + 1);
         EXPECT_EQ(p.form().caption(W::Label9), "LV   2");
-        EXPECT_EQ(p.form().caption(W::Label11), "HP　" + std::to_string(13 + r) + "/" + std::to_string(19 + r));
-        EXPECT_EQ(p.form().caption(W::Label10), "MP　" + std::to_string(3 + r) + "/" + std::to_string(7 + r));
+        EXPECT_EQ(p.form().caption(W::Label11),
+                  "HP　" + std::to_string(13 + r) + "/" + std::to_string(torba.hp + 3 + r));
+        EXPECT_EQ(p.form().caption(W::Label10),
+                  "MP　" + std::to_string(3 + r) + "/" + std::to_string(torba.mp + 2 + r));
     }
 }
 
@@ -230,8 +235,8 @@ TEST(Victory, TheFourthChampionChangesTheStoresStock) {
     auto p = inArena(0, "set TitleIndex 3\nset ChampionWins 3\nset BantamBouts 9\n");
     p.then(championWin("Button12", 4));
     EXPECT_EQ(p.state().ChampionWins, 4);
-    for (W gone : {W::Label34, W::Label35, W::Label39, W::Label67}) EXPECT_FALSE(p.form().visible(gone));
-    for (W come : {W::Label36, W::Label37, W::Label38, W::Label40}) EXPECT_TRUE(p.form().visible(come));
+    for (W gone : shipped::shelf(shipped::Stage::First, true)) EXPECT_FALSE(p.form().visible(gone));
+    for (W come : shipped::shelf(shipped::Stage::Second, true)) EXPECT_TRUE(p.form().visible(come));
 
     // The third champion leaves the shelf alone.
     auto q = inArena(0, "set TitleIndex 2\nset ChampionWins 2\nset FlyBouts 9\n");

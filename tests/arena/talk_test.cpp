@@ -8,6 +8,7 @@
 #include "core/career.h"
 #include "core/text/town_bar.h"
 #include "support/arena.h"
+#include "support/shipped.h"
 
 namespace verminadia {
 namespace {
@@ -217,7 +218,7 @@ TEST(Merchant, ThePriceExactlyBuysAndOneYenLessIsRefused) {
         const Form& r = refused.form();
         const std::string money = r.caption(W::Label12);
         refused.then(std::string("click ") + c.button + "\n");
-        EXPECT_EQ(r.caption(W::Label32), "  「お金が足りないよ。出直して来な！」");
+        EXPECT_EQ(r.caption(W::Label32), shipped::kStoreShortOfMoney);
         EXPECT_EQ(r.caption(W::Label33), "");
         EXPECT_EQ(refused.state().Gold, c.price - 1);
         EXPECT_EQ(r.caption(W::Label12), money);
@@ -241,7 +242,7 @@ TEST(Merchant, ThePriceExactlyBuysAndOneYenLessIsRefused) {
         EXPECT_EQ(bought.state().Gold, 0);
         EXPECT_EQ(b.caption(W::Label12), moneyText(0));
         EXPECT_EQ(b.caption(W::Label31), bought.shown(&GameState::EnemyName));
-        EXPECT_EQ(b.caption(W::Label32), "　「毎度あり。絶対、役に立つと思うぜ！」");
+        EXPECT_EQ(b.caption(W::Label32), shipped::kStoreThanks);
         EXPECT_EQ(b.caption(W::Label33), "");
         EXPECT_EQ(bought.sound().beeps(), 1);
         EXPECT_FALSE(b.showing(W::Panel12));

@@ -38,27 +38,38 @@ struct Level {
 
 class GameSounds : public ::testing::Test {
 protected:
+    // The build makes every sound file: one missing, unreadable or undecodable fails every case.
+    // Only a SoundFont not installed on this machine skips them.
     static void SetUpTestSuite() {
-        const std::string font = findSoundFont(systemSoundFonts());
-        if (font.empty()) return;
         mixer_ = new MidiMixer(kPlayerCount);
+        std::string error;
         for (const PlayerDef& d : kPlayers) {
             const std::string file(d.file);
             std::vector<unsigned char> bytes;
-            std::string error;
             const auto p = static_cast<std::size_t>(d.id);
-            if (findSoundFile(file, {}).empty() || !readFile(file, bytes, error)) return;
-            if (isTune(file)) {
-                if (!checkMidi(bytes, error) || !mixer_->setMidi(p, std::move(bytes), error)) return;
+            bool loaded = readFile(file, bytes, error);
+            if (loaded && isTune(file)) {
+                loaded = checkMidi(bytes, error) && mixer_->setMidi(p, std::move(bytes), error);
                 mixer_->setLevel(p, d.levelDb);
-            } else {
+            } else if (loaded) {
                 Clip clip;
-                if (!decodeWav(bytes, clip, error)) return;
+                loaded = decodeWav(bytes, clip, error);
                 mixer_->setClip(p, std::move(clip));
             }
+            if (!loaded) {
+                fault_ = "\"" + file + "\" does not load from the working directory: " + error;
+                return;
+            }
         }
-        std::string error;
-        if (!mixer_->loadSoundFont(font, error)) return;
+        const std::string font = findSoundFont(systemSoundFonts());
+        if (font.empty()) {
+            absent_ = "needs a General MIDI SoundFont, and none is installed";
+            return;
+        }
+        if (!mixer_->loadSoundFont(font, error)) {
+            fault_ = font + " does not load: " + error;
+            return;
+        }
         for (const PlayerDef& d : kPlayers) levels_[std::string(d.file)] = measure(static_cast<std::size_t>(d.id));
     }
     static void TearDownTestSuite() {
@@ -67,8 +78,8 @@ protected:
         levels_.clear();
     }
     void SetUp() override {
-        if (levels_.size() != kPlayerCount)
-            GTEST_SKIP() << "needs a General MIDI SoundFont and the game's sound files in the working directory";
+        if (!fault_.empty()) FAIL() << fault_;
+        if (!absent_.empty()) GTEST_SKIP() << absent_;
     }
 
     // One player from its start to its end, alone, then its tail let die away.
@@ -108,10 +119,12 @@ protected:
 
     static MidiMixer* mixer_;
     static std::map<std::string, Level> levels_;
+    static std::string fault_, absent_;
 };
 
 MidiMixer* GameSounds::mixer_ = nullptr;
 std::map<std::string, Level> GameSounds::levels_;
+std::string GameSounds::fault_, GameSounds::absent_;
 
 TEST_F(GameSounds, EveryTuneButTheShotPlaysAtTheThemeLevelOverItsLoop) {
     for (const auto& [file, v] : levels_) {

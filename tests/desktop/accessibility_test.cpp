@@ -6,7 +6,7 @@
 
 #include "frontend/screen_reader/announcements.h"
 #include "live_window.h"
-#include "town/heroes.h"
+#include "support/shipped.h"
 
 namespace verminadia::desktop::fixtures {
 namespace {
@@ -32,7 +32,7 @@ struct ScreenReader : LiveWindow {
 };
 
 TEST_F(ScreenReader, HearsTheWindowByItsTitleAndTheHeroesByTheirNames) {
-    EXPECT_EQ(of(&window).name, QStringLiteral("ヴェルミナーディア外伝"));
+    EXPECT_EQ(of(&window).name.toStdString(), shipped::kWindowName);
     EXPECT_EQ(of(&window).role, QAccessible::Window);
     toHeroChoice();
     for (const W label : {W::Label4, W::Label5, W::Label6, W::Label7}) {
@@ -52,8 +52,8 @@ TEST_F(ScreenReader, HearsTheWindowByItsTitleAndTheHeroesByTheirNames) {
     EXPECT_FALSE(of(W::Edit1).focusable);
 
     window.clickWidget(W::Label7);
-    const Hero& hero = kHeroes[2];
-    EXPECT_EQ(of(hero.portrait).name, qname(hero.name) + QStringLiteral("の肖像"));
+    const shipped::Hero& hero = shipped::kHeroes[2];
+    EXPECT_EQ(of(hero.portrait).name.toStdString(), hero.portraitName);
     EXPECT_EQ(of(hero.portrait).role, QAccessible::Graphic);
     EXPECT_EQ(of(W::Button3).name.toStdString(), game.form.caption(W::Button3));
     EXPECT_EQ(of(W::Button3).role, QAccessible::Button);

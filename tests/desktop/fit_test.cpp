@@ -53,6 +53,10 @@ private:
         seen_.emplace(msgid);
         return file_.translate(msgid);
     }
+    std::string_view findPlural(std::string_view msgid, std::int64_t n) const override {
+        seen_.emplace(msgid);
+        return file_.translate(CountedText{msgid}, n);
+    }
 
     const CatalogueFile& file_;
     mutable std::set<std::string, std::less<>> seen_;
@@ -247,6 +251,15 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         std::string& best = longest[kind];
         if (messageWidth(name) > messageWidth(best)) best = name;
     };
+    // The opponent's name as each place in a sentence has it ("the ..."), longest of each.
+    std::map<std::string_view, std::string> longestForms;
+    const auto considerOpponent = [&](const Game& g) {
+        consider("opponent", g.shown(&GameState::EnemyName));
+        for (const FieldForm& f : kFieldForms) {
+            const std::string name = g.state.EnemyName.form(f.form).render(g.catalogue());
+            if (messageWidth(name) > messageWidth(longestForms[f.form])) longestForms[f.form] = name;
+        }
+    };
 
     // The title and the prologue.
     {
@@ -272,7 +285,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
                         g->state.*c.bouts = bouts;
                         g->state.ChampionWins = wins;
                         step(*g, c.click, {d});
-                        consider("opponent", g->shown(&GameState::EnemyName));
+                        considerOpponent(*g);
                     }
                 }
             }
@@ -281,9 +294,12 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
             g->state.ChallengerWins = wins;
             g->state.HeavyBouts = 98;
             step(*g, startHeavyBout);
-            consider("opponent", g->shown(&GameState::EnemyName));
+            considerOpponent(*g);
         }
     }
+
+    Text opponent = Text::verbatim(longest["opponent"]);
+    for (const FieldForm& f : kFieldForms) opponent.withForm(f.form, Text::verbatim(longestForms[f.form]));
 
     for (int hero = 0; hero < kHeroCount; ++hero) {
         SCOPED_TRACE(hero);
@@ -353,7 +369,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         s.TitleIndex = 6;
         step(g, enterArena);
         step(g, startAmateurBout, {0});
-        g.state.EnemyName = Text::verbatim(longest["opponent"]);
+        g.state.EnemyName = opponent;
         for (int weapon = 0; weapon < 7; ++weapon) {
             for (int d = 0; d < 3; ++d) {
                 s.WeaponId = weapon;
@@ -373,7 +389,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
             for (int d = 0; d < 2; ++d) {
                 s.EnemyKind = kind;
                 step(g, talkToOpponent, {d});
-                g.state.EnemyName = Text::verbatim(longest["opponent"]);
+                g.state.EnemyName = opponent;
             }
         }
         for (Handler offer : {buyWalther, buyLingerie, buyTear}) {
@@ -410,7 +426,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         step(g, backToClassesStep);
         // A defeat and the way back to town.
         step(g, startAmateurBout, {0});
-        g.state.EnemyName = Text::verbatim(longest["opponent"]);
+        g.state.EnemyName = opponent;
         s.Hp = 1;
         s.EnemyHp = 99999;
         s.EnemyKind = 1;
@@ -433,7 +449,8 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
     // Every entry was shown on the way, but the context menu's, which live outside the window, and
     // the pictures' words, which only a screen reader says.
     std::set<std::string_view> outside = {frontend::kLanguageMenuTitle, frontend::kLanguageName,
-                                          frontend::kContinueItem, frontend::kMuteItem};
+                                          frontend::kContinueItem,      frontend::kMuteItem,
+                                          frontend::kScaleItem,         frontend::kFullscreenItem};
     for (const std::string_view words : frontend::pictureWords()) outside.insert(words);
     for (const std::string& msgid : catalogueFile(GetParam()).msgids()) {
         if (outside.count(msgid) == 0) {

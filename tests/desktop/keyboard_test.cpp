@@ -1,5 +1,5 @@
 // The whole game by keyboard in the window: the game played with keys alone, the stops walked in
-// reading order, and the focus shown once the keyboard is used.
+// reading order, the focus shown once the keyboard is used, and a held key.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,9 @@
 
 #include <QImage>
 
+#include "desktop/menu/mute_switch.h"
+#include "desktop/settings.h"
+#include "desktop/sound_output.h"
 #include "frontend/focus_order.h"
 #include "live_window.h"
 
@@ -152,6 +155,38 @@ TEST_F(Keys, TheFocusIsShownOnlyOnceTheKeyboardIsUsed) {
     press(Qt::Key_Tab);  // the only stop: the focus stays, and shows
     EXPECT_EQ(focused(), W::Label3);
     EXPECT_GT(whitePixels(window.grab(around).toImage()), 10);
+}
+
+TEST_F(Keys, AHeldKeyClicksAndSwitchesOnceButKeepsMovingTheFocus) {
+    const QString file = freshSettingsFile();
+    ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
+    SystemSound sound;
+    Settings settings;
+    MuteSwitch mute(window, game, sound, settings);
+    // The key's first press, then what the keyboard repeats while it is held.
+    const auto hold = [this](Qt::Key key, int repeats) {
+        const auto target = [this]() -> QWidget* {
+            return QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        };
+        for (int i = 0; i <= repeats; ++i) QTest::simulateEvent(target(), true, key, Qt::NoModifier, {}, i > 0);
+        QTest::simulateEvent(target(), false, key, Qt::NoModifier, {}, false);
+    };
+    ticks(Timer::Opening, 18);
+    press(Qt::Key_Return);
+    ticks(Timer::Opening, 11);
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);  // 王の部屋: the king speaks
+    ASSERT_EQ(focused(), W::Panel5);
+    // The panel closes and 王の部屋 takes the focus: the held Return must not enter it again.
+    hold(Qt::Key_Return, 1);
+    EXPECT_FALSE(view(W::Panel5)->isVisible());
+    EXPECT_EQ(focused(), W::Button3);
+    hold(Qt::Key_M, 1);
+    EXPECT_TRUE(sound.muted()) << "a held M switched the sound back and forth";
+    hold(Qt::Key_Right, 1);
+    EXPECT_EQ(focused(), W::Button4);
+    hold(Qt::Key_Tab, 1);
+    EXPECT_EQ(focused(), W::Button1);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "frontend/menu_texts.h"
 #include "game/events.h"
 #include "language/choice.h"
+#include "support/japanese.h"
 #include "town/heroes.h"
 
 namespace verminadia::desktop {
@@ -115,6 +116,27 @@ TEST_F(Switching, TheMenuNamesEachLanguageInItselfAndSwitchesToThePickedOne) {
     // The next menu is in the language now spoken.
     EXPECT_EQ(languages.menu(&window)->title(), QStringLiteral("Language"));
     delete menu;
+}
+
+TEST_F(Switching, EveryEntryOfTheContextMenuSpeaksTheGamesLanguage) {
+    QMenu* menu = window.contextMenu();
+    menu->addMenu(languages.menu(menu));
+    languages.choose("en");
+    menu->popup(window.mapToGlobal(QPoint(10, 10)));
+    ASSERT_GE(menu->actions().size(), 6);
+    for (const QAction* entry : menu->actions()) {
+        if (entry->isSeparator()) continue;
+        EXPECT_FALSE(entry->text().isEmpty());
+        EXPECT_FALSE(test::hasJapanese(entry->text().toStdString())) << entry->text().toStdString();
+    }
+    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("2× (1042 × 702)"));
+    menu->hide();
+
+    languages.choose("ja");
+    menu->popup(window.mapToGlobal(QPoint(10, 10)));
+    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("2倍 (1042 × 702)"));
+    EXPECT_EQ(menu->actions().last()->text(), qtext(frontend::kLanguageMenuTitle));
+    menu->hide();
 }
 
 }  // namespace

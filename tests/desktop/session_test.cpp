@@ -190,6 +190,35 @@ TEST_F(Session, AReplayWaitsOutAGapLongerThanATimerCanWait) {
     EXPECT_EQ(qtSaid, 0) << "the timer was refused its wait";
 }
 
+TEST_F(Session, AWatchedRecordTakesNoClickOrKeyOfThePlayers) {
+    const QString path = state.filePath(QStringLiteral("watched.script"));
+    {
+        std::ofstream record(QFile::encodeName(path).toStdString());
+        for (int i = 0; i < 18; ++i) record << "tick Timer1\n";
+        record << "click Label3\n";
+        for (int i = 0; i < 11; ++i) record << "tick Timer1\n";
+        record << "# @3600.000\nclick Label5\n";  // an hour on: the replay is still going
+    }
+    Played played;
+    Script script(played);
+    GameWindow window(played.game());
+    window.ensureBuilt();
+    window.setWatchOnly(true);
+    window.show();
+    Replayer replayer(script, window, 1);
+    QString error;
+    ASSERT_TRUE(replayer.load(path, error)) << error.toStdString();
+    replayer.start();
+    QWidget* hero = window.widget(W::Label4);
+    ASSERT_TRUE(hero->isVisible()) << "the record should stand at the hero choice";
+    const std::string before = script.dump();
+    QTest::mouseClick(hero, Qt::LeftButton, {}, QPoint(2, 2));
+    hero->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(hero, Qt::Key_Return);
+    EXPECT_EQ(script.dump(), before);
+    EXPECT_TRUE(hero->isVisible());
+}
+
 // The full-disk shim's switch, found when window.full_disk preloads it: from now on the files in
 // `folder` may take `bytes` more; a null folder lets every write through.
 using FillDisk = void (*)(const char* folder, long long bytes);

@@ -77,6 +77,8 @@ TEST(Ending, TickThirtySevenHandsTheStoryOverToTheCredits) {
     EXPECT_EQ(p.form().state(W::Label1).fontPx, 16);
     EXPECT_EQ(p.form().state(W::Label1).top, 145);
     EXPECT_EQ(p.form().state(W::Label1).fontColor, kRed);  // as the title left it
+    p.then("tick Timer5");
+    EXPECT_FALSE(p.sound().state(Tune::Ending).playing) << "the ending theme comes back under the credits";
 }
 
 TEST(Ending, TheCreditsRollAndTheWindowClosesAtTick147WithoutInput) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/career.h"
 #include "frontend/focus_order.h"
 #include "support/play.h"
 
@@ -41,6 +42,19 @@ TEST(FocusStops, HoldNoHiddenWidget) {
     EXPECT_EQ(focusStops(p.form()), (Stops{W::Label3}));
     p.then("click Label3\n");
     EXPECT_TRUE(focusStops(p.form()).empty());
+}
+
+TEST(FocusStops, FollowTheMessagePanelWhenOnlyItsWaitingChanges) {
+    test::Played p = test::play(test::kToHeroChoice);
+    p.then("click Label4\nclick Button6\ndraw 0\nclick Button9\n");
+    FocusStops stops;
+    std::optional<W> target;
+    ASSERT_TRUE(stops.follow(p.game(), W::Label45, target));
+    ASSERT_FALSE(panelWaits(p.game()));
+    EXPECT_FALSE(stops.follow(p.game(), W::Label45, target));
+    p.game().state.TalkState = talk::kOpponentTurn;  // the same stops, the panel now waiting
+    ASSERT_TRUE(stops.follow(p.game(), W::Label45, target));
+    EXPECT_EQ(target, W::Panel5);
 }
 
 TEST(FocusAfterChange, GoesToTheMessagePanelWhileItWaits) {

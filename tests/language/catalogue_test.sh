@@ -9,7 +9,7 @@ work=$2
 mkdir -p "$work"
 cd "$src"
 
-xgettext_options=(--from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NC_:1c,2 --add-comments=TRANSLATORS:
+xgettext_options=(--from-code=UTF-8 --language=C++ --keyword= --keyword=N_ --keyword=NC_:1c,2 --keyword=NP_:1,1 --add-comments=TRANSLATORS:
                   --add-location=file --no-wrap --package-name=verminadia "--msgid-bugs-address= ")
 shopt -s nullglob globstar
 game=(core/*.h core/*.cpp core/*/*.h core/*/*.cpp town/*.h town/*.cpp arena/*.h arena/*.cpp ending/*.h ending/*.cpp
@@ -46,13 +46,17 @@ for po in po/*.po; do
 done
 [ "$languages" -gt 0 ] || { echo "no po/*.po at all"; failed=1; }
 
-# Every literal of the game's code that holds Japanese must be marked; the sound files' names
-# and the "…" that ends a quote cut short in an error line are the only ones that are not texts.
+# Every literal of the game's code, the front ends' shared layer and the window's menu that holds
+# Japanese must be marked; the sound files' names, the "…" that ends a quote cut short in an error
+# line and the spaces beyond ASCII are the only ones that are not texts.
 xgettext --from-code=UTF-8 --language=C++ --extract-all --no-location --no-wrap "--msgid-bugs-address= " \
-    --output="$work/all.pot" "${game[@]}" 2> "$work/all.err"
+    --output="$work/all.pot" "${game[@]}" frontend/**/*.h frontend/**/*.cpp desktop/menu/*.h desktop/menu/*.cpp \
+    2> "$work/all.err"
 msgids "$work/all.pot" > "$work/all.ids"
 LC_ALL=C comm -23 "$work/all.ids" "$work/code.ids" | LC_ALL=C grep -P '[\x80-\xFF]' |
-    grep -Ev '\.(mid|wav)"$|^msgid "…"$' > "$work/unmarked.ids" || true
+    grep -Ev '\.(mid|wav)"$|^msgid "…"$' |
+    LC_ALL=C.UTF-8 grep -Pv '^msgid "[\s\x{85}\x{A0}\x{1680}\x{2000}-\x{200A}\x{2028}\x{2029}\x{202F}\x{205F}\x{3000}]*"$' \
+    > "$work/unmarked.ids" || true
 [ -s "$work/unmarked.ids" ] && fail "Japanese texts of the code without the N_ mark:" "$work/unmarked.ids"
 
 [ "$failed" -eq 0 ] && echo "$(wc -l < "$work/code.ids") texts, $languages translation(s): all in step"

@@ -2,7 +2,7 @@
 // status screen, every champion with a visit to the king after each, a talk, an item and a skill
 // in a fight, a defeat, the six challengers, the casino, the king's last words and the ending
 // until the window closes. After every line of the script, no caption on the screen holds a
-// Japanese character, nor what a screen reader is told of it.
+// Japanese character or an unfilled field, nor what a screen reader is told of it.
 
 #include <gtest/gtest.h>
 
@@ -42,6 +42,9 @@ void playChecked(Played& p, std::string_view lines) {
             if (!p.form().showing(d.id)) continue;
             const std::string& caption = p.form().caption(d.id);
             ASSERT_FALSE(test::hasJapanese(caption)) << "after '" << line << "', " << d.name << " shows: " << caption;
+            // A field the translation names but the game did not fill shows as it is written.
+            ASSERT_TRUE(Text::fieldNames(caption).empty())
+                << "after '" << line << "', " << d.name << " shows: " << caption;
             // A screen reader's words too: the pictures', the panels', and the values in columns
             // without the tab that puts them there.
             const std::string heard = frontend::accessibleName(d.id, p.game());

@@ -16,6 +16,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "arena/texts.h"
+#include "core/game.h"
 #include "language/catalogues.h"
 #include "language/choice.h"
 #include "support/japanese.h"
@@ -123,6 +125,36 @@ TEST(CatalogueFile, ReadsEitherByteOrderAndFallsBackToTheMsgid) {
         EXPECT_EQ(c->translate(NC_("pet", "犬")), "doggy");
         EXPECT_EQ(c->translate(NC_("pet", "猫")), "猫");
         EXPECT_EQ(untranslated().translate(NC_("pet", "犬")), "犬");
+    }
+}
+
+TEST(CatalogueFile, PicksACountedTextsFormByItsHeadersRule) {
+    using namespace std::string_literals;
+    const auto withRule = [](const std::string& rule) {
+        return moFile(
+            {{"", "Content-Type: text/plain; charset=UTF-8\nPlural-Forms: nplurals=3; plural=" + rule + ";\n"},
+             {"{n}匹\0{n}匹"s, "{n} pies\0{n} psy\0{n} psów"s},
+             {"犬", "pies"}});
+    };
+    std::string why;
+    const auto polish =
+        CatalogueFile::parse(withRule("(n==1 ? 0 : n%10>=2 && n%10<=4 && (n%100<10 || n%100>=20) ? 1 : 2)"), why);
+    ASSERT_TRUE(polish) << why;
+    for (const auto& [n, form] : std::map<std::int64_t, std::string>{
+             {1, "1 pies"}, {2, "2 psy"}, {5, "5 psów"}, {12, "12 psów"}, {22, "22 psy"}, {-2, "-2 psy"}}) {
+        EXPECT_EQ(Text(NP_("{n}匹"), n).with("n", n).render(*polish), form);
+    }
+    EXPECT_EQ(polish->translate("犬"), "pies") << "a text without a count is untouched";
+    EXPECT_EQ(untranslated().translate(NP_("{n}匹"), 5), "{n}匹");
+    // A form the rule names that the entry lacks gives its first.
+    const auto beyond = CatalogueFile::parse(withRule("n + 2"), why);
+    ASSERT_TRUE(beyond) << why;
+    EXPECT_EQ(beyond->translate(NP_("{n}匹"), 0), "{n} psów");
+    EXPECT_EQ(beyond->translate(NP_("{n}匹"), 1), "{n} pies");
+    for (const std::string& bad :
+         std::vector<std::string>{"n !=", "(n == 1", "n / 0", "m != 1", std::string(200, '(') + "n"}) {
+        EXPECT_FALSE(CatalogueFile::parse(withRule(bad), why)) << bad;
+        EXPECT_EQ(why, "its Plural-Forms rule cannot be read") << bad;
     }
 }
 
@@ -238,9 +270,16 @@ const CatalogueFile& english() {
     return file;
 }
 
+// The fields a text names, a name's form ({TheEnemyName}) counted as the field it stands for.
 std::multiset<std::string_view> fieldsOf(std::string_view text) {
-    const std::vector<std::string_view> names = Text::fieldNames(text);
-    return {names.begin(), names.end()};
+    std::multiset<std::string_view> fields;
+    for (std::string_view name : Text::fieldNames(text)) {
+        for (const FieldForm& f : kFieldForms) {
+            if (f.field == name) name = f.base;
+        }
+        fields.insert(name);
+    }
+    return fields;
 }
 
 TEST(Translations, KeepEveryFieldOfEveryTemplate) {
@@ -258,6 +297,24 @@ TEST(EnglishCatalogue, HoldsNoJapanese) {
     for (const std::string& msgid : english().msgids()) {
         EXPECT_FALSE(test::hasJapanese(english().translate(msgid))) << msgid << " -> " << english().translate(msgid);
     }
+}
+
+TEST(EnglishCatalogue, NamesAnOpponentWithTheArticleItsNameWants) {
+    SilentOutput silence;
+    ClockRandom random{[] { return std::uint64_t{1}; }};
+    Game g(silence, random);
+    const auto said = [&](std::string_view line) { return g.text(line).render(g.catalogue()); };
+    g.state.EnemyName = opponentName(N_("扇風機マン"), Naming::Thing);
+    EXPECT_EQ(said(N_("{EnemyName}の首を撥ねた。")), "扇風機マンの首を撥ねた。");
+    g.setCatalogue(english());
+    EXPECT_EQ(said(N_("{EnemyName}の首を撥ねた。")), "Lopped off the Fan Man's head.");
+    EXPECT_EQ(said(N_("{EnemyName}の攻撃！")), "The Fan Man attacks!");
+    EXPECT_EQ(g.shown(&GameState::EnemyName), "Fan Man");
+    g.state.EnemyName = opponentName(N_("ズンダラ"), Naming::Person);
+    EXPECT_EQ(said(N_("{EnemyName}の攻撃！")), "Zundara attacks!");
+    // A name set from outside the game has no article to give.
+    g.state.EnemyName = Text::verbatim("Gorilla");
+    EXPECT_EQ(said(N_("{EnemyName}の首を撥ねた。")), "Lopped off Gorilla's head.");
 }
 
 TEST(EnglishCatalogue, NamesTheHeroesAsTheGlossarySays) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "core/career.h"
 #include "core/game.h"
 #include "support/play.h"
+#include "support/shipped.h"
 
 namespace verminadia::arena_testing {
 
@@ -40,20 +40,8 @@ inline std::string next(int draw) { return draws({draw}) + "click Label32\n"; }
 inline constexpr std::string_view kClick = "click Label32\n";
 
 // The six classes that have a champion, in the order the titles open them.
-struct ChampionClass {
-    const char* button;
-    int slot;       // the draw that brings the champion
-    int threshold;  // the bout of the class from which it can come
-    const char* champion;
-};
-inline constexpr std::array kChampionClasses = {
-    ChampionClass{.button = "Button9", .slot = 5, .threshold = 9, .champion = "ズンダラデラックス"},
-    ChampionClass{.button = "Button10", .slot = 4, .threshold = 10, .champion = "ポロネ五段"},
-    ChampionClass{.button = "Button11", .slot = 4, .threshold = 10, .champion = "警察官ムッカ"},
-    ChampionClass{.button = "Button12", .slot = 4, .threshold = 10, .champion = "扇風機マン"},
-    ChampionClass{.button = "Button16", .slot = 4, .threshold = 10, .champion = "ロクロ首"},
-    ChampionClass{.button = "Button13", .slot = 4, .threshold = 7, .champion = "謎の男"},
-};
+using ChampionClass = shipped::Champion;
+inline constexpr const auto& kChampionClasses = shipped::kChampions;
 
 // How a helper plays its lines: straight on, or with a look at the screen after each.
 using PlayLines = void (*)(test::Played&, std::string_view);

@@ -4,6 +4,11 @@
 # GoogleTest's temporary folder is the test's own too; and its labels. A test's own ENVIRONMENT
 # comes first; these are applied after it. (TMPDIR stays: the sockets the scripts make in their
 # temporary folders must keep their paths short.)
+# Every process a test starts inherits VERMINADIA_TESTS, this build's test homes: after the tests,
+# processes.none_left (tests/support/nothing_left.sh), which every test requires as the cleanup
+# of a fixture, finds by it any process a test left running, ends it and fails.
+# A GoogleTest case has a time limit here: 300 s, 900 s if slow. A named test has its own TIMEOUT,
+# or the build folder's default (tests/support/CMakeLists.txt).
 
 # Labels, for `ctest -L` and `ctest -LE`: a test takes the labels of every line whose pattern
 # matches it. A GoogleTest case is matched as EXECUTABLE/CASE.
@@ -22,10 +27,12 @@ set(verminadia_test_labels
   "^verminadia-(|town-|arena-|ending-|monkey-|language-|audio-|frontend-)tests/"  quick
   "^scenario\\."                                  quick
   "^catalogue\\."                                 quick,once
+  "^processes\\.none_left$"                        quick
   "^verminadia-desktop-tests/"                    window
   "^window\\."                                    window
   "^window\\.screen_reader$"                      screen-reader
   "^window\\.orca$"                               screen-reader,orca,slow
+  "^window\\.orca_stopped$"                       screen-reader,orca,slow
   "^verminadia-audio(-thread)?-tests/"            sound
   "^audio\\."                                     sound
   "^sounds$"                                      sound,once
@@ -40,6 +47,7 @@ set(verminadia_test_labels
   "/GameLanguage\\.RandomSessionsInAnotherLanguage"  slow)
 
 function(verminadia_settle test key)
+  set(gtest_case ${ARGN})
   set(labels)
   set(rules ${verminadia_test_labels})
   while(rules)
@@ -72,6 +80,20 @@ function(verminadia_settle test key)
     DISPLAY=unset:
     WAYLAND_DISPLAY=unset:
     PULSE_SERVER=unset:)
+  if(test STREQUAL "processes.none_left")
+    set_tests_properties("${test}" PROPERTIES FIXTURES_CLEANUP verminadia_processes)
+  else()
+    list(APPEND environment "VERMINADIA_TESTS=set:${verminadia_test_home}")
+    set_tests_properties("${test}" PROPERTIES FIXTURES_REQUIRED verminadia_processes)
+  endif()
+  if(gtest_case)
+    set(limit 300)
+    list(FIND labels slow slow)
+    if(slow GREATER -1)
+      set(limit 900)
+    endif()
+    set_tests_properties("${test}" PROPERTIES TIMEOUT ${limit})
+  endif()
   set_tests_properties("${test}" PROPERTIES LABELS "${labels}" ENVIRONMENT_MODIFICATION "${environment}")
 endfunction()
 
@@ -81,7 +103,7 @@ endforeach()
 foreach(executable IN LISTS verminadia_test_executables)
   if(DEFINED ${executable}_TESTS)
     foreach(test IN LISTS ${executable}_TESTS)
-      verminadia_settle("${test}" "${executable}/${test}")
+      verminadia_settle("${test}" "${executable}/${test}" gtest_case)
     endforeach()
   else()
     # Not built: its one stand-in test fails, under the labels its cases would have.

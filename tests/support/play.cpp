@@ -7,9 +7,7 @@
 namespace verminadia::test {
 
 Played& Played::then(std::string_view lines) {
-    // Played as a file holds them, each line ended: the driver drops a last line without its
-    // newline, as one that may be cut short.
-    std::istringstream in{std::string(lines) + (lines.empty() || lines.back() == '\n' ? "" : "\n")};
+    std::istringstream in{std::string(lines)};
     std::ostringstream o, e;
     status = script->run(in, o, e);
     out += o.str();

@@ -2,44 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "in_town.h"
+#include "support/shipped.h"
 
 namespace verminadia {
 namespace {
 
 using town_testing::inTown;
 
-struct Expected {
-    const char* name;
-    const char* hp;
-    const char* mp;
-    const char* title;
-    W portrait, statusPortrait;
-};
-
-constexpr Expected kExpected[] = {
-    {"トルバさん", "HP　16/16", "MP　5/5", "街の人", W::Image1, W::Image2},
-    {"嘆きの老人", "HP　14/14", "MP　12/12", "老いぼれ", W::Image30, W::Image33},
-    {"ミゼル先生", "HP　20/20", "MP　7/7", "森の管理人", W::Image32, W::Image35},
-    {"サスライの剣士", "HP　18/18", "MP　6/6", "奴隷", W::Image31, W::Image34},
-};
 constexpr W kAllPortraits[] = {W::Image1,  W::Image2,  W::Image30, W::Image33,
                                W::Image32, W::Image35, W::Image31, W::Image34};
 
 TEST(HeroChoice, EachNameOpensTheTownBarWithThatHerosOwnValues) {
     for (int hero = 0; hero < 4; ++hero) {
-        SCOPED_TRACE(kExpected[hero].name);
+        const shipped::Hero& h = shipped::kHeroes[static_cast<std::size_t>(hero)];
+        SCOPED_TRACE(h.name);
         auto p = inTown(hero);
         const Form& f = p.form();
         const GameState& s = p.state();
         EXPECT_EQ(s.HeroId, hero);
-        EXPECT_EQ(f.caption(W::Label8), kExpected[hero].name);
-        EXPECT_EQ(f.caption(W::Label11), kExpected[hero].hp);
-        EXPECT_EQ(f.caption(W::Label10), kExpected[hero].mp);
-        EXPECT_EQ(f.caption(W::Label13), kExpected[hero].title);
-        EXPECT_EQ(test::japanese(s.TitleName), kExpected[hero].title);
+        EXPECT_EQ(f.caption(W::Label8), h.name);
+        EXPECT_EQ(f.caption(W::Label11), "HP　" + std::to_string(h.hp) + "/" + std::to_string(h.hp));
+        EXPECT_EQ(f.caption(W::Label10), "MP　" + std::to_string(h.mp) + "/" + std::to_string(h.mp));
+        EXPECT_EQ(f.caption(W::Label13), h.startTitle);
+        EXPECT_EQ(test::japanese(s.TitleName), h.startTitle);
+        EXPECT_EQ((std::array{s.Attack, s.Defense, s.Wisdom, s.Speed}),
+                  (std::array{h.attack, h.defense, h.wisdom, h.speed}));
         // Level and money keep what the start wrote.
         EXPECT_EQ(f.caption(W::Label9), "LV   1");
         EXPECT_EQ(f.caption(W::Label12), "所持金　50");
@@ -49,13 +40,13 @@ TEST(HeroChoice, EachNameOpensTheTownBarWithThatHerosOwnValues) {
         EXPECT_TRUE(f.showing(W::Panel2));
         EXPECT_TRUE(f.showing(W::Panel4));
         EXPECT_FALSE(f.showing(W::Panel1));
-        EXPECT_TRUE(f.showing(kExpected[hero].portrait));
+        EXPECT_TRUE(f.showing(h.portrait));
         for (W w : kAllPortraits) {
-            if (w != kExpected[hero].portrait && w != kExpected[hero].statusPortrait) {
+            if (w != h.portrait && w != h.statusPortrait) {
                 EXPECT_FALSE(f.visible(w)) << def(w).name;
             }
         }
-        EXPECT_TRUE(f.visible(kExpected[hero].statusPortrait));
+        EXPECT_TRUE(f.visible(h.statusPortrait));
     }
 }
 

@@ -9,28 +9,19 @@
 
 #include "core/career.h"
 #include "in_town.h"
+#include "support/shipped.h"
 
 namespace verminadia {
 namespace {
 
 using town_testing::inTown;
 
-constexpr const char* kThanks = "　「毎度あり。絶対、役に立つと思うぜ！」";
-constexpr const char* kShortOfMoney = "  「お金が足りないよ。出直して来な！」";
-
-struct Good {
-    const char* label;
-    W id;
-    int price;
-    bool secondStage;
-};
-
-constexpr Good kGoods[] = {
-    {"Label34", W::Label34, 100, false}, {"Label35", W::Label35, 200, false}, {"Label36", W::Label36, 500, true},
-    {"Label37", W::Label37, 1000, true}, {"Label38", W::Label38, 2500, true}, {"Label39", W::Label39, 100, false},
-    {"Label40", W::Label40, 500, true},  {"Label67", W::Label67, 300, false}, {"Label41", W::Label41, 15, false},
-    {"Label42", W::Label42, 100, false},
-};
+using shipped::Good;
+using shipped::kGoods;
+using shipped::kStoreShortOfMoney;
+using shipped::kStoreThanks;
+using shipped::shelf;
+using shipped::Stage;
 
 test::Played inStore(int hero) {
     auto p = inTown(hero);
@@ -42,22 +33,20 @@ TEST(Store, EnteringGreetsAndOpensTheShelfInPlaceOfTheTownButtons) {
     auto p = inTown(0);
     p.then("set TalkState 1\ntick Timer2 2\nclick Button4");
     const Form& f = p.form();
-    EXPECT_EQ(f.caption(W::Label31), "雑貨屋");
-    EXPECT_EQ(f.caption(W::Label32), "　「いらっしゃい。大会に出るならなんか買った方がいいと");
-    EXPECT_EQ(f.caption(W::Label33), "思うぜ。いい品ばかりだからヨロシク！！」");
+    EXPECT_EQ(f.caption(W::Label31), shipped::kStoreName);
+    EXPECT_EQ(f.caption(W::Label32), shipped::kStoreGreeting2);
+    EXPECT_EQ(f.caption(W::Label33), shipped::kStoreGreeting3);
     EXPECT_EQ(p.state().TalkState, talk::kNothing);
-    EXPECT_EQ(p.shown(&GameState::PendingLine2), kThanks);
-    EXPECT_EQ(p.shown(&GameState::PendingLine3), kShortOfMoney);
+    EXPECT_EQ(p.shown(&GameState::PendingLine2), kStoreThanks);
+    EXPECT_EQ(p.shown(&GameState::PendingLine3), kStoreShortOfMoney);
     EXPECT_TRUE(f.showing(W::Panel6));
     EXPECT_TRUE(f.showing(W::Image4));
     EXPECT_TRUE(f.showing(W::Panel5));
     EXPECT_FALSE(f.showing(W::Panel4));
     EXPECT_FALSE(f.showing(W::Button1));
     // The first stage of the shelf, and the town theme playing on.
-    for (W w : {W::Label41, W::Label42, W::Label34, W::Label35, W::Label39, W::Label67}) {
-        EXPECT_TRUE(f.showing(w)) << def(w).name;
-    }
-    for (W w : {W::Label36, W::Label37, W::Label38, W::Label40}) EXPECT_FALSE(f.showing(w)) << def(w).name;
+    for (W w : shelf(Stage::First)) EXPECT_TRUE(f.showing(w)) << def(w).name;
+    for (W w : shelf(Stage::Second, true)) EXPECT_FALSE(f.showing(w)) << def(w).name;
     EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
     // The greeting lines take clicks but nothing is pending.
     const std::string before = p.script->dump();
@@ -70,12 +59,12 @@ TEST(Store, EveryGoodIsRefusedOneYenShortAndSoldAtExactlyItsPrice) {
         SCOPED_TRACE(good.label);
         auto p = inStore(1);
         Game& g = p.game();
-        if (good.secondStage) changeStoreStock(g);
+        if (good.stage == Stage::Second) changeStoreStock(g);
         g.state.Gold = good.price - 1;
         const std::string before = p.script->dump();
         const std::string line2 = p.form().caption(W::Label32), line3 = p.form().caption(W::Label33);
         p.then(std::string("click ") + good.label);
-        EXPECT_EQ(p.form().caption(W::Label32), kShortOfMoney);
+        EXPECT_EQ(p.form().caption(W::Label32), kStoreShortOfMoney);
         EXPECT_EQ(p.form().caption(W::Label33), "");
         // Nothing but the two lines has changed.
         g.form.setCaption(W::Label32, line2);
@@ -86,7 +75,7 @@ TEST(Store, EveryGoodIsRefusedOneYenShortAndSoldAtExactlyItsPrice) {
         p.then(std::string("click ") + good.label);
         EXPECT_EQ(p.state().Gold, 0);
         EXPECT_EQ(p.form().caption(W::Label12), "所持金　0");
-        EXPECT_EQ(p.form().caption(W::Label32), kThanks);
+        EXPECT_EQ(p.form().caption(W::Label32), kStoreThanks);
         EXPECT_EQ(p.form().caption(W::Label33), "");
         EXPECT_EQ(p.sound().beeps(), 1);
         EXPECT_EQ(p.out, "");
@@ -163,10 +152,8 @@ TEST(Store, AfterTheFourthChampionTheShelfOffersTheStrongGoodsWhateverWasBought)
     changeStoreStock(p.game());
     p.then("click Button4");
     const Form& f = p.form();
-    for (W w : {W::Label41, W::Label42, W::Label36, W::Label37, W::Label38, W::Label40}) {
-        EXPECT_TRUE(f.showing(w)) << def(w).name;
-    }
-    for (W w : {W::Label34, W::Label35, W::Label39, W::Label67}) EXPECT_FALSE(f.showing(w)) << def(w).name;
+    for (W w : shelf(Stage::Second)) EXPECT_TRUE(f.showing(w)) << def(w).name;
+    for (W w : shelf(Stage::First, true)) EXPECT_FALSE(f.showing(w)) << def(w).name;
     EXPECT_EQ(f.caption(W::Label36), "究極のムチ　　 　　500");
     EXPECT_EQ(f.caption(W::Label37), "神を呼ぶ杖　 　　 1000");
     EXPECT_EQ(f.caption(W::Label38), "ドラゴンの杖    　 2500");

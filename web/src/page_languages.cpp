@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <emscripten.h>
 #include <iostream>
+#include <memory>
 #include <string_view>
 
 #include "language/choice.h"
@@ -17,16 +18,17 @@ struct PageLanguages::Fetch {
     Ready ready;
 };
 
-std::string browserLanguage() {
+Environment browserEnvironment() {
     const val wanted = val::global("navigator")["languages"];
     const int n = wanted.isUndefined() ? 0 : wanted["length"].as<int>();
+    auto list = std::make_shared<std::string>();
     for (int i = 0; i < n; ++i) {
         // "en-US" is the browser's spelling of the locale name "en_US".
         std::string name = wanted[i].as<std::string>();
         std::replace(name.begin(), name.end(), '-', '_');
-        if (std::string found = matchLanguage(name, languages()); !found.empty()) return found;
+        list->append(list->empty() ? "" : ":").append(name);
     }
-    return std::string(kOwnLanguage);
+    return [list](const char* name) { return std::string_view(name) == "LANGUAGE" ? list->c_str() : nullptr; };
 }
 
 std::string languageName(const std::string& language) {

@@ -7,22 +7,24 @@
 #include <memory>
 #include <string>
 
+#include "frontend/shell.h"
 #include "language/catalogue_file.h"
 
 namespace verminadia::web {
 
-// The first of the browser's languages (navigator.languages) the game has; else its own.
-std::string browserLanguage();
+// The browser's languages (navigator.languages) as gettext reads a LANGUAGE list, for the shell's
+// one rule of the language at start.
+Environment browserEnvironment();
 // A language's name in itself, as the browser writes it ("日本語", "English").
 std::string languageName(const std::string& language);
 
-class PageLanguages {
+class PageLanguages final : public frontend::CatalogueSource {
 public:
     using Ready = std::function<void(const Catalogue&)>;
     // Hands `ready` the catalogue of `language`, now when it is at hand, else once fetched. The
     // game's own language needs none; one that cannot be fetched or read is said in one line and
     // gives the game's own texts.
-    void get(const std::string& language, Ready ready);
+    void get(const std::string& language, Ready ready) override;
 
 private:
     struct Fetch;

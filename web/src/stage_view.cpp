@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/widgets/caption_layout.h"
+#include "frontend/focus_order.h"
 #include "frontend/screen_reader/accessible.h"
 #include "game/events.h"
 
@@ -125,7 +126,7 @@ StageView::StageView(val stage) : stage_(std::move(stage)) {
         if (const char* role = kAriaRoles[static_cast<std::size_t>(frontend::roleOf(d.id))])
             setAttribute(e, "role", role);
         // The keyboard reaches it through the game's own order, not the browser's.
-        if (clickable(d.id) && d.kind != Kind::Button) e.set("tabIndex", val(-1));
+        if (frontend::isStop(d.id) || d.kind == Kind::Button) e.set("tabIndex", val(-1));
         elements_.push_back(e);
     }
     // Stacking within each parent: labels and pictures first, in table order, then the rest.

@@ -34,6 +34,31 @@ function seen(page, ids) {
   }, ids);
 }
 
+// The translated texts showing that leave their box: a button's or a heading box's own (clipped),
+// a label's panel or the stage (labels size themselves to their text).
+function overflowing(page) {
+  return page.evaluate(() => {
+    const out = [];
+    for (const e of document.querySelectorAll('#stage .label, #stage .button, #stage .edit')) {
+      if (!e.checkVisibility()) continue;
+      if (!e.classList.contains('label')) {
+        if (e.scrollWidth > e.clientWidth) out.push(e.id);
+        continue;
+      }
+      const box = e.parentElement.getBoundingClientRect();
+      const walker = document.createTreeWalker(e, NodeFilter.SHOW_TEXT);
+      for (let n = walker.nextNode(); n; n = walker.nextNode()) {
+        if (!n.textContent.trim() || n.parentElement.closest('[aria-hidden="true"]')) continue;
+        const range = document.createRange();
+        range.selectNodeContents(n);
+        const text = range.getBoundingClientRect();
+        if (text.left < box.left - 0.5 || text.right > box.right + 0.5) out.push(e.id);
+      }
+    }
+    return out;
+  });
+}
+
 // The page in English, on the hero choice after the title and the prologue.
 async function heroChoice() {
   const played = await open(the.browser, the.server.url, {locale: 'en-US'});
@@ -51,6 +76,7 @@ test('a translation\'s prices and values stand in columns', async () => {
   const {page, context, problems} = await heroChoice();
   await clickAt(page, 'Label5');
   await clickAt(page, 'Button4');
+  assert.deepEqual(await overflowing(page), [], 'the store\'s texts fit their boxes');
   mkdirSync(out, {recursive: true});
   await page.locator('#stage').screenshot({path: join(out, 'en-store-page.png')});
   const shelf = Object.values(await seen(page, ['Label34', 'Label35', 'Label39', 'Label41', 'Label42', 'Label67']));
@@ -60,6 +86,7 @@ test('a translation\'s prices and values stand in columns', async () => {
   await clickAt(page, 'Label43');
   await clickAt(page, 'Button1');
   await page.locator('#stage').screenshot({path: join(out, 'en-status-page.png')});
+  assert.deepEqual(await overflowing(page), [], 'the status screen\'s texts fit their boxes');
   const columns = {
     hero: {ids: ['Label14', 'Label15', 'Label16', 'Label17', 'Label18', 'Label19'], edge: 'left'},
     gear: {ids: ['Label21', 'Label22', 'Label29'], edge: 'left'},
@@ -86,6 +113,7 @@ test('a translation centres what the design centres: the subtitle under the titl
       const played = await open(the.browser, the.server.url, {locale});
       await steps(played);
       const rows = await seen(played.page, ids);
+      assert.deepEqual(await overflowing(played.page), [], `${screen} in ${locale}: the texts fit their boxes`);
       if (locale === 'en-US') await played.page.locator('#stage').screenshot({path: join(out, `en-${screen}-page.png`)});
       both.push(Object.fromEntries(ids.map((id) => [id, centre(rows[id])])));
       assert.deepEqual(played.problems, []);
@@ -104,4 +132,18 @@ test('a translation centres what the design centres: the subtitle under the titl
     await p.ticks(11);
   }, fighters);
   for (const id of fighters) assert.ok(Math.abs(translated[id] - own[id]) <= 2, `${id} is centred where it was designed`);
+});
+
+test('a translation\'s texts fit their boxes in town, the arena and a fight', async () => {
+  const {page, context, problems} = await heroChoice();
+  await clickAt(page, 'Label4');
+  assert.deepEqual(await overflowing(page), [], 'the town');
+  await clickAt(page, 'Button6');
+  assert.deepEqual(await overflowing(page), [], 'the classes');
+  await clickAt(page, 'Button9');
+  assert.deepEqual(await overflowing(page), [], 'the fight');
+  await clickAt(page, 'Label45');
+  assert.deepEqual(await overflowing(page), [], 'the first blow\'s message');
+  assert.deepEqual(problems, []);
+  await context.close();
 });

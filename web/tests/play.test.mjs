@@ -121,6 +121,7 @@ describe('from the title into town', () => {
     await clickAt(page, 'Label4');
     await page.reload();
     await page.waitForSelector('#language:not([hidden])');
+    assert.equal(await page.locator('#continue').isVisible(), true, 'the session was kept');
     assert.equal(await page.locator('#continue').innerText(), 'つづきから');
     await page.click('#continue');
     assert.deepEqual(await look(page, 'Label8'), {showing: true, text: await townBar()});
@@ -154,7 +155,74 @@ describe('from the title into town', () => {
   });
 });
 
-test('the message panel is read at once, and waits for its click with the focus', async () => {
+describe('the keyboard', () => {
+  // What has the focus: a showing widget of the stage, the stage itself, or elsewhere (its id).
+  const focusIs = (page) => page.evaluate(() => {
+    const e = document.activeElement;
+    if (e?.id === 'stage') return 'stage';
+    return e?.closest('#stage') && e.checkVisibility() ? 'showing' : (e?.id || e?.tagName);
+  });
+
+  test('shows the focus only once it is used: not after a click, after Tab', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+    const ring = () => page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+    await ticks(titleShown);
+    await clickAt(page, 'Label3');
+    await ticks(prologue);
+    assert.equal(await focused(page), 'Label4');
+    assert.equal(await ring(), 'none', 'the mouse player\'s window stays as designed');
+    await page.keyboard.press('Tab');
+    assert.equal(await ring(), 'dotted');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
+  test('held, clicks and switches once but keeps moving the focus, as on the desktop', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+    // A press, then what the keyboard repeats while the key is held.
+    const hold = async (key, repeats) => {
+      for (let i = 0; i <= repeats; ++i) await page.keyboard.down(key);
+      await page.keyboard.up(key);
+    };
+    await ticks(titleShown);
+    await page.keyboard.press('Enter');
+    await ticks(prologue);
+    await page.keyboard.press('Enter');  // トルバさん
+    await page.keyboard.press('Enter');  // 王の部屋: the king speaks
+    assert.equal(await focused(page), 'Panel5');
+    // The panel closes and 王の部屋 takes the focus: the held Return must not enter it again.
+    await hold('Enter', 1);
+    assert.equal((await look(page, 'Panel5')).showing, false);
+    assert.equal(await focused(page), 'Button3');
+    await hold('m', 1);
+    assert.equal(await page.locator('#mute').getAttribute('aria-pressed'), 'true', 'a held M switched back and forth');
+    await hold('ArrowRight', 1);
+    assert.equal(await focused(page), 'Button4');
+    await hold('Tab', 1);
+    assert.equal(await focused(page), 'Button1');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
+  test('keeps the focus on a showing widget or the stage, whatever keys and ticks come', async () => {
+    const {page, context, problems, ticks} = await open(the.browser, the.server.url);
+    const keys = ['Tab', 'Shift+Tab', 'ArrowUp', 'ArrowDown', 'Enter', 'Space'];
+    let seed = 12;
+    const next = (n) => (seed = (seed * 1103515245 + 12345) % 2147483648) % n;
+    await ticks(titleShown);
+    await page.keyboard.press('Enter');
+    for (let step = 0; step < 150; ++step) {
+      if (next(3) === 0) await ticks(1, 100 * (1 + next(15)));
+      else await page.keyboard.press(keys[next(keys.length)]);
+      if (await page.locator('#stage').isHidden()) break;
+      assert.match(await focusIs(page), /^(showing|stage)$/, `at step ${step}`);
+    }
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+});
+
+test('the message panel takes the focus with its text, said once, and gives it back when done', async () => {
   const {page, context, problems, ticks} = await open(the.browser, the.server.url);
   await ticks(titleShown);
   await clickAt(page, 'Label3');
@@ -162,11 +230,13 @@ test('the message panel is read at once, and waits for its click with the focus'
   await clickAt(page, 'Label5');
   await clickAt(page, 'Button3');
   const lines = await Promise.all([0, 1, 2].map((n) => goldenCaption('town-king', n)));
-  assert.equal(await page.locator('#announce').getAttribute('aria-live'), 'polite');
-  assert.equal(await page.locator('#announce').textContent(), lines.join('\n'));
+  const panel = () => page.locator('#Panel5').getAttribute('aria-label');
   assert.equal(await focused(page), 'Panel5');
+  assert.equal(await panel(), lines.join('\n'));
+  assert.equal(await page.locator('#announce').getAttribute('aria-live'), 'polite');
+  assert.notEqual(await page.locator('#announce').textContent(), lines.join('\n'), 'said twice');
   await page.keyboard.press('Enter');
-  assert.notEqual(await page.locator('#announce').textContent(), lines.join('\n'), 'the next step is read');
+  assert.equal(await focused(page), 'Button3', 'back on the screen once the panel waits no more');
   assert.deepEqual(problems, []);
   await context.close();
 });

@@ -81,7 +81,9 @@ def tab_to(name, most=16):
     for _ in range(most):
         if f"{name} {BUTTON}" in focus:
             return True
-        press("Tab", quiet=0.6, until=FOCUS)
+        # Quiet for a while first: on a loaded machine the last Tab's words can come after this
+        # one's, and would be taken for where the focus is.
+        press("Tab", quiet=1.5, until=FOCUS)
     failures.append(f"Tab never reached {name}")
     return False
 
@@ -145,6 +147,10 @@ for bout in range(12):
         fight += press("Return", quiet=1, most=6, until=WORDS)
         this = fight[start:]
         if spoken(this, T("経験値", "EXP")):
+            # The yen may be said a moment after the experience.
+            if not spoken(this, T("円手に入れた", " yen.")):
+                fight += press("none", quiet=1, most=15, until=T("円手に入れた", " yen."))
+                this = fight[start:]
             check(spoken(this, T("円手に入れた", " yen.")), "the yen after a win", this[-4:])
             won = True
             press("Return", quiet=2)  # back to the classes, or a level-up first

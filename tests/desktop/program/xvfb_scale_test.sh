@@ -6,23 +6,12 @@
 set -euo pipefail
 game=$1
 . "$(dirname "$0")/xvfb_window.sh"
-inside_xvfb 1600x1000x24 "$@"
-xvfb_scratch
-pid=""
-stop() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-        pid=""
-    fi
-}
-trap 'stop; rm -rf "$work"' EXIT
+xvfb_scratch 1600x1000x24
+on_exit stop_game
+stop() { stop_game; }
 
 start() {
-    : >"$work/stderr"
-    env -u QT_QPA_PLATFORM "$game" "$@" 2>"$work/stderr" &
-    pid=$!
-    id=$(timeout 20 xdotool search --sync --name 'ヴェルミナーディア外伝' | head -n 1)
+    start_game "$@"
     # Without a window manager the keys go where the pointer is, unless the window takes the focus.
     xdotool windowfocus --sync "$id"
 }

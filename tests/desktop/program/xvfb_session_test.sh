@@ -5,17 +5,11 @@
 set -euo pipefail
 game=$1
 driver=$2
-if [ "${3:-}" != "--inside" ]; then
-    exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$game" "$driver" --inside
-fi
-
-work=$(mktemp -d)
-pid=""
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-export XDG_STATE_HOME=$work/state XDG_CONFIG_HOME=$work/config DBUS_SESSION_BUS_ADDRESS=disabled:
+. "$(dirname "$0")/xvfb_window.sh"
+xvfb_scratch 1024x768x24
+export XDG_STATE_HOME=$work/state
 record=$XDG_STATE_HOME/verminadia/last-session.script
 mkdir -p "$(dirname "$record")"
-cd "$work"
 
 # A bad record: one line naming the line, status 2, no window needed.
 printf 'tick Timer1 2\nclick Label99\n' >bad.script
@@ -24,16 +18,21 @@ out=$(env -u DISPLAY "$game" --replay bad.script 2>&1 >/dev/null)
 status=$?
 set -e
 echo "bad record: status $status: $out"
-[ "$status" -eq 2 ] && grep -q 'line 2' <<<"$out" || { echo "a bad record must be refused with its line"; exit 1; }
+[ "$status" -eq 2 ] && grep -q 'line 2' <<<"$out" || fail "a bad record must be refused with its line"
 
 # The last session stood at the hero choice; continue it and choose トルバさん with the mouse.
 printf '# verminadia session record\ntick Timer1 18\nclick Label3\ntick Timer1 11\n' >"$record"
-env -u QT_QPA_PLATFORM "$game" --continue 2>"$work/stderr" &
-pid=$!
-id=$(timeout 20 xdotool search --sync --name 'ヴェルミナーディア外伝' | head -n 1)
-sleep 1
-xdotool mousemove --window "$id" 230 142 click 1
-sleep 1
+start_game --continue
+wait_for 60 "the window to be shown" xdotool search --onlyvisible --name "$title"
+# The first frame is the empty window, its widgets come right after: a click before them is
+# lost, and clicked again; one that lands takes the player to town, and is recorded at once.
+clicked() { [ "$(grep -c '^click' "$record")" -ge 2 ]; }
+start=$SECONDS
+until clicked; do
+    [ $((SECONDS - start)) -lt 60 ] || fail "waited 60 s for a click on トルバさん to be recorded"
+    xdotool mousemove --window "$id" 230 142 click 1
+    for _ in $(seq 15); do clicked && break; sleep 0.2; done
+done
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
@@ -43,13 +42,12 @@ cat "$work/stderr"
 tail -n 3 "$record"
 hero=$(printf 'print HeroName\nprint Panel2\n' | cat "$record" - | "$driver")
 echo "$hero"
-grep -q '"トルバさん"' <<<"$hero" || { echo "the continued session's click was not recorded"; exit 1; }
-grep -q '"showing":true' <<<"$hero" || { echo "the town bar should be showing"; exit 1; }
+grep -q '"トルバさん"' <<<"$hero" || fail "the continued session's click was not recorded"
+grep -q '"showing":true' <<<"$hero" || fail "the town bar should be showing"
 
-# Watching the record: a window that shows it and ignores the mouse.
-env -u QT_QPA_PLATFORM "$game" --replay "$record" --speed 20 2>"$work/stderr" &
-pid=$!
-timeout 20 xdotool search --sync --name 'ヴェルミナーディア外伝' >/dev/null
+# Watching the record: a window that shows it and ignores the mouse, and keeps running.
+start_game --replay "$record" --speed 20
+wait_for 60 "the replay's window to be shown" xdotool search --onlyvisible --name "$title"
 sleep 2
-kill -0 "$pid" || { echo "the replay ended early"; cat "$work/stderr"; exit 1; }
+kill -0 "$pid" || fail "the replay ended early"
 echo "session ok"

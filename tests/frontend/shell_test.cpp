@@ -1,0 +1,165 @@
+// The shell with every part in memory: the one table of keys, the focus and what a reader is
+// told after each input, the language at start, and continuing the last session.
+
+#include "frontend/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "frontend/screen_reader/announcements.h"
+
+namespace verminadia::frontend {
+namespace {
+
+struct MemorySettings final : SettingsStore {
+    std::map<std::string, std::string, std::less<>> kept;
+    std::optional<std::string> value(std::string_view key) const override {
+        const auto it = kept.find(key);
+        return it == kept.end() ? std::nullopt : std::optional(it->second);
+    }
+    void setValue(std::string_view key, const std::string& v) override { kept[std::string(key)] = v; }
+    bool save() override { return true; }
+    bool readable() const override { return true; }
+    std::string where() const override { return "memory"; }
+};
+
+// A record that keeps what is flushed into it.
+struct MemoryRecord final : RecordStore {
+    std::optional<std::string> kept;
+    struct Buffer final : std::stringbuf {
+        explicit Buffer(MemoryRecord& to) : to_(to) {}
+        int sync() override {
+            to_.kept->append(str());
+            str({});
+            return 0;
+        }
+        MemoryRecord& to_;
+    };
+    struct Stream final : std::ostream {
+        explicit Stream(MemoryRecord& to) : std::ostream(&buf), buf(to) {}
+        ~Stream() override { flush(); }
+        Buffer buf;
+    };
+    bool exists() const override { return kept.has_value(); }
+    std::unique_ptr<std::istream> read(std::string&) const override {
+        return kept ? std::make_unique<std::istringstream>(*kept) : nullptr;
+    }
+    std::unique_ptr<std::ostream> replace(const std::string& start, std::string&) override {
+        kept = start;
+        return std::make_unique<Stream>(*this);
+    }
+    void remove() override { kept.reset(); }
+    std::string where() const override { return "memory"; }
+};
+
+// English is a catalogue that says "English" for its name; every other text stays as it is.
+struct English final : Catalogue {
+    std::string_view find(std::string_view msgid) const override {
+        return msgid == "日本語" ? std::string_view("English") : std::string_view();
+    }
+};
+struct Catalogues final : CatalogueSource {
+    English english;
+    void get(const std::string& language, std::function<void(const Catalogue&)> ready) override {
+        ready(language == "en" ? static_cast<const Catalogue&>(english) : untranslated());
+    }
+};
+
+struct Session {
+    SilentOutput sound;
+    MemoryRecord& last;
+    MemorySettings& settings;
+    Catalogues catalogues;
+    std::ostringstream complaints;
+    std::vector<Effects> told;
+    Shell shell;
+
+    Session(MemoryRecord& record, MemorySettings& kept, const char* lang = nullptr, Capabilities can = {})
+        : last(record),
+          settings(kept),
+          shell({sound, last, settings, catalogues,
+                 [lang](const char* name) { return std::string_view(name) == "LANGUAGE" ? lang : nullptr; }, complaints,
+                 can}) {
+        shell.onEffects([this](const Effects& e) { told.push_back(e); });
+    }
+    void ticks(Timer t, int n) {
+        for (int i = 0; i < n; ++i) shell.tick(t);
+    }
+    // The title's start, then the hero choice.
+    void toTheTown() {
+        ticks(Timer::Opening, 18);
+        shell.click(W::Label3);
+        ticks(Timer::Opening, 11);
+        shell.click(W::Label5);
+    }
+};
+
+TEST(Shell, KeysGoThroughOneTableAndTheFocusFollowsTheScreen) {
+    MemoryRecord record;
+    MemorySettings kept;
+    Session s(record, kept, nullptr, {.scale = true});
+    ASSERT_TRUE(s.shell.start());
+    ASSERT_FALSE(s.told.empty());
+    EXPECT_EQ(s.told.back().startTimers.size(), 1U) << "the title's timer runs from the start";
+    s.ticks(Timer::Opening, 17);
+    s.shell.key(Key::Enter);  // nothing to press on the title yet
+    EXPECT_EQ(s.shell.game().state.TitleTick, 17);
+    s.ticks(Timer::Opening, 1);
+    EXPECT_EQ(s.shell.focus(), W::Label3);
+    EXPECT_FALSE(s.shell.key(Key::Tab, {.ctrl = true}));
+    EXPECT_FALSE(s.shell.key(Key::F11)) << "a view that cannot fill the screen keeps F11";
+    EXPECT_TRUE(s.shell.key(Key::Plus, {.shift = true, .ctrl = true}));
+    EXPECT_EQ(s.shell.view().scale, 2);
+    EXPECT_EQ(kept.kept["view/scale"], "2");
+    s.shell.key(Key::Enter);
+    s.ticks(Timer::Opening, 11);
+    EXPECT_EQ(s.shell.focus(), W::Label4);
+    s.shell.key(Key::Down);
+    s.shell.key(Key::Space);
+    EXPECT_EQ(s.shell.game().state.HeroId, 1);
+
+    // The status screen's values are stops a press does nothing on; S says the hero's state at once.
+    s.shell.click(W::Button1);
+    for (int i = 0; i < 30 && (!s.shell.focus() || pressable(*s.shell.focus())); ++i) s.shell.key(Key::Tab);
+    ASSERT_TRUE(s.shell.focus() && isReadingStop(*s.shell.focus()));
+    const std::uint64_t revision = s.shell.game().form.revision();
+    s.shell.key(Key::Enter);
+    EXPECT_EQ(s.shell.game().form.revision(), revision);
+    s.told.clear();
+    EXPECT_TRUE(s.shell.key(Key::S));
+    ASSERT_EQ(s.told.size(), 1U);
+    EXPECT_EQ(s.told[0].said, (std::vector<Announcement>{{heroStatus(s.shell.game().form), Urgency::Assertive}}));
+}
+
+TEST(Shell, StartsInTheSavedLanguageElseTheEnvironmentsAndContinuesTheLastSession) {
+    MemoryRecord record;
+    MemorySettings kept;
+    {
+        Session s(record, kept, "en_US:ja");
+        ASSERT_TRUE(s.shell.start());
+        EXPECT_EQ(s.shell.language(), "en");
+        s.toTheTown();
+        s.shell.chooseLanguage("ja");  // in the middle of the game, and remembered
+        EXPECT_EQ(s.shell.language(), "ja");
+        EXPECT_TRUE(s.told.back().language);
+    }
+    Session again(record, kept, "en");
+    ASSERT_TRUE(again.shell.start({}, true));
+    EXPECT_EQ(again.shell.language(), "ja") << "the saved choice comes before the environment's";
+    EXPECT_EQ(again.shell.game().state.HeroId, 1) << "the last session goes on";
+    EXPECT_FALSE(again.shell.canContinue());
+
+    // A new session can go back into the last one until its first click, not after.
+    Session fresh(record, kept);
+    ASSERT_TRUE(fresh.shell.start("en"));
+    EXPECT_EQ(fresh.shell.language(), "en") << "this run's language comes first";
+    EXPECT_TRUE(fresh.shell.canContinue());
+    fresh.shell.continueLast();
+    EXPECT_EQ(fresh.shell.game().state.HeroId, 1);
+    EXPECT_EQ(fresh.complaints.str(), "");
+}
+
+}  // namespace
+}  // namespace verminadia::frontend
