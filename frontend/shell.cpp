@@ -99,14 +99,16 @@ void Shell::useSettings(Settings& s) {
 
 bool Shell::start(std::string_view languageOption, bool continueLast, RecordStore* own, bool watch) {
     const std::string language = startLanguage(languageOption, settings_->language(), parts_->environment);
-    bool opened = false;
-    parts_->catalogues.get(language, [=, this, &opened](const Catalogue& catalogue) {
+    refused_ = false;
+    // The catalogue may come after this returns: what the callback learns is kept in the shell,
+    // never in this frame.
+    parts_->catalogues.get(language, [=, this](const Catalogue& catalogue) {
         useLanguage(language, catalogue);
         session_->restart();
         watchOnly_ = watch;
         // A new session is recorded; until the first click the last one can still be continued.
-        opened = watch || log_->open(own, nullptr);
-        if (!opened) return;
+        refused_ = !watch && !log_->open(own, nullptr);
+        if (refused_) return;
         if (!watch && continueLast && parts_->lastRecord.exists()) log_->continueLast(parts_->sound);
         game_->sound.setOutput(parts_->sound);
         started_ = true;
@@ -117,7 +119,7 @@ bool Shell::start(std::string_view languageOption, bool continueLast, RecordStor
         tell(e);
     });
     // A catalogue still being fetched: the session starts when it comes.
-    return opened || !started_;
+    return !refused_;
 }
 
 void Shell::setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked) {

@@ -175,6 +175,7 @@ private:
     std::function<void(Timer)> ticked_;
 
     bool started_ = false;
+    bool refused_ = false;  // the player's own record could not be written: the session never started
     bool watchOnly_ = false;
     bool endedByGame_ = false;
     bool closed_ = false;
