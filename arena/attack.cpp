@@ -82,17 +82,17 @@ const std::string_view* attackLine(const GameState& s, int drawn) {
 
 void attack(Game& g) {
     GameState& s = g.state;
-    g.form.hide(W::Panel9);
+    g.form.hide(W::CommandPanel);
     s.TalkState = talk::kOpponentTurn;
     g.form.setWindowColor(kBlack);
     g.sound.play(Sfx::Sword);
     const int drawn = g.draw(kAttackDraw);
     s.LastAmount = clampedInt(std::int64_t{drawn} + s.Attack + s.WeaponAttack - s.EnemyDefense);
     if (s.LastAmount < 1) s.LastAmount = 0;
-    g.caption(W::Label31, N_("{HeroName}の攻撃！！"));
-    if (const std::string_view* line = attackLine(s, drawn)) g.caption(W::Label32, *line);
+    g.caption(W::MessageLine1, N_("{HeroName}の攻撃！！"));
+    if (const std::string_view* line = attackLine(s, drawn)) g.caption(W::MessageLine2, *line);
     subtractClamped(s.EnemyHp, s.LastAmount);
-    g.form.setCaption(W::Label33, g.text(kDamageDealt, g.state.LastAmount));
+    g.form.setCaption(W::MessageLine3, g.text(kDamageDealt, g.state.LastAmount));
 }
 
 }  // namespace verminadia

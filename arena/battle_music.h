@@ -1,5 +1,5 @@
 #pragma once
-// The weight class's battle theme, looped by Timer3 while the bout lasts.
+// The weight class's battle theme, looped by Timer::BattleMusic while the bout lasts.
 
 namespace verminadia {
 

@@ -29,7 +29,7 @@ struct Action {
     std::string_view line;
     std::optional<Rgb> color = std::nullopt;
     std::optional<int> damage = std::nullopt;  // fixed, whatever the hero's armour
-    W stretch = W::Form1;                      // Form1: no picture grows
+    W stretch = W::Window;                     // W::Window: no picture grows
 };
 
 // Kinds 1, 6, 7, 9, 10, 11, 13 and 31 have no actions: only the blows are heard.
@@ -51,7 +51,7 @@ constexpr std::array kActions = {
     Action{.kind = FoeKind::Policeman, .draw = 0, .line = N_("{EnemyName}は拳銃で撃った！")},
     Action{.kind = FoeKind::Policeman, .draw = 1, .line = N_("{EnemyName}は手錠をかけてきた！！")},
     Action{.kind = FoeKind::Frog, .draw = 0, .line = N_("{EnemyName}はゲロゲロ鳴いている！")},
-    Action{.kind = FoeKind::Frog, .draw = 1, .line = N_("{EnemyName}は巨大化した！"), .stretch = W::Image27},
+    Action{.kind = FoeKind::Frog, .draw = 1, .line = N_("{EnemyName}は巨大化した！"), .stretch = W::FrogPicture},
     Action{.kind = FoeKind::FanMan, .draw = 0, .line = N_("「風力最大!!」")},
     Action{.kind = FoeKind::FanMan, .draw = 1, .line = N_("「扇風機パーンチ！」")},
     Action{.kind = FoeKind::Bartender, .draw = 0, .line = N_("{EnemyName}はカクテルを作り始めた！")},
@@ -86,7 +86,7 @@ constexpr std::array kActions = {
     Action{.kind = FoeKind::OldMoaner, .draw = 0, .line = N_("{EnemyName}はマリリンサンダーを唱えた！")},
     Action{.kind = FoeKind::OldMoaner, .draw = 1, .line = N_("{EnemyName}は嘆いた！！！"), .damage = 10},
     Action{.kind = FoeKind::ZundaraDeluxe, .draw = 0, .line = N_("{EnemyName}の目は狼のようだ！")},
-    Action{.kind = FoeKind::ZundaraDeluxe, .draw = 1, .line = N_("{EnemyName}は巨大化した！"), .stretch = W::Image29},
+    Action{.kind = FoeKind::ZundaraDeluxe, .draw = 1, .line = N_("{EnemyName}は巨大化した！"), .stretch = W::ZundaraDeluxePicture},
     Action{.kind = FoeKind::ZundaraDeluxe, .draw = 2, .line = N_("{EnemyName}の体が赤く光だした！！！"), .color = kRed, .damage = 3},
 };
 // clang-format on
@@ -96,22 +96,22 @@ constexpr int kOpponentDraw = 3;
 void opponentTurn(Game& g) {
     GameState& s = g.state;
     g.sound.play(Sfx::Cry);
-    g.form.show(W::Panel9);
+    g.form.show(W::CommandPanel);
     s.TalkState = talk::kNothing;
     const int drawn = g.draw(kOpponentDraw);
     s.LastAmount = clampedInt(2 * std::int64_t{s.EnemyPower} + drawn - s.ArmorDefense - s.Defense / 4);
     if (s.LastAmount < 1) s.LastAmount = 0;
-    g.caption(W::Label31, N_("{EnemyName}の攻撃！"));
-    g.caption(W::Label32, kBlows[static_cast<std::size_t>(drawn)]);
+    g.caption(W::MessageLine1, N_("{EnemyName}の攻撃！"));
+    g.caption(W::MessageLine2, kBlows[static_cast<std::size_t>(drawn)]);
     for (const Action& a : kActions) {
         if (a.kind != static_cast<FoeKind>(s.EnemyKind) || a.draw != drawn) continue;
-        g.caption(W::Label32, a.line);
+        g.caption(W::MessageLine2, a.line);
         if (a.color) g.form.setWindowColor(*a.color);
         if (a.damage) s.LastAmount = *a.damage;
-        if (a.stretch != W::Form1) g.form.setStretch(a.stretch, true);
+        if (a.stretch != W::Window) g.form.setStretch(a.stretch, true);
         break;
     }
-    g.form.setCaption(W::Label33, g.text(NP_("{HeroName}は{LastAmount}のダメージをうけた。"), s.LastAmount));
+    g.form.setCaption(W::MessageLine3, g.text(NP_("{HeroName}は{LastAmount}のダメージをうけた。"), s.LastAmount));
     subtractClamped(s.Hp, s.LastAmount);
     showHp(g);
     if (s.Hp < 1) defeat(g);

@@ -32,8 +32,8 @@ struct Good {
     W statusLine;  // its twin on the status screen
     Text GameState::*name;
     std::int32_t GameState::*count = nullptr;  // nullptr: the first item, whose stock is its entry showing
-    W shelf = W::Form1;                        // the store's offer that comes back after a use; Form1: none
-    W merchant = W::Form1;                     // the merchant's offer that comes back after a use; Form1: none
+    W shelf = W::Window;                       // the store's offer that comes back after a use; W::Window: none
+    W merchant = W::Window;                    // the merchant's offer that comes back after a use; W::Window: none
     void (*effect)(GameState&);
     void (*refresh)(Game&);
     std::string_view result;
@@ -41,13 +41,13 @@ struct Good {
 
 // clang-format off
 constexpr std::array kGoods = {
-    Good{.entry = W::Label49, .statusLine = W::Label53, .name = &GameState::Item1Name,
+    Good{.entry = W::Item1Entry, .statusLine = W::StatusItem1, .name = &GameState::Item1Name,
          .effect = littleHeal, .refresh = showHp, .result = N_("{HeroName}のHPが少しだけ回復した。")},
-    Good{.entry = W::Label50, .statusLine = W::Label54, .name = &GameState::Item2Name, .count = &GameState::Item2Count, .shelf = W::Label41,
+    Good{.entry = W::Item2Entry, .statusLine = W::StatusItem2, .name = &GameState::Item2Name, .count = &GameState::Item2Count, .shelf = W::StoreItem2,
          .effect = heal20, .refresh = showHp, .result = N_("{HeroName}のHPが20ポイント回復した。")},
-    Good{.entry = W::Label51, .statusLine = W::Label55, .name = &GameState::Item3Name, .count = &GameState::Item3Count, .shelf = W::Label42,
+    Good{.entry = W::Item3Entry, .statusLine = W::StatusItem3, .name = &GameState::Item3Name, .count = &GameState::Item3Count, .shelf = W::StoreItem3,
          .effect = fullHeal, .refresh = showHp, .result = N_("{HeroName}のHPが完全回復した。")},
-    Good{.entry = W::Label69, .statusLine = W::Label68, .name = &GameState::TearName, .count = &GameState::TearCount, .merchant = W::Button19,
+    Good{.entry = W::TearEntry, .statusLine = W::StatusTears, .name = &GameState::TearName, .count = &GameState::TearCount, .merchant = W::BuyTearButton,
          .effect = fullMp, .refresh = showMp, .result = N_("{HeroName}のMPが完全回復した。")},
 };
 // clang-format on
@@ -64,15 +64,15 @@ void useGood(Game& g, const Good& good) {
     s.TalkState = talk::kOpponentTurn;
     g.sound.play(Sfx::Chime);
     if (good.count != nullptr) subtractClamped(s.*good.count, 1);
-    g.form.hide(W::Panel10);
-    g.form.show(W::Panel5);
-    if (good.shelf != W::Form1) g.form.show(good.shelf);
+    g.form.hide(W::ItemPanel);
+    g.form.show(W::MessagePanel);
+    if (good.shelf != W::Window) g.form.show(good.shelf);
     good.effect(s);
-    g.form.setCaption(W::Label31, g.text(N_("{HeroName}は{item}を使った。")).with("item", g.state.*good.name));
-    g.caption(W::Label32, good.result);
-    g.form.setCaption(W::Label33, "");
+    g.form.setCaption(W::MessageLine1, g.text(N_("{HeroName}は{item}を使った。")).with("item", g.state.*good.name));
+    g.caption(W::MessageLine2, good.result);
+    g.form.setCaption(W::MessageLine3, "");
     good.refresh(g);
-    if (good.merchant != W::Form1) g.form.show(good.merchant);
+    if (good.merchant != W::Window) g.form.show(good.merchant);
     if (good.count == nullptr || s.*good.count <= 0) g.form.hide(good.entry, good.statusLine);
 }
 
@@ -81,10 +81,10 @@ void useGood(Game& g, const Good& good) {
 // The counts are those of the moment the panel opens; which entries show is the shops' doing.
 void openItems(Game& g) {
     for (const Good& good : kGoods) g.form.setCaption(good.entry, entryCaption(g, good));
-    openInPlaceOfMessages(g, W::Panel10);
+    openInPlaceOfMessages(g, W::ItemPanel);
 }
 
-void closeItems(Game& g) { backToCommands(g, W::Panel10); }
+void closeItems(Game& g) { backToCommands(g, W::ItemPanel); }
 
 void useItem1(Game& g) { useGood(g, kGoods[0]); }
 void useItem2(Game& g) { useGood(g, kGoods[1]); }

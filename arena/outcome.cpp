@@ -21,12 +21,12 @@ namespace {
 // Every opponent's picture, the champions' and challengers' included.
 // clang-format off
 constexpr std::array kOpponentPictures = {
-    W::Image6, W::Image7, W::Image8, W::Image9, W::Image10, W::Image11, W::Image12, W::Image13,
-    W::Image14, W::Image15, W::Image16, W::Image17, W::Image18, W::Image19, W::Image20, W::Image21,
-    W::Image22, W::Image23, W::Image24, W::Image25, W::Image26, W::Image27, W::Image28, W::Image29,
-    W::Image36, W::Image37, W::Image38, W::Image39, W::Image40, W::Image41, W::Image42, W::Image43,
-    W::Image44, W::Image45, W::Image46, W::Image47, W::Image48, W::Image49, W::Image50, W::Image51,
-    W::Image57, W::Image58, W::Image59, W::Image60, W::Image61, W::Image62, W::Image63, W::Image64,
+    W::HundredYenManPicture, W::ZundaraPicture, W::SlimePicture, W::FloatingFacePicture, W::CockroachPicture, W::ZombiePicture, W::TigerPicture, W::AlienPicture,
+    W::CannibalPicture, W::FanManPicture, W::SoldierPicture, W::GreatDoctorPicture, W::MasterPicture, W::FishmongerPicture, W::DairyFarmerPicture, W::DragonGodsBrotherPicture,
+    W::WizardPicture, W::SpringHermitPicture, W::RuinsGodPicture, W::MysteriousManPicture, W::DemonKingPicture, W::FrogPicture, W::EyeballPicture, W::ZundaraDeluxePicture,
+    W::HarePicture, W::YellowDemonPicture, W::ChippoPicture, W::SnakeDemonPicture, W::MerchantPicture, W::PoronePicture, W::ZundaraRedPicture, W::ZundaraWhitePicture,
+    W::MukkaPicture, W::WigZundaraPicture, W::MohawkZundaraPicture, W::RokurokubiPicture, W::MizelChallengerPicture, W::OldMoanerChallengerPicture, W::RoninChallengerPicture, W::TorubaChallengerPicture,
+    W::FalseSunPicture, W::LifeFormPicture, W::StarPicture, W::PyonPicture, W::AlarmClockDemonPicture, W::NantokaAlienPicture, W::OlympicHopefulPicture, W::PipiPicture,
 };
 // clang-format on
 static_assert(kOpponentPictures.size() == 48);
@@ -36,22 +36,22 @@ static_assert(kOpponentPictures.size() == 48);
 struct LevelStep {
     int level;
     int threshold;
-    W skillEntry = W::Form1;  // Form1: no new skill
-    W statusLine = W::Form1;
+    W skillEntry = W::Window;  // W::Window: no new skill
+    W statusLine = W::Window;
 };
 // clang-format off
 constexpr std::array kLevels = {
     LevelStep{.level = 1, .threshold = 10},
-    LevelStep{.level = 2, .threshold = 25, .skillEntry = W::Label61, .statusLine = W::Label56},
+    LevelStep{.level = 2, .threshold = 25, .skillEntry = W::Skill1Entry, .statusLine = W::StatusSkill1},
     LevelStep{.level = 3, .threshold = 50},
     LevelStep{.level = 4, .threshold = 90},
-    LevelStep{.level = 5, .threshold = 150, .skillEntry = W::Label62, .statusLine = W::Label57},
+    LevelStep{.level = 5, .threshold = 150, .skillEntry = W::Skill2Entry, .statusLine = W::StatusSkill2},
     LevelStep{.level = 6, .threshold = 230},
     LevelStep{.level = 7, .threshold = 330},
-    LevelStep{.level = 8, .threshold = 480, .skillEntry = W::Label63, .statusLine = W::Label58},
+    LevelStep{.level = 8, .threshold = 480, .skillEntry = W::Skill3Entry, .statusLine = W::StatusSkill3},
     LevelStep{.level = 9, .threshold = 680},
     LevelStep{.level = 10, .threshold = 880},
-    LevelStep{.level = 11, .threshold = 1080, .skillEntry = W::Label64, .statusLine = W::Label59},
+    LevelStep{.level = 11, .threshold = 1080, .skillEntry = W::Skill4Entry, .statusLine = W::StatusSkill4},
     LevelStep{.level = 12, .threshold = 1300},
     LevelStep{.level = 13, .threshold = 1520},
     LevelStep{.level = 14, .threshold = 1750},
@@ -92,9 +92,9 @@ void victory(Game& g) {
     g.sound.play(Tune::Applause);
     const int drawn = g.draw(kPrizeDraw);
     s.LastAmount = clampedInt(std::int64_t{s.EnemyPower} * kPrizePerPower + drawn);
-    g.caption(W::Label31, N_("{EnemyName}を倒した。"));
-    g.form.setCaption(W::Label32, g.text(NP_("{HeroName}は{LastAmount}円手に入れた。"), s.LastAmount));
-    g.form.setCaption(W::Label33, "");
+    g.caption(W::MessageLine1, N_("{EnemyName}を倒した。"));
+    g.form.setCaption(W::MessageLine2, g.text(NP_("{HeroName}は{LastAmount}円手に入れた。"), s.LastAmount));
+    g.form.setCaption(W::MessageLine3, "");
     addClamped(s.Gold, s.LastAmount);
     addClamped(s.Exp, s.EnemyExp);
     showMoney(g);
@@ -103,7 +103,7 @@ void victory(Game& g) {
         addClamped(s.ChampionWins, 1);
         if (s.ChampionBout == kFourthChampion) changeStoreStock(g);
         // Hero 0 never gets the casino: it is his own.
-        if (s.ChampionBout == kSixthChampion && s.HeroId >= 1 && s.HeroId <= 3) g.form.show(W::Button25);
+        if (s.ChampionBout == kSixthChampion && s.HeroId >= 1 && s.HeroId <= 3) g.form.show(W::CasinoButton);
     }
     for (int k = kChallengerCount - 1; k >= 0; --k) {
         if (s.ChallengerBout == k && s.ChallengerWins == k) s.ChallengerWins = k + 1;
@@ -114,10 +114,10 @@ void defeat(Game& g) {
     GameState& s = g.state;
     stopBattleMusic(g);
     g.sound.play(Tune::Defeat);
-    g.caption(W::Label33, N_("{HeroName}は負けてしまった。"));
+    g.caption(W::MessageLine3, N_("{HeroName}は負けてしまった。"));
     g.state.TitleName = g.state.Title0Name;
-    g.form.setCaption(W::Label13, g.state.TitleName);
-    g.form.hide(W::Panel9);
+    g.form.setCaption(W::BarRank, g.state.TitleName);
+    g.form.hide(W::CommandPanel);
     s.TalkState = talk::kDefeatAftermath;
 }
 
@@ -126,9 +126,9 @@ void experienceStep(Game& g) {
     g.sound.stopAndRewind(Tune::Applause);
     s.TalkState = talk::kBackToClasses;
     hideOpponentPictures(g);
-    g.form.setCaption(W::Label31, g.text(NP_("{EnemyExp}の経験値を手に入れた。"), s.EnemyExp));
-    g.form.setCaption(W::Label32, "");
-    g.form.setCaption(W::Label33, "");
+    g.form.setCaption(W::MessageLine1, g.text(NP_("{EnemyExp}の経験値を手に入れた。"), s.EnemyExp));
+    g.form.setCaption(W::MessageLine2, "");
+    g.form.setCaption(W::MessageLine3, "");
     // The level-up's lines and gains are settled now and told on the next click: its step shows
     // the pending lines and adds the draw, kept in Roll, to every maximum.
     g.state.PendingLine2 = g.text(N_("{HeroName}はLVが上がった。"));
@@ -138,16 +138,16 @@ void experienceStep(Game& g) {
     const LevelStep* l = levelStep(s.Level);
     if (l != nullptr && s.Exp > l->threshold) {
         s.TalkState = talk::kLevelUp;
-        if (l->skillEntry != W::Form1) g.form.show(l->skillEntry, l->statusLine);
+        if (l->skillEntry != W::Window) g.form.show(l->skillEntry, l->statusLine);
     }
 }
 
 void levelUpStep(Game& g) {
     GameState& s = g.state;
     g.sound.play(Tune::LevelUp);
-    g.form.setCaption(W::Label32, g.state.PendingLine2);
+    g.form.setCaption(W::MessageLine2, g.state.PendingLine2);
     const LevelStep* l = levelStep(s.Level);
-    if (l != nullptr && l->skillEntry != W::Form1) g.form.setCaption(W::Label33, g.state.PendingLine3);
+    if (l != nullptr && l->skillEntry != W::Window) g.form.setCaption(W::MessageLine3, g.state.PendingLine3);
     s.TalkState = talk::kBackToClasses;
     addClamped(s.Level, 1);
     // Roll still holds the draw of the experience step, the click before.
@@ -167,8 +167,8 @@ void levelUpStep(Game& g) {
 void backToClassesStep(Game& g) {
     g.sound.stopAndRewind(Tune::LevelUp);
     g.form.enable(Timer::TownMusic);
-    g.form.hide(W::Panel5);
-    g.form.show(W::Panel8);
+    g.form.hide(W::MessagePanel);
+    g.form.show(W::ClassChoicePanel);
 }
 
 void defeatAftermathStep(Game& g) {
@@ -180,8 +180,8 @@ void defeatAftermathStep(Game& g) {
     showMoney(g);
     s.Hp = s.MaxHp;
     showHp(g);
-    g.form.show(W::Panel4, W::Button1);
-    g.form.hide(W::Panel5);
+    g.form.show(W::TownButtons, W::StatusButton);
+    g.form.hide(W::MessagePanel);
 }
 
 }  // namespace verminadia

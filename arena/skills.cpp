@@ -36,25 +36,25 @@ struct Skill {
 
 // clang-format off
 constexpr std::array kSkills = {
-    Skill{.entry = W::Label61, .name = &GameState::Skill1Name, .cost = kSkillCosts[0], .effect = Effect::Damage, .base = 20, .draw = 4,
+    Skill{.entry = W::Skill1Entry, .name = &GameState::Skill1Name, .cost = kSkillCosts[0], .effect = Effect::Damage, .base = 20, .draw = 4,
           .sounds = {Sfx::Nnriro, Sfx::MuromachiBakufa, Sfx::Isono, Sfx::Nnn}},
-    Skill{.entry = W::Label62, .name = &GameState::Skill2Name, .cost = kSkillCosts[1], .effect = Effect::Heal, .base = 30, .draw = 4,
+    Skill{.entry = W::Skill2Entry, .name = &GameState::Skill2Name, .cost = kSkillCosts[1], .effect = Effect::Heal, .base = 30, .draw = 4,
           .sounds = {Sfx::Chime, Sfx::Chime, Sfx::Chime, Sfx::Chime}},
-    Skill{.entry = W::Label63, .name = &GameState::Skill3Name, .cost = kSkillCosts[2], .effect = Effect::Damage, .base = 25, .draw = 15, .whiteWindow = true,
+    Skill{.entry = W::Skill3Entry, .name = &GameState::Skill3Name, .cost = kSkillCosts[2], .effect = Effect::Damage, .base = 25, .draw = 15, .whiteWindow = true,
           .sounds = {Sfx::TorubaThunder, Sfx::Nnriro, Sfx::Nnriro, Sfx::Nnn}},
-    Skill{.entry = W::Label64, .name = &GameState::Skill4Name, .cost = kSkillCosts[3], .effect = Effect::Damage, .base = 45, .draw = 50,
+    Skill{.entry = W::Skill4Entry, .name = &GameState::Skill4Name, .cost = kSkillCosts[3], .effect = Effect::Damage, .base = 45, .draw = 50,
           .sounds = {Sfx::Nnriro, Sfx::Nnriro, Sfx::Nnriro, Sfx::Nnn}},
 };
 // clang-format on
 
 void useSkill(Game& g, const Skill& k) {
     GameState& s = g.state;
-    g.form.hide(W::Panel11);
-    g.form.show(W::Panel5);
+    g.form.hide(W::SkillPanel);
+    g.form.show(W::MessagePanel);
     // Short of MP: nothing is spent and the turn is not used; lines 2 and 3 stay as they were.
     if (s.Mp < k.cost) {
-        g.caption(W::Label31, kShortOfMp);
-        g.form.show(W::Panel9);
+        g.caption(W::MessageLine1, kShortOfMp);
+        g.form.show(W::CommandPanel);
         return;
     }
     if (s.HeroId >= 0 && s.HeroId < static_cast<int>(k.sounds.size())) {
@@ -72,10 +72,10 @@ void useSkill(Game& g, const Skill& k) {
         subtractClamped(s.Mp, k.cost);
         healUpToMax(s, s.LastAmount);
     }
-    g.form.setCaption(W::Label31, g.state.HeroName);
-    g.form.setCaption(W::Label32, Text(N_("　「{skill}！！」")).with("skill", g.state.*k.name));
+    g.form.setCaption(W::MessageLine1, g.state.HeroName);
+    g.form.setCaption(W::MessageLine2, Text(N_("　「{skill}！！」")).with("skill", g.state.*k.name));
     const CountedText line = k.effect == Effect::Damage ? kDamageDealt : NP_("{HeroName}はHPが{LastAmount}回復した。");
-    g.form.setCaption(W::Label33, g.text(line, s.LastAmount));
+    g.form.setCaption(W::MessageLine3, g.text(line, s.LastAmount));
     showMp(g);
     if (k.effect == Effect::Heal) showHp(g);
 }
@@ -83,14 +83,14 @@ void useSkill(Game& g, const Skill& k) {
 }  // namespace
 
 void openInPlaceOfMessages(Game& g, W panel) {
-    g.form.hide(W::Panel9);
+    g.form.hide(W::CommandPanel);
     g.form.show(panel);
-    g.form.hide(W::Panel5);
+    g.form.hide(W::MessagePanel);
 }
 
 void backToCommands(Game& g, W panel) {
     g.form.hide(panel);
-    g.form.show(W::Panel9, W::Panel5);
+    g.form.show(W::CommandPanel, W::MessagePanel);
 }
 
 void healUpToMax(GameState& s, int amount) {
@@ -101,10 +101,10 @@ void healUpToMax(GameState& s, int amount) {
 // The entries are written afresh on every opening; which of them show is the level-ups' doing.
 void openSkills(Game& g) {
     for (const Skill& k : kSkills) g.form.setCaption(k.entry, skillCaption(g.state.*k.name, k.cost));
-    openInPlaceOfMessages(g, W::Panel11);
+    openInPlaceOfMessages(g, W::SkillPanel);
 }
 
-void closeSkills(Game& g) { backToCommands(g, W::Panel11); }
+void closeSkills(Game& g) { backToCommands(g, W::SkillPanel); }
 
 void useSkill1(Game& g) { useSkill(g, kSkills[0]); }
 void useSkill2(Game& g) { useSkill(g, kSkills[1]); }

@@ -98,24 +98,24 @@ struct Offer {
 };
 
 // clang-format off
-constexpr Offer kWalther{.button = W::Button17, .good = Good::Weapon, .caption = N_("ワルサーP38（{price}円）を買う"), .price = 5000};
-constexpr Offer kLingerie{.button = W::Button18, .good = Good::Armor, .caption = N_("セクシーランジェリー（{price}円）を買う"), .price = 5000};
-constexpr Offer kTear{.button = W::Button19, .good = Good::Tear, .caption = N_("ドラゴンの涙（{price}円）を買う"), .price = 150};
+constexpr Offer kWalther{.button = W::BuyWaltherButton, .good = Good::Weapon, .caption = N_("ワルサーP38（{price}円）を買う"), .price = 5000};
+constexpr Offer kLingerie{.button = W::BuyLingerieButton, .good = Good::Armor, .caption = N_("セクシーランジェリー（{price}円）を買う"), .price = 5000};
+constexpr Offer kTear{.button = W::BuyTearButton, .good = Good::Tear, .caption = N_("ドラゴンの涙（{price}円）を買う"), .price = 150};
 // clang-format on
 
 // The shop offers the gun or the lingerie, drawn again at every talk, and always the tear.
 void openShop(Game& g, int drawn) {
     for (const Offer& o : {kWalther, kLingerie, kTear})
         g.form.setCaption(o.button, g.text(o.caption).with("price", o.price));
-    g.form.show(W::Panel12);
-    g.form.hide(W::Panel9);
+    g.form.show(W::OfferPanel);
+    g.form.hide(W::CommandPanel);
     prepareSellerReplies(g);  // the store's own words
     if (drawn == 0) {
-        g.form.show(W::Button17);
-        g.form.hide(W::Button18);
+        g.form.show(W::BuyWaltherButton);
+        g.form.hide(W::BuyLingerieButton);
     } else {
-        g.form.show(W::Button18);
-        g.form.hide(W::Button17);
+        g.form.show(W::BuyLingerieButton);
+        g.form.hide(W::BuyWaltherButton);
     }
 }
 
@@ -130,8 +130,8 @@ void buy(Game& g, const Offer& o) {
     GameState& s = g.state;
     // Too little money is the only refusal; the shop stays open as it was.
     if (s.Gold < o.price) {
-        g.form.setCaption(W::Label32, g.state.PendingLine3);
-        g.form.setCaption(W::Label33, "");
+        g.form.setCaption(W::MessageLine2, g.state.PendingLine3);
+        g.form.setCaption(W::MessageLine3, "");
         return;
     }
     g.sound.beep();
@@ -144,29 +144,29 @@ void buy(Game& g, const Offer& o) {
         case Good::Armor: s.ArmorDefense = kLingerieDefense; break;
         case Good::Tear: addClamped(s.TearCount, 1); break;
     }
-    g.form.setCaption(W::Label32, g.state.PendingLine2);
-    g.form.setCaption(W::Label33, "");
+    g.form.setCaption(W::MessageLine2, g.state.PendingLine2);
+    g.form.setCaption(W::MessageLine3, "");
     if (o.good == Good::Weapon) g.state.WeaponName = g.state.MerchantItem1Name;
     if (o.good == Good::Armor) g.state.ArmorName = g.state.MerchantItem2Name;
     showMoney(g);
-    if (o.good == Good::Tear) g.form.show(W::Label68, W::Label69);
-    g.form.hide(W::Panel12);
-    g.form.show(W::Panel9);
-    if (o.good == Good::Tear && s.TearCount >= kTearCap) g.form.hide(W::Button19);
+    if (o.good == Good::Tear) g.form.show(W::StatusTears, W::TearEntry);
+    g.form.hide(W::OfferPanel);
+    g.form.show(W::CommandPanel);
+    if (o.good == Good::Tear && s.TearCount >= kTearCap) g.form.hide(W::BuyTearButton);
 }
 
 }  // namespace
 
 void talkToOpponent(Game& g) {
     GameState& s = g.state;
-    g.form.setCaption(W::Label31, g.state.EnemyName);
+    g.form.setCaption(W::MessageLine1, g.state.EnemyName);
     s.TalkState = talk::kNothing;
     const int drawn = g.draw(kTalkDraw);
     const Answer* a = answerFor(static_cast<FoeKind>(s.EnemyKind), drawn);
     if (a == nullptr) return;
     if (a->opensShop) openShop(g, drawn);
-    g.caption(W::Label32, a->line2);
-    g.caption(W::Label33, a->line3);
+    g.caption(W::MessageLine2, a->line2);
+    g.caption(W::MessageLine3, a->line3);
     if (a->change) {
         s.EnemyDefense = a->change->defense;
         s.EnemyHp = a->change->hp;
@@ -179,8 +179,8 @@ void buyLingerie(Game& g) { buy(g, kLingerie); }
 void buyTear(Game& g) { buy(g, kTear); }
 
 void buyNothing(Game& g) {
-    g.form.hide(W::Panel12);
-    g.form.show(W::Panel9);
+    g.form.hide(W::OfferPanel);
+    g.form.show(W::CommandPanel);
 }
 
 }  // namespace verminadia

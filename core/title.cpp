@@ -53,40 +53,40 @@ struct TitleStep {
 constexpr TitleStep kTitleSteps[] = {
     {5, 15, [](Game& g) { g.sound.restart(Tune::Shots); }},
     {2, 2, [](Game& g) {
-        g.form.show(W::Label1);
-        g.caption(W::Label1, N_("            GLIMMERSTOVE"));
+        g.form.show(W::GameTitle);
+        g.caption(W::GameTitle, N_("            GLIMMERSTOVE"));
     }},
     {4, 4, [](Game& g) {
         g.form.setWindowColor(kBlack);
-        g.form.setFontSizePt(W::Label1, 20);
-        g.form.setTop(W::Label1, 128);
+        g.form.setFontSizePt(W::GameTitle, 20);
+        g.form.setTop(W::GameTitle, 128);
     }},
-    {5, 5, [](Game& g) { g.form.setFontColor(W::Label1, kRed); }},
+    {5, 5, [](Game& g) { g.form.setFontColor(W::GameTitle, kRed); }},
     {5, 15, [](Game& g) {
-        g.form.setCaption(W::Label1, Text(kGameTitle).part(g.state.TitleTick - 4, kTitleShots));
+        g.form.setCaption(W::GameTitle, Text(kGameTitle).part(g.state.TitleTick - 4, kTitleShots));
     }},
     {16, 16, [](Game& g) {
         g.sound.restart(Tune::Applause);
-        g.form.show(W::Label2);
+        g.form.show(W::StoryLine);
     }},
     {18, 18, [](Game& g) {
-        g.form.show(W::Label3);
+        g.form.show(W::Start);
         g.form.disable(Timer::Opening);
     }},
     {19, 19, [](Game& g) {
-        g.form.setFontColor(W::Label2, kRed);
-        g.caption(W::Label2, N_("このゲームはフィクションです。"));
+        g.form.setFontColor(W::StoryLine, kRed);
+        g.caption(W::StoryLine, N_("このゲームはフィクションです。"));
     }},
-    {21, 21, [](Game& g) { g.form.setCaption(W::Label2, ""); }},
+    {21, 21, [](Game& g) { g.form.setCaption(W::StoryLine, ""); }},
     {22, 22, [](Game& g) {
-        g.form.setFontColor(W::Label2, kWhite);
-        g.caption(W::Label2, N_("　　今からおよそ600年前"));
+        g.form.setFontColor(W::StoryLine, kWhite);
+        g.caption(W::StoryLine, N_("　　今からおよそ600年前"));
     }},
-    {24, 24, [](Game& g) { g.caption(W::Label2, N_("      7月10日、嵐の夜")); }},
-    {26, 26, [](Game& g) { g.caption(W::Label2, N_("ドラゴン城で闘技大会が行われた。")); }},
-    {28, 28, [](Game& g) { g.form.hide(W::Label2); }},
+    {24, 24, [](Game& g) { g.caption(W::StoryLine, N_("      7月10日、嵐の夜")); }},
+    {26, 26, [](Game& g) { g.caption(W::StoryLine, N_("ドラゴン城で闘技大会が行われた。")); }},
+    {28, 28, [](Game& g) { g.form.hide(W::StoryLine); }},
     {29, 29, [](Game& g) {
-        g.form.show(W::Panel1);
+        g.form.show(W::HeroChoicePanel);
         g.form.disable(Timer::Opening);
     }},
 };
@@ -105,8 +105,8 @@ void beginPrologue(Game& g) {
     g.form.enable(Timer::Opening);
     g.sound.stopAndRewind(Tune::Shots);
     g.sound.stopAndRewind(Tune::Applause);
-    g.form.hide(W::Label1, W::Label3);
-    g.form.setCaption(W::Label2, "");
+    g.form.hide(W::GameTitle, W::Start);
+    g.form.setCaption(W::StoryLine, "");
 }
 
 }  // namespace verminadia

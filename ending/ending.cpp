@@ -13,10 +13,10 @@ namespace verminadia {
 
 namespace {
 
-// A line of the story on Label2, with the portrait that leaves (W::Form1: none) and the one that comes.
+// A line of the story on StoryLine, with the portrait that leaves (W::Window: none) and the one that comes.
 struct StoryLine {
     int tick;
-    W portraitOff = W::Form1, portraitOn = W::Form1;
+    W portraitOff = W::Window, portraitOn = W::Window;
     std::string_view text;
 };
 
@@ -24,10 +24,10 @@ struct StoryLine {
 constexpr StoryLine kStory[] = {
     {.tick = 1, .text = N_(" 　　長い戦いは終わった。")},
     {.tick = 3, .text = N_("　　栄光のドラゴンマスター")},
-    {.tick = 5, .portraitOn = W::Image53, .text = N_("サスライの剣士は旅に出た。")},
-    {.tick = 13, .portraitOff = W::Image53, .portraitOn = W::Image54, .text = N_("ミゼル先生は森に帰って行った。")},
-    {.tick = 21, .portraitOff = W::Image54, .portraitOn = W::Image55, .text = N_("嘆きの老人はお星様になった。")},
-    {.tick = 29, .portraitOff = W::Image55, .portraitOn = W::Image56, .text = N_("トルバさんは．．．．．．．．")},
+    {.tick = 5, .portraitOn = W::RoninFarewell, .text = N_("サスライの剣士は旅に出た。")},
+    {.tick = 13, .portraitOff = W::RoninFarewell, .portraitOn = W::MizelFarewell, .text = N_("ミゼル先生は森に帰って行った。")},
+    {.tick = 21, .portraitOff = W::MizelFarewell, .portraitOn = W::OldMoanerFarewell, .text = N_("嘆きの老人はお星様になった。")},
+    {.tick = 29, .portraitOff = W::OldMoanerFarewell, .portraitOn = W::TorubaFarewell, .text = N_("トルバさんは．．．．．．．．")},
 };
 
 // Two names come back later in the credits, spaced the same each time.
@@ -36,7 +36,7 @@ constexpr std::string_view kNunu = N_("　　　　　　　 ヌヌくん　　 
 
 struct CreditLine {
     int tick;
-    std::string_view text;  // on Label1, whose left edge stays put: the spaces place the words
+    std::string_view text;  // on GameTitle, whose left edge stays put: the spaces place the words
 };
 
 constexpr CreditLine kCredits[] = {
@@ -69,26 +69,26 @@ constexpr int kWindowCloses = 147;
 
 // Between the story and the credits: the ending theme gives way to the credits theme.
 void storyToCredits(Game& g) {
-    g.form.hide(W::Image56);
+    g.form.hide(W::TorubaFarewell);
     g.sound.stop(Tune::Ending);
-    g.form.setCaption(W::Label1, "");
-    g.form.setFontSizePt(W::Label1, 12);
-    g.form.setTop(W::Label1, 145);
+    g.form.setCaption(W::GameTitle, "");
+    g.form.setFontSizePt(W::GameTitle, 12);
+    g.form.setTop(W::GameTitle, 145);
     g.sound.play(Tune::Credits);
-    g.form.hide(W::Label2);
-    g.form.show(W::Label1);
+    g.form.hide(W::StoryLine);
+    g.form.show(W::GameTitle);
 }
 
 }  // namespace
 
 void startEnding(Game& g) {
-    g.form.hide(W::Image3, W::Panel5, W::Panel2);
+    g.form.hide(W::King, W::MessagePanel, W::TownBar);
     // Unlike stopTownMusic, nothing is rewound: the town theme is silenced for good, never
     // to be looped again, so it is only stopped where it stands.
     g.form.disable(Timer::TownMusic);
     for (const Hero& h : kHeroes) g.sound.stop(h.theme);
     g.form.enable(Timer::Ending);
-    g.form.show(W::Label2);
+    g.form.show(W::StoryLine);
 }
 
 void advanceEnding(Game& g) {
@@ -96,13 +96,13 @@ void advanceEnding(Game& g) {
     if (tick == kEndingThemeStarts) g.sound.play(Tune::Ending);
     for (const StoryLine& line : kStory) {
         if (line.tick != tick) continue;
-        if (line.portraitOff != W::Form1) g.form.hide(line.portraitOff);
-        if (line.portraitOn != W::Form1) g.form.show(line.portraitOn);
-        g.form.setCaption(W::Label2, Text(line.text));
+        if (line.portraitOff != W::Window) g.form.hide(line.portraitOff);
+        if (line.portraitOn != W::Window) g.form.show(line.portraitOn);
+        g.form.setCaption(W::StoryLine, Text(line.text));
     }
     if (tick == kCreditsBegin) storyToCredits(g);
     for (const CreditLine& line : kCredits) {
-        if (line.tick == tick) g.form.setCaption(W::Label1, Text(line.text));
+        if (line.tick == tick) g.form.setCaption(W::GameTitle, Text(line.text));
     }
     if (tick == kWindowCloses) g.form.close();
 }

@@ -9,7 +9,7 @@
 namespace verminadia {
 
 // What a last line without its newline is. In a record the game wrote, a write that a full disk
-// or a kill may have cut short, and a cut `click Button16` would read as `click Button1`: it is
+// or a kill may have cut short, and a cut click could name another widget whose designed name begins the same: it is
 // dropped. In a script a person wrote or a shell piped, only the way `printf` and many editors end
 // their text: it is read like any other.
 enum class LastLine { MayBeCut, Whole };

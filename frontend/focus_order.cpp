@@ -14,13 +14,15 @@ namespace {
 bool contains(const std::vector<W>& ws, W w) { return std::find(ws.begin(), ws.end(), w) != ws.end(); }
 
 // The status screen's values in the order they are read.
-constexpr W kStatusValues[] = {W::Label14, W::Label15, W::Label16, W::Label17, W::Label18, W::Label19, W::Label21,
-                               W::Label22, W::Label23, W::Label24, W::Label25, W::Label26, W::Label56, W::Label57,
-                               W::Label58, W::Label59, W::Label53, W::Label54, W::Label55, W::Label68, W::Label29};
+constexpr W kStatusValues[] = {W::StatusName,   W::StatusJob,    W::StatusHp,     W::StatusMp,     W::StatusRank,
+                               W::StatusExp,    W::StatusWeapon, W::StatusArmor,  W::StatusAttack, W::StatusDefense,
+                               W::StatusWisdom, W::StatusSpeed,  W::StatusSkill1, W::StatusSkill2, W::StatusSkill3,
+                               W::StatusSkill4, W::StatusItem1,  W::StatusItem2,  W::StatusItem3,  W::StatusTears,
+                               W::StatusMoney};
 
 // The panel on the window that holds the widget, or the widget itself when it lies on the window.
 W groupOf(W w) {
-    while (def(w).parent != W::Form1) w = def(w).parent;
+    while (def(w).parent != W::Window) w = def(w).parent;
     return w;
 }
 
@@ -30,7 +32,7 @@ struct Place {
 };
 Place placeOf(const Form& f, W w) {
     Place at{0, 0};
-    for (W p = w; p != W::Form1; p = def(p).parent) {
+    for (W p = w; p != W::Window; p = def(p).parent) {
         at.top += def(p).kind == Kind::Label ? f.state(p).top : def(p).top;
         at.left += def(p).left;
     }
@@ -39,7 +41,7 @@ Place placeOf(const Form& f, W w) {
 
 }  // namespace
 
-bool isMessageLine(W w) { return w == W::Label31 || w == W::Label32 || w == W::Label33; }
+bool isMessageLine(W w) { return w == W::MessageLine1 || w == W::MessageLine2 || w == W::MessageLine3; }
 
 bool isReadingStop(W w) {
     return std::find(std::begin(kStatusValues), std::end(kStatusValues), w) != std::end(kStatusValues);
@@ -77,17 +79,17 @@ std::vector<W> focusStops(const Form& f) {
 }
 
 bool panelWaits(const Game& g) {
-    if (!g.form.showing(W::Panel5)) return false;
+    if (!g.form.showing(W::MessagePanel)) return false;
     return panelHasStep(g.state.TalkState);
 }
 
 std::optional<W> focusAfterChange(const std::vector<W>& before, const std::vector<W>& now, bool waits,
                                   std::optional<W> current) {
-    if (waits && contains(now, W::Panel5)) return W::Panel5;
+    if (waits && contains(now, W::MessagePanel)) return W::MessagePanel;
     const bool nothingWent = std::all_of(before.begin(), before.end(), [&](W w) { return contains(now, w); });
-    if (current && *current != W::Panel5 && contains(now, *current) && nothingWent) return current;
+    if (current && *current != W::MessagePanel && contains(now, *current) && nothingWent) return current;
 
-    const auto onEveryScreen = [](W w) { return w == W::Panel5 || w == W::Button1 || isReadingStop(w); };
+    const auto onEveryScreen = [](W w) { return w == W::MessagePanel || w == W::StatusButton || isReadingStop(w); };
     const auto first = [&](auto&& wanted) -> std::optional<W> {
         for (W w : now) {
             if (wanted(w) && !onEveryScreen(w)) return w;

@@ -25,86 +25,86 @@ struct Binding {
 // clang-format off
 constexpr Binding<W> kClicks[] = {
     // The title.
-    {W::Label3, beginPrologue},        // スタート
+    {W::Start, beginPrologue},                 // スタート
     // The hero choice.
-    {W::Label4, chooseToruba},         // トルバさん
-    {W::Label5, chooseOldMoaner},      // 嘆きの老人
-    {W::Label7, chooseMizel},          // ミゼル先生
-    {W::Label6, chooseRonin},          // サスライの剣士
+    {W::TorubaChoice, chooseToruba},           // トルバさん
+    {W::OldMoanerChoice, chooseOldMoaner},     // 嘆きの老人
+    {W::MizelChoice, chooseMizel},             // ミゼル先生
+    {W::RoninChoice, chooseRonin},             // サスライの剣士
     // The town bar and the status screen.
-    {W::Button1, openStatus},          // ステータス
-    {W::Button2, closeStatus},         // OK
-    {W::Button3, visitKing},           // 王の部屋
-    {W::Button4, openStore},           // 雑貨屋
-    {W::Button5, openInn},             // 宿屋
-    {W::Button6, enterArena},          // 闘技場
-    {W::Button25, openCasino},         // カジノ
+    {W::StatusButton, openStatus},             // ステータス
+    {W::StatusOkButton, closeStatus},          // OK
+    {W::KingButton, visitKing},                // 王の部屋
+    {W::StoreButton, openStore},               // 雑貨屋
+    {W::InnButton, openInn},                   // 宿屋
+    {W::ArenaButton, enterArena},              // 闘技場
+    {W::CasinoButton, openCasino},             // カジノ
     // The store's shelf.
-    {W::Label34, buyWeapon1},          // the hero's first weapon and its price
-    {W::Label35, buyWeapon2},
-    {W::Label36, buyWeapon3},
-    {W::Label37, buyWeapon4},
-    {W::Label38, buyWeapon5},
-    {W::Label39, buyArmor1},           // the hero's first armour and its price
-    {W::Label40, buyArmor2},
-    {W::Label67, buyArmor3},
-    {W::Label41, buyItem2},            // the hero's second item and its price
-    {W::Label42, buyItem3},
-    {W::Label43, leaveStore},          // 店から出る
+    {W::StoreWeapon1, buyWeapon1},             // the hero's first weapon and its price
+    {W::StoreWeapon2, buyWeapon2},
+    {W::StoreWeapon3, buyWeapon3},
+    {W::StoreWeapon4, buyWeapon4},
+    {W::StoreWeapon5, buyWeapon5},
+    {W::StoreArmor1, buyArmor1},               // the hero's first armour and its price
+    {W::StoreArmor2, buyArmor2},
+    {W::StoreArmor3, buyArmor3},
+    {W::StoreItem2, buyItem2},                 // the hero's second item and its price
+    {W::StoreItem3, buyItem3},
+    {W::LeaveStore, leaveStore},               // 店から出る
     // The inn.
-    {W::Button7, stayTheNight},        // 宿泊する
-    {W::Button8, leaveInn},            // 宿屋から出る
+    {W::StayButton, stayTheNight},             // 宿泊する
+    {W::LeaveInnButton, leaveInn},             // 宿屋から出る
     // The casino.
-    {W::Button21, throwRock},          // グー
-    {W::Button22, throwScissors},      // チョキ
-    {W::Button23, throwPaper},         // パー
-    {W::Button24, leaveCasino},        // カジノから出る
+    {W::RockButton, throwRock},                // グー
+    {W::ScissorsButton, throwScissors},        // チョキ
+    {W::PaperButton, throwPaper},              // パー
+    {W::LeaveCasinoButton, leaveCasino},       // カジノから出る
     // The weight classes.
-    {W::Button9, startAmateurBout},    // アマチュア級
-    {W::Button10, startLightBout},     // ライト級
-    {W::Button11, startFlyBout},       // フライ級
-    {W::Button12, startBantamBout},    // バンダム級
-    {W::Button16, startFeatherBout},   // フェザー級
-    {W::Button13, startMiddleBout},    // ミドル級
-    {W::Button14, startHeavyBout},     // ヘビー級
-    {W::Button15, leaveArena},         // 闘技場から出る
-    {W::Label65, revealChampion},      // チャンピオン登場
-    {W::Label66, revealChallenger},    // チャレンジャー登場
+    {W::AmateurButton, startAmateurBout},      // アマチュア級
+    {W::LightButton, startLightBout},          // ライト級
+    {W::FlyButton, startFlyBout},              // フライ級
+    {W::BantamButton, startBantamBout},        // バンダム級
+    {W::FeatherButton, startFeatherBout},      // フェザー級
+    {W::MiddleButton, startMiddleBout},        // ミドル級
+    {W::HeavyButton, startHeavyBout},          // ヘビー級
+    {W::LeaveArenaButton, leaveArena},         // 闘技場から出る
+    {W::ChampionAppears, revealChampion},      // チャンピオン登場
+    {W::ChallengerAppears, revealChallenger},  // チャレンジャー登場
     // The fight's commands.
-    {W::Label45, attack},              // 攻撃
-    {W::Label46, openSkills},          // 特技
-    {W::Label47, openItems},           // 道具
-    {W::Label48, talkToOpponent},      // 話す
+    {W::AttackCommand, attack},                // 攻撃
+    {W::SkillCommand, openSkills},             // 特技
+    {W::ItemCommand, openItems},               // 道具
+    {W::TalkCommand, talkToOpponent},          // 話す
     // The skill panel.
-    {W::Label61, useSkill1},           // the hero's first skill and its MP
-    {W::Label62, useSkill2},
-    {W::Label63, useSkill3},
-    {W::Label64, useSkill4},
-    {W::Label60, closeSkills},         // キャンセル
+    {W::Skill1Entry, useSkill1},               // the hero's first skill and its MP
+    {W::Skill2Entry, useSkill2},
+    {W::Skill3Entry, useSkill3},
+    {W::Skill4Entry, useSkill4},
+    {W::SkillCancel, closeSkills},             // キャンセル
     // The item panel.
-    {W::Label49, useItem1},            // the hero's first item
-    {W::Label50, useItem2},            // the second and the third, with their counts
-    {W::Label51, useItem3},
-    {W::Label69, useTear},             // ドラゴンの涙 and its count
-    {W::Label52, closeItems},          // キャンセル
+    {W::Item1Entry, useItem1},                 // the hero's first item
+    {W::Item2Entry, useItem2},                 // the second and the third, with their counts
+    {W::Item3Entry, useItem3},
+    {W::TearEntry, useTear},                   // ドラゴンの涙 and its count
+    {W::ItemCancel, closeItems},               // キャンセル
     // The travelling merchant.
-    {W::Button17, buyWalther},         // ワルサーP38（…円）を買う
-    {W::Button18, buyLingerie},        // セクシーランジェリー（…円）を買う
-    {W::Button19, buyTear},            // ドラゴンの涙（…円）を買う
-    {W::Button20, buyNothing},         // 買わない
+    {W::BuyWaltherButton, buyWalther},         // ワルサーP38（…円）を買う
+    {W::BuyLingerieButton, buyLingerie},       // セクシーランジェリー（…円）を買う
+    {W::BuyTearButton, buyTear},               // ドラゴンの涙（…円）を買う
+    {W::DeclineOfferButton, buyNothing},       // 買わない
     // The message panel: a click on any of its lines is a click on the panel.
-    {W::Panel5, continueMessages},
-    {W::Label31, continueMessages},
-    {W::Label32, continueMessages},
-    {W::Label33, continueMessages},
+    {W::MessagePanel, continueMessages},
+    {W::MessageLine1, continueMessages},
+    {W::MessageLine2, continueMessages},
+    {W::MessageLine3, continueMessages},
 };
 
 constexpr Binding<Timer> kTicks[] = {
-    {Timer::Opening, advanceOpening},         // Timer1
-    {Timer::TownMusic, loopTownTheme},        // Timer2
-    {Timer::BattleMusic, loopBattleTheme},    // Timer3
-    {Timer::CasinoLights, flashCasinoLights}, // Timer4
-    {Timer::Ending, advanceEnding},           // Timer5
+    {Timer::Opening, advanceOpening},
+    {Timer::TownMusic, loopTownTheme},
+    {Timer::BattleMusic, loopBattleTheme},
+    {Timer::CasinoLights, flashCasinoLights},
+    {Timer::Ending, advanceEnding},
 };
 // clang-format on
 
@@ -122,7 +122,7 @@ constexpr auto kTickOf = byKey<kTimerCount>(kTicks);
 
 void startGame(Game& g) { setStartingValues(g); }
 
-bool clickable(W w) { return w != W::Form1 && kClickOf[index(w)] != nullptr; }
+bool clickable(W w) { return w != W::Window && kClickOf[index(w)] != nullptr; }
 
 ClickResult click(Game& g, W w) {
     if (!g.form.open()) return ClickResult::Closed;

@@ -6,7 +6,7 @@
 //   # verminadia session record
 //   # @12.345            seconds since the session began, before each event
 //   draw 2               what the event drew, in order (absent when it drew nothing)
-//   click Button9
+//   click NAME           the event, with the widget's or the timer's designed name
 
 #include <cstddef>
 #include <cstdint>
@@ -61,8 +61,8 @@ public:
     // The first line of a new record.
     void begin();
     // An event that reached the game, `seconds` after the session began.
-    void clicked(W w, double seconds) { event("click", def(w).name, seconds); }
-    void ticked(Timer t, double seconds) { event("tick", def(t).name, seconds); }
+    void clicked(W w, double seconds) { event("click", def(w).designed, seconds); }
+    void ticked(Timer t, double seconds) { event("tick", def(t).designed, seconds); }
 
 private:
     void event(std::string_view command, std::string_view name, double seconds);

@@ -241,19 +241,19 @@ std::string Script::dump() const {
       << ",\"color\":" << json::color(game().form.windowColor()) << "},\"widgets\":";
     char sep = '{';
     for (const WidgetDef& d : kWidgets) {
-        o << sep << '"' << d.name << "\":" << widgetJson(d.id);
+        o << sep << '"' << d.designed << "\":" << widgetJson(d.id);
         sep = ',';
     }
     o << "},\"timers\":";
     sep = '{';
     for (const TimerDef& d : kTimers) {
-        o << sep << '"' << d.name << "\":" << timerJson(d.id);
+        o << sep << '"' << d.designed << "\":" << timerJson(d.id);
         sep = ',';
     }
     o << "},\"players\":";
     sep = '{';
     for (const PlayerDef& d : kPlayers) {
-        o << sep << '"' << d.name << "\":" << playerJson(d.id);
+        o << sep << '"' << d.designed << "\":" << playerJson(d.id);
         sep = ',';
     }
     o << "},\"beeps\":" << game().sound.beeps() << '}';

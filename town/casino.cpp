@@ -59,10 +59,10 @@ void throwHand(Game& g, Hand hand) {
     g.sound.beep();
     const Outcome& outcome = kOutcomes[static_cast<std::size_t>(roll)];
     const Hand owners = kOwnersHands[static_cast<std::size_t>(hand)][static_cast<std::size_t>(roll)];
-    g.caption(W::Label71, outcome.result);
-    g.caption(W::Label32, outcome.words);
-    g.form.setCaption(W::Label33, "");
-    g.caption(W::Label70, kHandNames[static_cast<std::size_t>(owners)]);
+    g.caption(W::CasinoResult, outcome.result);
+    g.caption(W::MessageLine2, outcome.words);
+    g.form.setCaption(W::MessageLine3, "");
+    g.caption(W::OwnerHand, kHandNames[static_cast<std::size_t>(owners)]);
     s.Gold = outcome.heroWins ? doubled(s.Gold) : s.Gold / 2;
     showMoney(g);
 }
@@ -73,18 +73,18 @@ void throwHand(Game& g, Hand hand) {
 void openCasino(Game& g) {
     GameState& s = g.state;
     s.TalkState = talk::kNothing;
-    g.form.hide(W::Panel4, W::Button1);
-    g.form.show(W::Panel13);
+    g.form.hide(W::TownButtons, W::StatusButton);
+    g.form.show(W::CasinoPanel);
     g.form.enable(Timer::CasinoLights);
     // toruba.mid is also the first hero's town theme, who never gets here: it is at its start.
     stopTownMusic(g);
     g.sound.play(Tune::TorubaTheme);
-    g.form.show(W::Image52, W::Panel5);
-    g.form.setCaption(W::Label70, "");
-    g.form.setCaption(W::Label71, "");
-    g.caption(W::Label31, kOwner);
-    g.caption(W::Label32, kGreeting2);
-    g.caption(W::Label33, kGreeting3);
+    g.form.show(W::CasinoOwner, W::MessagePanel);
+    g.form.setCaption(W::OwnerHand, "");
+    g.form.setCaption(W::CasinoResult, "");
+    g.caption(W::MessageLine1, kOwner);
+    g.caption(W::MessageLine2, kGreeting2);
+    g.caption(W::MessageLine3, kGreeting3);
 }
 
 void throwRock(Game& g) { throwHand(g, Rock); }
@@ -93,18 +93,18 @@ void throwPaper(Game& g) { throwHand(g, Paper); }
 
 // The town theme comes back from its beginning on the town music's next tick.
 void leaveCasino(Game& g) {
-    g.form.show(W::Panel4, W::Button1);
-    g.form.hide(W::Panel13);
+    g.form.show(W::TownButtons, W::StatusButton);
+    g.form.hide(W::CasinoPanel);
     g.form.disable(Timer::CasinoLights);
     g.sound.stopAndRewind(Tune::TorubaTheme);
     g.form.enable(Timer::TownMusic);
-    g.form.hide(W::Image52, W::Panel5);
+    g.form.hide(W::CasinoOwner, W::MessagePanel);
 }
 
 // The flashing is decoration, so it draws without the clock reseed and leaves Roll alone.
 void flashCasinoLights(Game& g) {
     g.state.CasinoTick = g.drawWithoutReseed(static_cast<int>(kFlashColours.size()));
-    g.form.setColor(W::Panel13, kFlashColours[static_cast<std::size_t>(g.state.CasinoTick)]);
+    g.form.setColor(W::CasinoPanel, kFlashColours[static_cast<std::size_t>(g.state.CasinoTick)]);
 }
 
 }  // namespace verminadia

@@ -15,9 +15,9 @@ void chooseHero(Game& g, int id) {
     GameState& s = g.state;
     // The theme starts on the timer's first tick, a second later.
     g.form.enable(Timer::TownMusic);
-    g.form.show(W::Panel4);
-    g.form.hide(W::Panel1);
-    g.form.show(W::Panel2);
+    g.form.show(W::TownButtons);
+    g.form.hide(W::HeroChoicePanel);
+    g.form.show(W::TownBar);
     s.HeroId = id;
     s.MaxHp = s.Hp = h.hp;
     s.MaxMp = s.Mp = h.mp;
@@ -26,10 +26,10 @@ void chooseHero(Game& g, int id) {
     s.Wisdom = h.wisdom;
     s.Speed = h.speed;
     g.state.HeroName = Text(h.name);
-    g.form.setCaption(W::Label8, g.state.HeroName);
+    g.form.setCaption(W::BarHeroName, g.state.HeroName);
     g.state.JobName = Text(h.job);
     g.state.TitleName = Text(h.startTitle);
-    g.form.setCaption(W::Label13, g.state.TitleName);
+    g.form.setCaption(W::BarRank, g.state.TitleName);
     g.form.show(h.portrait, h.statusPortrait);
     showHp(g);
     showMp(g);
@@ -62,7 +62,7 @@ void chooseHero(Game& g, int id) {
 
 }  // namespace
 
-// The choice panel lists the heroes top to bottom as 0, 1, 2, 3; Label7 sits above Label6.
+// The choice panel lists the heroes top to bottom as 0, 1, 2, 3; MizelChoice sits above RoninChoice.
 void chooseToruba(Game& g) { chooseHero(g, 0); }
 void chooseOldMoaner(Game& g) { chooseHero(g, 1); }
 void chooseMizel(Game& g) { chooseHero(g, 2); }

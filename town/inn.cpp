@@ -46,16 +46,16 @@ constexpr std::array<Greeting, kHeroCount> kGreetings = {
 
 void openInn(Game& g) {
     GameState& s = g.state;
-    g.form.hide(W::Panel4);
-    g.form.show(W::Panel7);
+    g.form.hide(W::TownButtons);
+    g.form.show(W::InnPanel);
     s.TalkState = talk::kNothing;
-    g.form.show(W::Image5, W::Panel5);
-    g.form.hide(W::Button1);
-    g.caption(W::Label31, kInnkeeper);
+    g.form.show(W::Innkeeper, W::MessagePanel);
+    g.form.hide(W::StatusButton);
+    g.caption(W::MessageLine1, kInnkeeper);
     if (s.HeroId >= 0 && s.HeroId < kHeroCount) {
         const Greeting& greeting = kGreetings[static_cast<std::size_t>(s.HeroId)];
-        g.caption(W::Label32, greeting.line2);
-        g.form.setCaption(W::Label33, g.text(greeting.line3).with("price", price(s)));
+        g.caption(W::MessageLine2, greeting.line2);
+        g.form.setCaption(W::MessageLine3, g.text(greeting.line3).with("price", price(s)));
     }
 }
 
@@ -65,15 +65,15 @@ void stayTheNight(Game& g) {
     const int night = price(s);
     // Short of money: told, and the town theme plays on.
     if (s.Gold < night) {
-        g.caption(W::Label32, kShortOfMoney);
-        g.form.setCaption(W::Label33, "");
+        g.caption(W::MessageLine2, kShortOfMoney);
+        g.form.setCaption(W::MessageLine3, "");
         return;
     }
     stopTownMusic(g);
     g.sound.play(Tune::Inn);
     s.Gold -= night;
-    g.caption(W::Label32, kThanks);
-    g.form.setCaption(W::Label33, "");
+    g.caption(W::MessageLine2, kThanks);
+    g.form.setCaption(W::MessageLine3, "");
     s.Hp = s.MaxHp;
     s.Mp = s.MaxMp;
     showHp(g);
@@ -86,9 +86,9 @@ void stayTheNight(Game& g) {
 void leaveInn(Game& g) {
     g.sound.stopAndRewind(Tune::Inn);
     g.form.enable(Timer::TownMusic);
-    g.form.show(W::Button1);
-    g.form.hide(W::Panel5, W::Panel7, W::Image5);
-    g.form.show(W::Panel4);
+    g.form.show(W::StatusButton);
+    g.form.hide(W::MessagePanel, W::InnPanel, W::Innkeeper);
+    g.form.show(W::TownButtons);
 }
 
 }  // namespace verminadia

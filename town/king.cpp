@@ -39,34 +39,34 @@ constexpr Speech kFinalSpeech{.line2 = N_("　「よくぞ闘技会で優勝し�
 
 void visitKing(Game& g) {
     GameState& s = g.state;
-    g.form.hide(W::Panel4);
+    g.form.hide(W::TownButtons);
     s.TalkState = talk::kCloseKingsRoom;
-    g.form.show(W::Image3, W::Panel5);
-    g.form.hide(W::Button1);
-    g.caption(W::Label31, N_("ドラゴン王"));
+    g.form.show(W::King, W::MessagePanel);
+    g.form.hide(W::StatusButton);
+    g.caption(W::MessageLine1, N_("ドラゴン王"));
     if (s.ChampionWins >= 0 && s.ChampionWins < static_cast<int>(kSpeeches.size())) {
         const Speech& speech = kSpeeches[static_cast<std::size_t>(s.ChampionWins)];
-        g.form.setCaption(W::Label32, Text(speech.line2));
-        g.form.setCaption(W::Label33, Text(speech.line3));
+        g.form.setCaption(W::MessageLine2, Text(speech.line2));
+        g.form.setCaption(W::MessageLine3, Text(speech.line3));
         if (speech.title != nullptr) {
             g.state.TitleName = g.state.*speech.title;
             s.TitleIndex = s.ChampionWins;
-            g.form.setCaption(W::Label13, g.state.TitleName);
+            g.form.setCaption(W::BarRank, g.state.TitleName);
         }
     }
     if (s.ChallengerWins == kChallengerCount) {
-        g.form.setCaption(W::Label32, Text(kFinalSpeech.line2));
-        g.form.setCaption(W::Label33, Text(kFinalSpeech.line3));
+        g.form.setCaption(W::MessageLine2, Text(kFinalSpeech.line2));
+        g.form.setCaption(W::MessageLine3, Text(kFinalSpeech.line3));
         s.TalkState = talk::kEnding;
-        g.form.hide(W::Button1, W::Panel4);
+        g.form.hide(W::StatusButton, W::TownButtons);
     }
 }
 
 void closeKingsRoom(Game& g) {
-    g.form.show(W::Button1);
-    g.form.hide(W::Panel5);
-    g.form.hide(W::Image3);
-    g.form.show(W::Panel4);
+    g.form.show(W::StatusButton);
+    g.form.hide(W::MessagePanel);
+    g.form.hide(W::King);
+    g.form.show(W::TownButtons);
 }
 
 }  // namespace verminadia

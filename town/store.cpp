@@ -40,14 +40,14 @@ struct Equipment {
 constexpr std::array kEquipment = {
     // TRANSLATORS: {price} is the good's price in yen, a plain number; a tab before it puts it
     // in the shelf's price column.
-    Equipment{.label = W::Label34, .name = &GameState::ShopWeapon1Name, .line = N_("{ShopWeapon1Name}　　{price}"), .price = 100, .weapon = true, .bonus = 2, .weaponId = 1},
-    Equipment{.label = W::Label35, .name = &GameState::ShopWeapon2Name, .line = N_("{ShopWeapon2Name}　　{price}"), .price = 200, .weapon = true, .bonus = 4, .weaponId = 2},
-    Equipment{.label = W::Label36, .name = &GameState::ShopWeapon3Name, .line = N_("{ShopWeapon3Name}　　{price}"), .price = 500, .weapon = true, .bonus = 7, .weaponId = 3},
-    Equipment{.label = W::Label37, .name = &GameState::ShopWeapon4Name, .line = N_("{ShopWeapon4Name}　 {price}"), .price = 1000, .weapon = true, .bonus = 10, .weaponId = 4},
-    Equipment{.label = W::Label38, .name = &GameState::ShopWeapon5Name, .line = N_("{ShopWeapon5Name}　 {price}"), .price = 2500, .weapon = true, .bonus = 15, .weaponId = 5},
-    Equipment{.label = W::Label39, .name = &GameState::ShopArmor1Name, .line = N_("{ShopArmor1Name}    {price}"), .price = 100, .weapon = false, .bonus = 2},
-    Equipment{.label = W::Label40, .name = &GameState::ShopArmor2Name, .line = N_("{ShopArmor2Name}    {price}"), .price = 500, .weapon = false, .bonus = 6},
-    Equipment{.label = W::Label67, .name = &GameState::ShopArmor3Name, .line = N_("{ShopArmor3Name}    {price}"), .price = 300, .weapon = false, .bonus = 4},
+    Equipment{.label = W::StoreWeapon1, .name = &GameState::ShopWeapon1Name, .line = N_("{ShopWeapon1Name}　　{price}"), .price = 100, .weapon = true, .bonus = 2, .weaponId = 1},
+    Equipment{.label = W::StoreWeapon2, .name = &GameState::ShopWeapon2Name, .line = N_("{ShopWeapon2Name}　　{price}"), .price = 200, .weapon = true, .bonus = 4, .weaponId = 2},
+    Equipment{.label = W::StoreWeapon3, .name = &GameState::ShopWeapon3Name, .line = N_("{ShopWeapon3Name}　　{price}"), .price = 500, .weapon = true, .bonus = 7, .weaponId = 3},
+    Equipment{.label = W::StoreWeapon4, .name = &GameState::ShopWeapon4Name, .line = N_("{ShopWeapon4Name}　 {price}"), .price = 1000, .weapon = true, .bonus = 10, .weaponId = 4},
+    Equipment{.label = W::StoreWeapon5, .name = &GameState::ShopWeapon5Name, .line = N_("{ShopWeapon5Name}　 {price}"), .price = 2500, .weapon = true, .bonus = 15, .weaponId = 5},
+    Equipment{.label = W::StoreArmor1, .name = &GameState::ShopArmor1Name, .line = N_("{ShopArmor1Name}    {price}"), .price = 100, .weapon = false, .bonus = 2},
+    Equipment{.label = W::StoreArmor2, .name = &GameState::ShopArmor2Name, .line = N_("{ShopArmor2Name}    {price}"), .price = 500, .weapon = false, .bonus = 6},
+    Equipment{.label = W::StoreArmor3, .name = &GameState::ShopArmor3Name, .line = N_("{ShopArmor3Name}    {price}"), .price = 300, .weapon = false, .bonus = 4},
 };
 // clang-format on
 
@@ -64,8 +64,8 @@ struct Counted {
 
 // clang-format off
 constexpr std::array kCounted = {
-    Counted{.label = W::Label41, .name = &GameState::Item2Name, .line = N_("{Item2Name}                   {price}"), .price = 15, .count = &GameState::Item2Count, .cap = 5, .itemLine = W::Label50, .statusLine = W::Label54},
-    Counted{.label = W::Label42, .name = &GameState::Item3Name, .line = N_("{Item3Name}               {price}"), .price = 100, .count = &GameState::Item3Count, .cap = 3, .itemLine = W::Label51, .statusLine = W::Label55},
+    Counted{.label = W::StoreItem2, .name = &GameState::Item2Name, .line = N_("{Item2Name}                   {price}"), .price = 15, .count = &GameState::Item2Count, .cap = 5, .itemLine = W::Item2Entry, .statusLine = W::StatusItem2},
+    Counted{.label = W::StoreItem3, .name = &GameState::Item3Name, .line = N_("{Item3Name}               {price}"), .price = 100, .count = &GameState::Item3Count, .cap = 3, .itemLine = W::Item3Entry, .statusLine = W::StatusItem3},
 };
 // clang-format on
 
@@ -86,8 +86,8 @@ void putOnShelf(Game& g, const Good& good) {
 // A refusal tells it and changes nothing else.
 bool refused(Game& g, int price) {
     if (g.state.Gold >= price) return false;
-    g.form.setCaption(W::Label32, g.state.PendingLine3);
-    g.form.setCaption(W::Label33, "");
+    g.form.setCaption(W::MessageLine2, g.state.PendingLine3);
+    g.form.setCaption(W::MessageLine3, "");
     return true;
 }
 
@@ -102,8 +102,8 @@ void buy(Game& g, const Equipment& e) {
     } else {
         s.ArmorDefense = e.bonus;
     }
-    g.form.setCaption(W::Label32, g.state.PendingLine2);
-    g.form.setCaption(W::Label33, "");
+    g.form.setCaption(W::MessageLine2, g.state.PendingLine2);
+    g.form.setCaption(W::MessageLine3, "");
     g.form.hide(e.label);
     g.state.*(e.weapon ? &GameState::WeaponName : &GameState::ArmorName) = g.state.*e.name;
     showMoney(g);
@@ -115,8 +115,8 @@ void buy(Game& g, const Counted& c) {
     g.sound.beep();
     s.Gold -= c.price;
     addClamped(s.*c.count, 1);
-    g.form.setCaption(W::Label32, g.state.PendingLine2);
-    g.form.setCaption(W::Label33, "");
+    g.form.setCaption(W::MessageLine2, g.state.PendingLine2);
+    g.form.setCaption(W::MessageLine3, "");
     showMoney(g);
     g.form.show(c.itemLine, c.statusLine);
     // The label comes back when one is used in a fight, so the stock never passes the cap.
@@ -132,14 +132,14 @@ void openStore(Game& g) {
     // Every caption, offered or not, so the second stage is ready whenever it comes.
     for (const Equipment& e : kEquipment) putOnShelf(g, e);
     for (const Counted& c : kCounted) putOnShelf(g, c);
-    g.form.hide(W::Panel4);
-    g.form.show(W::Panel6);
+    g.form.hide(W::TownButtons);
+    g.form.show(W::StorePanel);
     g.state.TalkState = talk::kNothing;
-    g.form.show(W::Image4, W::Panel5);
-    g.form.hide(W::Button1);
-    g.caption(W::Label31, kShopkeeper);
-    g.caption(W::Label32, kGreeting2);
-    g.caption(W::Label33, kGreeting3);
+    g.form.show(W::Storekeeper, W::MessagePanel);
+    g.form.hide(W::StatusButton);
+    g.caption(W::MessageLine1, kShopkeeper);
+    g.caption(W::MessageLine2, kGreeting2);
+    g.caption(W::MessageLine3, kGreeting3);
     prepareSellerReplies(g);
 }
 
@@ -148,26 +148,26 @@ void prepareSellerReplies(Game& g) {
     g.state.PendingLine3 = Text(kShortOfMoney);
 }
 
-void buyWeapon1(Game& g) { buyEquipment(g, W::Label34); }
-void buyWeapon2(Game& g) { buyEquipment(g, W::Label35); }
-void buyWeapon3(Game& g) { buyEquipment(g, W::Label36); }
-void buyWeapon4(Game& g) { buyEquipment(g, W::Label37); }
-void buyWeapon5(Game& g) { buyEquipment(g, W::Label38); }
-void buyArmor1(Game& g) { buyEquipment(g, W::Label39); }
-void buyArmor2(Game& g) { buyEquipment(g, W::Label40); }
-void buyArmor3(Game& g) { buyEquipment(g, W::Label67); }
-void buyItem2(Game& g) { buyCounted(g, W::Label41); }
-void buyItem3(Game& g) { buyCounted(g, W::Label42); }
+void buyWeapon1(Game& g) { buyEquipment(g, W::StoreWeapon1); }
+void buyWeapon2(Game& g) { buyEquipment(g, W::StoreWeapon2); }
+void buyWeapon3(Game& g) { buyEquipment(g, W::StoreWeapon3); }
+void buyWeapon4(Game& g) { buyEquipment(g, W::StoreWeapon4); }
+void buyWeapon5(Game& g) { buyEquipment(g, W::StoreWeapon5); }
+void buyArmor1(Game& g) { buyEquipment(g, W::StoreArmor1); }
+void buyArmor2(Game& g) { buyEquipment(g, W::StoreArmor2); }
+void buyArmor3(Game& g) { buyEquipment(g, W::StoreArmor3); }
+void buyItem2(Game& g) { buyCounted(g, W::StoreItem2); }
+void buyItem3(Game& g) { buyCounted(g, W::StoreItem3); }
 
 void leaveStore(Game& g) {
-    g.form.show(W::Button1);
-    g.form.hide(W::Panel5, W::Panel6, W::Image4);
-    g.form.show(W::Panel4);
+    g.form.show(W::StatusButton);
+    g.form.hide(W::MessagePanel, W::StorePanel, W::Storekeeper);
+    g.form.show(W::TownButtons);
 }
 
 void changeStoreStock(Game& g) {
-    g.form.hide(W::Label34, W::Label35, W::Label39, W::Label67);
-    g.form.show(W::Label37, W::Label40, W::Label38, W::Label36);
+    g.form.hide(W::StoreWeapon1, W::StoreWeapon2, W::StoreArmor1, W::StoreArmor3);
+    g.form.show(W::StoreWeapon4, W::StoreArmor2, W::StoreWeapon5, W::StoreWeapon3);
 }
 
 }  // namespace verminadia

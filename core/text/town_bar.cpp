@@ -22,9 +22,9 @@ std::string hpText(int hp, int maxHp) { return hpCaption(hp, maxHp).render(untra
 std::string mpText(int mp, int maxMp) { return mpCaption(mp, maxMp).render(untranslated()); }
 std::string moneyText(int gold) { return moneyCaption(gold).render(untranslated()); }
 
-void showLevel(Game& g) { g.form.setCaption(W::Label9, levelCaption(g.state.Level)); }
-void showHp(Game& g) { g.form.setCaption(W::Label11, hpCaption(g.state.Hp, g.state.MaxHp)); }
-void showMp(Game& g) { g.form.setCaption(W::Label10, mpCaption(g.state.Mp, g.state.MaxMp)); }
-void showMoney(Game& g) { g.form.setCaption(W::Label12, moneyCaption(g.state.Gold)); }
+void showLevel(Game& g) { g.form.setCaption(W::BarLevel, levelCaption(g.state.Level)); }
+void showHp(Game& g) { g.form.setCaption(W::BarHp, hpCaption(g.state.Hp, g.state.MaxHp)); }
+void showMp(Game& g) { g.form.setCaption(W::BarMp, mpCaption(g.state.Mp, g.state.MaxMp)); }
+void showMoney(Game& g) { g.form.setCaption(W::BarMoney, moneyCaption(g.state.Gold)); }
 
 }  // namespace verminadia

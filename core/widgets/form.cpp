@@ -22,7 +22,7 @@ WidgetState& Form::at(W w) {
 void Form::setVisible(W w, bool visible) { at(w).visible = visible; }
 
 bool Form::showing(W w) const {
-    for (; w != W::Form1; w = def(w).parent) {
+    for (; w != W::Window; w = def(w).parent) {
         if (!widgets_[index(w)].visible) return false;
     }
     return true;

@@ -1,5 +1,5 @@
 #pragma once
-// The window Form1 and everything on it, as data: every widget with its place, size, caption,
+// The window and everything on it, as data: every widget with its place, size, caption,
 // font, colours, starting visibility and stretching, in drawing order; the five timers; the 22
 // sound players (made from music/sounds.tsv). The real window is built from these tables by desktop/,
 // the script driver plays against them directly. Which handler a click or a tick runs is bound a
@@ -22,34 +22,44 @@ inline constexpr int kFormHeight = 351;
 // then the panels in stacking order, each followed by its children.
 // clang-format off
 enum class W : std::uint8_t {
-    Label1, Label2, Label3, Image3, Image4, Image5, Image6, Image7,
-    Image8, Image9, Image10, Image11, Image12, Image13, Image14, Image15,
-    Image16, Image17, Image18, Image19, Image20, Image21, Image22, Image23,
-    Image24, Image25, Image26, Image27, Image28, Image29, Image36, Image37,
-    Label65, Image38, Image39, Image40, Image41, Image42, Image43, Image44,
-    Image45, Image46, Image47, Image48, Image49, Image50, Image51, Label66,
-    Image52, Image53, Image54, Image55, Image56, Image57, Image58, Image59,
-    Image60, Image61, Image62, Image63, Image64, Panel1, Label4, Label5,
-    Label6, Label7, Edit1, Panel2, Image1, Label8, Label9, Label11,
-    Label10, Label12, Label13, Image30, Image31, Image32, Button1, Panel3,
-    Image2, Label14, Label15, Label16, Label17, Label18, Label19, Label20,
-    Label21, Label22, Label23, Label24, Label25, Label26, Label27, Label28,
-    Label29, Label53, Label54, Label55, Label56, Label57, Label58, Label59,
-    Image33, Image34, Image35, Label68, Button2, Panel4, Label30, Button3,
-    Button4, Button5, Button6, Button25, Panel5, Label31, Label32, Label33,
-    Panel6, Label34, Label35, Label36, Label37, Label38, Label39, Label40,
-    Label41, Label42, Label43, Label67, Edit2, Panel7, Edit3, Button7,
-    Button8, Panel8, Label44, Edit4, Button9, Button10, Button11, Button12,
-    Button13, Button14, Button15, Button16, Panel9, Label45, Label46, Label47,
-    Label48, Panel10, Label49, Label50, Label51, Label52, Label69, Panel11,
-    Label60, Label61, Label62, Label63, Label64, Panel12, Button17, Button18,
-    Button19, Button20, Panel13, Label70, Label71, Edit5, Button21, Button22,
-    Button23, Button24,
-    Form1,  // the window itself: the parent of everything placed directly on it
+    GameTitle, StoryLine, Start, King, Storekeeper, Innkeeper, HundredYenManPicture, ZundaraPicture,
+    SlimePicture, FloatingFacePicture, CockroachPicture, ZombiePicture, TigerPicture, AlienPicture,
+    CannibalPicture, FanManPicture, SoldierPicture, GreatDoctorPicture, MasterPicture, FishmongerPicture,
+    DairyFarmerPicture, DragonGodsBrotherPicture, WizardPicture, SpringHermitPicture, RuinsGodPicture,
+    MysteriousManPicture, DemonKingPicture, FrogPicture, EyeballPicture, ZundaraDeluxePicture, HarePicture,
+    YellowDemonPicture, ChampionAppears, ChippoPicture, SnakeDemonPicture, MerchantPicture, PoronePicture,
+    ZundaraRedPicture, ZundaraWhitePicture, MukkaPicture, WigZundaraPicture, MohawkZundaraPicture,
+    RokurokubiPicture, MizelChallengerPicture, OldMoanerChallengerPicture, RoninChallengerPicture,
+    TorubaChallengerPicture, ChallengerAppears, CasinoOwner, RoninFarewell, MizelFarewell,
+    OldMoanerFarewell, TorubaFarewell, FalseSunPicture, LifeFormPicture, StarPicture, PyonPicture,
+    AlarmClockDemonPicture, NantokaAlienPicture, OlympicHopefulPicture, PipiPicture,
+    HeroChoicePanel, TorubaChoice, OldMoanerChoice, RoninChoice, MizelChoice, HeroChoicePrompt,
+    TownBar, TorubaPortrait, BarHeroName, BarLevel, BarHp, BarMp, BarMoney, BarRank, OldMoanerPortrait,
+    RoninPortrait, MizelPortrait, StatusButton,
+    StatusScreen, TorubaStatusPortrait, StatusName, StatusJob, StatusHp, StatusMp, StatusRank, StatusExp,
+    StatusGearHeading, StatusWeapon, StatusArmor, StatusAttack, StatusDefense, StatusWisdom, StatusSpeed,
+    StatusSkillsHeading, StatusItemsHeading, StatusMoney, StatusItem1, StatusItem2, StatusItem3,
+    StatusSkill1, StatusSkill2, StatusSkill3, StatusSkill4, OldMoanerStatusPortrait, RoninStatusPortrait,
+    MizelStatusPortrait, StatusTears, StatusOkButton,
+    TownButtons, TownName, KingButton, StoreButton, InnButton, ArenaButton, CasinoButton,
+    MessagePanel, MessageLine1, MessageLine2, MessageLine3,
+    StorePanel, StoreWeapon1, StoreWeapon2, StoreWeapon3, StoreWeapon4, StoreWeapon5, StoreArmor1,
+    StoreArmor2, StoreItem2, StoreItem3, LeaveStore, StoreArmor3, StoreName,
+    InnPanel, InnName, StayButton, LeaveInnButton,
+    ClassChoicePanel, ClassChoicePrompt, ArenaName, AmateurButton, LightButton, FlyButton, BantamButton,
+    MiddleButton, HeavyButton, LeaveArenaButton, FeatherButton,
+    CommandPanel, AttackCommand, SkillCommand, ItemCommand, TalkCommand,
+    ItemPanel, Item1Entry, Item2Entry, Item3Entry, ItemCancel, TearEntry,
+    SkillPanel, SkillCancel, Skill1Entry, Skill2Entry, Skill3Entry, Skill4Entry,
+    OfferPanel, BuyWaltherButton, BuyLingerieButton, BuyTearButton, DeclineOfferButton,
+    CasinoPanel, OwnerHand, CasinoResult, CasinoName, RockButton, ScissorsButton, PaperButton,
+    LeaveCasinoButton,
+    Window,  // the window itself: the parent of everything placed directly on it
 };
 // clang-format on
 
-inline constexpr std::size_t kWidgetCount = static_cast<std::size_t>(W::Form1);
+inline constexpr std::size_t kWidgetCount = static_cast<std::size_t>(W::Window);
+inline constexpr std::string_view kWindowDesigned = "Form1";  // the window's own designed name
 constexpr std::size_t index(W w) { return static_cast<std::size_t>(w); }
 
 using Rgb = std::uint32_t;
@@ -92,9 +102,9 @@ inline constexpr Font kWindowFont{.px = 12, .color = kWindowText};
 // them; so are the pictures.
 struct WidgetDef {
     W id;
-    std::string_view name;
+    std::string_view designed;
     Kind kind;
-    W parent;  // W::Form1 for the window
+    W parent;  // W::Window for the window
     int left, top, width, height;
     std::string_view caption = {};
     Font font = kWindowFont;
@@ -103,7 +113,7 @@ struct WidgetDef {
     Bevel bevel = Bevel::None;
     bool stretch = false;  // pictures
     int bitmapWidth = 0, bitmapHeight = 0;
-    W bitmap = W::Form1;        // the picture whose bitmap this one shows (itself, or the one it shares)
+    W bitmap = W::Window;       // the picture whose bitmap this one shows (itself, or the one it shares)
     Align align = Align::Left;  // labels
     Column column = {};         // labels
 };
@@ -111,13 +121,12 @@ struct WidgetDef {
 extern const std::array<WidgetDef, kWidgetCount> kWidgets;
 inline const WidgetDef& def(W w) { return kWidgets[index(w)]; }
 
-// The five timers, by what they keep time for; the designed names (Timer1 to Timer5) are data in
-// the table.
+// The five timers, by what they keep time for; their designed names are data in the table.
 enum class Timer : std::uint8_t { Opening, TownMusic, BattleMusic, CasinoLights, Ending };
 inline constexpr std::size_t kTimerCount = 5;
 struct TimerDef {
     Timer id;
-    std::string_view name;
+    std::string_view designed;
     int intervalMs;
     bool enabled;
 };
@@ -132,5 +141,9 @@ inline const PlayerDef& def(Player p) { return kPlayers[static_cast<std::size_t>
 bool widgetByName(std::string_view name, W& out);
 bool timerByName(std::string_view name, Timer& out);
 bool playerByName(std::string_view name, Player& out);
+// The designed name, as scripts, records and accessibility ids spell it.
+inline const char* designed(W w) { return w == W::Window ? kWindowDesigned.data() : def(w).designed.data(); }
+inline const char* designed(Timer t) { return def(t).designed.data(); }
+inline const char* designed(Player p) { return def(p).designed.data(); }
 
 }  // namespace verminadia

@@ -60,7 +60,7 @@ GameWindow::GameWindow(frontend::Shell* shell, std::unique_ptr<frontend::Shell> 
       shell_(shell ? *shell : *ownShell_),
       menu_(new WindowMenu(this)) {
     installAccessibility();
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QString::fromLatin1(designed(W::Window)));
     setWindowTitle(qtext(game().catalogue().translate(kGameTitle)));
     connect(menu_, &WindowMenu::viewChosen, this, [this](const ViewChoice& v) { shell_.chooseView(v); });
     setView(ViewChoice{});
@@ -98,7 +98,7 @@ QMenu* GameWindow::contextMenu() { return menu_->menu(); }
 void GameWindow::buildWidgets() {
     const ClickSink sink = [this](W w) { clickWidget(w); };
     for (const WidgetDef& d : kWidgets) {
-        QWidget* parent = d.parent == W::Form1 ? static_cast<QWidget*>(this) : widgets_[index(d.parent)];
+        QWidget* parent = d.parent == W::Window ? static_cast<QWidget*>(this) : widgets_[index(d.parent)];
         QWidget* w = nullptr;
         switch (d.kind) {
             case Kind::Panel: w = new PanelView(d, stage_, sink, parent); break;
@@ -114,7 +114,7 @@ void GameWindow::buildWidgets() {
             case Kind::Edit: w = new EditView(d, stage_, parent); break;
         }
         w->setFocusPolicy(frontend::isStop(d.id) ? Qt::TabFocus : Qt::NoFocus);
-        w->setObjectName(qtext(d.name));
+        w->setObjectName(qtext(d.designed));
         w->setVisible(d.visible);
         widgets_[index(d.id)] = w;
     }
@@ -182,7 +182,7 @@ void GameWindow::apply(const frontend::Effects& e) {
     if (e.stage && built_) mirror();
     if (e.messageRenamed && built_) {
         // A reader that caches the message panel's name hears of each change.
-        QAccessibleEvent renamed(widgets_[index(W::Panel5)], QAccessible::NameChanged);
+        QAccessibleEvent renamed(widgets_[index(W::MessagePanel)], QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
     std::vector<std::string> said;

@@ -21,7 +21,7 @@ QRect Stage::map(const QRect& designed) const {
 }
 
 QRect Stage::place(const WidgetDef& d, const QRect& designed) const {
-    if (d.parent == W::Form1) return map(designed);
+    if (d.parent == W::Window) return map(designed);
     const WidgetDef& parent = def(d.parent);
     const QRect parentRect = map(QRect(parent.left, parent.top, parent.width, parent.height));
     return map(designed.translated(parent.left, parent.top)).translated(-parentRect.topLeft());

@@ -46,7 +46,7 @@ void setPaletteColor(QWidget& w, QPalette::ColorRole role, Rgb color) {
 }
 
 QString pictureFile(const WidgetDef& def, const char* suffix) {
-    return QStringLiteral(":/pictures/") + qtext(verminadia::def(def.bitmap).name) + QLatin1String(suffix);
+    return QStringLiteral(":/pictures/") + qtext(verminadia::def(def.bitmap).designed) + QLatin1String(suffix);
 }
 
 }  // namespace
@@ -193,7 +193,7 @@ QPixmap loadPicture(const WidgetDef& def) {
     p.setPen(QColor(0xE0, 0xE0, 0xE0));
     p.drawRect(pm.rect().adjusted(0, 0, -1, -1));
     p.setFont(gameFont(9, false));
-    p.drawText(pm.rect(), Qt::AlignCenter | Qt::TextWordWrap, qtext(def.name));
+    p.drawText(pm.rect(), Qt::AlignCenter | Qt::TextWordWrap, qtext(def.designed));
     return pm;
 }
 

@@ -11,7 +11,7 @@ namespace verminadia::frontend {
 Role roleOf(W w) {
     switch (def(w).kind) {
         case Kind::Label: return pressable(w) ? Role::Button : Role::StaticText;
-        case Kind::Panel: return w == W::Panel5 ? Role::Section : Role::Pane;
+        case Kind::Panel: return w == W::MessagePanel ? Role::Section : Role::Pane;
         case Kind::Picture: return Role::Graphic;
         case Kind::Button: return Role::Button;
         case Kind::Edit: return Role::Heading;
@@ -21,7 +21,7 @@ Role roleOf(W w) {
 
 std::string messagePanelText(const Form& f) {
     std::string text;
-    for (const W line : {W::Label31, W::Label32, W::Label33}) {
+    for (const W line : {W::MessageLine1, W::MessageLine2, W::MessageLine3}) {
         const std::string& caption = f.caption(line);
         if (trimSpaces(caption).empty()) continue;
         if (!text.empty()) text += '\n';
@@ -43,10 +43,10 @@ std::string accessibleName(W w, const Game& g) {
         case Kind::Edit: return g.form.caption(w);
         case Kind::Picture: return pictureName(w, g);
         case Kind::Panel: {
-            if (w == W::Panel5) return messagePanelText(g.form);
+            if (w == W::MessagePanel) return messagePanelText(g.form);
             // The town is called by its name on top; the others by their heading box, where they
             // have one.
-            if (w == W::Panel4) return g.form.caption(W::Label30);
+            if (w == W::TownButtons) return g.form.caption(W::TownName);
             for (const WidgetDef& child : kWidgets) {
                 if (child.parent == w && child.kind == Kind::Edit) return g.form.caption(child.id);
             }

@@ -11,8 +11,8 @@ namespace verminadia::frontend {
 namespace {
 
 // The lines the title, the prologue, the story, the ending and the credits are told on.
-constexpr W kStoryLines[] = {W::Label1, W::Label2};
-constexpr W kMessageLines[] = {W::Label31, W::Label32, W::Label33};
+constexpr W kStoryLines[] = {W::GameTitle, W::StoryLine};
+constexpr W kMessageLines[] = {W::MessageLine1, W::MessageLine2, W::MessageLine3};
 
 // A place: its panel, what names it, and what it asks of the player, if anything.
 struct Place {
@@ -21,16 +21,16 @@ struct Place {
     std::optional<W> prompt;
 };
 constexpr Place kPlaces[] = {
-    {.panel = W::Panel4, .name = W::Label30, .prompt = std::nullopt},  // the town
-    {.panel = W::Panel6, .name = W::Edit2, .prompt = std::nullopt},    // the shop
-    {.panel = W::Panel7, .name = W::Edit3, .prompt = std::nullopt},    // the inn
-    {.panel = W::Panel8, .name = W::Edit4, .prompt = W::Label44},      // the arena's class choice
-    {.panel = W::Panel13, .name = W::Edit5, .prompt = std::nullopt},   // the casino
+    {.panel = W::TownButtons, .name = W::TownName, .prompt = std::nullopt},                // the town
+    {.panel = W::StorePanel, .name = W::StoreName, .prompt = std::nullopt},                // the shop
+    {.panel = W::InnPanel, .name = W::InnName, .prompt = std::nullopt},                    // the inn
+    {.panel = W::ClassChoicePanel, .name = W::ArenaName, .prompt = W::ClassChoicePrompt},  // the arena's class choice
+    {.panel = W::CasinoPanel, .name = W::CasinoName, .prompt = std::nullopt},              // the casino
 };
 
 // The hero bar in reading order: name, then level, rank, HP, MP and money.
-constexpr W kHeroName = W::Label8;
-constexpr W kHeroValues[] = {W::Label9, W::Label13, W::Label11, W::Label10, W::Label12};
+constexpr W kHeroName = W::BarHeroName;
+constexpr W kHeroValues[] = {W::BarLevel, W::BarRank, W::BarHp, W::BarMp, W::BarMoney};
 
 bool blank(std::string_view s) { return trimSpaces(s).empty(); }
 
@@ -47,7 +47,7 @@ bool partOfTitle(const Form& f, std::string_view caption) {
 }
 
 bool within(std::optional<W> w, W panel) {
-    for (; w && *w != W::Form1; w = def(*w).parent) {
+    for (; w && *w != W::Window; w = def(*w).parent) {
         if (*w == panel) return true;
     }
     return false;
@@ -78,9 +78,9 @@ std::vector<std::string> announcements(const Form& before, const Form& now, std:
             said.push_back(now.caption(*p.prompt));
     }
     // The panel's own text comes with the focus when the focus moves onto it.
-    const bool panelTakesFocus = focusAfter == W::Panel5 && focusBefore != W::Panel5;
+    const bool panelTakesFocus = focusAfter == W::MessagePanel && focusBefore != W::MessagePanel;
     if (const std::string text = messagePanelText(now);
-        now.showing(W::Panel5) && !text.empty() && messagePanelWritten(before, now) && !panelTakesFocus)
+        now.showing(W::MessagePanel) && !text.empty() && messagePanelWritten(before, now) && !panelTakesFocus)
         said.push_back(text);
     for (const W w : kHeroValues) {
         if (rewritten(before, now, w) && !blank(now.caption(w))) said.push_back(now.caption(w));

@@ -15,9 +15,9 @@ struct Person {
     std::string_view words;
 };
 constexpr Person kPeople[] = {
-    {W::Image3, N_("ドラゴン王")},
-    {W::Image4, N_("雑貨屋の主人")},
-    {W::Image5, N_("宿屋のおフク")},
+    {W::King, N_("ドラゴン王")},
+    {W::Storekeeper, N_("雑貨屋の主人")},
+    {W::Innkeeper, N_("宿屋のおフク")},
 };
 
 // Pictures of a hero outside the hero's own town bar and status screen: the casino's owner is
@@ -29,11 +29,11 @@ struct HeroPicture {
 };
 constexpr std::string_view kPortrait = N_("{HeroName}の肖像");
 constexpr HeroPicture kHeroPictures[] = {
-    {W::Image52, 0, N_("カジノの主人、{HeroName}の肖像")},
-    {W::Image53, 3, kPortrait},
-    {W::Image54, 2, kPortrait},
-    {W::Image55, 1, kPortrait},
-    {W::Image56, 0, kPortrait},
+    {W::CasinoOwner, 0, N_("カジノの主人、{HeroName}の肖像")},
+    {W::RoninFarewell, 3, kPortrait},
+    {W::MizelFarewell, 2, kPortrait},
+    {W::OldMoanerFarewell, 1, kPortrait},
+    {W::TorubaFarewell, 0, kPortrait},
 };
 
 constexpr std::string_view kOpponent = N_("対戦相手");

@@ -29,11 +29,11 @@ TEST(Attack, TheDrawAddsToTheDamageAndPicksTheLine) {
           Case{2, 10, "トルバさんは100円マンに飛びかかった。"}}) {
         SCOPED_TRACE(c.draw);
         auto p = inArena(0);
-        p.then(bout("Button9", 0) + attack(c.draw));
+        p.then(bout(designed(W::AmateurButton), 0) + attack(c.draw));
         const Form& f = p.form();
-        EXPECT_EQ(f.caption(W::Label31), "トルバさんの攻撃！！");
-        EXPECT_EQ(f.caption(W::Label32), c.line);
-        EXPECT_EQ(f.caption(W::Label33), "100円マンに" + std::to_string(c.damage) + "のダメージを与えた。");
+        EXPECT_EQ(f.caption(W::MessageLine1), "トルバさんの攻撃！！");
+        EXPECT_EQ(f.caption(W::MessageLine2), c.line);
+        EXPECT_EQ(f.caption(W::MessageLine3), "100円マンに" + std::to_string(c.damage) + "のダメージを与えた。");
         EXPECT_EQ(p.state().EnemyHp, 20 - c.damage);
         EXPECT_EQ(p.state().LastAmount, c.damage);
         EXPECT_EQ(p.state().Roll, c.draw);
@@ -44,15 +44,15 @@ TEST(Attack, TheDrawAddsToTheDamageAndPicksTheLine) {
 TEST(Attack, TheWeaponsBonusCountsAndTheDamageNeverGoesBelowZero) {
     // Defense 100: no draw gets through, and the line still tells a damage of 0.
     auto wall = inArena(0, "set TitleIndex 5\n");
-    wall.then(bout("Button13", 1) + attack(2));  // "龍神の弟"
-    EXPECT_EQ(wall.form().caption(W::Label33), "龍神の弟に0のダメージを与えた。");
+    wall.then(bout(designed(W::MiddleButton), 1) + attack(2));  // "龍神の弟"
+    EXPECT_EQ(wall.form().caption(W::MessageLine3), "龍神の弟に0のダメージを与えた。");
     EXPECT_EQ(wall.state().EnemyHp, 50);
     EXPECT_EQ(wall.state().TalkState, talk::kOpponentTurn) << "the turn is used up all the same";
 
     // Attack + weapon exactly one below the defense: only the best draw hurts.
     for (int draw : {0, 1, 2}) {
         auto p = inArena(0, "set WeaponAttack 3\n");
-        p.then(bout("Button9", 0) + "set EnemyDefense 14\n" + attack(draw));
+        p.then(bout(designed(W::AmateurButton), 0) + "set EnemyDefense 14\n" + attack(draw));
         EXPECT_EQ(p.state().LastAmount, draw == 2 ? 1 : 0) << draw;
         EXPECT_EQ(p.state().EnemyHp, draw == 2 ? 19 : 20) << draw;
     }
@@ -60,26 +60,26 @@ TEST(Attack, TheWeaponsBonusCountsAndTheDamageNeverGoesBelowZero) {
 
 TEST(Attack, HitPointsMayGoBelowZeroAndTheVictoryWaitsForTheNextClick) {
     auto p = inArena(0);
-    p.then(bout("Button9", 0) + "set EnemyHp 3\n" + attack(2));
+    p.then(bout(designed(W::AmateurButton), 0) + "set EnemyHp 3\n" + attack(2));
     EXPECT_EQ(p.state().EnemyHp, -7);
-    EXPECT_EQ(p.form().caption(W::Label33), "100円マンに10のダメージを与えた。");
+    EXPECT_EQ(p.form().caption(W::MessageLine3), "100円マンに10のダメージを与えた。");
     EXPECT_EQ(p.state().TalkState, talk::kOpponentTurn);
-    EXPECT_TRUE(p.form().showing(W::Image6));
+    EXPECT_TRUE(p.form().showing(W::HundredYenManPicture));
 }
 
 TEST(Attack, TheAttackHidesTheCommandsAndEndsAnyColourFlash) {
     auto p = inArena(0);
-    p.then(bout("Button9", 1));  // "ズンダラ": its draw 1 turns the window red
+    p.then(bout(designed(W::AmateurButton), 1));  // "ズンダラ": its draw 1 turns the window red
     p.then(attack(0) + arena_testing::next(1));
     ASSERT_EQ(p.form().windowColor(), kRed);
-    ASSERT_TRUE(p.form().showing(W::Panel9));
+    ASSERT_TRUE(p.form().showing(W::CommandPanel));
     p.then(attack(0));
     EXPECT_EQ(p.form().windowColor(), kBlack);
-    EXPECT_FALSE(p.form().showing(W::Panel9));
+    EXPECT_FALSE(p.form().showing(W::CommandPanel));
     EXPECT_TRUE(p.sound().state(Sfx::Sword).playing);
     // The command column is gone, so the same turn cannot attack twice.
-    p.then("click Label45");
-    EXPECT_NE(p.out.find("ignored: Label45 is hidden"), std::string::npos);
+    p.then(std::string("click ") + designed(W::AttackCommand));
+    EXPECT_NE(p.out.find(std::string("ignored: ") + designed(W::AttackCommand) + " is hidden"), std::string::npos);
 }
 
 // The line of every hero, weapon and draw: its own, never the previous one left standing.
@@ -89,8 +89,8 @@ TEST(Attack, EveryHeroAndWeaponHasItsOwnLineForEachDraw) {
         for (int weapon = 0; weapon <= 6; ++weapon) {
             for (int draw = 0; draw < 3; ++draw) {
                 auto p = inArena(hero, "set WeaponId " + std::to_string(weapon) + "\n");
-                p.then(bout("Button9", 2) + attack(draw));  // "スライム"
-                const std::string line = p.form().caption(W::Label32);
+                p.then(bout(designed(W::AmateurButton), 2) + attack(draw));  // "スライム"
+                const std::string line = p.form().caption(W::MessageLine2);
                 EXPECT_NE(line, "対戦相手はスライムです！！") << hero << " " << weapon << " " << draw;
                 lines.insert(line);
                 if (weapon == 6) {
@@ -114,8 +114,8 @@ TEST(Attack, LinesJoinTheNamesWhereTheyBelong) {
           Case{2, 6, 0, "ワルサーP38でスライムを撃った。"}, Case{0, 6, 1, "トルバさんはワルサーP38を乱射した。"},
           Case{3, 6, 2, "ワルサーP38でスライムを撃ち抜いた。"}}) {
         auto p = inArena(c.hero, "set WeaponId " + std::to_string(c.weapon) + "\n");
-        p.then(bout("Button9", 2) + attack(c.draw));
-        EXPECT_EQ(p.form().caption(W::Label32), c.line);
+        p.then(bout(designed(W::AmateurButton), 2) + attack(c.draw));
+        EXPECT_EQ(p.form().caption(W::MessageLine2), c.line);
     }
 }
 

@@ -22,7 +22,7 @@ using arena_testing::next;
 using arena_testing::opponentPicturesShowing;
 
 // An amateur bout against "100円マン" (power 1, 2 experience) that the next attack wins.
-std::string winningBout() { return bout("Button9", 0) + "set EnemyHp 1\n" + attack(0); }
+std::string winningBout() { return bout(designed(W::AmateurButton), 0) + "set EnemyHp 1\n" + attack(0); }
 
 TEST(Victory, ThePrizeIsSevenTimesThePowerPlusADrawOfTwo) {
     struct Case {
@@ -31,14 +31,14 @@ TEST(Victory, ThePrizeIsSevenTimesThePowerPlusADrawOfTwo) {
     for (const Case& c : {Case{1, 0, 7}, Case{1, 1, 8}, Case{8, 0, 56}, Case{8, 1, 57}}) {
         SCOPED_TRACE(c.prize);
         auto p = inArena(0);
-        p.then(bout("Button9", 0) + "tick Timer3\nset EnemyHp 1\nset EnemyPower " + std::to_string(c.power) + "\n" +
-               attack(0) + next(c.draw));
+        p.then(bout(designed(W::AmateurButton), 0) + "tick " + designed(Timer::BattleMusic) +
+               "\nset EnemyHp 1\nset EnemyPower " + std::to_string(c.power) + "\n" + attack(0) + next(c.draw));
         const Form& f = p.form();
-        EXPECT_EQ(f.caption(W::Label31), "100円マンを倒した。");
-        EXPECT_EQ(f.caption(W::Label32), "トルバさんは" + std::to_string(c.prize) + "円手に入れた。");
-        EXPECT_EQ(f.caption(W::Label33), "");
+        EXPECT_EQ(f.caption(W::MessageLine1), "100円マンを倒した。");
+        EXPECT_EQ(f.caption(W::MessageLine2), "トルバさんは" + std::to_string(c.prize) + "円手に入れた。");
+        EXPECT_EQ(f.caption(W::MessageLine3), "");
         EXPECT_EQ(p.state().Gold, 50 + c.prize);
-        EXPECT_EQ(f.caption(W::Label12), "所持金　" + std::to_string(50 + c.prize));
+        EXPECT_EQ(f.caption(W::BarMoney), "所持金　" + std::to_string(50 + c.prize));
         EXPECT_EQ(p.state().Exp, 2);
         EXPECT_EQ(p.state().TalkState, talk::kExperience);
         EXPECT_FALSE(f.enabled(Timer::BattleMusic));
@@ -58,20 +58,20 @@ TEST(Victory, AWonFightTakesThreeClicksWhenNoLevelIsDue) {
 
     p.then(next(1));
     const Form& f = p.form();
-    EXPECT_EQ(f.caption(W::Label31), "2の経験値を手に入れた。");
-    EXPECT_EQ(f.caption(W::Label32), "");
-    EXPECT_EQ(f.caption(W::Label33), "");
+    EXPECT_EQ(f.caption(W::MessageLine1), "2の経験値を手に入れた。");
+    EXPECT_EQ(f.caption(W::MessageLine2), "");
+    EXPECT_EQ(f.caption(W::MessageLine3), "");
     EXPECT_EQ(p.state().TalkState, talk::kBackToClasses);
     EXPECT_TRUE(opponentPicturesShowing(f).empty());
     EXPECT_FALSE(p.sound().state(Tune::Applause).playing);
-    EXPECT_TRUE(f.showing(W::Panel5));
+    EXPECT_TRUE(f.showing(W::MessagePanel));
 
     p.then(kClick);
-    EXPECT_FALSE(f.showing(W::Panel5));
-    EXPECT_TRUE(f.showing(W::Panel8));
+    EXPECT_FALSE(f.showing(W::MessagePanel));
+    EXPECT_TRUE(f.showing(W::ClassChoicePanel));
     EXPECT_TRUE(f.enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().Level, 1);
-    p.then("tick Timer2");
+    p.then(std::string("tick ") + designed(Timer::TownMusic));
     EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing) << "the town theme comes back";
     expectCleanRun(p);
 }
@@ -89,29 +89,29 @@ TEST(LevelUp, ExpTenIsNotEnoughAtLevelOneElevenIs) {
 
 TEST(LevelUp, OneVictoryBringsAtMostOneLevel) {
     auto p = inArena(0, "set Exp 8\n");
-    p.then(bout("Button9", 0) + "set EnemyHp 1\nset EnemyExp 52\n" + attack(0) + next(0) + next(0));
+    p.then(bout(designed(W::AmateurButton), 0) + "set EnemyHp 1\nset EnemyExp 52\n" + attack(0) + next(0) + next(0));
     ASSERT_EQ(p.state().Exp, 60);
     EXPECT_EQ(p.state().TalkState, talk::kLevelUp);
     p.then(kClick);
     EXPECT_EQ(p.state().Level, 2);
-    EXPECT_EQ(p.form().caption(W::Label32), "トルバさんはLVが上がった。");
-    EXPECT_EQ(p.form().caption(W::Label33), "");
+    EXPECT_EQ(p.form().caption(W::MessageLine2), "トルバさんはLVが上がった。");
+    EXPECT_EQ(p.form().caption(W::MessageLine3), "");
     EXPECT_EQ(p.state().TalkState, talk::kBackToClasses);
     EXPECT_TRUE(p.sound().state(Tune::Inn).playing);
     p.then(kClick);
     EXPECT_EQ(p.state().Level, 2) << "60 is past 25, but that waits for the next victory";
-    EXPECT_TRUE(p.form().showing(W::Panel8));
+    EXPECT_TRUE(p.form().showing(W::ClassChoicePanel));
     EXPECT_FALSE(p.sound().state(Tune::LevelUp).playing);
 
     // The next victory compares with 25: level 3 and the first skill.
     p.then(winningBout() + next(0) + next(0));
     EXPECT_EQ(p.state().TalkState, talk::kLevelUp);
-    EXPECT_TRUE(p.form().visible(W::Label61)) << "the skill is shown with the experience";
-    EXPECT_TRUE(p.form().visible(W::Label56));
+    EXPECT_TRUE(p.form().visible(W::Skill1Entry)) << "the skill is shown with the experience";
+    EXPECT_TRUE(p.form().visible(W::StatusSkill1));
     EXPECT_EQ(p.state().Level, 2);
     p.then(kClick);
     EXPECT_EQ(p.state().Level, 3);
-    EXPECT_EQ(p.form().caption(W::Label33), "新しい特技を覚えた。");
+    EXPECT_EQ(p.form().caption(W::MessageLine3), "新しい特技を覚えた。");
     expectCleanRun(p);
 }
 
@@ -131,34 +131,34 @@ TEST(LevelUp, TheStatisticsGrowByTheExperienceStepsDraw) {
         EXPECT_EQ(s.Defense, torba.defense + 1);
         EXPECT_EQ(s.Wisdom, torba.wisdom + 1);
         EXPECT_EQ(s.Speed, torba.speed + 1);
-        EXPECT_EQ(p.form().caption(W::Label9), "LV   2");
-        EXPECT_EQ(p.form().caption(W::Label11),
-                  "HP　" + std::to_string(13 + r) + "/" + std::to_string(torba.hp + 3 + r));
-        EXPECT_EQ(p.form().caption(W::Label10),
-                  "MP　" + std::to_string(3 + r) + "/" + std::to_string(torba.mp + 2 + r));
+        EXPECT_EQ(p.form().caption(W::BarLevel), "LV   2");
+        EXPECT_EQ(p.form().caption(W::BarHp), "HP　" + std::to_string(13 + r) + "/" + std::to_string(torba.hp + 3 + r));
+        EXPECT_EQ(p.form().caption(W::BarMp), "MP　" + std::to_string(3 + r) + "/" + std::to_string(torba.mp + 2 + r));
     }
 }
 
 TEST(LevelUp, SkillsComeAtLevelsThreeSixNineAndTwelveOnly) {
     struct Case {
         int level, exp;
-        W entry, status;  // Form1: none
+        W entry, status;  // W::Window: none
     };
-    for (const Case& c : {Case{2, 26, W::Label61, W::Label56}, Case{5, 151, W::Label62, W::Label57},
-                          Case{8, 481, W::Label63, W::Label58}, Case{11, 1081, W::Label64, W::Label59},
-                          Case{3, 51, W::Form1, W::Form1}, Case{12, 1301, W::Form1, W::Form1}}) {
+    for (const Case& c :
+         {Case{2, 26, W::Skill1Entry, W::StatusSkill1}, Case{5, 151, W::Skill2Entry, W::StatusSkill2},
+          Case{8, 481, W::Skill3Entry, W::StatusSkill3}, Case{11, 1081, W::Skill4Entry, W::StatusSkill4},
+          Case{3, 51, W::Window, W::Window}, Case{12, 1301, W::Window, W::Window}}) {
         SCOPED_TRACE(c.level);
         auto p = inArena(1, "set Level " + std::to_string(c.level) + "\nset Exp " + std::to_string(c.exp - 2) + "\n");
         p.then(winningBout() + next(0) + next(0) + std::string(kClick));
         EXPECT_EQ(p.state().Level, c.level + 1);
-        const bool skill = c.entry != W::Form1;
-        EXPECT_EQ(p.form().caption(W::Label33), skill ? "新しい特技を覚えた。" : "");
+        const bool skill = c.entry != W::Window;
+        EXPECT_EQ(p.form().caption(W::MessageLine3), skill ? "新しい特技を覚えた。" : "");
         if (skill) {
             EXPECT_TRUE(p.form().visible(c.entry));
             EXPECT_TRUE(p.form().visible(c.status));
         }
         int shown = 0;
-        for (W w : {W::Label61, W::Label62, W::Label63, W::Label64}) shown += p.form().visible(w) ? 1 : 0;
+        for (W w : {W::Skill1Entry, W::Skill2Entry, W::Skill3Entry, W::Skill4Entry})
+            shown += p.form().visible(w) ? 1 : 0;
         EXPECT_EQ(shown, skill ? 1 : 0);
     }
 }
@@ -169,19 +169,22 @@ TEST(LevelUp, LevelTwentyIsTheTop) {
     EXPECT_EQ(p.state().TalkState, talk::kBackToClasses);
     p.then(kClick);
     EXPECT_EQ(p.state().Level, 20);
-    EXPECT_TRUE(p.form().showing(W::Panel8));
+    EXPECT_TRUE(p.form().showing(W::ClassChoicePanel));
 }
 
 // Hero 0 against "ゾンビ" (power 2): a blow of draw 0 does 2.
-std::string losingBout() { return "set TitleIndex 1\nset Hp 1\n" + bout("Button10", 1) + attack(0) + next(0); }
+std::string losingBout() {
+    return "set TitleIndex 1\nset Hp 1\n" + bout(designed(W::LightButton), 1) + attack(0) + next(0);
+}
 
 TEST(Defeat, TheDefeatTakesTheTitleAndStopsTheFightsMusic) {
     auto p = inArena(0);
-    p.then("set TitleIndex 1\nset Hp 1\n" + bout("Button10", 1) + "tick Timer3\n" + attack(0) + next(0));
+    p.then("set TitleIndex 1\nset Hp 1\n" + bout(designed(W::LightButton), 1) + "tick " + designed(Timer::BattleMusic) +
+           "\n" + attack(0) + next(0));
     const Form& f = p.form();
     EXPECT_EQ(p.state().TalkState, talk::kDefeatAftermath);
     EXPECT_EQ(p.shown(&GameState::TitleName), "負け犬");
-    EXPECT_EQ(f.caption(W::Label13), "負け犬");
+    EXPECT_EQ(f.caption(W::BarRank), "負け犬");
     EXPECT_EQ(p.state().TitleIndex, 1) << "the open classes stay open";
     EXPECT_TRUE(p.sound().state(Tune::Defeat).playing);
     EXPECT_FALSE(p.sound().state(Tune::Battle1).playing);
@@ -199,51 +202,52 @@ TEST(Defeat, TheClickAfterADefeatHalvesTheMoneyAndRestoresHpButNotMp) {
         p.then(losingBout() + std::string(kClick));
         const Form& f = p.form();
         EXPECT_EQ(p.state().Gold, gold / 2);
-        EXPECT_EQ(f.caption(W::Label12), "所持金　" + std::to_string(gold / 2));
+        EXPECT_EQ(f.caption(W::BarMoney), "所持金　" + std::to_string(gold / 2));
         EXPECT_EQ(p.state().Hp, 16);
-        EXPECT_EQ(f.caption(W::Label11), "HP　16/16");
+        EXPECT_EQ(f.caption(W::BarHp), "HP　16/16");
         EXPECT_EQ(p.state().Mp, 2);
-        EXPECT_TRUE(f.showing(W::Panel4));
-        EXPECT_TRUE(f.showing(W::Button1));
-        EXPECT_FALSE(f.showing(W::Panel5));
-        EXPECT_FALSE(f.showing(W::Panel8));
+        EXPECT_TRUE(f.showing(W::TownButtons));
+        EXPECT_TRUE(f.showing(W::StatusButton));
+        EXPECT_FALSE(f.showing(W::MessagePanel));
+        EXPECT_FALSE(f.showing(W::ClassChoicePanel));
         EXPECT_TRUE(opponentPicturesShowing(f).empty());
         EXPECT_FALSE(p.sound().state(Tune::Defeat).playing);
         EXPECT_TRUE(f.enabled(Timer::TownMusic));
-        EXPECT_EQ(f.caption(W::Label13), "負け犬") << "until the king gives the title back";
+        EXPECT_EQ(f.caption(W::BarRank), "負け犬") << "until the king gives the title back";
         expectCleanRun(p);
     }
 }
 
 TEST(Defeat, LosingToAChampionBooksNothingAndTheChampionComesAgain) {
     auto p = inArena(0, "set AmateurBouts 8\nset Hp 1\n");
-    p.then(bout("Button9", 5) + "click Label65\n" + attack(0) + next(0) + std::string(kClick));
+    p.then(bout(designed(W::AmateurButton), 5) + "click " + designed(W::ChampionAppears) + "\n" + attack(0) + next(0) +
+           std::string(kClick));
     EXPECT_EQ(p.state().ChampionWins, 0);
     EXPECT_EQ(p.state().ChallengerWins, 0);
-    p.then("click Button6\n" + bout("Button9", 5));
+    p.then(std::string("click ") + designed(W::ArenaButton) + "\n" + bout(designed(W::AmateurButton), 5));
     EXPECT_EQ(p.shown(&GameState::EnemyName), "ズンダラデラックス");
-    EXPECT_TRUE(p.form().showing(W::Label65));
+    EXPECT_TRUE(p.form().showing(W::ChampionAppears));
     expectCleanRun(p);
 }
 
 // A champion bout won at once: set up, announced, and one attack against 1 HP.
 std::string championWin(const char* button, int draw) {
-    return bout(button, draw) + "click Label65\nset EnemyHp 1\n" + attack(0) + next(0);
+    return bout(button, draw) + "click " + designed(W::ChampionAppears) + "\nset EnemyHp 1\n" + attack(0) + next(0);
 }
 
 TEST(Victory, TheFourthChampionChangesTheStoresStock) {
     auto p = inArena(0, "set TitleIndex 3\nset ChampionWins 3\nset BantamBouts 9\n");
-    p.then(championWin("Button12", 4));
+    p.then(championWin(designed(W::BantamButton), 4));
     EXPECT_EQ(p.state().ChampionWins, 4);
     for (W gone : shipped::shelf(shipped::Stage::First, true)) EXPECT_FALSE(p.form().visible(gone));
     for (W come : shipped::shelf(shipped::Stage::Second, true)) EXPECT_TRUE(p.form().visible(come));
 
     // The third champion leaves the shelf alone.
     auto q = inArena(0, "set TitleIndex 2\nset ChampionWins 2\nset FlyBouts 9\n");
-    q.then(championWin("Button11", 4));
+    q.then(championWin(designed(W::FlyButton), 4));
     EXPECT_EQ(q.state().ChampionWins, 3);
-    EXPECT_TRUE(q.form().visible(W::Label34));
-    EXPECT_FALSE(q.form().visible(W::Label36));
+    EXPECT_TRUE(q.form().visible(W::StoreWeapon1));
+    EXPECT_FALSE(q.form().visible(W::StoreWeapon3));
     expectCleanRun(q);
 }
 
@@ -251,22 +255,23 @@ TEST(Victory, TheSixthChampionOpensTheCasinoForEveryHeroButTheFirst) {
     for (int hero = 0; hero < 4; ++hero) {
         SCOPED_TRACE(hero);
         auto p = inArena(hero, "set TitleIndex 5\nset ChampionWins 5\nset MiddleBouts 6\n");
-        p.then(championWin("Button13", 4));
+        p.then(championWin(designed(W::MiddleButton), 4));
         EXPECT_EQ(p.state().ChampionWins, 6);
-        EXPECT_EQ(p.form().visible(W::Button25), hero != 0);
+        EXPECT_EQ(p.form().visible(W::CasinoButton), hero != 0);
     }
 }
 
 TEST(Victory, ChampionAndChallengerProgressNeverMix) {
     // A challenger win is no champion win.
     auto heavy = inArena(0, "set TitleIndex 6\nset ChampionWins 6\nset ChallengerWins 2\n");
-    heavy.then("click Button14\nclick Label66\nset EnemyHp 1\n" + attack(0) + next(0));
+    heavy.then(std::string("click ") + designed(W::HeavyButton) + "\nclick " + designed(W::ChallengerAppears) +
+               "\nset EnemyHp 1\n" + attack(0) + next(0));
     EXPECT_EQ(heavy.state().ChallengerWins, 3);
     EXPECT_EQ(heavy.state().ChampionWins, 6);
 
     // A champion win advances no challenger, even with the counters lined up.
     auto champ = inArena(0, "set ChallengerWins 0\nset AmateurBouts 8\n");
-    champ.then(championWin("Button9", 5));
+    champ.then(championWin(designed(W::AmateurButton), 5));
     EXPECT_EQ(champ.state().ChampionWins, 1);
     EXPECT_EQ(champ.state().ChallengerWins, 0);
 
@@ -283,10 +288,10 @@ TEST(Victory, APurseFilledAtTheCasinoStaysFullAndAHugeBlowLeavesNoHpToSpare) {
     auto p = inArena(0, "set Gold 2147483647\n");
     p.then(winningBout() + next(0));
     EXPECT_EQ(p.state().Gold, 2147483647);
-    EXPECT_EQ(p.form().caption(W::Label12), "所持金　2147483647");
+    EXPECT_EQ(p.form().caption(W::BarMoney), "所持金　2147483647");
     // The largest power hits for the most there is, and HP stops at the bottom.
     auto q = inArena(0);
-    q.then(bout("Button9", 0) + "set EnemyPower 2147483647\nset Hp -10\n" + attack(0) + next(1));
+    q.then(bout(designed(W::AmateurButton), 0) + "set EnemyPower 2147483647\nset Hp -10\n" + attack(0) + next(1));
     EXPECT_EQ(q.state().LastAmount, 2147483647);
     EXPECT_EQ(q.state().Hp, -2147483647 - 1);
 }

@@ -25,8 +25,9 @@ using test::Played;
 // The levels whose level-up teaches skill 1, 2, 3 and 4.
 constexpr std::array kTeachingLevels = {2, 5, 8, 11};
 constexpr std::array kThresholds = {25, 150, 480, 1080};
-constexpr std::array kEntries = {W::Label61, W::Label62, W::Label63, W::Label64};
-constexpr std::array kEntryNames = {"Label61", "Label62", "Label63", "Label64"};
+constexpr std::array kEntries = {W::Skill1Entry, W::Skill2Entry, W::Skill3Entry, W::Skill4Entry};
+const std::array kEntryNames = {designed(W::Skill1Entry), designed(W::Skill2Entry), designed(W::Skill3Entry),
+                                designed(W::Skill4Entry)};
 
 // Learns the first `count` skills the way the game teaches them: a won amateur bout whose
 // experience brings the level-up of a teaching level. From the class choice back to it.
@@ -35,21 +36,22 @@ std::string learnSkills(int count) {
     for (int k = 0; k < count; ++k) {
         const auto i = static_cast<std::size_t>(k);
         s += "set Level " + std::to_string(kTeachingLevels[i]) + "\nset Exp " + std::to_string(kThresholds[i]) + "\n" +
-             bout("Button9", 0) + "set EnemyHp 1\n" + attack(0) + next(0) + next(0) + std::string(kClick) +
-             std::string(kClick);
+             bout(designed(W::AmateurButton), 0) + "set EnemyHp 1\n" + attack(0) + next(0) + next(0) +
+             std::string(kClick) + std::string(kClick);
     }
     return s;
 }
 
 // Opens the skill panel and uses the skill of `slot` (1 to 4) with its draw queued.
 std::string skill(int slot, int draw) {
-    return "click Label46\n" + draws({draw}) + "click " + kEntryNames[static_cast<std::size_t>(slot - 1)] + "\n";
+    return std::string("click ") + designed(W::SkillCommand) + "\n" + draws({draw}) + "click " +
+           kEntryNames[static_cast<std::size_t>(slot - 1)] + "\n";
 }
 
 // A hero who knows every skill, in an amateur bout against "100円マン" (20 HP, defence 2).
 Played skilledInBout(int hero, std::string_view setup = "") {
     Played p = inArena(hero);
-    p.then(learnSkills(4) + bout("Button9", 0) + std::string(setup));
+    p.then(learnSkills(4) + bout(designed(W::AmateurButton), 0) + std::string(setup));
     return p;
 }
 
@@ -63,42 +65,42 @@ bool anySkillSoundPlays(const Played& p) {
 TEST(SkillPanel, ListsOnlyTheLearnedSkillsWithTheirCosts) {
     // No skill yet: the panel holds only "キャンセル".
     auto none = inArena(0);
-    none.then(bout("Button9", 0) + "click Label46\n");
-    EXPECT_TRUE(none.form().showing(W::Panel11));
-    EXPECT_FALSE(none.form().showing(W::Panel9));
-    EXPECT_FALSE(none.form().showing(W::Panel5));
-    EXPECT_TRUE(none.form().showing(W::Label60));
+    none.then(bout(designed(W::AmateurButton), 0) + "click " + designed(W::SkillCommand) + "\n");
+    EXPECT_TRUE(none.form().showing(W::SkillPanel));
+    EXPECT_FALSE(none.form().showing(W::CommandPanel));
+    EXPECT_FALSE(none.form().showing(W::MessagePanel));
+    EXPECT_TRUE(none.form().showing(W::SkillCancel));
     for (W w : kEntries) EXPECT_FALSE(none.form().showing(w));
 
     // Two learned: two entries, each the hero's name for the skill and its cost, no space.
     auto two = inArena(2);
-    two.then(learnSkills(2) + bout("Button9", 0) + "click Label46\n");
+    two.then(learnSkills(2) + bout(designed(W::AmateurButton), 0) + "click " + designed(W::SkillCommand) + "\n");
     const GameState& s = two.state();
-    EXPECT_TRUE(two.form().showing(W::Label61));
-    EXPECT_TRUE(two.form().showing(W::Label62));
-    EXPECT_FALSE(two.form().showing(W::Label63));
-    EXPECT_FALSE(two.form().showing(W::Label64));
-    EXPECT_EQ(two.form().caption(W::Label61), test::japanese(s.Skill1Name) + "(MP3)");
-    EXPECT_EQ(two.form().caption(W::Label62), test::japanese(s.Skill2Name) + "(MP4)");
-    EXPECT_EQ(two.form().caption(W::Label63), test::japanese(s.Skill3Name) + "(MP7)");
-    EXPECT_EQ(two.form().caption(W::Label64), test::japanese(s.Skill4Name) + "(MP15)");
+    EXPECT_TRUE(two.form().showing(W::Skill1Entry));
+    EXPECT_TRUE(two.form().showing(W::Skill2Entry));
+    EXPECT_FALSE(two.form().showing(W::Skill3Entry));
+    EXPECT_FALSE(two.form().showing(W::Skill4Entry));
+    EXPECT_EQ(two.form().caption(W::Skill1Entry), test::japanese(s.Skill1Name) + "(MP3)");
+    EXPECT_EQ(two.form().caption(W::Skill2Entry), test::japanese(s.Skill2Name) + "(MP4)");
+    EXPECT_EQ(two.form().caption(W::Skill3Entry), test::japanese(s.Skill3Name) + "(MP7)");
+    EXPECT_EQ(two.form().caption(W::Skill4Entry), test::japanese(s.Skill4Name) + "(MP15)");
     expectCleanRun(two);
 }
 
 TEST(SkillPanel, CancelGoesBackToTheCommandsWithoutUsingTheTurn) {
     auto p = skilledInBout(0);
-    const std::string opening = p.form().caption(W::Label31);
-    p.then("click Label46\n");
+    const std::string opening = p.form().caption(W::MessageLine1);
+    p.then(std::string("click ") + designed(W::SkillCommand) + "\n");
     const std::string opened = p.script->dump();
-    p.then("click Label60\n");
-    EXPECT_FALSE(p.form().showing(W::Panel11));
-    EXPECT_TRUE(p.form().showing(W::Panel9));
-    EXPECT_TRUE(p.form().showing(W::Panel5));
+    p.then(std::string("click ") + designed(W::SkillCancel) + "\n");
+    EXPECT_FALSE(p.form().showing(W::SkillPanel));
+    EXPECT_TRUE(p.form().showing(W::CommandPanel));
+    EXPECT_TRUE(p.form().showing(W::MessagePanel));
     EXPECT_EQ(p.state().TalkState, talk::kNothing);
-    EXPECT_EQ(p.form().caption(W::Label31), opening) << "the bout's opening is still there";
+    EXPECT_EQ(p.form().caption(W::MessageLine1), opening) << "the bout's opening is still there";
     // The panel's own click does nothing, and the hero may choose again.
     const std::string cancelled = p.script->dump();
-    p.then("click Label32\n");
+    p.then(std::string("click ") + designed(W::MessageLine2) + "\n");
     EXPECT_EQ(p.script->dump(), cancelled);
     p.then(attack(0));
     EXPECT_EQ(p.state().TalkState, talk::kOpponentTurn);
@@ -122,16 +124,16 @@ TEST(DamageSkills, StrikeForTheBasePlusTheDrawAndSpendTheirCost) {
         EXPECT_EQ(s.Roll, c.draw);
         EXPECT_EQ(s.Mp, 40 - c.cost);
         EXPECT_EQ(s.TalkState, talk::kOpponentTurn);
-        EXPECT_EQ(f.caption(W::Label31), "トルバさん");
+        EXPECT_EQ(f.caption(W::MessageLine1), "トルバさん");
         const std::string name = c.slot == 1   ? test::japanese(s.Skill1Name)
                                  : c.slot == 3 ? test::japanese(s.Skill3Name)
                                                : test::japanese(s.Skill4Name);
-        EXPECT_EQ(f.caption(W::Label32), "　「" + name + "！！」");
-        EXPECT_EQ(f.caption(W::Label33), "100円マンに" + std::to_string(c.damage) + "のダメージを与えた。");
-        EXPECT_EQ(f.caption(W::Label10), "MP　" + std::to_string(40 - c.cost) + "/50");
-        EXPECT_TRUE(f.showing(W::Panel5));
-        EXPECT_FALSE(f.showing(W::Panel11));
-        EXPECT_FALSE(f.showing(W::Panel9)) << "the turn is used up";
+        EXPECT_EQ(f.caption(W::MessageLine2), "　「" + name + "！！」");
+        EXPECT_EQ(f.caption(W::MessageLine3), "100円マンに" + std::to_string(c.damage) + "のダメージを与えた。");
+        EXPECT_EQ(f.caption(W::BarMp), "MP　" + std::to_string(40 - c.cost) + "/50");
+        EXPECT_TRUE(f.showing(W::MessagePanel));
+        EXPECT_FALSE(f.showing(W::SkillPanel));
+        EXPECT_FALSE(f.showing(W::CommandPanel)) << "the turn is used up";
         expectCleanRun(p);
     }
 }
@@ -139,14 +141,15 @@ TEST(DamageSkills, StrikeForTheBasePlusTheDrawAndSpendTheirCost) {
 TEST(DamageSkills, NoDefenceReducesTheBlow) {
     // "光の王", the second challenger: 80 HP behind a defence of 100.
     auto p = inArena(3, "set TitleIndex 6\nset ChampionWins 6\nset ChallengerWins 1\n");
-    p.then(learnSkills(4) + "click Button14\nclick Label66\nset Mp 99\n");
+    p.then(learnSkills(4) + "click " + designed(W::HeavyButton) + "\nclick " + designed(W::ChallengerAppears) +
+           "\nset Mp 99\n");
     ASSERT_EQ(p.shown(&GameState::EnemyName), "光の王");
     ASSERT_EQ(p.state().EnemyDefense, 100);
     p.then(skill(1, 0));
     EXPECT_EQ(p.state().EnemyHp, 60);
     p.then(next(0) + skill(4, 49));
     EXPECT_EQ(p.state().EnemyHp, 60 - 94) << "no floor at zero either";
-    EXPECT_EQ(p.form().caption(W::Label33), "光の王に94のダメージを与えた。");
+    EXPECT_EQ(p.form().caption(W::MessageLine3), "光の王に94のダメージを与えた。");
     expectCleanRun(p);
 }
 
@@ -156,7 +159,7 @@ TEST(DamageSkills, ABlowThatFellsTheOpponentWinsAtTheNextClickWithoutAnAnswer) {
     p.then(skill(1, 0));
     EXPECT_EQ(p.state().EnemyHp, 0);
     p.then(next(0));
-    EXPECT_EQ(p.form().caption(W::Label31), "100円マンを倒した。");
+    EXPECT_EQ(p.form().caption(W::MessageLine1), "100円マンを倒した。");
     EXPECT_EQ(p.state().TalkState, talk::kExperience);
     EXPECT_EQ(p.state().Hp, hp) << "the opponent did not act";
     expectCleanRun(p);
@@ -179,9 +182,9 @@ TEST(MpCost, TheExactCostIsEnoughAndOneLessIsRefusedForFree) {
         shortOf.then(skill(c.slot, 0));
         const GameState& s = shortOf.state();
         const Form& f = shortOf.form();
-        EXPECT_EQ(f.caption(W::Label31), "MPが足りない！！");
-        EXPECT_EQ(f.caption(W::Label32), "対戦相手は100円マンです！！") << "lines 2 and 3 keep their text";
-        EXPECT_EQ(f.caption(W::Label33), "戦闘開始！！！");
+        EXPECT_EQ(f.caption(W::MessageLine1), "MPが足りない！！");
+        EXPECT_EQ(f.caption(W::MessageLine2), "対戦相手は100円マンです！！") << "lines 2 and 3 keep their text";
+        EXPECT_EQ(f.caption(W::MessageLine3), "戦闘開始！！！");
         EXPECT_EQ(s.Mp, c.cost - 1);
         EXPECT_EQ(s.Hp, before.Hp);
         EXPECT_EQ(s.EnemyHp, before.EnemyHp);
@@ -189,14 +192,14 @@ TEST(MpCost, TheExactCostIsEnoughAndOneLessIsRefusedForFree) {
         EXPECT_EQ(s.TalkState, talk::kNothing);
         EXPECT_FALSE(anySkillSoundPlays(shortOf));
         EXPECT_EQ(f.windowColor(), kBlack);
-        EXPECT_TRUE(f.showing(W::Panel9));
-        EXPECT_TRUE(f.showing(W::Panel5));
-        EXPECT_FALSE(f.showing(W::Panel11));
+        EXPECT_TRUE(f.showing(W::CommandPanel));
+        EXPECT_TRUE(f.showing(W::MessagePanel));
+        EXPECT_FALSE(f.showing(W::SkillPanel));
         // A click on the panel does nothing; the hero chooses again.
         const std::string refused = shortOf.script->dump();
-        shortOf.then("click Label33\n");
+        shortOf.then(std::string("click ") + designed(W::MessageLine3) + "\n");
         EXPECT_EQ(shortOf.script->dump(), refused);
-        shortOf.then("click Label45\n");  // takes the draw left queued
+        shortOf.then(std::string("click ") + designed(W::AttackCommand) + "\n");  // takes the draw left queued
         EXPECT_EQ(shortOf.state().TalkState, talk::kOpponentTurn);
         expectCleanRun(shortOf);
     }
@@ -217,12 +220,12 @@ TEST(HealSkill, HealsTheDrawnAmountButNeverAboveTheMaximum) {
         EXPECT_EQ(s.Hp, c.after);
         EXPECT_EQ(s.Mp, 0);
         EXPECT_EQ(s.EnemyHp, 20) << "the heal strikes no one";
-        EXPECT_EQ(f.caption(W::Label31), "ミゼル先生");
-        EXPECT_EQ(f.caption(W::Label32), "　「" + test::japanese(s.Skill2Name) + "！！」");
+        EXPECT_EQ(f.caption(W::MessageLine1), "ミゼル先生");
+        EXPECT_EQ(f.caption(W::MessageLine2), "　「" + test::japanese(s.Skill2Name) + "！！」");
         // The line names the amount drawn, even when the top cut it short.
-        EXPECT_EQ(f.caption(W::Label33), "ミゼル先生はHPが" + std::to_string(30 + c.draw) + "回復した。");
-        EXPECT_EQ(f.caption(W::Label11), "HP　" + std::to_string(c.after) + "/40");
-        EXPECT_EQ(f.caption(W::Label10), "MP　0/9");
+        EXPECT_EQ(f.caption(W::MessageLine3), "ミゼル先生はHPが" + std::to_string(30 + c.draw) + "回復した。");
+        EXPECT_EQ(f.caption(W::BarHp), "HP　" + std::to_string(c.after) + "/40");
+        EXPECT_EQ(f.caption(W::BarMp), "MP　0/9");
         EXPECT_EQ(s.TalkState, talk::kOpponentTurn);
         expectCleanRun(p);
     }
@@ -237,7 +240,7 @@ TEST(SkillThree, TurnsTheWindowWhiteUntilTheNextClick) {
     p.then(next(0));
     EXPECT_EQ(p.form().windowColor(), kBlack);
     EXPECT_EQ(p.state().TalkState, talk::kNothing);
-    EXPECT_TRUE(p.form().showing(W::Panel9));
+    EXPECT_TRUE(p.form().showing(W::CommandPanel));
     expectCleanRun(p);
 }
 
@@ -273,14 +276,16 @@ std::string heroTurn(const Played& p) {
     const GameState& s = p.state();
     const Form& f = p.form();
     if (s.Hp * 2 < s.MaxHp) {
-        if (f.visible(W::Label62) && s.Mp >= 4) return skill(2, 3);
-        if (f.visible(W::Label51)) return "click Label47\nclick Label51\n";
-        if (f.visible(W::Label50)) return "click Label47\nclick Label50\n";
+        if (f.visible(W::Skill2Entry) && s.Mp >= 4) return skill(2, 3);
+        if (f.visible(W::Item3Entry))
+            return std::string("click ") + designed(W::ItemCommand) + "\nclick " + designed(W::Item3Entry) + "\n";
+        if (f.visible(W::Item2Entry))
+            return std::string("click ") + designed(W::ItemCommand) + "\nclick " + designed(W::Item2Entry) + "\n";
     }
     if (s.Attack + s.WeaponAttack + 2 - s.EnemyDefense >= 10) return attack(2);
-    if (f.visible(W::Label64) && s.Mp >= 15) return skill(4, 49);
-    if (f.visible(W::Label63) && s.Mp >= 7) return skill(3, 14);
-    if (f.visible(W::Label61) && s.Mp >= 3) return skill(1, 3);
+    if (f.visible(W::Skill4Entry) && s.Mp >= 15) return skill(4, 49);
+    if (f.visible(W::Skill3Entry) && s.Mp >= 7) return skill(3, 14);
+    if (f.visible(W::Skill1Entry) && s.Mp >= 3) return skill(1, 3);
     return attack(2);
 }
 
@@ -298,16 +303,21 @@ void fightItOut(Played& p) {
 void restIfWorn(Played& p) {
     const GameState& s = p.state();
     if (s.Hp * 3 >= s.MaxHp * 2 && s.Mp * 2 >= s.MaxMp) return;
-    p.then("click Button15\nclick Button5\nclick Button7\nclick Button8\nclick Button4\n");
-    while (p.form().visible(W::Label42) && p.state().Gold >= 300) p.then("click Label42\n");
-    while (p.form().visible(W::Label41) && p.state().Gold >= 100) p.then("click Label41\n");
-    p.then("click Label43\nclick Button6\n");
+    p.then(std::string("click ") + designed(W::LeaveArenaButton) + "\nclick " + designed(W::InnButton) + "\nclick " +
+           designed(W::StayButton) + "\nclick " + designed(W::LeaveInnButton) + "\nclick " + designed(W::StoreButton) +
+           "\n");
+    while (p.form().visible(W::StoreItem3) && p.state().Gold >= 300)
+        p.then(std::string("click ") + designed(W::StoreItem3) + "\n");
+    while (p.form().visible(W::StoreItem2) && p.state().Gold >= 100)
+        p.then(std::string("click ") + designed(W::StoreItem2) + "\n");
+    p.then(std::string("click ") + designed(W::LeaveStore) + "\nclick " + designed(W::ArenaButton) + "\n");
 }
 
 // A whole career up to the second challenger with the hero's own attack, never raised: the
 // skills learned on the way, and nothing else, bring down "光の王" behind his defence of 100.
 TEST(SkillCareer, TheLordOfLightFallsToSkillsLearnedOnTheWay) {
-    Played p = test::play(std::string(test::kToHeroChoice) + "click Label6\nclick Button6\n");
+    Played p = test::play(std::string(test::kToHeroChoice) + "click " + designed(W::RoninChoice) + "\nclick " +
+                          designed(W::ArenaButton) + "\n");
     for (const arena_testing::ChampionClass& c : arena_testing::kChampionClasses) {
         SCOPED_TRACE(c.button);
         for (int n = 1; n < c.threshold; ++n) {
@@ -317,26 +327,27 @@ TEST(SkillCareer, TheLordOfLightFallsToSkillsLearnedOnTheWay) {
             if (::testing::Test::HasFatalFailure()) return;
         }
         restIfWorn(p);
-        p.then(bout(c.button, c.slot) + "click Label65\n");
+        p.then(bout(c.button, c.slot) + "click " + designed(W::ChampionAppears) + "\n");
         fightItOut(p);
         if (::testing::Test::HasFatalFailure()) return;
-        p.then("click Button15\nclick Button3\nclick Label32\nclick Button6\n");
+        p.then(std::string("click ") + designed(W::LeaveArenaButton) + "\nclick " + designed(W::KingButton) +
+               "\nclick " + designed(W::MessageLine2) + "\nclick " + designed(W::ArenaButton) + "\n");
     }
     restIfWorn(p);
-    p.then("click Button14\nclick Label66\n");
+    p.then(std::string("click ") + designed(W::HeavyButton) + "\nclick " + designed(W::ChallengerAppears) + "\n");
     ASSERT_EQ(p.shown(&GameState::EnemyName), "遺跡の神");
     fightItOut(p);
     if (::testing::Test::HasFatalFailure()) return;
 
     restIfWorn(p);
-    p.then("click Button14\nclick Label66\n");
+    p.then(std::string("click ") + designed(W::HeavyButton) + "\nclick " + designed(W::ChallengerAppears) + "\n");
     const GameState& s = p.state();
     ASSERT_EQ(test::japanese(s.EnemyName), "光の王");
     EXPECT_EQ(s.WeaponAttack, 0);
     EXPECT_EQ(s.Attack, 13 + s.Level - 1) << "one point a level, nothing more";
     ASSERT_LE(s.Attack + 2, s.EnemyDefense) << "a plain blow cannot hurt him";
     p.then(attack(2));
-    EXPECT_EQ(p.form().caption(W::Label33), "光の王に0のダメージを与えた。");
+    EXPECT_EQ(p.form().caption(W::MessageLine3), "光の王に0のダメージを与えた。");
     p.then(next(0));
     fightItOut(p);
     EXPECT_EQ(p.state().ChallengerWins, 2);

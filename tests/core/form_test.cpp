@@ -15,39 +15,39 @@ TEST(WidgetTable, IsIndexedByIdAndEveryParentIsAPanelListedBeforeItsChildren) {
     std::set<std::string_view> names;
     for (std::size_t i = 0; i < kWidgets.size(); ++i) {
         const WidgetDef& d = kWidgets[i];
-        EXPECT_EQ(index(d.id), i) << d.name;
-        EXPECT_TRUE(names.insert(d.name).second) << "duplicate " << d.name;
-        if (d.parent != W::Form1) {
-            EXPECT_EQ(def(d.parent).kind, Kind::Panel) << d.name;
-            EXPECT_LT(index(d.parent), i) << d.name;
+        EXPECT_EQ(index(d.id), i) << d.designed;
+        EXPECT_TRUE(names.insert(d.designed).second) << "duplicate " << d.designed;
+        if (d.parent != W::Window) {
+            EXPECT_EQ(def(d.parent).kind, Kind::Panel) << d.designed;
+            EXPECT_LT(index(d.parent), i) << d.designed;
         }
         if (d.kind == Kind::Picture) {
             const WidgetDef& shown = def(d.bitmap);
-            EXPECT_EQ(shown.bitmap, shown.id) << d.name << " shares a picture that is itself shared";
-            EXPECT_EQ(shown.bitmapWidth, d.bitmapWidth) << d.name;
-            EXPECT_EQ(shown.bitmapHeight, d.bitmapHeight) << d.name;
+            EXPECT_EQ(shown.bitmap, shown.id) << d.designed << " shares a picture that is itself shared";
+            EXPECT_EQ(shown.bitmapWidth, d.bitmapWidth) << d.designed;
+            EXPECT_EQ(shown.bitmapHeight, d.bitmapHeight) << d.designed;
         }
     }
     EXPECT_EQ(names.size(), 178u);
     W w;
-    EXPECT_TRUE(widgetByName("Label31", w));
-    EXPECT_EQ(w, W::Label31);
+    EXPECT_TRUE(widgetByName(designed(W::MessageLine1), w));
+    EXPECT_EQ(w, W::MessageLine1);
     EXPECT_FALSE(widgetByName("Label72", w));
-    EXPECT_FALSE(widgetByName("Form1", w));  // the window is not a widget that can be clicked
+    EXPECT_FALSE(widgetByName(designed(W::Window), w));  // the window is not a widget that can be clicked
 }
 
 TEST(Form, HidingAPanelKeepsItsChildrensOwnFlags) {
     Form f;
-    EXPECT_FALSE(f.visible(W::Label54));
-    f.show(W::Panel3);
-    EXPECT_TRUE(f.showing(W::Label53));
-    EXPECT_FALSE(f.showing(W::Label54));  // hidden inside a hidden panel stays hidden
-    f.show(W::Label54);
-    f.hide(W::Panel3);
-    EXPECT_TRUE(f.visible(W::Label54));
-    EXPECT_FALSE(f.showing(W::Label54));
-    f.show(W::Panel3);
-    EXPECT_TRUE(f.showing(W::Label54));
+    EXPECT_FALSE(f.visible(W::StatusItem2));
+    f.show(W::StatusScreen);
+    EXPECT_TRUE(f.showing(W::StatusItem1));
+    EXPECT_FALSE(f.showing(W::StatusItem2));  // hidden inside a hidden panel stays hidden
+    f.show(W::StatusItem2);
+    f.hide(W::StatusScreen);
+    EXPECT_TRUE(f.visible(W::StatusItem2));
+    EXPECT_FALSE(f.showing(W::StatusItem2));
+    f.show(W::StatusScreen);
+    EXPECT_TRUE(f.showing(W::StatusItem2));
 }
 
 TEST(Form, EnablingARunningTimerDoesNotRestartItsInterval) {
@@ -64,14 +64,14 @@ TEST(Form, EnablingARunningTimerDoesNotRestartItsInterval) {
 
 TEST(Form, FontPointsBecomePixelsAtNinetySixDpiAndClosingStopsEveryTimer) {
     Form f;
-    f.setFontSizePt(W::Label1, 20);
-    EXPECT_EQ(f.state(W::Label1).fontPx, 27);
-    f.setFontSizePt(W::Label1, 12);
-    EXPECT_EQ(f.state(W::Label1).fontPx, 16);
+    f.setFontSizePt(W::GameTitle, 20);
+    EXPECT_EQ(f.state(W::GameTitle).fontPx, 27);
+    f.setFontSizePt(W::GameTitle, 12);
+    EXPECT_EQ(f.state(W::GameTitle).fontPx, 16);
     f.enable(Timer::Ending);
     f.close();
     EXPECT_FALSE(f.open());
-    for (const TimerDef& t : kTimers) EXPECT_FALSE(f.enabled(t.id)) << t.name;
+    for (const TimerDef& t : kTimers) EXPECT_FALSE(f.enabled(t.id)) << t.designed;
 }
 
 TEST(Random, QueuedValuesComeFirstAndAValueNotBelowTheDrawIsReported) {

@@ -12,10 +12,11 @@ using test::play;
 TEST(MessagePanel, AClickOnTheLinesOrThePanelWithNothingPendingChangesNothing) {
     auto p = play("set TalkState 0");
     Game& g = p.game();
-    g.form.show(W::Panel5);
-    g.form.setCaption(W::Label31, "一行目");
+    g.form.show(W::MessagePanel);
+    g.form.setCaption(W::MessageLine1, "一行目");
     const auto before = p.script->dump();
-    p.then("click Label31\nclick Label32\nclick Label33\nclick Panel5");
+    p.then(std::string("click ") + designed(W::MessageLine1) + "\nclick " + designed(W::MessageLine2) + "\nclick " +
+           designed(W::MessageLine3) + "\nclick " + designed(W::MessagePanel));
     EXPECT_EQ(p.script->dump(), before);
     EXPECT_EQ(p.out, "");
 }
@@ -23,18 +24,20 @@ TEST(MessagePanel, AClickOnTheLinesOrThePanelWithNothingPendingChangesNothing) {
 TEST(MessagePanel, ACodeWithoutAStepDoesNothing) {
     auto p = play("");
     Game& g = p.game();
-    g.form.show(W::Panel5);
+    g.form.show(W::MessagePanel);
     for (int code : {3, 7, 49, 51, -1}) {
         g.state.TalkState = code;
         const auto before = p.script->dump();
-        p.then("click Label32");
+        p.then(std::string("click ") + designed(W::MessageLine2));
         EXPECT_EQ(p.script->dump(), before) << code;
     }
 }
 
 TEST(MessagePanel, AHiddenPanelTakesNoClicks) {
-    auto p = play("set TalkState 1\nclick Label31\nclick Panel5");
-    EXPECT_EQ(p.out, "ignored: Label31 is hidden\nignored: Panel5 is hidden\n");
+    auto p = play(std::string("set TalkState 1\nclick ") + designed(W::MessageLine1) + "\nclick " +
+                  designed(W::MessagePanel));
+    EXPECT_EQ(p.out, std::string("ignored: ") + designed(W::MessageLine1) +
+                         " is hidden\nignored: " + designed(W::MessagePanel) + " is hidden\n");
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(SessionRecord, EachEventCarriesItsTimeAndTheDrawsItMade) {
     recorder.begin();
     draws.draw(4);
     draws.drawWithoutReseed(3);
-    recorder.clicked(W::Button9, 1.5);
+    recorder.clicked(W::AmateurButton, 1.5);
     recorder.ticked(Timer::TownMusic, 2.25);
     std::istringstream lines(record.str());
     std::string header, time1, drawLine, clickLine, time2, tickLine;
@@ -79,10 +79,10 @@ TEST(SessionRecord, EachEventCarriesItsTimeAndTheDrawsItMade) {
     EXPECT_TRUE(recordTime(time1, seconds));
     EXPECT_DOUBLE_EQ(seconds, 1.5);
     EXPECT_TRUE(drawLine.starts_with("draw ")) << drawLine;
-    EXPECT_EQ(clickLine, "click Button9");
+    EXPECT_EQ(clickLine, std::string("click ") + designed(W::AmateurButton));
     EXPECT_TRUE(recordTime(time2, seconds));
     EXPECT_DOUBLE_EQ(seconds, 2.25);
-    EXPECT_EQ(tickLine, "tick Timer2");  // the tick drew nothing, so no draw line
+    EXPECT_EQ(tickLine, std::string("tick ") + designed(Timer::TownMusic));  // the tick drew nothing, so no draw line
 }
 
 TEST(SessionRecord, TimesAreDigitsWithAPointUpToABound) {
@@ -98,7 +98,7 @@ TEST(SessionRecord, TimesAreDigitsWithAPointUpToABound) {
         EXPECT_EQ(timeMarkerError(std::string("# @") + bad),
                   "bad time '" + std::string(bad) + "': seconds from 0 to 1000000000");
     }
-    EXPECT_FALSE(recordTime("click Label3", seconds));
+    EXPECT_FALSE(recordTime(std::string("click ") + designed(W::Start), seconds));
     EXPECT_EQ(timeMarkerError("# a comment"), "");
     // Whatever the clock says, the record reads back.
     std::ostringstream record;
@@ -107,11 +107,11 @@ TEST(SessionRecord, TimesAreDigitsWithAPointUpToABound) {
     draws.keeping(true);
     SessionRecorder recorder(draws, {&record});
     for (const double odd : {-3.0, 1e300, std::numeric_limits<double>::quiet_NaN(), 2.5}) {
-        recorder.clicked(W::Button9, odd);
+        recorder.clicked(W::AmateurButton, odd);
     }
-    EXPECT_EQ(record.str(),
-              "# @0.000\nclick Button9\n# @1000000000.000\nclick Button9\n# @0.000\nclick Button9\n"
-              "# @2.500\nclick Button9\n");
+    EXPECT_EQ(record.str(), std::string("# @0.000\nclick ") + designed(W::AmateurButton) +
+                                "\n# @1000000000.000\nclick " + designed(W::AmateurButton) + "\n# @0.000\nclick " +
+                                designed(W::AmateurButton) + "\n# @2.500\nclick " + designed(W::AmateurButton) + "\n");
 }
 
 // An output with room for `room` bytes, which then fails as a full disk does.

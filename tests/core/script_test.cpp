@@ -15,17 +15,9 @@ namespace {
 using test::play;
 
 TEST(Script, SkipsBlankLinesAndCommentsAndPrintsFieldsWidgetsTimersAndPlayers) {
-    auto p = play(
-        "# a comment\n"
-        "\n"
-        "   \n"
-        "print Gold\n"
-        "print TearName\n"
-        "print Label3\n"
-        "print Timer1\n"
-        "print MediaPlayer4\n"
-        "print Image27\n"
-        "print Panel13\n");
+    auto p = play(std::string("# a comment\n\n   \nprint Gold\nprint TearName\nprint ") + designed(W::Start) +
+                  "\nprint " + designed(Timer::Opening) + "\nprint " + designed(Tune::Inn) + "\nprint " +
+                  designed(W::FrogPicture) + "\nprint " + designed(W::CasinoPanel) + "\n");
     EXPECT_EQ(p.status, 0);
     EXPECT_EQ(p.out,
               "50\n"
@@ -54,38 +46,43 @@ TEST(Script, SetTakesAJsonStringOrTheRestOfTheLine) {
 }
 
 TEST(Script, TicksAnEnabledTimerNTimesAndIgnoresClicksOnHiddenWidgets) {
-    auto p = play("tick Timer1 3\ntick Timer2 5\nclick Label4\nclick Button1");
+    auto p = play(std::string("tick ") + designed(Timer::Opening) + " 3\ntick " + designed(Timer::TownMusic) +
+                  " 5\nclick " + designed(W::TorubaChoice) + "\nclick " + designed(W::StatusButton));
     EXPECT_EQ(p.status, 0);
     EXPECT_EQ(p.state().TitleTick, 3);
-    EXPECT_EQ(p.out, "ignored: Label4 is hidden\nignored: Button1 is hidden\n");
+    EXPECT_EQ(p.out, std::string("ignored: ") + designed(W::TorubaChoice) +
+                         " is hidden\nignored: " + designed(W::StatusButton) + " is hidden\n");
 }
 
 TEST(Script, DumpHoldsEveryPartOfTheGame) {
     auto p = play("dump");
     const std::string& d = p.out;
-    for (const char* key :
-         {"{\"state\":{\"TitleTick\":0,", "\"ChallengerBout\":10,\"Skill1Name\":\"\"",
-          "\"window\":{\"open\":true,\"color\":\"#FFFFFF\"}", "\"widgets\":{\"Label1\":",
-          "\"Label2\":{\"kind\":\"label\",\"visible\":false,\"showing\":false,\"caption\":"
-          "\"～ルーメンティアの灯～\",\"font_color\":\"#FFFF00\",\"font_size\":15,\"top\":160}",
-          "\"timers\":{\"Timer1\":{\"enabled\":true,\"interval\":1500}",
-          "\"Timer4\":{\"enabled\":false,\"interval\":500}", "\"players\":{\"MediaPlayer1\":{\"file\":\"gun.mid\"",
-          "\"MediaPlayer22\":{\"file\":\"んーりろ.wav\",\"playing\":false,\"at_start\":true}},"
-          "\"beeps\":0}\n"}) {
+    for (const std::string& key :
+         {std::string("{\"state\":{\"TitleTick\":0,"), std::string("\"ChallengerBout\":10,\"Skill1Name\":\"\""),
+          std::string("\"window\":{\"open\":true,\"color\":\"#FFFFFF\"}"),
+          std::string("\"widgets\":{\"") + designed(W::GameTitle) + "\":",
+          std::string("\"") + designed(W::StoryLine) +
+              "\":{\"kind\":\"label\",\"visible\":false,\"showing\":false,\"caption\":\"～ルーメンティアの灯～\","
+              "\"font_color\":\"#FFFF00\",\"font_size\":15,\"top\":160}",
+          std::string("\"timers\":{\"") + designed(Timer::Opening) + "\":{\"enabled\":true,\"interval\":1500}",
+          std::string("\"") + designed(Timer::CasinoLights) + "\":{\"enabled\":false,\"interval\":500}",
+          std::string("\"players\":{\"") + designed(Tune::Shots) + "\":{\"file\":\"gun.mid\"",
+          std::string("\"") + designed(Sfx::Nnriro) +
+              "\":{\"file\":\"んーりろ.wav\",\"playing\":false,\"at_start\":true}},\"beeps\":0}\n"}) {
         EXPECT_NE(d.find(key), std::string::npos) << key;
     }
 }
 
 TEST(Script, ABadLineStopsTheRunWithItsNumberAndStatusTwo) {
     struct Case {
-        const char* script;
+        std::string script;
         const char* message;
     };
     const Case cases[] = {
         {"dump\nfly away", "line 2: unknown command 'fly'"},
         {"click Label99", "line 1: unknown widget 'Label99'"},
         {"tick Timer9", "line 1: unknown timer 'Timer9'"},
-        {"tick Timer1 many", "line 1: bad tick count 'many'"},
+        {std::string("tick ") + designed(Timer::Opening) + " many", "line 1: bad tick count 'many'"},
         {"set Gold lots", "line 1: bad whole number 'lots' for Gold"},
         {"set Gold 99999999999", "line 1: bad whole number '99999999999' for Gold"},
         {"set Nobody 3", "line 1: unknown field 'Nobody'"},
@@ -160,7 +157,8 @@ TEST(Script, ErrorsQuoteTheLineEscapedAndCutShort) {
         std::string line, message;
     };
     const Case cases[] = {
-        {std::string("click Label3\0", 13), "unknown widget 'Label3\\0'"},
+        {std::string("click ") + designed(W::Start) + '\0',
+         std::string("unknown widget '") + designed(W::Start) + "\\0'"},
         {"click \x1b]0;title\x07\x1b[2J", "unknown widget '\\x1b]0;title\\x07\\x1b[2J'"},
         {"click \xc2\x9b"
          "31m\x7f",
@@ -181,11 +179,11 @@ TEST(Script, ErrorsQuoteTheLineEscapedAndCutShort) {
 }
 
 TEST(Script, TicksOfATimerThatIsOffStopAtOnce) {
-    // Timer4 is off on the title: were every tick asked for tried, these lines would take minutes.
+    // Timer::CasinoLights is off on the title: were every tick asked for tried, these lines would take minutes.
     const auto start = std::chrono::steady_clock::now();
     std::string lines;
-    for (int i = 0; i < 30; ++i) lines += "tick Timer4 2147483647\n";
-    auto p = test::play(lines + "print Timer4");
+    for (int i = 0; i < 30; ++i) lines += std::string("tick ") + designed(Timer::CasinoLights) + " 2147483647\n";
+    auto p = test::play(lines + "print " + designed(Timer::CasinoLights));
     EXPECT_EQ(p.out, "{\"enabled\":false,\"interval\":500}\n");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }

@@ -83,7 +83,9 @@ TEST(Text, TheTitleIsSpelledOutInElevenShotsWhateverItsLength) {
 
 // The store, open for the old man with the greeting on the panel and the status screen written.
 test::Played inTheStore(const Catalogue& c) {
-    return test::play(test::heroChosen(1) + "click Button1\nclick Button2\nclick Button4\n", c);
+    return test::play(test::heroChosen(1) + "click " + designed(W::StatusButton) + "\nclick " +
+                          designed(W::StatusOkButton) + "\nclick " + designed(W::StoreButton) + "\n",
+                      c);
 }
 
 std::string bracketed(const std::string& japanese) { return "[" + japanese + "]"; }
@@ -96,12 +98,13 @@ TEST(GameLanguage, SwitchingRewritesEveryCaptionAndNameAtOnceAndBackByteForByte)
     Bracketed other;
     p.game().setCatalogue(other);
     // The shopkeeper's name and lines, a town button, the store's shelf and the status screen.
-    for (W w : {W::Label31, W::Label32, W::Label33, W::Button3, W::Edit2, W::Label43}) {
-        EXPECT_EQ(p.form().caption(w), bracketed(before.caption(w))) << def(w).name;
+    for (W w : {W::MessageLine1, W::MessageLine2, W::MessageLine3, W::KingButton, W::StoreName, W::LeaveStore}) {
+        EXPECT_EQ(p.form().caption(w), bracketed(before.caption(w))) << def(w).designed;
     }
-    EXPECT_NE(p.form().caption(W::Label34).find(bracketed(test::japanese(state.ShopWeapon1Name))), std::string::npos);
-    EXPECT_NE(p.form().caption(W::Label14).find(bracketed(test::japanese(state.HeroName))), std::string::npos);
-    EXPECT_EQ(p.form().caption(W::Label11).front(), '[');
+    EXPECT_NE(p.form().caption(W::StoreWeapon1).find(bracketed(test::japanese(state.ShopWeapon1Name))),
+              std::string::npos);
+    EXPECT_NE(p.form().caption(W::StatusName).find(bracketed(test::japanese(state.HeroName))), std::string::npos);
+    EXPECT_EQ(p.form().caption(W::BarHp).front(), '[');
     EXPECT_EQ(p.shown(&GameState::HeroName), bracketed(test::japanese(state.HeroName)));
     EXPECT_EQ(p.shown(&GameState::PendingLine2), bracketed(test::japanese(state.PendingLine2)));
     p.game().setCatalogue(untranslated());
@@ -110,27 +113,30 @@ TEST(GameLanguage, SwitchingRewritesEveryCaptionAndNameAtOnceAndBackByteForByte)
 
 TEST(GameLanguage, ALineMadeInOneLanguageKeepsItsValuesInTheNext) {
     auto p = inTheStore(untranslated());
-    p.then("click Label43\nclick Button6\ndraw 1\nclick Button9\ndraw 0\nclick Label45\ndraw 1\nclick Panel5");
-    const std::string line = p.form().caption(W::Label33);  // the damage the hero took
+    p.then(std::string("click ") + designed(W::LeaveStore) + "\nclick " + designed(W::ArenaButton) +
+           "\ndraw 1\nclick " + designed(W::AmateurButton) + "\ndraw 0\nclick " + designed(W::AttackCommand) +
+           "\ndraw 1\nclick " + designed(W::MessagePanel));
+    const std::string line = p.form().caption(W::MessageLine3);  // the damage the hero took
     Bracketed other;
     p.game().setCatalogue(other);
     // The damage of that turn, not the state's value of the moment.
     p.game().state.LastAmount = 99;
     p.game().setCatalogue(untranslated());
-    EXPECT_EQ(p.form().caption(W::Label33), line);
+    EXPECT_EQ(p.form().caption(W::MessageLine3), line);
 }
 
 TEST(GameLanguage, AValueWrittenStraightIntoTheStateIsShownAsItIsInAnyLanguage) {
     auto p = inTheStore(untranslated());
-    p.then("click Label43\nset HeroName Bob\nclick Button6\ndraw 0\nclick Button9\ndraw 0\nclick Label45\n");
-    const std::string attack = p.form().caption(W::Label31);
+    p.then(std::string("click ") + designed(W::LeaveStore) + "\nset HeroName Bob\nclick " + designed(W::ArenaButton) +
+           "\ndraw 0\nclick " + designed(W::AmateurButton) + "\ndraw 0\nclick " + designed(W::AttackCommand) + "\n");
+    const std::string attack = p.form().caption(W::MessageLine1);
     ASSERT_EQ(attack.rfind("Bob", 0), 0u);
     Bracketed other;
     p.game().setCatalogue(other);
     EXPECT_EQ(p.shown(&GameState::HeroName), "Bob");
-    EXPECT_EQ(p.form().caption(W::Label31), bracketed(attack));
+    EXPECT_EQ(p.form().caption(W::MessageLine1), bracketed(attack));
     p.game().setCatalogue(untranslated());
-    EXPECT_EQ(p.form().caption(W::Label31), attack);
+    EXPECT_EQ(p.form().caption(W::MessageLine1), attack);
 }
 
 // Where two dumps part, with a little of what comes before: a whole dump is too long to read.

@@ -26,7 +26,7 @@ struct ScreenReader : LiveWindow {
     Heard of(W w) { return of(view(w)); }
     void toHeroChoice() {
         ticks(Timer::Opening, 18);
-        window.clickWidget(W::Label3);
+        window.clickWidget(W::Start);
         ticks(Timer::Opening, 11);
     }
 };
@@ -35,7 +35,7 @@ TEST_F(ScreenReader, HearsTheWindowByItsTitleAndTheHeroesByTheirNames) {
     EXPECT_EQ(of(&window).name.toStdString(), shipped::kWindowName);
     EXPECT_EQ(of(&window).role, QAccessible::Window);
     toHeroChoice();
-    for (const W label : {W::Label4, W::Label5, W::Label6, W::Label7}) {
+    for (const W label : {W::TorubaChoice, W::OldMoanerChoice, W::RoninChoice, W::MizelChoice}) {
         const Heard h = of(label);
         EXPECT_EQ(h.name.toStdString(), game.form.caption(label));
         EXPECT_FALSE(h.name.isEmpty());
@@ -43,34 +43,34 @@ TEST_F(ScreenReader, HearsTheWindowByItsTitleAndTheHeroesByTheirNames) {
         EXPECT_TRUE(h.showing);
         EXPECT_TRUE(h.focusable);
         // Object names stay the widget names.
-        EXPECT_EQ(view(label)->objectName(), qname(def(label).name));
+        EXPECT_EQ(view(label)->objectName(), qname(def(label).designed));
     }
     // The choice panel is called by its heading.
-    EXPECT_EQ(of(W::Panel1).name.toStdString(), game.form.caption(W::Edit1));
-    EXPECT_EQ(of(W::Edit1).name.toStdString(), game.form.caption(W::Edit1));
-    EXPECT_EQ(of(W::Edit1).role, QAccessible::Heading);
-    EXPECT_FALSE(of(W::Edit1).focusable);
+    EXPECT_EQ(of(W::HeroChoicePanel).name.toStdString(), game.form.caption(W::HeroChoicePrompt));
+    EXPECT_EQ(of(W::HeroChoicePrompt).name.toStdString(), game.form.caption(W::HeroChoicePrompt));
+    EXPECT_EQ(of(W::HeroChoicePrompt).role, QAccessible::Heading);
+    EXPECT_FALSE(of(W::HeroChoicePrompt).focusable);
 
-    window.clickWidget(W::Label7);
+    window.clickWidget(W::MizelChoice);
     const shipped::Hero& hero = shipped::kHeroes[2];
     EXPECT_EQ(of(hero.portrait).name.toStdString(), hero.portraitName);
     EXPECT_EQ(of(hero.portrait).role, QAccessible::Graphic);
-    EXPECT_EQ(of(W::Button3).name.toStdString(), game.form.caption(W::Button3));
-    EXPECT_EQ(of(W::Button3).role, QAccessible::Button);
+    EXPECT_EQ(of(W::KingButton).name.toStdString(), game.form.caption(W::KingButton));
+    EXPECT_EQ(of(W::KingButton).role, QAccessible::Button);
 }
 
 TEST_F(ScreenReader, HearsTheMessageLinesAsASectionAndTheOpponentByName) {
     toHeroChoice();
-    window.clickWidget(W::Label4);
-    window.clickWidget(W::Button6);
+    window.clickWidget(W::TorubaChoice);
+    window.clickWidget(W::ArenaButton);
     random.queue(0);
-    window.clickWidget(W::Button9);
+    window.clickWidget(W::AmateurButton);
 
-    const Heard panel = of(W::Panel5);
+    const Heard panel = of(W::MessagePanel);
     EXPECT_EQ(panel.role, QAccessible::Section);
     EXPECT_TRUE(panel.focusable);
     QStringList lines;
-    for (const W line : {W::Label31, W::Label32, W::Label33}) {
+    for (const W line : {W::MessageLine1, W::MessageLine2, W::MessageLine3}) {
         const Heard h = of(line);
         EXPECT_EQ(h.name.toStdString(), game.form.caption(line));
         EXPECT_EQ(h.role, QAccessible::StaticText);
@@ -78,20 +78,20 @@ TEST_F(ScreenReader, HearsTheMessageLinesAsASectionAndTheOpponentByName) {
         lines << h.name;
     }
     EXPECT_EQ(panel.name, lines.join('\n'));
-    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(view(W::Panel5));
+    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(view(W::MessagePanel));
     ASSERT_EQ(group->childCount(), 3);
-    EXPECT_EQ(group->child(1)->object(), view(W::Label32));
+    EXPECT_EQ(group->child(1)->object(), view(W::MessageLine2));
 
     ASSERT_FALSE(game.shown(&GameState::EnemyName).empty());
     int opponents = 0;
     for (const WidgetDef& d : kWidgets) {
-        if (d.kind != Kind::Picture || !game.form.showing(d.id) || d.parent != W::Form1) continue;
+        if (d.kind != Kind::Picture || !game.form.showing(d.id) || d.parent != W::Window) continue;
         EXPECT_EQ(of(d.id).name.toStdString(), game.shown(&GameState::EnemyName));
         ++opponents;
     }
     EXPECT_EQ(opponents, 1);
-    EXPECT_EQ(of(W::Label45).name.toStdString(), game.form.caption(W::Label45));  // 攻撃, a button
-    EXPECT_EQ(of(W::Label45).role, QAccessible::Button);
+    EXPECT_EQ(of(W::AttackCommand).name.toStdString(), game.form.caption(W::AttackCommand));  // 攻撃, a button
+    EXPECT_EQ(of(W::AttackCommand).role, QAccessible::Button);
 }
 
 std::vector<std::pair<QObject*, QAccessible::Event>>* heard = nullptr;
@@ -111,13 +111,13 @@ TEST_F(ScreenReader, IsToldWhenTheMessageLinesChangeAndHearsTheNewTextAndTheStat
         qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") && QTest::qWaitFor(QAccessible::isActive, 5000);
     if (!listening) GTEST_SKIP() << "no screen reader is listening";
     toHeroChoice();
-    window.clickWidget(W::Label4);
+    window.clickWidget(W::TorubaChoice);
     std::vector<std::pair<QObject*, QAccessible::Event>> events;
     QStringList said;
     heard = &events;
     notified = &said;
     QAccessible::installUpdateHandler(listen);
-    window.clickWidget(W::Button3);  // the king speaks
+    window.clickWidget(W::KingButton);  // the king speaks
     QTest::keyClick(&window, Qt::Key_S);
     QAccessible::installUpdateHandler(nullptr);
     heard = nullptr;
@@ -128,20 +128,20 @@ TEST_F(ScreenReader, IsToldWhenTheMessageLinesChangeAndHearsTheNewTextAndTheStat
         return std::count(events.begin(), events.end(),
                           std::pair{static_cast<QObject*>(view(w)), QAccessible::NameChanged});
     };
-    EXPECT_EQ(told(W::Panel5), 1);
-    EXPECT_GE(told(W::Label31) + told(W::Label32) + told(W::Label33), 1);
-    EXPECT_EQ(of(W::Image3).name, QStringLiteral("ドラゴン王"));
+    EXPECT_EQ(told(W::MessagePanel), 1);
+    EXPECT_GE(told(W::MessageLine1) + told(W::MessageLine2) + told(W::MessageLine3), 1);
+    EXPECT_EQ(of(W::King).name, QStringLiteral("ドラゴン王"));
 }
 
 TEST_F(ScreenReader, PressesWhatThePlayerCouldClick) {
     ticks(Timer::Opening, 18);
-    QAccessibleInterface* start = QAccessible::queryAccessibleInterface(view(W::Label3));
+    QAccessibleInterface* start = QAccessible::queryAccessibleInterface(view(W::Start));
     ASSERT_TRUE(start->actionInterface());
     EXPECT_TRUE(start->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_FALSE(game.form.showing(W::Label3));  // the prologue has begun
+    EXPECT_FALSE(game.form.showing(W::Start));  // the prologue has begun
     // A message line is no button of its own.
-    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(view(W::Label31));
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(view(W::MessageLine1));
     EXPECT_FALSE(line->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 }
 

@@ -98,7 +98,7 @@ private:
     // From its left edge to its panel's inner edge, or to the next widget of its row. The title's
     // and the ending's labels lie on the window itself, each line alone: theirs is the window's width.
     static int labelRoom(const WidgetDef& d) {
-        if (d.parent == W::Form1) return 521 - d.left;
+        if (d.parent == W::Window) return 521 - d.left;
         int right = def(d.parent).width - bevel(def(d.parent));
         for (const WidgetDef& o : kWidgets) {
             if (o.id == d.id || o.parent != d.parent || !holdsText(o.kind) || o.left <= d.left) continue;
@@ -143,7 +143,7 @@ protected:
     Game reference{silence, random};
     GameWindow window{reference};
     Rooms rooms{(window.ensureBuilt(), window)};
-    std::map<std::string, Overrun> overruns;  // "Label32: text"
+    std::map<std::string, Overrun> overruns;  // "MessageLine2: text"
     std::set<std::string> ragged;             // a label with a column, its value not in it
 
     static int width(int px, bool bold, const std::string& text) {
@@ -156,7 +156,7 @@ protected:
             if (!holdsText(d.kind)) continue;
             const std::string& caption = g.form.caption(d.id);
             if (caption.empty()) continue;
-            const std::string where = std::string(d.name) + ": " + caption;
+            const std::string where = std::string(d.designed) + ": " + caption;
             if (d.kind != Kind::Label) {
                 const int w = width(d.font.px, d.font.bold, caption);
                 if (w > rooms.of(d.id)) overruns[where] = Overrun{w, rooms.of(d.id)};
@@ -354,7 +354,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         step(g, visitKing);
         s.ChallengerWins = 0;
         g.state.TitleName = Text::verbatim(longest["title"]);
-        step(g, [](Game& in) { in.form.setCaption(W::Label13, in.state.TitleName); });
+        step(g, [](Game& in) { in.form.setCaption(W::BarRank, in.state.TitleName); });
         // The casino: every throw with every outcome.
         step(g, openCasino);
         for (Handler hand : {throwRock, throwScissors, throwPaper}) {
@@ -472,13 +472,13 @@ TEST_P(Fit, CentredCaptionsStayCentred) {
     for (const WidgetDef& d : kWidgets) {
         if (d.align != Align::Centre) continue;
         g->form.show(d.id);
-        if (d.parent != W::Form1) g->form.show(d.parent);
+        if (d.parent != W::Window) g->form.show(d.parent);
         translated.sync();
         const QRect shown = translated.widget(d.id)->geometry();
         const int designed = width(d.font.px, d.font.bold, std::string(d.caption));
-        EXPECT_NE(shown.width(), designed) << d.name << ": not translated, so not measured";
+        EXPECT_NE(shown.width(), designed) << d.designed << ": not translated, so not measured";
         EXPECT_LE(std::abs(2 * shown.left() + shown.width() - (2 * d.left + designed)), 2)
-            << d.name << " \"" << g->form.caption(d.id) << "\" is off the designed centre";
+            << d.designed << " \"" << g->form.caption(d.id) << "\" is off the designed centre";
     }
 }
 
@@ -489,16 +489,16 @@ TEST_P(Fit, StoryLinesStayCentredUnderTheTitle) {
         GameWindow shown(g);
         shown.ensureBuilt();
         shown.show();
-        const WidgetDef& d = def(W::Label2);
+        const WidgetDef& d = def(W::StoryLine);
         const int designed = width(d.font.px, d.font.bold, std::string(d.caption));
         std::map<std::string, std::pair<int, int>> edges;  // caption: left edge, off the centre
         for (int tick = 1; tick <= 29; ++tick) {
             advanceOpening(g);
             if (tick == 18) beginPrologue(g);
             shown.sync();
-            const QRect at = shown.widget(W::Label2)->geometry();
-            if (g.form.showing(W::Label2) && !g.form.caption(W::Label2).empty())
-                edges[g.form.caption(W::Label2)] = {at.left(), 2 * at.left() + at.width() - (2 * d.left + designed)};
+            const QRect at = shown.widget(W::StoryLine)->geometry();
+            if (g.form.showing(W::StoryLine) && !g.form.caption(W::StoryLine).empty())
+                edges[g.form.caption(W::StoryLine)] = {at.left(), 2 * at.left() + at.width() - (2 * d.left + designed)};
         }
         return edges;
     };
@@ -509,7 +509,7 @@ TEST_P(Fit, StoryLinesStayCentredUnderTheTitle) {
         EXPECT_LE(std::abs(at.second), 2) << "\"" << caption << "\" is off the centre";
     Game own{silence, random};
     startGame(own);
-    for (const auto& [caption, at] : leftEdges(own)) EXPECT_EQ(at.first, def(W::Label2).left) << caption;
+    for (const auto& [caption, at] : leftEdges(own)) EXPECT_EQ(at.first, def(W::StoryLine).left) << caption;
 }
 
 // The values the design lines up with spaces stand in columns in a translation: on the status
@@ -533,14 +533,15 @@ TEST_P(Fit, ValuesStandInColumns) {
         auto* view = static_cast<LabelView*>(translated.widget(d.id));
         const QRect shown = view->geometry();
         const auto pieces = layOutCaption(d, view->text(), QFontMetrics(view->font()));
-        ASSERT_EQ(pieces.size(), 2u) << d.name << " \"" << g->form.caption(d.id) << "\" has no value in a column";
+        ASSERT_EQ(pieces.size(), 2u) << d.designed << " \"" << g->form.caption(d.id) << "\" has no value in a column";
         const CaptionPiece& value = pieces.back();
-        EXPECT_LE(value.left + value.width, shown.width()) << d.name << ": its value is cut off";
+        EXPECT_LE(value.left + value.width, shown.width()) << d.designed << ": its value is cut off";
         const int edge = shown.left() + value.left + (d.column.align == Align::Right ? value.width : 0);
         edges[{d.parent, d.column.at}].insert(edge);
     }
     EXPECT_EQ(edges.size(), 4u);  // the shelf's prices; the hero's values, the gear's and money, the strengths
-    for (const auto& [column, at] : edges) EXPECT_EQ(at.size(), 1u) << def(column.first).name << " " << column.second;
+    for (const auto& [column, at] : edges)
+        EXPECT_EQ(at.size(), 1u) << def(column.first).designed << " " << column.second;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTranslation, Fit, ::testing::ValuesIn(translations()),

@@ -36,42 +36,42 @@ TEST_F(Keys, PlayTheOpeningAHeroChoiceAndAWholeFightWithoutTheMouse) {
     qApp->installEventFilter(&mouse);
 
     ticks(Timer::Opening, 17);
-    EXPECT_EQ(focused(), W::Form1);
+    EXPECT_EQ(focused(), W::Window);
     press(Qt::Key_Return);  // nothing to click yet
     EXPECT_EQ(game.state.TitleTick, 17);
     ticks(Timer::Opening, 1);
-    EXPECT_EQ(focused(), W::Label3);  // スタート
+    EXPECT_EQ(focused(), W::Start);  // スタート
     press(Qt::Key_Return);
-    EXPECT_FALSE(view(W::Label3)->isVisible());
+    EXPECT_FALSE(view(W::Start)->isVisible());
     ticks(Timer::Opening, 11);
 
-    EXPECT_EQ(focused(), W::Label4);
+    EXPECT_EQ(focused(), W::TorubaChoice);
     press(Qt::Key_Down);
-    EXPECT_EQ(focused(), W::Label5);
+    EXPECT_EQ(focused(), W::OldMoanerChoice);
     press(Qt::Key_Return);
     EXPECT_EQ(game.state.HeroId, 1);
 
-    EXPECT_EQ(focused(), W::Button3);       // the town: 王の部屋 first
+    EXPECT_EQ(focused(), W::KingButton);    // the town: 王の部屋 first
     press(Qt::Key_Tab, Qt::ShiftModifier);  // back to the hero bar's ステータス, then round to 闘技場
-    EXPECT_EQ(focused(), W::Button1);
+    EXPECT_EQ(focused(), W::StatusButton);
     press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), W::Button6);
+    EXPECT_EQ(focused(), W::ArenaButton);
     press(Qt::Key_Space);
-    EXPECT_TRUE(view(W::Panel8)->isVisible());
-    EXPECT_EQ(focused(), W::Button9);  // アマチュア級
+    EXPECT_TRUE(view(W::ClassChoicePanel)->isVisible());
+    EXPECT_EQ(focused(), W::AmateurButton);  // アマチュア級
     press(Qt::Key_Enter, Qt::KeypadModifier);
-    ASSERT_TRUE(view(W::Panel9)->isVisible());
-    EXPECT_EQ(focused(), W::Label45);  // 攻撃
+    ASSERT_TRUE(view(W::CommandPanel)->isVisible());
+    EXPECT_EQ(focused(), W::AttackCommand);  // 攻撃
 
     // Return until the fight is over: the hero attacks, the panel takes each step.
     int presses = 0;
-    while (!view(W::Panel8)->isVisible() && !view(W::Panel4)->isVisible() && presses < 200) {
+    while (!view(W::ClassChoicePanel)->isVisible() && !view(W::TownButtons)->isVisible() && presses < 200) {
         const bool waits = frontend::panelWaits(game);
-        EXPECT_EQ(focused(), waits ? W::Panel5 : W::Label45) << "press " << presses;
+        EXPECT_EQ(focused(), waits ? W::MessagePanel : W::AttackCommand) << "press " << presses;
         press(Qt::Key_Return);
         ++presses;
     }
-    EXPECT_FALSE(view(W::Panel9)->isVisible());  // the classes again, or the town after a loss
+    EXPECT_FALSE(view(W::CommandPanel)->isVisible());  // the classes again, or the town after a loss
     EXPECT_GT(game.state.AmateurBouts, 0);
     EXPECT_GT(presses, 3);
 
@@ -85,18 +85,18 @@ TEST_F(Keys, TabAndTheArrowsWalkTheStopsInReadingOrderAndWrap) {
     ticks(Timer::Opening, 11);
     press(Qt::Key_Return);  // トルバさん
     // A panel at a time: the hero bar's status button, then the town's buttons, row by row.
-    const Stops town{W::Button1, W::Button3, W::Button5, W::Button4, W::Button6};
+    const Stops town{W::StatusButton, W::KingButton, W::InnButton, W::StoreButton, W::ArenaButton};
     for (std::size_t i = 1; i <= town.size(); ++i) {
         press(Qt::Key_Tab);
         EXPECT_EQ(focused(), town[(i + 1) % town.size()]);
     }
     press(Qt::Key_Right);
-    EXPECT_EQ(focused(), W::Button5);
+    EXPECT_EQ(focused(), W::InnButton);
     press(Qt::Key_Up);
     press(Qt::Key_Left);
-    EXPECT_EQ(focused(), W::Button1);
+    EXPECT_EQ(focused(), W::StatusButton);
     press(Qt::Key_Backtab);
-    EXPECT_EQ(focused(), W::Button6);
+    EXPECT_EQ(focused(), W::ArenaButton);
 }
 
 TEST_F(Keys, TheMessagePanelHasTheFocusWhileItWaitsForItsClick) {
@@ -105,11 +105,11 @@ TEST_F(Keys, TheMessagePanelHasTheFocusWhileItWaitsForItsClick) {
     ticks(Timer::Opening, 11);
     press(Qt::Key_Return);
     press(Qt::Key_Return);  // 王の部屋: the king speaks
-    EXPECT_TRUE(view(W::Image3)->isVisible());
-    EXPECT_EQ(focused(), W::Panel5);
+    EXPECT_TRUE(view(W::King)->isVisible());
+    EXPECT_EQ(focused(), W::MessagePanel);
     press(Qt::Key_Space);  // the room closes
-    EXPECT_FALSE(view(W::Panel5)->isVisible());
-    EXPECT_EQ(focused(), W::Button3);
+    EXPECT_FALSE(view(W::MessagePanel)->isVisible());
+    EXPECT_EQ(focused(), W::KingButton);
 }
 
 TEST_F(Keys, NeverReachAHiddenWidget) {
@@ -131,14 +131,14 @@ TEST_F(Keys, NeverReachAHiddenWidget) {
         W w;
         ASSERT_TRUE(widgetByName(f->objectName().toStdString(), w));
         const Stops stops = frontend::focusStops(game.form);
-        EXPECT_NE(std::find(stops.begin(), stops.end(), w), stops.end()) << def(w).name;
+        EXPECT_NE(std::find(stops.begin(), stops.end(), w), stops.end()) << def(w).designed;
     }
 }
 
 TEST_F(Keys, TheFocusIsShownOnlyOnceTheKeyboardIsUsed) {
     ticks(Timer::Opening, 18);
-    ASSERT_EQ(focused(), W::Label3);
-    const QRect around = view(W::Label3)->geometry().adjusted(-3, -3, 3, 3);
+    ASSERT_EQ(focused(), W::Start);
+    const QRect around = view(W::Start)->geometry().adjusted(-3, -3, 3, 3);
     const QImage quiet = window.grab(around).toImage();
     const auto whitePixels = [](const QImage& img) {
         int n = 0;
@@ -153,7 +153,7 @@ TEST_F(Keys, TheFocusIsShownOnlyOnceTheKeyboardIsUsed) {
     };
     EXPECT_EQ(whitePixels(quiet), 0);
     press(Qt::Key_Tab);  // the only stop: the focus stays, and shows
-    EXPECT_EQ(focused(), W::Label3);
+    EXPECT_EQ(focused(), W::Start);
     EXPECT_GT(whitePixels(window.grab(around).toImage()), 10);
 }
 
@@ -176,17 +176,17 @@ TEST_F(Keys, AHeldKeyClicksAndSwitchesOnceButKeepsMovingTheFocus) {
     ticks(Timer::Opening, 11);
     press(Qt::Key_Return);
     press(Qt::Key_Return);  // 王の部屋: the king speaks
-    ASSERT_EQ(focused(), W::Panel5);
+    ASSERT_EQ(focused(), W::MessagePanel);
     // The panel closes and 王の部屋 takes the focus: the held Return must not enter it again.
     hold(Qt::Key_Return, 1);
-    EXPECT_FALSE(view(W::Panel5)->isVisible());
-    EXPECT_EQ(focused(), W::Button3);
+    EXPECT_FALSE(view(W::MessagePanel)->isVisible());
+    EXPECT_EQ(focused(), W::KingButton);
     hold(Qt::Key_M, 1);
     EXPECT_TRUE(sound.muted()) << "a held M switched the sound back and forth";
     hold(Qt::Key_Right, 1);
-    EXPECT_EQ(focused(), W::Button4);
+    EXPECT_EQ(focused(), W::StoreButton);
     hold(Qt::Key_Tab, 1);
-    EXPECT_EQ(focused(), W::Button1);
+    EXPECT_EQ(focused(), W::StatusButton);
 }
 
 }  // namespace

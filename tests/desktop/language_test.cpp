@@ -53,7 +53,7 @@ struct Switching : ::testing::Test {
     void expectScreenFollowsTheModel() {
         for (const WidgetDef& d : kWidgets) {
             if (d.kind == Kind::Label || d.kind == Kind::Button || d.kind == Kind::Edit) {
-                EXPECT_EQ(shown(window.widget(d.id)), QString::fromStdString(game.form.caption(d.id))) << d.name;
+                EXPECT_EQ(shown(window.widget(d.id)), QString::fromStdString(game.form.caption(d.id))) << d.designed;
             }
         }
     }
@@ -63,28 +63,28 @@ TEST_F(Switching, TheWholeScreenIsRewrittenAtOnceAndComesBackByteForByte) {
     // In the store, after the prologue: a message panel, a shelf, the town bar and its buttons.
     for (int i = 0; i < 18; ++i) tick(game, Timer::Opening);
     window.sync();
-    click(W::Label3);
+    click(W::Start);
     for (int i = 0; i < 11; ++i) tick(game, Timer::Opening);
     window.sync();
-    click(W::Label6);
-    click(W::Button4);
-    const QString japaneseGreeting = shown(window.widget(W::Label32));
-    const QString japaneseButton = shown(window.widget(W::Button3));
+    click(W::RoninChoice);
+    click(W::StoreButton);
+    const QString japaneseGreeting = shown(window.widget(W::MessageLine2));
+    const QString japaneseButton = shown(window.widget(W::KingButton));
 
     languages.choose("en");
     EXPECT_EQ(languages.current(), "en");
     EXPECT_EQ(window.windowTitle(), qtext(catalogues.get("en").translate(kGameTitle)));
     EXPECT_NE(window.windowTitle(), qtext(kGameTitle));
-    EXPECT_NE(shown(window.widget(W::Label32)), japaneseGreeting);
-    EXPECT_NE(shown(window.widget(W::Button3)), japaneseButton);
+    EXPECT_NE(shown(window.widget(W::MessageLine2)), japaneseGreeting);
+    EXPECT_NE(shown(window.widget(W::KingButton)), japaneseButton);
     // The hero's name in the state, and so in every line to come.
     EXPECT_EQ(game.shown(&GameState::HeroName), catalogues.get("en").translate(kHeroes[3].name));
     expectScreenFollowsTheModel();
 
     languages.choose("ja");
     EXPECT_EQ(window.windowTitle(), qtext(kGameTitle));
-    EXPECT_EQ(shown(window.widget(W::Label32)), japaneseGreeting);
-    EXPECT_EQ(shown(window.widget(W::Button3)), japaneseButton);
+    EXPECT_EQ(shown(window.widget(W::MessageLine2)), japaneseGreeting);
+    EXPECT_EQ(shown(window.widget(W::KingButton)), japaneseButton);
     expectScreenFollowsTheModel();
     EXPECT_EQ(complaints.str(), "");
 }
@@ -112,7 +112,7 @@ TEST_F(Switching, TheMenuNamesEachLanguageInItselfAndSwitchesToThePickedOne) {
     EXPECT_EQ(languages.current(), "en");
     EXPECT_TRUE(english->isChecked());
     EXPECT_FALSE(entries[0]->isChecked());
-    EXPECT_EQ(shown(window.widget(W::Label3)), QStringLiteral("Start"));
+    EXPECT_EQ(shown(window.widget(W::Start)), QStringLiteral("Start"));
     // The next menu is in the language now spoken.
     EXPECT_EQ(languages.menu(&window)->title(), QStringLiteral("Language"));
     delete menu;

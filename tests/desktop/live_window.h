@@ -55,9 +55,9 @@ struct LiveWindow : ::testing::Test {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
         QTest::keyClick(target, key, mods);
     }
-    // The widget that has the focus, or Form1 for the window itself.
+    // The widget that has the focus, or W::Window for the window itself.
     W focused() const {
-        W w = W::Form1;
+        W w = W::Window;
         if (const QWidget* f = QApplication::focusWidget()) widgetByName(f->objectName().toStdString(), w);
         return w;
     }

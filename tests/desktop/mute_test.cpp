@@ -70,7 +70,7 @@ TEST_F(Muting, WorksWhileARecordIsWatchedAndAfterAHeadingIsClicked) {
     EXPECT_TRUE(sound.muted()) << "watching a record, M did nothing";
     window.setWatchOnly(false);
     // A heading is a sign, not a box to type in: an M after a click on it is still the switch.
-    QWidget* heading = view(W::Edit1);
+    QWidget* heading = view(W::HeroChoicePrompt);
     QTest::mouseClick(heading, Qt::LeftButton, {}, heading->rect().center());
     press(Qt::Key_M);
     EXPECT_FALSE(sound.muted());

@@ -36,33 +36,33 @@ TEST_P(Scaled, EveryWidgetIsNTimesItsDesignedGeometryAndClicksLandOnIt) {
     const int n = GetParam();
     window.setView({n, false});
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Label3);
+    window.clickWidget(W::Start);
     ticks(Timer::Opening, 11);
-    window.clickWidget(W::Label4);
-    window.clickWidget(W::Button4);  // the store: labels, pictures, buttons, an edit box, panels
+    window.clickWidget(W::TorubaChoice);
+    window.clickWidget(W::StoreButton);  // the store: labels, pictures, buttons, an edit box, panels
     EXPECT_EQ(window.size(), QSize(521 * n, 351 * n));
     for (const WidgetDef& d : kWidgets) {
         QWidget* w = view(d.id);
         const WidgetState& s = game.form.state(d.id);
         const int top = d.kind == Kind::Label ? s.top : d.top;
-        EXPECT_EQ(w->pos(), QPoint(d.left, top) * n) << d.name;
+        EXPECT_EQ(w->pos(), QPoint(d.left, top) * n) << d.designed;
         if (d.kind != Kind::Label) {
-            EXPECT_EQ(w->size(), QSize(d.width, d.height) * n) << d.name;
+            EXPECT_EQ(w->size(), QSize(d.width, d.height) * n) << d.designed;
         } else if (w->isVisible()) {
-            EXPECT_EQ(w->size(), designedSize(d, s) * n) << d.name;
+            EXPECT_EQ(w->size(), designedSize(d, s) * n) << d.designed;
         }
         if (d.kind == Kind::Label || d.kind == Kind::Button || d.kind == Kind::Edit) {
-            EXPECT_EQ(w->font().pixelSize(), (d.kind == Kind::Label ? s.fontPx : d.font.px) * n) << d.name;
+            EXPECT_EQ(w->font().pixelSize(), (d.kind == Kind::Label ? s.fontPx : d.font.px) * n) << d.designed;
         }
         // What the player sees of a clickable widget is what the mouse reaches (for the message
         // panel, one of its lines may be there).
         if (clickable(d.id) && w->isVisible()) {
             const QWidget* hit = window.childAt(w->mapTo(&window, w->rect().center()));
-            EXPECT_TRUE(hit == w || w->isAncestorOf(hit)) << d.name;
+            EXPECT_TRUE(hit == w || w->isAncestorOf(hit)) << d.designed;
         }
     }
     // A click at the scaled place buys: 薬草 for 15 of the 50.
-    QWidget* herb = view(W::Label41);
+    QWidget* herb = view(W::StoreItem2);
     QTest::mouseClick(herb, Qt::LeftButton, {}, herb->rect().center());
     EXPECT_EQ(game.state.Gold, 35);
 }
@@ -87,7 +87,7 @@ void expectDrawnAfresh(const QImage& sharp, const WidgetDef& d) {
     for (int y = 0; y < sharp.height(); ++y) {
         for (int x = 0; x < sharp.width(); ++x) differ += sharp.pixel(x, y) != blocky.pixel(x, y) ? 1 : 0;
     }
-    EXPECT_GT(differ, sharp.width() * sharp.height() / 10) << d.name << ": the picture is the bitmap enlarged";
+    EXPECT_GT(differ, sharp.width() * sharp.height() / 10) << d.designed << ": the picture is the bitmap enlarged";
     // Yet it is the same picture: shrunk again, it is close to the bitmap.
     const QImage halved = sharp.scaled(bitmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double error = 0;
@@ -97,7 +97,7 @@ void expectDrawnAfresh(const QImage& sharp, const WidgetDef& d) {
             error += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
         }
     }
-    EXPECT_LT(error / (3.0 * bitmap.width() * bitmap.height()), 12.0) << d.name;
+    EXPECT_LT(error / (3.0 * bitmap.width() * bitmap.height()), 12.0) << d.designed;
 }
 
 QImage shownPicture(QWidget* v, QSize size) {
@@ -106,14 +106,14 @@ QImage shownPicture(QWidget* v, QSize size) {
 
 TEST_F(View, DrawsPicturesFromTheirDrawingsNotByEnlargingTheBitmaps) {
     window.setView({2, false});
-    game.form.show(W::Image3);
+    game.form.show(W::King);
     window.sync();
-    expectDrawnAfresh(shownPicture(view(W::Image3), QSize(59, 89) * 2), def(W::Image3));
+    expectDrawnAfresh(shownPicture(view(W::King), QSize(59, 89) * 2), def(W::King));
 }
 
 TEST_F(View, DrawsStretchedPicturesFromTheirDrawingsAtTheirOwnSize) {
     // The tiniest opponents, stretched four times and more: a bitmap enlarged would be blocks.
-    for (const W w : {W::Image58, W::Image61}) {
+    for (const W w : {W::LifeFormPicture, W::AlarmClockDemonPicture}) {
         game.form.show(w);
         window.sync();
         expectDrawnAfresh(shownPicture(view(w), QSize(def(w).width, def(w).height)), def(w));
@@ -125,17 +125,17 @@ TEST_F(View, DrawsStretchedPicturesFromTheirDrawingsAtTheirOwnSize) {
 // two device pixels to the pixel.
 TEST_F(View, DrawsAtTheDevicePixelsOfAHighDensityScreen) {
     if (window.devicePixelRatioF() < 2) GTEST_SKIP() << "not a high-density screen";
-    game.form.show(W::Image3);
+    game.form.show(W::King);
     window.sync();
-    const QImage shown = view(W::Image3)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = view(W::King)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(65, 89) * 2);
-    expectDrawnAfresh(shown.copy(0, 0, 59 * 2, 89 * 2), def(W::Image3));
+    expectDrawnAfresh(shown.copy(0, 0, 59 * 2, 89 * 2), def(W::King));
     // A bevel of one pixel is two device pixels wide, both white.
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Label3);
+    window.clickWidget(W::Start);
     ticks(Timer::Opening, 11);
-    window.clickWidget(W::Label4);
-    const QImage panel = view(W::Panel2)->grab().toImage();  // the town bar's hero summary
+    window.clickWidget(W::TorubaChoice);
+    const QImage panel = view(W::TownBar)->grab().toImage();  // the town bar's hero summary
     EXPECT_EQ(QColor(panel.pixel(200, 0)), QColor(Qt::white));
     EXPECT_EQ(QColor(panel.pixel(200, 1)), QColor(Qt::white));
     EXPECT_EQ(QColor(panel.pixel(200, 2)), toQColor(kButtonFace));
@@ -173,7 +173,7 @@ TEST_F(View, FullscreenFillsTheScreenWithTheDesignedShapeBetweenBlackBars) {
     // Every widget keeps its designed place within the area.
     for (const WidgetDef& d : kWidgets) {
         if (d.kind == Kind::Label) continue;
-        EXPECT_EQ(view(d.id)->geometry(), stage.place(d, QRect(d.left, d.top, d.width, d.height))) << d.name;
+        EXPECT_EQ(view(d.id)->geometry(), stage.place(d, QRect(d.left, d.top, d.width, d.height))) << d.designed;
     }
     const QImage shot = window.grab().toImage();
     const QPoint bar =
@@ -211,13 +211,13 @@ TEST_F(View, OffersTheScalesAndFullscreenInItsMenu) {
 
     // A right click anywhere, labels and heading boxes included, brings the menu.
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Label3);
+    window.clickWidget(W::Start);
     ticks(Timer::Opening, 11);
-    for (const W w : {W::Label4, W::Edit1}) {
+    for (const W w : {W::TorubaChoice, W::HeroChoicePrompt}) {
         QWidget* v = view(w);
         QContextMenuEvent e(QContextMenuEvent::Mouse, v->rect().center(), v->mapToGlobal(v->rect().center()));
         QApplication::sendEvent(v, &e);
-        EXPECT_TRUE(menu->isVisible()) << def(w).name;
+        EXPECT_TRUE(menu->isVisible()) << def(w).designed;
         menu->hide();
     }
 }

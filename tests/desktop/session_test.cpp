@@ -39,7 +39,7 @@ QString seen(GameWindow& w, W id) {
         text = b->text();
     else if (auto* e = dynamic_cast<QLineEdit*>(v))
         text = e->text();
-    return QString("%1 %2 %3").arg(qtext(def(id).name)).arg(v->isVisibleTo(&w) ? "shown" : "hidden").arg(text);
+    return QString("%1 %2 %3").arg(qtext(def(id).designed)).arg(v->isVisibleTo(&w) ? "shown" : "hidden").arg(text);
 }
 
 std::string fileText(const QString& path) {
@@ -82,15 +82,15 @@ struct Session : ::testing::Test {
             QWidget* v = window.widget(w);
             if (v->isVisible()) QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, 2));
         };
-        press(W::Label3);
+        press(W::Start);
         for (int i = 0; i < 11; ++i) window.tickTimer(Timer::Opening);
-        press(W::Label6);
+        press(W::RoninChoice);
         for (int i = 0; i < 3; ++i) window.tickTimer(Timer::TownMusic);
-        press(W::Button6);
-        press(W::Button9);
+        press(W::ArenaButton);
+        press(W::AmateurButton);
         for (int blow = 0; blow < 4; ++blow) {
-            press(W::Label45);
-            press(W::Label32);
+            press(W::AttackCommand);
+            press(W::MessageLine2);
             window.tickTimer(Timer::BattleMusic);
         }
     }
@@ -125,9 +125,9 @@ TEST_F(Session, ContinuingFromTheTitlesMenuShowsTheLastSessionAndGoesOnInItsReco
         Played played;
         Recorded session(played);
         session.ticks(Timer::Opening, 18);
-        session.window.clickWidget(W::Label3);
+        session.window.clickWidget(W::Start);
         session.ticks(Timer::Opening, 11);
-        session.window.clickWidget(W::Label5);
+        session.window.clickWidget(W::OldMoanerChoice);
         before = Script(played).dump();
     }
     Played fresh;
@@ -138,9 +138,9 @@ TEST_F(Session, ContinuingFromTheTitlesMenuShowsTheLastSessionAndGoesOnInItsReco
     title.log.continueLast(speakers);
     title.window.sync();
     EXPECT_EQ(Script(fresh).dump(), before);
-    EXPECT_TRUE(title.window.widget(W::Panel2)->isVisible());
+    EXPECT_TRUE(title.window.widget(W::TownBar)->isVisible());
     EXPECT_FALSE(title.log.canContinue());
-    title.window.clickWidget(W::Button5);  // the inn
+    title.window.clickWidget(W::InnButton);  // the inn
     auto replayed = test::play(fileText(lastSessionPath()));
     EXPECT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_EQ(replayed.script->dump(), Script(fresh).dump());
@@ -151,7 +151,7 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
         Played played;
         Recorded session(played);
         session.ticks(Timer::Opening, 18);
-        session.window.clickWidget(W::Label3);
+        session.window.clickWidget(W::Start);
         ASSERT_TRUE(QFile::exists(lastSessionPath()));
         // A window closed by hand keeps the record to continue from.
         session.window.close();
@@ -159,7 +159,7 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     }
     Played ending;
     Recorded credits(ending);
-    ending.game().form.hide(W::Panel1);
+    ending.game().form.hide(W::HeroChoicePanel);
     ending.game().state.EndingTick = 146;
     ending.game().form.enable(Timer::Ending);
     credits.window.sync();
@@ -170,7 +170,9 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
 
 TEST_F(Session, AReplayWaitsOutAGapLongerThanATimerCanWait) {
     const QString path = state.filePath(QStringLiteral("long.script"));
-    std::ofstream(QFile::encodeName(path).toStdString()) << "tick Timer1\n# @3000000.000\ntick Timer1\n";
+    std::ofstream(QFile::encodeName(path).toStdString()) << std::string("tick ") + designed(Timer::Opening) +
+                                                                "\n# @3000000.000\ntick " + designed(Timer::Opening) +
+                                                                "\n";
     Played played;
     Script script(played);
     GameWindow window(played.game());
@@ -194,10 +196,11 @@ TEST_F(Session, AWatchedRecordTakesNoClickOrKeyOfThePlayers) {
     const QString path = state.filePath(QStringLiteral("watched.script"));
     {
         std::ofstream record(QFile::encodeName(path).toStdString());
-        for (int i = 0; i < 18; ++i) record << "tick Timer1\n";
-        record << "click Label3\n";
-        for (int i = 0; i < 11; ++i) record << "tick Timer1\n";
-        record << "# @3600.000\nclick Label5\n";  // an hour on: the replay is still going
+        for (int i = 0; i < 18; ++i) record << std::string("tick ") + designed(Timer::Opening) + "\n";
+        record << std::string("click ") + designed(W::Start) + "\n";
+        for (int i = 0; i < 11; ++i) record << std::string("tick ") + designed(Timer::Opening) + "\n";
+        record << std::string("# @3600.000\nclick ") + designed(W::OldMoanerChoice) +
+                      "\n";  // an hour on: the replay is still going
     }
     Played played;
     Script script(played);
@@ -209,7 +212,7 @@ TEST_F(Session, AWatchedRecordTakesNoClickOrKeyOfThePlayers) {
     QString error;
     ASSERT_TRUE(replayer.load(path, error)) << error.toStdString();
     replayer.start();
-    QWidget* hero = window.widget(W::Label4);
+    QWidget* hero = window.widget(W::TorubaChoice);
     ASSERT_TRUE(hero->isVisible()) << "the record should stand at the hero choice";
     const std::string before = script.dump();
     QTest::mouseClick(hero, Qt::LeftButton, {}, QPoint(2, 2));
@@ -243,7 +246,7 @@ TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
         Played played;
         Recorded session(played);
         session.ticks(Timer::Opening, 18);
-        session.window.clickWidget(W::Label3);
+        session.window.clickWidget(W::Start);
         fill(full.c_str(), 34);  // one more tick, and a line and a half of the next one
         session.ticks(Timer::Opening, 1);
         whole = Script(played).dump();
@@ -268,7 +271,7 @@ TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
         Played fresh;
         Recorded session(fresh);
         session.ticks(Timer::Opening, 18);
-        session.window.clickWidget(W::Label3);
+        session.window.clickWidget(W::Start);
     }
     EXPECT_EQ(fileText(lastSessionPath()), before);
     EXPECT_EQ(said.str(), "verminadia: cannot write the session record " + where +
@@ -292,7 +295,7 @@ TEST_F(Session, ARecordThatIsNoRegularFileIsRefusedAtOnceAndANewSessionReplacesI
         {
             Recorded session(played);
             session.ticks(Timer::Opening, 18);
-            session.window.clickWidget(W::Label3);
+            session.window.clickWidget(W::Start);
         }
         if (kind[2] == 'd') {
             EXPECT_TRUE(QFileInfo(lastSessionPath()).isDir()) << "a directory is never replaced";
@@ -312,9 +315,9 @@ TEST_F(Session, ThePlayersOwnRecordBehindALinkIsReplacedAndTheLinkKept) {
     std::string why;
     std::unique_ptr<std::ostream> out = file.replace("# verminadia session record\n", why);
     ASSERT_TRUE(out) << why;
-    *out << "tick Timer1\n" << std::flush;
+    *out << std::string("tick ") + designed(Timer::Opening) + "\n" << std::flush;
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(fileText(own), "# verminadia session record\ntick Timer1\n");
+    EXPECT_EQ(fileText(own), std::string("# verminadia session record\ntick ") + designed(Timer::Opening) + "\n");
 }
 
 }  // namespace

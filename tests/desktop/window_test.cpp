@@ -43,15 +43,15 @@ TEST_F(Window, IsAFixedWindowWithEveryWidgetNamedAndPlacedAsTheTableSays) {
     EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     for (const WidgetDef& d : kWidgets) {
         QWidget* w = window.widget(d.id);
-        ASSERT_NE(w, nullptr) << d.name;
-        EXPECT_EQ(w->objectName(), qname(d.name));
-        QWidget* parent = d.parent == W::Form1 ? static_cast<QWidget*>(&window) : window.widget(d.parent);
-        EXPECT_EQ(w->parentWidget(), parent) << d.name;
-        EXPECT_EQ(w->pos(), QPoint(d.left, d.top)) << d.name;
+        ASSERT_NE(w, nullptr) << d.designed;
+        EXPECT_EQ(w->objectName(), qname(d.designed));
+        QWidget* parent = d.parent == W::Window ? static_cast<QWidget*>(&window) : window.widget(d.parent);
+        EXPECT_EQ(w->parentWidget(), parent) << d.designed;
+        EXPECT_EQ(w->pos(), QPoint(d.left, d.top)) << d.designed;
         if (d.kind != Kind::Label) {
-            EXPECT_EQ(w->size(), QSize(d.width, d.height)) << d.name;
+            EXPECT_EQ(w->size(), QSize(d.width, d.height)) << d.designed;
         }
-        EXPECT_EQ(w->isVisibleTo(&window), game.form.showing(d.id)) << d.name;
+        EXPECT_EQ(w->isVisibleTo(&window), game.form.showing(d.id)) << d.designed;
     }
 }
 
@@ -66,7 +66,7 @@ TEST_F(Window, LabelsAndPicturesLieBeneathPanelsButtonsAndEditBoxesInTableOrder)
             const WidgetDef& d = def(id);
             const bool beneath = d.kind == Kind::Label || d.kind == Kind::Picture;
             const int rank = (beneath ? 0 : 1000) + static_cast<int>(index(id));
-            EXPECT_GT(rank, lastRank) << d.name << " is stacked out of order";
+            EXPECT_GT(rank, lastRank) << d.designed << " is stacked out of order";
             lastRank = rank;
         }
     }
@@ -74,7 +74,7 @@ TEST_F(Window, LabelsAndPicturesLieBeneathPanelsButtonsAndEditBoxesInTableOrder)
 
 TEST_F(Window, LabelsSizeThemselvesToTheirTextAndFollowTheModel) {
     ticks(Timer::Opening, 15);
-    auto* title = static_cast<LabelView*>(window.widget(W::Label1));
+    auto* title = static_cast<LabelView*>(window.widget(W::GameTitle));
     EXPECT_EQ(title->text(), QStringLiteral("ヴェルミナーディア外伝"));
     EXPECT_EQ(title->pos(), QPoint(128, 128));
     EXPECT_EQ(title->width(), QFontMetrics(title->font()).horizontalAdvance(title->text()));
@@ -82,26 +82,27 @@ TEST_F(Window, LabelsSizeThemselvesToTheirTextAndFollowTheModel) {
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(Qt::black));
     ticks(Timer::Opening, 3);
     shot("title");
-    EXPECT_TRUE(window.widget(W::Label3)->isVisible());
+    EXPECT_TRUE(window.widget(W::Start)->isVisible());
 }
 
 TEST_F(Window, ClickingTheStartPromptRunsThePrologueUpToTheHeroChoice) {
     ticks(Timer::Opening, 18);
-    QWidget* start = window.widget(W::Label3);
+    QWidget* start = window.widget(W::Start);
     QTest::mouseClick(start, Qt::LeftButton, {}, start->rect().center());
     EXPECT_TRUE(game.form.enabled(Timer::Opening));
     EXPECT_FALSE(start->isVisible());
     ticks(Timer::Opening, 11);
-    EXPECT_TRUE(window.widget(W::Panel1)->isVisible());
-    EXPECT_EQ(static_cast<QLineEdit*>(window.widget(W::Edit1))->text(), QStringLiteral("参加する人物を選んで下さい"));
+    EXPECT_TRUE(window.widget(W::HeroChoicePanel)->isVisible());
+    EXPECT_EQ(static_cast<QLineEdit*>(window.widget(W::HeroChoicePrompt))->text(),
+              QStringLiteral("参加する人物を選んで下さい"));
     shot("hero-choice");
 }
 
 TEST_F(Window, AHeadingIsASignThatTakesNoFocusCursorOrTyping) {
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Label3);
+    window.clickWidget(W::Start);
     ticks(Timer::Opening, 11);
-    auto* heading = static_cast<QLineEdit*>(window.widget(W::Edit1));
+    auto* heading = static_cast<QLineEdit*>(window.widget(W::HeroChoicePrompt));
     const QString text = heading->text();
     const QImage looks = heading->grab().toImage();
     // A click, a drag across it and a double click, then typing where the focus is and into the
@@ -117,25 +118,25 @@ TEST_F(Window, AHeadingIsASignThatTakesNoFocusCursorOrTyping) {
     EXPECT_FALSE(heading->hasFocus());
     EXPECT_FALSE(heading->hasSelectedText());
     EXPECT_EQ(heading->grab().toImage(), looks) << "a cursor or a selection shows";
-    EXPECT_TRUE(window.widget(W::Panel1)->isVisible()) << "typing chose a hero";
+    EXPECT_TRUE(window.widget(W::HeroChoicePanel)->isVisible()) << "typing chose a hero";
 }
 
 TEST_F(Window, AHiddenWidgetCannotBeClicked) {
     // Mid-title: the maker's name is up and the shots sound, and スタート is not shown yet. Its
-    // click would take the name away, silence the shots and blank Label2.
+    // click would take the name away, silence the shots and blank StoryLine.
     ticks(Timer::Opening, 5);
-    QWidget* start = window.widget(W::Label3);
+    QWidget* start = window.widget(W::Start);
     ASSERT_FALSE(start->isVisible());
     QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(2, 2));
     window.sync();
-    EXPECT_TRUE(window.widget(W::Label1)->isVisible());
-    EXPECT_TRUE(game.form.showing(W::Label1));
+    EXPECT_TRUE(window.widget(W::GameTitle)->isVisible());
+    EXPECT_TRUE(game.form.showing(W::GameTitle));
     EXPECT_TRUE(game.sound.state(Tune::Shots).playing);
     EXPECT_EQ(game.state.TitleTick, 5);
 }
 
 TEST_F(Window, TheLastTickOfTheCreditsClosesTheRealWindowOnItsOwn) {
-    game.form.hide(W::Panel1);
+    game.form.hide(W::HeroChoicePanel);
     game.state.EndingTick = 146;
     game.form.enable(Timer::Ending);
     window.sync();
@@ -145,7 +146,7 @@ TEST_F(Window, TheLastTickOfTheCreditsClosesTheRealWindowOnItsOwn) {
         closed = true;
         loop.quit();
     });
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);  // the real Timer5 ticks after one second
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);  // the real Timer::Ending ticks after one second
     loop.exec();
     EXPECT_TRUE(closed);
     EXPECT_FALSE(window.isVisible());
@@ -157,16 +158,16 @@ TEST(Pictures, EachHasItsBitmapSizeAndDifferentPicturesDiffer) {
     for (const WidgetDef& d : kWidgets) {
         if (d.kind != Kind::Picture) continue;
         // Drawn by us and built into the program: not the card that stands in for a missing one.
-        EXPECT_TRUE(QFile::exists(":/pictures/" + qname(def(d.bitmap).name) + ".png")) << d.name;
+        EXPECT_TRUE(QFile::exists(":/pictures/" + qname(def(d.bitmap).designed) + ".png")) << d.designed;
         const QPixmap pm = loadPicture(d);
-        EXPECT_EQ(pm.size(), QSize(d.bitmapWidth, d.bitmapHeight)) << d.name;
+        EXPECT_EQ(pm.size(), QSize(d.bitmapWidth, d.bitmapHeight)) << d.designed;
         if (d.bitmap == d.id) distinct.emplace_back(&d, pm.toImage());
     }
     EXPECT_EQ(distinct.size(), 59u);
     for (std::size_t i = 0; i < distinct.size(); ++i) {
         for (std::size_t j = i + 1; j < distinct.size(); ++j) {
             EXPECT_NE(distinct[i].second, distinct[j].second)
-                << distinct[i].first->name << " and " << distinct[j].first->name << " look the same";
+                << distinct[i].first->designed << " and " << distinct[j].first->designed << " look the same";
         }
     }
 }

@@ -11,14 +11,14 @@ namespace {
 using test::play;
 
 constexpr Player kTownThemes[] = {Tune::TorubaTheme, Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme};
-constexpr W kPortraits[] = {W::Image53, W::Image54, W::Image55, W::Image56};
+constexpr W kPortraits[] = {W::RoninFarewell, W::MizelFarewell, W::OldMoanerFarewell, W::TorubaFarewell};
 
 // The king has granted the final title: his room is up, the town theme has been playing.
 test::Played kingsLastWords() {
     auto p = play(test::kToHeroChoice);
     Game& g = p.game();
-    g.form.hide(W::Panel1);
-    g.form.show(W::Panel2, W::Image3, W::Panel5);
+    g.form.hide(W::HeroChoicePanel);
+    g.form.show(W::TownBar, W::King, W::MessagePanel);
     g.form.enable(Timer::TownMusic);
     g.sound.play(Tune::TeacherTheme);
     g.state.TalkState = 50;
@@ -33,26 +33,26 @@ int portraitsShowing(const test::Played& p) {
 
 TEST(Ending, TheStartClickClearsTheScreenAndSilencesTheTownForGood) {
     auto p = kingsLastWords();
-    p.then("click Label33");
-    EXPECT_FALSE(p.form().showing(W::Image3));
-    EXPECT_FALSE(p.form().showing(W::Panel5));
-    EXPECT_FALSE(p.form().showing(W::Panel2));
+    p.then(std::string("click ") + designed(W::MessageLine3));
+    EXPECT_FALSE(p.form().showing(W::King));
+    EXPECT_FALSE(p.form().showing(W::MessagePanel));
+    EXPECT_FALSE(p.form().showing(W::TownBar));
     EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     for (Player theme : kTownThemes) EXPECT_FALSE(p.sound().state(theme).playing);
     EXPECT_TRUE(p.form().enabled(Timer::Ending));
     EXPECT_EQ(p.state().TalkState, talk::kEnding);
-    // Until the first tick Label2 still tells the prologue's last line.
-    EXPECT_TRUE(p.form().showing(W::Label2));
-    EXPECT_EQ(p.form().caption(W::Label2), "ドラゴン城で闘技大会が行われた。");
+    // Until the first tick StoryLine still tells the prologue's last line.
+    EXPECT_TRUE(p.form().showing(W::StoryLine));
+    EXPECT_EQ(p.form().caption(W::StoryLine), "ドラゴン城で闘技大会が行われた。");
 }
 
 TEST(Ending, TheStoryShowsExactlyOnePortraitFromTickFiveToThirtySix) {
     auto p = kingsLastWords();
-    p.then("click Panel5\ntick Timer5");
+    p.then(std::string("click ") + designed(W::MessagePanel) + "\ntick " + designed(Timer::Ending));
     EXPECT_TRUE(p.sound().state(Tune::Ending).playing);
-    EXPECT_EQ(p.form().caption(W::Label2), " 　　長い戦いは終わった。");
+    EXPECT_EQ(p.form().caption(W::StoryLine), " 　　長い戦いは終わった。");
     for (int tick = 2; tick <= 40; ++tick) {
-        p.then("tick Timer5");
+        p.then(std::string("tick ") + designed(Timer::Ending));
         EXPECT_EQ(portraitsShowing(p), tick >= 5 && tick <= 36 ? 1 : 0) << "tick " << tick;
         if (tick >= 5 && tick <= 36) {
             // Eight seconds each: the swordsman, the teacher, the old man, then トルバさん.
@@ -60,45 +60,45 @@ TEST(Ending, TheStoryShowsExactlyOnePortraitFromTickFiveToThirtySix) {
         }
         for (Player theme : kTownThemes) EXPECT_FALSE(p.sound().state(theme).playing) << "tick " << tick;
     }
-    EXPECT_EQ(p.form().caption(W::Label2), "トルバさんは．．．．．．．．");
+    EXPECT_EQ(p.form().caption(W::StoryLine), "トルバさんは．．．．．．．．");
 }
 
 TEST(Ending, TickThirtySevenHandsTheStoryOverToTheCredits) {
     auto p = kingsLastWords();
-    p.then("click Panel5\ntick Timer5 36");
+    p.then(std::string("click ") + designed(W::MessagePanel) + "\ntick " + designed(Timer::Ending) + " 36");
     EXPECT_TRUE(p.sound().state(Tune::Ending).playing);
-    EXPECT_FALSE(p.form().showing(W::Label1));
-    p.then("tick Timer5");
+    EXPECT_FALSE(p.form().showing(W::GameTitle));
+    p.then(std::string("tick ") + designed(Timer::Ending));
     EXPECT_FALSE(p.sound().state(Tune::Ending).playing);
     EXPECT_TRUE(p.sound().state(Tune::Credits).playing);
-    EXPECT_FALSE(p.form().showing(W::Label2));
-    EXPECT_TRUE(p.form().showing(W::Label1));
-    EXPECT_EQ(p.form().caption(W::Label1), "");
-    EXPECT_EQ(p.form().state(W::Label1).fontPx, 16);
-    EXPECT_EQ(p.form().state(W::Label1).top, 145);
-    EXPECT_EQ(p.form().state(W::Label1).fontColor, kRed);  // as the title left it
-    p.then("tick Timer5");
+    EXPECT_FALSE(p.form().showing(W::StoryLine));
+    EXPECT_TRUE(p.form().showing(W::GameTitle));
+    EXPECT_EQ(p.form().caption(W::GameTitle), "");
+    EXPECT_EQ(p.form().state(W::GameTitle).fontPx, 16);
+    EXPECT_EQ(p.form().state(W::GameTitle).top, 145);
+    EXPECT_EQ(p.form().state(W::GameTitle).fontColor, kRed);  // as the title left it
+    p.then(std::string("tick ") + designed(Timer::Ending));
     EXPECT_FALSE(p.sound().state(Tune::Ending).playing) << "the ending theme comes back under the credits";
 }
 
 TEST(Ending, TheCreditsRollAndTheWindowClosesAtTick147WithoutInput) {
     auto p = kingsLastWords();
-    p.then("click Panel5\ntick Timer5 39");
-    EXPECT_EQ(p.form().caption(W::Label1), "                CAST          ");
-    p.then("tick Timer5 10");  // 49: the first of three identical ZEKU lines
-    const std::string zeku = p.form().caption(W::Label1);
+    p.then(std::string("click ") + designed(W::MessagePanel) + "\ntick " + designed(Timer::Ending) + " 39");
+    EXPECT_EQ(p.form().caption(W::GameTitle), "                CAST          ");
+    p.then(std::string("tick ") + designed(Timer::Ending) + " 10");  // 49: the first of three identical ZEKU lines
+    const std::string zeku = p.form().caption(W::GameTitle);
     EXPECT_EQ(zeku, "　　 　　　　　 ZEKU         ");
-    p.then("tick Timer5 30");  // 79
-    EXPECT_EQ(p.form().caption(W::Label1), zeku);
-    p.then("tick Timer5 61");  // 140
-    EXPECT_EQ(p.form().caption(W::Label1), " 　　         ＥＮＤ         ");
-    p.then("tick Timer5 6");
+    p.then(std::string("tick ") + designed(Timer::Ending) + " 30");  // 79
+    EXPECT_EQ(p.form().caption(W::GameTitle), zeku);
+    p.then(std::string("tick ") + designed(Timer::Ending) + " 61");  // 140
+    EXPECT_EQ(p.form().caption(W::GameTitle), " 　　         ＥＮＤ         ");
+    p.then(std::string("tick ") + designed(Timer::Ending) + " 6");
     EXPECT_TRUE(p.form().open());
-    p.then("tick Timer5");
+    p.then(std::string("tick ") + designed(Timer::Ending));
     EXPECT_EQ(p.state().EndingTick, 147);
     EXPECT_FALSE(p.form().open());
-    for (const TimerDef& t : kTimers) EXPECT_FALSE(p.form().enabled(t.id)) << t.name;
-    p.then("tick Timer5 5\nclick Label1");
+    for (const TimerDef& t : kTimers) EXPECT_FALSE(p.form().enabled(t.id)) << t.designed;
+    p.then(std::string("tick ") + designed(Timer::Ending) + " 5\nclick " + designed(W::GameTitle));
     EXPECT_EQ(p.state().EndingTick, 147);
     EXPECT_EQ(p.out, "ignored: window closed\n");
 }

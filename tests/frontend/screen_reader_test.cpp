@@ -18,23 +18,25 @@ namespace {
 TEST(ScreenReader, NamesWhatThePlayerSeesByTheRolesReadersKnow) {
     test::Played p = test::play(test::kToHeroChoice);
     const Game& g = p.game();
-    EXPECT_EQ(accessibleName(W::Label4, g), g.form.caption(W::Label4));
-    EXPECT_EQ(roleOf(W::Label4), Role::Button);
-    EXPECT_EQ(accessibleName(W::Panel1, g), g.form.caption(W::Edit1));  // by its heading
-    EXPECT_EQ(roleOf(W::Panel1), Role::Pane);
-    p.then("click Label7\n");
+    EXPECT_EQ(accessibleName(W::TorubaChoice, g), g.form.caption(W::TorubaChoice));
+    EXPECT_EQ(roleOf(W::TorubaChoice), Role::Button);
+    EXPECT_EQ(accessibleName(W::HeroChoicePanel, g), g.form.caption(W::HeroChoicePrompt));  // by its heading
+    EXPECT_EQ(roleOf(W::HeroChoicePanel), Role::Pane);
+    p.then(std::string("click ") + designed(W::MizelChoice) + "\n");
     const shipped::Hero& teacher = shipped::kHeroes[2];
     EXPECT_EQ(accessibleName(teacher.portrait, g), teacher.portraitName);
     EXPECT_EQ(roleOf(teacher.portrait), Role::Graphic);
 
-    p.then("click Button6\ndraw 0\nclick Button9\n");
-    EXPECT_EQ(roleOf(W::Panel5), Role::Section);
-    EXPECT_EQ(roleOf(W::Label31), Role::StaticText);  // the panel answers for its lines
-    EXPECT_EQ(accessibleName(W::Panel5, g),
-              g.form.caption(W::Label31) + '\n' + g.form.caption(W::Label32) + '\n' + g.form.caption(W::Label33));
-    ASSERT_EQ(test::opponentPicturesShowing(g.form), std::vector<W>{W::Image6});
-    EXPECT_EQ(accessibleName(W::Image6, g), g.shown(&GameState::EnemyName));  // the opponent in the ring, by name
-    EXPECT_EQ(accessibleName(W::Image7, g), shipped::kOpponentName);
+    p.then(std::string("click ") + designed(W::ArenaButton) + "\ndraw 0\nclick " + designed(W::AmateurButton) + "\n");
+    EXPECT_EQ(roleOf(W::MessagePanel), Role::Section);
+    EXPECT_EQ(roleOf(W::MessageLine1), Role::StaticText);  // the panel answers for its lines
+    EXPECT_EQ(accessibleName(W::MessagePanel, g), g.form.caption(W::MessageLine1) + '\n' +
+                                                      g.form.caption(W::MessageLine2) + '\n' +
+                                                      g.form.caption(W::MessageLine3));
+    ASSERT_EQ(test::opponentPicturesShowing(g.form), std::vector<W>{W::HundredYenManPicture});
+    EXPECT_EQ(accessibleName(W::HundredYenManPicture, g),
+              g.shown(&GameState::EnemyName));  // the opponent in the ring, by name
+    EXPECT_EQ(accessibleName(W::ZundaraPicture, g), shipped::kOpponentName);
 }
 
 // Plays the lines and returns what the reader heard, the focus staying put.
@@ -55,9 +57,9 @@ TEST(Announcements, TellTheTitleWholeOnceAndEveryLineOfThePrologue) {
             heard.insert(heard.end(), now.begin(), now.end());
         }
     };
-    listen("tick Timer1 1\n", 18);
-    listen("click Label3\n", 1);
-    listen("tick Timer1 1\n", 11);
+    listen(std::string("tick ") + designed(Timer::Opening) + " 1\n", 18);
+    listen(std::string("click ") + designed(W::Start) + "\n", 1);
+    listen(std::string("tick ") + designed(Timer::Opening) + " 1\n", 11);
     const std::string title(untranslated().translate(kGameTitle));
     EXPECT_EQ(std::count(heard.begin(), heard.end(), title), 1);
     for (const std::string& said : heard) EXPECT_FALSE(said.size() < title.size() && title.starts_with(said)) << said;
@@ -68,48 +70,50 @@ TEST(Announcements, TellTheTitleWholeOnceAndEveryLineOfThePrologue) {
 TEST(Announcements, TellEachMessageOnceEvenTheSameAgainUnlessTheFocusBringsIt) {
     test::Played p = test::play(test::heroChosen(0));
     const Form before = p.form();
-    const Said king = heardAfter(p, "click Button3\n");
+    const Said king = heardAfter(p, std::string("click ") + designed(W::KingButton) + "\n");
     EXPECT_EQ(king, Said{"ドラゴン王\n"
                          "　「私が今回の大会の開催者じゃ。勝ち残った者には名誉の\n"
                          "ある称号を与えよう。少しでも勝ったらまた来なさい。」"});
     EXPECT_TRUE(heardAfter(p, "").empty());
     // The focus moving onto the panel reads it: the reader is not told twice.
-    EXPECT_TRUE(announcements(before, p.form(), W::Button3, W::Panel5).empty());
+    EXPECT_TRUE(announcements(before, p.form(), W::KingButton, W::MessagePanel).empty());
 
     // The shop: its name when the focus stays outside it, then what a purchase cost and the money
     // left; the same line again for a second purchase.
     test::Played shop = test::play(test::heroChosen(0));
-    const Said entered = heardAfter(shop, "click Button4\n");
+    const Said entered = heardAfter(shop, std::string("click ") + designed(W::StoreButton) + "\n");
     ASSERT_FALSE(entered.empty());
     const std::string place = "エドソンの雑貨屋";
     EXPECT_EQ(entered.front(), place);  // the place, then its greeting
     EXPECT_EQ(entered.back(),
               std::string(shipped::kStoreName) + '\n' + shipped::kStoreGreeting2 + '\n' + shipped::kStoreGreeting3);
     EXPECT_EQ(std::count(entered.begin(), entered.end(), place), 1);
-    const Said again = heardAfter(shop, "click Label43\nclick Button4\n", W::Label41);  // the focus goes in
+    const Said again =
+        heardAfter(shop, std::string("click ") + designed(W::LeaveStore) + "\nclick " + designed(W::StoreButton) + "\n",
+                   W::StoreItem2);  // the focus goes in
     EXPECT_EQ(std::count(again.begin(), again.end(), place), 0);
     shop.then("set Gold 1000\n");
     for (const char* left : {"所持金　985", "所持金　970"}) {
-        const Said bought = heardAfter(shop, "click Label41\n");
+        const Said bought = heardAfter(shop, std::string("click ") + designed(W::StoreItem2) + "\n");
         EXPECT_EQ(bought, (Said{std::string(shipped::kStoreName) + '\n' + shipped::kStoreThanks, left}));
     }
 }
 
 TEST(Announcements, TellAPlacesPromptAndTheHerosValuesThatChanged) {
     test::Played p = test::play(test::heroChosen(0));
-    const Said arena = heardAfter(p, "click Button6\n", W::Button9);
+    const Said arena = heardAfter(p, std::string("click ") + designed(W::ArenaButton) + "\n", W::AmateurButton);
     EXPECT_EQ(arena, Said{"出場する階級を選んで下さい"});  // the place's name comes with the focus
-    EXPECT_EQ(promptedPlace(W::Label44), W::Panel8);
-    EXPECT_EQ(promptedPlace(W::Label45), std::nullopt);
+    EXPECT_EQ(promptedPlace(W::ClassChoicePrompt), W::ClassChoicePanel);
+    EXPECT_EQ(promptedPlace(W::AttackCommand), std::nullopt);
 
     test::Played inn = test::play(test::heroChosen(0));
-    inn.then("click Button5\nset Hp 3\nset Gold 40\n");
-    const Said night = heardAfter(inn, "click Button7\n");
+    inn.then(std::string("click ") + designed(W::InnButton) + "\nset Hp 3\nset Gold 40\n");
+    const Said night = heardAfter(inn, std::string("click ") + designed(W::StayButton) + "\n");
     EXPECT_EQ(night, (Said{"おフク\n　「ありがとさん。またおいでね。」", "所持金　15"}));  // the money left
 
     // The opponent's turn: what it did, then the hero's HP.
     test::Played fight = arena_testing::inArena(0, "set EnemyPower 6\n");
-    fight.then(arena_testing::bout("Button9", 0) + "set EnemyPower 6\n" + arena_testing::attack(0));
+    fight.then(arena_testing::bout(designed(W::AmateurButton), 0) + "set EnemyPower 6\n" + arena_testing::attack(0));
     const Said hit = heardAfter(fight, arena_testing::next(1));
     EXPECT_EQ(hit, (Said{"100円マンの攻撃！\n"
                          "100円マンは鋭い眼光を飛ばした！\n"
@@ -119,25 +123,26 @@ TEST(Announcements, TellAPlacesPromptAndTheHerosValuesThatChanged) {
 
     // The hero bar coming into view is no change of the hero's values: they are not said.
     test::Played chosen = test::play(test::kToHeroChoice);
-    const Said choice = heardAfter(chosen, "click Label4\n", W::Button1);
-    for (const W value : {W::Label9, W::Label11, W::Label12})
+    const Said choice = heardAfter(chosen, std::string("click ") + designed(W::TorubaChoice) + "\n", W::StatusButton);
+    for (const W value : {W::BarLevel, W::BarHp, W::BarMoney})
         EXPECT_EQ(std::find(choice.begin(), choice.end(), chosen.form().caption(value)), choice.end()) << choice.size();
 }
 
 TEST(StatusKey, SaysTheHerosStateLineByLineOnceThereIsAHero) {
     test::Played p = test::play(test::kToHeroChoice);
     EXPECT_EQ(heroStatus(p.form()), "");
-    p.then("click Label4\n");
+    p.then(std::string("click ") + designed(W::TorubaChoice) + "\n");
     const Form& f = p.form();
-    EXPECT_EQ(heroStatus(f), f.caption(W::Label8) + '\n' + f.caption(W::Label9) + '\n' + f.caption(W::Label13) + '\n' +
-                                 f.caption(W::Label11) + '\n' + f.caption(W::Label10) + '\n' + f.caption(W::Label12));
+    EXPECT_EQ(heroStatus(f), f.caption(W::BarHeroName) + '\n' + f.caption(W::BarLevel) + '\n' + f.caption(W::BarRank) +
+                                 '\n' + f.caption(W::BarHp) + '\n' + f.caption(W::BarMp) + '\n' +
+                                 f.caption(W::BarMoney));
     // The status screen's values are read without their padding.
-    p.then("click Button1\n");
-    EXPECT_EQ(roleOf(W::Label23), Role::StaticText);
-    const std::string attack = accessibleName(W::Label23, p.game());
+    p.then(std::string("click ") + designed(W::StatusButton) + "\n");
+    EXPECT_EQ(roleOf(W::StatusAttack), Role::StaticText);
+    const std::string attack = accessibleName(W::StatusAttack, p.game());
     EXPECT_EQ(attack.rfind("攻撃力 ", 0), 0u) << attack;
     EXPECT_EQ(attack.find("  "), std::string::npos);
-    EXPECT_EQ(accessibleName(W::Panel4, p.game()), shipped::kTownName);  // the town by its name
+    EXPECT_EQ(accessibleName(W::TownButtons, p.game()), shipped::kTownName);  // the town by its name
 }
 
 }  // namespace

@@ -84,23 +84,25 @@ using namespace std::chrono_literals;
 void leftAtTheHeroChoice(MemoryRecord& last, std::chrono::milliseconds then) {
     Recorded session(last);
     session.ticks(Timer::Opening, 18);
-    session.click(W::Label3);
+    session.click(W::Start);
     session.now = then;
     session.ticks(Timer::Opening, 2);
 }
 
 TEST(Session, ANewSessionReplacesTheLastRecordOnlyAtThePlayersFirstClick) {
     MemoryRecord last;
-    last.kept = "# verminadia session record\ntick Timer1 18\nclick Label3\n";
+    last.kept = std::string("# verminadia session record\ntick ") + designed(Timer::Opening) + " 18\nclick " +
+                designed(W::Start) + "\n";
     const std::string before = *last.kept;
     Recorded session(last);
     session.ticks(Timer::Opening, 18);
     EXPECT_EQ(*last.kept, before);
     EXPECT_TRUE(session.log.canContinue());
     session.now = 1500ms;
-    session.click(W::Label3);
+    session.click(W::Start);
     EXPECT_FALSE(session.log.canContinue());
-    EXPECT_NE(last.kept->find("# @1.500\nclick Label3\n"), std::string::npos) << *last.kept;
+    EXPECT_NE(last.kept->find(std::string("# @1.500\nclick ") + designed(W::Start) + "\n"), std::string::npos)
+        << *last.kept;
     auto replayed = test::play(*last.kept);
     EXPECT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_EQ(replayed.script->dump(), session.dump());
@@ -134,17 +136,20 @@ TEST(Session, AnEmptyLastRecordIsContinuedAndThePlayersOwnFileStillGetsEveryEven
     ASSERT_TRUE(resumed.fromRecord);
     Recorded session(last, std::move(resumed), &mine);
     session.ticks(Timer::Opening, 3);
-    EXPECT_NE(mine.kept->find("tick Timer1\n"), std::string::npos) << *mine.kept;
+    EXPECT_NE(mine.kept->find(std::string("tick ") + designed(Timer::Opening) + "\n"), std::string::npos) << *mine.kept;
     EXPECT_EQ(*mine.kept, *last.kept);
 }
 
 TEST(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
     MemoryRecord last;
     Session afresh;
-    for (const char* bad :
-         {"tick Timer1 3\nfrobnicate\n", "click Label99\n", "draw -1\n", "set Money 2147483647\n", "seed 7\n",
-          "tick Timer1\n# @inf\ntick Timer1\n",
-          "tick Timer1 18\ndraw 99\nclick Label3\ntick Timer1 11\nclick Label4\nclick Button6\nclick Button9\n"}) {
+    for (const std::string& bad :
+         {std::string("tick ") + designed(Timer::Opening) + " 3\nfrobnicate\n", std::string("click Label99\n"),
+          std::string("draw -1\n"), std::string("set Money 2147483647\n"), std::string("seed 7\n"),
+          std::string("tick ") + designed(Timer::Opening) + "\n# @inf\ntick " + designed(Timer::Opening) + "\n",
+          std::string("tick ") + designed(Timer::Opening) + " 18\ndraw 99\nclick " + designed(W::Start) + "\ntick " +
+              designed(Timer::Opening) + " 11\nclick " + designed(W::TorubaChoice) + "\nclick " +
+              designed(W::ArenaButton) + "\nclick " + designed(W::AmateurButton) + "\n"}) {
         last.kept = bad;
         std::ostringstream said;
         Resumed fresh = continueLastSession(last, said);
@@ -166,8 +171,8 @@ TEST(Session, ARecordThatCannotBeWrittenIsSaidOnceAndThePlayersOwnFileGetsEveryt
     last.writable = false;
     Recorded session(last, Resumed{std::make_unique<Session>()}, &mine);
     session.ticks(Timer::Opening, 18);
-    session.click(W::Label3);
-    session.click(W::Label3);
+    session.click(W::Start);
+    session.click(W::Start);
     EXPECT_EQ(session.said.str(),
               "verminadia: cannot write the session record the test's record: no space left; this session cannot be "
               "continued\n");
@@ -181,7 +186,7 @@ TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
     {
         Recorded session(last);
         session.ticks(Timer::Opening, 18);
-        session.click(W::Label3);
+        session.click(W::Start);
         last.room = last.kept->size() + 34;  // one more tick, and a line and a half of the next one
         session.ticks(Timer::Opening, 1);
         whole = session.dump();
@@ -214,7 +219,7 @@ TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
     const std::string before = *last.kept;
     Recorded fresh(last);
     fresh.ticks(Timer::Opening, 18);
-    fresh.click(W::Label3);
+    fresh.click(W::Start);
     EXPECT_EQ(*last.kept, before);
     EXPECT_EQ(fresh.said.str(),
               "verminadia: cannot write the session record the test's record: no space left; this session cannot be "
@@ -247,17 +252,17 @@ TEST(Session, ContinuingFromTheTitleGivesThePlayersOwnFileTheWholeSessionInTimeO
 }
 
 TEST(PacedReplay, PlaysEachLineWhenItsTimeComesAndStopsAtABadOne) {
-    std::istringstream record(
-        "# verminadia session record\n# @0.000\ntick Timer1 18\n# @1.250\nclick Label3\n# @2.000\nfrobnicate\n");
+    std::istringstream record(std::string("# verminadia session record\n# @0.000\ntick ") + designed(Timer::Opening) +
+                              " 18\n# @1.250\nclick " + designed(W::Start) + "\n# @2.000\nfrobnicate\n");
     PacedReplay replay(record);
     Session played;
     Script script(played);
     EXPECT_EQ(replay.playUntil(script, 1.0), "");
     EXPECT_EQ(played.game().state.TitleTick, 18);
     EXPECT_EQ(replay.nextAt(), 1.25);
-    EXPECT_TRUE(played.game().form.showing(W::Label3));
+    EXPECT_TRUE(played.game().form.showing(W::Start));
     EXPECT_EQ(replay.playUntil(script, 1.25), "");
-    EXPECT_FALSE(played.game().form.showing(W::Label3));
+    EXPECT_FALSE(played.game().form.showing(W::Start));
     EXPECT_FALSE(replay.finished());
     EXPECT_EQ(replay.playUntil(script, 9.0),
               "line 7: 'frobnicate' is not in a session record, which holds only draws, clicks and ticks");
@@ -272,11 +277,12 @@ TEST(PacedReplay, TakesOnlyWhatARecordHoldsAndLeavesOutACutLastLine) {
         Script script(fresh);
         return replay.playUntil(script, 1e9);
     };
-    EXPECT_EQ(played("tick Timer1\n# @1e308\nclick Label3\n"),
-              "line 2: bad time '1e308': seconds from 0 to 1000000000");
+    EXPECT_EQ(
+        played(std::string("tick ") + designed(Timer::Opening) + "\n# @1e308\nclick " + designed(W::Start) + "\n"),
+        "line 2: bad time '1e308': seconds from 0 to 1000000000");
     EXPECT_EQ(played("set Money 5\n"),
               "line 1: 'set' is not in a session record, which holds only draws, clicks and ticks");
-    EXPECT_EQ(played("tick Timer1 18\nclick Lab"), "");
+    EXPECT_EQ(played(std::string("tick ") + designed(Timer::Opening) + " 18\nclick Lab"), "");
     EXPECT_EQ(played(std::string(5000, '#') + "\n"), "line 1: longer than 4096 bytes");
 }
 

@@ -90,9 +90,9 @@ struct Session {
     // The title's start, then the hero choice.
     void toTheTown() {
         ticks(Timer::Opening, 18);
-        shell.click(W::Label3);
+        shell.click(W::Start);
         ticks(Timer::Opening, 11);
-        shell.click(W::Label5);
+        shell.click(W::OldMoanerChoice);
     }
 };
 
@@ -107,7 +107,7 @@ TEST(Shell, KeysGoThroughOneTableAndTheFocusFollowsTheScreen) {
     s.shell.key(Key::Enter);  // nothing to press on the title yet
     EXPECT_EQ(s.shell.game().state.TitleTick, 17);
     s.ticks(Timer::Opening, 1);
-    EXPECT_EQ(s.shell.focus(), W::Label3);
+    EXPECT_EQ(s.shell.focus(), W::Start);
     EXPECT_FALSE(s.shell.key(Key::Tab, {.ctrl = true}));
     EXPECT_FALSE(s.shell.key(Key::F11)) << "a view that cannot fill the screen keeps F11";
     EXPECT_TRUE(s.shell.key(Key::Plus, {.shift = true, .ctrl = true}));
@@ -115,13 +115,13 @@ TEST(Shell, KeysGoThroughOneTableAndTheFocusFollowsTheScreen) {
     EXPECT_EQ(kept.kept["view/scale"], "2");
     s.shell.key(Key::Enter);
     s.ticks(Timer::Opening, 11);
-    EXPECT_EQ(s.shell.focus(), W::Label4);
+    EXPECT_EQ(s.shell.focus(), W::TorubaChoice);
     s.shell.key(Key::Down);
     s.shell.key(Key::Space);
     EXPECT_EQ(s.shell.game().state.HeroId, 1);
 
     // The status screen's values are stops a press does nothing on; S says the hero's state at once.
-    s.shell.click(W::Button1);
+    s.shell.click(W::StatusButton);
     for (int i = 0; i < 30 && (!s.shell.focus() || pressable(*s.shell.focus())); ++i) s.shell.key(Key::Tab);
     ASSERT_TRUE(s.shell.focus() && isReadingStop(*s.shell.focus()));
     const std::uint64_t revision = s.shell.game().form.revision();

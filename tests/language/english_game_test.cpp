@@ -41,15 +41,17 @@ void playChecked(Played& p, std::string_view lines) {
         for (const WidgetDef& d : kWidgets) {
             if (!p.form().showing(d.id)) continue;
             const std::string& caption = p.form().caption(d.id);
-            ASSERT_FALSE(test::hasJapanese(caption)) << "after '" << line << "', " << d.name << " shows: " << caption;
+            ASSERT_FALSE(test::hasJapanese(caption))
+                << "after '" << line << "', " << d.designed << " shows: " << caption;
             // A field the translation names but the game did not fill shows as it is written.
             ASSERT_TRUE(Text::fieldNames(caption).empty())
-                << "after '" << line << "', " << d.name << " shows: " << caption;
+                << "after '" << line << "', " << d.designed << " shows: " << caption;
             // A screen reader's words too: the pictures', the panels', and the values in columns
             // without the tab that puts them there.
             const std::string heard = frontend::accessibleName(d.id, p.game());
-            ASSERT_FALSE(test::hasJapanese(heard)) << "after '" << line << "', " << d.name << " is read as: " << heard;
-            ASSERT_EQ(heard.find(kColumnBreak), std::string::npos) << d.name << " is read with a tab: " << heard;
+            ASSERT_FALSE(test::hasJapanese(heard))
+                << "after '" << line << "', " << d.designed << " is read as: " << heard;
+            ASSERT_EQ(heard.find(kColumnBreak), std::string::npos) << d.designed << " is read with a tab: " << heard;
         }
     }
     ASSERT_EQ(p.err, "");
@@ -62,15 +64,21 @@ TEST_P(EnglishGame, FromTheTitleToTheWindowClosingWithoutAJapaneseCaption) {
     Played p = test::play("", english());
     playChecked(p, test::heroChosen(hero));
     // The town: the status screen, the store with a purchase and a refusal, the inn, the king.
-    playChecked(p, "click Button1\nclick Button2\nclick Button4\nclick Label35\nclick Label41\nclick Label43\n");
-    playChecked(p, "click Button5\nclick Button7\nclick Button8\nclick Button3\nclick Panel5\n");
+    playChecked(p, std::string("click ") + designed(W::StatusButton) + "\nclick " + designed(W::StatusOkButton) +
+                       "\nclick " + designed(W::StoreButton) + "\nclick " + designed(W::StoreWeapon2) + "\nclick " +
+                       designed(W::StoreItem2) + "\nclick " + designed(W::LeaveStore) + "\n");
+    playChecked(p, std::string("click ") + designed(W::InnButton) + "\nclick " + designed(W::StayButton) + "\nclick " +
+                       designed(W::LeaveInnButton) + "\nclick " + designed(W::KingButton) + "\nclick " +
+                       designed(W::MessagePanel) + "\n");
     // A defeat at the amateurs' hands, and back to town with half the money.
-    playChecked(p, "click Button6\nset Hp 1\n" + bout("Button9", 0) + "set EnemyPower 99\nset EnemyHp 999\n" +
-                       attack(0) + next(2) + std::string(kClick));
-    ASSERT_TRUE(p.form().showing(W::Panel4));
+    playChecked(p, std::string("click ") + designed(W::ArenaButton) + "\nset Hp 1\n" +
+                       bout(designed(W::AmateurButton), 0) + "set EnemyPower 99\nset EnemyHp 999\n" + attack(0) +
+                       next(2) + std::string(kClick));
+    ASSERT_TRUE(p.form().showing(W::TownButtons));
     // A strong hero from here on, with something in every pocket.
     playChecked(p, "set Attack 150\nset MaxHp 999\nset Hp 999\nset Level 2\nset Exp 30\nset Gold 99999\n");
-    playChecked(p, "click Button4\nclick Label41\nclick Label43\nclick Button6\n");
+    playChecked(p, std::string("click ") + designed(W::StoreButton) + "\nclick " + designed(W::StoreItem2) +
+                       "\nclick " + designed(W::LeaveStore) + "\nclick " + designed(W::ArenaButton) + "\n");
 
     for (std::size_t k = 0; k < kChampionClasses.size(); ++k) {
         const arena_testing::ChampionClass& cls = kChampionClasses[k];
@@ -78,28 +86,40 @@ TEST_P(EnglishGame, FromTheTitleToTheWindowClosingWithoutAJapaneseCaption) {
             playChecked(p, bout(cls.button, 0));
             if (k == 0 && n == 1) {
                 // Talk, the travelling merchant, an item and the skill panel on the first bout.
-                playChecked(p, arena_testing::draws({0}) + "click Label48\nset EnemyKind 5\n" +
-                                   arena_testing::draws({0}) + "click Label48\nclick Button19\n");
-                playChecked(p, "click Label47\nclick Label52\nclick Label47\nclick Label50\n" + next(0));
-                playChecked(p, "click Label46\nclick Label60\n");
+                playChecked(p, arena_testing::draws({0}) + "click " + designed(W::TalkCommand) + "\nset EnemyKind 5\n" +
+                                   arena_testing::draws({0}) + "click " + designed(W::TalkCommand) + "\nclick " +
+                                   designed(W::BuyTearButton) + "\n");
+                playChecked(p, std::string("click ") + designed(W::ItemCommand) + "\nclick " + designed(W::ItemCancel) +
+                                   "\nclick " + designed(W::ItemCommand) + "\nclick " + designed(W::Item2Entry) + "\n" +
+                                   next(0));
+                playChecked(p, std::string("click ") + designed(W::SkillCommand) + "\nclick " +
+                                   designed(W::SkillCancel) + "\n");
             }
             // The first level-up taught a skill.
-            if (k == 0 && n == 2) playChecked(p, "set Mp 99\nclick Label46\nclick Label61\n" + next(0));
+            if (k == 0 && n == 2)
+                playChecked(p, std::string("set Mp 99\nclick ") + designed(W::SkillCommand) + "\nclick " +
+                                   designed(W::Skill1Entry) + "\n" + next(0));
             arena_testing::winTheBout(p, playChecked);
         }
-        playChecked(p, bout(cls.button, cls.slot) + "click Label65\n");
+        playChecked(p, bout(cls.button, cls.slot) + "click " + designed(W::ChampionAppears) + "\n");
         arena_testing::winTheBout(p, playChecked);
-        playChecked(p, "click Button15\nclick Button3\nclick Label32\nclick Button1\nclick Button2\nclick Button6\n");
+        playChecked(p, std::string("click ") + designed(W::LeaveArenaButton) + "\nclick " + designed(W::KingButton) +
+                           "\nclick " + designed(W::MessageLine2) + "\nclick " + designed(W::StatusButton) +
+                           "\nclick " + designed(W::StatusOkButton) + "\nclick " + designed(W::ArenaButton) + "\n");
         ASSERT_EQ(p.state().TitleIndex, static_cast<int>(k) + 1);
     }
     for (int k = 0; k < 6; ++k) {
-        playChecked(p, "click Button14\nclick Label66\n");
+        playChecked(
+            p, std::string("click ") + designed(W::HeavyButton) + "\nclick " + designed(W::ChallengerAppears) + "\n");
         arena_testing::winTheBout(p, playChecked);
     }
-    playChecked(p, "click Button15\n");
-    if (hero != 0) playChecked(p, "click Button25\ndraw 1\nclick Button21\ndraw 0\nclick Button22\nclick Button24\n");
-    playChecked(p, "click Button3\nclick Label31\n");
-    for (int tick = 1; tick <= 147; ++tick) playChecked(p, "tick Timer5\n");
+    playChecked(p, std::string("click ") + designed(W::LeaveArenaButton) + "\n");
+    if (hero != 0)
+        playChecked(p, std::string("click ") + designed(W::CasinoButton) + "\ndraw 1\nclick " +
+                           designed(W::RockButton) + "\ndraw 0\nclick " + designed(W::ScissorsButton) + "\nclick " +
+                           designed(W::LeaveCasinoButton) + "\n");
+    playChecked(p, std::string("click ") + designed(W::KingButton) + "\nclick " + designed(W::MessageLine1) + "\n");
+    for (int tick = 1; tick <= 147; ++tick) playChecked(p, std::string("tick ") + designed(Timer::Ending) + "\n");
     EXPECT_FALSE(p.form().open());
     EXPECT_EQ(p.state().ChallengerWins, 6);
     EXPECT_EQ(p.state().EndingTick, 147);

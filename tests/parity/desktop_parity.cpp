@@ -82,7 +82,7 @@ const std::pair<const char*, Qt::Key> kKeys[] = {
 std::string focusName() {
     const QWidget* f = QApplication::focusWidget();
     const std::string name = f ? f->objectName().toStdString() : "";
-    return name.empty() || name == "Form1" ? "-" : name;
+    return name.empty() || name == designed(W::Window) ? "-" : name;
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ using test::opponentPicturesShowing;
 
 // A fresh game with the hero chosen, `setup` played in town, and the class choice on screen.
 inline test::Played inArena(int hero, std::string_view setup = "") {
-    return test::play(test::heroChosen(hero) + std::string(setup) + "click Button6\n");
+    return test::play(test::heroChosen(hero) + std::string(setup) + "click " + designed(W::ArenaButton) + "\n");
 }
 
 inline std::string draws(std::initializer_list<int> values) {
@@ -33,11 +33,11 @@ inline std::string bout(std::string_view button, int draw) {
     return draws({draw}) + "click " + std::string(button) + "\n";
 }
 // "攻撃" with its draw.
-inline std::string attack(int draw) { return draws({draw}) + "click Label45\n"; }
+inline std::string attack(int draw) { return draws({draw}) + "click " + designed(W::AttackCommand) + "\n"; }
 // The click on the panel after the hero's action: the opponent's draw, or the victory's.
-inline std::string next(int draw) { return draws({draw}) + "click Label32\n"; }
+inline std::string next(int draw) { return draws({draw}) + "click " + designed(W::MessageLine2) + "\n"; }
 // The click on the panel that takes no draw (level-up, back to the classes, back to town).
-inline constexpr std::string_view kClick = "click Label32\n";
+inline const std::string kClick = std::string("click ") + designed(W::MessageLine2) + "\n";
 
 // The six classes that have a champion, in the order the titles open them.
 using ChampionClass = shipped::Champion;
@@ -54,7 +54,7 @@ inline void collectTheVictory(test::Played& p, PlayLines play = playLines) {
     play(p, next(1));
     if (p.state().TalkState == talk::kLevelUp) play(p, kClick);
     play(p, kClick);
-    ASSERT_TRUE(p.form().showing(W::Panel8));
+    ASSERT_TRUE(p.form().showing(W::ClassChoicePanel));
 }
 
 // Fights the bout on screen with plain attacks to the end (a skill may have ended it already) and

@@ -25,10 +25,8 @@ Played play(std::string_view lines, const Catalogue& catalogue) {
     return p;
 }
 
-const std::string_view kToHeroChoice =
-    "tick Timer1 18\n"
-    "click Label3\n"
-    "tick Timer1 11\n";
+const std::string kToHeroChoice = std::string("tick ") + designed(Timer::Opening) + " 18\nclick " + designed(W::Start) +
+                                  "\ntick " + designed(Timer::Opening) + " 11\n";
 
 std::string heroChosen(int hero) { return std::string(kToHeroChoice) + "click " + kHeroLabels[hero] + "\n"; }
 
@@ -36,8 +34,8 @@ const std::vector<W>& opponentPictures() {
     static const std::vector<W> pictures = [] {
         std::vector<W> out;
         for (const WidgetDef& d : kWidgets) {
-            if (d.kind != Kind::Picture || d.parent != W::Form1) continue;
-            const int n = std::stoi(std::string(d.name.substr(5)));
+            if (d.kind != Kind::Picture || d.parent != W::Window) continue;
+            const int n = std::stoi(std::string(d.designed.substr(5)));
             if ((n >= 6 && n <= 29) || (n >= 36 && n <= 51) || (n >= 57 && n <= 64)) out.push_back(d.id);
         }
         return out;
@@ -54,7 +52,7 @@ std::vector<W> opponentPicturesShowing(const Form& f) {
 }
 
 std::string MonkeyEvent::line() const {
-    return click ? "click " + std::string(def(*click).name) : "tick " + std::string(def(tick).name);
+    return click ? "click " + std::string(def(*click).designed) : "tick " + std::string(def(tick).designed);
 }
 
 std::optional<MonkeyEvent> monkeyEvent(const Game& g, std::mt19937& monkey) {

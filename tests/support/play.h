@@ -39,10 +39,11 @@ Played play(std::string_view lines, const Catalogue& catalogue);
 
 // The script that takes a fresh game through the title and clicks "スタート": the hero choice
 // is on screen when it ends.
-extern const std::string_view kToHeroChoice;
+extern const std::string kToHeroChoice;
 
-// The name labels of the choice panel, by hero: top to bottom, Label7 above Label6.
-inline constexpr const char* kHeroLabels[] = {"Label4", "Label5", "Label7", "Label6"};
+// The name labels of the choice panel, by hero: top to bottom, MizelChoice above RoninChoice.
+inline const char* kHeroLabels[] = {designed(W::TorubaChoice), designed(W::OldMoanerChoice), designed(W::MizelChoice),
+                                    designed(W::RoninChoice)};
 // The script to the hero choice, then the click on that hero: the town bar is on screen.
 std::string heroChosen(int hero);
 

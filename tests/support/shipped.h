@@ -25,19 +25,19 @@ struct Hero {
 inline constexpr std::array<Hero, 4> kHeroes = {
     Hero{.name = "トルバさん", .hp = 16, .mp = 5, .attack = 10, .defense = 9, .wisdom = 2, .speed = 9,
          .startTitle = "街の人", .titles = {"街の力持ち", "街の有名人", "街の人気者", "街の代表", "国の象徴", "神様"},
-         .portrait = W::Image1, .statusPortrait = W::Image2, .portraitName = "トルバさんの肖像",
+         .portrait = W::TorubaPortrait, .statusPortrait = W::TorubaStatusPortrait, .portraitName = "トルバさんの肖像",
          .lastChallengers = {"サスライの剣士", "ミゼル先生", "嘆きの老人"}},
     Hero{.name = "嘆きの老人", .hp = 14, .mp = 12, .attack = 8, .defense = 9, .wisdom = 15, .speed = 10,
          .startTitle = "老いぼれ", .titles = {"エロじじい", "街の長", "老師", "物知り仙人", "無天老師", "伝説の老師"},
-         .portrait = W::Image30, .statusPortrait = W::Image33, .portraitName = "嘆きの老人の肖像",
+         .portrait = W::OldMoanerPortrait, .statusPortrait = W::OldMoanerStatusPortrait, .portraitName = "嘆きの老人の肖像",
          .lastChallengers = {"ミゼル先生", "サスライの剣士", "トルバさん"}},
     Hero{.name = "ミゼル先生", .hp = 20, .mp = 7, .attack = 11, .defense = 10, .wisdom = 10, .speed = 19,
          .startTitle = "森の管理人", .titles = {"森の重役", "森の議長", "森のクマさん", "城の委員長", "国の知事", "総理大臣"},
-         .portrait = W::Image32, .statusPortrait = W::Image35, .portraitName = "ミゼル先生の肖像",
+         .portrait = W::MizelPortrait, .statusPortrait = W::MizelStatusPortrait, .portraitName = "ミゼル先生の肖像",
          .lastChallengers = {"トルバさん", "嘆きの老人", "サスライの剣士"}},
     Hero{.name = "サスライの剣士", .hp = 18, .mp = 6, .attack = 13, .defense = 8, .wisdom = 8, .speed = 12,
          .startTitle = "奴隷", .titles = {"城の門番", "城の剣士", "城の将軍", "特攻隊長", "王の右腕", "伝説の剣士"},
-         .portrait = W::Image31, .statusPortrait = W::Image34, .portraitName = "サスライの剣士の肖像",
+         .portrait = W::RoninPortrait, .statusPortrait = W::RoninStatusPortrait, .portraitName = "サスライの剣士の肖像",
          .lastChallengers = {"嘆きの老人", "トルバさん", "ミゼル先生"}},
 };
 // clang-format on
@@ -58,12 +58,17 @@ struct Good {
     int price;
     Stage stage;
 };
-inline constexpr Good kGoods[] = {
-    {"Label34", W::Label34, 100, Stage::First},   {"Label35", W::Label35, 200, Stage::First},
-    {"Label36", W::Label36, 500, Stage::Second},  {"Label37", W::Label37, 1000, Stage::Second},
-    {"Label38", W::Label38, 2500, Stage::Second}, {"Label39", W::Label39, 100, Stage::First},
-    {"Label40", W::Label40, 500, Stage::Second},  {"Label67", W::Label67, 300, Stage::First},
-    {"Label41", W::Label41, 15, Stage::Both},     {"Label42", W::Label42, 100, Stage::Both},
+inline const Good kGoods[] = {
+    {designed(W::StoreWeapon1), W::StoreWeapon1, 100, Stage::First},
+    {designed(W::StoreWeapon2), W::StoreWeapon2, 200, Stage::First},
+    {designed(W::StoreWeapon3), W::StoreWeapon3, 500, Stage::Second},
+    {designed(W::StoreWeapon4), W::StoreWeapon4, 1000, Stage::Second},
+    {designed(W::StoreWeapon5), W::StoreWeapon5, 2500, Stage::Second},
+    {designed(W::StoreArmor1), W::StoreArmor1, 100, Stage::First},
+    {designed(W::StoreArmor2), W::StoreArmor2, 500, Stage::Second},
+    {designed(W::StoreArmor3), W::StoreArmor3, 300, Stage::First},
+    {designed(W::StoreItem2), W::StoreItem2, 15, Stage::Both},
+    {designed(W::StoreItem3), W::StoreItem3, 100, Stage::Both},
 };
 // The goods on the shelf at a stage, and those only on it.
 inline std::vector<W> shelf(Stage stage, bool onlyThere = false) {
@@ -84,13 +89,13 @@ struct Champion {
     const char* champion;
     int power;
 };
-inline constexpr std::array kChampions = {
-    Champion{"Button9", "AmateurBouts", 5, 9, "黄魔人", "ズンダラデラックス", 3},
-    Champion{"Button10", "LightBouts", 4, 10, "チッポ君", "ポロネ五段", 3},
-    Champion{"Button11", "FlyBouts", 4, 10, "ヘビ魔人", "警察官ムッカ", 4},
-    Champion{"Button12", "BantamBouts", 4, 10, "ズンダラレッド", "扇風機マン", 5},
-    Champion{"Button16", "FeatherBouts", 4, 10, "多忙な商人", "ロクロ首", 6},
-    Champion{"Button13", "MiddleBouts", 4, 7, "ズンダラホワイト", "謎の男", 7},
+inline const std::array kChampions = {
+    Champion{designed(W::AmateurButton), "AmateurBouts", 5, 9, "黄魔人", "ズンダラデラックス", 3},
+    Champion{designed(W::LightButton), "LightBouts", 4, 10, "チッポ君", "ポロネ五段", 3},
+    Champion{designed(W::FlyButton), "FlyBouts", 4, 10, "ヘビ魔人", "警察官ムッカ", 4},
+    Champion{designed(W::BantamButton), "BantamBouts", 4, 10, "ズンダラレッド", "扇風機マン", 5},
+    Champion{designed(W::FeatherButton), "FeatherBouts", 4, 10, "多忙な商人", "ロクロ首", 6},
+    Champion{designed(W::MiddleButton), "MiddleBouts", 4, 7, "ズンダラホワイト", "謎の男", 7},
 };
 
 // What a screen reader calls the window, the town and an opponent not in the ring.

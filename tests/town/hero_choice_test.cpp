@@ -13,8 +13,9 @@ namespace {
 
 using town_testing::inTown;
 
-constexpr W kAllPortraits[] = {W::Image1,  W::Image2,  W::Image30, W::Image33,
-                               W::Image32, W::Image35, W::Image31, W::Image34};
+constexpr W kAllPortraits[] = {W::TorubaPortrait,          W::TorubaStatusPortrait, W::OldMoanerPortrait,
+                               W::OldMoanerStatusPortrait, W::MizelPortrait,        W::MizelStatusPortrait,
+                               W::RoninPortrait,           W::RoninStatusPortrait};
 
 TEST(HeroChoice, EachNameOpensTheTownBarWithThatHerosOwnValues) {
     for (int hero = 0; hero < 4; ++hero) {
@@ -24,26 +25,26 @@ TEST(HeroChoice, EachNameOpensTheTownBarWithThatHerosOwnValues) {
         const Form& f = p.form();
         const GameState& s = p.state();
         EXPECT_EQ(s.HeroId, hero);
-        EXPECT_EQ(f.caption(W::Label8), h.name);
-        EXPECT_EQ(f.caption(W::Label11), "HP　" + std::to_string(h.hp) + "/" + std::to_string(h.hp));
-        EXPECT_EQ(f.caption(W::Label10), "MP　" + std::to_string(h.mp) + "/" + std::to_string(h.mp));
-        EXPECT_EQ(f.caption(W::Label13), h.startTitle);
+        EXPECT_EQ(f.caption(W::BarHeroName), h.name);
+        EXPECT_EQ(f.caption(W::BarHp), "HP　" + std::to_string(h.hp) + "/" + std::to_string(h.hp));
+        EXPECT_EQ(f.caption(W::BarMp), "MP　" + std::to_string(h.mp) + "/" + std::to_string(h.mp));
+        EXPECT_EQ(f.caption(W::BarRank), h.startTitle);
         EXPECT_EQ(test::japanese(s.TitleName), h.startTitle);
         EXPECT_EQ((std::array{s.Attack, s.Defense, s.Wisdom, s.Speed}),
                   (std::array{h.attack, h.defense, h.wisdom, h.speed}));
         // Level and money keep what the start wrote.
-        EXPECT_EQ(f.caption(W::Label9), "LV   1");
-        EXPECT_EQ(f.caption(W::Label12), "所持金　50");
+        EXPECT_EQ(f.caption(W::BarLevel), "LV   1");
+        EXPECT_EQ(f.caption(W::BarMoney), "所持金　50");
         EXPECT_EQ(s.Hp, s.MaxHp);
         EXPECT_EQ(s.Mp, s.MaxMp);
         EXPECT_EQ(test::japanese(s.ArmorName), test::japanese(s.StartArmorName));
-        EXPECT_TRUE(f.showing(W::Panel2));
-        EXPECT_TRUE(f.showing(W::Panel4));
-        EXPECT_FALSE(f.showing(W::Panel1));
+        EXPECT_TRUE(f.showing(W::TownBar));
+        EXPECT_TRUE(f.showing(W::TownButtons));
+        EXPECT_FALSE(f.showing(W::HeroChoicePanel));
         EXPECT_TRUE(f.showing(h.portrait));
         for (W w : kAllPortraits) {
             if (w != h.portrait && w != h.statusPortrait) {
-                EXPECT_FALSE(f.visible(w)) << def(w).name;
+                EXPECT_FALSE(f.visible(w)) << def(w).designed;
             }
         }
         EXPECT_TRUE(f.visible(h.statusPortrait));
@@ -54,9 +55,9 @@ TEST(HeroChoice, TheThemeStartsOneTickLaterNotOnTheClick) {
     auto p = inTown(0);
     EXPECT_TRUE(p.form().enabled(Timer::TownMusic));
     for (std::size_t i = 0; i < kPlayerCount; ++i) {
-        EXPECT_FALSE(p.sound().state(static_cast<Player>(i)).playing) << def(static_cast<Player>(i)).name;
+        EXPECT_FALSE(p.sound().state(static_cast<Player>(i)).playing) << def(static_cast<Player>(i)).designed;
     }
-    p.then("tick Timer2");
+    p.then(std::string("tick ") + designed(Timer::TownMusic));
     EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
 }
 
@@ -82,17 +83,19 @@ TEST(HeroChoice, TheSkillNamesKeepTheirBarsAndLongVowels) {
 
 TEST(HeroChoice, IsMadeOnceTheOtherNamesVanishWithThePanel) {
     auto p = inTown(2);
-    p.then("click Label4\nclick Label5\nclick Label6\nclick Label7");
-    EXPECT_EQ(p.out,
-              "ignored: Label4 is hidden\nignored: Label5 is hidden\n"
-              "ignored: Label6 is hidden\nignored: Label7 is hidden\n");
+    p.then(std::string("click ") + designed(W::TorubaChoice) + "\nclick " + designed(W::OldMoanerChoice) + "\nclick " +
+           designed(W::RoninChoice) + "\nclick " + designed(W::MizelChoice));
+    EXPECT_EQ(p.out, std::string("ignored: ") + designed(W::TorubaChoice) + " is hidden\nignored: " +
+                         designed(W::OldMoanerChoice) + " is hidden\nignored: " + designed(W::RoninChoice) +
+                         " is hidden\nignored: " + designed(W::MizelChoice) + " is hidden\n");
     EXPECT_EQ(p.state().HeroId, 2);
     EXPECT_EQ(p.shown(&GameState::HeroName), "ミゼル先生");
 }
 
 TEST(HeroChoice, CannotBeMadeBeforeThePanelIsShown) {
-    auto p = test::play("tick Timer1 18\nclick Label3\ntick Timer1 10\nclick Label4");
-    EXPECT_EQ(p.out, "ignored: Label4 is hidden\n");
+    auto p = test::play(std::string("tick ") + designed(Timer::Opening) + " 18\nclick " + designed(W::Start) +
+                        "\ntick " + designed(Timer::Opening) + " 10\nclick " + designed(W::TorubaChoice));
+    EXPECT_EQ(p.out, std::string("ignored: ") + designed(W::TorubaChoice) + " is hidden\n");
     EXPECT_TRUE(p.shown(&GameState::HeroName).empty());
     EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
 }

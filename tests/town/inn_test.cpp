@@ -36,26 +36,27 @@ TEST(Inn, EachHeroIsGreetedInTheirOwnWordsWithTheNightsPrice) {
     for (int hero = 0; hero < 4; ++hero) {
         SCOPED_TRACE(hero);
         auto p = inTown(hero);
-        p.then("set TitleIndex 2\nclick Button5");
-        EXPECT_EQ(p.form().caption(W::Label31), "おフク");
-        EXPECT_EQ(p.form().caption(W::Label32), kGreetings[hero].line2);
-        EXPECT_EQ(p.form().caption(W::Label33), kGreetings[hero].cheap);
-        p.then("click Button8\nset TitleIndex 3\nclick Button5");
-        EXPECT_EQ(p.form().caption(W::Label32), kGreetings[hero].line2);
-        EXPECT_EQ(p.form().caption(W::Label33), kGreetings[hero].dear);
+        p.then(std::string("set TitleIndex 2\nclick ") + designed(W::InnButton));
+        EXPECT_EQ(p.form().caption(W::MessageLine1), "おフク");
+        EXPECT_EQ(p.form().caption(W::MessageLine2), kGreetings[hero].line2);
+        EXPECT_EQ(p.form().caption(W::MessageLine3), kGreetings[hero].cheap);
+        p.then(std::string("click ") + designed(W::LeaveInnButton) + "\nset TitleIndex 3\nclick " +
+               designed(W::InnButton));
+        EXPECT_EQ(p.form().caption(W::MessageLine2), kGreetings[hero].line2);
+        EXPECT_EQ(p.form().caption(W::MessageLine3), kGreetings[hero].dear);
     }
 }
 
 TEST(Inn, EnteringOpensTheInnInPlaceOfTheTownButtons) {
     auto p = inTown(0);
-    p.then("set TalkState 1\nclick Button5");
+    p.then(std::string("set TalkState 1\nclick ") + designed(W::InnButton));
     const Form& f = p.form();
     EXPECT_EQ(p.state().TalkState, talk::kNothing);
-    EXPECT_TRUE(f.showing(W::Panel7));
-    EXPECT_TRUE(f.showing(W::Image5));
-    EXPECT_TRUE(f.showing(W::Panel5));
-    EXPECT_FALSE(f.showing(W::Panel4));
-    EXPECT_FALSE(f.showing(W::Button1));
+    EXPECT_TRUE(f.showing(W::InnPanel));
+    EXPECT_TRUE(f.showing(W::Innkeeper));
+    EXPECT_TRUE(f.showing(W::MessagePanel));
+    EXPECT_FALSE(f.showing(W::TownButtons));
+    EXPECT_FALSE(f.showing(W::StatusButton));
 }
 
 TEST(Inn, TheNightCostsTwentyFiveUntilTheThirdTitleThenForty) {
@@ -68,11 +69,11 @@ TEST(Inn, TheNightCostsTwentyFiveUntilTheThirdTitleThenForty) {
         SCOPED_TRACE(std::to_string(c.titleIndex) + " " + std::to_string(c.gold));
         auto p = inTown(2);
         p.then("set TitleIndex " + std::to_string(c.titleIndex) + "\nset Gold " + std::to_string(c.gold) +
-               "\nset Hp 1\nset Mp 0\nclick Button5\nclick Button7");
+               "\nset Hp 1\nset Mp 0\nclick " + designed(W::InnButton) + "\nclick " + designed(W::StayButton));
         const int price = c.titleIndex < 3 ? 25 : 40;
         EXPECT_EQ(p.state().Gold, c.stays ? c.gold - price : c.gold);
-        EXPECT_EQ(p.form().caption(W::Label32), c.stays ? kThanks : kShortOfMoney);
-        EXPECT_EQ(p.form().caption(W::Label33), "");
+        EXPECT_EQ(p.form().caption(W::MessageLine2), c.stays ? kThanks : kShortOfMoney);
+        EXPECT_EQ(p.form().caption(W::MessageLine3), "");
         EXPECT_EQ(p.state().Hp, c.stays ? 20 : 1);
         EXPECT_EQ(p.state().Mp, c.stays ? 7 : 0);
     }
@@ -80,61 +81,66 @@ TEST(Inn, TheNightCostsTwentyFiveUntilTheThirdTitleThenForty) {
 
 TEST(Inn, AStayRestoresEverythingAndRewritesTheTownBar) {
     auto p = inTown(1);
-    p.then("set Hp 3\nset Mp 2\nset Gold 100\nclick Button5\nclick Button7");
-    EXPECT_EQ(p.form().caption(W::Label11), "HP　14/14");
-    EXPECT_EQ(p.form().caption(W::Label10), "MP　12/12");
-    EXPECT_EQ(p.form().caption(W::Label12), "所持金　75");
+    p.then(std::string("set Hp 3\nset Mp 2\nset Gold 100\nclick ") + designed(W::InnButton) + "\nclick " +
+           designed(W::StayButton));
+    EXPECT_EQ(p.form().caption(W::BarHp), "HP　14/14");
+    EXPECT_EQ(p.form().caption(W::BarMp), "MP　12/12");
+    EXPECT_EQ(p.form().caption(W::BarMoney), "所持金　75");
     // Another night, full as the hero is, is charged all the same.
-    p.then("click Button7");
+    p.then(std::string("click ") + designed(W::StayButton));
     EXPECT_EQ(p.state().Gold, 50);
-    EXPECT_EQ(p.form().caption(W::Label12), "所持金　50");
+    EXPECT_EQ(p.form().caption(W::BarMoney), "所持金　50");
 }
 
 TEST(Inn, ARefusalChangesNothingButTheLinesAndTheThemePlaysOn) {
     auto p = inTown(3);
-    p.then("set Gold 24\nset Hp 5\ntick Timer2 10\nclick Button5");
+    p.then(std::string("set Gold 24\nset Hp 5\ntick ") + designed(Timer::TownMusic) + " 10\nclick " +
+           designed(W::InnButton));
     Game& g = p.game();
     const std::string before = p.script->dump();
-    const std::string line2 = p.form().caption(W::Label32), line3 = p.form().caption(W::Label33);
-    p.then("click Button7");
-    EXPECT_EQ(p.form().caption(W::Label32), kShortOfMoney);
-    g.form.setCaption(W::Label32, line2);
-    g.form.setCaption(W::Label33, line3);
+    const std::string line2 = p.form().caption(W::MessageLine2), line3 = p.form().caption(W::MessageLine3);
+    p.then(std::string("click ") + designed(W::StayButton));
+    EXPECT_EQ(p.form().caption(W::MessageLine2), kShortOfMoney);
+    g.form.setCaption(W::MessageLine2, line2);
+    g.form.setCaption(W::MessageLine3, line3);
     EXPECT_EQ(p.script->dump(), before);
     EXPECT_TRUE(p.sound().state(Tune::SwordsmanTheme).playing);
 }
 
 TEST(Inn, AStayPlaysTheInnTuneAndLeavingRestartsTheThemeFromItsBeginning) {
     auto p = inTown(0);
-    p.then("tick Timer2 30\nclick Button5\nclick Button7");
+    p.then(std::string("tick ") + designed(Timer::TownMusic) + " 30\nclick " + designed(W::InnButton) + "\nclick " +
+           designed(W::StayButton));
     const Sound& sound = p.sound();
     EXPECT_FALSE(p.form().enabled(Timer::TownMusic));
     EXPECT_EQ(p.state().TownMusicTick, 0);
     for (Player theme : {Tune::TorubaTheme, Tune::OldManTheme, Tune::TeacherTheme, Tune::SwordsmanTheme}) {
-        EXPECT_FALSE(sound.state(theme).playing) << def(theme).name;
-        EXPECT_TRUE(sound.state(theme).atStart) << def(theme).name;
+        EXPECT_FALSE(sound.state(theme).playing) << def(theme).designed;
+        EXPECT_TRUE(sound.state(theme).atStart) << def(theme).designed;
     }
     EXPECT_TRUE(sound.state(Tune::Inn).playing);
-    p.then("tick Timer2 5");  // the timer is off while the hero sleeps
+    p.then(std::string("tick ") + designed(Timer::TownMusic) + " 5");  // the timer is off while the hero sleeps
     EXPECT_FALSE(sound.state(Tune::TorubaTheme).playing);
 
-    p.then("click Button8");
+    p.then(std::string("click ") + designed(W::LeaveInnButton));
     EXPECT_FALSE(sound.state(Tune::Inn).playing);
     EXPECT_TRUE(sound.state(Tune::Inn).atStart);
     EXPECT_TRUE(p.form().enabled(Timer::TownMusic));
-    EXPECT_TRUE(p.form().showing(W::Panel4));
-    EXPECT_TRUE(p.form().showing(W::Button1));
-    EXPECT_FALSE(p.form().showing(W::Panel7));
-    EXPECT_FALSE(p.form().showing(W::Panel5));
-    EXPECT_FALSE(p.form().showing(W::Image5));
-    p.then("tick Timer2");
+    EXPECT_TRUE(p.form().showing(W::TownButtons));
+    EXPECT_TRUE(p.form().showing(W::StatusButton));
+    EXPECT_FALSE(p.form().showing(W::InnPanel));
+    EXPECT_FALSE(p.form().showing(W::MessagePanel));
+    EXPECT_FALSE(p.form().showing(W::Innkeeper));
+    p.then(std::string("tick ") + designed(Timer::TownMusic));
     EXPECT_TRUE(sound.state(Tune::TorubaTheme).playing);
     EXPECT_EQ(p.state().TownMusicTick, 1);
 }
 
 TEST(Inn, LeavingWithoutAStayLeavesTheThemeUninterrupted) {
     auto p = inTown(2);
-    p.then("tick Timer2 40\nclick Button5\ntick Timer2 2\nclick Button8\ntick Timer2");
+    p.then(std::string("tick ") + designed(Timer::TownMusic) + " 40\nclick " + designed(W::InnButton) + "\ntick " +
+           designed(Timer::TownMusic) + " 2\nclick " + designed(W::LeaveInnButton) + "\ntick " +
+           designed(Timer::TownMusic));
     EXPECT_EQ(p.state().TownMusicTick, 43);
     EXPECT_TRUE(p.sound().state(Tune::TeacherTheme).playing);
     EXPECT_FALSE(p.sound().state(Tune::Inn).playing);

@@ -18,40 +18,41 @@ constexpr const char* kOrganiser3 = "ある称号を与えよう。少しでも�
 
 TEST(KingsRoom, AFirstVisitIsTheOrganisersSpeechAndGrantsNothing) {
     auto p = inTown(0);
-    p.then("tick Timer2 3\nclick Button3");
+    p.then(std::string("tick ") + designed(Timer::TownMusic) + " 3\nclick " + designed(W::KingButton));
     const Form& f = p.form();
-    EXPECT_EQ(f.caption(W::Label31), "ドラゴン王");
-    EXPECT_EQ(f.caption(W::Label32), kOrganiser2);
-    EXPECT_EQ(f.caption(W::Label33), kOrganiser3);
+    EXPECT_EQ(f.caption(W::MessageLine1), "ドラゴン王");
+    EXPECT_EQ(f.caption(W::MessageLine2), kOrganiser2);
+    EXPECT_EQ(f.caption(W::MessageLine3), kOrganiser3);
     EXPECT_EQ(p.state().TitleIndex, 0);
     EXPECT_EQ(p.shown(&GameState::TitleName), "街の人");
-    EXPECT_EQ(f.caption(W::Label13), "街の人");
+    EXPECT_EQ(f.caption(W::BarRank), "街の人");
     EXPECT_EQ(p.state().TalkState, talk::kCloseKingsRoom);
-    EXPECT_TRUE(f.showing(W::Image3));
-    EXPECT_TRUE(f.showing(W::Panel5));
-    EXPECT_FALSE(f.showing(W::Panel4));
-    EXPECT_FALSE(f.showing(W::Button1));
-    EXPECT_TRUE(f.showing(W::Panel2));
+    EXPECT_TRUE(f.showing(W::King));
+    EXPECT_TRUE(f.showing(W::MessagePanel));
+    EXPECT_FALSE(f.showing(W::TownButtons));
+    EXPECT_FALSE(f.showing(W::StatusButton));
+    EXPECT_TRUE(f.showing(W::TownBar));
     // The town theme plays on in the room.
-    p.then("tick Timer2");
+    p.then(std::string("tick ") + designed(Timer::TownMusic));
     EXPECT_TRUE(p.sound().state(Tune::TorubaTheme).playing);
     EXPECT_EQ(p.state().TownMusicTick, 4);
 }
 
 TEST(KingsRoom, OneClickOnThePanelOrItsTextClosesTheRoom) {
-    for (const char* where : {"Panel5", "Label31", "Label32", "Label33"}) {
+    for (const char* where :
+         {designed(W::MessagePanel), designed(W::MessageLine1), designed(W::MessageLine2), designed(W::MessageLine3)}) {
         SCOPED_TRACE(where);
         auto p = inTown(1);
-        p.then(std::string("click Button3\nclick ") + where);
+        p.then(std::string(std::string("click ") + designed(W::KingButton) + "\nclick ") + where);
         const Form& f = p.form();
-        EXPECT_TRUE(f.showing(W::Button1));
-        EXPECT_FALSE(f.showing(W::Panel5));
-        EXPECT_FALSE(f.showing(W::Image3));
-        EXPECT_TRUE(f.showing(W::Panel4));
+        EXPECT_TRUE(f.showing(W::StatusButton));
+        EXPECT_FALSE(f.showing(W::MessagePanel));
+        EXPECT_FALSE(f.showing(W::King));
+        EXPECT_TRUE(f.showing(W::TownButtons));
         // The code stays until the next screen sets its own.
         EXPECT_EQ(p.state().TalkState, talk::kCloseKingsRoom);
-        p.then("click Label32");
-        EXPECT_EQ(p.out, "ignored: Label32 is hidden\n");
+        p.then(std::string("click ") + designed(W::MessageLine2));
+        EXPECT_EQ(p.out, std::string("ignored: ") + designed(W::MessageLine2) + " is hidden\n");
     }
 }
 
@@ -77,23 +78,24 @@ TEST(KingsRoom, EachChampionBeatenBringsItsSpeechAndTitle) {
     auto p = inTown(2);
     for (const Visit& v : kVisits) {
         SCOPED_TRACE(v.champions);
-        p.then("set ChampionWins " + std::to_string(v.champions) + "\nclick Button3");
-        EXPECT_EQ(p.form().caption(W::Label32), v.line2);
-        EXPECT_EQ(p.form().caption(W::Label33), v.line3);
+        p.then("set ChampionWins " + std::to_string(v.champions) + "\nclick " + designed(W::KingButton));
+        EXPECT_EQ(p.form().caption(W::MessageLine2), v.line2);
+        EXPECT_EQ(p.form().caption(W::MessageLine3), v.line3);
         EXPECT_EQ(p.state().TitleIndex, v.champions);
         EXPECT_EQ(p.shown(&GameState::TitleName), v.title);
-        EXPECT_EQ(p.form().caption(W::Label13), v.title);
-        p.then("click Panel5");
-        EXPECT_TRUE(p.form().showing(W::Panel4));
+        EXPECT_EQ(p.form().caption(W::BarRank), v.title);
+        p.then(std::string("click ") + designed(W::MessagePanel));
+        EXPECT_TRUE(p.form().showing(W::TownButtons));
     }
     EXPECT_EQ(p.out, "");
 }
 
 TEST(KingsRoom, ASecondVisitWithoutANewChampionChangesNothing) {
     auto p = inTown(3);
-    p.then("set ChampionWins 2\nclick Button3\nclick Panel5");
+    p.then(std::string("set ChampionWins 2\nclick ") + designed(W::KingButton) + "\nclick " +
+           designed(W::MessagePanel));
     const std::string after = p.script->dump();
-    p.then("click Button3\nclick Panel5");
+    p.then(std::string("click ") + designed(W::KingButton) + "\nclick " + designed(W::MessagePanel));
     EXPECT_EQ(p.script->dump(), after);
     EXPECT_EQ(p.shown(&GameState::TitleName), "城の剣士");
 }
@@ -101,14 +103,15 @@ TEST(KingsRoom, ASecondVisitWithoutANewChampionChangesNothing) {
 TEST(KingsRoom, AVisitAfterADefeatGivesTheTitleBack) {
     // A defeat shows title 0 in the hero summary; the king puts the earned title back.
     auto p = inTown(0);
-    p.then("set ChampionWins 3\nclick Button3\nclick Panel5");
+    p.then(std::string("set ChampionWins 3\nclick ") + designed(W::KingButton) + "\nclick " +
+           designed(W::MessagePanel));
     Game& g = p.game();
     g.state.TitleName = g.state.Title0Name;
-    g.form.setCaption(W::Label13, g.state.TitleName);
-    p.then("click Button3");
-    EXPECT_EQ(p.form().caption(W::Label32), "　「ここまで勝つとはお主ただ者ではないな。この調子でど");
+    g.form.setCaption(W::BarRank, g.state.TitleName);
+    p.then(std::string("click ") + designed(W::KingButton));
+    EXPECT_EQ(p.form().caption(W::MessageLine2), "　「ここまで勝つとはお主ただ者ではないな。この調子でど");
     EXPECT_EQ(p.shown(&GameState::TitleName), "街の人気者");
-    EXPECT_EQ(p.form().caption(W::Label13), "街の人気者");
+    EXPECT_EQ(p.form().caption(W::BarRank), "街の人気者");
     EXPECT_EQ(p.state().TitleIndex, 3);
 }
 
@@ -116,30 +119,30 @@ TEST(KingsRoom, ADefeatBeforeAnyChampionLeavesTheLowestTitle) {
     auto p = inTown(1);
     Game& g = p.game();
     g.state.TitleName = g.state.Title0Name;
-    g.form.setCaption(W::Label13, g.state.TitleName);
-    p.then("click Button3");
-    EXPECT_EQ(p.form().caption(W::Label32), kOrganiser2);
-    EXPECT_EQ(p.form().caption(W::Label13), "ボケ老人");
+    g.form.setCaption(W::BarRank, g.state.TitleName);
+    p.then(std::string("click ") + designed(W::KingButton));
+    EXPECT_EQ(p.form().caption(W::MessageLine2), kOrganiser2);
+    EXPECT_EQ(p.form().caption(W::BarRank), "ボケ老人");
     EXPECT_EQ(p.state().TitleIndex, 0);
 }
 
 TEST(KingsRoom, TheWholeChallengerSeriesBringsTheLegendaryTitleAndTheEnding) {
     auto p = inTown(0);
-    p.then("set ChampionWins 6\nset ChallengerWins 6\nclick Button3");
+    p.then(std::string("set ChampionWins 6\nset ChallengerWins 6\nclick ") + designed(W::KingButton));
     const Form& f = p.form();
-    EXPECT_EQ(f.caption(W::Label31), "ドラゴン王");
-    EXPECT_EQ(f.caption(W::Label32), "　「よくぞ闘技会で優勝した。お主に伝説の称号、ドラゴン");
-    EXPECT_EQ(f.caption(W::Label33), "マスターをやろう！！」");
+    EXPECT_EQ(f.caption(W::MessageLine1), "ドラゴン王");
+    EXPECT_EQ(f.caption(W::MessageLine2), "　「よくぞ闘技会で優勝した。お主に伝説の称号、ドラゴン");
+    EXPECT_EQ(f.caption(W::MessageLine3), "マスターをやろう！！」");
     EXPECT_EQ(p.state().TalkState, talk::kEnding);
     // The legendary title is only spoken; the hero keeps the sixth.
     EXPECT_EQ(p.shown(&GameState::TitleName), "神様");
     EXPECT_EQ(p.state().TitleIndex, 6);
-    EXPECT_FALSE(f.showing(W::Button1));
-    EXPECT_FALSE(f.showing(W::Panel4));
+    EXPECT_FALSE(f.showing(W::StatusButton));
+    EXPECT_FALSE(f.showing(W::TownButtons));
     // The room does not close: the click belongs to the ending.
-    p.then("click Panel5");
-    EXPECT_FALSE(f.showing(W::Button1));
-    EXPECT_FALSE(f.showing(W::Panel4));
+    p.then(std::string("click ") + designed(W::MessagePanel));
+    EXPECT_FALSE(f.showing(W::StatusButton));
+    EXPECT_FALSE(f.showing(W::TownButtons));
 }
 
 }  // namespace

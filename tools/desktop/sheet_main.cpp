@@ -39,12 +39,12 @@ int main(int argc, char** argv) {
                            size.width(), size.height()),
                      pm);
         p.setPen(Qt::white);
-        const QString name = QString::fromUtf8(d.name.data(), static_cast<qsizetype>(d.name.size()));
-        const QString label =
-            d.bitmap == d.id
-                ? name
-                : name + " = " +
-                      QString::fromUtf8(def(d.bitmap).name.data(), static_cast<qsizetype>(def(d.bitmap).name.size()));
+        const QString name = QString::fromUtf8(d.designed.data(), static_cast<qsizetype>(d.designed.size()));
+        const QString label = d.bitmap == d.id
+                                  ? name
+                                  : name + " = " +
+                                        QString::fromUtf8(def(d.bitmap).designed.data(),
+                                                          static_cast<qsizetype>(def(d.bitmap).designed.size()));
         p.drawText(QRect(cell.left(), cell.top() + kCell, kCell, kCaption), Qt::AlignCenter, label);
         ++i;
     }

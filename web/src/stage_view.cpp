@@ -119,7 +119,7 @@ StageView::StageView(val stage) : stage_(std::move(stage)) {
     elements_.reserve(kWidgetCount);
     for (const WidgetDef& d : kWidgets) {
         val e = makeElement(d);
-        e.set("id", val(std::string(d.name)));
+        e.set("id", val(std::string(d.designed)));
         e["dataset"].set("w", val(static_cast<int>(index(d.id))));
         place(e, d);
         // Each is what the desktop tells a screen reader it is.
@@ -133,7 +133,7 @@ StageView::StageView(val stage) : stage_(std::move(stage)) {
     for (const bool beneath : {true, false}) {
         for (const WidgetDef& d : kWidgets) {
             if (drawnBeneath(d.kind) != beneath) continue;
-            val parent = d.parent == W::Form1 ? stage_ : elements_[index(d.parent)];
+            val parent = d.parent == W::Window ? stage_ : elements_[index(d.parent)];
             parent.call<void>("appendChild", elements_[index(d.id)]);
         }
     }
@@ -196,7 +196,7 @@ bool StageView::showPicture(W w) {
     pictureLoaded_[index(w)] = true;
     const WidgetDef& d = def(w);
     val img = createElement("img", "");
-    img.set("src", val("pictures/" + std::string(def(d.bitmap).name) + ".svg"));
+    img.set("src", val("pictures/" + std::string(def(d.bitmap).designed) + ".svg"));
     img.set("alt", val(described_[index(w)]));
     img.set("draggable", val(false));
     setStyle(img, "width", px(d.bitmapWidth));
