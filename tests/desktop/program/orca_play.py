@@ -1,5 +1,7 @@
 """Plays the game by keyboard under Orca (started by orca_test.sh in DIR) and checks what Orca
-said. Prints each step with Orca's words; exits 1 with a line per failed check."""
+said. Where the focus is, it reads from the game's accessibility tree; after each key it waits
+till the game has moved, then till Orca has said so. Prints each step with Orca's words; exits 1
+with a line per failed check."""
 import datetime
 import os
 import re
