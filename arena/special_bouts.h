@@ -4,7 +4,6 @@
 
 #include <string_view>
 
-#include "arena/foe_kind.h"
 #include "arena/texts.h"
 #include "core/widgets/table.h"
 
@@ -17,9 +16,7 @@ struct Challenger {
     int heroId;  // -1: the same for every hero
     std::string_view name;
     Naming naming = Naming::Thing;
-    int hp, power, defense;
-    FoeKind kind;
-    int exp;
+    int hp, power, defense, kind, exp;
     W picture;
 };
 

@@ -27,8 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::istringstream in(bytes);
     verminadia::LineReader lines(in, verminadia::kMaxRecordBytes, verminadia::kMaxRecordLineBytes);
-    verminadia::Session session;
-    verminadia::Script script(session);
+    verminadia::Script script;
     std::ostringstream out;
     script.step("seed 1", out);  // the same draws every run
     std::string line;

@@ -17,7 +17,6 @@
 namespace {
 
 using verminadia::Script;
-using verminadia::Session;
 using verminadia::frontend::RecordStore;
 
 // The last session's record, as the fuzzer made it; nothing is ever written.
@@ -69,8 +68,7 @@ void check(bool holds) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     if (hasManyTicks(bytes)) return -1;
-    Session afresh;
-    const std::string fresh = Script(afresh).dump();
+    const std::string fresh = Script().dump();
 
     // --continue: the whole record, or a fresh game and one line saying why.
     const FuzzedRecord last(bytes);
@@ -79,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string complaints = said.str();
     if (!resumed.fromRecord) {
         // Refused, or played to the end of the credits: nothing of it is kept.
-        check(Script(*resumed.session).dump() == fresh);
+        check(resumed.script->dump() == fresh);
         check(resumed.record.lines.empty());
     } else {
         const verminadia::frontend::RecordRead& read = resumed.record;
@@ -89,11 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(bytes.starts_with(read.lines));
         // What a continued session's record starts with replays to the same game.
         std::istringstream lines(read.lines);
-        Session again;
-        Script driver(again);
+        Script again;
         std::string error;
-        check(verminadia::frontend::replayQuietly(driver, lines, "again", error));
-        check(driver.dump() == Script(*resumed.session).dump());
+        check(verminadia::frontend::replayQuietly(again, lines, "again", error));
+        check(again.dump() == resumed.script->dump());
         for (std::size_t at = 0; at < read.lines.size();) {
             const std::size_t end = read.lines.find('\n', at);
             check(end != std::string::npos);
@@ -112,13 +109,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // takes plays to the same game.
     std::istringstream record(bytes);
     verminadia::frontend::PacedReplay paced(record);
-    Session watched;
-    Script watcher(watched);
+    Script watched;
     std::string stopped;
-    while (!paced.finished() && stopped.empty()) stopped = paced.playUntil(watcher, paced.nextAt());
+    while (!paced.finished() && stopped.empty()) stopped = paced.playUntil(watched, paced.nextAt());
     if (resumed.fromRecord) {
         check(stopped.empty());
-        check(watcher.dump() == Script(*resumed.session).dump());
+        check(watched.dump() == resumed.script->dump());
     }
     return 0;
 }

@@ -46,9 +46,10 @@ struct Program {
     desktop::GameWindow window{shell};
     std::string said;
 
-    Program(FileCatalogues& catalogues, const QString& recordPath)
+    Program(ClockRandom& random, FileCatalogues& catalogues, const QString& recordPath)
         : record(recordPath),
           shell({sound,
+                 random,
                  record,
                  settings,
                  catalogues,
@@ -103,7 +104,8 @@ int main(int argc, char** argv) {
     }
     Catalogues all(desktop::programFolder(), "verminadia-parity", std::cerr);
     FileCatalogues catalogues(all);
-    auto program = std::make_unique<Program>(catalogues, home.filePath("last-session.script"));
+    ClockRandom random;
+    auto program = std::make_unique<Program>(random, catalogues, home.filePath("last-session.script"));
     std::string line, state;
     for (int number = 1; std::getline(inputs, line); ++number) {
         if (line.empty() || line[0] == '#') continue;
@@ -140,12 +142,12 @@ int main(int argc, char** argv) {
             QTest::keyClick(target, k->second, shift ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (verb == "draw") {
             std::istringstream values(line.substr(4));
-            for (int v = 0; values >> v;) p.shell.session().random().queue(v);
+            for (int v = 0; values >> v;) random.queue(v);
         } else if (verb == "language") {
             p.shell.chooseLanguage(what);
         } else if (verb == "reload") {
             program.reset();
-            program = std::make_unique<Program>(catalogues, home.filePath("last-session.script"));
+            program = std::make_unique<Program>(random, catalogues, home.filePath("last-session.script"));
         } else if (verb == "continue") {
             p.shell.continueLast();
         } else {
