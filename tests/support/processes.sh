@@ -12,7 +12,8 @@
 #   wait_for SECONDS WHAT COMMAND...
 #                          runs COMMAND every 0.2 s until it succeeds; fails saying it waited for
 #                          WHAT when SECONDS pass first
-#   start_xvfb WxHxDEPTH   a virtual X server on a free display (DISPLAY is set), answering
+#   start_xvfb WxHxDEPTH   a virtual X server on a free display (DISPLAY is set), answering; what
+#                          it says goes to $xvfb_log
 #   start_openbox          the openbox window manager on it, once it has taken the screen
 #   end_started            ends what the script started (its exit does it too)
 
@@ -102,7 +103,11 @@ start_xvfb() {
     fifo=$(mktemp -u)
     mkfifo "$fifo"
     # -displayfd: the server takes a free display itself and writes its number once it listens.
-    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    # -noreset: without it the server resets whenever its last client leaves (the check below,
+    # then each program a test starts and ends), and a client that connects meanwhile is refused.
+    xvfb_log=$(mktemp)
+    on_exit 'rm -f "$xvfb_log"'
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$fifo" >"$xvfb_log" 2>&1 &
     local number=""
     read -r -t 60 number <"$fifo" || true
     rm -f "$fifo"

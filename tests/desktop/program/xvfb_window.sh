@@ -30,7 +30,8 @@ start_game() {
     id=""
     local start=$SECONDS
     until id=$(xdotool search --name "$title" 2>/dev/null | head -n 1) && [ -n "$id" ]; do
-        kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
+        kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared" \
+            "(the X server on $DISPLAY $(xdotool getdisplaygeometry >/dev/null 2>&1 && echo answers || echo "does not answer: $(tail -n 3 "$xvfb_log")"))"
         [ $((SECONDS - start)) -lt 60 ] || fail "waited 60 s for the window named $title"
         sleep 0.2
     done
