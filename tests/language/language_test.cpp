@@ -320,7 +320,7 @@ TEST(EnglishCatalogue, NamesAnOpponentWithTheArticleItsNameWants) {
 TEST(EnglishCatalogue, NamesTheHeroesAsTheGlossarySays) {
     EXPECT_EQ(english().translate(kHeroes[0].name), "Mr. Toruba");
     EXPECT_EQ(english().translate(kHeroes[1].name), "Old Moaner");
-    EXPECT_EQ(english().translate(kHeroes[2].name), "Teacher Mizel");
+    EXPECT_EQ(english().translate(kHeroes[2].name), "Mr. Mizel");
     EXPECT_EQ(english().translate(kHeroes[3].name), "Ronin");
 }
 
