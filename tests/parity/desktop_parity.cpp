@@ -150,6 +150,13 @@ int main(int argc, char** argv) {
             program = std::make_unique<Program>(random, catalogues, home.filePath("last-session.script"));
         } else if (verb == "continue") {
             p.shell.continueLast();
+        } else if (verb == "set") {
+            std::ostringstream ignored;
+            if (const std::string why = p.shell.script().step(line, ignored); !why.empty()) {
+                std::fprintf(stderr, "verminadia-parity: line %d: %s\n", number, why.c_str());
+                return 2;
+            }
+            p.shell.sync();
         } else {
             std::fprintf(stderr, "verminadia-parity: line %d: %s\n", number, line.c_str());
             return 2;

@@ -53,6 +53,7 @@ async function playPage(pageLog) {
         await page.waitForSelector('#language:not([hidden])');
         await listen(page);
       } else if (verb === 'continue') await page.click('#continue');
+      else if (verb === 'set') assert.equal(await page.evaluate(([f, v]) => Module.verminadiaSet(f, v), [what, rest[0]]), '');
       else throw new Error(`parity inputs: ${line}`);
       const focus = await page.evaluate(() => {
         const id = document.activeElement?.id ?? '';
