@@ -11,12 +11,12 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "audio/system/system_sound.h"
 #include "desktop/command_line.h"
 #include "desktop/menu/languages.h"
 #include "desktop/menu/mute_switch.h"
 #include "desktop/session.h"
 #include "desktop/settings.h"
-#include "desktop/sound_output.h"
 #include "desktop/window/app_style.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("verminadia"));
     desktop::applyClassicLook();
     desktop::SettingsFile settingsFile;
-    desktop::SystemSound sound;
+    audio::SystemSound sound;
     Catalogues catalogues(desktop::programFolder(), "verminadia", std::cerr);
     FileCatalogues source(catalogues);
     desktop::RecordFile lastRecord;

@@ -7,9 +7,9 @@
 
 #include <QImage>
 
+#include "audio/system/system_sound.h"
 #include "desktop/menu/mute_switch.h"
 #include "desktop/settings.h"
-#include "desktop/sound_output.h"
 #include "frontend/focus_order.h"
 #include "live_window.h"
 
@@ -160,7 +160,7 @@ TEST_F(Keys, TheFocusIsShownOnlyOnceTheKeyboardIsUsed) {
 TEST_F(Keys, AHeldKeyClicksAndSwitchesOnceButKeepsMovingTheFocus) {
     const QString file = freshSettingsFile();
     ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
-    SystemSound sound;
+    audio::SystemSound sound;
     Settings settings;
     MuteSwitch mute(window, game, sound, settings);
     // The key's first press, then what the keyboard repeats while it is held.

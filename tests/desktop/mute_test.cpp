@@ -5,9 +5,9 @@
 
 #include <QMenu>
 
+#include "audio/system/system_sound.h"
 #include "desktop/menu/mute_switch.h"
 #include "desktop/settings.h"
-#include "desktop/sound_output.h"
 #include "frontend/menu_texts.h"
 #include "live_window.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 struct Muting : LiveWindow {
     QString file = freshSettingsFile();  // before the settings are read
-    SystemSound sound;                   // never started: no stream, only the mixer's switch
+    audio::SystemSound sound;            // never started: no stream, only the mixer's switch
     Settings settings;
 
     void SetUp() override {
@@ -43,7 +43,7 @@ TEST_F(Muting, MTurnsAllSoundOffAndOnAndTheNextRunRemembers) {
         press(Qt::Key_M);
     }
     // The next run starts muted, its entry ticked.
-    SystemSound next;
+    audio::SystemSound next;
     MuteSwitch mute(window, game, next, settings);
     EXPECT_TRUE(next.muted());
     EXPECT_TRUE(mute.isChecked());
