@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "desktop/session.h"
 #include "dist/description.h"
+#include "frontend/native/record_file.h"
 #include "frontend/settings/languages.h"
 
 #ifndef VERMINADIA_VERSION
@@ -118,7 +118,7 @@ CommandLine parseCommandLine(int& argc, char** argv) {
             line.exitStatus = refuse(QStringLiteral("bad file '' for --record: a file name is needed"));
         } else if (parser.isSet(replay) && line.replayPath.isEmpty()) {
             line.exitStatus = refuse(QStringLiteral("bad file '' for --replay: a file name is needed"));
-        } else if (!line.recordPath.isEmpty() && isLastSessionRecord(line.recordPath)) {
+        } else if (!line.recordPath.isEmpty() && frontend::isLastSessionRecord(line.recordPath.toStdString())) {
             line.exitStatus =
                 refuse(QStringLiteral(
                            "bad file '%1' for --record: it is the last session's record, which the game keeps itself")

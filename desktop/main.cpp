@@ -16,11 +16,11 @@
 #include "desktop/menu/languages.h"
 #include "desktop/menu/mute_switch.h"
 #include "desktop/session.h"
-#include "desktop/settings.h"
 #include "desktop/window/app_style.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
 #include "frontend/menu_texts.h"
+#include "frontend/native/settings_file.h"
 #include "frontend/settings/languages.h"
 #include "frontend/shell.h"
 #include "game/events.h"
@@ -73,9 +73,9 @@ int main(int argc, char** argv) {
     // A record to watch is read whole before any window: a bad one ends the program here.
     if (!line.replayPath.isEmpty()) {
         Script check;
-        QString error;
-        if (!desktop::replayFile(check, line.replayPath, error)) {
-            std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
+        std::string error;
+        if (!frontend::replayFile(check, line.replayPath.toStdString(), error)) {
+            std::fprintf(stderr, "verminadia: %s\n", error.c_str());
             return 2;
         }
     }
@@ -93,11 +93,11 @@ int main(int argc, char** argv) {
 #endif
     QApplication::setOrganizationName(QStringLiteral("verminadia"));
     desktop::applyClassicLook();
-    desktop::SettingsFile settingsFile;
+    frontend::SettingsFile settingsFile;
     audio::SystemSound sound;
     Catalogues catalogues(desktop::programFolder(), "verminadia", std::cerr);
     FileCatalogues source(catalogues);
-    desktop::RecordFile lastRecord;
+    frontend::RecordFile lastRecord;
     ClockRandom random;
     frontend::Shell shell({sound,
                            random,
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
     // The view saved last time, unless the command line asks for another this once.
     if (line.view) shell.presetView(*line.view);
     desktop::GameWindow window(shell);
-    desktop::RecordFile own(line.recordPath, desktop::RecordFile::Whose::Player);
+    frontend::RecordFile own(line.recordPath.toStdString(), frontend::RecordFile::Whose::Player);
     const bool watching = !line.replayPath.isEmpty();
     // The file the player named is a promise: it must be writable before the game starts.
     if (!shell.start(line.language.toStdString(), line.continueLast, line.recordPath.isEmpty() ? nullptr : &own,
@@ -122,9 +122,9 @@ int main(int argc, char** argv) {
     std::unique_ptr<desktop::Replayer> replayer;
     if (watching) {
         replayer = std::make_unique<desktop::Replayer>(shell.script(), window, line.speed);
-        QString error;
-        if (!replayer->load(line.replayPath, error)) {
-            std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
+        std::string error;
+        if (!replayer->load(line.replayPath.toStdString(), error)) {
+            std::fprintf(stderr, "verminadia: %s\n", error.c_str());
             return 2;
         }
     }

@@ -9,8 +9,8 @@
 
 #include "audio/system/system_sound.h"
 #include "desktop/menu/mute_switch.h"
-#include "desktop/settings.h"
 #include "frontend/focus_order.h"
+#include "frontend/native/settings_file.h"
 #include "live_window.h"
 
 namespace verminadia::desktop::fixtures {
@@ -161,7 +161,7 @@ TEST_F(Keys, AHeldKeyClicksAndSwitchesOnceButKeepsMovingTheFocus) {
     const QString file = freshSettingsFile();
     ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
     audio::SystemSound sound;
-    Settings settings;
+    frontend::FileSettings settings;
     MuteSwitch mute(window, game, sound, settings);
     // The key's first press, then what the keyboard repeats while it is held.
     const auto hold = [this](Qt::Key key, int repeats) {

@@ -7,8 +7,8 @@
 
 #include "audio/system/system_sound.h"
 #include "desktop/menu/mute_switch.h"
-#include "desktop/settings.h"
 #include "frontend/menu_texts.h"
+#include "frontend/native/settings_file.h"
 #include "live_window.h"
 
 namespace verminadia::desktop::fixtures {
@@ -17,7 +17,7 @@ namespace {
 struct Muting : LiveWindow {
     QString file = freshSettingsFile();  // before the settings are read
     audio::SystemSound sound;            // never started: no stream, only the mixer's switch
-    Settings settings;
+    frontend::FileSettings settings;
 
     void SetUp() override {
         ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
@@ -36,10 +36,10 @@ TEST_F(Muting, MTurnsAllSoundOffAndOnAndTheNextRunRemembers) {
         EXPECT_FALSE(sound.muted()) << "muted without a saved choice";
         press(Qt::Key_M);
         EXPECT_TRUE(sound.muted());
-        EXPECT_TRUE(Settings().muted());
+        EXPECT_TRUE(frontend::FileSettings().muted());
         press(Qt::Key_M);
         EXPECT_FALSE(sound.muted());
-        EXPECT_FALSE(Settings().muted());
+        EXPECT_FALSE(frontend::FileSettings().muted());
         press(Qt::Key_M);
     }
     // The next run starts muted, its entry ticked.
@@ -58,7 +58,7 @@ TEST_F(Muting, TheMenusEntryIsTickedAsTheSoundIsAndSwitchesIt) {
     EXPECT_FALSE(entry->isChecked());
     entry->trigger();
     EXPECT_TRUE(sound.muted());
-    EXPECT_TRUE(Settings().muted());
+    EXPECT_TRUE(frontend::FileSettings().muted());
     press(Qt::Key_M);
     EXPECT_FALSE(entry->isChecked()) << "M and the entry disagree";
 }

@@ -18,7 +18,7 @@
 #include <QStandardPaths>
 
 #include "desktop/command_line.h"
-#include "desktop/settings.h"
+#include "frontend/native/settings_file.h"
 #include "live_window.h"
 
 namespace verminadia::desktop::fixtures {
@@ -267,11 +267,11 @@ struct SavedSettings : ::testing::Test {
 };
 
 TEST_F(SavedSettings, AreTheViewAloneInTheUsersConfigFolder) {
-    EXPECT_EQ(Settings().view(), ViewChoice{});
+    EXPECT_EQ(frontend::FileSettings().view(), ViewChoice{});
     EXPECT_FALSE(QFile::exists(file)) << "reading wrote something";
-    EXPECT_EQ(Settings().fileName(), file);
-    Settings().setView({3, true});
-    EXPECT_EQ(Settings().view(), (ViewChoice{3, true}));
+    EXPECT_EQ(QString::fromStdString(frontend::FileSettings().fileName()), file);
+    frontend::FileSettings().setView({3, true});
+    EXPECT_EQ(frontend::FileSettings().view(), (ViewChoice{3, true}));
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(f.readAll());
@@ -294,7 +294,7 @@ TEST_F(SavedSettings, ADamagedValueIsSaidInOneLineAndItsDefaultUsed) {
         QFile::remove(file);
         write(c.file);
         CaughtStderr err;
-        const ViewChoice v = Settings().view();
+        const ViewChoice v = frontend::FileSettings().view();
         const std::string said = err.text();
         EXPECT_EQ(v, c.expected) << c.file;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
@@ -305,7 +305,7 @@ TEST_F(SavedSettings, ADamagedValueIsSaidInOneLineAndItsDefaultUsed) {
     QFile::remove(file);
     write("[sound]\nmuted=perhaps\n");
     CaughtStderr err;
-    EXPECT_FALSE(Settings().muted());
+    EXPECT_FALSE(frontend::FileSettings().muted());
     EXPECT_NE(err.text().find("'perhaps'"), std::string::npos) << err.text();
 }
 

@@ -29,6 +29,11 @@
 namespace verminadia::desktop {
 namespace {
 
+using frontend::RecordFile;
+
+// The last session's record, where the game keeps it.
+QString lastSessionPath() { return QString::fromStdString(frontend::lastSessionPath()); }
+
 // What a player sees of a widget: shown or not, and its text.
 QString seen(GameWindow& w, W id) {
     QWidget* v = w.widget(id);
@@ -177,8 +182,8 @@ TEST_F(Session, AReplayWaitsOutAGapLongerThanATimerCanWait) {
     Script script;
     GameWindow window(script.game());
     Replayer replayer(script, window, 1);
-    QString error;
-    ASSERT_TRUE(replayer.load(path, error)) << error.toStdString();
+    std::string error;
+    ASSERT_TRUE(replayer.load(path.toStdString(), error)) << error;
     bool ended = false;
     QObject::connect(&replayer, &Replayer::finished, [&ended] { ended = true; });
     static int qtSaid = 0;
@@ -208,8 +213,8 @@ TEST_F(Session, AWatchedRecordTakesNoClickOrKeyOfThePlayers) {
     window.setWatchOnly(true);
     window.show();
     Replayer replayer(script, window, 1);
-    QString error;
-    ASSERT_TRUE(replayer.load(path, error)) << error.toStdString();
+    std::string error;
+    ASSERT_TRUE(replayer.load(path.toStdString(), error)) << error;
     replayer.start();
     QWidget* hero = window.widget(W::TorubaChoice);
     ASSERT_TRUE(hero->isVisible()) << "the record should stand at the hero choice";
@@ -310,7 +315,7 @@ TEST_F(Session, ThePlayersOwnRecordBehindALinkIsReplacedAndTheLinkKept) {
     const QString own = state.filePath("mine.script"), link = state.filePath("link.script");
     ASSERT_TRUE(QFile(own).open(QIODevice::WriteOnly));
     ASSERT_TRUE(QFile::link(own, link));
-    RecordFile file(link, RecordFile::Whose::Player);
+    RecordFile file(link.toStdString(), RecordFile::Whose::Player);
     std::string why;
     std::unique_ptr<std::ostream> out = file.replace("# verminadia session record\n", why);
     ASSERT_TRUE(out) << why;

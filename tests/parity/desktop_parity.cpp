@@ -17,8 +17,8 @@
 
 #include "desktop/menu/languages.h"
 #include "desktop/session.h"
-#include "desktop/settings.h"
 #include "desktop/window/game_window.h"
+#include "frontend/native/settings_file.h"
 #include "frontend/shell.h"
 #include "language/catalogues.h"
 
@@ -40,14 +40,14 @@ private:
 // The program as started: its session over the kept record and settings, in a Japanese system.
 struct Program {
     SilentOutput sound;
-    desktop::SettingsFile settings;
-    desktop::RecordFile record;
+    frontend::SettingsFile settings;
+    frontend::RecordFile record;
     frontend::Shell shell;
     desktop::GameWindow window{shell};
     std::string said;
 
     Program(ClockRandom& random, FileCatalogues& catalogues, const QString& recordPath)
-        : record(recordPath),
+        : record(recordPath.toStdString()),
           shell({sound,
                  random,
                  record,
