@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QAction>
 #include <QApplication>
@@ -12,18 +14,23 @@
 #include <QTimer>
 
 #include "audio/system/system_sound.h"
-#include "desktop/command_line.h"
 #include "desktop/menu/languages.h"
 #include "desktop/menu/mute_switch.h"
 #include "desktop/session.h"
 #include "desktop/window/app_style.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
+#include "dist/description.h"
 #include "frontend/menu_texts.h"
+#include "frontend/native/command_line.h"
 #include "frontend/native/settings_file.h"
 #include "frontend/settings/languages.h"
 #include "frontend/shell.h"
 #include "game/events.h"
+
+#ifndef VERMINADIA_VERSION
+#define VERMINADIA_VERSION ""
+#endif
 
 namespace {
 
@@ -68,13 +75,16 @@ bool haveDisplay() {
 
 int main(int argc, char** argv) {
     using namespace verminadia;
-    const desktop::CommandLine line = desktop::parseCommandLine(argc, argv);
+    const frontend::CommandLine line = frontend::parseCommandLine(
+        std::vector<std::string>(argv, argv + argc),
+        {VERMINADIA_HELP_ABOUT "\n\nThe files it reads and the environment it heeds: man 6 verminadia.",
+         VERMINADIA_VERSION});
     if (line.exitStatus) return *line.exitStatus;
     // A record to watch is read whole before any window: a bad one ends the program here.
-    if (!line.replayPath.isEmpty()) {
+    if (!line.replayPath.empty()) {
         Script check;
         std::string error;
-        if (!frontend::replayFile(check, line.replayPath.toStdString(), error)) {
+        if (!frontend::replayFile(check, line.replayPath, error)) {
             std::fprintf(stderr, "verminadia: %s\n", error.c_str());
             return 2;
         }
@@ -110,11 +120,10 @@ int main(int argc, char** argv) {
     // The view saved last time, unless the command line asks for another this once.
     if (line.view) shell.presetView(*line.view);
     desktop::GameWindow window(shell);
-    frontend::RecordFile own(line.recordPath.toStdString(), frontend::RecordFile::Whose::Player);
-    const bool watching = !line.replayPath.isEmpty();
+    frontend::RecordFile own(line.recordPath, frontend::RecordFile::Whose::Player);
+    const bool watching = !line.replayPath.empty();
     // The file the player named is a promise: it must be writable before the game starts.
-    if (!shell.start(line.language.toStdString(), line.continueLast, line.recordPath.isEmpty() ? nullptr : &own,
-                     watching)) {
+    if (!shell.start(line.language, line.continueLast, line.recordPath.empty() ? nullptr : &own, watching)) {
         return 2;
     }
     Game& game = shell.game();
@@ -123,7 +132,7 @@ int main(int argc, char** argv) {
     if (watching) {
         replayer = std::make_unique<desktop::Replayer>(shell.script(), window, line.speed);
         std::string error;
-        if (!replayer->load(line.replayPath.toStdString(), error)) {
+        if (!replayer->load(line.replayPath, error)) {
             std::fprintf(stderr, "verminadia: %s\n", error.c_str());
             return 2;
         }

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <QAction>
-#include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -17,7 +16,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 
-#include "desktop/command_line.h"
 #include "frontend/native/settings_file.h"
 #include "live_window.h"
 
@@ -307,28 +305,6 @@ TEST_F(SavedSettings, ADamagedValueIsSaidInOneLineAndItsDefaultUsed) {
     CaughtStderr err;
     EXPECT_FALSE(frontend::FileSettings().muted());
     EXPECT_NE(err.text().find("'perhaps'"), std::string::npos) << err.text();
-}
-
-TEST(ViewOptions, ChooseThisRunsViewOrSayWhatIsWrong) {
-    const auto read = [](QStringList args, ViewChoice& v) {
-        QCommandLineParser parser;
-        addViewOptions(parser);
-        args.prepend(QStringLiteral("verminadia"));
-        EXPECT_TRUE(parser.parse(args));
-        return readViewOptions(parser, v);
-    };
-    ViewChoice v{2, true};
-    EXPECT_TRUE(read({"--scale", "3"}, v));
-    EXPECT_EQ(v, (ViewChoice{3, false}));
-    EXPECT_TRUE(read({"--fullscreen"}, v));
-    EXPECT_EQ(v, (ViewChoice{3, true}));
-    for (const char* bad : {"0", "5", "x", "2.5", ""}) {
-        CaughtStderr err;
-        EXPECT_FALSE(read({"--scale", bad}, v));
-        const std::string said = err.text();
-        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-        EXPECT_EQ(v, (ViewChoice{3, true})) << "a bad option changed the view";
-    }
 }
 
 }  // namespace
