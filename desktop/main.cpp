@@ -53,18 +53,6 @@ void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& msg) 
     std::fprintf(stderr, "%s\n", qPrintable(msg));
 }
 
-// The catalogues on the desktop are files beside the program, at hand at once.
-class FileCatalogues final : public verminadia::frontend::CatalogueSource {
-public:
-    explicit FileCatalogues(verminadia::Catalogues& all) : all_(all) {}
-    void get(const std::string& language, std::function<void(const verminadia::Catalogue&)> ready) override {
-        ready(all_.get(language));
-    }
-
-private:
-    verminadia::Catalogues& all_;
-};
-
 bool haveDisplay() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) return true;
@@ -105,8 +93,8 @@ int main(int argc, char** argv) {
     desktop::applyClassicLook();
     frontend::SettingsFile settingsFile;
     audio::SystemSound sound;
-    Catalogues catalogues(desktop::programFolder(), "verminadia", std::cerr);
-    FileCatalogues source(catalogues);
+    Catalogues catalogues(programDirectory(argv[0]), "verminadia", std::cerr);
+    frontend::FileCatalogues source(catalogues);
     frontend::RecordFile lastRecord;
     ClockRandom random;
     frontend::Shell shell({sound,
@@ -127,7 +115,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     Game& game = shell.game();
-    desktop::Languages languages(game, window, catalogues, shell.language());
+    desktop::Languages languages(window, source, shell.language());
     std::unique_ptr<desktop::Replayer> replayer;
     if (watching) {
         replayer = std::make_unique<desktop::Replayer>(shell.script(), window, line.speed);

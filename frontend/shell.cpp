@@ -1,8 +1,10 @@
 #include "frontend/shell.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/title.h"
+#include "frontend/menu_texts.h"
 #include "frontend/screen_reader/accessible.h"
 #include "frontend/screen_reader/announcements.h"
 #include "frontend/settings/languages.h"
@@ -66,6 +68,22 @@ Key keyNamed(std::string_view name) {
         if (k.name == name) return k.key;
     }
     return Key::Other;
+}
+
+void languageEntries(CatalogueSource& catalogues, std::function<void(const std::vector<LanguageEntry>&)> ready) {
+    struct Naming {
+        std::vector<LanguageEntry> entries;
+        std::size_t left;
+        std::function<void(const std::vector<LanguageEntry>&)> ready;
+    };
+    const auto naming = std::make_shared<Naming>(Naming{{}, languages().size(), std::move(ready)});
+    for (const std::string& code : languages()) naming->entries.push_back({code, {}});
+    for (std::size_t i = 0; i < naming->entries.size(); ++i) {
+        catalogues.get(naming->entries[i].code, [naming, i](const Catalogue& c) {
+            naming->entries[i].name = c.translate(kLanguageName);
+            if (--naming->left == 0) naming->ready(naming->entries);
+        });
+    }
 }
 
 std::optional<Action> Shell::actionOf(Key k, Modifiers m) {

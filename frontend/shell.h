@@ -19,6 +19,7 @@
 #include "frontend/focus_order.h"
 #include "frontend/session/session.h"
 #include "frontend/settings/settings.h"
+#include "language/catalogues.h"
 #include "language/choice.h"
 
 namespace verminadia::frontend {
@@ -74,6 +75,27 @@ public:
     virtual ~CatalogueSource() = default;
     virtual void get(const std::string& language, std::function<void(const Catalogue&)> ready) = 0;
 };
+
+// The catalogues as files beside the program, at hand at once.
+class FileCatalogues final : public CatalogueSource {
+public:
+    explicit FileCatalogues(Catalogues& all) : all_(all) {}
+    void get(const std::string& language, std::function<void(const Catalogue&)> ready) override {
+        ready(all_.get(language));
+    }
+
+private:
+    Catalogues& all_;
+};
+
+// A language of the view's menu: its code, and its name in itself as its catalogue gives it.
+struct LanguageEntry {
+    std::string code;
+    std::string name;
+};
+// Every language the game has, in its order, for the view's menu, where the one the game speaks
+// is checked. Handed to `ready` once every catalogue is at hand: at once where they are files.
+void languageEntries(CatalogueSource& catalogues, std::function<void(const std::vector<LanguageEntry>&)> ready);
 
 // What a view lends the session it shows.
 struct SessionParts {

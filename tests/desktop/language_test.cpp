@@ -35,11 +35,12 @@ QString shown(QWidget* w) {
 struct Switching : ::testing::Test {
     std::ostringstream complaints;
     Catalogues catalogues{VERMINADIA_BUILD_DIR, "test", complaints};
+    frontend::FileCatalogues files{catalogues};
     SilentOutput silence;
     ClockRandom random{[] { return std::uint64_t{1}; }};
     Game game{silence, random};
     GameWindow window{game};
-    Languages languages{game, window, catalogues, "ja"};
+    Languages languages{window, files, "ja"};
 
     void SetUp() override {
         startGame(game);

@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "desktop/menu/languages.h"
 #include "desktop/session.h"
 #include "desktop/window/game_window.h"
 #include "frontend/native/settings_file.h"
@@ -26,17 +25,6 @@ namespace {
 
 using namespace verminadia;
 
-class FileCatalogues final : public frontend::CatalogueSource {
-public:
-    explicit FileCatalogues(Catalogues& all) : all_(all) {}
-    void get(const std::string& language, std::function<void(const Catalogue&)> ready) override {
-        ready(all_.get(language));
-    }
-
-private:
-    Catalogues& all_;
-};
-
 // The program as started: its session over the kept record and settings, in a Japanese system.
 struct Program {
     SilentOutput sound;
@@ -46,7 +34,7 @@ struct Program {
     desktop::GameWindow window{shell};
     std::string said;
 
-    Program(ClockRandom& random, FileCatalogues& catalogues, const QString& recordPath)
+    Program(ClockRandom& random, frontend::FileCatalogues& catalogues, const QString& recordPath)
         : record(recordPath.toStdString()),
           shell({sound,
                  random,
@@ -102,8 +90,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "verminadia-parity: cannot open %s or %s\n", argv[1], argv[2]);
         return 2;
     }
-    Catalogues all(desktop::programFolder(), "verminadia-parity", std::cerr);
-    FileCatalogues catalogues(all);
+    Catalogues all(programDirectory(argv[0]), "verminadia-parity", std::cerr);
+    frontend::FileCatalogues catalogues(all);
     ClockRandom random;
     auto program = std::make_unique<Program>(random, catalogues, home.filePath("last-session.script"));
     std::string line, state;

@@ -179,13 +179,17 @@ void Page::showLanguage() {
     val menu = byId(kLanguageMenu);
     if (!menuBuilt_) {
         menuBuilt_ = true;
-        for (const std::string& l : languages()) {
-            val option = createElement("option", "");
-            option.set("value", val(l));
-            setText(option, languageName(l));
-            menu.call<void>("appendChild", option);
-        }
-        menu.set("hidden", false);
+        frontend::languageEntries(languages_, [this](const std::vector<frontend::LanguageEntry>& entries) {
+            val menu = byId(kLanguageMenu);
+            for (const frontend::LanguageEntry& l : entries) {
+                val option = createElement("option", "");
+                option.set("value", val(l.code));
+                setText(option, l.name);
+                menu.call<void>("appendChild", option);
+            }
+            menu.set("value", val(shell_.language()));
+            menu.set("hidden", false);
+        });
         // For the load figures: the title is on the stage from here.
         val::global("performance").call<void>("mark", val("verminadia-title"));
         // Offline play: the folder's service worker keeps the game's files after one visit. It

@@ -31,16 +31,6 @@ Environment browserEnvironment() {
     return [list](const char* name) { return std::string_view(name) == "LANGUAGE" ? list->c_str() : nullptr; };
 }
 
-std::string languageName(const std::string& language) {
-    const val intl = val::global("Intl");
-    if (intl["DisplayNames"].isUndefined()) return language;
-    val options = val::object();
-    options.set("type", val("language"));
-    const val names = intl["DisplayNames"].new_(val::array(std::vector<std::string>{language}), options);
-    const val name = names.call<val>("of", val(language));
-    return name.isString() ? name.as<std::string>() : language;
-}
-
 void PageLanguages::get(const std::string& language, Ready ready) {
     if (language == kOwnLanguage) return ready(untranslated());
     if (const auto it = loaded_.find(language); it != loaded_.end()) {

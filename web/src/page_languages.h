@@ -15,8 +15,6 @@ namespace verminadia::web {
 // The browser's languages (navigator.languages) as gettext reads a LANGUAGE list, for the shell's
 // one rule of the language at start.
 Environment browserEnvironment();
-// A language's name in itself, as the browser writes it ("日本語", "English").
-std::string languageName(const std::string& language);
 
 class PageLanguages final : public frontend::CatalogueSource {
 public:
