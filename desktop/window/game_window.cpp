@@ -246,12 +246,9 @@ void GameWindow::setView(const ViewChoice& v) {
 }
 
 QPoint GameWindow::windowedPosition(QPoint wanted) const {
-    // At its own size the window goes where it was designed to; a larger one is kept on the screen.
-    if (view_.scale == kMinScale || !screen()) return wanted;
-    const QRect room = screen()->availableGeometry();
-    const QSize size = kDesignSize * view_.scale;
-    return QPoint(std::max(room.left(), std::min(wanted.x(), room.right() + 1 - size.width())),
-                  std::max(room.top(), std::min(wanted.y(), room.bottom() + 1 - size.height())));
+    if (!screen()) return wanted;
+    return qrect(frontend::keptInside(view_.scale, box(QRect(wanted, QSize())), box(screen()->availableGeometry())))
+        .topLeft();
 }
 
 void GameWindow::applyStage() {

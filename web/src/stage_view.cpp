@@ -8,14 +8,15 @@
 #include "core/widgets/caption_layout.h"
 #include "frontend/focus_order.h"
 #include "frontend/screen_reader/accessible.h"
+#include "frontend/stage.h"
 #include "game/events.h"
 
 namespace verminadia::web {
 
 namespace {
 
-inline constexpr int kDesignWidth = 521;
-inline constexpr int kDesignHeight = 351;
+using frontend::kDesignHeight;
+using frontend::kDesignWidth;
 
 // The shared layer's roles as ARIA spells them, in frontend::Role's order: a label's text and a
 // picture's image need none of their own.
@@ -239,7 +240,7 @@ std::optional<W> StageView::widgetFocused() {
 }
 
 void StageView::fit(double width, double height) {
-    const double scale = std::max(0.1, std::min(width / kDesignWidth, height / kDesignHeight));
+    const double scale = std::max(0.1, frontend::fittingScale(width, height));
     const double x = (width - kDesignWidth * scale) / 2, y = (height - kDesignHeight * scale) / 2;
     char transform[96];
     std::snprintf(transform, sizeof transform, "translate(%.2fpx, %.2fpx) scale(%.6f)", x, y, scale);
