@@ -22,8 +22,7 @@
 #include "desktop/window/qtext.h"
 #include "dist/description.h"
 #include "frontend/menu_texts.h"
-#include "frontend/native/command_line.h"
-#include "frontend/native/settings_file.h"
+#include "frontend/native/session.h"
 #include "frontend/settings/languages.h"
 #include "frontend/shell.h"
 #include "game/events.h"
@@ -68,15 +67,7 @@ int main(int argc, char** argv) {
         {VERMINADIA_HELP_ABOUT "\n\nThe files it reads and the environment it heeds: man 6 verminadia.",
          VERMINADIA_VERSION});
     if (line.exitStatus) return *line.exitStatus;
-    // A record to watch is read whole before any window: a bad one ends the program here.
-    if (!line.replayPath.empty()) {
-        Script check;
-        std::string error;
-        if (!frontend::replayFile(check, line.replayPath, error)) {
-            std::fprintf(stderr, "verminadia: %s\n", error.c_str());
-            return 2;
-        }
-    }
+    if (!frontend::watchable(line, std::cerr)) return 2;
     if (!haveDisplay()) {
         std::fprintf(stderr, "verminadia: no display to open the window on (DISPLAY is not set)\n");
         return 1;
@@ -91,33 +82,15 @@ int main(int argc, char** argv) {
 #endif
     QApplication::setOrganizationName(QStringLiteral("verminadia"));
     desktop::applyClassicLook();
-    frontend::SettingsFile settingsFile;
     audio::SystemSound sound;
-    Catalogues catalogues(programDirectory(argv[0]), "verminadia", std::cerr);
-    frontend::FileCatalogues source(catalogues);
-    frontend::RecordFile lastRecord;
-    ClockRandom random;
-    frontend::Shell shell({sound,
-                           random,
-                           lastRecord,
-                           settingsFile,
-                           source,
-                           frontend::processEnvironment(),
-                           std::cerr,
-                           {.scale = true, .fullscreen = true}});
-    // The view saved last time, unless the command line asks for another this once.
-    if (line.view) shell.presetView(*line.view);
+    frontend::NativeSession session(line, argv[0], sound, {.scale = true, .fullscreen = true});
+    frontend::Shell& shell = session.shell();
     desktop::GameWindow window(shell);
-    frontend::RecordFile own(line.recordPath, frontend::RecordFile::Whose::Player);
-    const bool watching = !line.replayPath.empty();
-    // The file the player named is a promise: it must be writable before the game starts.
-    if (!shell.start(line.language, line.continueLast, line.recordPath.empty() ? nullptr : &own, watching)) {
-        return 2;
-    }
+    if (!session.start()) return 2;
     Game& game = shell.game();
-    desktop::Languages languages(window, source, shell.language());
+    desktop::Languages languages(window, session.catalogues(), shell.language());
     std::unique_ptr<desktop::Replayer> replayer;
-    if (watching) {
+    if (!line.replayPath.empty()) {
         replayer = std::make_unique<desktop::Replayer>(shell.script(), window, line.speed);
         std::string error;
         if (!replayer->load(line.replayPath, error)) {

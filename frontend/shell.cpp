@@ -64,10 +64,22 @@ constexpr KeyName kKeyNames[] = {
 }  // namespace
 
 Key keyNamed(std::string_view name) {
+    // A letter is the same key with Caps Lock on.
+    const char lower[] = {
+        static_cast<char>(name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z' ? name[0] - 'A' + 'a' : 0)};
+    if (lower[0] != 0) name = std::string_view(lower, 1);
     for (const KeyName& k : kKeyNames) {
         if (k.name == name) return k.key;
     }
     return Key::Other;
+}
+
+std::string Effects::saidAt(Urgency urgency) const {
+    std::string text;
+    for (const Announcement& a : said) {
+        if (a.urgency == urgency) text.append(text.empty() ? "" : "\n").append(a.text);
+    }
+    return text;
 }
 
 void languageEntries(CatalogueSource& catalogues, std::function<void(const std::vector<LanguageEntry>&)> ready) {

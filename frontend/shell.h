@@ -33,7 +33,7 @@ struct Modifiers {
     bool meta = false;
     bool operator==(const Modifiers&) const = default;
 };
-// A key's name as the browser's KeyboardEvent.key spells it ("Tab", "ArrowUp", " ", "m").
+// A key's name as the browser's KeyboardEvent.key spells it ("Tab", "ArrowUp", " ", "m" or "M").
 Key keyNamed(std::string_view name);
 
 enum class Action { Next, Previous, Press, Status, Mute, Menu, Fullscreen, LeaveFullscreen, Bigger, Smaller };
@@ -67,6 +67,9 @@ struct Effects {
     bool mute = false;               // muted() changed
     bool closed = false;             // the game closed its window
     bool taken = false;              // the key was the game's: the view does nothing more with it
+
+    // What is said at `urgency`, a line each; empty when nothing is.
+    std::string saidAt(Urgency urgency) const;
 };
 
 // The catalogues, now (the desktop's files) or once fetched (a browser's).

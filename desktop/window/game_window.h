@@ -15,6 +15,7 @@
 
 #include "desktop/window/announcer.h"
 #include "desktop/window/stage.h"
+#include "frontend/mirror.h"
 #include "frontend/shell.h"
 #include "game/events.h"
 
@@ -90,7 +91,7 @@ private:
     void buildWidgets();
     void apply(const frontend::Effects& e);
     void mirror();
-    void applyWidget(W w, const WidgetState& now);
+    void applyWidget(const WidgetDef& d, const std::optional<WidgetState>& before, const WidgetState& now);
     void applyStage();
     QPoint windowedPosition(QPoint wanted) const;
     void focusOn(std::optional<W> w, Qt::FocusReason reason);
@@ -99,10 +100,9 @@ private:
     std::unique_ptr<frontend::Shell> ownShell_;
     frontend::Shell& shell_;
     std::array<QWidget*, kWidgetCount> widgets_{};
-    std::array<std::optional<WidgetState>, kWidgetCount> applied_{};
     std::array<QTimer*, kTimerCount> timers_{};
     bool built_ = false;
-    bool translated_ = false;  // the labels were last told the game speaks a translation
+    frontend::Mirror mirror_;
 
     ViewChoice view_;
     Stage stage_;
