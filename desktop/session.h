@@ -1,7 +1,7 @@
 #pragma once
-// The session record in the window: what reaches the window's game is recorded, and a watched
-// record is played in the window at the pace it was played. The files are the shared layer's
-// (frontend/native/record_file.h).
+// A watched record played in the window at the pace it was played, on the window's timer. The
+// files and the pacing are the shared layer's (frontend/native/record_file.h,
+// frontend/session/paced_replay.h).
 
 #include <memory>
 #include <string>
@@ -18,10 +18,6 @@
 namespace verminadia::desktop {
 
 class GameWindow;
-
-// Records what reaches the window's game from now on in `log`; when the game closes the window
-// at the end of the credits, there is nothing left to continue and the last record goes.
-void recordWindow(frontend::SessionLog& log, GameWindow& window);
 
 // Plays a record in the window at real speed, or `speed` times faster, one event at its time.
 class Replayer : public QObject {

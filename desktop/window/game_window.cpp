@@ -67,11 +67,11 @@ GameWindow::GameWindow(frontend::Shell* shell, std::unique_ptr<frontend::Shell> 
         t->setTimerType(Qt::PreciseTimer);
         t->setInterval(d.intervalMs);
         const Timer id = d.id;
-        connect(t, &QTimer::timeout, this, [this, id] { tickTimer(id); });
+        connect(t, &QTimer::timeout, this, [this, id] { shell_.tick(id); });
         timers_[static_cast<std::size_t>(d.id)] = t;
     }
     shell_.onEffects([this](const frontend::Effects& e) { apply(e); });
-    sync();
+    shell_.sync();
 }
 
 void GameWindow::ensureBuilt() {
@@ -94,7 +94,7 @@ QWidget* GameWindow::widget(W w) {
 QMenu* GameWindow::contextMenu() { return menu_->menu(); }
 
 void GameWindow::buildWidgets() {
-    const ClickSink sink = [this](W w) { clickWidget(w); };
+    const ClickSink sink = [this](W w) { shell_.click(w); };
     for (const WidgetDef& d : kWidgets) {
         QWidget* parent = d.parent == W::Window ? static_cast<QWidget*>(this) : widgets_[index(d.parent)];
         QWidget* w = nullptr;
@@ -105,7 +105,7 @@ void GameWindow::buildWidgets() {
             case Kind::Button: {
                 auto* b = new ButtonView(d, stage_, parent);
                 const W id = d.id;
-                connect(b, &QPushButton::clicked, this, [this, id] { clickWidget(id); });
+                connect(b, &QPushButton::clicked, this, [this, id] { shell_.click(id); });
                 w = b;
                 break;
             }

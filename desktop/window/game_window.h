@@ -38,21 +38,8 @@ public:
     QWidget* widget(W w);
     // Makes every widget of the table now rather than after the first frame.
     void ensureBuilt();
-    // A player's click on a widget, and a tick of one of the timers, as the window delivers them.
-    void clickWidget(W w) { shell_.click(w); }
-    void tickTimer(Timer t) { shell_.tick(t); }
-    // Brings every widget, colour and timer in line with the model.
-    void sync() { shell_.sync(); }
-
+    // The session it shows: clicks, ticks and keys go to it, and it says what the window does.
     frontend::Shell& shell() { return shell_; }
-    // Sees every click and tick that reached the game, just after it ran: the session record.
-    void setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked) {
-        shell_.setObserver(std::move(clicked), std::move(ticked));
-    }
-    // While a record is replayed into the game, the window only shows it.
-    void setWatchOnly(bool watchOnly) { shell_.setWatchOnly(watchOnly); }
-    // True once the game closed the window by itself, at the end of the credits.
-    bool endedByGame() const { return shell_.endedByGame(); }
     // The view: the window's scale, or fullscreen. Setting it does not count as the player's
     // choice (see viewChosen).
     ViewChoice view() const { return view_; }

@@ -48,8 +48,8 @@ struct Switching : ::testing::Test {
         window.show();
     }
     void click(W w) {
-        window.clickWidget(w);
-        window.sync();
+        window.shell().click(w);
+        window.shell().sync();
     }
     void expectScreenFollowsTheModel() {
         for (const WidgetDef& d : kWidgets) {
@@ -63,10 +63,10 @@ struct Switching : ::testing::Test {
 TEST_F(Switching, TheWholeScreenIsRewrittenAtOnceAndComesBackByteForByte) {
     // In the store, after the prologue: a message panel, a shelf, the town bar and its buttons.
     for (int i = 0; i < 18; ++i) tick(game, Timer::Opening);
-    window.sync();
+    window.shell().sync();
     click(W::Start);
     for (int i = 0; i < 11; ++i) tick(game, Timer::Opening);
-    window.sync();
+    window.shell().sync();
     click(W::RoninChoice);
     click(W::StoreButton);
     const QString japaneseGreeting = shown(window.widget(W::MessageLine2));

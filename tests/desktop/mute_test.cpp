@@ -65,10 +65,10 @@ TEST_F(Muting, TheMenusEntryIsTickedAsTheSoundIsAndSwitchesIt) {
 
 TEST_F(Muting, WorksWhileARecordIsWatchedAndAfterAHeadingIsClicked) {
     MuteSwitch mute(window, game, sound, settings);
-    window.setWatchOnly(true);
+    window.shell().setWatchOnly(true);
     press(Qt::Key_M);
     EXPECT_TRUE(sound.muted()) << "watching a record, M did nothing";
-    window.setWatchOnly(false);
+    window.shell().setWatchOnly(false);
     // A heading is a sign, not a box to type in: an M after a click on it is still the switch.
     QWidget* heading = view(W::HeroChoicePrompt);
     QTest::mouseClick(heading, Qt::LeftButton, {}, heading->rect().center());

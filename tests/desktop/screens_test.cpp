@@ -34,10 +34,10 @@ TEST_P(Scaled, EveryWidgetIsNTimesItsDesignedGeometryAndClicksLandOnIt) {
     const int n = GetParam();
     window.setView({n, false});
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Start);
+    window.shell().click(W::Start);
     ticks(Timer::Opening, 11);
-    window.clickWidget(W::TorubaChoice);
-    window.clickWidget(W::StoreButton);  // the store: labels, pictures, buttons, an edit box, panels
+    window.shell().click(W::TorubaChoice);
+    window.shell().click(W::StoreButton);  // the store: labels, pictures, buttons, an edit box, panels
     EXPECT_EQ(window.size(), QSize(521 * n, 351 * n));
     for (const WidgetDef& d : kWidgets) {
         QWidget* w = view(d.id);
@@ -105,7 +105,7 @@ QImage shownPicture(QWidget* v, QSize size) {
 TEST_F(View, DrawsPicturesFromTheirDrawingsNotByEnlargingTheBitmaps) {
     window.setView({2, false});
     game.form.show(W::King);
-    window.sync();
+    window.shell().sync();
     expectDrawnAfresh(shownPicture(view(W::King), QSize(59, 89) * 2), def(W::King));
 }
 
@@ -113,7 +113,7 @@ TEST_F(View, DrawsStretchedPicturesFromTheirDrawingsAtTheirOwnSize) {
     // The tiniest opponents, stretched four times and more: a bitmap enlarged would be blocks.
     for (const W w : {W::LifeFormPicture, W::AlarmClockDemonPicture}) {
         game.form.show(w);
-        window.sync();
+        window.shell().sync();
         expectDrawnAfresh(shownPicture(view(w), QSize(def(w).width, def(w).height)), def(w));
         game.form.hide(w);
     }
@@ -124,15 +124,15 @@ TEST_F(View, DrawsStretchedPicturesFromTheirDrawingsAtTheirOwnSize) {
 TEST_F(View, DrawsAtTheDevicePixelsOfAHighDensityScreen) {
     if (window.devicePixelRatioF() < 2) GTEST_SKIP() << "not a high-density screen";
     game.form.show(W::King);
-    window.sync();
+    window.shell().sync();
     const QImage shown = view(W::King)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(65, 89) * 2);
     expectDrawnAfresh(shown.copy(0, 0, 59 * 2, 89 * 2), def(W::King));
     // A bevel of one pixel is two device pixels wide, both white.
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Start);
+    window.shell().click(W::Start);
     ticks(Timer::Opening, 11);
-    window.clickWidget(W::TorubaChoice);
+    window.shell().click(W::TorubaChoice);
     const QImage panel = view(W::TownBar)->grab().toImage();  // the town bar's hero summary
     EXPECT_EQ(QColor(panel.pixel(200, 0)), QColor(Qt::white));
     EXPECT_EQ(QColor(panel.pixel(200, 1)), QColor(Qt::white));
@@ -209,7 +209,7 @@ TEST_F(View, OffersTheScalesAndFullscreenInItsMenu) {
 
     // A right click anywhere, labels and heading boxes included, brings the menu.
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Start);
+    window.shell().click(W::Start);
     ticks(Timer::Opening, 11);
     for (const W w : {W::TorubaChoice, W::HeroChoicePrompt}) {
         QWidget* v = view(w);
@@ -249,9 +249,8 @@ struct SavedSettings : ::testing::Test {
         file = freshSettingsFile();
         ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
     }
-    // A settings file as a player or a fault left it. QSettings keeps what it read of a file in
-    // the process until the file's size or time changes, so each is given a time of its own:
-    // a file of the same size written in the same millisecond would not be read again.
+    // A settings file as a player or a fault left it, each with a time of its own, so that no
+    // reader that goes by a file's size and time could take it for the one before.
     void write(const char* text) {
         static qint64 written = 0;
         QDir().mkpath(QFileInfo(file).path());

@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
         if (verb == "tick" && timerByName(what, t)) {
             int n = 0;
             words >> n;
-            for (int i = 0; i < n; ++i) p.window.tickTimer(t);
+            for (int i = 0; i < n; ++i) p.window.shell().tick(t);
         } else if (verb == "click" && widgetByName(what, w)) {
             QWidget* view = p.window.widget(w);
             if (!view->isVisible()) {
