@@ -214,14 +214,6 @@ std::optional<W> StageView::widgetOf(const val& target) {
     return static_cast<W>(i);
 }
 
-std::optional<W> StageView::widgetFocused() {
-    const val active = document()["activeElement"];
-    if (active.isNull() || active.isUndefined() || active["dataset"].isUndefined()) return std::nullopt;
-    const val w = active["dataset"]["w"];
-    if (w.isUndefined()) return std::nullopt;
-    return static_cast<W>(std::stoi(w.as<std::string>()));
-}
-
 void StageView::fit(double width, double height) {
     const double scale = std::max(0.1, frontend::fittingScale(width, height));
     const double x = (width - kDesignWidth * scale) / 2, y = (height - kDesignHeight * scale) / 2;

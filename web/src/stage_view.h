@@ -29,8 +29,6 @@ public:
     const val& element(W w) const { return elements_[index(w)]; }
     // The widget an event on `target` is meant for: the innermost widget holding it.
     static std::optional<W> widgetOf(const val& target);
-    // The widget of a focused element, if it is one of the widgets.
-    static std::optional<W> widgetFocused();
 
     // Scales the stage to the largest size of its shape that fits `width` × `height`, centred.
     void fit(double width, double height);
