@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
         auto w = std::make_unique<verminadia::desktop::GameWindow>(*g);
         w->setView({scale, fullscreen});
         verminadia::startGame(*g);
-        w->sync();
+        w->shell().sync();
         window = std::move(w);
     } else {
         window = std::make_unique<QWidget>();

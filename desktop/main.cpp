@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QAction>
 #include <QApplication>
@@ -11,19 +13,23 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "desktop/command_line.h"
+#include "audio/system/system_sound.h"
 #include "desktop/menu/languages.h"
 #include "desktop/menu/mute_switch.h"
 #include "desktop/session.h"
-#include "desktop/settings.h"
-#include "desktop/sound_output.h"
 #include "desktop/window/app_style.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
+#include "dist/description.h"
 #include "frontend/menu_texts.h"
+#include "frontend/native/session.h"
 #include "frontend/settings/languages.h"
 #include "frontend/shell.h"
 #include "game/events.h"
+
+#ifndef VERMINADIA_VERSION
+#define VERMINADIA_VERSION ""
+#endif
 
 namespace {
 
@@ -46,18 +52,6 @@ void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& msg) 
     std::fprintf(stderr, "%s\n", qPrintable(msg));
 }
 
-// The catalogues on the desktop are files beside the program, at hand at once.
-class FileCatalogues final : public verminadia::frontend::CatalogueSource {
-public:
-    explicit FileCatalogues(verminadia::Catalogues& all) : all_(all) {}
-    void get(const std::string& language, std::function<void(const verminadia::Catalogue&)> ready) override {
-        ready(all_.get(language));
-    }
-
-private:
-    verminadia::Catalogues& all_;
-};
-
 bool haveDisplay() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) return true;
@@ -68,17 +62,12 @@ bool haveDisplay() {
 
 int main(int argc, char** argv) {
     using namespace verminadia;
-    const desktop::CommandLine line = desktop::parseCommandLine(argc, argv);
+    const frontend::CommandLine line = frontend::parseCommandLine(
+        std::vector<std::string>(argv, argv + argc),
+        {VERMINADIA_HELP_ABOUT "\n\nThe files it reads and the environment it heeds: man 6 verminadia.",
+         VERMINADIA_VERSION});
     if (line.exitStatus) return *line.exitStatus;
-    // A record to watch is read whole before any window: a bad one ends the program here.
-    if (!line.replayPath.isEmpty()) {
-        Script check;
-        QString error;
-        if (!desktop::replayFile(check, line.replayPath, error)) {
-            std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
-            return 2;
-        }
-    }
+    if (!frontend::watchable(line, std::cerr)) return 2;
     if (!haveDisplay()) {
         std::fprintf(stderr, "verminadia: no display to open the window on (DISPLAY is not set)\n");
         return 1;
@@ -93,38 +82,19 @@ int main(int argc, char** argv) {
 #endif
     QApplication::setOrganizationName(QStringLiteral("verminadia"));
     desktop::applyClassicLook();
-    desktop::SettingsFile settingsFile;
-    desktop::SystemSound sound;
-    Catalogues catalogues(desktop::programFolder(), "verminadia", std::cerr);
-    FileCatalogues source(catalogues);
-    desktop::RecordFile lastRecord;
-    ClockRandom random;
-    frontend::Shell shell({sound,
-                           random,
-                           lastRecord,
-                           settingsFile,
-                           source,
-                           frontend::processEnvironment(),
-                           std::cerr,
-                           {.scale = true, .fullscreen = true}});
-    // The view saved last time, unless the command line asks for another this once.
-    if (line.view) shell.presetView(*line.view);
+    audio::SystemSound sound;
+    frontend::NativeSession session(line, argv[0], sound, {.scale = true, .fullscreen = true});
+    frontend::Shell& shell = session.shell();
     desktop::GameWindow window(shell);
-    desktop::RecordFile own(line.recordPath, desktop::RecordFile::Whose::Player);
-    const bool watching = !line.replayPath.isEmpty();
-    // The file the player named is a promise: it must be writable before the game starts.
-    if (!shell.start(line.language.toStdString(), line.continueLast, line.recordPath.isEmpty() ? nullptr : &own,
-                     watching)) {
-        return 2;
-    }
+    if (!session.start()) return 2;
     Game& game = shell.game();
-    desktop::Languages languages(game, window, catalogues, shell.language());
+    desktop::Languages languages(window, session.catalogues(), shell.language());
     std::unique_ptr<desktop::Replayer> replayer;
-    if (watching) {
+    if (!line.replayPath.empty()) {
         replayer = std::make_unique<desktop::Replayer>(shell.script(), window, line.speed);
-        QString error;
+        std::string error;
         if (!replayer->load(line.replayPath, error)) {
-            std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
+            std::fprintf(stderr, "verminadia: %s\n", error.c_str());
             return 2;
         }
     }

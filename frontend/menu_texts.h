@@ -1,9 +1,11 @@
 #pragma once
 // The texts of the window's own menu that every front end shows in the game's language.
 
+#include <string>
 #include <string_view>
 
 #include "core/text/text.h"
+#include "frontend/stage.h"
 
 namespace verminadia::frontend {
 
@@ -18,6 +20,14 @@ inline constexpr std::string_view kContinueItem = N_("つづきから");
 
 // TRANSLATORS: the context menu's entries for the window's size: the scale, then the size in pixels.
 inline constexpr std::string_view kScaleItem = N_("{scale}倍 ({width} × {height})");
+// The context menu's entry for the window at `scale` times the designed size.
+inline std::string scaleItem(int scale, const Catalogue& c) {
+    return Text(kScaleItem)
+        .with("scale", scale)
+        .with("width", kDesignWidth * scale)
+        .with("height", kDesignHeight * scale)
+        .render(c);
+}
 // TRANSLATORS: the context menu's entry that fills the screen (also the key F11).
 inline constexpr std::string_view kFullscreenItem = N_("全画面表示");
 

@@ -1,8 +1,10 @@
 #include "frontend/shell.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/title.h"
+#include "frontend/menu_texts.h"
 #include "frontend/screen_reader/accessible.h"
 #include "frontend/screen_reader/announcements.h"
 #include "frontend/settings/languages.h"
@@ -62,10 +64,38 @@ constexpr KeyName kKeyNames[] = {
 }  // namespace
 
 Key keyNamed(std::string_view name) {
+    // A letter is the same key with Caps Lock on.
+    const char lower[] = {
+        static_cast<char>(name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z' ? name[0] - 'A' + 'a' : 0)};
+    if (lower[0] != 0) name = std::string_view(lower, 1);
     for (const KeyName& k : kKeyNames) {
         if (k.name == name) return k.key;
     }
     return Key::Other;
+}
+
+std::string Effects::saidAt(Urgency urgency) const {
+    std::string text;
+    for (const Announcement& a : said) {
+        if (a.urgency == urgency) text.append(text.empty() ? "" : "\n").append(a.text);
+    }
+    return text;
+}
+
+void languageEntries(CatalogueSource& catalogues, std::function<void(const std::vector<LanguageEntry>&)> ready) {
+    struct Naming {
+        std::vector<LanguageEntry> entries;
+        std::size_t left;
+        std::function<void(const std::vector<LanguageEntry>&)> ready;
+    };
+    const auto naming = std::make_shared<Naming>(Naming{{}, languages().size(), std::move(ready)});
+    for (const std::string& code : languages()) naming->entries.push_back({code, {}});
+    for (std::size_t i = 0; i < naming->entries.size(); ++i) {
+        catalogues.get(naming->entries[i].code, [naming, i](const Catalogue& c) {
+            naming->entries[i].name = c.translate(kLanguageName);
+            if (--naming->left == 0) naming->ready(naming->entries);
+        });
+    }
 }
 
 std::optional<Action> Shell::actionOf(Key k, Modifiers m) {

@@ -19,6 +19,7 @@
 #include "frontend/focus_order.h"
 #include "frontend/session/session.h"
 #include "frontend/settings/settings.h"
+#include "language/catalogues.h"
 #include "language/choice.h"
 
 namespace verminadia::frontend {
@@ -32,7 +33,7 @@ struct Modifiers {
     bool meta = false;
     bool operator==(const Modifiers&) const = default;
 };
-// A key's name as the browser's KeyboardEvent.key spells it ("Tab", "ArrowUp", " ", "m").
+// A key's name as the browser's KeyboardEvent.key spells it ("Tab", "ArrowUp", " ", "m" or "M").
 Key keyNamed(std::string_view name);
 
 enum class Action { Next, Previous, Press, Status, Mute, Menu, Fullscreen, LeaveFullscreen, Bigger, Smaller };
@@ -66,6 +67,9 @@ struct Effects {
     bool mute = false;               // muted() changed
     bool closed = false;             // the game closed its window
     bool taken = false;              // the key was the game's: the view does nothing more with it
+
+    // What is said at `urgency`, a line each; empty when nothing is.
+    std::string saidAt(Urgency urgency) const;
 };
 
 // The catalogues, now (the desktop's files) or once fetched (a browser's).
@@ -74,6 +78,27 @@ public:
     virtual ~CatalogueSource() = default;
     virtual void get(const std::string& language, std::function<void(const Catalogue&)> ready) = 0;
 };
+
+// The catalogues as files beside the program, at hand at once.
+class FileCatalogues final : public CatalogueSource {
+public:
+    explicit FileCatalogues(Catalogues& all) : all_(all) {}
+    void get(const std::string& language, std::function<void(const Catalogue&)> ready) override {
+        ready(all_.get(language));
+    }
+
+private:
+    Catalogues& all_;
+};
+
+// A language of the view's menu: its code, and its name in itself as its catalogue gives it.
+struct LanguageEntry {
+    std::string code;
+    std::string name;
+};
+// Every language the game has, in its order, for the view's menu, where the one the game speaks
+// is checked. Handed to `ready` once every catalogue is at hand: at once where they are files.
+void languageEntries(CatalogueSource& catalogues, std::function<void(const std::vector<LanguageEntry>&)> ready);
 
 // What a view lends the session it shows.
 struct SessionParts {

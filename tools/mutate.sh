@@ -69,7 +69,7 @@ mutant say-hero frontend/screen_reader/announcements.cpp 'if (rewritten(before, 
 mutant say-rewritten frontend/screen_reader/announcements.cpp 'return now.showing(w) && before.showing(w) &&' \
     'return now.showing(w) &&' '^(Announcements|ScreenReader)\.' 'a hero value coming into view is said as a change'
 # The page's storage and mute.
-mutant page-record web/src/browser_storage.cpp 'LocalStorageSettings().setValue(kRecordKey, str());' '' \
+mutant page-record frontend/session/kept_record.cpp 'store_.setValue(key_, str());' '' \
     'web:web.browser' 'the session record is never stored'
 mutant page-remove web/src/browser_storage.cpp 'localStorage().call<void>("removeItem"' 'localStorage().call<void>("getItem"' \
     'web:web.browser' 'a finished game can be continued after a reload'

@@ -2,14 +2,14 @@
 
 #include <QMenu>
 
-#include "desktop/sound_output.h"
+#include "audio/system/system_sound.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
 #include "frontend/menu_texts.h"
 
 namespace verminadia::desktop {
 
-MuteSwitch::MuteSwitch(GameWindow& window, const Game& game, SystemSound& sound, frontend::Settings& settings)
+MuteSwitch::MuteSwitch(GameWindow& window, const Game& game, audio::SystemSound& sound, frontend::Settings& settings)
     : QAction(&window), window_(window), game_(game) {
     if (window.shell().settings() == nullptr) window.shell().useSettings(settings);
     sound.setMuted(window.shell().muted());

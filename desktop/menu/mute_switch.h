@@ -9,16 +9,18 @@
 namespace verminadia::frontend {
 class Settings;
 }
+namespace verminadia::audio {
+class SystemSound;
+}
 
 namespace verminadia::desktop {
 
 class GameWindow;
-class SystemSound;
 
 class MuteSwitch : public QAction {
 public:
     // Starts as the settings say, and hears M from now on.
-    MuteSwitch(GameWindow& window, const Game& game, SystemSound& sound, frontend::Settings& settings);
+    MuteSwitch(GameWindow& window, const Game& game, audio::SystemSound& sound, frontend::Settings& settings);
     // The entry in the window's context menu, named in the game's language whenever the menu opens.
     void addToMenu();
 

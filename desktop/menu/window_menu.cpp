@@ -53,12 +53,8 @@ QMenu* WindowMenu::menu() {
 void WindowMenu::name() {
     const auto* window = qobject_cast<const GameWindow*>(window_);
     const Catalogue& c = window ? window->game().catalogue() : untranslated();
-    for (int n = kMinScale; n <= kMaxScale; ++n) {
-        const QSize size = kDesignSize * n;
-        const Text entry =
-            Text(frontend::kScaleItem).with("scale", n).with("width", size.width()).with("height", size.height());
-        scales_[static_cast<std::size_t>(n - kMinScale)]->setText(qtext(entry.render(c)));
-    }
+    for (int n = kMinScale; n <= kMaxScale; ++n)
+        scales_[static_cast<std::size_t>(n - kMinScale)]->setText(qtext(frontend::scaleItem(n, c)));
     fullscreen_->setText(qtext(c.translate(frontend::kFullscreenItem)));
 }
 

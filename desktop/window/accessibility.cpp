@@ -55,7 +55,7 @@ public:
 
     void doAction(const QString& action) override {
         if (action == pressAction() && frontend::pressable(id_)) {
-            if (auto* window = qobject_cast<GameWindow*>(widget()->window())) window->clickWidget(id_);
+            if (auto* window = qobject_cast<GameWindow*>(widget()->window())) window->shell().click(id_);
             return;
         }
         QAccessibleWidget::doAction(action);

@@ -42,7 +42,7 @@ QAccessibleInterface* spokenAccess(const QString&, QObject* object) {
 
 Announcer::Announcer(QWidget* window) : window_(window) {}
 
-void Announcer::announce(const std::vector<std::string>& texts) {
+void Announcer::announce(const std::vector<frontend::Announcement>& texts) {
     // Made when a screen reader first listens: without one there is no one to tell. The factory
     // goes in after the application's own, which it must come before.
     if (texts.empty() || !QAccessible::isActive()) return;
@@ -51,7 +51,8 @@ void Announcer::announce(const std::vector<std::string>& texts) {
         auto* bar = new Spoken(QAccessible::StatusBar, window_);
         for (std::size_t i = 0; i < kNotes; ++i) notes_.push_back(new Spoken(QAccessible::Notification, bar));
     }
-    for (const std::string& text : texts) {
+    for (const frontend::Announcement& said : texts) {
+        const std::string& text = said.text;
         if (text.empty()) continue;
         auto* note = static_cast<Spoken*>(notes_[next_]);
         next_ = (next_ + 1) % notes_.size();

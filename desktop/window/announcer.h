@@ -4,8 +4,9 @@
 // focus and without a role name (Qt 6.4 has no announcement event of its own). Neither is ever
 // drawn.
 
-#include <string>
 #include <vector>
+
+#include "frontend/shell.h"
 
 class QWidget;
 
@@ -14,7 +15,7 @@ namespace verminadia::desktop {
 class Announcer {
 public:
     explicit Announcer(QWidget* window);
-    void announce(const std::vector<std::string>& texts);
+    void announce(const std::vector<frontend::Announcement>& texts);
 
 private:
     QWidget* window_;

@@ -19,6 +19,7 @@
 #include "desktop/window/qtext.h"
 #include "desktop/window/widget_views.h"
 #include "frontend/focus_order.h"
+#include "frontend/mirror.h"
 #include "frontend/screen_reader/accessible.h"
 #include "frontend/screen_reader/announcements.h"
 
@@ -27,9 +28,6 @@ namespace verminadia::desktop {
 namespace {
 
 constexpr frontend::Capabilities kCapabilities{.scale = true, .fullscreen = true};
-
-// Labels and pictures lie beneath the panels, buttons and edit boxes of the same parent.
-bool drawnBeneath(Kind k) { return k == Kind::Label || k == Kind::Picture; }
 
 }  // namespace
 
@@ -69,11 +67,11 @@ GameWindow::GameWindow(frontend::Shell* shell, std::unique_ptr<frontend::Shell> 
         t->setTimerType(Qt::PreciseTimer);
         t->setInterval(d.intervalMs);
         const Timer id = d.id;
-        connect(t, &QTimer::timeout, this, [this, id] { tickTimer(id); });
+        connect(t, &QTimer::timeout, this, [this, id] { shell_.tick(id); });
         timers_[static_cast<std::size_t>(d.id)] = t;
     }
     shell_.onEffects([this](const frontend::Effects& e) { apply(e); });
-    sync();
+    shell_.sync();
 }
 
 void GameWindow::ensureBuilt() {
@@ -96,7 +94,7 @@ QWidget* GameWindow::widget(W w) {
 QMenu* GameWindow::contextMenu() { return menu_->menu(); }
 
 void GameWindow::buildWidgets() {
-    const ClickSink sink = [this](W w) { clickWidget(w); };
+    const ClickSink sink = [this](W w) { shell_.click(w); };
     for (const WidgetDef& d : kWidgets) {
         QWidget* parent = d.parent == W::Window ? static_cast<QWidget*>(this) : widgets_[index(d.parent)];
         QWidget* w = nullptr;
@@ -107,7 +105,7 @@ void GameWindow::buildWidgets() {
             case Kind::Button: {
                 auto* b = new ButtonView(d, stage_, parent);
                 const W id = d.id;
-                connect(b, &QPushButton::clicked, this, [this, id] { clickWidget(id); });
+                connect(b, &QPushButton::clicked, this, [this, id] { shell_.click(id); });
                 w = b;
                 break;
             }
@@ -118,36 +116,28 @@ void GameWindow::buildWidgets() {
         w->setVisible(d.visible);
         widgets_[index(d.id)] = w;
     }
-    // Stacking within each parent: labels and pictures first, in table order, then the rest.
-    for (const bool beneath : {true, false}) {
-        for (const WidgetDef& d : kWidgets) {
-            if (drawnBeneath(d.kind) == beneath) widgets_[index(d.id)]->raise();
-        }
-    }
+    for (const W w : frontend::stackingOrder()) widgets_[index(w)]->raise();
     focusFrame_ = new QFocusFrame(this);
 }
 
-void GameWindow::applyWidget(W w, const WidgetState& now) {
-    const WidgetDef& d = def(w);
-    const std::optional<WidgetState>& before = applied_[index(w)];
-    QWidget* view = widgets_[index(w)];
+void GameWindow::applyWidget(const WidgetDef& d, const std::optional<WidgetState>& before, const WidgetState& now) {
+    QWidget* view = widgets_[index(d.id)];
     const auto changed = [&](auto member) { return !before || (*before).*member != now.*member; };
-    // Views are all made at once by buildWidgets; until then there is nothing to mirror into.
-    if (view == nullptr || (before && *before == now)) return;
-
+    auto* label = dynamic_cast<LabelView*>(view);
+    if (label) label->setTranslated(mirror_.translated());
     if (changed(&WidgetState::caption)) {
         const QString text = QString::fromStdString(now.caption);
-        if (auto* l = dynamic_cast<LabelView*>(view))
-            l->setText(text);
+        if (label)
+            label->setText(text);
         else if (auto* b = dynamic_cast<QPushButton*>(view))
             b->setText(text);
         else if (auto* e = dynamic_cast<QLineEdit*>(view))
             e->setText(text);
     }
-    if (auto* l = dynamic_cast<LabelView*>(view)) {
-        if (changed(&WidgetState::fontColor)) l->setTextColor(now.fontColor);
-        if (changed(&WidgetState::fontPx)) l->setFontPx(now.fontPx);
-        if (changed(&WidgetState::top)) l->setTopEdge(now.top);
+    if (label) {
+        if (changed(&WidgetState::fontColor)) label->setTextColor(now.fontColor);
+        if (changed(&WidgetState::fontPx)) label->setFontPx(now.fontPx);
+        if (changed(&WidgetState::top)) label->setTopEdge(now.top);
     }
     if (d.kind == Kind::Picture && changed(&WidgetState::stretch))
         static_cast<PictureView*>(view)->setStretch(now.stretch);
@@ -156,23 +146,17 @@ void GameWindow::applyWidget(W w, const WidgetState& now) {
         if (before && now.visible) renewAccess(view);
         view->setVisible(now.visible);
     }
-    applied_[index(w)] = now;
 }
 
 void GameWindow::mirror() {
+    // Views are all made at once by buildWidgets; until then there is nothing to mirror into.
     syncing_ = true;
-    if (const bool translated = &game().form.catalogue() != &untranslated(); translated != translated_) {
-        translated_ = translated;
-        for (QWidget* view : widgets_) {
-            if (auto* l = dynamic_cast<LabelView*>(view)) l->setTranslated(translated);
-        }
-    }
-    for (const WidgetDef& d : kWidgets) applyWidget(d.id, game().form.state(d.id));
+    mirror_.follow(game().form, [this](const WidgetDef& d, const std::optional<WidgetState>& before,
+                                       const WidgetState& now) { applyWidget(d, before, now); });
     syncing_ = false;
-    const QColor color = toQColor(game().form.windowColor());
-    if (palette().color(QPalette::Window) != color) {
+    if (const std::optional<Rgb> color = mirror_.newWindowColor(game().form)) {
         QPalette pal = palette();
-        pal.setColor(QPalette::Window, color);
+        pal.setColor(QPalette::Window, toQColor(*color));
         setPalette(pal);
         update();
     }
@@ -185,16 +169,12 @@ void GameWindow::apply(const frontend::Effects& e) {
         QAccessibleEvent renamed(widgets_[index(W::MessagePanel)], QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
-    std::vector<std::string> said;
-    QStringList polite, assertive;
-    for (const frontend::Announcement& a : e.said) {
-        said.push_back(a.text);
-        (a.urgency == frontend::Urgency::Polite ? polite : assertive).push_back(qtext(a.text));
-    }
     // Qt 6.4 has no urgent announcement of its own: both are notifications, in order.
-    announcer_.announce(said);
-    if (!polite.isEmpty()) emit announced(polite.join('\n'), false);
-    if (!assertive.isEmpty()) emit announced(assertive.join('\n'), true);
+    announcer_.announce(e.said);
+    for (const frontend::Urgency u : {frontend::Urgency::Polite, frontend::Urgency::Assertive}) {
+        if (const std::string text = e.saidAt(u); !text.empty())
+            emit announced(qtext(text), u != frontend::Urgency::Polite);
+    }
     if (e.focusCues) {
         focusCues_ = true;
         setAttribute(Qt::WA_KeyboardFocusChange);
@@ -246,12 +226,9 @@ void GameWindow::setView(const ViewChoice& v) {
 }
 
 QPoint GameWindow::windowedPosition(QPoint wanted) const {
-    // At its own size the window goes where it was designed to; a larger one is kept on the screen.
-    if (view_.scale == kMinScale || !screen()) return wanted;
-    const QRect room = screen()->availableGeometry();
-    const QSize size = kDesignSize * view_.scale;
-    return QPoint(std::max(room.left(), std::min(wanted.x(), room.right() + 1 - size.width())),
-                  std::max(room.top(), std::min(wanted.y(), room.bottom() + 1 - size.height())));
+    if (!screen()) return wanted;
+    return qrect(frontend::keptInside(view_.scale, box(QRect(wanted, QSize())), box(screen()->availableGeometry())))
+        .topLeft();
 }
 
 void GameWindow::applyStage() {

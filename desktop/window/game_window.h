@@ -15,6 +15,7 @@
 
 #include "desktop/window/announcer.h"
 #include "desktop/window/stage.h"
+#include "frontend/mirror.h"
 #include "frontend/shell.h"
 #include "game/events.h"
 
@@ -37,21 +38,8 @@ public:
     QWidget* widget(W w);
     // Makes every widget of the table now rather than after the first frame.
     void ensureBuilt();
-    // A player's click on a widget, and a tick of one of the timers, as the window delivers them.
-    void clickWidget(W w) { shell_.click(w); }
-    void tickTimer(Timer t) { shell_.tick(t); }
-    // Brings every widget, colour and timer in line with the model.
-    void sync() { shell_.sync(); }
-
+    // The session it shows: clicks, ticks and keys go to it, and it says what the window does.
     frontend::Shell& shell() { return shell_; }
-    // Sees every click and tick that reached the game, just after it ran: the session record.
-    void setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked) {
-        shell_.setObserver(std::move(clicked), std::move(ticked));
-    }
-    // While a record is replayed into the game, the window only shows it.
-    void setWatchOnly(bool watchOnly) { shell_.setWatchOnly(watchOnly); }
-    // True once the game closed the window by itself, at the end of the credits.
-    bool endedByGame() const { return shell_.endedByGame(); }
     // The view: the window's scale, or fullscreen. Setting it does not count as the player's
     // choice (see viewChosen).
     ViewChoice view() const { return view_; }
@@ -90,7 +78,7 @@ private:
     void buildWidgets();
     void apply(const frontend::Effects& e);
     void mirror();
-    void applyWidget(W w, const WidgetState& now);
+    void applyWidget(const WidgetDef& d, const std::optional<WidgetState>& before, const WidgetState& now);
     void applyStage();
     QPoint windowedPosition(QPoint wanted) const;
     void focusOn(std::optional<W> w, Qt::FocusReason reason);
@@ -99,10 +87,9 @@ private:
     std::unique_ptr<frontend::Shell> ownShell_;
     frontend::Shell& shell_;
     std::array<QWidget*, kWidgetCount> widgets_{};
-    std::array<std::optional<WidgetState>, kWidgetCount> applied_{};
     std::array<QTimer*, kTimerCount> timers_{};
     bool built_ = false;
-    bool translated_ = false;  // the labels were last told the game speaks a translation
+    frontend::Mirror mirror_;
 
     ViewChoice view_;
     Stage stage_;

@@ -1,11 +1,19 @@
 #include "frontend/session/paced_replay.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <sstream>
 
 #include "files/line_reader.h"
 #include "game/record.h"
 
 namespace verminadia::frontend {
+
+int PacedReplay::waitMs(double seconds, double speed) const {
+    const double wait = (nextAt() - seconds) / speed * 1000.0;
+    return static_cast<int>(std::ceil(std::clamp(wait, 0.0, double{std::numeric_limits<int>::max()})));
+}
 
 PacedReplay::PacedReplay(std::istream& record) {
     LineReader lines(record, kMaxRecordBytes, kMaxRecordLineBytes);

@@ -23,6 +23,10 @@ public:
     bool finished() const { return next_ == lines_.size(); }
     // When the next line is due, in the record's time; only while not finished.
     double nextAt() const { return lines_[next_].at; }
+    // How long a timer waits, in whole milliseconds, from `seconds` of the record's time for the
+    // next line, the record played `speed` times faster. A gap longer than a timer can wait
+    // (about 24.8 days) is waited in parts.
+    int waitMs(double seconds, double speed) const;
 
 private:
     struct Line {

@@ -32,6 +32,8 @@ public:
     // The value under `key` ("view/scale"), or nothing when none is kept.
     virtual std::optional<std::string> value(std::string_view key) const = 0;
     virtual void setValue(std::string_view key, const std::string& value) = 0;
+    // Forgets the value under `key`: for a store that also keeps a record (session/kept_record.h).
+    virtual void remove(std::string_view /*key*/) {}
     // Keeps what was set; false when it cannot.
     virtual bool save() = 0;
     // False when what is kept cannot be read at all (a damaged file): then every value is its

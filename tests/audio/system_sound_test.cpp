@@ -4,6 +4,8 @@
 // is where a race or a leak between the UI thread, the loader and the audio thread shows, and in
 // any build a close that waits, a command that goes missing or a sound that never stops.
 
+#include "audio/system/system_sound.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,10 +20,9 @@
 #include <thread>
 
 #include "core/widgets/table.h"
-#include "desktop/sound_output.h"
 #include "fake_server.h"
 
-namespace verminadia::desktop {
+namespace verminadia::audio {
 namespace {
 
 using namespace std::chrono_literals;
@@ -89,7 +90,7 @@ constexpr const char* kNoServer =
 TEST(SystemSound, ClosingWhileTheSoundStillLoadsIsClean) {
     const auto start = Clock::now();
     {
-        SystemSound sound;
+        audio::SystemSound sound;
         sound.start();
         sound.seekToStart(Tune::Shots);
         sound.play(Tune::Shots);
@@ -101,7 +102,7 @@ TEST(SystemSound, ClosingWhileTheSoundStillLoadsIsClean) {
 
 TEST(SystemSound, CommandsDuringAndAfterLoadingAreClean) {
     Heard heard;
-    SystemSound sound;
+    audio::SystemSound sound;
     sound.setTap(heard.tap());
     sound.start();
     for (int tick = 0; tick < 30; ++tick) {
@@ -125,7 +126,7 @@ TEST(SystemSound, CommandsDuringAndAfterLoadingAreClean) {
 
 TEST(SystemSound, TheStreamRestsInSilenceAndTheNextSoundWakesIt) {
     Heard heard;
-    SystemSound sound;
+    audio::SystemSound sound;
     sound.setTap(heard.tap());
     sound.start();
     ASSERT_TRUE(sound.waitUntilLoaded(30s)) << kNoServer;
@@ -141,7 +142,7 @@ TEST(SystemSound, TheStreamRestsInSilenceAndTheNextSoundWakesIt) {
 
 TEST(SystemSound, MutedNothingIsHeardAndUnmutedTheThemeComesBack) {
     Heard heard;
-    SystemSound sound;
+    audio::SystemSound sound;
     sound.setMuted(true);  // as the settings say, before the sound starts
     sound.setTap(heard.tap());
     sound.start();
@@ -165,7 +166,7 @@ TEST(SystemSound, WhenTheServerComesBackTheThemeThatPlaysIsHeardAgain) {
     auto owned = std::make_unique<audio::test::FakeServer>();
     audio::test::FakeServer& server = *owned;
     Heard heard;
-    SystemSound sound(std::move(owned), audio::Playback::Timing{});
+    audio::SystemSound sound(std::move(owned), audio::Playback::Timing{});
     sound.setTap(heard.tap());
     sound.start();
     ASSERT_TRUE(sound.waitUntilLoaded(30s));
@@ -225,7 +226,7 @@ TEST(SystemSound, ADamagedTuneIsNamedOnceAndItsPlayerStaysSilent) {
     Heard heard;
     ::testing::internal::CaptureStderr();
     {
-        SystemSound sound(std::make_unique<audio::test::FakeServer>(), audio::Playback::Timing{});
+        audio::SystemSound sound(std::make_unique<audio::test::FakeServer>(), audio::Playback::Timing{});
         sound.setTap(heard.tap());
         sound.start();
         ASSERT_TRUE(sound.waitUntilLoaded(30s));
@@ -251,7 +252,7 @@ TEST(SystemSound, ADamagedTuneIsNamedOnceAndItsPlayerStaysSilent) {
 
 TEST(SystemSound, NeverStartedIsSilentAndClean) {
     Heard heard;
-    SystemSound sound;
+    audio::SystemSound sound;
     sound.setTap(heard.tap());
     sound.play(Tune::TorubaTheme);
     sound.stop(Tune::TorubaTheme);
@@ -262,4 +263,4 @@ TEST(SystemSound, NeverStartedIsSilentAndClean) {
 }
 
 }  // namespace
-}  // namespace verminadia::desktop
+}  // namespace verminadia::audio

@@ -26,7 +26,7 @@ struct ScreenReader : LiveWindow {
     Heard of(W w) { return of(view(w)); }
     void toHeroChoice() {
         ticks(Timer::Opening, 18);
-        window.clickWidget(W::Start);
+        window.shell().click(W::Start);
         ticks(Timer::Opening, 11);
     }
 };
@@ -51,7 +51,7 @@ TEST_F(ScreenReader, HearsTheWindowByItsTitleAndTheHeroesByTheirNames) {
     EXPECT_EQ(of(W::HeroChoicePrompt).role, QAccessible::Heading);
     EXPECT_FALSE(of(W::HeroChoicePrompt).focusable);
 
-    window.clickWidget(W::MizelChoice);
+    window.shell().click(W::MizelChoice);
     const shipped::Hero& hero = shipped::kHeroes[2];
     EXPECT_EQ(of(hero.portrait).name.toStdString(), hero.portraitName);
     EXPECT_EQ(of(hero.portrait).role, QAccessible::Graphic);
@@ -61,10 +61,10 @@ TEST_F(ScreenReader, HearsTheWindowByItsTitleAndTheHeroesByTheirNames) {
 
 TEST_F(ScreenReader, HearsTheMessageLinesAsASectionAndTheOpponentByName) {
     toHeroChoice();
-    window.clickWidget(W::TorubaChoice);
-    window.clickWidget(W::ArenaButton);
+    window.shell().click(W::TorubaChoice);
+    window.shell().click(W::ArenaButton);
     random.queue(0);
-    window.clickWidget(W::AmateurButton);
+    window.shell().click(W::AmateurButton);
 
     const Heard panel = of(W::MessagePanel);
     EXPECT_EQ(panel.role, QAccessible::Section);
@@ -111,13 +111,13 @@ TEST_F(ScreenReader, IsToldWhenTheMessageLinesChangeAndHearsTheNewTextAndTheStat
         qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") && QTest::qWaitFor(QAccessible::isActive, 5000);
     if (!listening) GTEST_SKIP() << "no screen reader is listening";
     toHeroChoice();
-    window.clickWidget(W::TorubaChoice);
+    window.shell().click(W::TorubaChoice);
     std::vector<std::pair<QObject*, QAccessible::Event>> events;
     QStringList said;
     heard = &events;
     notified = &said;
     QAccessible::installUpdateHandler(listen);
-    window.clickWidget(W::KingButton);  // the king speaks
+    window.shell().click(W::KingButton);  // the king speaks
     QTest::keyClick(&window, Qt::Key_S);
     QAccessible::installUpdateHandler(nullptr);
     heard = nullptr;

@@ -473,7 +473,7 @@ TEST_P(Fit, CentredCaptionsStayCentred) {
         if (d.align != Align::Centre) continue;
         g->form.show(d.id);
         if (d.parent != W::Window) g->form.show(d.parent);
-        translated.sync();
+        translated.shell().sync();
         const QRect shown = translated.widget(d.id)->geometry();
         const int designed = width(d.font.px, d.font.bold, std::string(d.caption));
         EXPECT_NE(shown.width(), designed) << d.designed << ": not translated, so not measured";
@@ -495,7 +495,7 @@ TEST_P(Fit, StoryLinesStayCentredUnderTheTitle) {
         for (int tick = 1; tick <= 29; ++tick) {
             advanceOpening(g);
             if (tick == 18) beginPrologue(g);
-            shown.sync();
+            shown.shell().sync();
             const QRect at = shown.widget(W::StoryLine)->geometry();
             if (g.form.showing(W::StoryLine) && !g.form.caption(W::StoryLine).empty())
                 edges[g.form.caption(W::StoryLine)] = {at.left(), 2 * at.left() + at.width() - (2 * d.left + designed)};
@@ -526,7 +526,7 @@ TEST_P(Fit, ValuesStandInColumns) {
     for (const WidgetDef& d : kWidgets) {
         if (d.column.at != 0) g->form.show(d.id, d.parent);
     }
-    translated.sync();
+    translated.shell().sync();
     std::map<std::pair<W, int>, std::set<int>> edges;  // by panel and column: where the values line up
     for (const WidgetDef& d : kWidgets) {
         if (d.column.at == 0) continue;

@@ -7,10 +7,10 @@
 
 #include <QImage>
 
+#include "audio/system/system_sound.h"
 #include "desktop/menu/mute_switch.h"
-#include "desktop/settings.h"
-#include "desktop/sound_output.h"
 #include "frontend/focus_order.h"
+#include "frontend/native/settings_file.h"
 #include "live_window.h"
 
 namespace verminadia::desktop::fixtures {
@@ -160,8 +160,8 @@ TEST_F(Keys, TheFocusIsShownOnlyOnceTheKeyboardIsUsed) {
 TEST_F(Keys, AHeldKeyClicksAndSwitchesOnceButKeepsMovingTheFocus) {
     const QString file = freshSettingsFile();
     ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
-    SystemSound sound;
-    Settings settings;
+    audio::SystemSound sound;
+    frontend::FileSettings settings;
     MuteSwitch mute(window, game, sound, settings);
     // The key's first press, then what the keyboard repeats while it is held.
     const auto hold = [this](Qt::Key key, int repeats) {

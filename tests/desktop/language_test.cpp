@@ -35,11 +35,12 @@ QString shown(QWidget* w) {
 struct Switching : ::testing::Test {
     std::ostringstream complaints;
     Catalogues catalogues{VERMINADIA_BUILD_DIR, "test", complaints};
+    frontend::FileCatalogues files{catalogues};
     SilentOutput silence;
     ClockRandom random{[] { return std::uint64_t{1}; }};
     Game game{silence, random};
     GameWindow window{game};
-    Languages languages{game, window, catalogues, "ja"};
+    Languages languages{window, files, "ja"};
 
     void SetUp() override {
         startGame(game);
@@ -47,8 +48,8 @@ struct Switching : ::testing::Test {
         window.show();
     }
     void click(W w) {
-        window.clickWidget(w);
-        window.sync();
+        window.shell().click(w);
+        window.shell().sync();
     }
     void expectScreenFollowsTheModel() {
         for (const WidgetDef& d : kWidgets) {
@@ -62,10 +63,10 @@ struct Switching : ::testing::Test {
 TEST_F(Switching, TheWholeScreenIsRewrittenAtOnceAndComesBackByteForByte) {
     // In the store, after the prologue: a message panel, a shelf, the town bar and its buttons.
     for (int i = 0; i < 18; ++i) tick(game, Timer::Opening);
-    window.sync();
+    window.shell().sync();
     click(W::Start);
     for (int i = 0; i < 11; ++i) tick(game, Timer::Opening);
-    window.sync();
+    window.shell().sync();
     click(W::RoninChoice);
     click(W::StoreButton);
     const QString japaneseGreeting = shown(window.widget(W::MessageLine2));

@@ -47,7 +47,7 @@ struct LiveWindow : ::testing::Test {
     void ticks(Timer t, int n) {
         for (int i = 0; i < n; ++i) {
             tick(game, t);
-            window.sync();
+            window.shell().sync();
         }
     }
     // A key pressed and released where the keyboard focus is, as the desktop delivers it.

@@ -5,10 +5,10 @@
 
 #include <QMenu>
 
+#include "audio/system/system_sound.h"
 #include "desktop/menu/mute_switch.h"
-#include "desktop/settings.h"
-#include "desktop/sound_output.h"
 #include "frontend/menu_texts.h"
+#include "frontend/native/settings_file.h"
 #include "live_window.h"
 
 namespace verminadia::desktop::fixtures {
@@ -16,8 +16,8 @@ namespace {
 
 struct Muting : LiveWindow {
     QString file = freshSettingsFile();  // before the settings are read
-    SystemSound sound;                   // never started: no stream, only the mixer's switch
-    Settings settings;
+    audio::SystemSound sound;            // never started: no stream, only the mixer's switch
+    frontend::FileSettings settings;
 
     void SetUp() override {
         ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
@@ -36,14 +36,14 @@ TEST_F(Muting, MTurnsAllSoundOffAndOnAndTheNextRunRemembers) {
         EXPECT_FALSE(sound.muted()) << "muted without a saved choice";
         press(Qt::Key_M);
         EXPECT_TRUE(sound.muted());
-        EXPECT_TRUE(Settings().muted());
+        EXPECT_TRUE(frontend::FileSettings().muted());
         press(Qt::Key_M);
         EXPECT_FALSE(sound.muted());
-        EXPECT_FALSE(Settings().muted());
+        EXPECT_FALSE(frontend::FileSettings().muted());
         press(Qt::Key_M);
     }
     // The next run starts muted, its entry ticked.
-    SystemSound next;
+    audio::SystemSound next;
     MuteSwitch mute(window, game, next, settings);
     EXPECT_TRUE(next.muted());
     EXPECT_TRUE(mute.isChecked());
@@ -58,17 +58,17 @@ TEST_F(Muting, TheMenusEntryIsTickedAsTheSoundIsAndSwitchesIt) {
     EXPECT_FALSE(entry->isChecked());
     entry->trigger();
     EXPECT_TRUE(sound.muted());
-    EXPECT_TRUE(Settings().muted());
+    EXPECT_TRUE(frontend::FileSettings().muted());
     press(Qt::Key_M);
     EXPECT_FALSE(entry->isChecked()) << "M and the entry disagree";
 }
 
 TEST_F(Muting, WorksWhileARecordIsWatchedAndAfterAHeadingIsClicked) {
     MuteSwitch mute(window, game, sound, settings);
-    window.setWatchOnly(true);
+    window.shell().setWatchOnly(true);
     press(Qt::Key_M);
     EXPECT_TRUE(sound.muted()) << "watching a record, M did nothing";
-    window.setWatchOnly(false);
+    window.shell().setWatchOnly(false);
     // A heading is a sign, not a box to type in: an M after a click on it is still the switch.
     QWidget* heading = view(W::HeroChoicePrompt);
     QTest::mouseClick(heading, Qt::LeftButton, {}, heading->rect().center());

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <QAction>
-#include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -17,8 +16,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 
-#include "desktop/command_line.h"
-#include "desktop/settings.h"
+#include "frontend/native/settings_file.h"
 #include "live_window.h"
 
 namespace verminadia::desktop::fixtures {
@@ -36,10 +34,10 @@ TEST_P(Scaled, EveryWidgetIsNTimesItsDesignedGeometryAndClicksLandOnIt) {
     const int n = GetParam();
     window.setView({n, false});
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Start);
+    window.shell().click(W::Start);
     ticks(Timer::Opening, 11);
-    window.clickWidget(W::TorubaChoice);
-    window.clickWidget(W::StoreButton);  // the store: labels, pictures, buttons, an edit box, panels
+    window.shell().click(W::TorubaChoice);
+    window.shell().click(W::StoreButton);  // the store: labels, pictures, buttons, an edit box, panels
     EXPECT_EQ(window.size(), QSize(521 * n, 351 * n));
     for (const WidgetDef& d : kWidgets) {
         QWidget* w = view(d.id);
@@ -107,7 +105,7 @@ QImage shownPicture(QWidget* v, QSize size) {
 TEST_F(View, DrawsPicturesFromTheirDrawingsNotByEnlargingTheBitmaps) {
     window.setView({2, false});
     game.form.show(W::King);
-    window.sync();
+    window.shell().sync();
     expectDrawnAfresh(shownPicture(view(W::King), QSize(59, 89) * 2), def(W::King));
 }
 
@@ -115,7 +113,7 @@ TEST_F(View, DrawsStretchedPicturesFromTheirDrawingsAtTheirOwnSize) {
     // The tiniest opponents, stretched four times and more: a bitmap enlarged would be blocks.
     for (const W w : {W::LifeFormPicture, W::AlarmClockDemonPicture}) {
         game.form.show(w);
-        window.sync();
+        window.shell().sync();
         expectDrawnAfresh(shownPicture(view(w), QSize(def(w).width, def(w).height)), def(w));
         game.form.hide(w);
     }
@@ -126,15 +124,15 @@ TEST_F(View, DrawsStretchedPicturesFromTheirDrawingsAtTheirOwnSize) {
 TEST_F(View, DrawsAtTheDevicePixelsOfAHighDensityScreen) {
     if (window.devicePixelRatioF() < 2) GTEST_SKIP() << "not a high-density screen";
     game.form.show(W::King);
-    window.sync();
+    window.shell().sync();
     const QImage shown = view(W::King)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(65, 89) * 2);
     expectDrawnAfresh(shown.copy(0, 0, 59 * 2, 89 * 2), def(W::King));
     // A bevel of one pixel is two device pixels wide, both white.
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Start);
+    window.shell().click(W::Start);
     ticks(Timer::Opening, 11);
-    window.clickWidget(W::TorubaChoice);
+    window.shell().click(W::TorubaChoice);
     const QImage panel = view(W::TownBar)->grab().toImage();  // the town bar's hero summary
     EXPECT_EQ(QColor(panel.pixel(200, 0)), QColor(Qt::white));
     EXPECT_EQ(QColor(panel.pixel(200, 1)), QColor(Qt::white));
@@ -211,7 +209,7 @@ TEST_F(View, OffersTheScalesAndFullscreenInItsMenu) {
 
     // A right click anywhere, labels and heading boxes included, brings the menu.
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Start);
+    window.shell().click(W::Start);
     ticks(Timer::Opening, 11);
     for (const W w : {W::TorubaChoice, W::HeroChoicePrompt}) {
         QWidget* v = view(w);
@@ -251,9 +249,8 @@ struct SavedSettings : ::testing::Test {
         file = freshSettingsFile();
         ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
     }
-    // A settings file as a player or a fault left it. QSettings keeps what it read of a file in
-    // the process until the file's size or time changes, so each is given a time of its own:
-    // a file of the same size written in the same millisecond would not be read again.
+    // A settings file as a player or a fault left it, each with a time of its own, so that no
+    // reader that goes by a file's size and time could take it for the one before.
     void write(const char* text) {
         static qint64 written = 0;
         QDir().mkpath(QFileInfo(file).path());
@@ -267,11 +264,11 @@ struct SavedSettings : ::testing::Test {
 };
 
 TEST_F(SavedSettings, AreTheViewAloneInTheUsersConfigFolder) {
-    EXPECT_EQ(Settings().view(), ViewChoice{});
+    EXPECT_EQ(frontend::FileSettings().view(), ViewChoice{});
     EXPECT_FALSE(QFile::exists(file)) << "reading wrote something";
-    EXPECT_EQ(Settings().fileName(), file);
-    Settings().setView({3, true});
-    EXPECT_EQ(Settings().view(), (ViewChoice{3, true}));
+    EXPECT_EQ(QString::fromStdString(frontend::FileSettings().fileName()), file);
+    frontend::FileSettings().setView({3, true});
+    EXPECT_EQ(frontend::FileSettings().view(), (ViewChoice{3, true}));
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(f.readAll());
@@ -294,7 +291,7 @@ TEST_F(SavedSettings, ADamagedValueIsSaidInOneLineAndItsDefaultUsed) {
         QFile::remove(file);
         write(c.file);
         CaughtStderr err;
-        const ViewChoice v = Settings().view();
+        const ViewChoice v = frontend::FileSettings().view();
         const std::string said = err.text();
         EXPECT_EQ(v, c.expected) << c.file;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
@@ -305,30 +302,8 @@ TEST_F(SavedSettings, ADamagedValueIsSaidInOneLineAndItsDefaultUsed) {
     QFile::remove(file);
     write("[sound]\nmuted=perhaps\n");
     CaughtStderr err;
-    EXPECT_FALSE(Settings().muted());
+    EXPECT_FALSE(frontend::FileSettings().muted());
     EXPECT_NE(err.text().find("'perhaps'"), std::string::npos) << err.text();
-}
-
-TEST(ViewOptions, ChooseThisRunsViewOrSayWhatIsWrong) {
-    const auto read = [](QStringList args, ViewChoice& v) {
-        QCommandLineParser parser;
-        addViewOptions(parser);
-        args.prepend(QStringLiteral("verminadia"));
-        EXPECT_TRUE(parser.parse(args));
-        return readViewOptions(parser, v);
-    };
-    ViewChoice v{2, true};
-    EXPECT_TRUE(read({"--scale", "3"}, v));
-    EXPECT_EQ(v, (ViewChoice{3, false}));
-    EXPECT_TRUE(read({"--fullscreen"}, v));
-    EXPECT_EQ(v, (ViewChoice{3, true}));
-    for (const char* bad : {"0", "5", "x", "2.5", ""}) {
-        CaughtStderr err;
-        EXPECT_FALSE(read({"--scale", bad}, v));
-        const std::string said = err.text();
-        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-        EXPECT_EQ(v, (ViewChoice{3, true})) << "a bad option changed the view";
-    }
 }
 
 }  // namespace

@@ -29,6 +29,11 @@
 namespace verminadia::desktop {
 namespace {
 
+using frontend::RecordFile;
+
+// The last session's record, where the game keeps it.
+QString lastSessionPath() { return QString::fromStdString(frontend::lastSessionPath()); }
+
 // What a player sees of a widget: shown or not, and its text.
 QString seen(GameWindow& w, W id) {
     QWidget* v = w.widget(id);
@@ -49,6 +54,15 @@ std::string fileText(const QString& path) {
     return s.str();
 }
 
+// Records what reaches the window's game from now on in `log`; when the game closes the window
+// at the end of the credits, there is nothing left to continue and the last record goes.
+void recordWindow(frontend::SessionLog& log, GameWindow& window) {
+    window.shell().setObserver([&log](W w) { log.clicked(w); }, [&log](Timer t) { log.ticked(t); });
+    QObject::connect(&window, &GameWindow::gameClosed, &window, [&log, &window] {
+        if (window.shell().endedByGame()) log.gameEnded();
+    });
+}
+
 // A game in the real window, recorded in the last session's file as the game records it.
 struct Recorded {
     explicit Recorded(Script& s) : script(s), log(live, file, std::cerr), window(s.game()) {
@@ -59,7 +73,7 @@ struct Recorded {
         window.show();
     }
     void ticks(Timer t, int n) {
-        for (int i = 0; i < n; ++i) window.tickTimer(t);
+        for (int i = 0; i < n; ++i) window.shell().tick(t);
     }
     Script& script;
     ClockRandom live;
@@ -78,21 +92,21 @@ struct Session : ::testing::Test {
 
     // The player on the real window: the title, スタート, a hero, the arena and a few blows.
     static void playSome(GameWindow& window) {
-        for (int i = 0; i < 18; ++i) window.tickTimer(Timer::Opening);
+        for (int i = 0; i < 18; ++i) window.shell().tick(Timer::Opening);
         const auto press = [&](W w) {
             QWidget* v = window.widget(w);
             if (v->isVisible()) QTest::mouseClick(v, Qt::LeftButton, {}, QPoint(2, 2));
         };
         press(W::Start);
-        for (int i = 0; i < 11; ++i) window.tickTimer(Timer::Opening);
+        for (int i = 0; i < 11; ++i) window.shell().tick(Timer::Opening);
         press(W::RoninChoice);
-        for (int i = 0; i < 3; ++i) window.tickTimer(Timer::TownMusic);
+        for (int i = 0; i < 3; ++i) window.shell().tick(Timer::TownMusic);
         press(W::ArenaButton);
         press(W::AmateurButton);
         for (int blow = 0; blow < 4; ++blow) {
             press(W::AttackCommand);
             press(W::MessageLine2);
-            window.tickTimer(Timer::BattleMusic);
+            window.shell().tick(Timer::BattleMusic);
         }
     }
 };
@@ -115,7 +129,7 @@ TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) 
     EXPECT_EQ(continued.script->dump(), played.dump());
     GameWindow again(continued.script->game());
     again.ensureBuilt();
-    again.sync();
+    again.shell().sync();
     for (const WidgetDef& d : kWidgets) EXPECT_EQ(seen(again, d.id), seen(window, d.id));
     EXPECT_EQ(again.palette().color(QPalette::Window), window.palette().color(QPalette::Window));
 }
@@ -126,9 +140,9 @@ TEST_F(Session, ContinuingFromTheTitlesMenuShowsTheLastSessionAndGoesOnInItsReco
         Script played;
         Recorded session(played);
         session.ticks(Timer::Opening, 18);
-        session.window.clickWidget(W::Start);
+        session.window.shell().click(W::Start);
         session.ticks(Timer::Opening, 11);
-        session.window.clickWidget(W::OldMoanerChoice);
+        session.window.shell().click(W::OldMoanerChoice);
         before = played.dump();
     }
     Script fresh;
@@ -137,11 +151,11 @@ TEST_F(Session, ContinuingFromTheTitlesMenuShowsTheLastSessionAndGoesOnInItsReco
     ASSERT_TRUE(title.log.canContinue());
     SilentOutput speakers;
     title.log.continueLast(fresh, speakers);
-    title.window.sync();
+    title.window.shell().sync();
     EXPECT_EQ(fresh.dump(), before);
     EXPECT_TRUE(title.window.widget(W::TownBar)->isVisible());
     EXPECT_FALSE(title.log.canContinue());
-    title.window.clickWidget(W::InnButton);  // the inn
+    title.window.shell().click(W::InnButton);  // the inn
     auto replayed = test::play(fileText(lastSessionPath()));
     EXPECT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_EQ(replayed.script->dump(), fresh.dump());
@@ -152,7 +166,7 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
         Script played;
         Recorded session(played);
         session.ticks(Timer::Opening, 18);
-        session.window.clickWidget(W::Start);
+        session.window.shell().click(W::Start);
         ASSERT_TRUE(QFile::exists(lastSessionPath()));
         // A window closed by hand keeps the record to continue from.
         session.window.close();
@@ -163,7 +177,7 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     ending.game().form.hide(W::HeroChoicePanel);
     ending.game().state.EndingTick = 146;
     ending.game().form.enable(Timer::Ending);
-    credits.window.sync();
+    credits.window.shell().sync();
     credits.ticks(Timer::Ending, 1);
     EXPECT_FALSE(ending.game().form.open());
     EXPECT_FALSE(QFile::exists(lastSessionPath()));
@@ -177,8 +191,8 @@ TEST_F(Session, AReplayWaitsOutAGapLongerThanATimerCanWait) {
     Script script;
     GameWindow window(script.game());
     Replayer replayer(script, window, 1);
-    QString error;
-    ASSERT_TRUE(replayer.load(path, error)) << error.toStdString();
+    std::string error;
+    ASSERT_TRUE(replayer.load(path.toStdString(), error)) << error;
     bool ended = false;
     QObject::connect(&replayer, &Replayer::finished, [&ended] { ended = true; });
     static int qtSaid = 0;
@@ -205,11 +219,11 @@ TEST_F(Session, AWatchedRecordTakesNoClickOrKeyOfThePlayers) {
     Script script;
     GameWindow window(script.game());
     window.ensureBuilt();
-    window.setWatchOnly(true);
+    window.shell().setWatchOnly(true);
     window.show();
     Replayer replayer(script, window, 1);
-    QString error;
-    ASSERT_TRUE(replayer.load(path, error)) << error.toStdString();
+    std::string error;
+    ASSERT_TRUE(replayer.load(path.toStdString(), error)) << error;
     replayer.start();
     QWidget* hero = window.widget(W::TorubaChoice);
     ASSERT_TRUE(hero->isVisible()) << "the record should stand at the hero choice";
@@ -245,7 +259,7 @@ TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
         Script played;
         Recorded session(played);
         session.ticks(Timer::Opening, 18);
-        session.window.clickWidget(W::Start);
+        session.window.shell().click(W::Start);
         fill(full.c_str(), 34);  // one more tick, and a line and a half of the next one
         session.ticks(Timer::Opening, 1);
         whole = played.dump();
@@ -270,7 +284,7 @@ TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
         Script fresh;
         Recorded session(fresh);
         session.ticks(Timer::Opening, 18);
-        session.window.clickWidget(W::Start);
+        session.window.shell().click(W::Start);
     }
     EXPECT_EQ(fileText(lastSessionPath()), before);
     EXPECT_EQ(said.str(), "verminadia: cannot write the session record " + where +
@@ -294,7 +308,7 @@ TEST_F(Session, ARecordThatIsNoRegularFileIsRefusedAtOnceAndANewSessionReplacesI
         {
             Recorded session(played);
             session.ticks(Timer::Opening, 18);
-            session.window.clickWidget(W::Start);
+            session.window.shell().click(W::Start);
         }
         if (kind[2] == 'd') {
             EXPECT_TRUE(QFileInfo(lastSessionPath()).isDir()) << "a directory is never replaced";
@@ -310,7 +324,7 @@ TEST_F(Session, ThePlayersOwnRecordBehindALinkIsReplacedAndTheLinkKept) {
     const QString own = state.filePath("mine.script"), link = state.filePath("link.script");
     ASSERT_TRUE(QFile(own).open(QIODevice::WriteOnly));
     ASSERT_TRUE(QFile::link(own, link));
-    RecordFile file(link, RecordFile::Whose::Player);
+    RecordFile file(link.toStdString(), RecordFile::Whose::Player);
     std::string why;
     std::unique_ptr<std::ostream> out = file.replace("# verminadia session record\n", why);
     ASSERT_TRUE(out) << why;

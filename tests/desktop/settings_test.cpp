@@ -1,8 +1,6 @@
 // The settings file from outside the game: one that is no regular file is never opened, and a
 // value is read as its text, whatever it holds; either is said in the game's own one line.
 
-#include "desktop/settings.h"
-
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -13,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "frontend/native/settings_file.h"
 #include "live_window.h"
 
 namespace verminadia::desktop {
@@ -44,7 +43,7 @@ TEST_F(SavedFile, OneThatIsNoRegularFileIsNeverOpenedAndTheDefaultsAreUsed) {
     for (const char* kind : {"a FIFO", "a directory"}) {
         said.str({});
         ASSERT_EQ(kind[2] == 'F' ? mkfifo(path.constData(), 0600) : mkdir(path.constData(), 0700), 0);
-        Settings settings;  // a FIFO would keep it waiting here
+        frontend::FileSettings settings;  // a FIFO would keep it waiting here
         EXPECT_EQ(settings.view(), ViewChoice{});
         EXPECT_FALSE(settings.muted());
         settings.setMuted(true);
@@ -64,14 +63,14 @@ TEST_F(SavedFile, AValueIsReadAsItsTextNeverAsQtsOwnEncoding) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("[view]\nscale=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\aNoSuchType\\0)\n");
     }
-    Settings settings;
+    frontend::FileSettings settings;
     EXPECT_EQ(settings.view(), ViewChoice{});
     EXPECT_EQ(said.str(),
               "verminadia: the saved scale '@Variant(\\\\0\\\\0\\\\0\\\\x7f\\\\0\\\\0\\\\0\\\\aNoSuchType\\\\0)' is "
               "not a whole number from 1 to 4; using 1\n");
     EXPECT_EQ(qtSaid, 0) << "Qt spoke for the game";
     settings.setView({2, false});
-    EXPECT_EQ(Settings().view(), (ViewChoice{2, false}));
+    EXPECT_EQ(frontend::FileSettings().view(), (ViewChoice{2, false}));
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST_F(Window, ClickingTheStartPromptRunsThePrologueUpToTheHeroChoice) {
 
 TEST_F(Window, AHeadingIsASignThatTakesNoFocusCursorOrTyping) {
     ticks(Timer::Opening, 18);
-    window.clickWidget(W::Start);
+    window.shell().click(W::Start);
     ticks(Timer::Opening, 11);
     auto* heading = static_cast<QLineEdit*>(window.widget(W::HeroChoicePrompt));
     const QString text = heading->text();
@@ -128,7 +128,7 @@ TEST_F(Window, AHiddenWidgetCannotBeClicked) {
     QWidget* start = window.widget(W::Start);
     ASSERT_FALSE(start->isVisible());
     QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(2, 2));
-    window.sync();
+    window.shell().sync();
     EXPECT_TRUE(window.widget(W::GameTitle)->isVisible());
     EXPECT_TRUE(game.form.showing(W::GameTitle));
     EXPECT_TRUE(game.sound.state(Tune::Shots).playing);
@@ -139,7 +139,7 @@ TEST_F(Window, TheLastTickOfTheCreditsClosesTheRealWindowOnItsOwn) {
     game.form.hide(W::HeroChoicePanel);
     game.state.EndingTick = 146;
     game.form.enable(Timer::Ending);
-    window.sync();
+    window.shell().sync();
     QEventLoop loop;
     bool closed = false;
     QObject::connect(&window, &GameWindow::gameClosed, &loop, [&] {

@@ -15,10 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "desktop/menu/languages.h"
 #include "desktop/session.h"
-#include "desktop/settings.h"
 #include "desktop/window/game_window.h"
+#include "frontend/native/settings_file.h"
 #include "frontend/shell.h"
 #include "language/catalogues.h"
 
@@ -26,28 +25,17 @@ namespace {
 
 using namespace verminadia;
 
-class FileCatalogues final : public frontend::CatalogueSource {
-public:
-    explicit FileCatalogues(Catalogues& all) : all_(all) {}
-    void get(const std::string& language, std::function<void(const Catalogue&)> ready) override {
-        ready(all_.get(language));
-    }
-
-private:
-    Catalogues& all_;
-};
-
 // The program as started: its session over the kept record and settings, in a Japanese system.
 struct Program {
     SilentOutput sound;
-    desktop::SettingsFile settings;
-    desktop::RecordFile record;
+    frontend::SettingsFile settings;
+    frontend::RecordFile record;
     frontend::Shell shell;
     desktop::GameWindow window{shell};
     std::string said;
 
-    Program(ClockRandom& random, FileCatalogues& catalogues, const QString& recordPath)
-        : record(recordPath),
+    Program(ClockRandom& random, frontend::FileCatalogues& catalogues, const QString& recordPath)
+        : record(recordPath.toStdString()),
           shell({sound,
                  random,
                  record,
@@ -102,8 +90,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "verminadia-parity: cannot open %s or %s\n", argv[1], argv[2]);
         return 2;
     }
-    Catalogues all(desktop::programFolder(), "verminadia-parity", std::cerr);
-    FileCatalogues catalogues(all);
+    Catalogues all(programDirectory(argv[0]), "verminadia-parity", std::cerr);
+    frontend::FileCatalogues catalogues(all);
     ClockRandom random;
     auto program = std::make_unique<Program>(random, catalogues, home.filePath("last-session.script"));
     std::string line, state;
@@ -118,7 +106,7 @@ int main(int argc, char** argv) {
         if (verb == "tick" && timerByName(what, t)) {
             int n = 0;
             words >> n;
-            for (int i = 0; i < n; ++i) p.window.tickTimer(t);
+            for (int i = 0; i < n; ++i) p.window.shell().tick(t);
         } else if (verb == "click" && widgetByName(what, w)) {
             QWidget* view = p.window.widget(w);
             if (!view->isVisible()) {

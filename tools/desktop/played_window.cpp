@@ -4,14 +4,14 @@
 #include <iostream>
 #include <sstream>
 
-#include "desktop/menu/languages.h"
 #include "files/regular_file.h"
 #include "frontend/settings/languages.h"
 #include "game/record.h"
 
 namespace verminadia::desktop {
 
-PlayedWindow::PlayedWindow(const char* program) : program_(program), catalogues_(programFolder(), program, std::cerr) {}
+PlayedWindow::PlayedWindow(const char* program)
+    : program_(program), catalogues_(programDirectory(nullptr), program, std::cerr) {}
 
 int PlayedWindow::play(const char* path, ViewChoice view) {
     std::string why;

@@ -1,6 +1,5 @@
 #include "web/src/page.h"
 
-#include <cctype>
 #include <emscripten.h>
 #include <emscripten/bind.h>
 #include <emscripten/eventloop.h>
@@ -54,10 +53,7 @@ void onStageMouseDown(const val& event) {
 void onGesture(const val&) { thePage->gesture(); }
 
 void onKeyDown(const val& event) {
-    const std::string name = event["key"].as<std::string>();
-    // A letter is the same key with Caps Lock on.
-    const frontend::Key key = frontend::keyNamed(
-        name.size() == 1 ? std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])))) : name);
+    const frontend::Key key = frontend::keyNamed(event["key"].as<std::string>());
     if (key != frontend::Key::Escape) thePage->gesture();
     if (within(event["target"], kMenuBar)) {
         // The menu bar keeps its own keys; Escape goes back to the game.
@@ -144,13 +140,10 @@ void Page::apply(const frontend::Effects& e) {
         view_.describe(game);
     }
     // A live region says its new text: the polite one after what is being said, the other at once.
-    std::string polite, assertive;
-    for (const frontend::Announcement& a : e.said) {
-        std::string& to = a.urgency == frontend::Urgency::Polite ? polite : assertive;
-        to.append(to.empty() ? "" : "\n").append(a.text);
-    }
-    if (!polite.empty()) setText(byId(kAnnouncements), polite);
-    if (!assertive.empty()) setText(byId(kAlerts), assertive);
+    if (const std::string polite = e.saidAt(frontend::Urgency::Polite); !polite.empty())
+        setText(byId(kAnnouncements), polite);
+    if (const std::string assertive = e.saidAt(frontend::Urgency::Assertive); !assertive.empty())
+        setText(byId(kAlerts), assertive);
     if (e.focusCues) byId(kStage)["classList"].call<void>("add", val("keyboard"));
     if (e.focus) focusOn(*e.focus);
     for (const auto& [t, ms] : e.startTimers) {
@@ -179,13 +172,17 @@ void Page::showLanguage() {
     val menu = byId(kLanguageMenu);
     if (!menuBuilt_) {
         menuBuilt_ = true;
-        for (const std::string& l : languages()) {
-            val option = createElement("option", "");
-            option.set("value", val(l));
-            setText(option, languageName(l));
-            menu.call<void>("appendChild", option);
-        }
-        menu.set("hidden", false);
+        frontend::languageEntries(languages_, [this](const std::vector<frontend::LanguageEntry>& entries) {
+            val menu = byId(kLanguageMenu);
+            for (const frontend::LanguageEntry& l : entries) {
+                val option = createElement("option", "");
+                option.set("value", val(l.code));
+                setText(option, l.name);
+                menu.call<void>("appendChild", option);
+            }
+            menu.set("value", val(shell_.language()));
+            menu.set("hidden", false);
+        });
         // For the load figures: the title is on the stage from here.
         val::global("performance").call<void>("mark", val("verminadia-title"));
         // Offline play: the folder's service worker keeps the game's files after one visit. It

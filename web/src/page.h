@@ -38,7 +38,7 @@ private:
     WebAudioOutput sound_;
     ClockRandom random_;
     LocalStorageSettings kept_;
-    LocalStorageRecord lastRecord_;
+    frontend::KeptRecord lastRecord_ = localStorageRecord(kept_);
     PageLanguages languages_;
     // Trouble with what the page keeps is said on the console.
     frontend::Shell shell_;

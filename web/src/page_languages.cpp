@@ -1,12 +1,10 @@
 #include "web/src/page_languages.h"
 
-#include <algorithm>
 #include <emscripten.h>
-#include <iostream>
 #include <memory>
 #include <string_view>
+#include <vector>
 
-#include "language/choice.h"
 #include "web/src/dom.h"
 
 namespace verminadia::web {
@@ -15,60 +13,29 @@ struct PageLanguages::Fetch {
     PageLanguages* owner;
     std::string language;
     std::string url;
-    Ready ready;
 };
 
 Environment browserEnvironment() {
     const val wanted = val::global("navigator")["languages"];
     const int n = wanted.isUndefined() ? 0 : wanted["length"].as<int>();
-    auto list = std::make_shared<std::string>();
-    for (int i = 0; i < n; ++i) {
-        // "en-US" is the browser's spelling of the locale name "en_US".
-        std::string name = wanted[i].as<std::string>();
-        std::replace(name.begin(), name.end(), '-', '_');
-        list->append(list->empty() ? "" : ":").append(name);
-    }
-    return [list](const char* name) { return std::string_view(name) == "LANGUAGE" ? list->c_str() : nullptr; };
+    std::vector<std::string> tags;
+    for (int i = 0; i < n; ++i) tags.push_back(wanted[i].as<std::string>());
+    return frontend::languageTagsEnvironment(tags);
 }
 
-std::string languageName(const std::string& language) {
-    const val intl = val::global("Intl");
-    if (intl["DisplayNames"].isUndefined()) return language;
-    val options = val::object();
-    options.set("type", val("language"));
-    const val names = intl["DisplayNames"].new_(val::array(std::vector<std::string>{language}), options);
-    const val name = names.call<val>("of", val(language));
-    return name.isString() ? name.as<std::string>() : language;
-}
-
-void PageLanguages::get(const std::string& language, Ready ready) {
-    if (language == kOwnLanguage) return ready(untranslated());
-    if (const auto it = loaded_.find(language); it != loaded_.end()) {
-        return ready(it->second ? static_cast<const Catalogue&>(*it->second) : untranslated());
-    }
-    auto* fetch = new Fetch{this, language, "locale/" + language + "/LC_MESSAGES/verminadia.mo", std::move(ready)};
-    emscripten_async_wget_data(fetch->url.c_str(), fetch, &PageLanguages::fetched, &PageLanguages::failed);
+void PageLanguages::fetch(const std::string& language) {
+    auto* f = new Fetch{this, language, address(language)};
+    emscripten_async_wget_data(f->url.c_str(), f, &PageLanguages::fetched, &PageLanguages::failed);
 }
 
 void PageLanguages::fetched(void* fetch, void* bytes, int size) {
     const std::unique_ptr<Fetch> f(static_cast<Fetch*>(fetch));
-    std::string why;
-    std::optional<CatalogueFile> file =
-        CatalogueFile::parse(std::string_view(static_cast<const char*>(bytes), static_cast<std::size_t>(size)), why);
-    if (!file) std::cerr << "verminadia: " << f->url << ": " << why << ": the game stays in Japanese\n";
-    f->owner->settle(f->language, file ? std::make_unique<CatalogueFile>(std::move(*file)) : nullptr);
-    f->owner->get(f->language, std::move(f->ready));
+    f->owner->arrived(f->language, std::string_view(static_cast<const char*>(bytes), static_cast<std::size_t>(size)));
 }
 
 void PageLanguages::failed(void* fetch) {
     const std::unique_ptr<Fetch> f(static_cast<Fetch*>(fetch));
-    std::cerr << "verminadia: cannot fetch " << f->url << ": the game stays in Japanese\n";
-    f->owner->settle(f->language, nullptr);
-    f->owner->get(f->language, std::move(f->ready));
-}
-
-void PageLanguages::settle(const std::string& language, std::unique_ptr<CatalogueFile> file) {
-    loaded_[language] = std::move(file);
+    f->owner->FetchedCatalogues::failed(f->language);
 }
 
 }  // namespace verminadia::web

@@ -7,22 +7,21 @@
 
 #include "core/widgets/caption_layout.h"
 #include "frontend/focus_order.h"
+#include "frontend/mirror.h"
 #include "frontend/screen_reader/accessible.h"
+#include "frontend/stage.h"
 #include "game/events.h"
 
 namespace verminadia::web {
 
 namespace {
 
-inline constexpr int kDesignWidth = 521;
-inline constexpr int kDesignHeight = 351;
+using frontend::kDesignHeight;
+using frontend::kDesignWidth;
 
 // The shared layer's roles as ARIA spells them, in frontend::Role's order: a label's text and a
 // picture's image need none of their own.
 constexpr std::array<const char*, 6> kAriaRoles = {"button", nullptr, "group", "group", nullptr, "heading"};
-
-// Labels and pictures lie beneath the panels, buttons and edit boxes of the same parent.
-bool drawnBeneath(Kind k) { return k == Kind::Label || k == Kind::Picture; }
 
 // The bevel's look, by the class the style sheet draws it with.
 const char* bevelClass(Bevel b) {
@@ -129,35 +128,21 @@ StageView::StageView(val stage) : stage_(std::move(stage)) {
         if (frontend::isStop(d.id) || d.kind == Kind::Button) e.set("tabIndex", val(-1));
         elements_.push_back(e);
     }
-    // Stacking within each parent: labels and pictures first, in table order, then the rest.
-    for (const bool beneath : {true, false}) {
-        for (const WidgetDef& d : kWidgets) {
-            if (drawnBeneath(d.kind) != beneath) continue;
-            val parent = d.parent == W::Window ? stage_ : elements_[index(d.parent)];
-            parent.call<void>("appendChild", elements_[index(d.id)]);
-        }
+    for (const W w : frontend::stackingOrder()) {
+        const WidgetDef& d = def(w);
+        (d.parent == W::Window ? stage_ : elements_[index(d.parent)]).call<void>("appendChild", elements_[index(w)]);
     }
 }
 
 void StageView::apply(const Form& form) {
-    // Only a translation is laid out by the labels' alignment: every label is laid out again.
-    if (const bool translated = &form.catalogue() != &untranslated(); translated != translated_) {
-        translated_ = translated;
-        for (const WidgetDef& d : kWidgets) {
-            if (d.kind == Kind::Label) applied_[index(d.id)].reset();
-        }
-    }
-    if (windowColor_ != form.windowColor()) {
-        windowColor_ = form.windowColor();
-        paint(stage_, *windowColor_);
-    }
-    for (const WidgetDef& d : kWidgets) applyWidget(d.id, form.state(d.id));
+    if (const std::optional<Rgb> color = mirror_.newWindowColor(form)) paint(stage_, *color);
+    mirror_.follow(form, [this](const WidgetDef& d, const std::optional<WidgetState>& before, const WidgetState& now) {
+        applyWidget(d, before, now);
+    });
 }
 
-void StageView::applyWidget(W w, const WidgetState& now) {
-    std::optional<WidgetState>& before = applied_[index(w)];
-    if (before && *before == now) return;
-    const WidgetDef& d = def(w);
+void StageView::applyWidget(const WidgetDef& d, const std::optional<WidgetState>& before, const WidgetState& now) {
+    const W w = d.id;
     val e = elements_[index(w)];
     const auto changed = [&](auto member) { return !before || (*before).*member != now.*member; };
 
@@ -165,7 +150,7 @@ void StageView::applyWidget(W w, const WidgetState& now) {
         if (d.kind == Kind::Edit) {
             e.set("value", now.caption);
         } else if (d.kind == Kind::Label) {
-            layOutLabel(e, d, now.caption, translated_);
+            layOutLabel(e, d, now.caption, mirror_.translated());
         } else if (d.kind != Kind::Picture && d.kind != Kind::Panel) {
             setText(e, now.caption);
         }
@@ -187,7 +172,6 @@ void StageView::applyWidget(W w, const WidgetState& now) {
             setStyle(e["firstChild"], "transform", now.stretch ? scale : "none");
         }
     }
-    before = now;
 }
 
 bool StageView::showPicture(W w) {
@@ -230,16 +214,8 @@ std::optional<W> StageView::widgetOf(const val& target) {
     return static_cast<W>(i);
 }
 
-std::optional<W> StageView::widgetFocused() {
-    const val active = document()["activeElement"];
-    if (active.isNull() || active.isUndefined() || active["dataset"].isUndefined()) return std::nullopt;
-    const val w = active["dataset"]["w"];
-    if (w.isUndefined()) return std::nullopt;
-    return static_cast<W>(std::stoi(w.as<std::string>()));
-}
-
 void StageView::fit(double width, double height) {
-    const double scale = std::max(0.1, std::min(width / kDesignWidth, height / kDesignHeight));
+    const double scale = std::max(0.1, frontend::fittingScale(width, height));
     const double x = (width - kDesignWidth * scale) / 2, y = (height - kDesignHeight * scale) / 2;
     char transform[96];
     std::snprintf(transform, sizeof transform, "translate(%.2fpx, %.2fpx) scale(%.6f)", x, y, scale);

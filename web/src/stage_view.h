@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/game.h"
+#include "frontend/mirror.h"
 #include "web/src/dom.h"
 
 namespace verminadia::web {
@@ -28,24 +29,20 @@ public:
     const val& element(W w) const { return elements_[index(w)]; }
     // The widget an event on `target` is meant for: the innermost widget holding it.
     static std::optional<W> widgetOf(const val& target);
-    // The widget of a focused element, if it is one of the widgets.
-    static std::optional<W> widgetFocused();
 
     // Scales the stage to the largest size of its shape that fits `width` × `height`, centred.
     void fit(double width, double height);
 
 private:
-    void applyWidget(W w, const WidgetState& now);
+    void applyWidget(const WidgetDef& d, const std::optional<WidgetState>& before, const WidgetState& now);
     // Puts the picture's drawing in its box the first time it shows; true when it did so now.
     bool showPicture(W w);
 
     val stage_;
     std::vector<val> elements_;
-    std::array<std::optional<WidgetState>, kWidgetCount> applied_{};
     std::array<bool, kWidgetCount> pictureLoaded_{};
     std::array<std::string, kWidgetCount> described_{};
-    std::optional<Rgb> windowColor_;
-    bool translated_ = false;
+    frontend::Mirror mirror_;
 };
 
 }  // namespace verminadia::web

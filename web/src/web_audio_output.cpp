@@ -29,18 +29,10 @@ val bound(const char* function, Player p) {
 
 double seconds() { return val::global("performance").call<double>("now") / 1000.0; }
 
-bool isEffect(Player p) { return kPlayers[static_cast<std::size_t>(p)].played.ends_with(".wav"); }
-
-// A sound this short stays decoded once heard: the effects, and the title's shots, started again
-// on every tick (4 s as rendered, 1.5 MB decoded).
-constexpr double kShortSeconds = 5;
-
-bool staysDecoded(Player p, double duration) { return isEffect(p) || duration < kShortSeconds; }
-
 // The tunes are rendered at their own levels; an effect plays at the effects' gain with its own.
 double gainOf(Player p) {
     const double levelDb = std::min(kPlayers[static_cast<std::size_t>(p)].levelDb, 0.0);
-    return isEffect(p) ? audio::kClipGain * std::pow(10.0, levelDb / 20.0) : 1.0;
+    return frontend::isEffect(p) ? audio::kClipGain * std::pow(10.0, levelDb / 20.0) : 1.0;
 }
 
 // The page's bindings for the fetch's promises.
@@ -71,54 +63,25 @@ val decodedSounds() { return theOutput ? theOutput->decodedFiles() : val::array(
 
 }  // namespace
 
-// Muted, a tune's time stands still; an effect's runs on, so that one played meanwhile is not
-// saved for later.
-double WebAudioOutput::clock(Player p) const {
-    if (isEffect(p)) return seconds();
-    return (muted_ ? mutedAt_ : seconds()) - mutedTotal_;
-}
-
-double WebAudioOutput::position(Player p) const {
-    const Track& t = tracks_[static_cast<std::size_t>(p)];
-    return t.offset + (t.playing ? clock(p) - t.since : 0.0);
-}
-
-bool WebAudioOutput::ended(Player p) const {
-    const Track& t = tracks_[static_cast<std::size_t>(p)];
-    return t.duration > 0 && position(p) >= t.duration;
-}
-
 void WebAudioOutput::play(Player p) {
-    Track& t = track(p);
-    if (t.playing && !ended(p)) return;
-    if (ended(p)) t.offset = 0;  // at the end: from the start
-    t.playing = true;
-    t.since = clock(p);
-    sound(p);
+    if (clocks_.play(p, seconds())) sound(p);
 }
 
 // Stopped, a long tune lets its samples go, rewound by its loop or not.
 void WebAudioOutput::stop(Player p) {
-    Track& t = track(p);
-    if (t.playing) {
-        const double at = position(p);
-        t.offset = t.duration > 0 ? std::min(at, t.duration) : at;
-        t.playing = false;
-    }
-    silence(t);
+    clocks_.stop(p, seconds());
+    silence(track(p));
     release(p);
 }
 
 void WebAudioOutput::seekToStart(Player p) {
-    Track& t = track(p);
-    t.playing = false;
-    t.offset = 0;
-    silence(t);
+    clocks_.seekToStart(p);
+    silence(track(p));
 }
 
 void WebAudioOutput::beep() {
     // The desktop's fallback bell: 880 Hz for 0.15 s, with 10 ms edges.
-    if (!allowed() || muted_) return;
+    if (!allowed() || muted()) return;
     const double now = context_["currentTime"].as<double>(), peak = 0.3 * audio::kClipGain;
     val tone = context_.call<val>("createOscillator");
     tone["frequency"].set("value", 880);
@@ -171,33 +134,30 @@ void WebAudioOutput::running() {
 }
 
 void WebAudioOutput::setMuted(bool muted) {
-    if (muted == muted_) return;
-    if (muted) {
-        mutedAt_ = seconds();
-        muted_ = true;
-        for (const PlayerDef& d : kPlayers) {
+    if (muted == clocks_.muted()) return;
+    clocks_.setMuted(muted, seconds());
+    for (const PlayerDef& d : kPlayers) {
+        if (muted) {
             silence(track(d.id));
             release(d.id);
+        } else {
+            sound(d.id);
         }
-        return;
     }
-    mutedTotal_ += seconds() - mutedAt_;
-    muted_ = false;
-    for (const PlayerDef& d : kPlayers) sound(d.id);
 }
 
 // Starts what should be sounding now, where the clock says it stands: decoded first if need be.
 void WebAudioOutput::sound(Player p) {
     Track& t = track(p);
-    if (!t.playing || !allowed() || muted_ || t.unplayable) return;
+    if (!clocks_.playing(p) || !allowed() || muted() || t.unplayable) return;
     if (t.buffer.isUndefined()) return load(p);
     silence(t);
-    if (ended(p)) return;
+    if (clocks_.ended(p, seconds())) return;
     t.source = context_.call<val>("createBufferSource");
     t.source.set("buffer", t.buffer);
     t.source.set("onended", bound("verminadiaSoundPlayedOut", p));
     t.source.call<val>("connect", t.gain);
-    t.source.call<void>("start", 0, position(p));
+    t.source.call<void>("start", 0, clocks_.position(p, seconds()));
 }
 
 void WebAudioOutput::silence(Track& t) {
@@ -210,7 +170,7 @@ void WebAudioOutput::silence(Track& t) {
 // A long tune's samples go; its bytes stay, to be decoded again when it next plays.
 void WebAudioOutput::release(Player p) {
     Track& t = track(p);
-    if (t.buffer.isUndefined() || staysDecoded(p, t.duration)) return;
+    if (t.buffer.isUndefined() || frontend::staysDecoded(p, clocks_.duration(p))) return;
     silence(t);
     t.buffer = val::undefined();
 }
@@ -242,10 +202,10 @@ void WebAudioOutput::decode(Player p) {
 void WebAudioOutput::decoded(Player p, const val& buffer) {
     Track& t = track(p);
     t.pending = false;
-    t.duration = buffer["duration"].as<double>();
-    if (staysDecoded(p, t.duration)) {
+    clocks_.setDuration(p, buffer["duration"].as<double>());
+    if (frontend::staysDecoded(p, clocks_.duration(p))) {
         t.bytes = val::undefined();
-    } else if (!t.playing || muted_) {
+    } else if (!clocks_.playing(p) || muted()) {
         return;  // stopped or muted while it was decoded: nothing is kept but the bytes
     }
     t.buffer = buffer;

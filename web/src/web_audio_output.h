@@ -23,6 +23,7 @@
 #include <functional>
 
 #include "core/sound.h"
+#include "frontend/sound/player_clocks.h"
 
 namespace verminadia::web {
 
@@ -39,7 +40,7 @@ public:
     // Muted, nothing sounds and no tune moves on; unmuted, each goes on from where it stood, and an
     // effect where it would be by now.
     void setMuted(bool muted);
-    bool muted() const { return muted_; }
+    bool muted() const { return clocks_.muted(); }
 
     // A file fetched, decoded, played out, or one that could not be had: for the page's bindings.
     void fetched(Player p, const emscripten::val& bytes);
@@ -58,15 +59,8 @@ private:
         emscripten::val gain = emscripten::val::undefined();    // its level, into the bus
         bool pending = false;                                   // being fetched or decoded
         bool unplayable = false;                                // its file could not be had: it stays silent
-        bool playing = false;
-        double duration = 0;  // seconds, once decoded; 0 until then
-        double offset = 0;    // seconds into the file when it last started or stopped
-        double since = 0;     // the clock when it last started
     };
 
-    double clock(Player p) const;
-    double position(Player p) const;
-    bool ended(Player p) const;
     void sound(Player p);
     void silence(Track& t);
     void release(Player p);
@@ -79,9 +73,7 @@ private:
     emscripten::val context_ = emscripten::val::undefined();
     emscripten::val bus_ = emscripten::val::undefined();  // the limiter every player feeds
     std::function<void()> started_;
-    bool muted_ = false;
-    double mutedAt_ = 0;     // the page's time when muted
-    double mutedTotal_ = 0;  // seconds spent muted, which the tunes' clock leaves out
+    frontend::PlayerClocks clocks_;  // on the page's clock
 };
 
 }  // namespace verminadia::web

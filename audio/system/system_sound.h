@@ -13,13 +13,13 @@
 #include "audio/stream/playback.h"
 #include "core/sound.h"
 
-namespace verminadia::desktop {
+namespace verminadia::audio {
 
 class SystemSound final : public SoundOutput {
 public:
     SystemSound();
     // With another output than the sound server's stream, and its timing: for tests.
-    SystemSound(std::unique_ptr<audio::Output> output, audio::Playback::Timing timing);
+    SystemSound(std::unique_ptr<Output> output, Playback::Timing timing);
     ~SystemSound() override;
     SystemSound(const SystemSound&) = delete;
     SystemSound& operator=(const SystemSound&) = delete;
@@ -31,7 +31,7 @@ public:
     void start();
     // Sees every period the stream sends, on the audio thread; for tests and measurements.
     // Set before start().
-    void setTap(audio::Playback::Tap tap) { playback_.setTap(std::move(tap)); }
+    void setTap(Playback::Tap tap) { playback_.setTap(std::move(tap)); }
     // Waits until the loading is over (not at all if start() was never called); true when a
     // device or sound server took the stream.
     bool waitUntilLoaded(std::chrono::milliseconds timeout);
@@ -51,8 +51,8 @@ private:
     static std::size_t index(Player p) { return static_cast<std::size_t>(p); }
     void load();
 
-    audio::Mixer mixer_{kPlayerCount};
-    audio::Playback playback_;  // stops its stream before the mixer goes
+    Mixer mixer_{kPlayerCount};
+    Playback playback_;  // stops its stream before the mixer goes
     std::thread loader_;
     std::mutex stateLock_;
     std::condition_variable stateSignal_;  // closing_ or loaded_ has changed
@@ -60,4 +60,4 @@ private:
     bool loaded_ = false;
 };
 
-}  // namespace verminadia::desktop
+}  // namespace verminadia::audio

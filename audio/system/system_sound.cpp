@@ -1,4 +1,4 @@
-#include "desktop/sound_output.h"
+#include "audio/system/system_sound.h"
 
 #include <algorithm>
 #include <chrono>
@@ -17,7 +17,7 @@
 #define VERMINADIA_DATA_DIR ""
 #endif
 
-namespace verminadia::desktop {
+namespace verminadia::audio {
 
 namespace {
 
@@ -56,7 +56,7 @@ std::string placesTried(const std::vector<std::string>& folders) {
 
 }  // namespace
 
-SystemSound::SystemSound() : playback_(mixer_, std::make_unique<audio::OutputStream>()) {}
+SystemSound::SystemSound() : playback_(mixer_, std::make_unique<OutputStream>()) {}
 
 SystemSound::SystemSound(std::unique_ptr<audio::Output> output, audio::Playback::Timing timing)
     : playback_(mixer_, std::move(output), timing) {}
@@ -123,25 +123,25 @@ void SystemSound::load() {
     std::string error;
 
     // Without libsndfile no file can be decoded: said once for them all.
-    const bool decoding = audio::sndfile(error) != nullptr;
+    const bool decoding = sndfile(error) != nullptr;
     if (!decoding) std::fprintf(stderr, "verminadia: %s; no sound file can be played\n", error.c_str());
     const std::vector<std::string> folders = soundFolders();
     for (const PlayerDef& d : kPlayers) {
         if (!decoding) break;
         const std::string name(d.played);
-        const std::string path = audio::findSoundFile(name, folders);
+        const std::string path = findSoundFile(name, folders);
         std::vector<unsigned char> bytes;
         if (path.empty()) {
             std::fprintf(stderr, "verminadia: sound file \"%s\" not found (looked in %s); that player stays silent\n",
                          name.c_str(), placesTried(folders).c_str());
             continue;
         }
-        bool ok = audio::readFile(path, bytes, error);
+        bool ok = readFile(path, bytes, error);
         if (ok && endsWith(name, ".ogg")) {
             ok = mixer_.setTrack(index(d.id), std::move(bytes), error);
         } else if (ok) {
-            audio::Clip clip;
-            ok = audio::decodeWav(bytes, clip, error);
+            Clip clip;
+            ok = decodeWav(bytes, clip, error);
             if (ok) mixer_.setClip(index(d.id), std::move(clip));
         }
         if (!ok)
@@ -149,12 +149,11 @@ void SystemSound::load() {
                          path.c_str(), error.c_str());
     }
 
-    audio::Clip bell;
+    Clip bell;
     std::vector<unsigned char> bytes;
-    if (!(audio::readFile(kDesktopBell, bytes, error) && audio::decodeWav(bytes, bell, error)))
-        bell = audio::makeTone(880.0, 0.15);
+    if (!(readFile(kDesktopBell, bytes, error) && decodeWav(bytes, bell, error))) bell = makeTone(880.0, 0.15);
     mixer_.setBeep(std::move(bell));
     playback_.wake();  // a tune told to play meanwhile starts now, even if the stream rested
 }
 
-}  // namespace verminadia::desktop
+}  // namespace verminadia::audio
