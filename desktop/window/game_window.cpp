@@ -144,15 +144,24 @@ void GameWindow::applyWidget(const WidgetDef& d, const std::optional<WidgetState
     if (d.kind == Kind::Panel && changed(&WidgetState::color)) static_cast<PanelView*>(view)->setColor(now.color);
     if (changed(&WidgetState::visible)) {
         if (before && now.visible) renewAccess(view);
-        view->setVisible(now.visible);
+        if (now.visible || !syncing_)
+            view->setVisible(now.visible);
+        else
+            hiding_.push_back(view);
     }
 }
 
-void GameWindow::mirror() {
+void GameWindow::mirror(std::optional<W> arriving) {
     // Views are all made at once by buildWidgets; until then there is nothing to mirror into.
+    // The new screen is put in place and given the focus before the old one goes, so that the
+    // focus moves straight from the one to the other: a screen reader told of a passing focus on
+    // the window may never tell of the next.
     syncing_ = true;
     mirror_.follow(game().form, [this](const WidgetDef& d, const std::optional<WidgetState>& before,
                                        const WidgetState& now) { applyWidget(d, before, now); });
+    if (arriving && widgets_[index(*arriving)]->isVisible()) focusOn(arriving, Qt::TabFocusReason);
+    for (QWidget* view : hiding_) view->setVisible(false);
+    hiding_.clear();
     syncing_ = false;
     if (const std::optional<Rgb> color = mirror_.newWindowColor(game().form)) {
         QPalette pal = palette();
@@ -163,7 +172,7 @@ void GameWindow::mirror() {
 }
 
 void GameWindow::apply(const frontend::Effects& e) {
-    if (e.stage && built_) mirror();
+    if (e.stage && built_) mirror(e.focus ? *e.focus : std::nullopt);
     if (e.messageRenamed && built_) {
         // A reader that caches the message panel's name hears of each change.
         QAccessibleEvent renamed(widgets_[index(W::MessagePanel)], QAccessible::NameChanged);

@@ -77,7 +77,8 @@ private:
     GameWindow(frontend::Shell* shell, std::unique_ptr<frontend::Shell> own, QWidget* parent);
     void buildWidgets();
     void apply(const frontend::Effects& e);
-    void mirror();
+    // Shows the model; `arriving`, the stop the focus goes to on this change, if any.
+    void mirror(std::optional<W> arriving = std::nullopt);
     void applyWidget(const WidgetDef& d, const std::optional<WidgetState>& before, const WidgetState& now);
     void applyStage();
     QPoint windowedPosition(QPoint wanted) const;
@@ -98,7 +99,8 @@ private:
 
     Announcer announcer_{this};
     bool syncing_ = false;
-    bool focusCues_ = false;  // the keyboard has been used: the focus is shown
+    std::vector<QWidget*> hiding_;  // hidden once the new screen is in place
+    bool focusCues_ = false;        // the keyboard has been used: the focus is shown
     QFocusFrame* focusFrame_ = nullptr;
 };
 
