@@ -39,6 +39,12 @@ public:
     };
     const BadQueuedValue* badValue() const { return bad_ ? &badValue_ : nullptr; }
     void clearBadValue() { bad_ = false; }
+    // Drops what is still queued, and a bad value with it: a replay's draws never reach the game
+    // that goes on after it.
+    void forgetQueued() {
+        queued_.clear();
+        bad_ = false;
+    }
 
 private:
     int next(int n, bool reseed);

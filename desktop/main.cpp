@@ -72,9 +72,10 @@ int main(int argc, char** argv) {
     if (line.exitStatus) return *line.exitStatus;
     // A record to watch is read whole before any window: a bad one ends the program here.
     if (!line.replayPath.isEmpty()) {
-        Script check;
+        Session check;
+        Script checker(check);
         QString error;
-        if (!desktop::replayFile(check, line.replayPath, error)) {
+        if (!desktop::replayFile(checker, line.replayPath, error)) {
             std::fprintf(stderr, "verminadia: %s\n", qPrintable(error));
             return 2;
         }
@@ -98,9 +99,7 @@ int main(int argc, char** argv) {
     Catalogues catalogues(desktop::programFolder(), "verminadia", std::cerr);
     FileCatalogues source(catalogues);
     desktop::RecordFile lastRecord;
-    ClockRandom random;
     frontend::Shell shell({sound,
-                           random,
                            lastRecord,
                            settingsFile,
                            source,

@@ -11,7 +11,7 @@
 
 namespace verminadia::desktop {
 
-inline constexpr QSize kDesignSize{521, 351};
+inline constexpr QSize kDesignSize{kFormWidth, kFormHeight};
 inline constexpr QPoint kDesignPosition{276, 201};
 
 // How the player wants the window, and the scales there are: the settings' own.

@@ -14,8 +14,8 @@ namespace verminadia::web {
 
 namespace {
 
-inline constexpr int kDesignWidth = 521;
-inline constexpr int kDesignHeight = 351;
+inline constexpr int kDesignWidth = kFormWidth;
+inline constexpr int kDesignHeight = kFormHeight;
 
 // The shared layer's roles as ARIA spells them, in frontend::Role's order: a label's text and a
 // picture's image need none of their own.
