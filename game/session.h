@@ -15,7 +15,7 @@ namespace verminadia {
 class Session {
 public:
     // The game started as the window starts it, its texts in `catalogue`, its sound silent until
-    // a front end hands it an output.
+    // a front end hands it an output. It is replayed until a player plays it live.
     explicit Session(const Catalogue& catalogue = untranslated());
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -27,11 +27,21 @@ public:
     // Every draw of the game passes here on its way from the generator.
     DrawLog& draws() { return draws_; }
 
-    // A fresh game, as if the window had just been made: what was played is forgotten, and the
-    // sound is silent again. The game stays where it is, so whoever shows it keeps showing it.
+    // A fresh game, as if the window had just been made: what was played is forgotten, the sound
+    // is silent again, and the game is replayed until it is played live. The game stays where it
+    // is, so whoever shows it keeps showing it.
     void restart();
 
+    // From now on a player plays: each draw comes from the clock, and is kept for the record.
+    void playLive();
+
 private:
+    // A game replayed from a record or played by a script never draws from the clock: a draw is
+    // the one queued for it, and one the record does not hold comes from the generator seeded
+    // alike every time, so that the record plays the same game however it is replayed. Nothing is
+    // kept for a record.
+    void replay();
+
     SilentOutput silence_;
     ClockRandom random_;
     DrawLog draws_{random_};

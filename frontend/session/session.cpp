@@ -75,7 +75,7 @@ double SessionLog::seconds() const { return start_ + static_cast<double>((clock_
 void SessionLog::say(const std::string& line) { frontend::say(complaints_, line); }
 
 bool SessionLog::open(RecordStore* own, const RecordRead* continued) {
-    session_.draws().keeping(true);
+    session_.playLive();
     own_ = own;
     started_ = clock_();
     if (continued == nullptr) return startAfresh();
@@ -148,9 +148,8 @@ void SessionLog::continueLast(SoundOutput& sound) {
         sound.seekToStart(static_cast<Player>(p));
     }
     Game& game = session_.game();
+    // Replayed, not played: its draws are the last session's, already in its record.
     session_.restart();
-    // The replay's draws are the last session's, already in its record.
-    session_.draws().keeping(false);
     std::string error;
     RecordRead read;
     const bool replayed = replayLast(session_, store_, error, &read);
@@ -165,7 +164,7 @@ void SessionLog::continueLast(SoundOutput& sound) {
         startLastRecord(read.lines);
     }
     started_ = clock_();
-    session_.draws().keeping(true);
+    session_.playLive();
     game.sound.setOutput(sound);
 }
 

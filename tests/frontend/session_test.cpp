@@ -251,6 +251,36 @@ TEST(Session, ContinuingFromTheTitleGivesThePlayersOwnFileTheWholeSessionInTimeO
     EXPECT_EQ(previous, 5.5);
 }
 
+// A record whose click on Label48 draws while the record holds no draw for it (its "draw 2" went
+// to the click before): the draw is decided alike however the record is played, and never by the
+// clock.
+TEST(Session, ADrawTheRecordDoesNotHoldIsTheSameContinuedWatchedAndReplayed) {
+    MemoryRecord last;
+    last.kept =
+        "tick Timer1 18\nclick Label3\ntick Timer1 11\nclick Label5\nclick Button4\nclick Label41\nclick Label41\n"
+        "click Label41\nclick Label41\nclick Label41\nclick Label43\nclick Button6\ndraw 2\nclick Button9\n"
+        "click Label48\nclick Label49\ndraw 0\nclick Panel5\nclick Label47\nclick Label50\n";
+    std::ostringstream said;
+    Resumed resumed = continueLastSession(last, said);
+    ASSERT_TRUE(resumed.fromRecord) << said.str();
+    const std::string continued = Script(*resumed.session).dump();
+
+    // Continued from the title of a game that had already been played live.
+    Recorded fromTitle(last);
+    fromTitle.ticks(Timer::Opening, 18);
+    SilentOutput speakers;
+    fromTitle.log.continueLast(speakers);
+    EXPECT_EQ(fromTitle.dump(), continued);
+
+    std::istringstream record(*last.kept);
+    PacedReplay watched(record);
+    Session fresh;
+    Script watcher(fresh);
+    EXPECT_EQ(watched.playUntil(watcher, 1e9), "");
+    EXPECT_EQ(watcher.dump(), continued);
+    for (int run = 0; run < 2; ++run) EXPECT_EQ(test::play(*last.kept).script->dump(), continued);
+}
+
 TEST(PacedReplay, PlaysEachLineWhenItsTimeComesAndStopsAtABadOne) {
     std::istringstream record(std::string("# verminadia session record\n# @0.000\ntick ") + designed(Timer::Opening) +
                               " 18\n# @1.250\nclick " + designed(W::Start) + "\n# @2.000\nfrobnicate\n");
