@@ -110,7 +110,6 @@ struct WeightClass {
     std::int32_t GameState::*bouts;
     int drawSize;
     int theme;
-    int basePower;
     int threshold;             // the champion may come from this bout of the class on
     int championDue;           // ChampionWins when this class's champion is the next one
     std::string_view opening;  // the bout's number in the class, the counter named in it
@@ -120,22 +119,22 @@ struct WeightClass {
 
 // clang-format off
 constexpr WeightClass kAmateurClass{
-    .opensAt = 0, .bouts = &GameState::AmateurBouts, .drawSize = 7, .theme = 1, .basePower = 1, .threshold = 9, .championDue = 0,
+    .opensAt = 0, .bouts = &GameState::AmateurBouts, .drawSize = 7, .theme = 1, .threshold = 9, .championDue = 0,
     .opening = N_("アマチュア級第{AmateurBouts}回戦"), .opponents = kAmateur, .unstretch = W::ZundaraDeluxePicture};
 constexpr WeightClass kLightClass{
-    .opensAt = 1, .bouts = &GameState::LightBouts, .drawSize = 6, .theme = 1, .basePower = 2, .threshold = 10, .championDue = 1,
+    .opensAt = 1, .bouts = &GameState::LightBouts, .drawSize = 6, .theme = 1, .threshold = 10, .championDue = 1,
     .opening = N_("ライト級第{LightBouts}回戦"), .opponents = kLight, .unstretch = W::Window};
 constexpr WeightClass kFlyClass{
-    .opensAt = 2, .bouts = &GameState::FlyBouts, .drawSize = 7, .theme = 2, .basePower = 3, .threshold = 10, .championDue = 2,
+    .opensAt = 2, .bouts = &GameState::FlyBouts, .drawSize = 7, .theme = 2, .threshold = 10, .championDue = 2,
     .opening = N_("フライ級第{FlyBouts}回戦"), .opponents = kFly, .unstretch = W::Window};
 constexpr WeightClass kBantamClass{
-    .opensAt = 3, .bouts = &GameState::BantamBouts, .drawSize = 7, .theme = 2, .basePower = 4, .threshold = 10, .championDue = 3,
+    .opensAt = 3, .bouts = &GameState::BantamBouts, .drawSize = 7, .theme = 2, .threshold = 10, .championDue = 3,
     .opening = N_("バンダム級第{BantamBouts}回戦"), .opponents = kBantam, .unstretch = W::FrogPicture};
 constexpr WeightClass kFeatherClass{
-    .opensAt = 4, .bouts = &GameState::FeatherBouts, .drawSize = 6, .theme = 3, .basePower = 5, .threshold = 10, .championDue = 4,
+    .opensAt = 4, .bouts = &GameState::FeatherBouts, .drawSize = 6, .theme = 3, .threshold = 10, .championDue = 4,
     .opening = N_("フェザー級第{FeatherBouts}回戦"), .opponents = kFeather, .unstretch = W::Window};
 constexpr WeightClass kMiddleClass{
-    .opensAt = 5, .bouts = &GameState::MiddleBouts, .drawSize = 6, .theme = 3, .basePower = 6, .threshold = 7, .championDue = 5,
+    .opensAt = 5, .bouts = &GameState::MiddleBouts, .drawSize = 6, .theme = 3, .threshold = 7, .championDue = 5,
     .opening = N_("ミドル級第{MiddleBouts}回戦"), .opponents = kMiddle, .unstretch = W::Window};
 // clang-format on
 
@@ -154,9 +153,8 @@ constexpr std::array kBattleThemes = {
     BattleTheme{4, Tune::Battle4},
 };
 
-bool matches(When when, int bouts, const WeightClass& c, int championWins) {
-    const bool late = bouts >= c.threshold;
-    const bool due = championWins == c.championDue;
+// `late`: the bout counter has reached the class's threshold; `due`: this class's champion is next.
+constexpr bool matches(When when, bool late, bool due) {
     switch (when) {
         case When::Always: return true;
         case When::Early: return !late;
@@ -166,6 +164,22 @@ bool matches(When when, int bouts, const WeightClass& c, int championWins) {
     }
     return false;
 }
+
+// Every draw of a class finds its opponent, whatever the bout and the champions beaten.
+constexpr bool everyDrawMeetsOne(const WeightClass& c) {
+    for (int drawn = 0; drawn < c.drawSize; ++drawn) {
+        for (const bool late : {false, true}) {
+            for (const bool due : {false, true}) {
+                bool met = false;
+                for (const Opponent& o : c.opponents) met = met || (o.draw == drawn && matches(o.when, late, due));
+                if (!met) return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(everyDrawMeetsOne(kAmateurClass) && everyDrawMeetsOne(kLightClass) && everyDrawMeetsOne(kFlyClass) &&
+              everyDrawMeetsOne(kBantamClass) && everyDrawMeetsOne(kFeatherClass) && everyDrawMeetsOne(kMiddleClass));
 
 // Steps 2 and 3 of every set-up: the class's theme takes over from the town's.
 void startBattleMusic(Game& g, int theme) {
@@ -192,12 +206,12 @@ void setUpBout(Game& g, const WeightClass& c) {
     g.form.hide(W::ClassChoicePanel);
     g.form.show(W::CommandPanel);
     s.TalkState = talk::kNothing;
-    const int bouts = addClamped(s.*c.bouts, 1);
-    s.EnemyPower = c.basePower;
+    const bool late = addClamped(s.*c.bouts, 1) >= c.threshold;
+    const bool due = s.ChampionWins == c.championDue;
     const int drawn = g.draw(c.drawSize);
 
     for (const Opponent& o : c.opponents) {
-        if (o.draw != drawn || !matches(o.when, bouts, c, s.ChampionWins)) continue;
+        if (o.draw != drawn || !matches(o.when, late, due)) continue;
         s.EnemyDefense = o.defense;
         s.EnemyKind = static_cast<std::int32_t>(o.kind);
         g.state.EnemyName = opponentName(o.name, o.naming);

@@ -14,9 +14,6 @@ namespace verminadia::web {
 
 namespace {
 
-inline constexpr int kDesignWidth = kFormWidth;
-inline constexpr int kDesignHeight = kFormHeight;
-
 // The shared layer's roles as ARIA spells them, in frontend::Role's order: a label's text and a
 // picture's image need none of their own.
 constexpr std::array<const char*, 6> kAriaRoles = {"button", nullptr, "group", "group", nullptr, "heading"};
@@ -114,8 +111,8 @@ void layOutLabel(const val& e, const WidgetDef& d, const std::string& caption, b
 }  // namespace
 
 StageView::StageView(val stage) : stage_(std::move(stage)) {
-    setStyle(stage_, "width", px(kDesignWidth));
-    setStyle(stage_, "height", px(kDesignHeight));
+    setStyle(stage_, "width", px(kFormWidth));
+    setStyle(stage_, "height", px(kFormHeight));
     elements_.reserve(kWidgetCount);
     for (const WidgetDef& d : kWidgets) {
         val e = makeElement(d);
@@ -239,8 +236,8 @@ std::optional<W> StageView::widgetFocused() {
 }
 
 void StageView::fit(double width, double height) {
-    const double scale = std::max(0.1, std::min(width / kDesignWidth, height / kDesignHeight));
-    const double x = (width - kDesignWidth * scale) / 2, y = (height - kDesignHeight * scale) / 2;
+    const double scale = std::max(0.1, std::min(width / kFormWidth, height / kFormHeight));
+    const double x = (width - kFormWidth * scale) / 2, y = (height - kFormHeight * scale) / 2;
     char transform[96];
     std::snprintf(transform, sizeof transform, "translate(%.2fpx, %.2fpx) scale(%.6f)", x, y, scale);
     setStyle(stage_, "transform", transform);
