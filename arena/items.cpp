@@ -30,7 +30,7 @@ void fullMp(GameState& s) { s.Mp = s.MaxMp; }
 struct Good {
     W entry;
     W statusLine;  // its twin on the status screen
-    std::string GameState::*name;
+    Text GameState::*name;
     std::int32_t GameState::*count = nullptr;  // nullptr: the first item, whose stock is its entry showing
     W shelf = W::Window;                       // the store's offer that comes back after a use; W::Window: none
     W merchant = W::Window;                    // the merchant's offer that comes back after a use; W::Window: none
@@ -53,8 +53,8 @@ constexpr std::array kGoods = {
 // clang-format on
 
 Text entryCaption(const Game& g, const Good& good) {
-    if (good.count == nullptr) return g.text(good.name);
-    return countedCaption(g.text(good.name), g.state.*good.count);
+    if (good.count == nullptr) return g.state.*good.name;
+    return countedCaption(g.state.*good.name, g.state.*good.count);
 }
 
 // No stock check: an entry can be clicked only while it shows, and it goes when the stock does.
@@ -68,7 +68,7 @@ void useGood(Game& g, const Good& good) {
     g.form.show(W::MessagePanel);
     if (good.shelf != W::Window) g.form.show(good.shelf);
     good.effect(s);
-    g.form.setCaption(W::MessageLine1, g.text(N_("{HeroName}は{item}を使った。")).with("item", g.text(good.name)));
+    g.form.setCaption(W::MessageLine1, g.text(N_("{HeroName}は{item}を使った。")).with("item", g.state.*good.name));
     g.caption(W::MessageLine2, good.result);
     g.form.setCaption(W::MessageLine3, "");
     good.refresh(g);

@@ -115,8 +115,8 @@ void defeat(Game& g) {
     stopBattleMusic(g);
     g.sound.play(Tune::Defeat);
     g.caption(W::MessageLine3, N_("{HeroName}は負けてしまった。"));
-    g.setText(&GameState::TitleName, g.text(&GameState::Title0Name));
-    g.form.setCaption(W::BarRank, g.text(&GameState::TitleName));
+    g.state.TitleName = g.state.Title0Name;
+    g.form.setCaption(W::BarRank, g.state.TitleName);
     g.form.hide(W::CommandPanel);
     s.TalkState = talk::kDefeatAftermath;
 }
@@ -131,8 +131,8 @@ void experienceStep(Game& g) {
     g.form.setCaption(W::MessageLine3, "");
     // The level-up's lines and gains are settled now and told on the next click: its step shows
     // the pending lines and adds the draw, kept in Roll, to every maximum.
-    g.setText(&GameState::PendingLine2, g.text(N_("{HeroName}はLVが上がった。")));
-    g.setText(&GameState::PendingLine3, Text(N_("新しい特技を覚えた。")));
+    g.state.PendingLine2 = g.text(N_("{HeroName}はLVが上がった。"));
+    g.state.PendingLine3 = Text(N_("新しい特技を覚えた。"));
     g.draw(kLevelUpGainDraw);
     // Only the current level's threshold counts: one victory, one level-up at most.
     const LevelStep* l = levelStep(s.Level);
@@ -145,10 +145,9 @@ void experienceStep(Game& g) {
 void levelUpStep(Game& g) {
     GameState& s = g.state;
     g.sound.play(Tune::LevelUp);
-    g.form.setCaption(W::MessageLine2, g.text(&GameState::PendingLine2));
+    g.form.setCaption(W::MessageLine2, g.state.PendingLine2);
     const LevelStep* l = levelStep(s.Level);
-    if (l != nullptr && l->skillEntry != W::Window)
-        g.form.setCaption(W::MessageLine3, g.text(&GameState::PendingLine3));
+    if (l != nullptr && l->skillEntry != W::Window) g.form.setCaption(W::MessageLine3, g.state.PendingLine3);
     s.TalkState = talk::kBackToClasses;
     addClamped(s.Level, 1);
     // Roll still holds the draw of the experience step, the click before.

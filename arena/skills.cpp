@@ -25,7 +25,7 @@ enum class Effect : std::uint8_t { Damage, Heal };
 
 struct Skill {
     W entry;
-    std::string GameState::*name;
+    Text GameState::*name;
     int cost;
     Effect effect;
     int base;
@@ -72,8 +72,8 @@ void useSkill(Game& g, const Skill& k) {
         subtractClamped(s.Mp, k.cost);
         healUpToMax(s, s.LastAmount);
     }
-    g.form.setCaption(W::MessageLine1, g.text(&GameState::HeroName));
-    g.form.setCaption(W::MessageLine2, Text(N_("　「{skill}！！」")).with("skill", g.text(k.name)));
+    g.form.setCaption(W::MessageLine1, g.state.HeroName);
+    g.form.setCaption(W::MessageLine2, Text(N_("　「{skill}！！」")).with("skill", g.state.*k.name));
     const CountedText line = k.effect == Effect::Damage ? kDamageDealt : NP_("{HeroName}はHPが{LastAmount}回復した。");
     g.form.setCaption(W::MessageLine3, g.text(line, s.LastAmount));
     showMp(g);
@@ -100,7 +100,7 @@ void healUpToMax(GameState& s, int amount) {
 
 // The entries are written afresh on every opening; which of them show is the level-ups' doing.
 void openSkills(Game& g) {
-    for (const Skill& k : kSkills) g.form.setCaption(k.entry, skillCaption(g.text(k.name), k.cost));
+    for (const Skill& k : kSkills) g.form.setCaption(k.entry, skillCaption(g.state.*k.name, k.cost));
     openInPlaceOfMessages(g, W::SkillPanel);
 }
 

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "arena/foe_kind.h"
 #include "arena/texts.h"
 #include "core/widgets/table.h"
 
@@ -16,7 +17,9 @@ struct Challenger {
     int heroId;  // -1: the same for every hero
     std::string_view name;
     Naming naming = Naming::Thing;
-    int hp, power, defense, kind, exp;
+    int hp, power, defense;
+    FoeKind kind;
+    int exp;
     W picture;
 };
 

@@ -18,6 +18,7 @@
 
 #include "desktop/window/app_style.h"
 #include "desktop/window/game_window.h"
+#include "desktop/window/stage.h"
 #include "game/events.h"
 
 namespace {
@@ -89,7 +90,7 @@ int main(int argc, char** argv) {
     } else {
         window = std::make_unique<QWidget>();
         window->setWindowTitle(QStringLiteral("empty reference window"));
-        window->setFixedSize(521 * scale, 351 * scale);
+        window->setFixedSize(verminadia::desktop::kDesignSize * scale);
         if (fullscreen) {
             window->setMinimumSize(0, 0);
             window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

@@ -2,8 +2,6 @@
 // Everything a handler touches: the game state, the window's model, the sound players, the
 // random source and the catalogue its texts are shown in.
 
-#include <array>
-#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -20,19 +18,20 @@ struct Game;
 // A handler: one widget event, or one step of a screen.
 using Handler = void (*)(Game&);
 
-using TextMember = std::string GameState::*;
+using TextMember = Text GameState::*;
 
 struct Game {
     Game(SoundOutput& out, Random& rng, const Catalogue& catalogue = untranslated())
-        : form(catalogue), sound(out), random(&rng), catalogue_(&catalogue) {}
+        : form(catalogue), sound(out), random_(rng), catalogue_(&catalogue) {}
 
     GameState state;
     Form form;
     Sound sound;
-    Random* random;
 
     // A draw of n, kept in Roll until the next one.
-    int draw(int n) { return state.Roll = random->draw(n); }
+    int draw(int n) { return state.Roll = random_.draw(n); }
+    // A draw for decoration only: no reseed, and Roll is left alone.
+    int drawWithoutReseed(int n) { return random_.drawWithoutReseed(n); }
 
     // A template whose fields name the state's fields ("{HeroName}は{LastAmount}円手に入れた。"),
     // filled with their values as they are now. Other fields are left for Text::with.
@@ -42,20 +41,22 @@ struct Game {
     // A caption from such a template.
     void caption(W w, std::string_view msgid) { form.setCaption(w, text(msgid)); }
 
-    // The state's text fields hold names and lines in the game's language; each is kept with
-    // the text it was made from. A value written straight into the state counts as itself.
-    void setText(TextMember field, Text t);
-    Text text(TextMember field) const;
+    // A text field of the state in the game's language now.
+    std::string shown(TextMember field) const { return (state.*field).render(*catalogue_); }
 
     const Catalogue& catalogue() const { return *catalogue_; }
-    // Another language from now on: the state's texts and every caption are made again in it.
-    void setCatalogue(const Catalogue& catalogue);
+    // Another language from now on: every caption is made again in it, and the state's texts are
+    // shown in it.
+    void setCatalogue(const Catalogue& catalogue) {
+        catalogue_ = &catalogue;
+        form.retranslate(catalogue);
+    }
 
 private:
     // `t`, whose template is `msgid`, with the state's fields it names.
     Text filled(Text t, std::string_view msgid) const;
 
-    std::array<Text, std::size(kTextFields)> texts_{};
+    Random& random_;
     const Catalogue* catalogue_;
 };
 

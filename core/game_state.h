@@ -1,13 +1,17 @@
 #pragma once
 // The one record of the game's variables: 44 whole numbers, then 34 texts, in this order.
 // Every handler reads and writes it directly; nothing of the game lives anywhere else
-// but here and in the widgets of the window.
+// but here and in the widgets of the window. A text is kept as what it is made of (a line of
+// the catalogue with the values of its fields, or a value given from outside the game) and put
+// into words only when it is shown, in whatever language the game speaks then.
 
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <string>
 #include <string_view>
+
+#include "core/text/text.h"
 
 namespace verminadia {
 
@@ -33,7 +37,7 @@ namespace verminadia {
 
 struct GameState {
 #define VERMINADIA_DECLARE_INT(name) std::int32_t name = 0;
-#define VERMINADIA_DECLARE_TEXT(name) std::string name;
+#define VERMINADIA_DECLARE_TEXT(name) Text name;
     VERMINADIA_INT_FIELDS(VERMINADIA_DECLARE_INT)
     VERMINADIA_TEXT_FIELDS(VERMINADIA_DECLARE_TEXT)
 #undef VERMINADIA_DECLARE_INT
@@ -47,7 +51,7 @@ struct IntField {
 };
 struct TextField {
     std::string_view name;
-    std::string GameState::*member;
+    Text GameState::*member;
 };
 
 inline constexpr IntField kIntFields[] = {

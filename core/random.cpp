@@ -16,6 +16,11 @@ void ClockRandom::seed(std::uint64_t s) {
     fixedSeed_ = true;
 }
 
+void ClockRandom::followClock() {
+    fixedSeed_ = false;
+    gen_.seed(static_cast<std::uint32_t>(clock_()));
+}
+
 int ClockRandom::next(int n, bool reseed) {
     if (!queued_.empty()) {
         const int v = queued_.front();

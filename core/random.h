@@ -1,6 +1,6 @@
 #pragma once
-// Random draws. A draw of n is a whole number from 0 to n - 1. The game reseeds its generator
-// from the clock before every draw, except for the casino's colour flashing.
+// Random draws. A draw of n is a whole number from 0 to n - 1. A game played live reseeds its
+// generator from the clock before every draw, except for the casino's colour flashing.
 
 #include <cstdint>
 #include <deque>
@@ -31,6 +31,8 @@ public:
     void queue(int value) { queued_.push_back(value); }
     // Seeds once and stops reseeding from the clock.
     void seed(std::uint64_t s);
+    // Reseeds from the clock now and before every draw again, as when it was made.
+    void followClock();
 
     // Set when a queued value was not below its draw's n; the draw then falls back to the generator.
     struct BadQueuedValue {
@@ -39,6 +41,12 @@ public:
     };
     const BadQueuedValue* badValue() const { return bad_ ? &badValue_ : nullptr; }
     void clearBadValue() { bad_ = false; }
+    // Drops what is still queued, and a bad value with it: a replay's draws never reach the game
+    // that goes on after it.
+    void forgetQueued() {
+        queued_.clear();
+        bad_ = false;
+    }
 
 private:
     int next(int n, bool reseed);

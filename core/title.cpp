@@ -31,9 +31,9 @@ void setStartingValues(Game& g) {
     s.Item2Count = 0;
     s.Item3Count = 0;
     s.TitleIndex = 0;
-    g.setText(&GameState::MerchantItem1Name, Text(N_("ワルサーP38")));
-    g.setText(&GameState::MerchantItem2Name, Text(N_("セクシーランジェリー")));
-    g.setText(&GameState::TearName, Text(N_("ドラゴンの涙")));
+    g.state.MerchantItem1Name = Text(N_("ワルサーP38"));
+    g.state.MerchantItem2Name = Text(N_("セクシーランジェリー"));
+    g.state.TearName = Text(N_("ドラゴンの涙"));
     s.EndingTick = 0;
     s.ChallengerBout = kNoChallengerBout;
 }

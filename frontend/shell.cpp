@@ -107,11 +107,12 @@ std::optional<Action> Shell::actionOf(Key k, Modifiers m) {
 
 Shell::Shell(SessionParts parts)
     : parts_(std::make_unique<SessionParts>(std::move(parts))),
-      script_(std::make_unique<Script>()),
+      session_(std::make_unique<Session>()),
+      script_(std::make_unique<Script>(*session_)),
       ownSettings_(std::make_unique<Settings>(parts_->settings, parts_->complaints)),
       settings_(ownSettings_.get()),
-      log_(std::make_unique<SessionLog>(parts_->random, parts_->lastRecord, parts_->complaints)),
-      game_(&script_->game()),
+      log_(std::make_unique<SessionLog>(*session_, parts_->lastRecord, parts_->complaints)),
+      game_(&session_->game()),
       can_(parts_->can) {
     muted_ = settings_->muted();
     view_ = settings_->view();
@@ -128,18 +129,17 @@ void Shell::useSettings(Settings& s) {
 
 bool Shell::start(std::string_view languageOption, bool continueLast, RecordStore* own, bool watch) {
     const std::string language = startLanguage(languageOption, settings_->language(), parts_->environment);
-    // Shared with the start, which may come once this call has returned (a fetched catalogue):
-    // nothing of this frame may be written then.
-    const auto opened = std::make_shared<bool>(false);
+    refused_ = false;
+    // The catalogue may come after this returns: what the callback learns is kept in the shell,
+    // never in this frame.
     parts_->catalogues.get(language, [=, this](const Catalogue& catalogue) {
         useLanguage(language, catalogue);
-        script_->restart();
+        session_->restart();
         watchOnly_ = watch;
         // A new session is recorded; until the first click the last one can still be continued.
-        *opened = watch || log_->open(own, nullptr);
-        if (!*opened) return;
-        if (!watch && continueLast && parts_->lastRecord.exists()) log_->continueLast(*script_, parts_->sound);
-        if (!watch) game_->random = &log_->random();
+        refused_ = !watch && !log_->open(own, nullptr);
+        if (refused_) return;
+        if (!watch && continueLast && parts_->lastRecord.exists()) log_->continueLast(parts_->sound);
         game_->sound.setOutput(parts_->sound);
         started_ = true;
         Effects e;
@@ -149,7 +149,7 @@ bool Shell::start(std::string_view languageOption, bool continueLast, RecordStor
         tell(e);
     });
     // A catalogue still being fetched: the session starts when it comes.
-    return *opened || !started_;
+    return !refused_;
 }
 
 void Shell::setObserver(std::function<void(W)> clicked, std::function<void(Timer)> ticked) {
@@ -312,7 +312,7 @@ void Shell::setLanguage(const std::string& language, const Catalogue& catalogue)
 
 void Shell::continueLast() {
     if (!canContinue()) return;
-    log_->continueLast(*script_, parts_->sound);
+    log_->continueLast(parts_->sound);
     sync();
 }
 

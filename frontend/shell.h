@@ -103,7 +103,6 @@ void languageEntries(CatalogueSource& catalogues, std::function<void(const std::
 // What a view lends the session it shows.
 struct SessionParts {
     SoundOutput& sound;
-    Random& random;
     RecordStore& lastRecord;
     SettingsStore& settings;
     CatalogueSource& catalogues;
@@ -135,6 +134,8 @@ public:
     // This run's view, not remembered (before start).
     void presetView(const ViewChoice& v) { view_ = v; }
     Script& script() { return *script_; }
+    // The session it owns: the game, the generator the game draws from, and their log.
+    Session& session() { return *session_; }
     bool started() const { return started_; }
 
     // ---- Input ----
@@ -187,6 +188,7 @@ private:
     void tell(Effects& e);
 
     std::unique_ptr<SessionParts> parts_;
+    std::unique_ptr<Session> session_;
     std::unique_ptr<Script> script_;
     std::unique_ptr<Settings> ownSettings_;
     Settings* settings_ = nullptr;
@@ -198,6 +200,7 @@ private:
     std::function<void(Timer)> ticked_;
 
     bool started_ = false;
+    bool refused_ = false;  // the player's own record could not be written: the session never started
     bool watchOnly_ = false;
     bool endedByGame_ = false;
     bool closed_ = false;

@@ -7,8 +7,8 @@
 
 namespace verminadia::frontend {
 
-inline constexpr int kDesignWidth = 521;
-inline constexpr int kDesignHeight = 351;
+inline constexpr int kDesignWidth = kFormWidth;
+inline constexpr int kDesignHeight = kFormHeight;
 // Where the window was designed to open on the screen.
 inline constexpr int kDesignLeft = 276;
 inline constexpr int kDesignTop = 201;

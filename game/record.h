@@ -21,22 +21,29 @@
 
 namespace verminadia {
 
-// Passes every draw through to the game's own generator and remembers what came out, until the
-// recorder takes the draws for the event that made them.
+// Passes every draw through to the game's own generator and, while a record is kept, remembers
+// what came out until the recorder takes the draws for the event that made them.
 class DrawLog final : public Random {
 public:
-    explicit DrawLog(Random& source) : source_(&source) {}
-    int draw(int n) override { return keep(source_->draw(n)); }
-    int drawWithoutReseed(int n) override { return keep(source_->drawWithoutReseed(n)); }
+    explicit DrawLog(Random& source) : source_(source) {}
+    int draw(int n) override { return keep(source_.draw(n)); }
+    int drawWithoutReseed(int n) override { return keep(source_.drawWithoutReseed(n)); }
 
+    // From now on the draws are kept, or not (a game replayed or driven by a script); either way
+    // what was kept so far is forgotten, as it belongs to no event of the record.
+    void keeping(bool on) {
+        keeping_ = on;
+        drawn_.clear();
+    }
     std::vector<int> take();
 
 private:
     int keep(int v) {
-        drawn_.push_back(v);
+        if (keeping_) drawn_.push_back(v);
         return v;
     }
-    Random* source_;
+    Random& source_;
+    bool keeping_ = false;
     std::vector<int> drawn_;
 };
 

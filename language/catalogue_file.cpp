@@ -286,7 +286,7 @@ std::string_view CatalogueFile::findPlural(std::string_view msgid, std::int64_t 
     const std::uint64_t count = n < 0 ? static_cast<std::uint64_t>(-(n + 1)) + 1 : static_cast<std::uint64_t>(n);
     const std::optional<std::uint64_t> form = PluralRule(pluralRule_, count).value();
     if (!form || *form >= it->second.size()) return {};
-    return it->second[static_cast<std::size_t>(*form)];
+    return it->second[static_cast<std::size_t>(*form)];  // below the size, so it fits
 }
 
 }  // namespace verminadia

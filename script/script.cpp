@@ -68,13 +68,6 @@ std::string quoted(std::string_view s) { return "'" + escapedInput(s) + "'"; }
 
 }  // namespace
 
-Script::Script(const Catalogue& catalogue) : game_(silence_, random_, catalogue) { startGame(game_); }
-
-void Script::restart() {
-    game_ = Game(silence_, random_, game_.catalogue());
-    startGame(game_);
-}
-
 int Script::run(std::istream& in, std::ostream& out, std::ostream& err) {
     // A script's last line needs no newline; the session's records keep the stricter rule.
     LineReader lines(in, kMaxRecordBytes, kMaxRecordLineBytes, LastLine::Whole);
@@ -105,7 +98,7 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
         if (args.size() != 1) return "click takes one widget name";
         W w;
         if (!widgetByName(args[0], w)) return "unknown widget " + quoted(args[0]);
-        switch (click(game_, w)) {
+        switch (click(game(), w)) {
             case ClickResult::Handled: break;
             case ClickResult::Hidden: out << "ignored: " << args[0] << " is hidden\n"; break;
             case ClickResult::Closed: out << "ignored: window closed\n"; break;
@@ -119,8 +112,8 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
             return "bad tick count " + quoted(args[1]);
         }
         // A timer that is off stays off: the rest of the count would do nothing, only take time.
-        for (int i = 0; i < count && tick(game_, t); ++i) {
-            if (random_.badValue()) break;
+        for (int i = 0; i < count && tick(game(), t); ++i) {
+            if (session_.random().badValue()) break;
         }
     } else if (command == "draw") {
         if (args.empty()) return "draw takes one or more values";
@@ -130,11 +123,11 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
             if (!parseInt(a, v) || v < 0) return "bad draw value " + quoted(a);
             values.push_back(v);
         }
-        for (int v : values) random_.queue(v);
+        for (int v : values) session_.random().queue(v);
     } else if (command == "seed") {
         std::uint64_t s;
         if (args.size() != 1 || !parseInt(args[0], s)) return "seed takes one whole number";
-        random_.seed(s);
+        session_.random().seed(s);
     } else if (command == "set") {
         std::string_view value;
         const std::string_view field = firstWord(trim(rest), value);
@@ -143,7 +136,7 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
             if (f.name != field) continue;
             std::int32_t v;
             if (!parseInt(trim(value), v)) return "bad whole number " + quoted(value) + " for " + std::string(field);
-            game_.state.*f.member = v;
+            game().state.*f.member = v;
             return {};
         }
         for (const TextField& f : kTextFields) {
@@ -151,9 +144,9 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
             if (!value.empty() && value.front() == '"') {
                 auto text = json::unquote(trim(value));
                 if (!text) return "bad JSON string for " + std::string(field);
-                game_.state.*f.member = *text;
+                game().state.*f.member = Text::verbatim(*text);
             } else {
-                game_.state.*f.member = std::string(value);
+                game().state.*f.member = Text::verbatim(std::string(value));
             }
             return {};
         }
@@ -163,13 +156,13 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
         const std::string_view name = args[0];
         for (const IntField& f : kIntFields) {
             if (f.name == name) {
-                out << game_.state.*f.member << '\n';
+                out << game().state.*f.member << '\n';
                 return {};
             }
         }
         for (const TextField& f : kTextFields) {
             if (f.name == name) {
-                out << json::quote(game_.state.*f.member) << '\n';
+                out << json::quote(game().shown(f.member)) << '\n';
                 return {};
             }
         }
@@ -191,10 +184,10 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
         return "unknown command " + quoted(command);
     }
 
-    if (const auto* bad = random_.badValue()) {
+    if (const auto* bad = session_.random().badValue()) {
         std::ostringstream why;
         why << "queued draw " << bad->value << " is not below " << bad->n;
-        random_.clearBadValue();
+        session_.random().clearBadValue();
         return why.str();
     }
     return {};
@@ -202,10 +195,10 @@ std::string Script::execute(const std::string& line, std::ostream& out) {
 
 std::string Script::widgetJson(W w) const {
     const WidgetDef& d = def(w);
-    const WidgetState& s = game_.form.state(w);
+    const WidgetState& s = game().form.state(w);
     std::ostringstream o;
     o << "{\"kind\":\"" << kindName(d.kind) << "\",\"visible\":" << boolean(s.visible)
-      << ",\"showing\":" << boolean(game_.form.showing(w));
+      << ",\"showing\":" << boolean(game().form.showing(w));
     if (d.kind == Kind::Label || d.kind == Kind::Button || d.kind == Kind::Edit) {
         o << ",\"caption\":" << json::quote(s.caption);
     }
@@ -220,12 +213,12 @@ std::string Script::widgetJson(W w) const {
 
 std::string Script::timerJson(Timer t) const {
     std::ostringstream o;
-    o << "{\"enabled\":" << boolean(game_.form.enabled(t)) << ",\"interval\":" << def(t).intervalMs << '}';
+    o << "{\"enabled\":" << boolean(game().form.enabled(t)) << ",\"interval\":" << def(t).intervalMs << '}';
     return o.str();
 }
 
 std::string Script::playerJson(Player p) const {
-    const PlayerState& s = game_.sound.state(p);
+    const PlayerState& s = game().sound.state(p);
     return "{\"file\":" + json::quote(def(p).file) + ",\"playing\":" + boolean(s.playing) +
            ",\"at_start\":" + boolean(s.atStart) + "}";
 }
@@ -234,18 +227,18 @@ std::string Script::stateJson() const {
     std::ostringstream o;
     char sep = '{';
     for (const IntField& f : kIntFields) {
-        o << sep << '"' << f.name << "\":" << game_.state.*f.member;
+        o << sep << '"' << f.name << "\":" << game().state.*f.member;
         sep = ',';
     }
-    for (const TextField& f : kTextFields) o << ",\"" << f.name << "\":" << json::quote(game_.state.*f.member);
+    for (const TextField& f : kTextFields) o << ",\"" << f.name << "\":" << json::quote(game().shown(f.member));
     o << '}';
     return o.str();
 }
 
 std::string Script::dump() const {
     std::ostringstream o;
-    o << "{\"state\":" << stateJson() << ",\"window\":{\"open\":" << boolean(game_.form.open())
-      << ",\"color\":" << json::color(game_.form.windowColor()) << "},\"widgets\":";
+    o << "{\"state\":" << stateJson() << ",\"window\":{\"open\":" << boolean(game().form.open())
+      << ",\"color\":" << json::color(game().form.windowColor()) << "},\"widgets\":";
     char sep = '{';
     for (const WidgetDef& d : kWidgets) {
         o << sep << '"' << d.designed << "\":" << widgetJson(d.id);
@@ -263,7 +256,7 @@ std::string Script::dump() const {
         o << sep << '"' << d.designed << "\":" << playerJson(d.id);
         sep = ',';
     }
-    o << "},\"beeps\":" << game_.sound.beeps() << '}';
+    o << "},\"beeps\":" << game().sound.beeps() << '}';
     return o.str();
 }
 

@@ -1,31 +1,26 @@
 #pragma once
-// The headless driver: plays the game from a script of clicks, ticks and queued draws and prints
-// what a player would see as JSON. The language is described in the README.
+// The headless driver: plays a session's game from a script of clicks, ticks and queued draws and
+// prints what a player would see as JSON. The language is described in the README.
 
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
 #include "game/events.h"
+#include "game/session.h"
 
 namespace verminadia {
 
 class Script {
 public:
-    // The game in its own language, or with its texts looked up in `catalogue`.
-    explicit Script(const Catalogue& catalogue = untranslated());
+    // Drives `session`, which outlives the driver.
+    explicit Script(Session& session) : session_(session) {}
 
     // Runs every line, a last one without its newline too; returns the exit status: 0, or 2 after
     // the first bad line (reported on err).
     int run(std::istream& in, std::ostream& out, std::ostream& err);
     // Runs one line (blank lines and comments do nothing); returns the reason it is bad, or "".
     std::string step(std::string_view line, std::ostream& out);
-
-    // A fresh game, as if the window had just been made: what was played is forgotten.
-    void restart();
-
-    const Game& game() const { return game_; }
-    Game& game() { return game_; }
 
     // The whole state as one line of JSON.
     std::string dump() const;
@@ -39,9 +34,10 @@ private:
     std::string playerJson(Player p) const;
     std::string stateJson() const;
 
-    SilentOutput silence_;
-    ClockRandom random_;
-    Game game_;
+    Game& game() { return session_.game(); }
+    const Game& game() const { return session_.game(); }
+
+    Session& session_;
 };
 
 }  // namespace verminadia

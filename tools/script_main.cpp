@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     // Read before anything else runs, on the only thread.
     const auto env = [](const char* name) { return std::getenv(name); };  // NOLINT(concurrency-mt-unsafe)
     const std::string language = verminadia::languageFromEnvironment(env, verminadia::languages());
-    verminadia::Script script(catalogues.get(language));
+    verminadia::Session session(catalogues.get(language));
+    verminadia::Script script(session);
     if (argc == 2) {
         std::string why;
         std::optional<std::string> text = verminadia::readFileOrPipe(argv[1], verminadia::kMaxRecordBytes, why);

@@ -103,7 +103,7 @@ void leaveCasino(Game& g) {
 
 // The flashing is decoration, so it draws without the clock reseed and leaves Roll alone.
 void flashCasinoLights(Game& g) {
-    g.state.CasinoTick = g.random->drawWithoutReseed(static_cast<int>(kFlashColours.size()));
+    g.state.CasinoTick = g.drawWithoutReseed(static_cast<int>(kFlashColours.size()));
     g.form.setColor(W::CasinoPanel, kFlashColours[static_cast<std::size_t>(g.state.CasinoTick)]);
 }
 

@@ -13,7 +13,7 @@ const std::array<Hero, kHeroCount> kHeroes = {
     // Hero 0
     Hero{.name = N_("トルバさん"), .job = N_("会社員"), .startTitle = N_("街の人"),
          .hp = 16, .mp = 5, .attack = 10, .defense = 9, .wisdom = 2, .speed = 9,
-         .portrait = W::TorubaPortrait, .statusPortrait = W::TorubaStatusPortrait, .theme = Tune::TorubaTheme, .themeLoopTicks = 71,
+         .portrait = W::TorubaPortrait, .statusPortrait = W::TorubaStatusPortrait, .theme = Tune::TorubaTheme,
          .weapon = N_("木の枝　　　　"), .startArmor = N_("臭そうなTシャツ"),
          .shopWeapons = {N_("ひのきの棒　　　"), N_("困惑の杖 　　 　"), N_("悲しみの剣　　　"), N_("悪夢のつるぎ 　"), N_("無力のつるぎ 　")},
          .shopArmors = {N_("呪われた鎧　 　"), N_("悪魔の鎧　　　　"), N_("死亡の鎧　　　　")},
@@ -23,7 +23,7 @@ const std::array<Hero, kHeroCount> kHeroes = {
     // Hero 1
     Hero{.name = N_("嘆きの老人"), .job = N_("無職"), .startTitle = N_("老いぼれ"),
          .hp = 14, .mp = 12, .attack = 8, .defense = 9, .wisdom = 15, .speed = 10,
-         .portrait = W::OldMoanerPortrait, .statusPortrait = W::OldMoanerStatusPortrait, .theme = Tune::OldManTheme, .themeLoopTicks = 60,
+         .portrait = W::OldMoanerPortrait, .statusPortrait = W::OldMoanerStatusPortrait, .theme = Tune::OldManTheme,
          .weapon = N_("木のつえ　　　"), .startArmor = N_("ローブ"),
          .shopWeapons = {N_("嘆きの杖　　　  "), N_("女神の杖 　　 　"), N_("究極のムチ　　 "), N_("神を呼ぶ杖　 　"), N_("ドラゴンの杖    ")},
          .shopArmors = {N_("嘆きの羽衣　 　"), N_("ドラゴンの羽衣 "), N_("光の羽衣　　　　")},
@@ -33,7 +33,7 @@ const std::array<Hero, kHeroCount> kHeroes = {
     // Hero 2
     Hero{.name = N_("ミゼル先生"), .job = N_("高校教師"), .startTitle = N_("森の管理人"),
          .hp = 20, .mp = 7, .attack = 11, .defense = 10, .wisdom = 10, .speed = 19,
-         .portrait = W::MizelPortrait, .statusPortrait = W::MizelStatusPortrait, .theme = Tune::TeacherTheme, .themeLoopTicks = 81,
+         .portrait = W::MizelPortrait, .statusPortrait = W::MizelStatusPortrait, .theme = Tune::TeacherTheme,
          .weapon = N_("鎌　　　　　　"), .startArmor = N_("作業服"),
          .shopWeapons = {N_("キコリの斧　　  "), N_("夢心地の斧 　  "), N_("迷いの斧　　　  "), N_("迷子の斧　　    "), N_("覇王神の斧　   ")},
          .shopArmors = {N_("迷いの鎧　　    "), N_("ミゼル専用スーツ　 "), N_("満月の鎧　　　　")},
@@ -43,7 +43,7 @@ const std::array<Hero, kHeroCount> kHeroes = {
     // Hero 3
     Hero{.name = N_("サスライの剣士"), .job = N_("無職"), .startTitle = N_("奴隷"),
          .hp = 18, .mp = 6, .attack = 13, .defense = 8, .wisdom = 8, .speed = 12,
-         .portrait = W::RoninPortrait, .statusPortrait = W::RoninStatusPortrait, .theme = Tune::SwordsmanTheme, .themeLoopTicks = 71,
+         .portrait = W::RoninPortrait, .statusPortrait = W::RoninStatusPortrait, .theme = Tune::SwordsmanTheme,
          .weapon = N_("銅のつるぎ　　"), .startArmor = N_("皮の鎧"),
          .shopWeapons = {N_("銀のつるぎ　　  "), N_("金のつるぎ 　   "), N_("破壊のつるぎ　 "), N_("魔神のつるぎ   "), N_("覇王神の剣　   ")},
          .shopArmors = {N_("光の鎧　　　     "), N_("ドラゴンの鎧　  "), N_("サスライの鎧　　")},

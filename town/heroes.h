@@ -15,7 +15,6 @@ struct Hero {
     int hp, mp, attack, defense, wisdom, speed;
     W portrait, statusPortrait;  // town bar, status screen
     Player theme;
-    int themeLoopTicks;  // one cycle of the town theme, in ticks of the town music timer
     std::string_view weapon, startArmor;
     std::array<std::string_view, 5> shopWeapons;
     std::array<std::string_view, 3> shopArmors;

@@ -17,7 +17,7 @@ namespace {
 
 struct Speech {
     std::string_view line2, line3;
-    std::string GameState::*title = nullptr;  // the title granted, nullptr for none
+    Text GameState::*title = nullptr;  // the title granted, nullptr for none
 };
 
 // By ChampionWins, 0 to 6; title n goes with n champions beaten.
@@ -49,9 +49,9 @@ void visitKing(Game& g) {
         g.form.setCaption(W::MessageLine2, Text(speech.line2));
         g.form.setCaption(W::MessageLine3, Text(speech.line3));
         if (speech.title != nullptr) {
-            g.setText(&GameState::TitleName, g.text(speech.title));
+            g.state.TitleName = g.state.*speech.title;
             s.TitleIndex = s.ChampionWins;
-            g.form.setCaption(W::BarRank, g.text(&GameState::TitleName));
+            g.form.setCaption(W::BarRank, g.state.TitleName);
         }
     }
     if (s.ChallengerWins == kChallengerCount) {

@@ -28,7 +28,7 @@ constexpr std::string_view kShortOfMoney = N_("  「お金が足りないよ。�
 // A weapon or an armour: equipped at once, whatever the hero wore, and never offered again.
 struct Equipment {
     W label;
-    std::string GameState::*name;
+    Text GameState::*name;
     std::string_view line;  // on the shelf: the name, then {price}, in the price column in a translation
     int price;
     bool weapon;
@@ -54,7 +54,7 @@ constexpr std::array kEquipment = {
 // A counted good: one more in the hero's stock, up to a cap that the shelf keeps by hiding it.
 struct Counted {
     W label;
-    std::string GameState::*name;
+    Text GameState::*name;
     std::string_view line;  // as the equipment's
     int price;
     std::int32_t GameState::*count;
@@ -86,7 +86,7 @@ void putOnShelf(Game& g, const Good& good) {
 // A refusal tells it and changes nothing else.
 bool refused(Game& g, int price) {
     if (g.state.Gold >= price) return false;
-    g.form.setCaption(W::MessageLine2, g.text(&GameState::PendingLine3));
+    g.form.setCaption(W::MessageLine2, g.state.PendingLine3);
     g.form.setCaption(W::MessageLine3, "");
     return true;
 }
@@ -102,10 +102,10 @@ void buy(Game& g, const Equipment& e) {
     } else {
         s.ArmorDefense = e.bonus;
     }
-    g.form.setCaption(W::MessageLine2, g.text(&GameState::PendingLine2));
+    g.form.setCaption(W::MessageLine2, g.state.PendingLine2);
     g.form.setCaption(W::MessageLine3, "");
     g.form.hide(e.label);
-    g.setText(e.weapon ? &GameState::WeaponName : &GameState::ArmorName, g.text(e.name));
+    g.state.*(e.weapon ? &GameState::WeaponName : &GameState::ArmorName) = g.state.*e.name;
     showMoney(g);
 }
 
@@ -115,7 +115,7 @@ void buy(Game& g, const Counted& c) {
     g.sound.beep();
     s.Gold -= c.price;
     addClamped(s.*c.count, 1);
-    g.form.setCaption(W::MessageLine2, g.text(&GameState::PendingLine2));
+    g.form.setCaption(W::MessageLine2, g.state.PendingLine2);
     g.form.setCaption(W::MessageLine3, "");
     showMoney(g);
     g.form.show(c.itemLine, c.statusLine);
@@ -144,8 +144,8 @@ void openStore(Game& g) {
 }
 
 void prepareSellerReplies(Game& g) {
-    g.setText(&GameState::PendingLine2, Text(kThanks));
-    g.setText(&GameState::PendingLine3, Text(kShortOfMoney));
+    g.state.PendingLine2 = Text(kThanks);
+    g.state.PendingLine3 = Text(kShortOfMoney);
 }
 
 void buyWeapon1(Game& g) { buyEquipment(g, W::StoreWeapon1); }

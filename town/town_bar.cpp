@@ -37,14 +37,14 @@ void openStatus(Game& g) {
     g.caption(W::StatusSpeed, N_("素早さ　 　　{Speed}"));
     g.caption(W::StatusMoney, N_("所持金　　　　{Gold}"));
     // Item and skill lines are shown by whoever gives or takes them, never here.
-    g.form.setCaption(W::StatusItem1, g.text(&GameState::Item1Name));
-    g.form.setCaption(W::StatusItem2, countedCaption(g.text(&GameState::Item2Name), s.Item2Count));
-    g.form.setCaption(W::StatusItem3, countedCaption(g.text(&GameState::Item3Name), s.Item3Count));
-    g.form.setCaption(W::StatusTears, countedCaption(g.text(&GameState::TearName), s.TearCount));
-    g.form.setCaption(W::StatusSkill1, skillCaption(g.text(&GameState::Skill1Name), kSkillCosts[0]));
-    g.form.setCaption(W::StatusSkill2, skillCaption(g.text(&GameState::Skill2Name), kSkillCosts[1]));
-    g.form.setCaption(W::StatusSkill3, skillCaption(g.text(&GameState::Skill3Name), kSkillCosts[2]));
-    g.form.setCaption(W::StatusSkill4, skillCaption(g.text(&GameState::Skill4Name), kSkillCosts[3]));
+    g.form.setCaption(W::StatusItem1, g.state.Item1Name);
+    g.form.setCaption(W::StatusItem2, countedCaption(g.state.Item2Name, s.Item2Count));
+    g.form.setCaption(W::StatusItem3, countedCaption(g.state.Item3Name, s.Item3Count));
+    g.form.setCaption(W::StatusTears, countedCaption(g.state.TearName, s.TearCount));
+    g.form.setCaption(W::StatusSkill1, skillCaption(g.state.Skill1Name, kSkillCosts[0]));
+    g.form.setCaption(W::StatusSkill2, skillCaption(g.state.Skill2Name, kSkillCosts[1]));
+    g.form.setCaption(W::StatusSkill3, skillCaption(g.state.Skill3Name, kSkillCosts[2]));
+    g.form.setCaption(W::StatusSkill4, skillCaption(g.state.Skill4Name, kSkillCosts[3]));
 }
 
 void closeStatus(Game& g) {

@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::istringstream in(bytes);
     verminadia::LineReader lines(in, verminadia::kMaxRecordBytes, verminadia::kMaxRecordLineBytes);
-    verminadia::Script script;
+    verminadia::Session session;
+    verminadia::Script script(session);
     std::ostringstream out;
     script.step("seed 1", out);  // the same draws every run
     std::string line;

@@ -17,6 +17,7 @@
 namespace {
 
 using verminadia::Script;
+using verminadia::Session;
 using verminadia::frontend::RecordStore;
 
 // The last session's record, as the fuzzer made it; nothing is ever written.
@@ -68,7 +69,8 @@ void check(bool holds) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     if (hasManyTicks(bytes)) return -1;
-    const std::string fresh = Script().dump();
+    Session afresh;
+    const std::string fresh = Script(afresh).dump();
 
     // --continue: the whole record, or a fresh game and one line saying why.
     const FuzzedRecord last(bytes);
@@ -77,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string complaints = said.str();
     if (!resumed.fromRecord) {
         // Refused, or played to the end of the credits: nothing of it is kept.
-        check(resumed.script->dump() == fresh);
+        check(Script(*resumed.session).dump() == fresh);
         check(resumed.record.lines.empty());
     } else {
         const verminadia::frontend::RecordRead& read = resumed.record;
@@ -87,10 +89,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(bytes.starts_with(read.lines));
         // What a continued session's record starts with replays to the same game.
         std::istringstream lines(read.lines);
-        Script again;
+        Session again;
+        Script driver(again);
         std::string error;
-        check(verminadia::frontend::replayQuietly(again, lines, "again", error));
-        check(again.dump() == resumed.script->dump());
+        check(verminadia::frontend::replayQuietly(driver, lines, "again", error));
+        check(driver.dump() == Script(*resumed.session).dump());
         for (std::size_t at = 0; at < read.lines.size();) {
             const std::size_t end = read.lines.find('\n', at);
             check(end != std::string::npos);
@@ -109,12 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // takes plays to the same game.
     std::istringstream record(bytes);
     verminadia::frontend::PacedReplay paced(record);
-    Script watched;
+    Session watched;
+    Script watcher(watched);
     std::string stopped;
-    while (!paced.finished() && stopped.empty()) stopped = paced.playUntil(watched, paced.nextAt());
+    while (!paced.finished() && stopped.empty()) stopped = paced.playUntil(watcher, paced.nextAt());
     if (resumed.fromRecord) {
         check(stopped.empty());
-        check(watched.dump() == resumed.script->dump());
+        check(watcher.dump() == Script(*resumed.session).dump());
     }
     return 0;
 }

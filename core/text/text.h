@@ -78,6 +78,8 @@ public:
     // The names of the fields a template names, in order ("{Gold}" names Gold).
     static std::vector<std::string_view> fieldNames(std::string_view tmpl);
     bool has(std::string_view name) const;
+    // Nothing to show, in any language.
+    bool empty() const { return id_.empty(); }
 
     bool operator==(const Text&) const = default;
 

@@ -55,7 +55,6 @@ public:
     // A caption shown as it is, in any language.
     void setCaption(W w, std::string caption);
     const std::string& caption(W w) const { return widgets_[index(w)].caption; }
-    const Text& captionText(W w) const { return texts_[index(w)]; }
     // Counts the captions a handler wrote, so that the same text written again is news too.
     std::uint32_t captionWrites(W w) const { return writes_[index(w)]; }
     // Every caption made again in another language.

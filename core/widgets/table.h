@@ -14,6 +14,10 @@
 
 namespace verminadia {
 
+// The window's designed inside, in pixels: every widget is placed within it.
+inline constexpr int kFormWidth = 521;
+inline constexpr int kFormHeight = 351;
+
 // Widgets, in drawing order: first the labels and pictures placed on the window (bottom first),
 // then the panels in stacking order, each followed by its children.
 // clang-format off

@@ -8,7 +8,8 @@ namespace verminadia::frontend {
 
 bool watchable(const CommandLine& line, std::ostream& err) {
     if (line.replayPath.empty()) return true;
-    Script check;
+    Session session;
+    Script check(session);
     std::string error;
     if (replayFile(check, line.replayPath, error)) return true;
     err << "verminadia: " << error << '\n';
@@ -19,7 +20,7 @@ NativeSession::NativeSession(const CommandLine& line, const char* argv0, SoundOu
     : line_(line),
       catalogues_(programDirectory(argv0), "verminadia", std::cerr),
       own_(line.recordPath, RecordFile::Whose::Player),
-      shell_({sound, random_, lastRecord_, settings_, source_, processEnvironment(), std::cerr, can}) {
+      shell_({sound, lastRecord_, settings_, source_, processEnvironment(), std::cerr, can}) {
     // The view saved last time, unless the command line asks for another this once.
     if (line.view) shell_.presetView(*line.view);
 }

@@ -34,7 +34,6 @@ private:
     FileCatalogues source_{catalogues_};
     RecordFile lastRecord_;
     RecordFile own_;
-    ClockRandom random_;
     Shell shell_;
 };
 

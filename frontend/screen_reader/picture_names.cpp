@@ -57,7 +57,7 @@ std::string pictureName(W picture, const Game& g) {
             return portrait(kPortrait, static_cast<int>(i), g);
     }
     // Every other picture is an opponent's; the one in the ring is the one the game names.
-    if (g.form.showing(picture) && !g.state.EnemyName.empty()) return std::string(words.translate(g.state.EnemyName));
+    if (g.form.showing(picture) && !g.state.EnemyName.empty()) return g.shown(&GameState::EnemyName);
     return std::string(words.translate(kOpponent));
 }
 

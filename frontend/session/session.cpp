@@ -11,15 +11,18 @@ namespace {
 
 void say(std::ostream& out, const std::string& line) { out << "verminadia: " << line << '\n' << std::flush; }
 
-// The last session's record played into `script`; false with the reason.
-bool replayLast(Script& script, const RecordStore& last, std::string& error, RecordRead* read) {
+// The last session's record played into `session`; false with the reason.
+bool replayLast(Session& session, const RecordStore& last, std::string& error, RecordRead* read) {
     std::string why;
     const std::unique_ptr<std::istream> in = last.read(why);
     if (!in) {
         error = "cannot read " + last.where() + ": " + why;
         return false;
     }
-    return replayQuietly(script, *in, last.where(), error, read);
+    Script script(session);
+    const bool replayed = replayQuietly(script, *in, last.where(), error, read);
+    session.random().forgetQueued();
+    return replayed;
 }
 
 }  // namespace
@@ -50,15 +53,15 @@ bool replayQuietly(Script& script, std::istream& record, const std::string& name
 }
 
 Resumed continueLastSession(const RecordStore& last, std::ostream& complaints, const Catalogue& catalogue) {
-    Resumed r{std::make_unique<Script>(catalogue)};
+    Resumed r{std::make_unique<Session>(catalogue)};
     if (!last.exists()) return r;
     std::string error;
-    if (!replayLast(*r.script, last, error, &r.record)) {
+    if (!replayLast(*r.session, last, error, &r.record)) {
         say(complaints, "cannot continue, starting afresh: " + error);
-        return Resumed{std::make_unique<Script>(catalogue)};
+        return Resumed{std::make_unique<Session>(catalogue)};
     }
     if (!r.record.dropped.empty()) say(complaints, last.where() + ": " + r.record.dropped);
-    if (!r.script->game().form.open()) return Resumed{std::make_unique<Script>(catalogue)};  // seen to the end
+    if (!r.session->game().form.open()) return Resumed{std::make_unique<Session>(catalogue)};  // seen to the end
     r.fromRecord = true;
     return r;
 }
@@ -72,6 +75,7 @@ double SessionLog::seconds() const { return start_ + static_cast<double>((clock_
 void SessionLog::say(const std::string& line) { frontend::say(complaints_, line); }
 
 bool SessionLog::open(RecordStore* own, const RecordRead* continued) {
+    session_.playLive();
     own_ = own;
     started_ = clock_();
     if (continued == nullptr) return startAfresh();
@@ -88,7 +92,7 @@ void SessionLog::record(std::ostream* out) {
         outs.push_back(ownOut_.get());
         names.push_back(own_->where());
     }
-    recorder_ = std::make_unique<SessionRecorder>(draws_, std::move(outs), [this, names](std::size_t i) {
+    recorder_ = std::make_unique<SessionRecorder>(session_.draws(), std::move(outs), [this, names](std::size_t i) {
         const std::string why = errno != 0 ? std::generic_category().message(errno) : "the write failed";
         say("cannot write the session record " + names[i] + ": " + why + "; it holds this session only up to here");
     });
@@ -138,20 +142,21 @@ void SessionLog::gameEnded() {
 
 bool SessionLog::canContinue() const { return !tookOver_ && store_.exists(); }
 
-void SessionLog::continueLast(Script& script, SoundOutput& sound) {
+void SessionLog::continueLast(SoundOutput& sound) {
     for (std::size_t p = 0; p < kPlayerCount; ++p) {  // the title's shots and applause stop
         sound.stop(static_cast<Player>(p));
         sound.seekToStart(static_cast<Player>(p));
     }
-    Game& game = script.game();
-    script.restart();
+    Game& game = session_.game();
+    // Replayed, not played: its draws are the last session's, already in its record.
+    session_.restart();
     std::string error;
     RecordRead read;
-    const bool replayed = replayLast(script, store_, error, &read);
+    const bool replayed = replayLast(session_, store_, error, &read);
     if (!replayed) say("cannot continue, starting afresh: " + error);
     if (replayed && !read.dropped.empty()) say(store_.where() + ": " + read.dropped);
     if (!replayed || !game.form.open()) {
-        script.restart();
+        session_.restart();
         startAfresh();
     } else {
         start_ = read.lastTime;
@@ -159,7 +164,7 @@ void SessionLog::continueLast(Script& script, SoundOutput& sound) {
         startLastRecord(read.lines);
     }
     started_ = clock_();
-    game.random = &draws_;
+    session_.playLive();
     game.sound.setOutput(sound);
 }
 

@@ -36,7 +36,7 @@ bool replayQuietly(Script& script, std::istream& record, const std::string& name
 
 // The game a continued session starts from.
 struct Resumed {
-    std::unique_ptr<Script> script;
+    std::unique_ptr<Session> session;
     bool fromRecord = false;  // the last session's record was played into it
     RecordRead record = {};   // what that record held
 };
@@ -54,17 +54,16 @@ public:
     using Clock = std::function<std::chrono::milliseconds()>;
     static std::chrono::milliseconds steadyClock();
 
-    // Trouble with the last session's record is said on `complaints`.
-    SessionLog(Random& source, RecordStore& last, std::ostream& complaints, Clock clock = steadyClock)
-        : draws_(source), store_(last), complaints_(complaints), clock_(std::move(clock)) {}
+    // Records `session`, which outlives the log. Trouble with the last session's record is said on
+    // `complaints`.
+    SessionLog(Session& session, RecordStore& last, std::ostream& complaints, Clock clock = steadyClock)
+        : session_(session), store_(last), complaints_(complaints), clock_(std::move(clock)) {}
 
     // Starts recording. `own` is the player's own record, if any: it holds the whole session, from
     // its first event. A continued session starts both records with what the last session's held
     // (`continued`), and its events follow them; otherwise a new record begins. False, said in one
     // line, when the player's own record cannot be written.
     bool open(RecordStore* own, const RecordRead* continued);
-    // The draws of the game go through here, so that each event's are written with it.
-    Random& random() { return draws_; }
 
     // An event that reached the game.
     void clicked(W w);
@@ -74,11 +73,11 @@ public:
 
     // Until the player's first click the last session can still be continued ("つづきから").
     bool canContinue() const;
-    // Continues the last session in the running game: `script` starts afresh, the last record is
-    // replayed into it without sound, and `sound` plays what that session was playing; this
+    // Continues the last session in the running game: the session starts afresh, the last record
+    // is replayed into it without sound, and `sound` plays what that session was playing; this
     // session's records go on from that one's. A bad or finished record is said in one line and
     // leaves a fresh game on the title.
-    void continueLast(Script& script, SoundOutput& sound);
+    void continueLast(SoundOutput& sound);
 
 private:
     double seconds() const;
@@ -93,7 +92,7 @@ private:
     bool startOwnRecord(const std::string& start);
     void startLastRecord(const std::string& start);
 
-    DrawLog draws_;
+    Session& session_;
     RecordStore& store_;
     std::ostream& complaints_;
     Clock clock_;

@@ -47,7 +47,7 @@ TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
             winTheBout(p);
         }
         p.then(bout(cls.button, cls.slot));
-        ASSERT_EQ(p.state().EnemyName, cls.champion);
+        ASSERT_EQ(p.shown(&GameState::EnemyName), cls.champion);
         ASSERT_TRUE(p.form().showing(W::ChampionAppears));
         p.then(std::string("click ") + designed(W::ChampionAppears) + "\n");
         ASSERT_EQ(p.state().ChampionBout, static_cast<int>(k) + 1);
@@ -62,7 +62,7 @@ TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
         }
         visitTheKing(p);
         EXPECT_EQ(p.state().TitleIndex, static_cast<int>(k) + 1);
-        EXPECT_EQ(p.state().TitleName, c.titles[k]);
+        EXPECT_EQ(p.shown(&GameState::TitleName), c.titles[k]);
         EXPECT_EQ(p.form().caption(W::BarRank), c.titles[k]);
 
         if (k + 1 == 4) {
@@ -77,7 +77,7 @@ TEST_P(WholeGame, FromTheTitleToTheWindowClosingAfterTheCredits) {
     for (int k = 0; k < 6; ++k) {
         SCOPED_TRACE(challengers[static_cast<std::size_t>(k)]);
         p.then(std::string("click ") + designed(W::HeavyButton));
-        ASSERT_EQ(p.state().EnemyName, challengers[static_cast<std::size_t>(k)]);
+        ASSERT_EQ(p.shown(&GameState::EnemyName), challengers[static_cast<std::size_t>(k)]);
         ASSERT_EQ(p.state().HeavyBouts, k + 1);
         p.then(std::string("click ") + designed(W::ChallengerAppears));
         winTheBout(p);

@@ -62,7 +62,7 @@ TEST(Arena, TheHeavyClassClosesForGoodAfterTheSixthChallenger) {
     EXPECT_EQ(p.script->dump(), before);
     p.then(std::string("set ChallengerWins 5\nclick ") + designed(W::HeavyButton));
     EXPECT_EQ(p.state().HeavyBouts, 1);
-    EXPECT_EQ(p.state().EnemyName, "サスライの剣士");
+    EXPECT_EQ(p.shown(&GameState::EnemyName), "サスライの剣士");
 }
 
 TEST(Arena, ABoutSilencesTheTownThemeAndStartsTheClassThemeOneTickLater) {
@@ -139,14 +139,14 @@ TEST(Arena, TheChampionComesFromItsThresholdBoutOnTheSlotsDraw) {
                                   std::to_string(due) + "\nset " + s.counter + " ";
         auto early = inArena(0, setup + std::to_string(s.threshold - 2) + "\n");
         early.then(bout(s.button, s.slot));
-        EXPECT_EQ(early.state().EnemyName, s.before);
+        EXPECT_EQ(early.shown(&GameState::EnemyName), s.before);
         EXPECT_FALSE(early.form().showing(W::ChampionAppears));
         EXPECT_TRUE(early.form().showing(W::CommandPanel));
         EXPECT_EQ(opponentPicturesShowing(early.form()).size(), 1u);
 
         auto champion = inArena(0, setup + std::to_string(s.threshold - 1) + "\n");
         champion.then(bout(s.button, s.slot));
-        EXPECT_EQ(champion.state().EnemyName, s.champion);
+        EXPECT_EQ(champion.shown(&GameState::EnemyName), s.champion);
         EXPECT_EQ(champion.state().EnemyPower, s.power);
         EXPECT_TRUE(champion.form().showing(W::ChampionAppears));
         EXPECT_FALSE(champion.form().showing(W::MessagePanel));
@@ -167,7 +167,7 @@ TEST(Arena, ASlotWhoseChampionIsNotDueBringsTheLateOrdinaryOpponent) {
     // The light champion already beaten: its slot brings "チッポ君" with the later experience.
     auto light = inArena(0, "set TitleIndex 2\nset ChampionWins 2\nset LightBouts 20\n");
     light.then(bout(designed(W::LightButton), 4));
-    EXPECT_EQ(light.state().EnemyName, "チッポ君");
+    EXPECT_EQ(light.shown(&GameState::EnemyName), "チッポ君");
     EXPECT_EQ(light.state().EnemyHp, 32);
     EXPECT_EQ(light.state().EnemyExp, 5);
     EXPECT_FALSE(light.form().showing(W::ChampionAppears));
@@ -175,13 +175,13 @@ TEST(Arena, ASlotWhoseChampionIsNotDueBringsTheLateOrdinaryOpponent) {
     // Not yet due either: the amateur champion is the only one that can come with none beaten.
     auto early = inArena(0, "set TitleIndex 6\nset ChampionWins 0\nset FeatherBouts 30\n");
     early.then(bout(designed(W::FeatherButton), 4));
-    EXPECT_EQ(early.state().EnemyName, "赤字の商人");
+    EXPECT_EQ(early.shown(&GameState::EnemyName), "赤字の商人");
     EXPECT_EQ(early.state().EnemyExp, 11);
 
     // Once a champion has fallen, amateur draw 5 brings the weaker "黄色魔人" for good.
     auto amateur = inArena(0, "set ChampionWins 1\nset AmateurBouts 8\n");
     amateur.then(bout(designed(W::AmateurButton), 5));
-    EXPECT_EQ(amateur.state().EnemyName, "黄色魔人");
+    EXPECT_EQ(amateur.shown(&GameState::EnemyName), "黄色魔人");
     EXPECT_EQ(amateur.state().EnemyPower, 1);
     EXPECT_TRUE(amateur.form().showing(W::YellowDemonPicture));
     expectCleanRun(amateur);
@@ -192,7 +192,7 @@ TEST(Arena, TheOldManMeetsOnlyPowerOneAmateursButTheChampionKeepsItsThree) {
         SCOPED_TRACE(hero);
         auto p = inArena(hero);
         p.then(bout(designed(W::AmateurButton), 1));  // "ズンダラ", power 2
-        EXPECT_EQ(p.state().EnemyName, "ズンダラ");
+        EXPECT_EQ(p.shown(&GameState::EnemyName), "ズンダラ");
         EXPECT_EQ(p.state().EnemyPower, hero == 1 ? 1 : 2);
 
         auto champ = inArena(hero, "set AmateurBouts 8\n");
@@ -210,7 +210,7 @@ TEST(Arena, TheHeavyClassSendsTheNextChallengerBehindItsCaption) {
     auto p = inArena(3, "set TitleIndex 6\nset ChallengerWins 2\nset ChampionBout 6\n");
     p.then(std::string("click ") + designed(W::HeavyButton));
     const GameState& s = p.state();
-    EXPECT_EQ(s.EnemyName, "大魔王");
+    EXPECT_EQ(test::japanese(s.EnemyName), "大魔王");
     EXPECT_EQ(s.EnemyPower, 8);
     EXPECT_EQ(s.EnemyHp, 250);
     EXPECT_EQ(s.ChallengerBout, 2);

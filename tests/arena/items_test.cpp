@@ -189,7 +189,8 @@ TEST(StoreGoods, TheLastOneHidesItsEntriesAndTheStoreOffersItAgain) {
         EXPECT_EQ(p.state().*g.count, 1);
         EXPECT_TRUE(p.form().visible(g.entryW));
         EXPECT_TRUE(p.form().visible(g.status));
-        const std::string name = g.count == &GameState::Item2Count ? p.state().Item2Name : p.state().Item3Name;
+        const std::string name =
+            g.count == &GameState::Item2Count ? p.shown(&GameState::Item2Name) : p.shown(&GameState::Item3Name);
         EXPECT_EQ(p.form().caption(g.status), name + "(1)");
         expectCleanRun(p);
     }

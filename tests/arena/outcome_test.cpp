@@ -183,7 +183,7 @@ TEST(Defeat, TheDefeatTakesTheTitleAndStopsTheFightsMusic) {
            "\n" + attack(0) + next(0));
     const Form& f = p.form();
     EXPECT_EQ(p.state().TalkState, talk::kDefeatAftermath);
-    EXPECT_EQ(p.state().TitleName, "負け犬");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "負け犬");
     EXPECT_EQ(f.caption(W::BarRank), "負け犬");
     EXPECT_EQ(p.state().TitleIndex, 1) << "the open classes stay open";
     EXPECT_TRUE(p.sound().state(Tune::Defeat).playing);
@@ -225,7 +225,7 @@ TEST(Defeat, LosingToAChampionBooksNothingAndTheChampionComesAgain) {
     EXPECT_EQ(p.state().ChampionWins, 0);
     EXPECT_EQ(p.state().ChallengerWins, 0);
     p.then(std::string("click ") + designed(W::ArenaButton) + "\n" + bout(designed(W::AmateurButton), 5));
-    EXPECT_EQ(p.state().EnemyName, "ズンダラデラックス");
+    EXPECT_EQ(p.shown(&GameState::EnemyName), "ズンダラデラックス");
     EXPECT_TRUE(p.form().showing(W::ChampionAppears));
     expectCleanRun(p);
 }

@@ -80,10 +80,10 @@ TEST(SkillPanel, ListsOnlyTheLearnedSkillsWithTheirCosts) {
     EXPECT_TRUE(two.form().showing(W::Skill2Entry));
     EXPECT_FALSE(two.form().showing(W::Skill3Entry));
     EXPECT_FALSE(two.form().showing(W::Skill4Entry));
-    EXPECT_EQ(two.form().caption(W::Skill1Entry), s.Skill1Name + "(MP3)");
-    EXPECT_EQ(two.form().caption(W::Skill2Entry), s.Skill2Name + "(MP4)");
-    EXPECT_EQ(two.form().caption(W::Skill3Entry), s.Skill3Name + "(MP7)");
-    EXPECT_EQ(two.form().caption(W::Skill4Entry), s.Skill4Name + "(MP15)");
+    EXPECT_EQ(two.form().caption(W::Skill1Entry), test::japanese(s.Skill1Name) + "(MP3)");
+    EXPECT_EQ(two.form().caption(W::Skill2Entry), test::japanese(s.Skill2Name) + "(MP4)");
+    EXPECT_EQ(two.form().caption(W::Skill3Entry), test::japanese(s.Skill3Name) + "(MP7)");
+    EXPECT_EQ(two.form().caption(W::Skill4Entry), test::japanese(s.Skill4Name) + "(MP15)");
     expectCleanRun(two);
 }
 
@@ -125,7 +125,9 @@ TEST(DamageSkills, StrikeForTheBasePlusTheDrawAndSpendTheirCost) {
         EXPECT_EQ(s.Mp, 40 - c.cost);
         EXPECT_EQ(s.TalkState, talk::kOpponentTurn);
         EXPECT_EQ(f.caption(W::MessageLine1), "トルバさん");
-        const std::string name = c.slot == 1 ? s.Skill1Name : c.slot == 3 ? s.Skill3Name : s.Skill4Name;
+        const std::string name = c.slot == 1   ? test::japanese(s.Skill1Name)
+                                 : c.slot == 3 ? test::japanese(s.Skill3Name)
+                                               : test::japanese(s.Skill4Name);
         EXPECT_EQ(f.caption(W::MessageLine2), "　「" + name + "！！」");
         EXPECT_EQ(f.caption(W::MessageLine3), "100円マンに" + std::to_string(c.damage) + "のダメージを与えた。");
         EXPECT_EQ(f.caption(W::BarMp), "MP　" + std::to_string(40 - c.cost) + "/50");
@@ -141,7 +143,7 @@ TEST(DamageSkills, NoDefenceReducesTheBlow) {
     auto p = inArena(3, "set TitleIndex 6\nset ChampionWins 6\nset ChallengerWins 1\n");
     p.then(learnSkills(4) + "click " + designed(W::HeavyButton) + "\nclick " + designed(W::ChallengerAppears) +
            "\nset Mp 99\n");
-    ASSERT_EQ(p.state().EnemyName, "光の王");
+    ASSERT_EQ(p.shown(&GameState::EnemyName), "光の王");
     ASSERT_EQ(p.state().EnemyDefense, 100);
     p.then(skill(1, 0));
     EXPECT_EQ(p.state().EnemyHp, 60);
@@ -219,7 +221,7 @@ TEST(HealSkill, HealsTheDrawnAmountButNeverAboveTheMaximum) {
         EXPECT_EQ(s.Mp, 0);
         EXPECT_EQ(s.EnemyHp, 20) << "the heal strikes no one";
         EXPECT_EQ(f.caption(W::MessageLine1), "ミゼル先生");
-        EXPECT_EQ(f.caption(W::MessageLine2), "　「" + s.Skill2Name + "！！」");
+        EXPECT_EQ(f.caption(W::MessageLine2), "　「" + test::japanese(s.Skill2Name) + "！！」");
         // The line names the amount drawn, even when the top cut it short.
         EXPECT_EQ(f.caption(W::MessageLine3), "ミゼル先生はHPが" + std::to_string(30 + c.draw) + "回復した。");
         EXPECT_EQ(f.caption(W::BarHp), "HP　" + std::to_string(c.after) + "/40");
@@ -291,7 +293,7 @@ std::string heroTurn(const Played& p) {
 void fightItOut(Played& p) {
     for (int turn = 0; turn < 60 && p.state().TalkState != talk::kExperience; ++turn) {
         p.then(heroTurn(p) + next(0));
-        ASSERT_NE(p.state().TalkState, talk::kDefeatAftermath) << "the hero fell to " << p.state().EnemyName;
+        ASSERT_NE(p.state().TalkState, talk::kDefeatAftermath) << "the hero fell to " << p.shown(&GameState::EnemyName);
     }
     arena_testing::collectTheVictory(p);
 }
@@ -333,14 +335,14 @@ TEST(SkillCareer, TheLordOfLightFallsToSkillsLearnedOnTheWay) {
     }
     restIfWorn(p);
     p.then(std::string("click ") + designed(W::HeavyButton) + "\nclick " + designed(W::ChallengerAppears) + "\n");
-    ASSERT_EQ(p.state().EnemyName, "遺跡の神");
+    ASSERT_EQ(p.shown(&GameState::EnemyName), "遺跡の神");
     fightItOut(p);
     if (::testing::Test::HasFatalFailure()) return;
 
     restIfWorn(p);
     p.then(std::string("click ") + designed(W::HeavyButton) + "\nclick " + designed(W::ChallengerAppears) + "\n");
     const GameState& s = p.state();
-    ASSERT_EQ(s.EnemyName, "光の王");
+    ASSERT_EQ(test::japanese(s.EnemyName), "光の王");
     EXPECT_EQ(s.WeaponAttack, 0);
     EXPECT_EQ(s.Attack, 13 + s.Level - 1) << "one point a level, nothing more";
     ASSERT_LE(s.Attack + 2, s.EnemyDefense) << "a plain blow cannot hurt him";

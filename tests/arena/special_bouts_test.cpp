@@ -72,7 +72,7 @@ TEST(ChallengerBout, TheCaptionClickRevealsTheChallengerOfThisHero) {
         SCOPED_TRACE(::testing::Message() << c.hero << " " << c.wins);
         auto p = inArena(c.hero, "set TitleIndex 6\nset ChallengerWins " + std::to_string(c.wins) + "\n");
         p.then(std::string("click ") + designed(W::HeavyButton));
-        EXPECT_EQ(p.state().EnemyName, c.name);
+        EXPECT_EQ(p.shown(&GameState::EnemyName), c.name);
         EXPECT_EQ(p.state().EnemyHp, c.hp);
         EXPECT_EQ(p.state().EnemyDefense, c.defense);
         EXPECT_EQ(p.state().ChallengerBout, c.wins);
@@ -92,7 +92,7 @@ TEST(ChallengerBout, ALostChallengerBoutBringsTheSameChallengerBack) {
     EXPECT_EQ(p.state().TalkState, talk::kDefeatAftermath);  // the aftermath leaves the code as it was
     EXPECT_EQ(p.state().ChallengerWins, 1);
     p.then(std::string("click ") + designed(W::ArenaButton) + "\nclick " + designed(W::HeavyButton));
-    EXPECT_EQ(p.state().EnemyName, "光の王");
+    EXPECT_EQ(p.shown(&GameState::EnemyName), "光の王");
     expectCleanRun(p);
 }
 
@@ -101,7 +101,7 @@ TEST(Pictures, ExactlyOneOpponentPictureIsShownDuringEveryBout) {
     auto p = inArena(0, "set TitleIndex 6\nset Attack 500\nset AmateurBouts 8\n");
     auto fightShowsOne = [&](const std::string& setUp) {
         p.then(setUp);
-        EXPECT_EQ(opponentPicturesShowing(p.form()).size(), 1u) << p.state().EnemyName;
+        EXPECT_EQ(opponentPicturesShowing(p.form()).size(), 1u) << p.shown(&GameState::EnemyName);
         p.then(attack(0) + next(0) + next(0));
         if (p.state().TalkState == talk::kLevelUp) p.then(kClick);
         p.then(kClick);

@@ -41,7 +41,7 @@ TEST(Talk, TheAnswerGoesByKindAndDrawAndCostsNoTurn) {
 
     p.then(talk(0));
     const Form& f = p.form();
-    EXPECT_EQ(f.caption(W::MessageLine1), p.state().EnemyName);
+    EXPECT_EQ(f.caption(W::MessageLine1), p.shown(&GameState::EnemyName));
     EXPECT_EQ(f.caption(W::MessageLine2), "　「もしLVが上がっても特技を覚えたか分からないから自分");
     EXPECT_EQ(f.caption(W::MessageLine3), "でステータスとか見て確かめることだね。」");
     EXPECT_EQ(p.state().TalkState, talk::kNothing);
@@ -73,7 +73,7 @@ TEST(Talk, EveryKindAnswersWithBothDraws) {
             const Form& f = p.form();
             const std::string opening2 = f.caption(W::MessageLine2), opening3 = f.caption(W::MessageLine3);
             p.then(talk(draw));
-            EXPECT_EQ(f.caption(W::MessageLine1), p.state().EnemyName);
+            EXPECT_EQ(f.caption(W::MessageLine1), p.shown(&GameState::EnemyName));
             EXPECT_NE(f.caption(W::MessageLine2), "");
             EXPECT_NE(f.caption(W::MessageLine2), opening2) << "the opening stayed up";
             EXPECT_NE(f.caption(W::MessageLine3), opening3) << "line 3 kept the opening";
@@ -100,7 +100,7 @@ TEST(Talk, AOneLineAnswerEmptiesLineThree) {
 TEST(Talk, ThePolicemanKnowsTheHerosName) {
     auto p = inArena(1);
     p.then(bout(designed(W::AmateurButton), 0) + "set EnemyKind 12\n" + talk(1));
-    const std::string& hero = p.state().HeroName;
+    const std::string& hero = p.shown(&GameState::HeroName);
     ASSERT_FALSE(hero.empty());
     EXPECT_EQ(p.form().caption(W::MessageLine2), "　「お前は指名手配の" + hero + "だな！逮捕してやる。」");
     EXPECT_EQ(p.form().caption(W::MessageLine3), "");
@@ -160,7 +160,7 @@ TEST(Merchant, TalkingOpensTheShopWithTheGunOrTheLingerie) {
     p.then("set PendingLine2 x\nset PendingLine3 y\n" + talk(0));
     const Form& f = p.form();
     ASSERT_EQ(p.state().EnemyKind, 5);
-    EXPECT_EQ(f.caption(W::MessageLine1), p.state().EnemyName);
+    EXPECT_EQ(f.caption(W::MessageLine1), p.shown(&GameState::EnemyName));
     EXPECT_EQ(f.caption(W::MessageLine2), "　「始めまして、私はインドから来た商人です。なかなか貴");
     EXPECT_EQ(f.caption(W::MessageLine3), "重な物が揃ってるので何か買って下さい。」");
     EXPECT_TRUE(f.showing(W::OfferPanel));
@@ -174,8 +174,8 @@ TEST(Merchant, TalkingOpensTheShopWithTheGunOrTheLingerie) {
     // The replies are the store's own.
     auto store = test::play(std::string(test::kToHeroChoice) + "click " + designed(W::TorubaChoice) + "\nclick " +
                             designed(W::StoreButton) + "\n");
-    EXPECT_EQ(p.state().PendingLine2, store.state().PendingLine2);
-    EXPECT_EQ(p.state().PendingLine3, store.state().PendingLine3);
+    EXPECT_EQ(p.shown(&GameState::PendingLine2), store.shown(&GameState::PendingLine2));
+    EXPECT_EQ(p.shown(&GameState::PendingLine3), store.shown(&GameState::PendingLine3));
 
     // Each talk draws the offer again.
     p.then(std::string("click ") + designed(W::DeclineOfferButton) + "\n" + talk(1));
@@ -244,7 +244,7 @@ TEST(Merchant, ThePriceExactlyBuysAndOneYenLessIsRefused) {
         const Form& b = bought.form();
         EXPECT_EQ(bought.state().Gold, 0);
         EXPECT_EQ(b.caption(W::BarMoney), moneyText(0));
-        EXPECT_EQ(b.caption(W::MessageLine1), bought.state().EnemyName);
+        EXPECT_EQ(b.caption(W::MessageLine1), bought.shown(&GameState::EnemyName));
         EXPECT_EQ(b.caption(W::MessageLine2), shipped::kStoreThanks);
         EXPECT_EQ(b.caption(W::MessageLine3), "");
         EXPECT_EQ(bought.sound().beeps(), 1);
@@ -261,17 +261,17 @@ TEST(Merchant, TheGoodsReplaceWhatTheHeroWears) {
              designed(W::BuyWaltherButton) + "\n");
     EXPECT_EQ(gun.state().WeaponAttack, 30);
     EXPECT_EQ(gun.state().WeaponId, 6);
-    EXPECT_EQ(gun.state().WeaponName, gun.state().MerchantItem1Name);
+    EXPECT_EQ(gun.shown(&GameState::WeaponName), gun.shown(&GameState::MerchantItem1Name));
     EXPECT_EQ(gun.state().ArmorDefense, 6);
     // The gun fights with its own lines: 0 + 10 + 30 − 2.
     gun.then(attack(0));
     EXPECT_EQ(gun.state().EnemyHp, 60 - 38);
-    EXPECT_NE(gun.form().caption(W::MessageLine2).find(gun.state().MerchantItem1Name), std::string::npos);
+    EXPECT_NE(gun.form().caption(W::MessageLine2).find(gun.shown(&GameState::MerchantItem1Name)), std::string::npos);
 
     auto lingerie = atTheMerchant(5000);
     lingerie.then("set ArmorDefense 6\n" + talk(1) + "click " + designed(W::BuyLingerieButton) + "\n");
     EXPECT_EQ(lingerie.state().ArmorDefense, 20);
-    EXPECT_EQ(lingerie.state().ArmorName, lingerie.state().MerchantItem2Name);
+    EXPECT_EQ(lingerie.shown(&GameState::ArmorName), lingerie.shown(&GameState::MerchantItem2Name));
     EXPECT_EQ(lingerie.state().WeaponAttack, 0);
     // Power 5 against armour 20: the merchant's blows no longer get through.
     const int hp = lingerie.state().Hp;
@@ -288,7 +288,7 @@ TEST(Merchant, TheStoreReplacesTheGunAgain) {
            "\nset Gold 100\nclick " + designed(W::StoreButton) + "\nclick " + designed(W::StoreWeapon1) + "\n");
     EXPECT_EQ(p.state().WeaponAttack, 2);
     EXPECT_EQ(p.state().WeaponId, 1);
-    EXPECT_EQ(p.state().WeaponName, p.state().ShopWeapon1Name);
+    EXPECT_EQ(p.shown(&GameState::WeaponName), p.shown(&GameState::ShopWeapon1Name));
     expectCleanRun(p);
 }
 

@@ -17,17 +17,14 @@ namespace verminadia {
 namespace {
 
 // A monkey's session, recorded as the window records it; returns the record. `also` get it too.
-std::string recordedSession(Script& played, std::uint32_t seed, int events, std::vector<std::ostream*> also = {},
+std::string recordedSession(Session& played, std::uint32_t seed, int events, std::vector<std::ostream*> also = {},
                             const SessionRecorder::WriteFailed& failed = {}) {
-    std::uint64_t now = seed;
-    ClockRandom clock([&now] { return now += 7919; });  // a clock that moves: every reseed differs
-    DrawLog draws(clock);
+    played.random().seed(seed);
+    played.draws().keeping(true);
     Game& g = played.game();
-    Random* own = g.random;  // the log lives only as long as this session
-    g.random = &draws;
     std::ostringstream record;
     also.insert(also.begin(), &record);
-    SessionRecorder recorder(draws, also, failed);
+    SessionRecorder recorder(played.draws(), also, failed);
     recorder.begin();
     std::mt19937 monkey(seed);
     for (int e = 0; e < events && g.form.open(); ++e) {
@@ -40,29 +37,28 @@ std::string recordedSession(Script& played, std::uint32_t seed, int events, std:
             recorder.ticked(next->tick, seconds);
         }
     }
-    g.random = own;
     return record.str();
 }
 
 TEST(SessionRecord, TheDriverReplaysARecordToTheSameStateTwiceOver) {
     for (std::uint32_t seed : {1u, 2u, 3u, 4u}) {
-        Script played;
+        Session played;
         const std::string record = recordedSession(played, seed, 4000);
         ASSERT_NE(record.find("draw "), std::string::npos) << "the session drew nothing";
         auto first = test::play(record);
         auto second = test::play(record);
         EXPECT_EQ(first.status, 0) << first.err;
         EXPECT_EQ(first.out, "");
-        EXPECT_EQ(first.script->dump(), played.dump()) << "seed " << seed;
+        EXPECT_EQ(first.script->dump(), Script(played).dump()) << "seed " << seed;
         EXPECT_EQ(second.script->dump(), first.script->dump());
     }
 }
 
 TEST(SessionRecord, EachEventCarriesItsTimeAndTheDrawsItMade) {
-    Script played;
     std::ostringstream record;
     ClockRandom clock([] { return std::uint64_t{5}; });
     DrawLog draws(clock);
+    draws.keeping(true);
     SessionRecorder recorder(draws, {&record});
     recorder.begin();
     draws.draw(4);
@@ -108,6 +104,7 @@ TEST(SessionRecord, TimesAreDigitsWithAPointUpToABound) {
     std::ostringstream record;
     ClockRandom clock([] { return std::uint64_t{5}; });
     DrawLog draws(clock);
+    draws.keeping(true);
     SessionRecorder recorder(draws, {&record});
     for (const double odd : {-3.0, 1e300, std::numeric_limits<double>::quiet_NaN(), 2.5}) {
         recorder.clicked(W::AmateurButton, odd);
@@ -141,7 +138,7 @@ private:
 
 TEST(SessionRecord, AFullDiskIsSaidOnceAndItsRecordStaysAPrefixWhileTheGamePlaysOn) {
     for (const std::size_t room : {std::size_t{0}, std::size_t{1000}, std::size_t{4321}}) {
-        Script played;
+        Session played;
         FullDisk disk(room);
         std::ostream full(&disk);
         std::vector<std::size_t> said;
@@ -153,12 +150,12 @@ TEST(SessionRecord, AFullDiskIsSaidOnceAndItsRecordStaysAPrefixWhileTheGamePlays
         EXPECT_EQ(whole.substr(0, disk.written.size()), disk.written) << room;
         auto replayed = test::play(disk.written.substr(0, disk.written.rfind('\n') + 1));
         EXPECT_EQ(replayed.err, "") << room;
-        EXPECT_EQ(test::play(whole).script->dump(), played.dump()) << "the game played on, recorded whole";
+        EXPECT_EQ(test::play(whole).script->dump(), Script(played).dump()) << "the game played on, recorded whole";
     }
 }
 
 TEST(SessionRecord, AKilledGameLeavesARecordThatReplaysUpToItsLastEvent) {
-    Script played;
+    Session played;
     const std::string record = recordedSession(played, 9, 1500);
     // Killed after any event: every flushed prefix ends on a whole event and replays cleanly.
     for (std::size_t cut = record.find("\n# @"); cut != std::string::npos; cut = record.find("\n# @", cut + 1 + 997)) {

@@ -38,9 +38,9 @@ TEST(Script, SetTakesAJsonStringOrTheRestOfTheLine) {
         "set Gold -7\n"
         "print PendingLine3\n");
     EXPECT_EQ(p.status, 0) << p.err;
-    EXPECT_EQ(p.state().HeroName, "サスライの剣士");
-    EXPECT_EQ(p.state().WeaponName, "木の枝　　　　");
-    EXPECT_EQ(p.state().PendingLine3, "  \"quoted\" 　");
+    EXPECT_EQ(p.shown(&GameState::HeroName), "サスライの剣士");
+    EXPECT_EQ(p.shown(&GameState::WeaponName), "木の枝　　　　");
+    EXPECT_EQ(p.shown(&GameState::PendingLine3), "  \"quoted\" 　");
     EXPECT_EQ(p.state().Gold, -7);
     EXPECT_EQ(p.out, "\"  \\\"quoted\\\" 　\"\n");
 }
@@ -120,8 +120,7 @@ private:
 
 // Runs a stream as the driver reads it, however long.
 test::Played asFile(std::istream& in) {
-    test::Played p;
-    p.script = std::make_unique<Script>();
+    test::Played p = test::play("");
     std::ostringstream out, err;
     p.status = p.script->run(in, out, err);
     p.out = out.str();

@@ -83,11 +83,9 @@ TEST(Text, TheTitleIsSpelledOutInElevenShotsWhateverItsLength) {
 
 // The store, open for the old man with the greeting on the panel and the status screen written.
 test::Played inTheStore(const Catalogue& c) {
-    test::Played p;
-    p.script = std::make_unique<Script>(c);
-    p.then(test::heroChosen(1) + "click " + designed(W::StatusButton) + "\nclick " + designed(W::StatusOkButton) +
-           "\nclick " + designed(W::StoreButton) + "\n");
-    return p;
+    return test::play(test::heroChosen(1) + "click " + designed(W::StatusButton) + "\nclick " +
+                          designed(W::StatusOkButton) + "\nclick " + designed(W::StoreButton) + "\n",
+                      c);
 }
 
 std::string bracketed(const std::string& japanese) { return "[" + japanese + "]"; }
@@ -103,11 +101,12 @@ TEST(GameLanguage, SwitchingRewritesEveryCaptionAndNameAtOnceAndBackByteForByte)
     for (W w : {W::MessageLine1, W::MessageLine2, W::MessageLine3, W::KingButton, W::StoreName, W::LeaveStore}) {
         EXPECT_EQ(p.form().caption(w), bracketed(before.caption(w))) << def(w).designed;
     }
-    EXPECT_NE(p.form().caption(W::StoreWeapon1).find(bracketed(state.ShopWeapon1Name)), std::string::npos);
-    EXPECT_NE(p.form().caption(W::StatusName).find(bracketed(state.HeroName)), std::string::npos);
+    EXPECT_NE(p.form().caption(W::StoreWeapon1).find(bracketed(test::japanese(state.ShopWeapon1Name))),
+              std::string::npos);
+    EXPECT_NE(p.form().caption(W::StatusName).find(bracketed(test::japanese(state.HeroName))), std::string::npos);
     EXPECT_EQ(p.form().caption(W::BarHp).front(), '[');
-    EXPECT_EQ(p.state().HeroName, bracketed(state.HeroName));
-    EXPECT_EQ(p.state().PendingLine2, bracketed(state.PendingLine2));
+    EXPECT_EQ(p.shown(&GameState::HeroName), bracketed(test::japanese(state.HeroName)));
+    EXPECT_EQ(p.shown(&GameState::PendingLine2), bracketed(test::japanese(state.PendingLine2)));
     p.game().setCatalogue(untranslated());
     EXPECT_EQ(p.script->dump(), japanese);
 }
@@ -134,7 +133,7 @@ TEST(GameLanguage, AValueWrittenStraightIntoTheStateIsShownAsItIsInAnyLanguage) 
     ASSERT_EQ(attack.rfind("Bob", 0), 0u);
     Bracketed other;
     p.game().setCatalogue(other);
-    EXPECT_EQ(p.state().HeroName, "Bob");
+    EXPECT_EQ(p.shown(&GameState::HeroName), "Bob");
     EXPECT_EQ(p.form().caption(W::MessageLine1), bracketed(attack));
     p.game().setCatalogue(untranslated());
     EXPECT_EQ(p.form().caption(W::MessageLine1), attack);
@@ -154,25 +153,25 @@ std::string whereTheyDiffer(const std::string& a, const std::string& b) {
 TEST(GameLanguage, RandomSessionsInAnotherLanguageComeBackByteForByte) {
     Bracketed other;
     for (int seed = 1; seed <= 6; ++seed) {
-        Script japanese, elsewhere(other), toggled;
-        for (Script* s : {&japanese, &elsewhere, &toggled}) s->step("seed " + std::to_string(seed), std::cout);
+        Session japanese, elsewhere(other), toggled;
+        for (Session* s : {&japanese, &elsewhere, &toggled}) s->random().seed(static_cast<std::uint64_t>(seed));
         std::mt19937 monkey(static_cast<std::uint32_t>(seed));
         for (int e = 0; e < 1000 && japanese.game().form.open(); ++e) {
             const auto next = test::monkeyEvent(japanese.game(), monkey);
             if (!next) break;
             const std::string line = next->line();
             std::ostringstream ignored;
-            japanese.step(line, ignored);
-            elsewhere.step(line, ignored);
+            Script(japanese).step(line, ignored);
+            Script(elsewhere).step(line, ignored);
             toggled.game().setCatalogue(other);
-            toggled.step(line, ignored);
+            Script(toggled).step(line, ignored);
             toggled.game().setCatalogue(untranslated());
-            const std::string want = japanese.dump(), got = toggled.dump();
+            const std::string want = Script(japanese).dump(), got = Script(toggled).dump();
             ASSERT_TRUE(got == want) << "seed " << seed << ", event " << e << " (" << line
                                      << "): " << whereTheyDiffer(got, want);
         }
         elsewhere.game().setCatalogue(untranslated());
-        const std::string want = japanese.dump(), got = elsewhere.dump();
+        const std::string want = Script(japanese).dump(), got = Script(elsewhere).dump();
         EXPECT_TRUE(got == want) << "seed " << seed << ": " << whereTheyDiffer(got, want);
     }
 }

@@ -18,10 +18,10 @@ TEST(NewGame, SetsTheStartingValuesAndTheTownBarCaptions) {
     EXPECT_EQ(s.TitleTick, 0);
     EXPECT_EQ(s.TearCount, 0);
     EXPECT_EQ(s.HeroId, 0);
-    EXPECT_EQ(s.MerchantItem1Name, "ワルサーP38");
-    EXPECT_EQ(s.MerchantItem2Name, "セクシーランジェリー");
-    EXPECT_EQ(s.TearName, "ドラゴンの涙");
-    EXPECT_TRUE(s.HeroName.empty());
+    EXPECT_EQ(test::japanese(s.MerchantItem1Name), "ワルサーP38");
+    EXPECT_EQ(test::japanese(s.MerchantItem2Name), "セクシーランジェリー");
+    EXPECT_EQ(test::japanese(s.TearName), "ドラゴンの涙");
+    EXPECT_TRUE(test::japanese(s.HeroName).empty());
     EXPECT_EQ(p.form().caption(W::BarMoney), "所持金　50");
     EXPECT_EQ(p.form().caption(W::BarLevel), "LV   1");
     // The player first sees an empty white window with the title timer running.

@@ -82,11 +82,11 @@ TEST_F(ScreenReader, HearsTheMessageLinesAsASectionAndTheOpponentByName) {
     ASSERT_EQ(group->childCount(), 3);
     EXPECT_EQ(group->child(1)->object(), view(W::MessageLine2));
 
-    ASSERT_FALSE(game.state.EnemyName.empty());
+    ASSERT_FALSE(game.shown(&GameState::EnemyName).empty());
     int opponents = 0;
     for (const WidgetDef& d : kWidgets) {
         if (d.kind != Kind::Picture || !game.form.showing(d.id) || d.parent != W::Window) continue;
-        EXPECT_EQ(of(d.id).name.toStdString(), game.state.EnemyName);
+        EXPECT_EQ(of(d.id).name.toStdString(), game.shown(&GameState::EnemyName));
         ++opponents;
     }
     EXPECT_EQ(opponents, 1);

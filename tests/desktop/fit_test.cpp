@@ -207,7 +207,7 @@ const Handler kHeroChoice[] = {chooseToruba, chooseOldMoaner, chooseMizel, choos
 
 // Every text field that holds a name, with the kind of name it holds.
 struct NameField {
-    std::string GameState::*field;
+    TextMember field;
     const char* kind;
 };
 const NameField kNameFields[] = {
@@ -254,9 +254,9 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
     // The opponent's name as each place in a sentence has it ("the ..."), longest of each.
     std::map<std::string_view, std::string> longestForms;
     const auto considerOpponent = [&](const Game& g) {
-        consider("opponent", g.state.EnemyName);
+        consider("opponent", g.shown(&GameState::EnemyName));
         for (const FieldForm& f : kFieldForms) {
-            const std::string name = g.text(&GameState::EnemyName).form(f.form).render(g.catalogue());
+            const std::string name = g.state.EnemyName.form(f.form).render(g.catalogue());
             if (messageWidth(name) > messageWidth(longestForms[f.form])) longestForms[f.form] = name;
         }
     };
@@ -275,7 +275,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         auto g = freshGame();
         step(*g, kHeroChoice[hero]);
         for (const NameField& f : kNameFields) {
-            if (f.field != &GameState::EnemyName) consider(f.kind, g->state.*f.field);
+            if (f.field != &GameState::EnemyName) consider(f.kind, g->shown(f.field));
         }
         g->state.TitleIndex = 6;
         for (const ClassButton& c : kClasses) {
@@ -308,7 +308,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         GameState& s = g.state;
         step(g, kHeroChoice[hero]);
         // The longest names and numbers as large as a career makes them.
-        for (const NameField& f : kNameFields) g.setText(f.field, Text::verbatim(longest[f.kind]));
+        for (const NameField& f : kNameFields) g.state.*f.field = Text::verbatim(longest[f.kind]);
         s.Gold = 99999;
         s.Hp = s.MaxHp = s.Mp = s.MaxMp = 999;
         s.Exp = 99999;
@@ -353,8 +353,8 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         s.ChallengerWins = 6;
         step(g, visitKing);
         s.ChallengerWins = 0;
-        g.setText(&GameState::TitleName, Text::verbatim(longest["title"]));
-        step(g, [](Game& in) { in.form.setCaption(W::BarRank, in.text(&GameState::TitleName)); });
+        g.state.TitleName = Text::verbatim(longest["title"]);
+        step(g, [](Game& in) { in.form.setCaption(W::BarRank, in.state.TitleName); });
         // The casino: every throw with every outcome.
         step(g, openCasino);
         for (Handler hand : {throwRock, throwScissors, throwPaper}) {
@@ -369,7 +369,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         s.TitleIndex = 6;
         step(g, enterArena);
         step(g, startAmateurBout, {0});
-        g.setText(&GameState::EnemyName, opponent);
+        g.state.EnemyName = opponent;
         for (int weapon = 0; weapon < 7; ++weapon) {
             for (int d = 0; d < 3; ++d) {
                 s.WeaponId = weapon;
@@ -389,7 +389,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
             for (int d = 0; d < 2; ++d) {
                 s.EnemyKind = kind;
                 step(g, talkToOpponent, {d});
-                g.setText(&GameState::EnemyName, opponent);
+                g.state.EnemyName = opponent;
             }
         }
         for (Handler offer : {buyWalther, buyLingerie, buyTear}) {
@@ -426,7 +426,7 @@ TEST_P(Fit, EveryLineFitsItsBoxWithTheLongestNames) {
         step(g, backToClassesStep);
         // A defeat and the way back to town.
         step(g, startAmateurBout, {0});
-        g.setText(&GameState::EnemyName, opponent);
+        g.state.EnemyName = opponent;
         s.Hp = 1;
         s.EnemyHp = 99999;
         s.EnemyKind = 1;

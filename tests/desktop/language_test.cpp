@@ -79,7 +79,7 @@ TEST_F(Switching, TheWholeScreenIsRewrittenAtOnceAndComesBackByteForByte) {
     EXPECT_NE(shown(window.widget(W::MessageLine2)), japaneseGreeting);
     EXPECT_NE(shown(window.widget(W::KingButton)), japaneseButton);
     // The hero's name in the state, and so in every line to come.
-    EXPECT_EQ(game.state.HeroName, catalogues.get("en").translate(kHeroes[3].name));
+    EXPECT_EQ(game.shown(&GameState::HeroName), catalogues.get("en").translate(kHeroes[3].name));
     expectScreenFollowsTheModel();
 
     languages.choose("ja");

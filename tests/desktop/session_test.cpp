@@ -63,11 +63,12 @@ void recordWindow(frontend::SessionLog& log, GameWindow& window) {
     });
 }
 
+using Played = verminadia::Session;
+
 // A game in the real window, recorded in the last session's file as the game records it.
 struct Recorded {
-    explicit Recorded(Script& s) : script(s), log(live, file, std::cerr), window(s.game()) {
+    explicit Recorded(Played& s) : log(s, file, std::cerr), window(s.game()) {
         log.open(nullptr, nullptr);
-        s.game().random = &log.random();
         recordWindow(log, window);
         window.ensureBuilt();
         window.show();
@@ -75,8 +76,6 @@ struct Recorded {
     void ticks(Timer t, int n) {
         for (int i = 0; i < n; ++i) window.shell().tick(t);
     }
-    Script& script;
-    ClockRandom live;
     RecordFile file;
     frontend::SessionLog log;
     GameWindow window;
@@ -112,7 +111,7 @@ struct Session : ::testing::Test {
 };
 
 TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) {
-    Script played;
+    Played played;
     Recorded session(played);
     GameWindow& window = session.window;
     playSome(window);
@@ -121,13 +120,13 @@ TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) 
     const std::string record = fileText(lastSessionPath());
     auto replayed = test::play(record);
     ASSERT_EQ(replayed.status, 0) << replayed.err;
-    EXPECT_EQ(replayed.script->dump(), played.dump());
+    EXPECT_EQ(replayed.script->dump(), Script(played).dump());
 
-    const frontend::Resumed continued = frontend::continueLastSession(RecordFile(), std::cerr);
+    frontend::Resumed continued = frontend::continueLastSession(RecordFile(), std::cerr);
     EXPECT_TRUE(continued.fromRecord);
     EXPECT_GE(continued.record.lastTime, 0);
-    EXPECT_EQ(continued.script->dump(), played.dump());
-    GameWindow again(continued.script->game());
+    EXPECT_EQ(Script(*continued.session).dump(), Script(played).dump());
+    GameWindow again(continued.session->game());
     again.ensureBuilt();
     again.shell().sync();
     for (const WidgetDef& d : kWidgets) EXPECT_EQ(seen(again, d.id), seen(window, d.id));
@@ -137,33 +136,33 @@ TEST_F(Session, APlayedSessionReplaysToTheSameStateAndContinuesOnTheSameScreen) 
 TEST_F(Session, ContinuingFromTheTitlesMenuShowsTheLastSessionAndGoesOnInItsRecord) {
     std::string before;
     {
-        Script played;
+        Played played;
         Recorded session(played);
         session.ticks(Timer::Opening, 18);
         session.window.shell().click(W::Start);
         session.ticks(Timer::Opening, 11);
         session.window.shell().click(W::OldMoanerChoice);
-        before = played.dump();
+        before = Script(played).dump();
     }
-    Script fresh;
+    Played fresh;
     Recorded title(fresh);
     title.ticks(Timer::Opening, 3);
     ASSERT_TRUE(title.log.canContinue());
     SilentOutput speakers;
-    title.log.continueLast(fresh, speakers);
+    title.log.continueLast(speakers);
     title.window.shell().sync();
-    EXPECT_EQ(fresh.dump(), before);
+    EXPECT_EQ(Script(fresh).dump(), before);
     EXPECT_TRUE(title.window.widget(W::TownBar)->isVisible());
     EXPECT_FALSE(title.log.canContinue());
     title.window.shell().click(W::InnButton);  // the inn
     auto replayed = test::play(fileText(lastSessionPath()));
     EXPECT_EQ(replayed.status, 0) << replayed.err;
-    EXPECT_EQ(replayed.script->dump(), fresh.dump());
+    EXPECT_EQ(replayed.script->dump(), Script(fresh).dump());
 }
 
 TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
     {
-        Script played;
+        Played played;
         Recorded session(played);
         session.ticks(Timer::Opening, 18);
         session.window.shell().click(W::Start);
@@ -172,7 +171,7 @@ TEST_F(Session, TheEndOfTheCreditsClearsTheRecord) {
         session.window.close();
         EXPECT_TRUE(QFile::exists(lastSessionPath()));
     }
-    Script ending;
+    Played ending;
     Recorded credits(ending);
     ending.game().form.hide(W::HeroChoicePanel);
     ending.game().state.EndingTick = 146;
@@ -188,8 +187,9 @@ TEST_F(Session, AReplayWaitsOutAGapLongerThanATimerCanWait) {
     std::ofstream(QFile::encodeName(path).toStdString()) << std::string("tick ") + designed(Timer::Opening) +
                                                                 "\n# @3000000.000\ntick " + designed(Timer::Opening) +
                                                                 "\n";
-    Script script;
-    GameWindow window(script.game());
+    Played played;
+    Script script(played);
+    GameWindow window(played.game());
     Replayer replayer(script, window, 1);
     std::string error;
     ASSERT_TRUE(replayer.load(path.toStdString(), error)) << error;
@@ -201,7 +201,7 @@ TEST_F(Session, AReplayWaitsOutAGapLongerThanATimerCanWait) {
     replayer.start();
     QTest::qWait(20);
     qInstallMessageHandler(before);
-    EXPECT_EQ(script.game().state.TitleTick, 1);
+    EXPECT_EQ(played.game().state.TitleTick, 1);
     EXPECT_FALSE(ended) << "the second tick is 35 days away";
     EXPECT_EQ(qtSaid, 0) << "the timer was refused its wait";
 }
@@ -216,8 +216,9 @@ TEST_F(Session, AWatchedRecordTakesNoClickOrKeyOfThePlayers) {
         record << std::string("# @3600.000\nclick ") + designed(W::OldMoanerChoice) +
                       "\n";  // an hour on: the replay is still going
     }
-    Script script;
-    GameWindow window(script.game());
+    Played played;
+    Script script(played);
+    GameWindow window(played.game());
     window.ensureBuilt();
     window.shell().setWatchOnly(true);
     window.show();
@@ -256,13 +257,13 @@ TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
 
     std::string whole;  // the game at the last event the record took whole
     {
-        Script played;
+        Played played;
         Recorded session(played);
         session.ticks(Timer::Opening, 18);
         session.window.shell().click(W::Start);
         fill(full.c_str(), 34);  // one more tick, and a line and a half of the next one
         session.ticks(Timer::Opening, 1);
-        whole = played.dump();
+        whole = Script(played).dump();
         session.ticks(Timer::Opening, 5);
         EXPECT_EQ(played.game().state.TitleTick, 24) << "the game plays on";
     }
@@ -270,9 +271,9 @@ TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
                               ": No space left on device; it holds this session only up to here\n");
 
     said.str({});
-    const frontend::Resumed resumed = frontend::continueLastSession(RecordFile(), said);
+    frontend::Resumed resumed = frontend::continueLastSession(RecordFile(), said);
     EXPECT_TRUE(resumed.fromRecord);
-    EXPECT_EQ(resumed.script->dump(), whole);
+    EXPECT_EQ(Script(*resumed.session).dump(), whole);
     EXPECT_EQ(said.str(),
               "verminadia: " + where + ": line 43: no newline at its end, so it may be cut short: dropped\n");
 
@@ -281,7 +282,7 @@ TEST_F(Session, AFullDiskIsSaidOnceAndTheRecordIsNeverLost) {
     said.str({});
     fill(full.c_str(), 0);
     {
-        Script fresh;
+        Played fresh;
         Recorded session(fresh);
         session.ticks(Timer::Opening, 18);
         session.window.shell().click(W::Start);
@@ -304,7 +305,7 @@ TEST_F(Session, ARecordThatIsNoRegularFileIsRefusedAtOnceAndANewSessionReplacesI
         EXPECT_EQ(said.str(), "verminadia: cannot continue, starting afresh: cannot read " + last.toStdString() +
                                   (kind[2] == 'd' ? ": it is a directory\n" : ": it is not a regular file\n"))
             << kind;
-        Script played;
+        Played played;
         {
             Recorded session(played);
             session.ticks(Timer::Opening, 18);
@@ -315,7 +316,7 @@ TEST_F(Session, ARecordThatIsNoRegularFileIsRefusedAtOnceAndANewSessionReplacesI
             ASSERT_TRUE(QDir().rmdir(lastSessionPath()));
             continue;
         }
-        EXPECT_EQ(test::play(fileText(lastSessionPath())).script->dump(), played.dump()) << kind;
+        EXPECT_EQ(test::play(fileText(lastSessionPath())).script->dump(), Script(played).dump()) << kind;
         ASSERT_TRUE(QFile::remove(lastSessionPath()));
     }
 }

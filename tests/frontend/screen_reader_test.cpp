@@ -34,7 +34,8 @@ TEST(ScreenReader, NamesWhatThePlayerSeesByTheRolesReadersKnow) {
                                                       g.form.caption(W::MessageLine2) + '\n' +
                                                       g.form.caption(W::MessageLine3));
     ASSERT_EQ(test::opponentPicturesShowing(g.form), std::vector<W>{W::HundredYenManPicture});
-    EXPECT_EQ(accessibleName(W::HundredYenManPicture, g), g.state.EnemyName);  // the opponent in the ring, by name
+    EXPECT_EQ(accessibleName(W::HundredYenManPicture, g),
+              g.shown(&GameState::EnemyName));  // the opponent in the ring, by name
     EXPECT_EQ(accessibleName(W::ZundaraPicture, g), shipped::kOpponentName);
 }
 

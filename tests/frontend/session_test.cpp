@@ -58,22 +58,21 @@ struct MemoryRecord final : RecordStore {
 
 // A game as a front end runs it, recorded: each event reaches the game, then the log.
 struct Recorded {
-    explicit Recorded(MemoryRecord& last, Resumed from = Resumed{std::make_unique<Script>()},
+    explicit Recorded(MemoryRecord& last, Resumed from = Resumed{std::make_unique<Session>()},
                       MemoryRecord* own = nullptr)
-        : script(std::move(from.script)), log(live, last, said, [this] { return now; }) {
+        : played(std::move(from.session)), log(*played, last, said, [this] { return now; }) {
         EXPECT_TRUE(log.open(own, from.fromRecord ? &from.record : nullptr));
-        script->game().random = &log.random();
     }
     void click(W w) {
-        if (verminadia::click(script->game(), w) == ClickResult::Handled) log.clicked(w);
+        if (verminadia::click(played->game(), w) == ClickResult::Handled) log.clicked(w);
     }
     void ticks(Timer t, int n) {
         for (int i = 0; i < n; ++i) {
-            if (tick(script->game(), t)) log.ticked(t);
+            if (tick(played->game(), t)) log.ticked(t);
         }
     }
-    std::unique_ptr<Script> script;
-    ClockRandom live{[] { return std::uint64_t{1}; }};
+    std::string dump() { return Script(*played).dump(); }
+    std::unique_ptr<Session> played;
     std::ostringstream said;
     std::chrono::milliseconds now{0};
     SessionLog log;
@@ -106,7 +105,7 @@ TEST(Session, ANewSessionReplacesTheLastRecordOnlyAtThePlayersFirstClick) {
         << *last.kept;
     auto replayed = test::play(*last.kept);
     EXPECT_EQ(replayed.status, 0) << replayed.err;
-    EXPECT_EQ(replayed.script->dump(), session.script->dump());
+    EXPECT_EQ(replayed.script->dump(), session.dump());
 }
 
 TEST(Session, AContinuedSessionGoesOnInTheSameRecordAndInThePlayersOwnFile) {
@@ -116,7 +115,7 @@ TEST(Session, AContinuedSessionGoesOnInTheSameRecordAndInThePlayersOwnFile) {
     Resumed resumed = continueLastSession(last, said);
     ASSERT_TRUE(resumed.fromRecord);
     EXPECT_EQ(resumed.record.lastTime, 0.75);
-    EXPECT_EQ(resumed.script->game().state.TitleTick, 20);
+    EXPECT_EQ(resumed.session->game().state.TitleTick, 20);
     Recorded session(last, std::move(resumed), &mine);
     session.now = 1000ms;
     session.ticks(Timer::Opening, 5);
@@ -143,6 +142,7 @@ TEST(Session, AnEmptyLastRecordIsContinuedAndThePlayersOwnFileStillGetsEveryEven
 
 TEST(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
     MemoryRecord last;
+    Session afresh;
     for (const std::string& bad :
          {std::string("tick ") + designed(Timer::Opening) + " 3\nfrobnicate\n", std::string("click Label99\n"),
           std::string("draw -1\n"), std::string("set Money 2147483647\n"), std::string("seed 7\n"),
@@ -152,12 +152,12 @@ TEST(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
               designed(W::ArenaButton) + "\nclick " + designed(W::AmateurButton) + "\n"}) {
         last.kept = bad;
         std::ostringstream said;
-        const Resumed fresh = continueLastSession(last, said);
+        Resumed fresh = continueLastSession(last, said);
         EXPECT_EQ(said.str().rfind("verminadia: cannot continue, starting afresh: the test's record: line ", 0), 0u)
             << said.str();
         EXPECT_EQ(said.str().find('\n'), said.str().size() - 1) << "one line: " << said.str();
         EXPECT_FALSE(fresh.fromRecord);
-        EXPECT_EQ(fresh.script->dump(), Script().dump()) << bad;
+        EXPECT_EQ(Script(*fresh.session).dump(), Script(afresh).dump()) << bad;
     }
     // No record: nothing to say.
     last.kept.reset();
@@ -169,7 +169,7 @@ TEST(Session, ABadRecordIsSaidAndTheGameStartsAfresh) {
 TEST(Session, ARecordThatCannotBeWrittenIsSaidOnceAndThePlayersOwnFileGetsEverything) {
     MemoryRecord last, mine;
     last.writable = false;
-    Recorded session(last, Resumed{std::make_unique<Script>()}, &mine);
+    Recorded session(last, Resumed{std::make_unique<Session>()}, &mine);
     session.ticks(Timer::Opening, 18);
     session.click(W::Start);
     session.click(W::Start);
@@ -177,7 +177,7 @@ TEST(Session, ARecordThatCannotBeWrittenIsSaidOnceAndThePlayersOwnFileGetsEveryt
               "verminadia: cannot write the session record the test's record: no space left; this session cannot be "
               "continued\n");
     auto replayed = test::play(*mine.kept);
-    EXPECT_EQ(replayed.script->dump(), session.script->dump());
+    EXPECT_EQ(replayed.script->dump(), session.dump());
 }
 
 TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
@@ -189,9 +189,9 @@ TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
         session.click(W::Start);
         last.room = last.kept->size() + 34;  // one more tick, and a line and a half of the next one
         session.ticks(Timer::Opening, 1);
-        whole = session.script->dump();
+        whole = session.dump();
         session.ticks(Timer::Opening, 5);
-        EXPECT_EQ(session.script->game().state.TitleTick, 24) << "the game plays on";
+        EXPECT_EQ(session.played->game().state.TitleTick, 24) << "the game plays on";
         EXPECT_EQ(session.said.str(),
                   "verminadia: cannot write the session record the test's record: the write "
                   "failed; it holds this session only up to here\n");
@@ -202,7 +202,7 @@ TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
     std::ostringstream said;
     Resumed resumed = continueLastSession(last, said);
     ASSERT_TRUE(resumed.fromRecord);
-    EXPECT_EQ(resumed.script->dump(), whole);
+    EXPECT_EQ(Script(*resumed.session).dump(), whole);
     EXPECT_EQ(said.str(),
               "verminadia: the test's record: line 43: no newline at its end, so it may be cut short: dropped\n");
     last.room = std::string::npos;
@@ -211,7 +211,7 @@ TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
         session.ticks(Timer::Opening, 2);
         auto replayed = test::play(*last.kept);
         EXPECT_EQ(replayed.status, 0) << replayed.err;
-        EXPECT_EQ(replayed.script->dump(), session.script->dump());
+        EXPECT_EQ(replayed.script->dump(), session.dump());
     }
 
     // A new session on a full disk leaves the last record as it was.
@@ -229,17 +229,17 @@ TEST(Session, AFullDiskIsSaidOnceAndNeverCostsTheRecord) {
 TEST(Session, ContinuingFromTheTitleGivesThePlayersOwnFileTheWholeSessionInTimeOrder) {
     MemoryRecord last, mine;
     leftAtTheHeroChoice(last, 5000ms);
-    Recorded session(last, Resumed{std::make_unique<Script>()}, &mine);
+    Recorded session(last, Resumed{std::make_unique<Session>()}, &mine);
     session.ticks(Timer::Opening, 3);
     session.now = 1000ms;
     SilentOutput speakers;
-    session.log.continueLast(*session.script, speakers);
+    session.log.continueLast(speakers);
     session.now = 1500ms;
     session.ticks(Timer::Opening, 1);
     EXPECT_EQ(*mine.kept, *last.kept);
     auto replayed = test::play(*mine.kept);
     EXPECT_EQ(replayed.status, 0) << replayed.err;
-    EXPECT_EQ(replayed.script->dump(), session.script->dump());
+    EXPECT_EQ(replayed.script->dump(), session.dump());
     std::istringstream lines(*mine.kept);
     double previous = 0;
     for (std::string line; std::getline(lines, line);) {
@@ -251,17 +251,48 @@ TEST(Session, ContinuingFromTheTitleGivesThePlayersOwnFileTheWholeSessionInTimeO
     EXPECT_EQ(previous, 5.5);
 }
 
+// A record whose click on Label48 draws while the record holds no draw for it (its "draw 2" went
+// to the click before): the draw is decided alike however the record is played, and never by the
+// clock.
+TEST(Session, ADrawTheRecordDoesNotHoldIsTheSameContinuedWatchedAndReplayed) {
+    MemoryRecord last;
+    last.kept =
+        "tick Timer1 18\nclick Label3\ntick Timer1 11\nclick Label5\nclick Button4\nclick Label41\nclick Label41\n"
+        "click Label41\nclick Label41\nclick Label41\nclick Label43\nclick Button6\ndraw 2\nclick Button9\n"
+        "click Label48\nclick Label49\ndraw 0\nclick Panel5\nclick Label47\nclick Label50\n";
+    std::ostringstream said;
+    Resumed resumed = continueLastSession(last, said);
+    ASSERT_TRUE(resumed.fromRecord) << said.str();
+    const std::string continued = Script(*resumed.session).dump();
+
+    // Continued from the title of a game that had already been played live.
+    Recorded fromTitle(last);
+    fromTitle.ticks(Timer::Opening, 18);
+    SilentOutput speakers;
+    fromTitle.log.continueLast(speakers);
+    EXPECT_EQ(fromTitle.dump(), continued);
+
+    std::istringstream record(*last.kept);
+    PacedReplay watched(record);
+    Session fresh;
+    Script watcher(fresh);
+    EXPECT_EQ(watched.playUntil(watcher, 1e9), "");
+    EXPECT_EQ(watcher.dump(), continued);
+    for (int run = 0; run < 2; ++run) EXPECT_EQ(test::play(*last.kept).script->dump(), continued);
+}
+
 TEST(PacedReplay, PlaysEachLineWhenItsTimeComesAndStopsAtABadOne) {
     std::istringstream record(std::string("# verminadia session record\n# @0.000\ntick ") + designed(Timer::Opening) +
                               " 18\n# @1.250\nclick " + designed(W::Start) + "\n# @2.000\nfrobnicate\n");
     PacedReplay replay(record);
-    Script script;
+    Session played;
+    Script script(played);
     EXPECT_EQ(replay.playUntil(script, 1.0), "");
-    EXPECT_EQ(script.game().state.TitleTick, 18);
+    EXPECT_EQ(played.game().state.TitleTick, 18);
     EXPECT_EQ(replay.nextAt(), 1.25);
-    EXPECT_TRUE(script.game().form.showing(W::Start));
+    EXPECT_TRUE(played.game().form.showing(W::Start));
     EXPECT_EQ(replay.playUntil(script, 1.25), "");
-    EXPECT_FALSE(script.game().form.showing(W::Start));
+    EXPECT_FALSE(played.game().form.showing(W::Start));
     EXPECT_FALSE(replay.finished());
     EXPECT_EQ(replay.playUntil(script, 9.0),
               "line 7: 'frobnicate' is not in a session record, which holds only draws, clicks and ticks");
@@ -272,7 +303,8 @@ TEST(PacedReplay, TakesOnlyWhatARecordHoldsAndLeavesOutACutLastLine) {
     const auto played = [](const std::string& text) {
         std::istringstream record(text);
         PacedReplay replay(record);
-        Script script;
+        Session fresh;
+        Script script(fresh);
         return replay.playUntil(script, 1e9);
     };
     EXPECT_EQ(

@@ -69,7 +69,6 @@ struct Catalogues final : CatalogueSource {
 
 struct Session {
     SilentOutput sound;
-    ClockRandom random{[] { return std::uint64_t{1}; }};
     MemoryRecord& last;
     MemorySettings& settings;
     Catalogues catalogues;
@@ -80,7 +79,7 @@ struct Session {
     Session(MemoryRecord& record, MemorySettings& kept, const char* lang = nullptr, Capabilities can = {})
         : last(record),
           settings(kept),
-          shell({sound, random, last, settings, catalogues,
+          shell({sound, last, settings, catalogues,
                  [lang](const char* name) { return std::string_view(name) == "LANGUAGE" ? lang : nullptr; }, complaints,
                  can}) {
         shell.onEffects([this](const Effects& e) { told.push_back(e); });

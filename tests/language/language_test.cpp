@@ -304,16 +304,16 @@ TEST(EnglishCatalogue, NamesAnOpponentWithTheArticleItsNameWants) {
     ClockRandom random{[] { return std::uint64_t{1}; }};
     Game g(silence, random);
     const auto said = [&](std::string_view line) { return g.text(line).render(g.catalogue()); };
-    g.setText(&GameState::EnemyName, opponentName(N_("扇風機マン"), Naming::Thing));
+    g.state.EnemyName = opponentName(N_("扇風機マン"), Naming::Thing);
     EXPECT_EQ(said(N_("{EnemyName}の首を撥ねた。")), "扇風機マンの首を撥ねた。");
     g.setCatalogue(english());
     EXPECT_EQ(said(N_("{EnemyName}の首を撥ねた。")), "Lopped off the Fan Man's head.");
     EXPECT_EQ(said(N_("{EnemyName}の攻撃！")), "The Fan Man attacks!");
-    EXPECT_EQ(g.state.EnemyName, "Fan Man");
-    g.setText(&GameState::EnemyName, opponentName(N_("ズンダラ"), Naming::Person));
+    EXPECT_EQ(g.shown(&GameState::EnemyName), "Fan Man");
+    g.state.EnemyName = opponentName(N_("ズンダラ"), Naming::Person);
     EXPECT_EQ(said(N_("{EnemyName}の攻撃！")), "Zundara attacks!");
     // A name set from outside the game has no article to give.
-    g.state.EnemyName = "Gorilla";
+    g.state.EnemyName = Text::verbatim("Gorilla");
     EXPECT_EQ(said(N_("{EnemyName}の首を撥ねた。")), "Lopped off Gorilla's head.");
 }
 

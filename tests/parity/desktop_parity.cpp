@@ -34,10 +34,9 @@ struct Program {
     desktop::GameWindow window{shell};
     std::string said;
 
-    Program(ClockRandom& random, frontend::FileCatalogues& catalogues, const QString& recordPath)
+    Program(frontend::FileCatalogues& catalogues, const QString& recordPath)
         : record(recordPath.toStdString()),
           shell({sound,
-                 random,
                  record,
                  settings,
                  catalogues,
@@ -92,8 +91,7 @@ int main(int argc, char** argv) {
     }
     Catalogues all(programDirectory(argv[0]), "verminadia-parity", std::cerr);
     frontend::FileCatalogues catalogues(all);
-    ClockRandom random;
-    auto program = std::make_unique<Program>(random, catalogues, home.filePath("last-session.script"));
+    auto program = std::make_unique<Program>(catalogues, home.filePath("last-session.script"));
     std::string line, state;
     for (int number = 1; std::getline(inputs, line); ++number) {
         if (line.empty() || line[0] == '#') continue;
@@ -130,12 +128,12 @@ int main(int argc, char** argv) {
             QTest::keyClick(target, k->second, shift ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (verb == "draw") {
             std::istringstream values(line.substr(4));
-            for (int v = 0; values >> v;) random.queue(v);
+            for (int v = 0; values >> v;) p.shell.session().random().queue(v);
         } else if (verb == "language") {
             p.shell.chooseLanguage(what);
         } else if (verb == "reload") {
             program.reset();
-            program = std::make_unique<Program>(random, catalogues, home.filePath("last-session.script"));
+            program = std::make_unique<Program>(catalogues, home.filePath("last-session.script"));
         } else if (verb == "continue") {
             p.shell.continueLast();
         } else if (verb == "set") {

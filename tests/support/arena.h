@@ -50,7 +50,7 @@ inline void playLines(test::Played& p, std::string_view lines) { p.then(lines); 
 // The opponent is down: the experience, the level-up when one is due, and back to the class
 // choice.
 inline void collectTheVictory(test::Played& p, PlayLines play = playLines) {
-    ASSERT_EQ(p.state().TalkState, talk::kExperience) << p.state().EnemyName << " still stands";
+    ASSERT_EQ(p.state().TalkState, talk::kExperience) << p.shown(&GameState::EnemyName) << " still stands";
     play(p, next(1));
     if (p.state().TalkState == talk::kLevelUp) play(p, kClick);
     play(p, kClick);
@@ -63,7 +63,7 @@ inline void winTheBout(test::Played& p, PlayLines play = playLines) {
     for (int turn = 0; turn < 40 && p.state().TalkState != talk::kExperience; ++turn) {
         play(p, attack(2) + next(1));
         if (p.state().TalkState == talk::kExperience) break;
-        ASSERT_EQ(p.state().TalkState, talk::kNothing) << p.state().EnemyName << ": the hero must survive";
+        ASSERT_EQ(p.state().TalkState, talk::kNothing) << p.shown(&GameState::EnemyName) << ": the hero must survive";
     }
     collectTheVictory(p, play);
 }

@@ -19,7 +19,8 @@ Played play(std::string_view lines) { return play(lines, untranslated()); }
 
 Played play(std::string_view lines, const Catalogue& catalogue) {
     Played p;
-    p.script = std::make_unique<Script>(catalogue);
+    p.session = std::make_unique<Session>(catalogue);
+    p.script = std::make_unique<Script>(*p.session);
     p.then(lines);
     return p;
 }

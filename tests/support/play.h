@@ -13,19 +13,25 @@
 namespace verminadia::test {
 
 struct Played {
-    std::unique_ptr<Script> script;
-    std::string out;  // what the driver printed
+    std::unique_ptr<Session> session;
+    std::unique_ptr<Script> script;  // driving the session
+    std::string out;                 // what the driver printed
     std::string err;
     int status = 0;
 
-    const GameState& state() const { return script->game().state; }
-    const Form& form() const { return script->game().form; }
-    const Sound& sound() const { return script->game().sound; }
+    const GameState& state() const { return session->game().state; }
+    const Form& form() const { return session->game().form; }
+    const Sound& sound() const { return session->game().sound; }
     // For setting a scene up directly, where no click leads there yet.
-    Game& game() { return script->game(); }
+    Game& game() { return session->game(); }
+    // A text field of the state as the player reads it now.
+    std::string shown(TextMember field) const { return session->game().shown(field); }
     // Runs more lines on the same game; the last needs no newline here.
     Played& then(std::string_view lines);
 };
+
+// A text of the state in the game's own words.
+inline std::string japanese(const Text& t) { return t.render(untranslated()); }
 
 Played play(std::string_view lines);
 // The same with the game's texts looked up in `catalogue`.

@@ -34,8 +34,8 @@ TEST(TownCareer, TheWandererEquipsSleepsAndRisesThroughTheTitles) {
     p.then(std::string("set Gold 500\nclick ") + designed(W::StoreButton) + "\nclick " + designed(W::StoreArmor2) +
            "\nclick " + designed(W::LeaveStore) + "\nclick " + designed(W::KingButton) + "\nclick " +
            designed(W::MessagePanel));
-    EXPECT_EQ(p.state().ArmorName, "ドラゴンの鎧　  ");
-    EXPECT_EQ(p.state().TitleName, "特攻隊長");
+    EXPECT_EQ(p.shown(&GameState::ArmorName), "ドラゴンの鎧　  ");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "特攻隊長");
     p.then(std::string("click ") + designed(W::StatusButton));
     EXPECT_EQ(p.form().caption(W::StatusWeapon), "武器　　銀のつるぎ　　  ");
     EXPECT_EQ(p.form().caption(W::StatusArmor), "防具　　ドラゴンの鎧　  ");
@@ -47,7 +47,7 @@ TEST(TownCareer, TheWandererEquipsSleepsAndRisesThroughTheTitles) {
     p.then(std::string("set ChampionWins 6\nclick ") + designed(W::KingButton) + "\nclick " +
            designed(W::MessagePanel) + "\nset ChallengerWins 6\nclick " + designed(W::KingButton));
     EXPECT_EQ(p.state().TalkState, talk::kEnding);
-    EXPECT_EQ(p.state().TitleName, "伝説の剣士");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "伝説の剣士");
     EXPECT_EQ(p.out, "");
     EXPECT_GE(p.state().Gold, 0);
 }

@@ -24,7 +24,7 @@ TEST(KingsRoom, AFirstVisitIsTheOrganisersSpeechAndGrantsNothing) {
     EXPECT_EQ(f.caption(W::MessageLine2), kOrganiser2);
     EXPECT_EQ(f.caption(W::MessageLine3), kOrganiser3);
     EXPECT_EQ(p.state().TitleIndex, 0);
-    EXPECT_EQ(p.state().TitleName, "街の人");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "街の人");
     EXPECT_EQ(f.caption(W::BarRank), "街の人");
     EXPECT_EQ(p.state().TalkState, talk::kCloseKingsRoom);
     EXPECT_TRUE(f.showing(W::King));
@@ -82,7 +82,7 @@ TEST(KingsRoom, EachChampionBeatenBringsItsSpeechAndTitle) {
         EXPECT_EQ(p.form().caption(W::MessageLine2), v.line2);
         EXPECT_EQ(p.form().caption(W::MessageLine3), v.line3);
         EXPECT_EQ(p.state().TitleIndex, v.champions);
-        EXPECT_EQ(p.state().TitleName, v.title);
+        EXPECT_EQ(p.shown(&GameState::TitleName), v.title);
         EXPECT_EQ(p.form().caption(W::BarRank), v.title);
         p.then(std::string("click ") + designed(W::MessagePanel));
         EXPECT_TRUE(p.form().showing(W::TownButtons));
@@ -97,7 +97,7 @@ TEST(KingsRoom, ASecondVisitWithoutANewChampionChangesNothing) {
     const std::string after = p.script->dump();
     p.then(std::string("click ") + designed(W::KingButton) + "\nclick " + designed(W::MessagePanel));
     EXPECT_EQ(p.script->dump(), after);
-    EXPECT_EQ(p.state().TitleName, "城の剣士");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "城の剣士");
 }
 
 TEST(KingsRoom, AVisitAfterADefeatGivesTheTitleBack) {
@@ -110,7 +110,7 @@ TEST(KingsRoom, AVisitAfterADefeatGivesTheTitleBack) {
     g.form.setCaption(W::BarRank, g.state.TitleName);
     p.then(std::string("click ") + designed(W::KingButton));
     EXPECT_EQ(p.form().caption(W::MessageLine2), "　「ここまで勝つとはお主ただ者ではないな。この調子でど");
-    EXPECT_EQ(p.state().TitleName, "街の人気者");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "街の人気者");
     EXPECT_EQ(p.form().caption(W::BarRank), "街の人気者");
     EXPECT_EQ(p.state().TitleIndex, 3);
 }
@@ -135,7 +135,7 @@ TEST(KingsRoom, TheWholeChallengerSeriesBringsTheLegendaryTitleAndTheEnding) {
     EXPECT_EQ(f.caption(W::MessageLine3), "マスターをやろう！！」");
     EXPECT_EQ(p.state().TalkState, talk::kEnding);
     // The legendary title is only spoken; the hero keeps the sixth.
-    EXPECT_EQ(p.state().TitleName, "神様");
+    EXPECT_EQ(p.shown(&GameState::TitleName), "神様");
     EXPECT_EQ(p.state().TitleIndex, 6);
     EXPECT_FALSE(f.showing(W::StatusButton));
     EXPECT_FALSE(f.showing(W::TownButtons));

@@ -38,8 +38,8 @@ TEST(Store, EnteringGreetsAndOpensTheShelfInPlaceOfTheTownButtons) {
     EXPECT_EQ(f.caption(W::MessageLine2), shipped::kStoreGreeting2);
     EXPECT_EQ(f.caption(W::MessageLine3), shipped::kStoreGreeting3);
     EXPECT_EQ(p.state().TalkState, talk::kNothing);
-    EXPECT_EQ(p.state().PendingLine2, kStoreThanks);
-    EXPECT_EQ(p.state().PendingLine3, kStoreShortOfMoney);
+    EXPECT_EQ(p.shown(&GameState::PendingLine2), kStoreThanks);
+    EXPECT_EQ(p.shown(&GameState::PendingLine3), kStoreShortOfMoney);
     EXPECT_TRUE(f.showing(W::StorePanel));
     EXPECT_TRUE(f.showing(W::Storekeeper));
     EXPECT_TRUE(f.showing(W::MessagePanel));
@@ -89,7 +89,7 @@ TEST(Store, AWeaponIsEquippedAtOnceAndNeverOfferedAgain) {
     p.then(std::string("set Gold 300\nclick ") + designed(W::StoreWeapon2));
     EXPECT_EQ(p.state().WeaponAttack, 4);
     EXPECT_EQ(p.state().WeaponId, 2);
-    EXPECT_EQ(p.state().WeaponName, "金のつるぎ 　   ");
+    EXPECT_EQ(p.shown(&GameState::WeaponName), "金のつるぎ 　   ");
     EXPECT_FALSE(p.form().visible(W::StoreWeapon2));
     p.then(std::string("click ") + designed(W::StoreWeapon2));
     EXPECT_EQ(p.out, std::string("ignored: ") + designed(W::StoreWeapon2) + " is hidden\n");
@@ -97,7 +97,7 @@ TEST(Store, AWeaponIsEquippedAtOnceAndNeverOfferedAgain) {
     p.then(std::string("click ") + designed(W::StoreWeapon1));
     EXPECT_EQ(p.state().WeaponAttack, 2);
     EXPECT_EQ(p.state().WeaponId, 1);
-    EXPECT_EQ(p.state().WeaponName, "銀のつるぎ　　  ");
+    EXPECT_EQ(p.shown(&GameState::WeaponName), "銀のつるぎ　　  ");
     EXPECT_EQ(p.state().Gold, 0);
 }
 
@@ -105,8 +105,8 @@ TEST(Store, TheLastArmourBoughtIsTheOneWornWhateverItsValue) {
     auto p = inStore(0);
     p.then(std::string("set Gold 400\nclick ") + designed(W::StoreArmor3) + "\nclick " + designed(W::StoreArmor1));
     EXPECT_EQ(p.state().ArmorDefense, 2);
-    EXPECT_EQ(p.state().ArmorName, p.state().ShopArmor1Name);
-    EXPECT_EQ(p.state().ArmorName, "呪われた鎧　 　");
+    EXPECT_EQ(p.shown(&GameState::ArmorName), p.shown(&GameState::ShopArmor1Name));
+    EXPECT_EQ(p.shown(&GameState::ArmorName), "呪われた鎧　 　");
     EXPECT_EQ(p.state().WeaponId, 0);
     EXPECT_EQ(p.sound().beeps(), 2);
 }

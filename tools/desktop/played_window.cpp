@@ -21,9 +21,9 @@ int PlayedWindow::play(const char* path, ViewChoice view) {
         return 2;
     }
     std::istringstream in(*text);
-    script_ = std::make_unique<Script>(catalogues_.get(frontend::startLanguage("", "")));
-    if (const int status = script_->run(in, std::cout, std::cerr); status != 0) return status;
-    window_ = std::make_unique<GameWindow>(script_->game());
+    session_ = std::make_unique<Session>(catalogues_.get(frontend::startLanguage("", "")));
+    if (const int status = Script(*session_).run(in, std::cout, std::cerr); status != 0) return status;
+    window_ = std::make_unique<GameWindow>(session_->game());
     window_->setView(view);
     window_->ensureBuilt();
     window_->show();

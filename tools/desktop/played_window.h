@@ -23,7 +23,7 @@ public:
 private:
     const char* program_;
     Catalogues catalogues_;
-    std::unique_ptr<Script> script_;
+    std::unique_ptr<Session> session_;
     std::unique_ptr<GameWindow> window_;
 };
 

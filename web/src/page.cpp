@@ -85,7 +85,7 @@ void onContinueClick(const val&) {
 void onMuteClick(const val&) { thePage->shell().toggleMute(); }
 
 // For the parity test: draws queued as the script driver queues them, and the game's state as it dumps it.
-void queueDraw(int value) { thePage->random().queue(value); }
+void queueDraw(int value) { thePage->shell().session().random().queue(value); }
 std::string dumpState() { return thePage->shell().script().dump(); }
 // For a test that sets a scene as the script driver's `set` line does (a field and its value):
 // "" or why the line is bad. The record keeps only what the player did, not this.
@@ -103,8 +103,7 @@ void onServiceWorkerFailed(const val& error) {
 }  // namespace
 
 Page::Page()
-    : shell_({sound_, random_, lastRecord_, kept_, languages_, browserEnvironment(), std::cerr, {}}),
-      view_(byId(kStage)) {
+    : shell_({sound_, lastRecord_, kept_, languages_, browserEnvironment(), std::cerr, {}}), view_(byId(kStage)) {
     thePage = this;
     const val stage = byId(kStage);
     stage.call<void>("addEventListener", val("click"), val::module_property("verminadiaStageClick"));

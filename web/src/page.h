@@ -23,7 +23,6 @@ public:
     void start();
 
     frontend::Shell& shell() { return shell_; }
-    ClockRandom& random() { return random_; }
     // A key, click or tap anywhere: the browser may now let the page sound.
     void gesture();
     // The room for the stage changed.
@@ -36,7 +35,6 @@ private:
     void focusOn(std::optional<W> w);
 
     WebAudioOutput sound_;
-    ClockRandom random_;
     LocalStorageSettings kept_;
     frontend::KeptRecord lastRecord_ = localStorageRecord(kept_);
     PageLanguages languages_;

@@ -113,8 +113,8 @@ void layOutLabel(const val& e, const WidgetDef& d, const std::string& caption, b
 }  // namespace
 
 StageView::StageView(val stage) : stage_(std::move(stage)) {
-    setStyle(stage_, "width", px(kDesignWidth));
-    setStyle(stage_, "height", px(kDesignHeight));
+    setStyle(stage_, "width", px(kFormWidth));
+    setStyle(stage_, "height", px(kFormHeight));
     elements_.reserve(kWidgetCount);
     for (const WidgetDef& d : kWidgets) {
         val e = makeElement(d);
