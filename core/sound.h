@@ -17,6 +17,7 @@ public:
     virtual void stop(Player p) = 0;         // halts and keeps the position
     virtual void seekToStart(Player p) = 0;  // back to the start, stopped
     virtual void beep() = 0;                 // the desktop's alert sound
+    virtual void setMuted(bool) {}           // all sound off, or back on
 };
 
 class SilentOutput final : public SoundOutput {
@@ -56,9 +57,12 @@ public:
     // Hands the players to another output (a game replayed silently, now shown): those that are
     // playing start there.
     void setOutput(SoundOutput& out);
+    // All sound off, or back on, on this output and any it is handed to.
+    void setMuted(bool muted);
 
 private:
     SoundOutput* out_;
+    bool muted_ = false;
     std::array<PlayerState, kPlayerCount> players_{};
     int beeps_ = 0;
 };
