@@ -23,15 +23,9 @@ void Sound::seekToStart(Player p) {
 
 void Sound::setOutput(SoundOutput& out) {
     out_ = &out;
-    out_->setMuted(muted_);
     for (std::size_t i = 0; i < kPlayerCount; ++i) {
         if (players_[i].playing) out_->play(static_cast<Player>(i));
     }
-}
-
-void Sound::setMuted(bool muted) {
-    muted_ = muted;
-    out_->setMuted(muted);
 }
 
 void Sound::beep() {

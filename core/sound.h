@@ -57,12 +57,11 @@ public:
     // Hands the players to another output (a game replayed silently, now shown): those that are
     // playing start there.
     void setOutput(SoundOutput& out);
-    // All sound off, or back on, on this output and any it is handed to.
-    void setMuted(bool muted);
+    // All sound off, or back on: the output's switch, which stays with it.
+    void setMuted(bool muted) { out_->setMuted(muted); }
 
 private:
     SoundOutput* out_;
-    bool muted_ = false;
     std::array<PlayerState, kPlayerCount> players_{};
     int beeps_ = 0;
 };

@@ -136,10 +136,10 @@ bool Shell::start(std::string_view languageOption, bool continueLast, RecordStor
         // A new session is recorded; until the first click the last one can still be continued.
         *opened = watch || log_->open(own, nullptr);
         if (!*opened) return;
+        parts_->sound.setMuted(muted_);  // as the settings say, before anything plays
         if (!watch && continueLast && parts_->lastRecord.exists()) log_->continueLast(*script_, parts_->sound);
         if (!watch) game_->random = &log_->random();
         game_->sound.setOutput(parts_->sound);
-        game_->sound.setMuted(muted_);
         started_ = true;
         Effects e;
         e.language = e.mute = true;

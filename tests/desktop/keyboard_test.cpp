@@ -161,8 +161,8 @@ TEST_F(Keys, AHeldKeyClicksAndSwitchesOnceButKeepsMovingTheFocus) {
     ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
     audio::SystemSound sound;
     frontend::FileSettings settings;
-    window.shell().useSettings(settings);
     game.sound.setOutput(sound);
+    window.shell().useSettings(settings);
     // The key's first press, then what the keyboard repeats while it is held.
     const auto hold = [this](Qt::Key key, int repeats) {
         const auto target = [this]() -> QWidget* {

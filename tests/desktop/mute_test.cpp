@@ -24,8 +24,8 @@ struct Muting : LiveWindow {
     }
     // The shell remembers mute in `settings` and turns `out` off and on, as the program's does.
     void hearMute(audio::SystemSound& out) {
-        window.shell().useSettings(settings);
         game.sound.setOutput(out);
+        window.shell().useSettings(settings);
     }
     QAction* menuEntry() {
         for (QAction* a : window.contextMenu()->actions())

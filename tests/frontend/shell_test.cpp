@@ -220,6 +220,7 @@ TEST(Shell, ItsMenuListsWhatTheViewCanDoInTheGamesLanguageAndChoosesThroughIt) {
     menu.choose(entry(MenuChoice::Continue));
     EXPECT_EQ(s.shell.game().state.HeroId, 1) << "the last session goes on";
     EXPECT_FALSE(entry(MenuChoice::Continue).shown);
+    EXPECT_TRUE(s.sound.muted) << "the game played in afresh unmuted the sound";
 
     // A view that can neither scale nor fill the screen (the page) has no such entries.
     Session page(record, kept);
