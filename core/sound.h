@@ -17,6 +17,7 @@ public:
     virtual void stop(Player p) = 0;         // halts and keeps the position
     virtual void seekToStart(Player p) = 0;  // back to the start, stopped
     virtual void beep() = 0;                 // the desktop's alert sound
+    virtual void setMuted(bool) {}           // all sound off, or back on
 };
 
 class SilentOutput final : public SoundOutput {
@@ -56,6 +57,8 @@ public:
     // Hands the players to another output (a game replayed silently, now shown): those that are
     // playing start there.
     void setOutput(SoundOutput& out);
+    // All sound off, or back on: the output's switch, which stays with it.
+    void setMuted(bool muted) { out_->setMuted(muted); }
 
 private:
     SoundOutput* out_;

@@ -7,21 +7,15 @@
 #include <string>
 #include <vector>
 
-#include <QAction>
 #include <QApplication>
 #include <QIcon>
-#include <QMenu>
 #include <QTimer>
 
 #include "audio/system/system_sound.h"
-#include "desktop/menu/languages.h"
-#include "desktop/menu/mute_switch.h"
 #include "desktop/session.h"
 #include "desktop/window/app_style.h"
 #include "desktop/window/game_window.h"
-#include "desktop/window/qtext.h"
 #include "dist/description.h"
-#include "frontend/menu_texts.h"
 #include "frontend/native/session.h"
 #include "frontend/settings/languages.h"
 #include "frontend/shell.h"
@@ -87,8 +81,6 @@ int main(int argc, char** argv) {
     frontend::Shell& shell = session.shell();
     desktop::GameWindow window(shell);
     if (!session.start()) return 2;
-    Game& game = shell.game();
-    desktop::Languages languages(window, session.catalogues(), shell.language());
     std::unique_ptr<desktop::Replayer> replayer;
     if (!line.replayPath.empty()) {
         replayer = std::make_unique<desktop::Replayer>(shell.script(), window, line.speed);
@@ -98,28 +90,17 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    desktop::MuteSwitch mute(window, game, sound, *shell.settings());
     window.show();
     sound.start();  // the stream and the sound files load once the first frame is out
     if (replayer) replayer->start();
-    // Once the window is on screen: the icon, and the menu's own entries: the languages, and on the
-    // title the way back into the last session.
+    // Once the window is on screen: the icon, and the languages for the menu.
     QTimer::singleShot(0, &window, [&] {
 #ifdef VERMINADIA_APP_ID
         // The installed icon: looking it up in the icon theme takes as long as a frame. A game run
         // from its build folder has no themed icon, and the window simply shows none.
         QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VERMINADIA_APP_ID)));
 #endif
-        QMenu* menu = window.contextMenu();
-        menu->addMenu(languages.menu(menu, [&shell](const std::string& code) { shell.settings()->setLanguage(code); }));
-        mute.addToMenu();
-        if (replayer) return;
-        QAction* again = menu->addAction(desktop::qtext(game.catalogue().translate(frontend::kContinueItem)));
-        QObject::connect(menu, &QMenu::aboutToShow, again, [&, again] {
-            again->setText(desktop::qtext(game.catalogue().translate(frontend::kContinueItem)));
-            again->setVisible(shell.canContinue());
-        });
-        QObject::connect(again, &QAction::triggered, &window, [&shell] { shell.continueLast(); });
+        window.menu().offerLanguages(session.catalogues());
     });
     return QApplication::exec();
 }

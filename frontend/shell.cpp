@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "core/title.h"
-#include "frontend/menu_texts.h"
 #include "frontend/screen_reader/accessible.h"
 #include "frontend/screen_reader/announcements.h"
 #include "frontend/settings/languages.h"
@@ -82,20 +81,18 @@ std::string Effects::saidAt(Urgency urgency) const {
     return text;
 }
 
-void languageEntries(CatalogueSource& catalogues, std::function<void(const std::vector<LanguageEntry>&)> ready) {
-    struct Naming {
-        std::vector<LanguageEntry> entries;
-        std::size_t left;
-        std::function<void(const std::vector<LanguageEntry>&)> ready;
-    };
-    const auto naming = std::make_shared<Naming>(Naming{{}, languages().size(), std::move(ready)});
-    for (const std::string& code : languages()) naming->entries.push_back({code, {}});
-    for (std::size_t i = 0; i < naming->entries.size(); ++i) {
-        catalogues.get(naming->entries[i].code, [naming, i](const Catalogue& c) {
-            naming->entries[i].name = c.translate(kLanguageName);
-            if (--naming->left == 0) naming->ready(naming->entries);
-        });
+std::string Shell::shortcutOf(Action a) {
+    for (const Binding& b : kKeys) {
+        if (b.action != a || b.mods != kPlain) continue;
+        for (const KeyName& k : kKeyNames) {
+            if (k.key != b.key) continue;
+            std::string name(k.name);
+            // A letter as it is printed on the key.
+            if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
+            return name;
+        }
     }
+    return {};
 }
 
 std::optional<Action> Shell::actionOf(Key k, Modifiers m) {
@@ -125,6 +122,7 @@ Shell::~Shell() = default;
 void Shell::useSettings(Settings& s) {
     settings_ = &s;
     muted_ = s.muted();
+    game_->sound.setMuted(muted_);
 }
 
 bool Shell::start(std::string_view languageOption, bool continueLast, RecordStore* own, bool watch) {
@@ -139,6 +137,7 @@ bool Shell::start(std::string_view languageOption, bool continueLast, RecordStor
         // A new session is recorded; until the first click the last one can still be continued.
         refused_ = !watch && !log_->open(own, nullptr);
         if (refused_) return;
+        parts_->sound.setMuted(muted_);  // as the settings say, before anything plays
         if (!watch && continueLast && parts_->lastRecord.exists()) log_->continueLast(parts_->sound);
         game_->sound.setOutput(parts_->sound);
         started_ = true;
@@ -227,6 +226,7 @@ void Shell::perform(Action a, bool repeat, Effects& e) {
             if (!repeat) {
                 muted_ = !muted_;
                 if (settings_) settings_->setMuted(muted_);
+                game_->sound.setMuted(muted_);
                 e.mute = true;
             }
             return;
@@ -284,10 +284,11 @@ void Shell::chooseView(const ViewChoice& v) {
     tell(e);
 }
 
-void Shell::chooseLanguage(const std::string& language) {
-    if (!parts_ || !knownLanguage(language)) return;
+void Shell::chooseLanguage(const std::string& language, CatalogueSource* from) {
+    if (!from && parts_) from = &parts_->catalogues;
+    if (!from || !knownLanguage(language)) return;
     if (settings_) settings_->setLanguage(language);
-    parts_->catalogues.get(language, [this, language](const Catalogue& catalogue) {
+    from->get(language, [this, language](const Catalogue& catalogue) {
         useLanguage(language, catalogue);
         Effects e;
         e.language = true;
@@ -300,14 +301,6 @@ void Shell::useLanguage(const std::string& wanted, const Catalogue& catalogue) {
     // A language whose catalogue could not be had is the game's own on the screen, and so in the menu.
     language_ = &catalogue == &untranslated() ? std::string(kOwnLanguage) : wanted;
     game_->setCatalogue(catalogue);
-}
-
-void Shell::setLanguage(const std::string& language, const Catalogue& catalogue) {
-    useLanguage(language, catalogue);
-    Effects e;
-    e.language = true;
-    follow(e);
-    tell(e);
 }
 
 void Shell::continueLast() {

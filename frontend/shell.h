@@ -91,15 +91,6 @@ private:
     Catalogues& all_;
 };
 
-// A language of the view's menu: its code, and its name in itself as its catalogue gives it.
-struct LanguageEntry {
-    std::string code;
-    std::string name;
-};
-// Every language the game has, in its order, for the view's menu, where the one the game speaks
-// is checked. Handed to `ready` once every catalogue is at hand: at once where they are files.
-void languageEntries(CatalogueSource& catalogues, std::function<void(const std::vector<LanguageEntry>&)> ready);
-
 // What a view lends the session it shows.
 struct SessionParts {
     SoundOutput& sound;
@@ -145,9 +136,8 @@ public:
     bool key(Key k, Modifiers m = {}, bool repeat = false);
     // The view's menu closed by Escape: the focus goes back to the stage.
     void menuClosed();
-    void chooseLanguage(const std::string& language);
-    // The same with its catalogue at hand (a view that keeps the catalogues itself).
-    void setLanguage(const std::string& language, const Catalogue& catalogue);
+    // The player's choice, remembered; its catalogue from `from`, else from the session's parts.
+    void chooseLanguage(const std::string& language, CatalogueSource* from = nullptr);
     void toggleMute();
     void chooseView(const ViewChoice& v);
     void continueLast();
@@ -177,6 +167,8 @@ public:
 
     // The one table of keys: what (key, modifiers) asks for.
     static std::optional<Action> actionOf(Key k, Modifiers m);
+    // The plain key that asks for `a`, as a menu shows it beside the entry ("F11", "M"); empty if none.
+    static std::string shortcutOf(Action a);
 
 private:
     void perform(Action a, bool repeat, Effects& e);

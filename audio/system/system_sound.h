@@ -39,7 +39,7 @@ public:
     // All sound off, or back on. Muted, the audio thread only writes zeros and the stream soon
     // rests; unmuted, every player that is playing is heard again, a tune from where it stood.
     // Any thread; may come before start(), as the settings are read.
-    void setMuted(bool muted);
+    void setMuted(bool muted) override;
     bool muted() const { return mixer_.muted(); }
 
     void play(Player p) override;

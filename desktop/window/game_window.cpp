@@ -13,7 +13,7 @@
 #include <QScreen>
 
 #include "core/title.h"
-#include "desktop/menu/window_menu.h"
+#include "desktop/menu/context_menu.h"
 #include "desktop/window/accessibility.h"
 #include "desktop/window/app_style.h"
 #include "desktop/window/qtext.h"
@@ -56,11 +56,10 @@ GameWindow::GameWindow(frontend::Shell* shell, std::unique_ptr<frontend::Shell> 
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       ownShell_(std::move(own)),
       shell_(shell ? *shell : *ownShell_),
-      menu_(new WindowMenu(this)) {
+      menu_(new ContextMenu(shell_, this)) {
     installAccessibility();
     setObjectName(QString::fromLatin1(designed(W::Window)));
     setWindowTitle(qtext(game().catalogue().translate(kGameTitle)));
-    connect(menu_, &WindowMenu::viewChosen, this, [this](const ViewChoice& v) { shell_.chooseView(v); });
     setView(ViewChoice{});
     for (const TimerDef& d : kTimers) {
         auto* t = new QTimer(this);
@@ -92,6 +91,8 @@ QWidget* GameWindow::widget(W w) {
 }
 
 QMenu* GameWindow::contextMenu() { return menu_->menu(); }
+
+frontend::Menu& GameWindow::menu() { return menu_->model(); }
 
 void GameWindow::buildWidgets() {
     const ClickSink sink = [this](W w) { shell_.click(w); };
@@ -202,11 +203,8 @@ void GameWindow::apply(const frontend::Effects& e) {
         const QWidget* at = focusWidget() && focusWidget() != this ? focusWidget() : nullptr;
         popupMenu(at ? at->mapToGlobal(at->rect().center()) : mapToGlobal(stage_.area().center()), true);
     }
-    if (e.language) {
-        setWindowTitle(qtext(game().catalogue().translate(kGameTitle)));
-        emit languageChanged();
-    }
-    if (e.mute) emit muteChanged(shell_.muted());
+    if (e.language) setWindowTitle(qtext(game().catalogue().translate(kGameTitle)));
+    if (e.view || e.language || e.mute) menu_->sync();
     if (e.closed && isVisible()) close();
 }
 
@@ -231,7 +229,6 @@ void GameWindow::setView(const ViewChoice& v) {
         move(windowedPosition(wanted));
     }
     applyStage();
-    menu_->showView(view_);
 }
 
 QPoint GameWindow::windowedPosition(QPoint wanted) const {

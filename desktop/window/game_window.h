@@ -15,6 +15,7 @@
 
 #include "desktop/window/announcer.h"
 #include "desktop/window/stage.h"
+#include "frontend/menu.h"
 #include "frontend/mirror.h"
 #include "frontend/shell.h"
 #include "game/events.h"
@@ -24,7 +25,7 @@ class QMenu;
 
 namespace verminadia::desktop {
 
-class WindowMenu;
+class ContextMenu;
 
 class GameWindow : public QWidget {
     Q_OBJECT
@@ -46,8 +47,9 @@ public:
     void setView(const ViewChoice& v);
     const Stage& stage() const { return stage_; }
 
-    // The context menu; features add their entries to it.
+    // The context menu, and the entries it shows.
     QMenu* contextMenu();
+    frontend::Menu& menu();
 
     // What a screen reader is told of a widget: what the player sees of it.
     QString accessibleText(W w) const;
@@ -58,10 +60,6 @@ signals:
     void gameClosed();
     // The player chose another view, by key or from the menu: it is to be remembered.
     void viewChosen(const ViewChoice& v);
-    // Mute was switched.
-    void muteChanged(bool muted);
-    // The game speaks another language.
-    void languageChanged();
     // What a screen reader was told after an input, its texts a line each.
     void announced(const QString& texts, bool assertive);
 
@@ -95,7 +93,7 @@ private:
     ViewChoice view_;
     Stage stage_;
     QPoint windowedPos_ = kDesignPosition;  // where the window goes back to after fullscreen
-    WindowMenu* menu_;
+    ContextMenu* menu_;
 
     Announcer announcer_{this};
     bool syncing_ = false;

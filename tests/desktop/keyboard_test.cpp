@@ -8,7 +8,6 @@
 #include <QImage>
 
 #include "audio/system/system_sound.h"
-#include "desktop/menu/mute_switch.h"
 #include "frontend/focus_order.h"
 #include "frontend/native/settings_file.h"
 #include "live_window.h"
@@ -162,7 +161,8 @@ TEST_F(Keys, AHeldKeyClicksAndSwitchesOnceButKeepsMovingTheFocus) {
     ASSERT_FALSE(file.isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
     audio::SystemSound sound;
     frontend::FileSettings settings;
-    MuteSwitch mute(window, game, sound, settings);
+    game.sound.setOutput(sound);
+    window.shell().useSettings(settings);
     // The key's first press, then what the keyboard repeats while it is held.
     const auto hold = [this](Qt::Key key, int repeats) {
         const auto target = [this]() -> QWidget* {

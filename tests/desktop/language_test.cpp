@@ -11,13 +11,14 @@
 #include <QPushButton>
 
 #include "core/title.h"
-#include "desktop/menu/languages.h"
 #include "desktop/window/game_window.h"
 #include "desktop/window/qtext.h"
 #include "desktop/window/widget_views.h"
 #include "frontend/menu_texts.h"
+#include "frontend/native/settings_file.h"
 #include "game/events.h"
 #include "language/choice.h"
+#include "live_window.h"
 #include "support/japanese.h"
 #include "town/heroes.h"
 
@@ -40,12 +41,21 @@ struct Switching : ::testing::Test {
     ClockRandom random{[] { return std::uint64_t{1}; }};
     Game game{silence, random};
     GameWindow window{game};
-    Languages languages{window, files, "ja"};
 
     void SetUp() override {
+        window.menu().offerLanguages(files);
         startGame(game);
         window.ensureBuilt();
         window.show();
+    }
+    void choose(const std::string& language) {
+        window.menu().choose({.what = frontend::MenuChoice::Language, .language = language});
+    }
+    // The context menu's submenu of languages.
+    QMenu* languages() {
+        for (QAction* a : window.contextMenu()->actions())
+            if (a->menu()) return a->menu();
+        return nullptr;
     }
     void click(W w) {
         window.shell().click(w);
@@ -72,8 +82,8 @@ TEST_F(Switching, TheWholeScreenIsRewrittenAtOnceAndComesBackByteForByte) {
     const QString japaneseGreeting = shown(window.widget(W::MessageLine2));
     const QString japaneseButton = shown(window.widget(W::KingButton));
 
-    languages.choose("en");
-    EXPECT_EQ(languages.current(), "en");
+    choose("en");
+    EXPECT_EQ(window.shell().language(), "en");
     EXPECT_EQ(window.windowTitle(), qtext(catalogues.get("en").translate(kGameTitle)));
     EXPECT_NE(window.windowTitle(), qtext(kGameTitle));
     EXPECT_NE(shown(window.widget(W::MessageLine2)), japaneseGreeting);
@@ -82,7 +92,7 @@ TEST_F(Switching, TheWholeScreenIsRewrittenAtOnceAndComesBackByteForByte) {
     EXPECT_EQ(game.shown(&GameState::HeroName), catalogues.get("en").translate(kHeroes[3].name));
     expectScreenFollowsTheModel();
 
-    languages.choose("ja");
+    choose("ja");
     EXPECT_EQ(window.windowTitle(), qtext(kGameTitle));
     EXPECT_EQ(shown(window.widget(W::MessageLine2)), japaneseGreeting);
     EXPECT_EQ(shown(window.widget(W::KingButton)), japaneseButton);
@@ -91,8 +101,11 @@ TEST_F(Switching, TheWholeScreenIsRewrittenAtOnceAndComesBackByteForByte) {
 }
 
 TEST_F(Switching, TheMenuNamesEachLanguageInItselfAndSwitchesToThePickedOne) {
-    std::string remembered;
-    QMenu* menu = languages.menu(&window, [&](const std::string& language) { remembered = language; });
+    ASSERT_FALSE(fixtures::freshSettingsFile().isEmpty()) << "XDG_CONFIG_HOME is not a folder of the tests' own";
+    frontend::FileSettings settings;
+    window.shell().useSettings(settings);
+    QMenu* menu = languages();
+    ASSERT_NE(menu, nullptr);
     const QList<QAction*> entries = menu->actions();
     ASSERT_EQ(entries.size(), static_cast<qsizetype>(verminadia::languages().size()));
     // Japanese first and checked, as the game speaks it now.
@@ -109,20 +122,18 @@ TEST_F(Switching, TheMenuNamesEachLanguageInItselfAndSwitchesToThePickedOne) {
     EXPECT_EQ(menu->title(), qtext(frontend::kLanguageMenuTitle));
 
     english->trigger();
-    EXPECT_EQ(remembered, "en");
-    EXPECT_EQ(languages.current(), "en");
+    EXPECT_EQ(frontend::FileSettings().language(), "en") << "the choice is not remembered";
+    EXPECT_EQ(window.shell().language(), "en");
     EXPECT_TRUE(english->isChecked());
     EXPECT_FALSE(entries[0]->isChecked());
     EXPECT_EQ(shown(window.widget(W::Start)), QStringLiteral("Start"));
-    // The next menu is in the language now spoken.
-    EXPECT_EQ(languages.menu(&window)->title(), QStringLiteral("Language"));
-    delete menu;
+    // The menu is in the language now spoken.
+    EXPECT_EQ(menu->title(), QStringLiteral("Language"));
 }
 
 TEST_F(Switching, EveryEntryOfTheContextMenuSpeaksTheGamesLanguage) {
     QMenu* menu = window.contextMenu();
-    menu->addMenu(languages.menu(menu));
-    languages.choose("en");
+    choose("en");
     menu->popup(window.mapToGlobal(QPoint(10, 10)));
     ASSERT_GE(menu->actions().size(), 6);
     for (const QAction* entry : menu->actions()) {
@@ -133,10 +144,10 @@ TEST_F(Switching, EveryEntryOfTheContextMenuSpeaksTheGamesLanguage) {
     EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("2× (1042 × 702)"));
     menu->hide();
 
-    languages.choose("ja");
+    choose("ja");
     menu->popup(window.mapToGlobal(QPoint(10, 10)));
     EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("2倍 (1042 × 702)"));
-    EXPECT_EQ(menu->actions().last()->text(), qtext(frontend::kLanguageMenuTitle));
+    EXPECT_EQ(languages()->title(), qtext(frontend::kLanguageMenuTitle));
     menu->hide();
 }
 

@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
+#include "frontend/menu.h"
 #include "frontend/screen_reader/announcements.h"
+#include "language/choice.h"
 
 namespace verminadia::frontend {
 namespace {
@@ -67,8 +70,18 @@ struct Catalogues final : CatalogueSource {
     }
 };
 
+// Silent, but it hears mute.
+struct Output final : SoundOutput {
+    bool muted = false;
+    void play(Player) override {}
+    void stop(Player) override {}
+    void seekToStart(Player) override {}
+    void beep() override {}
+    void setMuted(bool m) override { muted = m; }
+};
+
 struct Session {
-    SilentOutput sound;
+    Output sound;
     MemoryRecord& last;
     MemorySettings& settings;
     Catalogues catalogues;
@@ -159,6 +172,59 @@ TEST(Shell, StartsInTheSavedLanguageElseTheEnvironmentsAndContinuesTheLastSessio
     fresh.shell.continueLast();
     EXPECT_EQ(fresh.shell.game().state.HeroId, 1);
     EXPECT_EQ(fresh.complaints.str(), "");
+}
+
+TEST(Shell, ItsMenuListsWhatTheViewCanDoInTheGamesLanguageAndChoosesThroughIt) {
+    MemoryRecord record;
+    MemorySettings kept;
+    {
+        Session last(record, kept);
+        ASSERT_TRUE(last.shell.start());
+        last.toTheTown();
+    }
+    Session s(record, kept, nullptr, {.scale = true, .fullscreen = true});
+    ASSERT_TRUE(s.shell.start());
+    Menu menu(s.shell);
+    menu.offerLanguages(s.catalogues);
+    const auto entry = [&menu](MenuChoice what, const std::string& language = {}) {
+        const std::vector<MenuEntry> all = menu.entries();
+        return *std::find_if(all.begin(), all.end(),
+                             [&](const MenuEntry& e) { return e.what == what && e.language == language; });
+    };
+    std::vector<MenuEntry> all = menu.entries();
+    ASSERT_EQ(all.size(), static_cast<std::size_t>(kMaxScale) + 1 + languages().size() + 2);
+    EXPECT_EQ(all[1].text, "2倍 (1042 × 702)");
+    EXPECT_TRUE(all[0].checked && all[0].group == MenuGroup::View);
+    EXPECT_EQ(all[kMaxScale].what, MenuChoice::Fullscreen);
+    EXPECT_EQ(all[kMaxScale].shortcut, "F11");
+    EXPECT_EQ(all.back().what, MenuChoice::Continue);
+    EXPECT_TRUE(all.back().shown) << "the last session can be continued until the first click";
+    EXPECT_EQ(entry(MenuChoice::Language, "ja").text, "日本語");
+    EXPECT_TRUE(entry(MenuChoice::Language, "ja").checked);
+    EXPECT_EQ(entry(MenuChoice::Mute).shortcut, "M");
+    EXPECT_EQ(menu.languagesTitle(), "言語");
+
+    menu.choose(entry(MenuChoice::Language, "en"));
+    EXPECT_EQ(s.shell.language(), "en");
+    EXPECT_EQ(kept.kept["language"], "en") << "a language chosen from the menu is remembered";
+    EXPECT_EQ(entry(MenuChoice::Language, "en").text, "English");
+    EXPECT_TRUE(entry(MenuChoice::Language, "en").checked);
+    menu.choose(entry(MenuChoice::Mute));
+    EXPECT_TRUE(s.sound.muted) << "the shell mutes its output";
+    EXPECT_TRUE(entry(MenuChoice::Mute).checked);
+    menu.choose(entry(MenuChoice::Fullscreen));
+    all = menu.entries();
+    EXPECT_TRUE(all[kMaxScale].checked);
+    EXPECT_TRUE(std::none_of(all.begin(), all.begin() + kMaxScale, [](const MenuEntry& e) { return e.checked; }));
+    menu.choose(entry(MenuChoice::Continue));
+    EXPECT_EQ(s.shell.game().state.HeroId, 1) << "the last session goes on";
+    EXPECT_FALSE(entry(MenuChoice::Continue).shown);
+    EXPECT_TRUE(s.sound.muted) << "the game played in afresh unmuted the sound";
+
+    // A view that can neither scale nor fill the screen (the page) has no such entries.
+    Session page(record, kept);
+    ASSERT_TRUE(page.shell.start());
+    EXPECT_EQ(Menu(page.shell).entries().front().what, MenuChoice::Mute);
 }
 
 }  // namespace

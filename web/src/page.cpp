@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "core/title.h"
-#include "frontend/menu_texts.h"
 #include "frontend/screen_reader/accessible.h"
 #include "language/choice.h"
 
@@ -74,15 +73,18 @@ void onKeyDown(const val& event) {
     if (thePage->shell().key(key, mods, event["repeat"].as<bool>())) event.call<void>("preventDefault");
 }
 
-void onLanguageChange(const val& event) { thePage->shell().chooseLanguage(event["target"]["value"].as<std::string>()); }
+void onLanguageChange(const val& event) {
+    thePage->menu().choose(
+        {.what = frontend::MenuChoice::Language, .language = event["target"]["value"].as<std::string>()});
+}
 
 // The button goes with the title: the keys go back to the game, whose focus follows its screen.
 void onContinueClick(const val&) {
     document()["activeElement"].call<void>("blur");
-    thePage->shell().continueLast();
+    thePage->menu().choose({.what = frontend::MenuChoice::Continue});
 }
 
-void onMuteClick(const val&) { thePage->shell().toggleMute(); }
+void onMuteClick(const val&) { thePage->menu().choose({.what = frontend::MenuChoice::Mute}); }
 
 // For the parity test: draws queued as the script driver queues them, and the game's state as it dumps it.
 void queueDraw(int value) { thePage->shell().session().random().queue(value); }
@@ -158,53 +160,52 @@ void Page::apply(const frontend::Effects& e) {
     // The page's menu: its first control takes the keys until Escape.
     if (e.openMenu) byId(kLanguageMenu).call<void>("focus");
     if (e.language) showLanguage();
-    if (e.mute) sound_.setMuted(shell_.muted());
     // The game closed its window at the end of the credits: the stage goes.
     if (e.closed) byId(kStage).set("hidden", true);
     syncBar();
 }
 
 void Page::showLanguage() {
-    const std::string& language = shell_.language();
     document().set("title", val(std::string(shell_.game().catalogue().translate(kGameTitle))));
-    document()["documentElement"].set("lang", val(language));
-    val menu = byId(kLanguageMenu);
-    if (!menuBuilt_) {
-        menuBuilt_ = true;
-        frontend::languageEntries(languages_, [this](const std::vector<frontend::LanguageEntry>& entries) {
-            val menu = byId(kLanguageMenu);
-            for (const frontend::LanguageEntry& l : entries) {
-                val option = createElement("option", "");
-                option.set("value", val(l.code));
-                setText(option, l.name);
-                menu.call<void>("appendChild", option);
-            }
-            menu.set("value", val(shell_.language()));
-            menu.set("hidden", false);
-        });
-        // For the load figures: the title is on the stage from here.
-        val::global("performance").call<void>("mark", val("verminadia-title"));
-        // Offline play: the folder's service worker keeps the game's files after one visit. It
-        // fetches them all, so only once the title shows.
-        const val navigator = val::global("navigator");
-        if (!navigator["serviceWorker"].isUndefined()) {
-            navigator["serviceWorker"]
-                .call<val>("register", val("service-worker.js"))
-                .call<void>("catch", val::module_property("verminadiaServiceWorkerFailed"));
+    document()["documentElement"].set("lang", val(shell_.language()));
+    if (menuBuilt_) return;
+    menuBuilt_ = true;
+    menu_.offerLanguages(languages_, [this] {
+        val menu = byId(kLanguageMenu);
+        for (const frontend::MenuEntry& l : menu_.entries()) {
+            if (l.what != frontend::MenuChoice::Language) continue;
+            val option = createElement("option", "");
+            option.set("value", val(l.language));
+            setText(option, l.text);
+            menu.call<void>("appendChild", option);
         }
+        menu.set("hidden", false);
+        syncBar();
+    });
+    // For the load figures: the title is on the stage from here.
+    val::global("performance").call<void>("mark", val("verminadia-title"));
+    // Offline play: the folder's service worker keeps the game's files after one visit. It
+    // fetches them all, so only once the title shows.
+    const val navigator = val::global("navigator");
+    if (!navigator["serviceWorker"].isUndefined()) {
+        navigator["serviceWorker"]
+            .call<val>("register", val("service-worker.js"))
+            .call<void>("catch", val::module_property("verminadiaServiceWorkerFailed"));
     }
-    menu.set("value", val(language));
 }
 
+// The bar: the mute switch and the way back into the last session as buttons, the languages as a list.
 void Page::syncBar() {
-    const Catalogue& texts = shell_.game().catalogue();
-    val mute = byId(kMuteSwitch);
-    setText(mute, std::string(texts.translate(frontend::kMuteItem)));
-    setAttribute(mute, "aria-pressed", shell_.muted() ? "true" : "false");
-    mute.set("hidden", false);
-    val again = byId(kContinueButton);
-    setText(again, std::string(texts.translate(frontend::kContinueItem)));
-    again.set("hidden", !shell_.canContinue());
+    for (const frontend::MenuEntry& e : menu_.entries()) {
+        if (e.what == frontend::MenuChoice::Language) {
+            if (e.checked) byId(kLanguageMenu).set("value", val(e.language));
+            continue;
+        }
+        val button = byId(e.what == frontend::MenuChoice::Mute ? kMuteSwitch : kContinueButton);
+        setText(button, e.text);
+        if (e.checkable()) setAttribute(button, "aria-pressed", e.checked ? "true" : "false");
+        button.set("hidden", !e.shown);
+    }
 }
 
 void Page::focusOn(std::optional<W> w) {

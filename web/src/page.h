@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "frontend/menu.h"
 #include "frontend/shell.h"
 #include "web/src/browser_storage.h"
 #include "web/src/page_languages.h"
@@ -23,6 +24,7 @@ public:
     void start();
 
     frontend::Shell& shell() { return shell_; }
+    frontend::Menu& menu() { return menu_; }
     // A key, click or tap anywhere: the browser may now let the page sound.
     void gesture();
     // The room for the stage changed.
@@ -40,6 +42,7 @@ private:
     PageLanguages languages_;
     // Trouble with what the page keeps is said on the console.
     frontend::Shell shell_;
+    frontend::Menu menu_{shell_};
     StageView view_;
     std::array<long, kTimerCount> intervals_{};  // 0: not running
     bool menuBuilt_ = false;

@@ -39,7 +39,7 @@ public:
     bool allowed() const { return !context_.isUndefined(); }
     // Muted, nothing sounds and no tune moves on; unmuted, each goes on from where it stood, and an
     // effect where it would be by now.
-    void setMuted(bool muted);
+    void setMuted(bool muted) override;
     bool muted() const { return clocks_.muted(); }
 
     // A file fetched, decoded, played out, or one that could not be had: for the page's bindings.
