@@ -69,7 +69,7 @@ mutant say-hero frontend/screen_reader/announcements.cpp 'if (rewritten(before, 
 mutant say-rewritten frontend/screen_reader/announcements.cpp 'return now.showing(w) && before.showing(w) &&' \
     'return now.showing(w) &&' '^(Announcements|ScreenReader)\.' 'a hero value coming into view is said as a change'
 # The page's storage and mute.
-mutant page-record frontend/session/kept_record.cpp 'store_.setValue(key_, str());' '' \
+mutant page-record frontend/session/kept_record.cpp 'store_.setValue(key_, str());' 'store_.setValue(key_, std::string());' \
     'web:web.browser' 'the session record is never stored'
 mutant page-remove web/src/browser_storage.cpp 'localStorage().call<void>("removeItem"' 'localStorage().call<void>("getItem"' \
     'web:web.browser' 'a finished game can be continued after a reload'
@@ -77,10 +77,10 @@ mutant page-closed web/src/page.cpp 'if (e.closed) byId(kStage).set("hidden", tr
     'web:web.browser' 'the stage stays after the credits'
 mutant page-mute-kept frontend/shell.cpp 'if (settings_) settings_->setMuted(muted_);' '' \
     'web:web.browser' 'the mute is not kept for the next visit'
-mutant page-mute-applied web/src/page.cpp 'if (e.mute) sound_.setMuted(shell_.muted());' '' \
-    'web:web.browser' 'the mute switch does not reach the sound of the page'
-mutant page-mute-said web/src/page.cpp '"aria-pressed", shell_.muted() ? "true" : "false"' \
-    '"aria-pressed", shell_.muted() ? "false" : "true"' 'web:web.browser' 'the mute switch tells the opposite'
+mutant page-mute-applied frontend/shell.cpp $'\n                game_->sound.setMuted(muted_);\n                e.mute = true;' \
+    $'\n                e.mute = true;' 'web:web.browser' 'the mute switch does not reach the sound of the page'
+mutant page-mute-said web/src/page.cpp '"aria-pressed", e.checked ? "true" : "false"' \
+    '"aria-pressed", e.checked ? "false" : "true"' 'web:web.browser' 'the mute switch tells the opposite'
 
 # Every changed file is kept here and written back on exit.
 keep=$(mktemp -d)
