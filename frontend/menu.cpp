@@ -7,7 +7,7 @@
 
 namespace verminadia::frontend {
 
-void Menu::offerLanguages(CatalogueSource& catalogues, std::function<void()> ready) {
+void Menu::offerLanguages(CatalogueSource& catalogues, const std::function<void()>& ready) {
     catalogues_ = &catalogues;
     // Listed in the game's order once the last catalogue is in. The menu lives as long as its
     // view, which outlives the fetches.

@@ -34,7 +34,7 @@ public:
 
     // Lists the languages once every catalogue is at hand (at once where they are files), then
     // calls `ready`; until then the menu has none.
-    void offerLanguages(CatalogueSource& catalogues, std::function<void()> ready = {});
+    void offerLanguages(CatalogueSource& catalogues, const std::function<void()>& ready = {});
     // Every entry in the menu's order, as things stand now.
     std::vector<MenuEntry> entries() const;
     // The name of the languages' submenu or list.

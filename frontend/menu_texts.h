@@ -1,6 +1,7 @@
 #pragma once
 // The texts of the window's own menu that every front end shows in the game's language.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,8 @@ inline constexpr std::string_view kScaleItem = N_("{scale}倍 ({width} × {heigh
 inline std::string scaleItem(int scale, const Catalogue& c) {
     return Text(kScaleItem)
         .with("scale", scale)
-        .with("width", kDesignWidth * scale)
-        .with("height", kDesignHeight * scale)
+        .with("width", std::int64_t{kDesignWidth} * scale)
+        .with("height", std::int64_t{kDesignHeight} * scale)
         .render(c);
 }
 // TRANSLATORS: the context menu's entry that fills the screen (also the key F11).

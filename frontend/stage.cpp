@@ -1,13 +1,14 @@
 #include "frontend/stage.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace verminadia::frontend {
 
 namespace {
 
 // Half away from zero, as the toolkits round a length.
-int rounded(double x) { return x >= 0.0 ? static_cast<int>(x + 0.5) : static_cast<int>(x - 0.5); }
+int rounded(double x) { return static_cast<int>(std::lround(x)); }
 
 }  // namespace
 

@@ -123,6 +123,7 @@ void GameWindow::buildWidgets() {
 
 void GameWindow::applyWidget(const WidgetDef& d, const std::optional<WidgetState>& before, const WidgetState& now) {
     QWidget* view = widgets_[index(d.id)];
+    if (view == nullptr) return;  // the views are made at once by buildWidgets
     const auto changed = [&](auto member) { return !before || (*before).*member != now.*member; };
     auto* label = dynamic_cast<LabelView*>(view);
     if (label) label->setTranslated(mirror_.translated());

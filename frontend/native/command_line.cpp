@@ -115,7 +115,7 @@ std::string asTyped(const std::vector<std::string>& arguments, const std::string
         const std::string& a = arguments[i];
         if (a == "--") break;
         if (a.empty() || a[0] != '-') continue;
-        const std::string typed = a.substr(0, a.find('='));
+        std::string typed = a.substr(0, a.find('='));
         std::string bare = typed;
         bare.erase(0, bare.find_first_not_of('-'));
         if (bare == name) return typed;

@@ -38,7 +38,10 @@ void parse(const std::string& text, std::map<std::string, std::string, std::less
         const std::size_t equals = line.find('=');
         if (equals == 0 || equals == std::string_view::npos) continue;  // no setting of ours
         const std::string key(trimSpaces(line.substr(0, equals)));
-        values[group.empty() ? key : group + '/' + key] = trimSpaces(line.substr(equals + 1));
+        std::string name = group;
+        if (!name.empty()) name += '/';
+        name += key;
+        values[name] = trimSpaces(line.substr(equals + 1));
     }
 }
 
